@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Fixed-width text fields of the data files: Windows-1252, one byte per character, left-aligned
+// and padded on the right with blanks. Characters outside the code page are stored as '?'.
+namespace CodePage {
+
+// Text to bytes and back, one byte per character.
+QByteArray encode(const QString &text);
+QString decode(const char *bytes, int length);
+inline QString decode(const QByteArray &bytes) { return decode(bytes.constData(), int(bytes.size())); }
+
+// Removes leading and trailing blanks (0x20 only; NUL characters and tabs are kept).
+QString trimBlanks(const QString &text);
+
+// Fills a field of `width` bytes from the text: cut to width, padded with blanks.
+void TextToField(char *field, int width, const QString &text);
+// Reads a field of `width` bytes with its blanks trimmed.
+QString FieldToText(const char *field, int width);
+// Reads bytes first..last (0-based, inclusive) of a field without trimming; -1 means the
+// field's lower or upper bound.
+QString FieldToText(const char *field, int width, int first, int last);
+
+} // namespace CodePage

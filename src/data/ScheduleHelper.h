@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Small shared routines of the data store: whole-file reads and writes, bit flags, and the
+// text and time helpers that many windows use. Plain functions without state.
+namespace ScheduleHelper {
+
+// Reads the whole file. A missing file gives an empty buffer. Throws FileError on failure;
+// a file that is busy or locked is retried for a short while first.
+QByteArray ReadFileBytes(const QString &path);
+// Makes the buffer the whole content of the file, atomically: the old file or the new one
+// survives a crash, never a torn one. An empty buffer leaves a 0-byte file. Throws FileError.
+void WriteFileBytes(const QString &path, const QByteArray &buffer);
+// Cuts or extends the file to the length (creating it when absent); true on success.
+bool TruncateFile(const QString &path, qint64 length);
+// Creates a folder (and its parents); errors, such as an existing folder, are ignored.
+void MakeDirectory(const QString &path);
+
+// Record count of a file of `bytes` bytes holding records of `recordSize` bytes: the quotient
+// rounded to the nearest whole number, halves to the even number.
+int RecordCount(qint64 bytes, int recordSize);
+// The file's bytes laid over `count` zeroed records: never beyond the last record, and a record
+// the bytes do not fill stays zero in its remaining bytes.
+QByteArray RecordsFromFileBytes(const QByteArray &bytes, int recordSize);
+
+bool BitIsSet(int value, int bit);
+int SetBit(int value, int bit);
+int ClearBit(int value, int bit);
+
+// A stored phone number for display: 5551234 -> 555-1234, 8005551234 -> (800) 555-1234.
+QString FormatPhone(const QString &text);
+// Rounds a date-time to the nearest multiple of the snap minutes within its hour (seconds are
+// kept). Snap minutes of 0 count as 1 and the caller's variable is set to 1.
+double SnapTime(double time, qint16 &snapMinutes);
+double SnapTime(const QString &timeText, qint16 &snapMinutes);
+// A duration of days as whole hours, a colon and two-digit minutes: 8:30, 37:15, 42:00.
+QString FormatHourTotal(double duration);
+// Sorts `index` so that keys[index[i]] ascend (binary comparison; Shell sort, not stable).
+// With upperCaseFirst the keys are upper-cased first (the caller's keys change).
+void SortIndexByKeys(QList<qint32> &index, QStringList &keys, bool upperCaseFirst);
+
+// Names that are safe to become a folder name of the data folder. Returns an empty text when
+// the name is acceptable, otherwise a sentence that says what is not allowed.
+QString FolderNameProblem(const QString &name);
+inline bool IsSafeFolderName(const QString &name) { return FolderNameProblem(name).isEmpty(); }
+
+// The data folder: the given one, else "data" beside the program when that place is writable,
+// else the platform's application-data folder. Created when missing.
+QString ResolveDataFolder(const QString &requested);
+// The settings file of a data folder.
+QString SettingsFilePath(const QString &dataPath);
+
+} // namespace ScheduleHelper

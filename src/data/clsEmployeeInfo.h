@@ -1,0 +1,182 @@
+#pragma once
+
+#include "RecordList.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class EmployeeInfoTarget;
+
+// One employee record, decoded.
+struct EmployeeFields {
+    qint32 number = 0;
+    QString firstName, middleName, lastName;
+    qint32 dob = 0;               // whole days since 30 December 1899
+    QString scheduleName;
+    qint32 ssNumber = 0;
+    QString descCode;
+    qint32 hireDate = 0;
+    qint16 barNumber = 0;
+    qint16 positionPick = 0;
+    std::array<double, 7> availabilityStart{};   // Sunday first, as stored
+    std::array<double, 7> availabilityEnd{};
+    QString phone, address1, address2, city, state, postalCode, spouse, emergencyContact, emergencyPhone;
+    bool male = false;
+
+    // First name, a blank when it is not empty, and the last name, trimmed.
+    QString fullName() const;
+};
+
+struct DepartmentInfo {
+    QString name;       // trimmed and upper-cased, as GetDepartmentList lists it
+    qint16 firstDay = 0;
+    quint8 weekLimit = 0;
+    quint8 dayLimit = 0;
+};
+
+struct PositionInfo {
+    QString name;
+    qint32 textColor = 0;
+    qint32 backColor = 0;
+};
+
+struct Membership {
+    qint32 employee = 0;
+    QString department;   // the name field, trimmed
+};
+
+struct Assignment {
+    qint32 employee = 0;
+    QString position;
+};
+
+struct DefaultShift {
+    QString department;
+    double start = 0;
+    double end = 0;
+};
+
+// The master data: every record file of the data folder, held in memory. Each changing
+// operation rewrites the affected file whole; a failed write throws FileError to the caller.
+// Lists are 0-based; the order of their entries is the record order of the files.
+class clsEmployeeInfo
+{
+public:
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Loads every file of the folder. ReadOnly never creates a file (BarNames.dat included)
+    // and refuses every write.
+    explicit clsEmployeeInfo(const QString &dataPath, Access access = Access::ReadWrite);
+
+    const QString &DataPath() const { return m_dataPath; }
+    // Reloads everything from disk; unsaved in-memory changes are lost.
+    void Refresh();
+
+    // Departments
+    void AddDepartment(const QString &name);
+    void DeleteDepartment(const QString &name);
+    QStringList GetDepartmentList();          // also writes Dept.dat
+    void LoadDepartmentList();
+    qint16 GetDepartmentFirstDay(const QString &name) const;
+    void SaveDepartmentFirstDay(const QString &name, qint16 day);
+    void OverTimeDepartmentset(const QString &name, bool weekly, quint8 hours);
+    quint8 OverTimeDepartmentGet(const QString &name, bool weekly) const;
+    QList<DepartmentInfo> Departments() const;   // read-only view, writes nothing
+
+    // Positions
+    void JobInfoAdd(const QString &name, qint32 textColor, qint32 backColor);
+    void JobDelete(const QString &name);
+    void JobNameInfoGet(const QString &name, qint32 &textColor, qint32 &backColor) const;
+    QStringList JobNamesGetAll() const;
+    QStringList PositionsInDept(const QStringList &departments) const;
+    const QList<PositionInfo> &Positions() const { return m_positions; }
+
+    // Employees
+    qint32 AddEmployee(const QString &FirstName, const QString &MiddleName, const QString &LastName,
+                       qint32 dob, qint32 HireDate, const QString &ScheduleName, qint32 SSNumber,
+                       const QString &DescCode, qint32 employeeNumber, const QString &PhoneNumber,
+                       const QString &Address1, const QString &Address2, const QString &City,
+                       const QString &State, const QString &PostalCode, const QString &EmergencyContact,
+                       const QString &EmergencyPhone, const QString &Spouse, bool GenderIsMale);
+    void DeleteUser(qint32 employee);
+    bool EmployeeExists(qint32 employee) const;
+    void PopulateInfoControl(EmployeeInfoTarget &control, qint32 employee) const;
+    QString ConvertNumberToName(qint32 employee, bool useScheduleName) const;
+    void GetEmpNames(QStringList &names, QList<qint32> &numbers) const;
+    QString EmpInfoPhoneGet(qint32 employee, bool emergency) const;
+    std::optional<EmployeeFields> GetEmployee(qint32 employee) const;  // first record with the number
+    QList<EmployeeFields> Employees() const;                           // every record, in order
+
+    // Department membership
+    void LoadDepartmentEmployees();
+    QList<qint32> GetEmployeeInDept(const QString &department) const;
+    QList<qint32> EmployeesInDept(const QStringList &departments) const;
+    QStringList DeptEmployeeGetDepts(qint32 employee) const;
+    void DeptEmployeeSetAll(qint32 employee, const QStringList &departments);
+    void AddEmployeeToDept(const QString &department, qint32 employee);
+    void DeleteEmployeeFromDept(const QString &department, qint32 employee);
+    qint16 GetBarForEmployeeNumber(qint32 employee) const;
+    QList<Membership> Memberships() const;
+
+    // Position assignments and availability
+    QStringList JobEmpAvalGet(qint32 employee) const;
+    void JobEmpAvalReplace(qint32 employee, const QStringList &positions);
+    void JobEmpAvalAdd(qint32 employee, const QString &position);
+    bool JobEmployeeHasMultiple(qint32 employee) const;
+    qint16 GetAvalJobs(qint32 employee) const;
+    // Fills starts and ends (Sunday first) with the time-of-day parts, an end of 0 read as 1.0;
+    // leaves them unchanged when no record has the number. Writes EmployeeInfo.dat.
+    void EmployeeGetAvalTimes(qint32 employee, std::array<double, 7> &starts, std::array<double, 7> &ends);
+    void EmployeeSetAvalTimes(qint32 employee, const std::array<double, 7> &starts,
+                              const std::array<double, 7> &ends);
+    QList<qint32> EmployeeGetForDeptandPost(const QStringList &positions, const QStringList &departments) const;
+    const QList<Assignment> &Assignments() const { return m_assignments; }
+
+    // Default work shifts
+    QList<DefaultShift> ShiftAutoGetAll(const QString &department) const;
+    void ShiftSaveAll(const QString &department, const QList<DefaultShift> &shifts);
+    void DeleteShiftsFromDept(const QString &department);
+    const QList<DefaultShift> &DefaultShifts() const { return m_shifts; }
+
+    // File names inside the data folder.
+    static constexpr const char *kDepartmentsFile = "Dept.dat";
+    static constexpr const char *kPositionsFile = "Jobs.dat";
+    static constexpr const char *kEmployeesFile = "EmployeeInfo.dat";
+    static constexpr const char *kContactsFile = "EmployeeContact.dat";
+    static constexpr const char *kAddressesFile = "EmployeeAddress.dat";
+    static constexpr const char *kMembershipsFile = "EmployeeDept.dat";
+    static constexpr const char *kAssignmentsFile = "JobsAval.dat";
+    static constexpr const char *kDefaultShiftsFile = "Shifts.dat";
+    static constexpr const char *kBarNamesFile = "BarNames.dat";
+
+private:
+    void LoadAll();
+    QString path(const char *fileName) const;
+    void requireWritable() const;
+    int FindDepartmentIndex(const QString &name) const;   // 1..n, 0 when none
+    int findEmployee(qint32 employee) const;               // first record 1..n, 0 when none
+    void writeDepartments();
+    void writeEmployees();
+    void writeMemberships();
+    void writePositions();
+    void loadPositions();
+    void writeAssignments();
+    void loadAssignments();
+    void writeDefaultShifts();
+    void loadDefaultShifts();
+    void openBarNames();
+
+    QString m_dataPath;
+    Access m_access;
+    RecordList m_departments{530};
+    RecordList m_employees{732};
+    RecordList m_contacts{108};
+    RecordList m_addresses{380};
+    RecordList m_memberships{36};
+    QList<PositionInfo> m_positions;
+    QList<Assignment> m_assignments;
+    QList<DefaultShift> m_shifts;
+};

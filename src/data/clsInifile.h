@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Reads and writes one key of a settings file with the classic profile-file rules: section and
+// key names match without regard to case, the first section and the first key of a name win,
+// blanks around keys and values are trimmed and one pair of outer quotes is removed from a value,
+// ';' starts a comment only at the start of a line. A write changes the key's line in place
+// (keeping its spelling), or appends the key to its section, or the section to the file; every
+// other line is kept. CRLF line ends, Windows-1252. Writes are atomic.
+class clsInifile
+{
+public:
+    // True when the value was written.
+    static bool kelVBWritePrivateProfileString(const QString &section, const QString &key,
+                                               const QString &value, const QString &fileName);
+    // The key's value; empty when the key, the section or the file is missing. At most 126
+    // characters are returned.
+    static QString kelVBGetPrivateProfileString(const QString &section, const QString &key,
+                                                const QString &fileName);
+};
