@@ -1,0 +1,83 @@
+#include "CodePage.h"
+
+namespace {
+
+// Unicode code points of bytes 0x80..0x9F in Windows-1252. The five bytes the code page leaves
+// undefined map to the control characters of the same value, so they survive a round trip.
+constexpr char16_t kHighControls[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char encodeChar(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (int i = 0; i < 32; ++i)
+        if (kHighControls[i] == c)
+            return char(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+namespace CodePage {
+
+QByteArray encode(const QString &text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        bytes[i] = encodeChar(text.at(i).unicode());
+    return bytes;
+}
+
+QString decode(const char *bytes, int length)
+{
+    QString text(length, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (int i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+void TextToField(char *field, int width, const QString &text)
+{
+    const qsizetype n = qMin<qsizetype>(text.size(), width);
+    for (qsizetype i = 0; i < n; ++i)
+        field[i] = encodeChar(text.at(i).unicode());
+    for (qsizetype i = n; i < width; ++i)
+        field[i] = ' ';
+}
+
+QString FieldToText(const char *field, int width)
+{
+    return trimBlanks(decode(field, width));
+}
+
+QString FieldToText(const char *field, int width, int first, int last)
+{
+    if (first < 0)
+        first = 0;
+    if (last < 0 || last >= width)
+        last = width - 1;
+    if (last < first)
+        return {};
+    return decode(field + first, last - first + 1);
+}
+
+} // namespace CodePage

@@ -1,0 +1,240 @@
+#include "ScheduleHelper.h"
+
+#include "CodePage.h"
+#include "FileError.h"
+#include "OleDate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QThread>
+#include <cmath>
+
+namespace {
+
+// A file another program holds open may refuse us for a moment; try again for about a second.
+constexpr int kBusyRetries = 20;
+constexpr int kBusyPauseMs = 50;
+
+bool isBusy(QFileDevice::FileError error)
+{
+    return error == QFileDevice::OpenError || error == QFileDevice::PermissionsError
+           || error == QFileDevice::ReadError;
+}
+
+} // namespace
+
+namespace ScheduleHelper {
+
+QByteArray ReadFileBytes(const QString &path)
+{
+    for (int attempt = 0;; ++attempt) {
+        QFile file(path);
+        if (!file.exists())
+            return {};
+        if (file.open(QIODevice::ReadOnly)) {
+            QByteArray bytes = file.readAll();
+            if (file.error() == QFileDevice::NoError)
+                return bytes;
+        }
+        if (attempt >= kBusyRetries || !isBusy(file.error()))
+            throw FileError(QStringLiteral("ReadFileBytes"), path, file.errorString());
+        QThread::msleep(kBusyPauseMs);
+    }
+}
+
+void WriteFileBytes(const QString &path, const QByteArray &buffer)
+{
+    for (int attempt = 0;; ++attempt) {
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly) && file.write(buffer) == buffer.size() && file.commit())
+            return;
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        if (attempt >= kBusyRetries || !isBusy(file.error()) || !QFileInfo(path).absoluteDir().exists())
+            throw FileError(QStringLiteral("WriteFileBytes"), path, reason);
+        QThread::msleep(kBusyPauseMs);
+    }
+}
+
+bool TruncateFile(const QString &path, qint64 length)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    return file.resize(length);
+}
+
+void MakeDirectory(const QString &path)
+{
+    QDir().mkpath(path);
+}
+
+int RecordCount(qint64 bytes, int recordSize)
+{
+    if (bytes <= 0 || recordSize <= 0)
+        return 0;
+    // Halves go to the even number.
+    return int(std::nearbyint(double(bytes) / double(recordSize)));
+}
+
+QByteArray RecordsFromFileBytes(const QByteArray &bytes, int recordSize)
+{
+    const int count = RecordCount(bytes.size(), recordSize);
+    const qsizetype total = qsizetype(count) * recordSize;
+    if (bytes.size() == total)
+        return bytes;
+    QByteArray records = bytes.left(total);
+    records.append(total - records.size(), '\0');
+    return records;
+}
+
+bool BitIsSet(int value, int bit)
+{
+    return bit >= 0 && bit <= 15 && (value & (1 << bit)) != 0;
+}
+
+int SetBit(int value, int bit)
+{
+    return bit >= 0 && bit <= 15 ? value | (1 << bit) : value;
+}
+
+int ClearBit(int value, int bit)
+{
+    return bit >= 0 && bit <= 15 ? value & ~(1 << bit) : value;
+}
+
+QString FormatPhone(const QString &text)
+{
+    QString phone = CodePage::trimBlanks(text);
+    phone.remove(QChar(0));
+    phone = CodePage::trimBlanks(phone);
+    auto tenDigits = [](const QString &t) {
+        return u'(' + t.left(3) + QStringLiteral(") ") + t.mid(3, 3) + u'-' + t.mid(6, 4);
+    };
+    switch (phone.size()) {
+    case 1:
+        return phone == QLatin1String("0") ? QString() : phone;
+    case 7:
+        return phone.left(3) + u'-' + phone.mid(3, 4);
+    case 10:
+        return tenDigits(phone);
+    case 11:
+        return phone.startsWith(u'1') ? tenDigits(phone.mid(1)) : phone;
+    default:
+        return phone;
+    }
+}
+
+double SnapTime(double time, qint16 &snapMinutes)
+{
+    if (snapMinutes == 0)
+        snapMinutes = 1;
+    const int step = snapMinutes;
+    const double oneMinute = 1.0 / OleDate::kMinutesPerDay;
+    auto minuteOfHour = [](double t) { return OleDate::toTime(t).minute(); };
+
+    const int m = minuteOfHour(time);
+    const int remainder = ((m % step) + step) % step;
+    const double direction = double(remainder) / step < 0.5 ? -1.0 : 1.0;
+    // Whole minutes are added or taken away; the seconds stay as they were.
+    int guard = 0;
+    while (minuteOfHour(time) % step != 0 && guard++ < 120)
+        time += direction * oneMinute;
+    return time;
+}
+
+double SnapTime(const QString &timeText, qint16 &snapMinutes)
+{
+    double time = 0;
+    OleDate::parse(timeText, &time);
+    return SnapTime(time, snapMinutes);
+}
+
+QString FormatHourTotal(double duration)
+{
+    return OleDate::hoursText(duration);
+}
+
+void SortIndexByKeys(QList<qint32> &index, QStringList &keys, bool upperCaseFirst)
+{
+    const qsizetype n = index.size();
+    if (n == 0)
+        return;
+    if (upperCaseFirst)
+        for (qsizetype i = 0; i < n && i < keys.size(); ++i)
+            keys[i] = keys[i].toUpper();
+
+    auto key = [&](qint32 i) -> const QString & { return keys.at(i); };
+    // Binary comparison of UTF-16 code units, as the original sort compared the keys.
+    auto greater = [&](qint32 a, qint32 b) { return QString::compare(key(a), key(b), Qt::CaseSensitive) > 0; };
+
+    qsizetype gap = 1;
+    while (gap * 3 + 1 <= n)
+        gap = gap * 3 + 1;
+    for (; gap >= 1; gap /= 3) {
+        for (qsizetype i = gap; i < n; ++i) {
+            const qint32 value = index[i];
+            qsizetype j = i;
+            while (j >= gap && greater(index[j - gap], value)) {
+                index[j] = index[j - gap];
+                j -= gap;
+            }
+            index[j] = value;
+        }
+    }
+}
+
+QString FolderNameProblem(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("The name cannot be empty.");
+    if (trimmed == QLatin1String(".") || trimmed == QLatin1String(".."))
+        return QStringLiteral("The names \".\" and \"..\" are not allowed.");
+    for (const QChar c : trimmed) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("The name cannot contain control characters.");
+        if (QStringLiteral("/\\:*?\"<>|").contains(c))
+            return QStringLiteral("The name cannot contain any of these characters: / \\ : * ? \" < > |");
+    }
+    if (trimmed.endsWith(u'.'))
+        return QStringLiteral("The name cannot end with a period.");
+    static const QStringList reserved = {
+        QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"), QStringLiteral("NUL"),
+        QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"), QStringLiteral("COM4"),
+        QStringLiteral("COM5"), QStringLiteral("COM6"), QStringLiteral("COM7"), QStringLiteral("COM8"),
+        QStringLiteral("COM9"), QStringLiteral("LPT1"), QStringLiteral("LPT2"), QStringLiteral("LPT3"),
+        QStringLiteral("LPT4"), QStringLiteral("LPT5"), QStringLiteral("LPT6"), QStringLiteral("LPT7"),
+        QStringLiteral("LPT8"), QStringLiteral("LPT9")};
+    const QString base = trimmed.section(u'.', 0, 0).trimmed().toUpper();
+    if (reserved.contains(base))
+        return QStringLiteral("The name \"%1\" is reserved by the system and cannot be used.").arg(base);
+    return {};
+}
+
+QString ResolveDataFolder(const QString &requested)
+{
+    QString folder = requested;
+    if (folder.isEmpty()) {
+        const QString beside = QCoreApplication::applicationDirPath();
+        const QFileInfo besideInfo(beside);
+        if (!beside.isEmpty() && besideInfo.isDir() && besideInfo.isWritable())
+            folder = beside + QStringLiteral("/data");
+        else
+            folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data");
+    }
+    folder = QDir::cleanPath(QDir(folder).absolutePath());
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString SettingsFilePath(const QString &dataPath)
+{
+    return dataPath + QStringLiteral("/Schedule.ini");
+}
+
+} // namespace ScheduleHelper
