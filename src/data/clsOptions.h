@@ -5,7 +5,8 @@
 // The program's settings in "Schedule.ini": the scheduler's view choices, the snap interval,
 // per-department display settings and report options. The snap minutes and the two report
 // flags are read at creation and kept in memory; every other setting is read on every request
-// and written on every change. A setter whose write fails throws FileError.
+// and written on every change. A setter (and SaveData) whose write fails throws FileError;
+// a settings file that cannot be read gives the defaults.
 class clsOptions
 {
 public:
