@@ -216,7 +216,7 @@ QString FolderNameProblem(const QString &name)
     return {};
 }
 
-QString ResolveDataFolder(const QString &requested)
+QString ResolveDataFolder(const QString &requested, bool create)
 {
     QString folder = requested;
     if (folder.isEmpty()) {
@@ -228,7 +228,8 @@ QString ResolveDataFolder(const QString &requested)
             folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data");
     }
     folder = QDir::cleanPath(QDir(folder).absolutePath());
-    QDir().mkpath(folder);
+    if (create)
+        QDir().mkpath(folder);
     return folder;
 }
 

@@ -49,8 +49,8 @@ QString FolderNameProblem(const QString &name);
 inline bool IsSafeFolderName(const QString &name) { return FolderNameProblem(name).isEmpty(); }
 
 // The data folder: the given one, else "data" beside the program when that place is writable,
-// else the platform's application-data folder. Created when missing.
-QString ResolveDataFolder(const QString &requested);
+// else the platform's application-data folder. Created when missing and `create` is set.
+QString ResolveDataFolder(const QString &requested, bool create = true);
 // The settings file of a data folder.
 QString SettingsFilePath(const QString &dataPath);
 

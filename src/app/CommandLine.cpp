@@ -1,0 +1,118 @@
+#include "CommandLine.h"
+
+#include "ExportMaster.h"
+#include "data/FileError.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "shell/ProgramStart.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+class CommandFailed : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void fail(const QString &reason) { throw CommandFailed(reason.toStdString()); }
+
+void print(const QString &text)
+{
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    out << text;
+}
+
+// A data folder that a headless command reads: it must exist, and is never created.
+QString existingDataFolder(const QString &requested)
+{
+    const QString folder = ScheduleHelper::ResolveDataFolder(requested, false);
+    if (!QFileInfo(folder).isDir())
+        fail(QStringLiteral("data folder not found: %1").arg(folder));
+    return folder;
+}
+
+int exportMaster(const QString &dataOption)
+{
+    const clsEmployeeInfo info(existingDataFolder(dataOption), clsEmployeeInfo::Access::ReadOnly);
+    print(ExportMaster::toJson(info));
+    return 0;
+}
+
+const char *const kUsage =
+    "Usage: shiftgrid [--data DIR]                 start the program\n"
+    "       shiftgrid export master [--data DIR]   print the master data as JSON\n"
+    "\n"
+    "DIR is the data folder; by default \"data\" beside the program, or the\n"
+    "application-data folder when that place is not writable.\n";
+
+} // namespace
+
+namespace CommandLine {
+
+int run(int argc, char *argv[])
+{
+    // Headless commands never need a screen.
+    bool headless = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (!arg.startsWith('-') && (i == 1 || QByteArray(argv[i - 1]) != "--data"))
+            headless = true;
+        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v")
+            headless = true;
+    }
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Shiftgrid"));
+    QApplication::setOrganizationName(QStringLiteral("Shiftgrid"));
+    QApplication::setApplicationVersion(QStringLiteral(SHIFTGRID_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Shiftgrid plans the work shifts of a business."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version."));
+    const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("The data folder."), QStringLiteral("DIR"));
+    parser.addOption(helpOption);
+    parser.addOption(versionOption);
+    parser.addOption(dataOption);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
+
+    if (!parser.parse(QApplication::arguments())) {
+        std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(helpOption)) {
+        print(QString::fromLatin1(kUsage));
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        print(QStringLiteral("Shiftgrid %1\n").arg(QStringLiteral(SHIFTGRID_VERSION)));
+        return 0;
+    }
+
+    const QStringList words = parser.positionalArguments();
+    const QString data = parser.value(dataOption);
+    try {
+        if (words.isEmpty())
+            return runWindowed(ScheduleHelper::ResolveDataFolder(data));
+        if (words == QStringList{QStringLiteral("export"), QStringLiteral("master")})
+            return exportMaster(data);
+        fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
+    } catch (const CommandFailed &e) {
+        std::fprintf(stderr, "shiftgrid: %s\n", e.what());
+    } catch (const FileError &e) {
+        std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(e.userText()));
+    }
+    return 1;
+}
+
+} // namespace CommandLine
