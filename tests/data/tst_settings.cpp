@@ -47,38 +47,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-
-        QTest::newRow("names ignore case") << QByteArray("[sChEdUlE]\r\nBAR display=Names\r\n")
-                                           << "Schedule" << "Bar Display" << "Names";
-        QTest::newRow("LF line ends") << QByteArray("[A]\nx=1\ny=2\n") << "a" << "Y" << "2";
-        QTest::newRow("blanks trimmed") << QByteArray("  [A]  \r\n  key one \t=  some value  \r\n")
-                                        << "A" << "key one" << "some value";
-        QTest::newRow("inner blanks of a key count") << QByteArray("[A]\r\nSnap  To=5\r\n")
-                                                     << "A" << "Snap To" << "";
-        QTest::newRow("double quotes") << QByteArray("[A]\r\nx= \"  padded \"\r\n") << "A" << "x"
-                                       << "  padded ";
-        QTest::newRow("single quotes") << QByteArray("[A]\r\nx='v'\r\n") << "A" << "x" << "v";
-        QTest::newRow("one pair only") << QByteArray("[A]\r\nx=\"\"v\"\"\r\n") << "A" << "x"
-                                       << "\"v\"";
-        QTest::newRow("mismatched quotes") << QByteArray("[A]\r\nx=\"v'\r\n") << "A" << "x"
-                                           << "\"v'";
-        QTest::newRow("lone quote") << QByteArray("[A]\r\nx=\"\r\n") << "A" << "x" << "\"";
-        QTest::newRow("semicolon inside value") << QByteArray("[A]\r\nx=a ; b\r\n") << "A" << "x"
-                                                << "a ; b";
-        QTest::newRow("commented key") << QByteArray("[A]\r\n;x=1\r\n  ;y=2\r\n") << "A" << "y"
-                                       << "";
-        QTest::newRow("equals in value") << QByteArray("[A]\r\nx=a=b\r\n") << "A" << "x" << "a=b";
-        QTest::newRow("first section wins")
-            << QByteArray("[A]\r\nx=1\r\n[a]\r\nx=2\r\ny=3\r\n") << "A" << "y" << "";
-        QTest::newRow("first key wins") << QByteArray("[A]\r\nx=1\r\nX=2\r\n") << "A" << "x" << "1";
-        QTest::newRow("key before any section") << QByteArray("x=1\r\n[A]\r\n") << "A" << "x" << "";
-        QTest::newRow("key of the next section") << QByteArray("[A]\r\n[B]\r\nx=1") << "A" << "x"
-                                                 << "";
-        QTest::newRow("bracket in section name") << QByteArray("[Dept-A]B]\r\nx=1\r\n")
-                                                 << "Dept-A]B" << "x" << "1";
-        QTest::newRow("accented names ignore case")
-            << QByteArray("[Dept-CAF\xC9]\r\nStartTime=8:00\r\n") << "Dept-Caf\u00e9"
-            << "starttime" << "8:00";
+        const auto row = [](const char *name, const char *file, const char *section,
+                            const char *key, const char *value) {
+            QTest::newRow(name) << QByteArray(file) << section << key << value;
+        };
+        row("names ignore case", "[sChEdUlE]\r\nBAR display=Names\r\n", "Schedule", "Bar Display",
+            "Names");
+        row("LF line ends", "[A]\nx=1\ny=2\n", "a", "Y", "2");
+        row("blanks trimmed", "  [A]  \r\n  key one \t=  some value  \r\n", "A", "key one",
+            "some value");
+        row("inner blanks of a key count", "[A]\r\nSnap  To=5\r\n", "A", "Snap To", "");
+        row("double quotes", "[A]\r\nx= \"  padded \"\r\n", "A", "x", "  padded ");
+        row("single quotes", "[A]\r\nx='v'\r\n", "A", "x", "v");
+        row("one pair only", "[A]\r\nx=\"\"v\"\"\r\n", "A", "x", "\"v\"");
+        row("mismatched quotes", "[A]\r\nx=\"v'\r\n", "A", "x", "\"v'");
+        row("lone quote", "[A]\r\nx=\"\r\n", "A", "x", "\"");
+        row("semicolon inside value", "[A]\r\nx=a ; b\r\n", "A", "x", "a ; b");
+        row("commented key", "[A]\r\n;x=1\r\n  ;y=2\r\n", "A", "y", "");
+        row("equals in value", "[A]\r\nx=a=b\r\n", "A", "x", "a=b");
+        row("first section wins", "[A]\r\nx=1\r\n[a]\r\nx=2\r\ny=3\r\n", "A", "y", "");
+        row("first key wins", "[A]\r\nx=1\r\nX=2\r\n", "A", "x", "1");
+        row("key before any section", "x=1\r\n[A]\r\n", "A", "x", "");
+        row("key of the next section", "[A]\r\n[B]\r\nx=1", "A", "x", "");
+        row("bracket in section name", "[Dept-A]B]\r\nx=1\r\n", "Dept-A]B", "x", "1");
+        row("accented names ignore case", "[Dept-CAF\xC9]\r\nStartTime=8:00\r\n",
+            "Dept-Caf\u00e9", "starttime", "8:00");
     }
 
     void readRules()
@@ -98,46 +91,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
-
-        QTest::newRow("in place, spelling and other lines kept")
-            << QByteArray("; settings\r\n[schedule]\r\n  snap to = 5 \r\nBar Display=Names\r\n"
-                          "\r\n[General]\r\nSnapToMinutes=15\r\n")
-            << "Schedule" << "Snap TO" << "20"
-            << QByteArray("; settings\r\n[schedule]\r\nsnap to=20\r\nBar Display=Names\r\n"
-                          "\r\n[General]\r\nSnapToMinutes=15\r\n");
-        QTest::newRow("append to a section followed by another")
-            << QByteArray("[Schedule]\r\nView Mode=1\r\n\r\n[General]\r\nSnapToMinutes=15\r\n")
-            << "SCHEDULE" << "Bar Display" << "Times"
-            << QByteArray("[Schedule]\r\nView Mode=1\r\nBar Display=Times\r\n\r\n[General]\r\n"
-                          "SnapToMinutes=15\r\n");
-        QTest::newRow("append under a bare header") << QByteArray("[A]\r\n[B]\r\nx=1\r\n") << "A"
-                                                    << "y" << "2"
-                                                    << QByteArray("[A]\r\ny=2\r\n[B]\r\nx=1\r\n");
-        QTest::newRow("append after a last line without break")
-            << QByteArray("[A]\r\nx=1") << "A" << "y" << "2" << QByteArray("[A]\r\nx=1\r\ny=2\r\n");
-        QTest::newRow("new section at the end") << QByteArray("[A]\r\nx=1") << "B" << "y" << ""
-                                                << QByteArray("[A]\r\nx=1\r\n[B]\r\ny=\r\n");
-        QTest::newRow("LF lines elsewhere kept") << QByteArray("[A]\nx=1\ny=2\n") << "A" << "x"
-                                                 << "5" << QByteArray("[A]\nx=5\r\ny=2\n");
-        QTest::newRow("same value leaves file alone") << QByteArray("[A]\nx=1\n") << "a" << "X"
-                                                      << "1" << QByteArray("[A]\nx=1\n");
-        QTest::newRow("first of duplicate sections")
-            << QByteArray("[A]\r\nx=1\r\n[a]\r\ny=2\r\n") << "A" << "y" << "3"
-            << QByteArray("[A]\r\nx=1\r\ny=3\r\n[a]\r\ny=2\r\n");
-        QTest::newRow("first of duplicate keys") << QByteArray("[A]\r\nx=1\r\nX=2\r\n") << "A"
-                                                 << "x" << "9"
-                                                 << QByteArray("[A]\r\nx=9\r\nX=2\r\n");
-        QTest::newRow("commented key stays") << QByteArray("[A]\r\n;x=1\r\n") << "A" << "x" << "2"
-                                             << QByteArray("[A]\r\n;x=1\r\nx=2\r\n");
-        QTest::newRow("lines before the first section") << QByteArray("x=1\r\n[A]\r\n") << "A"
-                                                        << "x" << "2"
-                                                        << QByteArray("x=1\r\n[A]\r\nx=2\r\n");
-        QTest::newRow("bracket in section name") << QByteArray("[Dept-A]B]\r\nx=1\r\n")
-                                                 << "Dept-A]B" << "x" << "2"
-                                                 << QByteArray("[Dept-A]B]\r\nx=2\r\n");
-        QTest::newRow("Windows-1252 bytes")
-            << QByteArray("[A]\r\n") << "A" << "Name" << "Caf\u00e9 Zo\u00eb \u20ac5 \u0141"
-            << QByteArray("[A]\r\nName=Caf\xE9 Zo\xEB \x80" "5 ?\r\n");
+        const auto row = [](const char *name, const char *before, const char *section,
+                            const char *key, const char *value, const char *after) {
+            QTest::newRow(name) << QByteArray(before) << section << key << value << QByteArray(after);
+        };
+        row("in place, spelling and other lines kept",
+            "; settings\r\n[schedule]\r\n  snap to = 5 \r\nBar Display=Names\r\n\r\n[General]\r\n",
+            "Schedule", "Snap TO", "20",
+            "; settings\r\n[schedule]\r\nsnap to=20\r\nBar Display=Names\r\n\r\n[General]\r\n");
+        row("append to a section followed by another",
+            "[Schedule]\r\nView Mode=1\r\n\r\n[General]\r\nSnapToMinutes=15\r\n", "SCHEDULE",
+            "Bar Display", "Times",
+            "[Schedule]\r\nView Mode=1\r\nBar Display=Times\r\n\r\n[General]\r\nSnapToMinutes=15\r\n");
+        row("append under a bare header", "[A]\r\n[B]\r\nx=1\r\n", "A", "y", "2",
+            "[A]\r\ny=2\r\n[B]\r\nx=1\r\n");
+        row("append after a last line without break", "[A]\r\nx=1", "A", "y", "2",
+            "[A]\r\nx=1\r\ny=2\r\n");
+        row("new section at the end", "[A]\r\nx=1", "B", "y", "", "[A]\r\nx=1\r\n[B]\r\ny=\r\n");
+        row("LF lines elsewhere kept", "[A]\nx=1\ny=2\n", "A", "x", "5", "[A]\nx=5\r\ny=2\n");
+        row("same value leaves file alone", "[A]\nx=1\n", "a", "X", "1", "[A]\nx=1\n");
+        row("first of duplicate sections", "[A]\r\nx=1\r\n[a]\r\ny=2\r\n", "A", "y", "3",
+            "[A]\r\nx=1\r\ny=3\r\n[a]\r\ny=2\r\n");
+        row("first of duplicate keys", "[A]\r\nx=1\r\nX=2\r\n", "A", "x", "9",
+            "[A]\r\nx=9\r\nX=2\r\n");
+        row("commented key stays", "[A]\r\n;x=1\r\n", "A", "x", "2", "[A]\r\n;x=1\r\nx=2\r\n");
+        row("lines before the first section", "x=1\r\n[A]\r\n", "A", "x", "2",
+            "x=1\r\n[A]\r\nx=2\r\n");
+        row("bracket in section name", "[Dept-A]B]\r\nx=1\r\n", "Dept-A]B", "x", "2",
+            "[Dept-A]B]\r\nx=2\r\n");
+        row("Windows-1252 bytes", "[A]\r\n", "A", "Name", "Caf\u00e9 Zo\u00eb \u20ac5 \u0141",
+            "[A]\r\nName=Caf\xE9 Zo\xEB \x80" "5 ?\r\n");
     }
 
     void writeRules()
