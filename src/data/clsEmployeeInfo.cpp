@@ -55,6 +55,25 @@ QByteArray field(const QString &text, int width)
 
 QString key(const QString &name) { return trimBlanks(name).toUpper(); }
 
+// The field a department name given by a caller is looked up with: leading blanks do not
+// matter, the name is cut to the field's width, and a name that still ends in a blank (or
+// differs in letter case) matches no stored name. Empty when nothing can match.
+std::optional<QByteArray> lookupField(const QString &name, int width)
+{
+    qsizetype first = 0;
+    while (first < name.size() && name.at(first) == u' ')
+        ++first;
+    const QString cut = name.mid(first, width);
+    if (cut.endsWith(u' '))
+        return std::nullopt;
+    return field(cut, width);
+}
+
+bool fieldMatches(const char *stored, const std::optional<QByteArray> &wanted, int width)
+{
+    return wanted && std::memcmp(stored, wanted->constData(), size_t(width)) == 0;
+}
+
 EmployeeFields decodeEmployee(const char *r)
 {
     EmployeeFields e;
@@ -148,9 +167,9 @@ void clsEmployeeInfo::openBarNames()
 
 int clsEmployeeInfo::FindDepartmentIndex(const QString &name) const
 {
-    const QByteArray wanted = field(name, Dept::NameWidth);
+    const auto wanted = lookupField(name, Dept::NameWidth);
     for (int i = 1; i <= m_departments.count(); ++i)
-        if (std::memcmp(m_departments.record(i) + Dept::Name, wanted.constData(), Dept::NameWidth) == 0)
+        if (fieldMatches(m_departments.record(i) + Dept::Name, wanted, Dept::NameWidth))
             return i;
     return 0;
 }
@@ -175,9 +194,9 @@ void clsEmployeeInfo::AddDepartment(const QString &name)
 
 void clsEmployeeInfo::DeleteDepartment(const QString &name)
 {
-    const QByteArray wanted = field(name, Dept::NameWidth);
+    const auto wanted = lookupField(name, Dept::NameWidth);
     for (int i = 1; i <= m_departments.count();) {
-        if (std::memcmp(m_departments.record(i) + Dept::Name, wanted.constData(), Dept::NameWidth) == 0)
+        if (fieldMatches(m_departments.record(i) + Dept::Name, wanted, Dept::NameWidth))
             m_departments.removeMovingLast(i);   // the moved record may match too: look again
         else
             ++i;
@@ -543,11 +562,11 @@ void clsEmployeeInfo::writeMemberships()
 
 QList<qint32> clsEmployeeInfo::GetEmployeeInDept(const QString &department) const
 {
-    const QByteArray wanted = field(department, Member::DeptWidth);
+    const auto wanted = lookupField(department, Member::DeptWidth);
     QList<qint32> employees;
     for (int i = 1; i <= m_memberships.count(); ++i) {
         const char *r = m_memberships.record(i);
-        if (std::memcmp(r + Member::Dept, wanted.constData(), Member::DeptWidth) == 0)
+        if (fieldMatches(r + Member::Dept, wanted, Member::DeptWidth))
             employees << Field::i32(r + Member::Employee);
     }
     return employees;
@@ -606,11 +625,11 @@ void clsEmployeeInfo::AddEmployeeToDept(const QString &department, qint32 employ
 
 void clsEmployeeInfo::DeleteEmployeeFromDept(const QString &department, qint32 employee)
 {
-    const QByteArray wanted = field(department, Member::DeptWidth);
+    const auto wanted = lookupField(department, Member::DeptWidth);
     for (int i = 1; i <= m_memberships.count();) {
         const char *r = m_memberships.record(i);
         if ((employee == 0 || Field::i32(r + Member::Employee) == employee)
-            && std::memcmp(r + Member::Dept, wanted.constData(), Member::DeptWidth) == 0)
+            && fieldMatches(r + Member::Dept, wanted, Member::DeptWidth))
             m_memberships.removeMovingLast(i);
         else
             ++i;

@@ -1,0 +1,420 @@
+// The master data: departments, positions, employees, memberships, assignments and default
+// shifts, checked against bytes on disk and against files written by hand.
+
+#include "HandMadeRecords.h"
+#include "data/EmployeeInfoTarget.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+class RecordingControl : public EmployeeInfoTarget
+{
+public:
+    QStringList calls;
+    QStringList positions, departments;
+    QString phone, emergencyPhone, firstName;
+    bool male = false;
+    double start[8] = {}, end[8] = {};
+
+    void SetPositions(const QStringList &p) override { positions = p; calls << "SetPositions"; }
+    void SetDepartments(const QStringList &d) override { departments = d; calls << "SetDepartments"; }
+    void setDescCode(const QString &) override { calls << "DescCode"; }
+    void setDob(qint32) override { calls << "dob"; }
+    void setFirstName(const QString &t) override { firstName = t; calls << "FirstName"; }
+    void setHireDate(qint32) override { calls << "HireDate"; }
+    void setLastName(const QString &) override { calls << "LastName"; }
+    void setMiddleName(const QString &) override { calls << "MiddleName"; }
+    void setScheduleName(const QString &) override { calls << "ScheduleName"; }
+    void setSSNumber(qint32) override { calls << "SSNumber"; }
+    void setPhoneNumber(const QString &t) override { phone = t; calls << "PhoneNumber"; }
+    void setAddress1(const QString &) override { calls << "Address1"; }
+    void setAddress2(const QString &) override { calls << "Address2"; }
+    void setCity(const QString &) override { calls << "City"; }
+    void setState(const QString &) override { calls << "State"; }
+    void setPostalCode(const QString &) override { calls << "PostalCode"; }
+    void setEmergencyContact(const QString &) override { calls << "EmergencyContact"; }
+    void setEmergencyPhone(const QString &t) override { emergencyPhone = t; calls << "EmergencyPhone"; }
+    void setSpouse(const QString &) override { calls << "Spouse"; }
+    void setGenderIsMale(bool m) override { male = m; calls << "GenderIsMale"; }
+    void StartTimeSet(int day, double t) override { start[day] = t; }
+    void EndTimeSet(int day, double t) override { end[day] = t; }
+};
+
+class TestEmployeeInfo : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString file(const char *name) const { return m_tmp->filePath(QLatin1String(name)); }
+    std::unique_ptr<clsEmployeeInfo> open() { return std::make_unique<clsEmployeeInfo>(m_tmp->path()); }
+
+    qint32 addEmployee(clsEmployeeInfo &info, const QString &first, const QString &last,
+                       const QString &phone = {}, bool male = false)
+    {
+        return info.AddEmployee(first, {}, last, 0, 0, {}, 0, {}, 0, phone, {}, {}, {}, {}, {}, {}, {}, {}, male);
+    }
+
+private slots:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_tmp->isValid());
+    }
+
+    void loadingCreatesBarNamesOnlyWhenWritable()
+    {
+        { clsEmployeeInfo ro(m_tmp->path(), clsEmployeeInfo::Access::ReadOnly); }
+        QVERIFY(QDir(m_tmp->path()).entryList(QDir::Files).isEmpty());
+        auto info = open();
+        QVERIFY(QFile::exists(file("BarNames.dat")));
+        QCOMPARE(QFileInfo(file("BarNames.dat")).size(), 0);
+        QFile::remove(file("BarNames.dat"));
+        info->Refresh();
+        QVERIFY(QFile::exists(file("BarNames.dat")));
+        // A read-only store refuses writes instead of touching the folder.
+        clsEmployeeInfo ro(m_tmp->path(), clsEmployeeInfo::Access::ReadOnly);
+        QVERIFY_THROWS_EXCEPTION(FileError, ro.OverTimeDepartmentset("X", true, 4));
+    }
+
+    void departmentNamesAndLookups()
+    {
+        auto info = open();
+        info->AddDepartment("  Bakery ");
+        QVERIFY(!QFile::exists(file("Dept.dat")));   // adding changes memory only
+        QCOMPARE(info->GetDepartmentList(), QStringList{"BAKERY"});
+        QByteArray expected = HandMade::department("BAKERY");
+        QCOMPARE(HandMade::read(file("Dept.dat")), expected);
+
+        info->SaveDepartmentFirstDay("BAKERY", 3);
+        QCOMPARE(info->GetDepartmentFirstDay("bakery"), qint16(0));
+        QCOMPARE(info->GetDepartmentFirstDay("BAKERY"), qint16(3));
+        QCOMPARE(info->GetDepartmentFirstDay("   BAKERY"), qint16(3));
+        QCOMPARE(info->GetDepartmentFirstDay("BAKERY "), qint16(0));
+
+        info->OverTimeDepartmentset("BAKERY", true, 40);
+        info->OverTimeDepartmentset("BAKERY", false, 8);
+        expected = HandMade::department("BAKERY", 3, 40, 8);
+        QCOMPARE(HandMade::read(file("Dept.dat")), expected);
+        QCOMPARE(open()->OverTimeDepartmentGet("BAKERY", true), quint8(40));
+        QCOMPARE(open()->OverTimeDepartmentGet("BAKERY", false), quint8(8));
+        QCOMPARE(info->OverTimeDepartmentGet("NOPE", true), quint8(0));
+
+        const QString longName = QString(35, u'X');
+        info->AddDepartment(longName);
+        info->GetDepartmentList();
+        info->SaveDepartmentFirstDay(longName, 5);   // the 30-character field is found
+        QCOMPARE(info->GetDepartmentFirstDay(QString(30, u'X')), qint16(5));
+    }
+
+    void addedDepartmentIsLostWithoutAWrite()
+    {
+        auto info = open();
+        info->AddDepartment("Deli");
+        info->Refresh();
+        QVERIFY(info->GetDepartmentList().isEmpty());
+    }
+
+    void duplicateDepartmentsAndDeletion()
+    {
+        QByteArray bytes;
+        for (const char *n : {"A", "B", "DUP", "C", "DUP"})
+            bytes += HandMade::department(n, n[0] == 'D' ? 2 : 0);
+        HandMade::write(file("Dept.dat"), bytes);
+        HandMade::write(file("EmployeeDept.dat"),
+                        HandMade::membership(1, "DUP") + HandMade::membership(1, "A") + HandMade::membership(2, "DUP"));
+        HandMade::write(file("Shifts.dat"),
+                        HandMade::defaultShift("DUP", 0.25, 0.5) + HandMade::defaultShift("A", 0.5, 0.75));
+        auto info = open();
+        info->SaveDepartmentFirstDay("DUP", 6);   // the first of the two
+        QCOMPARE(HandMade::i32(HandMade::read(file("Dept.dat")), 2 * 530 + 30) & 0xFFFF, 6);
+        QCOMPARE(HandMade::i32(HandMade::read(file("Dept.dat")), 4 * 530 + 30) & 0xFFFF, 2);
+
+        info->DeleteDepartment("DUP");
+        QCOMPARE(info->GetDepartmentList(), (QStringList{"A", "B", "C"}));
+        QCOMPARE(open()->Memberships().size(), 1);
+        QCOMPARE(open()->DefaultShifts().size(), 1);
+        QCOMPARE(open()->DefaultShifts().first().department, QStringLiteral("A"));
+    }
+
+    void deletingMovesTheLastDepartmentIntoTheGap()
+    {
+        auto info = open();
+        for (const char *n : {"ONE", "TWO", "THREE", "FOUR", "FIVE"})
+            info->AddDepartment(n);
+        info->GetDepartmentList();
+        info->DeleteDepartment("TWO");
+        QCOMPARE(open()->GetDepartmentList(), (QStringList{"ONE", "FIVE", "THREE", "FOUR"}));
+    }
+
+    void positions()
+    {
+        auto info = open();
+        info->JobInfoAdd("cook", 0, 255);
+        info->JobInfoAdd("  COOK ", 16777215, 65280);
+        info->JobInfoAdd("Waiter", 0, 255);
+        QCOMPARE(info->JobNamesGetAll(), (QStringList{"COOK", "WAITER"}));
+        QCOMPARE(HandMade::read(file("Jobs.dat")),
+                 HandMade::position("COOK", 16777215, 65280) + HandMade::position("WAITER", 0, 255));
+
+        qint32 text = -1, back = -1;
+        info->JobNameInfoGet("cook", text, back);
+        QCOMPARE(text, 0);
+        QCOMPARE(back, 65280);
+        info->JobNameInfoGet("WAITER", text, back);
+        QCOMPARE(back, 255);
+
+        // A long name keeps its full text in memory until the next load.
+        info->JobInfoAdd("ASSISTANT HEAD PASTRY CHEF", 1, 2);
+        QCOMPARE(info->JobNamesGetAll().last(), QStringLiteral("ASSISTANT HEAD PASTRY CHEF"));
+        info->Refresh();
+        QCOMPARE(info->JobNamesGetAll().last(), QStringLiteral("ASSISTANT HEAD PASTR"));
+
+        info->JobDelete("cook");
+        QCOMPARE(open()->JobNamesGetAll(), (QStringList{"ASSISTANT HEAD PASTR", "WAITER"}));
+    }
+
+    void deletingAPositionRemovesMembershipsOfADepartmentOfThatName()
+    {
+        HandMade::write(file("Jobs.dat"), HandMade::position("BAR", 0, 255));
+        HandMade::write(file("EmployeeDept.dat"),
+                        HandMade::membership(7, "BAR") + HandMade::membership(7, "KITCHEN"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(7, "BAR"));
+        auto info = open();
+        info->JobDelete("bar");
+        QCOMPARE(open()->DeptEmployeeGetDepts(7), QStringList{"KITCHEN"});
+        QCOMPARE(open()->JobEmpAvalGet(7), QStringList{"BAR"});   // assignments stay
+    }
+
+    void positionsInDepartments()
+    {
+        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(1, "X") + HandMade::membership(2, "X")
+                                                      + HandMade::membership(2, "Y") + HandMade::membership(3, "Y"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(2, "COOK") + HandMade::assignment(1, "WAITER")
+                                                  + HandMade::assignment(3, "HOST") + HandMade::assignment(3, "COOK"));
+        auto info = open();
+        QCOMPARE(info->PositionsInDept({"X", "Y"}), (QStringList{"WAITER", "COOK", "HOST"}));
+        QCOMPARE(info->EmployeesInDept({"X", "Y"}), (QList<qint32>{1, 2, 3}));
+        QCOMPARE(info->EmployeeGetForDeptandPost({"COOK", "HOST"}, {"Y", "X"}), (QList<qint32>{2, 3}));
+        QCOMPARE(info->EmployeeGetForDeptandPost({"COOK"}, {"x"}), QList<qint32>{});
+    }
+
+    void addingAndUpdatingEmployees()
+    {
+        auto info = open();
+        const qint32 ann = addEmployee(*info, "Ann", "Lee", "5551234", true);
+        QVERIFY(ann >= 1 && ann <= 999999999);
+        QCOMPARE(info->ConvertNumberToName(ann, true), QStringLiteral("Ann Lee"));
+        QStringList names;
+        QList<qint32> numbers;
+        info->GetEmpNames(names, numbers);
+        QCOMPARE(names, QStringList{"Ann Lee"});
+        QCOMPARE(numbers, QList<qint32>{ann});
+
+        const QByteArray disk = HandMade::read(file("EmployeeInfo.dat"));
+        QCOMPARE(disk.size(), 732);
+        QCOMPARE(HandMade::i32(disk, 0), ann);
+        QCOMPARE(disk.mid(4, 50), QByteArray("Ann").leftJustified(50, ' '));
+        QCOMPARE(disk.mid(448, 10), QByteArray("5551234   "));
+        QCOMPARE(int(disk.at(628)), 1);
+        QCOMPARE(disk.mid(629), QByteArray(103, '\0'));
+
+        // Updating keeps the number and the availability times.
+        std::array<double, 7> starts{}, ends{};
+        starts.fill(0.25);
+        ends.fill(0.75);
+        info->EmployeeSetAvalTimes(ann, starts, ends);
+        QCOMPARE(info->AddEmployee(QString(60, u'A'), "M", "Lee", 100, 200, "Annie", 123456789, "PT", ann,
+                                   "8005551234", "1 Main", "", "Town", "ST", "12345", "Bob", "5550000", "Sam", false),
+                 0);
+        const auto e = open()->GetEmployee(ann);
+        QVERIFY(e);
+        QCOMPARE(e->firstName, QString(50, u'A'));
+        QCOMPARE(e->scheduleName, QStringLiteral("Annie"));
+        QCOMPARE(e->availabilityStart[3], 0.25);
+        QCOMPARE(e->male, false);
+        QCOMPARE(info->ConvertNumberToName(ann, true), QStringLiteral("Annie"));
+        QCOMPARE(info->EmpInfoPhoneGet(ann, false), QStringLiteral("(800) 555-1234"));
+        QCOMPARE(info->EmpInfoPhoneGet(ann, true), QStringLiteral("555-0000"));
+        QCOMPARE(info->EmpInfoPhoneGet(ann + 1, true), QString());
+
+        // An unknown number changes nothing but still rewrites the file.
+        QFile::remove(file("EmployeeInfo.dat"));
+        QCOMPARE(info->AddEmployee("X", "", "Y", 0, 0, "", 0, "", 12, "", "", "", "", "", "", "", "", "", false), 0);
+        QCOMPARE(QFileInfo(file("EmployeeInfo.dat")).size(), 732);
+    }
+
+    void newNumbersNeverCollide()
+    {
+        auto info = open();
+        QSet<qint32> seen;
+        for (int i = 0; i < 300; ++i) {
+            const qint32 n = addEmployee(*info, "E", QString::number(i));
+            QVERIFY(n >= 1 && n <= 999999999);
+            QVERIFY(!seen.contains(n));
+            seen.insert(n);
+        }
+        QCOMPARE(QFileInfo(file("EmployeeInfo.dat")).size(), 300 * 732);
+    }
+
+    void namesOfUnknownAndFirstNameless()
+    {
+        HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(5, "", "Solo"));
+        auto info = open();
+        QCOMPARE(info->ConvertNumberToName(5, false), QStringLiteral("Solo"));
+        QCOMPARE(info->ConvertNumberToName(1234, true), QStringLiteral("1234"));
+        QVERIFY(info->EmployeeExists(5));
+        QVERIFY(!info->EmployeeExists(6));
+    }
+
+    void deletingAnEmployeeRemovesAssignmentsAndMemberships()
+    {
+        HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(1, "A", "A") + HandMade::employee(2, "B", "B")
+                                                      + HandMade::employee(3, "C", "C"));
+        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(1, "X") + HandMade::membership(2, "X")
+                                                      + HandMade::membership(1, "Y"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(1, "COOK") + HandMade::assignment(2, "COOK")
+                                                  + HandMade::assignment(1, "HOST"));
+        auto info = open();
+        info->DeleteUser(1);
+        auto fresh = open();
+        QStringList names;
+        QList<qint32> numbers;
+        fresh->GetEmpNames(names, numbers);
+        QCOMPARE(numbers, (QList<qint32>{3, 2}));   // the last takes the deleted one's place
+        QCOMPARE(fresh->Memberships().size(), 1);
+        QCOMPARE(fresh->Assignments().size(), 1);
+        QCOMPARE(fresh->JobEmpAvalGet(2), QStringList{"COOK"});
+    }
+
+    void populateInfoControl()
+    {
+        QByteArray rec = HandMade::employee(9, "Eva", "Diaz", "8005551234", true);
+        HandMade::putF64(rec, 336 + 8, 36000.25);   // Monday start with a day part
+        HandMade::write(file("EmployeeInfo.dat"), rec);
+        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(9, "X"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(9, "COOK"));
+        RecordingControl control;
+        open()->PopulateInfoControl(control, 9);
+        QCOMPARE(control.calls.mid(0, 4), (QStringList{"SetPositions", "SetDepartments", "DescCode", "dob"}));
+        QCOMPARE(control.calls.last(), QStringLiteral("GenderIsMale"));
+        QCOMPARE(control.positions, QStringList{"COOK"});
+        QCOMPARE(control.departments, QStringList{"X"});
+        QCOMPARE(control.phone, QStringLiteral("(800) 555-1234"));
+        QCOMPARE(control.firstName, QStringLiteral("Eva"));
+        QVERIFY(control.male);
+        QCOMPARE(control.start[2], 36000.25);   // handed over unchanged
+
+        RecordingControl unknown;
+        open()->PopulateInfoControl(unknown, 10);
+        QCOMPARE(unknown.calls, (QStringList{"SetPositions", "SetDepartments"}));
+    }
+
+    void membershipOrder()
+    {
+        auto info = open();
+        for (qint32 e : {1, 2, 3})
+            info->AddEmployeeToDept("X", e);
+        QCOMPARE(info->GetEmployeeInDept("X"), (QList<qint32>{1, 2, 3}));
+        info->AddEmployeeToDept("X", 2);   // exists: nothing added
+        QCOMPARE(info->GetEmployeeInDept("X").size(), 3);
+
+        info->DeptEmployeeSetAll(1, {"X"});
+        QCOMPARE(open()->GetEmployeeInDept("X"), (QList<qint32>{3, 2, 1}));
+        info->DeleteEmployeeFromDept("X", 3);
+        QCOMPARE(open()->GetEmployeeInDept("X"), (QList<qint32>{1, 2}));
+        QCOMPARE(info->GetEmployeeInDept("x"), QList<qint32>{});
+
+        info->AddEmployeeToDept("Y", 2);
+        info->DeleteEmployeeFromDept("X", 0);
+        QCOMPARE(open()->GetEmployeeInDept("X"), QList<qint32>{});
+        QCOMPARE(open()->GetEmployeeInDept("Y"), QList<qint32>{2});
+        info->DeptEmployeeSetAll(2, {});
+        QCOMPARE(QFileInfo(file("EmployeeDept.dat")).size(), 0);
+    }
+
+    void assignments()
+    {
+        auto info = open();
+        info->JobEmpAvalReplace(4, {"cook", "Cook"});
+        QCOMPARE(info->JobEmpAvalGet(4), (QStringList{"COOK", "COOK"}));
+        QVERIFY(info->JobEmployeeHasMultiple(4));
+        QCOMPARE(HandMade::read(file("JobsAval.dat")), HandMade::assignment(4, "COOK") + HandMade::assignment(4, "COOK"));
+        info->JobEmpAvalReplace(4, {});
+        QVERIFY(!info->JobEmployeeHasMultiple(4));
+        QCOMPARE(QFileInfo(file("JobsAval.dat")).size(), 0);
+
+        info->JobEmpAvalAdd(4, " host ");
+        info->JobEmpAvalAdd(4, "HOST");
+        QCOMPARE(info->JobEmpAvalGet(4), QStringList{"HOST"});
+        info->Refresh();   // adding changes memory only
+        QVERIFY(info->JobEmpAvalGet(4).isEmpty());
+    }
+
+    void availability()
+    {
+        QByteArray rec = HandMade::employee(3, "A", "B");
+        HandMade::putF64(rec, 336 + 8 * 2, 37000.25);   // Tuesday start: a full date-time
+        HandMade::putF64(rec, 392 + 8 * 2, 37000.75);
+        HandMade::write(file("EmployeeInfo.dat"), rec);
+        auto info = open();
+        std::array<double, 7> starts, ends;
+        starts.fill(-1);
+        ends.fill(-1);
+        info->EmployeeGetAvalTimes(3, starts, ends);
+        QCOMPARE(starts[0], 0.0);
+        QCOMPARE(ends[0], 1.0);   // a stored end of 0 is the end of the day
+        QCOMPARE(starts[2], 0.25);
+        QCOMPARE(ends[2], 0.75);
+
+        std::array<double, 7> untouched;
+        untouched.fill(-1);
+        std::array<double, 7> untouchedEnds = untouched;
+        info->EmployeeGetAvalTimes(99, untouched, untouchedEnds);
+        QCOMPARE(untouched[0], -1.0);
+    }
+
+    void defaultShifts()
+    {
+        HandMade::write(file("Shifts.dat"), HandMade::defaultShift("A", 0.3, 0.6)
+                                                + HandMade::defaultShift("B", 0.1, 0.2)
+                                                + HandMade::defaultShift("A", 0.4, 0.7));
+        auto info = open();
+        // Replacing A's shifts moves the last entry (A2) into the gap first: A's old order.
+        QCOMPARE(info->ShiftAutoGetAll("A").size(), 2);
+        info->ShiftSaveAll("B", {{"B", 0.5, 0.25}});
+        const QList<DefaultShift> all = open()->DefaultShifts();
+        QCOMPARE(all.size(), 3);
+        QCOMPARE(all[0].start, 0.3);
+        QCOMPARE(all[1].start, 0.4);   // A2 took B's place
+        QCOMPARE(all[2].department, QStringLiteral("B"));
+
+        info->ShiftSaveAll("A", {{"A", 8.0 / 24, 16.0 / 24}, {"A", 10.0 / 24, 18.0 / 24}});
+        QCOMPARE(open()->ShiftAutoGetAll("A")[0].start, 8.0 / 24);
+        info->ShiftSaveAll("A", {{"A", 10.0 / 24, 18.0 / 24}, {"A", 8.0 / 24, 16.0 / 24}});
+        QCOMPARE(open()->ShiftAutoGetAll("A")[0].start, 10.0 / 24);
+
+        info->ShiftSaveAll("C", {{"C  ", 0.1, 0.2}});   // trailing blanks are cut by the reload
+        QCOMPARE(info->ShiftAutoGetAll("C").size(), 1);
+        info->ShiftSaveAll("A", {});
+        QVERIFY(open()->ShiftAutoGetAll("A").isEmpty());
+        const QByteArray disk = HandMade::read(file("Shifts.dat"));
+        QCOMPARE(disk.size(), 2 * 248);
+        QCOMPARE(HandMade::f64(disk, 248 + 32), 0.1);
+    }
+
+    void accentedTextsRoundTrip()
+    {
+        HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(8, "Jos\xe9", "M\xfcller"));
+        auto info = open();
+        QCOMPARE(info->ConvertNumberToName(8, false), QStringLiteral("Jos\u00e9 M\u00fcller"));
+        info->AddEmployee("Jos\u00e9", "", "M\u00fcller", 0, 0, "", 0, "", 8, "", "", "", "", "", "", "", "", "", false);
+        QCOMPARE(HandMade::read(file("EmployeeInfo.dat")).mid(4, 5), QByteArray("Jos\xe9 "));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEmployeeInfo)
+#include "tst_employeeinfo.moc"
