@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class clsEmployeeInfo;
+
+// Small routines that every setup window shares.
+
+// Where a child window of the given size goes inside a main area: horizontally centred, its
+// centre at 40% of the area's height, moved to the top when it would reach below the area
+// minus the first band (menu and tool bar) height. Never negative.
+QPoint PlacementInMainWindow(QSize child, QSize mainArea, int firstBandHeight);
+
+// Moves `child` to its place inside a main area of the given size, keeping its size.
+void PlaceFormInMainWindow(QWidget *child, QSize mainArea, int firstBandHeight);
+
+// Places a window where it belongs: an MDI child (its sub-window) inside the MDI area, a
+// dialog over its parent's window, anything else on its screen.
+void PlaceFormInMainWindow(QWidget *child);
+
+// Selects the whole text of the box.
+void SelectAllText(QLineEdit *box);
+
+// Makes the box select its whole text whenever it receives the focus, also by a mouse click.
+void SelectAllOnFocus(QLineEdit *box);
+// The same for every text box inside `container`.
+void SelectAllOnFocusIn(QWidget *container);
+
+// Fills the box with the department names in stored order and selects the first. Writes the
+// department file (as listing does); throws FileError when that fails.
+void FillDepartmentList(QComboBox *box, clsEmployeeInfo &info);
+
+// Closes a setup window: its MDI sub-window when it has one (so no empty frame stays
+// behind), otherwise the window itself.
+void CloseForm(QWidget *form);
+
+// Reads a number the classic way: blanks are skipped anywhere, then an optional sign, digits
+// with at most one decimal point and an optional exponent (E or D); reading stops at the
+// first character that cannot continue the number. A text without a number reads 0.
+double LeadingNumber(const QString &text);
+
+// Rounds to the nearest whole number, a half to the even neighbour.
+double RoundHalfEven(double value);
+
+// A number in the general text form: whole numbers without a decimal point, at most 15
+// significant digits, larger numbers in exponent form ("1.23456789012346E+16").
+QString GeneralNumberText(double value);

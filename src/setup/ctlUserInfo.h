@@ -1,0 +1,126 @@
+#pragma once
+
+#include "data/EmployeeInfoTarget.h"
+
+#include <QWidget>
+#include <array>
+
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QTabWidget;
+class QTimeEdit;
+class Prompt;
+class clsEmployeeInfo;
+
+// Edits one employee: names, personal and contact data, and the departments and positions the
+// employee may work. The shown employee is written back whenever the control switches to
+// another one (SetEmployeeNumber) and when its window closes (SaveCurrent).
+class ctlUserInfo : public QWidget, public EmployeeInfoTarget
+{
+    Q_OBJECT
+
+public:
+    ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent = nullptr);
+
+    // Tab indexes of SSTab1.
+    enum Tab { TabGeneral = 0, TabContact = 1, TabAvailability = 2, TabAssignments = 3 };
+
+    void SetDepartments(const QStringList &names) override;
+    void SetPositions(const QStringList &names) override;
+    // Saves the shown employee (when there is one), then loads `number`. False, and nothing
+    // switched, when the shown employee could not be saved (the user has been told).
+    bool SetEmployeeNumber(qint32 number);
+    qint32 EmployeeNumber() const { return m_employee; }
+    // Forgets the shown employee without saving it (after the employee was deleted).
+    void ForgetEmployee() { m_employee = 0; }
+    // Writes the shown employee; true when done or when no employee is shown. A failed write
+    // is told to the user and the fields keep what was typed.
+    bool SaveCurrent();
+    // Fills the two assignment lists again from the stored departments and positions,
+    // keeping the marks of names that still exist.
+    void ReloadChoices();
+
+    bool dirty() const { return m_dirty; }
+    void setDirty(bool dirty) { m_dirty = dirty; }
+
+    // Starts and ends for week days 1 (Sunday) to 7, as time-of-day fractions; an end of
+    // exactly midnight is returned as 1.0 (the end of the day).
+    void AvalTimesWeekGet(std::array<double, 7> &starts, std::array<double, 7> &ends) const;
+    void AvalTimesWeekSet(const std::array<double, 7> &starts, const std::array<double, 7> &ends);
+
+    QString PhoneNumber() const;
+    QString FirstName() const;
+    QString MiddleName() const;
+    QString LastName() const;
+    QString ScheduleName() const;
+    qint32 dob() const;
+    qint32 HireDate() const;
+    qint32 SSNumber() const;
+    QString State() const;
+    QString PostalCode() const;
+    QString Spouse() const;
+    QString City() const;
+    QString EmergencyPhone() const;
+    QString EmergencyContact() const;
+    bool GenderIsMale() const;
+    QString Address2() const;
+    QString Address1() const;
+    QString DescCode() const;
+
+    void setPhoneNumber(const QString &text) override;
+    void setFirstName(const QString &text) override;
+    void setMiddleName(const QString &text) override;
+    void setLastName(const QString &text) override;
+    void setScheduleName(const QString &text) override;
+    void setDob(qint32 day) override;
+    void setHireDate(qint32 day) override;
+    void setState(const QString &text) override;
+    void setPostalCode(const QString &text) override;
+    void setSpouse(const QString &text) override;
+    void setCity(const QString &text) override;
+    void setEmergencyPhone(const QString &text) override;
+    void setEmergencyContact(const QString &text) override;
+    void setGenderIsMale(bool male) override;
+    void setAddress2(const QString &text) override;
+    void setAddress1(const QString &text) override;
+    void setSSNumber(qint32 number) override;
+    void setDescCode(const QString &text) override;
+
+    void StartTimeSet(int day, double time) override;
+    void EndTimeSet(int day, double time) override;
+
+    // The phone rule: "+", "(", ")", "-" and blanks removed, the leading number of the rest
+    // as plain digits ("0" when there is none).
+    static QString PhoneDigits(const QString &text);
+    // The leading number of the text (blanks skipped) rounded to a whole number; 0 when it
+    // does not fit a signed 32-bit integer.
+    static qint32 NumberFromText(const QString &text);
+
+    QStringList checkedDepartments() const;
+    QStringList checkedPositions() const;
+
+private:
+    QLineEdit *textBox(const char *name, int maxLength);
+    void fillChoices(QListWidget *list, const QStringList &names, const QStringList &checked);
+    static void markExactly(QListWidget *list, const QStringList &names);
+    static QStringList checkedNames(const QListWidget *list);
+
+    clsEmployeeInfo &m_info;
+    Prompt &m_prompt;
+    qint32 m_employee = 0;
+    bool m_dirty = false;
+
+    QLineEdit *txtFirstName, *txtMiddleName, *txtLastName, *txtScheduleName, *txtSSNumber, *txtDescCode;
+    QTabWidget *SSTab1;
+    QDateEdit *dtpDOB, *dtpHireDate;
+    QGroupBox *Frame1;
+    QRadioButton *optMale, *optFemale;
+    QLineEdit *txtAddressLine1, *txtAddressLine2, *txtCity, *txtState, *txtZip, *txtPhoneNumber;
+    QLineEdit *txtEmergencyContact, *txtEmergencyPhone, *txtSpouse;
+    std::array<QTimeEdit *, 7> dtpStart{};
+    std::array<QTimeEdit *, 7> dtpEnd{};
+    QListWidget *lisDepartments, *lisAvalibleJobs;
+};

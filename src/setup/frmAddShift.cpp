@@ -1,0 +1,97 @@
+#include "frmAddShift.h"
+
+#include "WindowHelpers.h"
+#include "data/OleDate.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+frmAddShift::frmAddShift(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAddShift"));
+    setWindowTitle(tr("Add Shift"));
+
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    dtpStart = new QTimeEdit(this);
+    dtpStart->setObjectName(QStringLiteral("dtpStart"));
+    dtpEnd = new QTimeEdit(this);
+    dtpEnd->setObjectName(QStringLiteral("dtpEnd"));
+    for (QTimeEdit *picker : {dtpStart, dtpEnd}) {
+        picker->setLocale(english);
+        picker->setDisplayFormat(QStringLiteral("h:mm AP"));
+        picker->setWrapping(true);
+    }
+
+    cmdSave = new QPushButton(tr("Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setDefault(true);
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setAutoDefault(false);
+
+    auto *form = new QFormLayout;
+    auto *labStart = new QLabel(tr("Start"), this);
+    labStart->setBuddy(dtpStart);
+    auto *labEnd = new QLabel(tr("End"), this);
+    labEnd->setBuddy(dtpEnd);
+    form->addRow(labStart, dtpStart);
+    form->addRow(labEnd, dtpEnd);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdClose);
+
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(form);
+    main->addLayout(buttons);
+
+    setTabOrder(dtpStart, dtpEnd);
+    setTabOrder(dtpEnd, cmdSave);
+    setTabOrder(cmdSave, cmdClose);
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmAddShift::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    setMinimumWidth(240);
+}
+
+int frmAddShift::TimesSetAndDisplay(double start, double end)
+{
+    m_start = OleDate::timeOfDay(start);
+    m_end = OleDate::timeOfDay(end);
+    dtpStart->setTime(OleDate::toTime(m_start));
+    dtpEnd->setTime(OleDate::toTime(m_end));
+    adjustSize();
+    PlaceFormInMainWindow(this);
+    return exec();
+}
+
+void frmAddShift::TimesGet(double &start, double &end) const
+{
+    start = m_start;
+    end = m_end;
+}
+
+void frmAddShift::cmdSave_Click()
+{
+    const QTime start = dtpStart->time();
+    const QTime end = dtpEnd->time();
+    m_start = OleDate::timeValue(start.hour(), start.minute());
+    m_end = OleDate::timeValue(end.hour(), end.minute());
+    accept();
+}
+
+void frmAddShift::done(int result)
+{
+    // However the dialog is left without Save, nothing is chosen.
+    if (result != QDialog::Accepted) {
+        m_start = 0;
+        m_end = 0;
+    }
+    QDialog::done(result);
+}

@@ -1,0 +1,177 @@
+#include "frmDepartmentList.h"
+
+#include "WindowHelpers.h"
+#include "frmDepartmentSettings.h"
+#include "data/FileError.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
+                                     QWidget *parent)
+    : QWidget(parent), m_info(info), m_options(options), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("frmDepartmentList"));
+    setWindowTitle(tr("Department List Manager"));
+
+    lisDepartments = new QListWidget(this);
+    lisDepartments->setObjectName(QStringLiteral("lisDepartments"));
+    auto *label = new QLabel(tr("Departments"), this);
+    label->setBuddy(lisDepartments);
+
+    cmdAdd = new QPushButton(tr("Add"), this);
+    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
+    cmdEditDepartment = new QPushButton(tr("Edit"), this);
+    cmdEditDepartment->setObjectName(QStringLiteral("cmdEditDepartment"));
+    cmdDelete = new QPushButton(tr("Delete"), this);
+    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdEditDepartment);
+    buttons->addWidget(cmdDelete);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(lisDepartments, 1, 0);
+    grid->addLayout(buttons, 1, 1);
+    grid->setColumnStretch(0, 1);
+
+    setTabOrder(lisDepartments, cmdAdd);
+    setTabOrder(cmdAdd, cmdEditDepartment);
+    setTabOrder(cmdEditDepartment, cmdDelete);
+    setTabOrder(cmdDelete, cmdClose);
+
+    connect(cmdAdd, &QPushButton::clicked, this, &frmDepartmentList::cmdAdd_Click);
+    connect(cmdEditDepartment, &QPushButton::clicked, this, &frmDepartmentList::cmdEditDepartment_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDepartmentList::cmdDelete_Click);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    // Enter or a double click on a department opens its settings.
+    connect(lisDepartments, &QListWidget::itemActivated, this, &frmDepartmentList::cmdEditDepartment_Click);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+
+    resize(360, 320);
+    ReloadList();
+}
+
+void frmDepartmentList::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    PlaceFormInMainWindow(this);
+    // Opening the window with no departments asks for the first one at once.
+    QTimer::singleShot(0, this, [this] {
+        if (lisDepartments->count() == 0)
+            cmdAdd_Click();
+        m_loading = false;
+    });
+}
+
+bool frmDepartmentList::ReportFileError(const std::exception &e)
+{
+    if (auto *fileError = dynamic_cast<const FileError *>(&e)) {
+        m_prompt.message(fileError->userText(), windowTitle(), Prompt::Icon::Critical);
+        return true;
+    }
+    return false;
+}
+
+bool frmDepartmentList::ReloadList()
+{
+    lisDepartments->clear();
+    QStringList names;
+    bool written = true;
+    try {
+        names = m_info.GetDepartmentList();
+    } catch (const FileError &e) {
+        ReportFileError(e);
+        written = false;
+        for (const DepartmentInfo &d : m_info.Departments())
+            names << d.name;
+    }
+    lisDepartments->addItems(names);
+    if (!names.isEmpty())
+        lisDepartments->setCurrentRow(0);
+    return written;
+}
+
+void frmDepartmentList::cmdAdd_Click()
+{
+    const std::optional<QString> answer = m_prompt.input(tr("Enter Department Name"), tr("Add Department"));
+    const QString name = answer.value_or(QString()).trimmed().toUpper();
+    if (name.isEmpty())
+        return;
+    // The name becomes a folder of the data folder; refuse what no file system accepts or
+    // what would lead outside it.
+    const QString problem = ScheduleHelper::FolderNameProblem(name);
+    if (!problem.isEmpty()) {
+        m_prompt.message(problem, tr("Add Department"), Prompt::Icon::Warning);
+        return;
+    }
+    // A second department of the same name could never be edited on its own: every lookup
+    // finds the first. Show the existing one instead.
+    for (int row = 0; row < lisDepartments->count(); ++row) {
+        if (lisDepartments->item(row)->text() == name.left(30).trimmed()) {
+            m_prompt.message(tr("The department %1 already exists.").arg(name), tr("Add Department"),
+                             Prompt::Icon::Information);
+            lisDepartments->setCurrentRow(row);
+            return;
+        }
+    }
+    m_info.AddDepartment(name);
+    if (!ReloadList())
+        return;
+    // Settings are kept under the stored name, which is cut to the name field's width.
+    const int last = lisDepartments->count() - 1;
+    if (last < 0)
+        return;
+    lisDepartments->setCurrentRow(last);
+    OpenSettings(lisDepartments->item(last)->text());
+}
+
+void frmDepartmentList::cmdEditDepartment_Click()
+{
+    QListWidgetItem *item = lisDepartments->currentItem();
+    if (!item || !item->isSelected())
+        return;
+    OpenSettings(item->text());
+}
+
+void frmDepartmentList::OpenSettings(const QString &name)
+{
+    frmDepartmentSettings dialog(m_info, m_options, m_prompt, this);
+    dialog.DisplayForm(name);
+    dialog.exec();
+}
+
+void frmDepartmentList::cmdDelete_Click()
+{
+    QListWidgetItem *item = lisDepartments->currentItem();
+    const QString name = item && item->isSelected() ? item->text() : QString();
+    if (!m_prompt.askYesNo(tr("Are you sure?"), tr("Delete Department")))
+        return;
+    if (name.isEmpty())
+        return;
+    try {
+        m_info.DeleteDepartment(name);
+    } catch (const FileError &e) {
+        ReportFileError(e);
+    }
+    ReloadList();
+}

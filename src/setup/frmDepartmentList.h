@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QPushButton;
+class Prompt;
+class clsEmployeeInfo;
+class clsOptions;
+
+// Lists the departments; adds, deletes and opens them in the settings dialog. With no
+// department at all, the first one is asked for as soon as the window shows.
+class frmDepartmentList : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmDepartmentList(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
+                      QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool ReloadList();   // false when the department file could not be written
+    void cmdAdd_Click();
+    void cmdEditDepartment_Click();
+    void cmdDelete_Click();
+    void OpenSettings(const QString &name);
+    bool ReportFileError(const std::exception &e);
+
+    clsEmployeeInfo &m_info;
+    clsOptions &m_options;
+    Prompt &m_prompt;
+    bool m_loading = true;
+    bool m_shown = false;
+
+    QListWidget *lisDepartments;
+    QPushButton *cmdAdd;
+    QPushButton *cmdEditDepartment;
+    QPushButton *cmdDelete;
+    QPushButton *cmdClose;
+};

@@ -1,0 +1,147 @@
+#include "frmDepartmentSettings.h"
+
+#include "WindowHelpers.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &options,
+                                             Prompt &prompt, QWidget *parent)
+    : QDialog(parent), m_info(info), m_options(options), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("frmDepartmentSettings"));
+    setWindowTitle(tr("Department Settings - "));
+
+    comFirstDayofWeek = new QComboBox(this);
+    comFirstDayofWeek->setObjectName(QStringLiteral("comFirstDayofWeek"));
+    // The week-day index stored with the department is the index in this list.
+    comFirstDayofWeek->addItems({tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wendesday"),
+                                 tr("Thursday"), tr("Friday"), tr("Saturday")});
+
+    Frame1 = new QGroupBox(tr("Flag Overtime if"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    txtDayHours = new QLineEdit(Frame1);
+    txtDayHours->setObjectName(QStringLiteral("txtDayHours"));
+    txtWeekHours = new QLineEdit(Frame1);
+    txtWeekHours->setObjectName(QStringLiteral("txtWeekHours"));
+    for (QLineEdit *box : {txtDayHours, txtWeekHours}) {
+        box->setMaximumWidth(80);
+        box->setMaxLength(10);
+    }
+    auto *frameForm = new QFormLayout(Frame1);
+    auto *labDay = new QLabel(tr("Day hours greater than"), Frame1);
+    labDay->setBuddy(txtDayHours);
+    auto *labWeek = new QLabel(tr("Week hours greater than"), Frame1);
+    labWeek->setBuddy(txtWeekHours);
+    frameForm->addRow(labDay, txtDayHours);
+    frameForm->addRow(labWeek, txtWeekHours);
+
+    dtpDisplayStartTime = new QTimeEdit(this);
+    dtpDisplayStartTime->setObjectName(QStringLiteral("dtpDisplayStartTime"));
+    dtpDisplayStartTime->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    dtpDisplayStartTime->setDisplayFormat(QStringLiteral("h:mm AP"));
+
+    chkForceJosDisplayAlways = new QCheckBox(tr("Always display job pick list"), this);
+    chkForceJosDisplayAlways->setObjectName(QStringLiteral("chkForceJosDisplayAlways"));
+
+    cmdSave = new QPushButton(tr("Save"), this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave->setDefault(true);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+
+    auto *form = new QFormLayout;
+    auto *labDay1 = new QLabel(tr("First day of week"), this);
+    labDay1->setBuddy(comFirstDayofWeek);
+    form->addRow(labDay1, comFirstDayofWeek);
+    form->addRow(Frame1);
+    auto *labStart = new QLabel(tr("Display Start Time"), this);
+    labStart->setBuddy(dtpDisplayStartTime);
+    form->addRow(labStart, dtpDisplayStartTime);
+    form->addRow(chkForceJosDisplayAlways);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(form);
+    main->addStretch();
+    main->addLayout(buttons);
+
+    setTabOrder(comFirstDayofWeek, txtDayHours);
+    setTabOrder(txtDayHours, txtWeekHours);
+    setTabOrder(txtWeekHours, dtpDisplayStartTime);
+    setTabOrder(dtpDisplayStartTime, chkForceJosDisplayAlways);
+    setTabOrder(chkForceJosDisplayAlways, cmdSave);
+    setTabOrder(cmdSave, cmdCancel);
+
+    SelectAllOnFocus(txtDayHours);
+    SelectAllOnFocus(txtWeekHours);
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmDepartmentSettings::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmDepartmentSettings::cmdCancel_Click);
+    setMinimumWidth(340);
+}
+
+void frmDepartmentSettings::DisplayForm(const QString &name)
+{
+    m_name = name;
+    const qint16 day = m_info.GetDepartmentFirstDay(name);
+    if (day == -1)
+        comFirstDayofWeek->setCurrentIndex(-1);
+    else
+        comFirstDayofWeek->setCurrentIndex(day >= 0 && day <= 6 ? day : 0);
+    txtDayHours->setText(QString::number(m_info.OverTimeDepartmentGet(name, false)));
+    txtWeekHours->setText(QString::number(m_info.OverTimeDepartmentGet(name, true)));
+    dtpDisplayStartTime->setTime(OleDate::toTime(m_options.GetScheduleStartTime(name)));
+    setWindowTitle(tr("Department Settings - ") + name.trimmed());
+    chkForceJosDisplayAlways->setChecked(m_options.ForceJobDisplayForSingleJobGet(name.trimmed()));
+    adjustSize();
+    PlaceFormInMainWindow(this);
+}
+
+quint8 frmDepartmentSettings::HoursFromText(const QString &text)
+{
+    const double hours = RoundHalfEven(LeadingNumber(text));
+    return hours >= 0 && hours <= 255 ? quint8(hours) : 0;
+}
+
+void frmDepartmentSettings::cmdSave_Click()
+{
+    const QTime start = dtpDisplayStartTime->time();
+    try {
+        m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
+        m_info.OverTimeDepartmentset(m_name, false, HoursFromText(txtDayHours->text()));
+        m_info.OverTimeDepartmentset(m_name, true, HoursFromText(txtWeekHours->text()));
+        m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
+        m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
+    } catch (const FileError &e) {
+        // The dialog stays open with what the user entered, so Save can be tried again.
+        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+        return;
+    }
+    m_saved = true;
+    accept();
+}
+
+void frmDepartmentSettings::cmdCancel_Click()
+{
+    reject();
+}

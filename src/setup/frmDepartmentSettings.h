@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QTimeEdit;
+class Prompt;
+class clsEmployeeInfo;
+class clsOptions;
+
+// Edits one department's first week day, overtime limits, display start time and whether the
+// position pick list is always shown. Save writes everything and closes; Cancel writes nothing.
+class frmDepartmentSettings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
+                          QWidget *parent = nullptr);
+
+    // Loads the department's stored settings into the controls. Show the dialog with exec().
+    void DisplayForm(const QString &name);
+
+    const QString &departmentName() const { return m_name; }
+    // True after Save has stored everything.
+    bool saved() const { return m_saved; }
+
+    // An hour limit as typed: the leading number rounded to whole hours; 0 unless 0 to 255.
+    static quint8 HoursFromText(const QString &text);
+
+private:
+    void cmdSave_Click();
+    void cmdCancel_Click();
+
+    clsEmployeeInfo &m_info;
+    clsOptions &m_options;
+    Prompt &m_prompt;
+    QString m_name;
+    bool m_saved = false;
+
+    QComboBox *comFirstDayofWeek;
+    QGroupBox *Frame1;
+    QLineEdit *txtDayHours;
+    QLineEdit *txtWeekHours;
+    QTimeEdit *dtpDisplayStartTime;
+    QCheckBox *chkForceJosDisplayAlways;
+    QPushButton *cmdSave;
+    QPushButton *cmdCancel;
+};

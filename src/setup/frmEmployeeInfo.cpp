@@ -1,0 +1,226 @@
+#include "frmEmployeeInfo.h"
+
+#include "WindowHelpers.h"
+#include "ctlUserInfo.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QWidget *parent)
+    : QWidget(parent), m_info(info), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("frmEmployeeInfo"));
+    setWindowTitle(tr("Employee Information Manager"));
+
+    fraEmployeeList = new QGroupBox(tr("Employee List"), this);
+    fraEmployeeList->setObjectName(QStringLiteral("fraEmployeeList"));
+    lisEmployeeList = new QListWidget(fraEmployeeList);
+    lisEmployeeList->setObjectName(QStringLiteral("lisEmployeeList"));
+
+    auto button = [this](const char *name, const QString &text) {
+        auto *b = new QPushButton(text, fraEmployeeList);
+        b->setObjectName(QLatin1String(name));
+        return b;
+    };
+    cmdAddEmployee = button("cmdAddEmployee", tr("Add"));
+    cmdDelete = button("cmdDelete", tr("Delete"));
+    cmdPrint = button("cmdPrint", tr("Print"));
+    cmdClose = button("cmdClose", tr("Close"));
+
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(cmdAddEmployee, 0, 0);
+    buttons->addWidget(cmdDelete, 0, 1);
+    buttons->addWidget(cmdPrint, 1, 0);
+    buttons->addWidget(cmdClose, 1, 1);
+    auto *listLayout = new QVBoxLayout(fraEmployeeList);
+    listLayout->addWidget(lisEmployeeList, 1);
+    listLayout->addLayout(buttons);
+
+    ctlUserInfo1 = new ctlUserInfo(info, prompt, this);
+    ctlUserInfo1->setObjectName(QStringLiteral("ctlUserInfo1"));
+
+    auto *main = new QHBoxLayout(this);
+    main->addWidget(fraEmployeeList, 0);
+    main->addWidget(ctlUserInfo1, 1);
+    fraEmployeeList->setMinimumWidth(220);
+
+    setTabOrder(lisEmployeeList, cmdAddEmployee);
+    setTabOrder(cmdAddEmployee, cmdDelete);
+    setTabOrder(cmdDelete, cmdPrint);
+    setTabOrder(cmdPrint, cmdClose);
+
+    connect(lisEmployeeList, &QListWidget::currentRowChanged, this, &frmEmployeeInfo::lisEmployeeList_Click);
+    connect(cmdAddEmployee, &QPushButton::clicked, this, &frmEmployeeInfo::cmdAddEmployee_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmEmployeeInfo::cmdDelete_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmEmployeeInfo::printRequested);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+
+    resize(900, 560);
+    refreshlist();
+}
+
+void frmEmployeeInfo::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    PlaceFormInMainWindow(this);
+    // Opening the window with no employees asks for the first one at once.
+    QTimer::singleShot(0, this, [this] {
+        if (lisEmployeeList->count() == 0)
+            cmdAddEmployee_Click();
+        m_loading = false;
+    });
+}
+
+void frmEmployeeInfo::closeEvent(QCloseEvent *event)
+{
+    if (!SaveCurrent()
+        && !m_prompt.askYesNo(tr("The changes to this employee could not be saved. Close anyway and lose them?"),
+                              windowTitle(), true)) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+bool frmEmployeeInfo::SaveCurrent()
+{
+    if (!ctlUserInfo1->SaveCurrent())
+        return false;
+    RenameItem(ctlUserInfo1->EmployeeNumber());
+    return true;
+}
+
+void frmEmployeeInfo::RenameItem(qint32 number)
+{
+    // The list shows the saved name, so a corrected name is visible at once.
+    if (number == 0)
+        return;
+    for (int row = 0; row < lisEmployeeList->count(); ++row) {
+        QListWidgetItem *item = lisEmployeeList->item(row);
+        if (item->data(Qt::UserRole).toInt() == number) {
+            if (const std::optional<EmployeeFields> fields = m_info.GetEmployee(number))
+                item->setText(fields->fullName());
+            break;
+        }
+    }
+}
+
+void frmEmployeeInfo::SelectRowQuietly(int row)
+{
+    const QSignalBlocker block(lisEmployeeList);
+    lisEmployeeList->setCurrentRow(row);
+}
+
+void frmEmployeeInfo::refreshlist()
+{
+    QStringList names;
+    QList<qint32> numbers;
+    {
+        const QSignalBlocker block(lisEmployeeList);
+        lisEmployeeList->clear();
+        try {
+            m_info.Refresh();
+        } catch (const FileError &e) {
+            m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+        }
+        m_info.GetEmpNames(names, numbers);
+        for (int i = 0; i < names.size() && i < numbers.size(); ++i) {
+            auto *item = new QListWidgetItem(names[i], lisEmployeeList);
+            item->setData(Qt::UserRole, numbers[i]);
+        }
+    }
+    if (lisEmployeeList->count() > 0) {
+        lisEmployeeList->setCurrentRow(0);   // loads the first employee
+        ctlUserInfo1->show();
+    } else {
+        ctlUserInfo1->hide();
+    }
+}
+
+void frmEmployeeInfo::lisEmployeeList_Click()
+{
+    QListWidgetItem *item = lisEmployeeList->currentItem();
+    if (!item)
+        return;
+    const qint32 number = item->data(Qt::UserRole).toInt();
+    if (number == ctlUserInfo1->EmployeeNumber() && number == m_selected)
+        return;
+    const qint32 previous = ctlUserInfo1->EmployeeNumber();
+    if (!ctlUserInfo1->SetEmployeeNumber(number)) {
+        // The shown employee could not be written: stay with it, so nothing typed is lost.
+        for (int row = 0; row < lisEmployeeList->count(); ++row)
+            if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == previous)
+                SelectRowQuietly(row);
+        return;
+    }
+    RenameItem(previous);
+    m_selected = number;
+}
+
+void frmEmployeeInfo::cmdAddEmployee_Click()
+{
+    const std::optional<QString> first = m_prompt.input(tr("Enter first name."), tr("Add Employee"));
+    if (!first || first->isEmpty())
+        return;
+    const std::optional<QString> last = m_prompt.input(tr("Enter last name."), tr("Add Employee"));
+    if (!last || last->isEmpty())
+        return;
+    // Keep what is typed in the shown employee before the list is reloaded from the files.
+    if (!SaveCurrent())
+        return;
+    const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
+    qint32 number = 0;
+    try {
+        number = m_info.AddEmployee(*first, QString(), *last, today - 7300, today, QString(), 0, QString(), 0,
+                                    QString(), QString(), QString(), QString(), QString(), QString(),
+                                    QString(), QString(), QString(), true);
+    } catch (const FileError &e) {
+        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+        return;
+    }
+    refreshlist();
+    for (int row = 0; row < lisEmployeeList->count(); ++row) {
+        if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == number) {
+            lisEmployeeList->setCurrentRow(row);
+            break;
+        }
+    }
+}
+
+void frmEmployeeInfo::cmdDelete_Click()
+{
+    QListWidgetItem *item = lisEmployeeList->currentItem();
+    if (!item)
+        return;
+    if (!m_prompt.askYesNo(tr("Delete user?"), tr("Please Confirm")))
+        return;
+    const qint32 number = item->data(Qt::UserRole).toInt();
+    try {
+        m_info.DeleteUser(number);
+    } catch (const FileError &e) {
+        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+        return;
+    }
+    if (ctlUserInfo1->EmployeeNumber() == number)
+        ctlUserInfo1->ForgetEmployee();
+    m_selected = 0;
+    refreshlist();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QListWidget;
+class QPushButton;
+class Prompt;
+class clsEmployeeInfo;
+class clsOptions;
+class ctlUserInfo;
+
+// Lists the employees and edits the selected one in ctlUserInfo1. There is no Save button:
+// the shown employee is written when another one is selected, when one is added, and when the
+// window closes (also at program shutdown, which closes the window).
+class frmEmployeeInfo : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
+
+    // Reloads the list from the stored data and shows the first employee.
+    void refreshlist();
+    // Writes the shown employee's fields; false when that failed (the user has been told).
+    bool SaveCurrent();
+    qint32 selectedEmployee() const { return m_selected; }
+
+Q_SIGNALS:
+    // Print was chosen: the employee reports window should be shown.
+    void printRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void lisEmployeeList_Click();
+    void cmdAddEmployee_Click();
+    void cmdDelete_Click();
+    void SelectRowQuietly(int row);
+    void RenameItem(qint32 number);
+
+    clsEmployeeInfo &m_info;
+    Prompt &m_prompt;
+    qint32 m_selected = 0;
+    bool m_loading = true;
+    bool m_shown = false;
+
+    QGroupBox *fraEmployeeList;
+    QListWidget *lisEmployeeList;
+    QPushButton *cmdAddEmployee;
+    QPushButton *cmdDelete;
+    QPushButton *cmdPrint;
+    QPushButton *cmdClose;
+    ctlUserInfo *ctlUserInfo1;
+};

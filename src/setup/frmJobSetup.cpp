@@ -1,0 +1,136 @@
+#include "frmJobSetup.h"
+
+#include "JobInfo.h"
+#include "WindowHelpers.h"
+#include "data/FileError.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QWidget *parent)
+    : QWidget(parent), m_info(info), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("frmJobSetup"));
+    setWindowTitle(tr("Positions List Manager"));
+
+    lisJobNames = new QListWidget(this);
+    lisJobNames->setObjectName(QStringLiteral("lisJobNames"));
+    auto *label = new QLabel(tr("Position Name"), this);
+    label->setBuddy(lisJobNames);
+
+    cmdAdd = new QPushButton(tr("Add"), this);
+    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
+    cmdDelete = new QPushButton(tr("Delete"), this);
+    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
+    cmdClose = new QPushButton(tr("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+
+    JobInfo1 = new JobInfo(info, prompt, this);
+    JobInfo1->setObjectName(QStringLiteral("JobInfo1"));
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(cmdAdd);
+    buttons->addWidget(cmdDelete);
+    buttons->addStretch();
+    buttons->addWidget(cmdClose);
+
+    auto *grid = new QGridLayout(this);
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(lisJobNames, 1, 0);
+    grid->addLayout(buttons, 1, 1);
+    grid->addWidget(JobInfo1, 1, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnMinimumWidth(2, 300);
+    grid->setHorizontalSpacing(16);
+
+    setTabOrder(lisJobNames, cmdAdd);
+    setTabOrder(cmdAdd, cmdDelete);
+    setTabOrder(cmdDelete, JobInfo1);
+    setTabOrder(JobInfo1, cmdClose);
+
+    connect(lisJobNames, &QListWidget::currentRowChanged, this, &frmJobSetup::lisJobNames_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmJobSetup::cmdAdd_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmJobSetup::cmdDelete_Click);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+
+    resize(620, 320);
+    lisJobNames_Click();
+    ReloadList();
+}
+
+void frmJobSetup::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    PlaceFormInMainWindow(this);
+    // Opening the window with no positions asks for the first one at once.
+    QTimer::singleShot(0, this, [this] {
+        if (lisJobNames->count() == 0)
+            cmdAdd_Click();
+        m_loading = false;
+    });
+}
+
+void frmJobSetup::ReloadList()
+{
+    const QSignalBlocker block(lisJobNames);
+    lisJobNames->clear();
+    const QStringList names = m_info.JobNamesGetAll();
+    lisJobNames->addItems(names);
+    if (!names.isEmpty())
+        lisJobNames->setCurrentRow(0);
+    lisJobNames_Click();
+}
+
+void frmJobSetup::lisJobNames_Click()
+{
+    QListWidgetItem *item = lisJobNames->currentItem();
+    JobInfo1->LoadJob(item ? item->text() : QString());
+    JobInfo1->setVisible(item != nullptr);
+}
+
+void frmJobSetup::cmdAdd_Click()
+{
+    const std::optional<QString> answer = m_prompt.input(tr("Enter Position Name"), tr("Add Position"));
+    const QString name = answer.value_or(QString()).trimmed().toUpper();
+    if (name.isEmpty())
+        return;
+    try {
+        m_info.JobInfoAdd(name, 0, 255);   // a new position starts black on red
+    } catch (const FileError &e) {
+        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    }
+    ReloadList();
+    for (int row = 0; row < lisJobNames->count(); ++row) {
+        if (lisJobNames->item(row)->text().trimmed().toUpper() == name)
+            lisJobNames->setCurrentRow(row);
+    }
+}
+
+void frmJobSetup::cmdDelete_Click()
+{
+    QListWidgetItem *item = lisJobNames->currentItem();
+    const QString name = item ? item->text() : QString();
+    if (name.isEmpty())
+        return;
+    if (!m_prompt.askYesNo(tr("Are you sure?"), tr("Delete Position")))
+        return;
+    try {
+        m_info.JobDelete(name);
+    } catch (const FileError &e) {
+        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    }
+    ReloadList();
+}

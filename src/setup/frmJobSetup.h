@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+
+class JobInfo;
+class QListWidget;
+class QPushButton;
+class Prompt;
+class clsEmployeeInfo;
+class clsOptions;
+
+// Lists the positions, adds and deletes them, and shows the selected one's colours for
+// editing. Every change is stored at once.
+class frmJobSetup : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmJobSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ReloadList();
+    void lisJobNames_Click();
+    void cmdAdd_Click();
+    void cmdDelete_Click();
+
+    clsEmployeeInfo &m_info;
+    Prompt &m_prompt;
+    bool m_loading = true;
+    bool m_shown = false;
+
+    QListWidget *lisJobNames;
+    QPushButton *cmdAdd;
+    QPushButton *cmdDelete;
+    QPushButton *cmdClose;
+    JobInfo *JobInfo1;
+};

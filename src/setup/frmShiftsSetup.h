@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/clsEmployeeInfo.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QListWidget;
+class QPushButton;
+class Prompt;
+class clsOptions;
+
+// Maintains each department's ordered list of default shifts. Every command stores the whole
+// list at once and shows it again as stored.
+class frmShiftsSetup : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmShiftsSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
+
+    // False when there was no department to show; the window then closes as soon as it shows.
+    bool hasDepartments() const { return m_hasDepartments; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void comDepartmentName_Click();
+    void cmdAdd_Click();
+    void cmdEdit_Click();
+    void cmdDelete_Click();
+    void cmdUp_Click();
+    void CmdDown_Click();
+    // Stores the list for the shown department, reloads it (which selects the first shift)
+    // and then selects `row` when it is not -1.
+    void SaveAndReload(int row);
+    int SelectedPlace() const;   // 1-based; 0 when nothing is selected
+
+    clsEmployeeInfo &m_info;
+    Prompt &m_prompt;
+    QList<DefaultShift> m_shifts;
+    bool m_hasDepartments = false;
+    bool m_shown = false;
+
+    QComboBox *comDepartmentName;
+    QListWidget *lisShifts;
+    QPushButton *cmdAdd;
+    QPushButton *cmdEdit;
+    QPushButton *cmdDelete;
+    QPushButton *cmdUp;
+    QPushButton *CmdDown;
+    QPushButton *cmdClose;
+};
