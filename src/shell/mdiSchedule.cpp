@@ -1,0 +1,472 @@
+#include "mdiSchedule.h"
+
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmInitialSetup.h"
+
+#include "data/FileError.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsInifile.h"
+#include "data/clsOptions.h"
+#include "setup/WindowHelpers.h"
+#include "setup/frmDepartmentList.h"
+#include "setup/frmEmployeeInfo.h"
+#include "setup/frmJobSetup.h"
+#include "setup/frmShiftsSetup.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDataStream>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+#ifndef SHIFTGRID_HOME_URL
+#define SHIFTGRID_HOME_URL ""
+#endif
+#ifndef SHIFTGRID_SUPPORT_URL
+#define SHIFTGRID_SUPPORT_URL ""
+#endif
+
+// The help page is compiled into the library; a static library needs its resources registered
+// by hand.
+static void initShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
+
+namespace {
+
+// "MenuCustom.bin": a tag, a format number, then the window state and geometry.
+constexpr quint32 kLayoutTag = 0x53474d43;   // "SGMC"
+constexpr quint32 kLayoutFormat = 1;
+constexpr int kStateVersion = 1;
+
+const char *const kWizardSection = "Wizard";
+const char *const kWizardKey = "HelpWizardHide";
+
+// Commands whose windows are not part of the program yet: shown, but not available.
+const char *const kUnavailableTools[] = {"toolScheduleWork", "toolTimeOffSchedules", "toolWorkSchedules",
+                                         "toolsubEmployeeReports", "toolOptions"};
+
+} // namespace
+
+mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, QWidget *parent)
+    : QMainWindow(parent), m_dataFolder(QDir::cleanPath(dataFolder)), m_prompt(prompt)
+{
+    initShellResources();
+    setObjectName(QStringLiteral("mdiSchedule"));
+    setWindowTitle(QStringLiteral("Shiftgrid"));
+    // No built-in menu for hiding the toolbar: the layout is the program's, not a customisation.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    m_mdiArea->viewport()->installEventFilter(this);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        // The wizard stays behind every other child window, even when it is activated.
+        if (window && window == m_wizardWindow)
+            window->lower();
+    });
+
+    buildMenus();
+    buildToolBar();
+    resize(1024, 700);
+    loadLayout();
+
+    m_employeeInfo = std::make_unique<clsEmployeeInfo>(m_dataFolder);
+    m_options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(m_dataFolder));
+
+    tool(QStringLiteral("toolTest"))->setVisible(false);
+
+    m_helpWizardShown = HelpWizardSettingGet();
+    setuphelpwizard();
+}
+
+mdiSchedule::~mdiSchedule() = default;
+
+QPair<QString, QString> mdiSchedule::webAddresses()
+{
+    return {QStringLiteral(SHIFTGRID_HOME_URL), QStringLiteral(SHIFTGRID_SUPPORT_URL)};
+}
+
+QString mdiSchedule::layoutFilePath() const
+{
+    return m_dataFolder + QStringLiteral("/MenuCustom.bin");
+}
+
+frmInitialSetup *mdiSchedule::wizard() const
+{
+    return m_wizardWindow ? qobject_cast<frmInitialSetup *>(m_wizardWindow->widget()) : nullptr;
+}
+
+QMdiSubWindow *mdiSchedule::childWindow(const QString &toolId) const
+{
+    QMdiSubWindow *window = m_children.value(toolId);
+    return window && !window->isHidden() ? window : nullptr;
+}
+
+// ---- menus ---------------------------------------------------------------------------------
+
+QAction *mdiSchedule::addTool(QMenu *band, const QString &toolId, const QString &caption)
+{
+    QAction *action = band->addAction(caption);
+    action->setObjectName(toolId);
+    connect(action, &QAction::triggered, this, [this, toolId] { ToolClick(toolId); });
+    m_tools.insert(toolId, action);
+    return action;
+}
+
+QMenu *mdiSchedule::addBand(QMenu *parentMenu, const QString &bandId, const QString &toolId,
+                            const QString &toolCaption, const QString &bandCaption)
+{
+    auto *band = new QMenu(toolCaption, this);
+    band->setObjectName(bandId);
+    if (!bandCaption.isEmpty())
+        band->setWindowTitle(bandCaption);
+    band->menuAction()->setObjectName(toolId);
+    if (parentMenu)
+        parentMenu->addMenu(band);
+    else
+        menuBar()->addMenu(band);
+    m_bands.insert(bandId, band);
+    m_tools.insert(toolId, band->menuAction());
+    return band;
+}
+
+void mdiSchedule::buildMenus()
+{
+    menuBar()->setObjectName(QStringLiteral("bandMainMenu"));
+
+    QMenu *file = addBand(nullptr, QStringLiteral("bandFileMenu"), QStringLiteral("toolFile"), tr("&File"),
+                          tr("File Menu"));
+    addTool(file, QStringLiteral("toolOptions"), tr("&Options"));
+    file->addSeparator();
+    addTool(file, QStringLiteral("toolExit"), tr("&Exit"));
+    file->addSeparator();
+    addTool(file, QStringLiteral("toolTest"), QString());
+
+    QMenu *schedule = addBand(nullptr, QStringLiteral("bandSchedule"), QStringLiteral("toolSchedule"),
+                              tr("&Schedules"), QString());
+    addTool(schedule, QStringLiteral("toolScheduleWork"), tr("&Employee Scheduler"));
+    addTool(schedule, QStringLiteral("toolTimeOffSchedules"), tr("&Availability Scheduler"));
+
+    QMenu *reports = addBand(nullptr, QStringLiteral("bandReports"), QStringLiteral("toolReports"),
+                             tr("&Reports"), tr("Reports"));
+    addTool(reports, QStringLiteral("toolWorkSchedules"), tr("&Schedule Reports"));
+    addTool(reports, QStringLiteral("toolsubEmployeeReports"), tr("&Employee Reports"));
+
+    QMenu *setup = addBand(nullptr, QStringLiteral("bandSetup"), QStringLiteral("toolSetup"), tr("&Setup"),
+                           tr("Setup"));
+    addTool(setup, QStringLiteral("toolDepartments"), tr("&Departments"));
+    addTool(setup, QStringLiteral("toolPositions"), tr("&Positions"));
+    addTool(setup, QStringLiteral("toolWorkShifts"), tr("Work &Shifts"));
+    addTool(setup, QStringLiteral("toolEmployees"), tr("&Employees"));
+
+    QMenu *help = addBand(nullptr, QStringLiteral("bandHelp"), QStringLiteral("toolHelp"), tr("&Help"),
+                          tr("HelpMenu"));
+    addTool(help, QStringLiteral("toolContents"), tr("&Contents"))->setShortcut(QKeySequence::HelpContents);
+    QMenu *online = addBand(help, QStringLiteral("bandOnlineSupport"), QStringLiteral("toolOnlineSupport"),
+                            tr("&Online Support"), tr("Onlline Support"));
+    addTool(online, QStringLiteral("toolSupportWebSite"), tr("&Support Web Site"));
+    addTool(online, QStringLiteral("toolProductInformation"), tr("&Product Information"));
+    addTool(help, QStringLiteral("toolHelpWizard"), tr("Help &Wizard"))->setCheckable(true);
+    help->addSeparator();
+    addTool(help, QStringLiteral("toolAbout"), tr("&About"));
+
+    QMenu *windows = addBand(nullptr, QStringLiteral("bandWindowList"), QStringLiteral("toolWindowList"),
+                             tr("&Window List"), QString());
+    connect(windows, &QMenu::aboutToShow, this, &mdiSchedule::fillWindowList);
+
+    for (const char *id : kUnavailableTools)
+        tool(QLatin1String(id))->setEnabled(false);
+}
+
+void mdiSchedule::buildToolBar()
+{
+    m_toolBar = addToolBar(tr("Commands"));
+    m_toolBar->setObjectName(QStringLiteral("bandMainToolbar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees"})
+        m_toolBar->addAction(tool(QLatin1String(id)));
+    m_toolBar->addSeparator();
+    for (const char *id : {"toolScheduleWork", "toolTimeOffSchedules", "toolWorkSchedules"})
+        m_toolBar->addAction(tool(QLatin1String(id)));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(tool(QStringLiteral("toolContents")));
+}
+
+void mdiSchedule::fillWindowList()
+{
+    QMenu *menu = band(QStringLiteral("bandWindowList"));
+    menu->clear();
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    int number = 0;
+    for (QMdiSubWindow *window : windows) {
+        if (window->isHidden())
+            continue;
+        ++number;
+        QString title = window->windowTitle();
+        title.replace(QLatin1Char('&'), QLatin1String("&&"));
+        const QString text = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(title)
+                                         : QStringLiteral("%1 %2").arg(number).arg(title);
+        QAction *action = menu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(window == m_mdiArea->activeSubWindow());
+        QPointer<QMdiSubWindow> target(window);
+        connect(action, &QAction::triggered, this, [this, target] {
+            if (!target)
+                return;
+            if (target->isMinimized())
+                target->showNormal();
+            m_mdiArea->setActiveSubWindow(target);
+        });
+    }
+    if (number == 0)
+        menu->addAction(tr("No windows are open"))->setEnabled(false);
+}
+
+// ---- commands ------------------------------------------------------------------------------
+
+void mdiSchedule::ToolClick(const QString &toolId)
+{
+    if (const QAction *action = tool(toolId); action && !action->isEnabled())
+        return;
+    try {
+        dispatch(toolId);
+    } catch (const FileError &error) {
+        m_prompt.message(error.userText(), QString(), Prompt::Icon::Critical);
+    }
+}
+
+void mdiSchedule::dispatch(const QString &toolId)
+{
+    if (toolId == QLatin1String("toolExit")) {
+        close();
+    } else if (toolId == QLatin1String("toolDepartments")) {
+        showSingle(toolId, [this] { return new frmDepartmentList(*m_employeeInfo, *m_options, m_prompt); });
+    } else if (toolId == QLatin1String("toolPositions")) {
+        showSingle(toolId, [this] { return new frmJobSetup(*m_employeeInfo, *m_options, m_prompt); });
+    } else if (toolId == QLatin1String("toolWorkShifts")) {
+        showSingle(toolId, [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt); });
+    } else if (toolId == QLatin1String("toolEmployees")) {
+        showSingle(toolId, [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt); });
+    } else if (toolId == QLatin1String("toolContents")) {
+        ShowContentsTab();
+    } else if (toolId == QLatin1String("toolHelpWizard")) {
+        m_helpWizardShown = !m_helpWizardShown;
+        HelpWizardSettingSet(m_helpWizardShown);
+        setuphelpwizard();
+    } else if (toolId == QLatin1String("toolAbout")) {
+        showAbout();
+    } else if (toolId == QLatin1String("toolSupportWebSite")) {
+        openWebPage(webAddresses().second);
+    } else if (toolId == QLatin1String("toolProductInformation")) {
+        openWebPage(webAddresses().first);
+    } else if (QMenu *submenu = m_tools.contains(toolId) ? m_tools.value(toolId)->menu() : nullptr) {
+        // A command that opens a menu does nothing else.
+        Q_UNUSED(submenu);
+    } else {
+        m_prompt.message(toolId);
+    }
+}
+
+QMdiSubWindow *mdiSchedule::showSingle(const QString &toolId, const std::function<QWidget *()> &create)
+{
+    QMdiSubWindow *window = childWindow(toolId);
+    if (!window) {
+        QWidget *content = create();
+        window = m_mdiArea->addSubWindow(content);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_children.insert(toolId, window);
+        window->resize(window->sizeHint().boundedTo(m_mdiArea->viewport()->size()));
+        placeChild(window);
+        window->show();
+    } else if (window->isMinimized()) {
+        window->showNormal();
+    }
+    m_mdiArea->setActiveSubWindow(window);
+    window->raise();
+    return window;
+}
+
+void mdiSchedule::placeChild(QWidget *child) const
+{
+    // The work area already lies below the menu bar and the toolbar, so no band is subtracted.
+    PlaceFormInMainWindow(child, m_mdiArea->viewport()->size(), 0);
+}
+
+void mdiSchedule::ShowContentsTab(const QString &anchor)
+{
+    QMdiSubWindow *window = showSingle(QStringLiteral("toolContents"), [this] { return new frmHelp(m_dataFolder); });
+    if (auto *help = qobject_cast<frmHelp *>(window->widget()))
+        help->showAnchor(anchor);
+}
+
+void mdiSchedule::showAbout()
+{
+    frmAbout about(m_dataFolder, this);
+    about.exec();
+}
+
+void mdiSchedule::openWebPage(const QString &address)
+{
+    if (address.isEmpty()) {
+        ShowContentsTab(QStringLiteral("support"));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        m_prompt.message(tr("Could not open %1 in the web browser.").arg(address), QString(),
+                         Prompt::Icon::Warning);
+}
+
+// ---- the setup wizard ----------------------------------------------------------------------
+
+void mdiSchedule::HelpWizardSettingSet(bool show)
+{
+    const QString file = ScheduleHelper::SettingsFilePath(m_dataFolder);
+    if (!clsInifile::kelVBWritePrivateProfileString(QLatin1String(kWizardSection), QLatin1String(kWizardKey),
+                                                   show ? QStringLiteral("0") : QStringLiteral("1"), file))
+        m_prompt.message(tr("Could not save the Help Wizard setting in \"%1\".").arg(QDir::toNativeSeparators(file)),
+                         QString(), Prompt::Icon::Warning);
+}
+
+bool mdiSchedule::HelpWizardSettingGet() const
+{
+    const QString value = clsInifile::kelVBGetPrivateProfileString(
+        QLatin1String(kWizardSection), QLatin1String(kWizardKey), ScheduleHelper::SettingsFilePath(m_dataFolder));
+    return value != QLatin1String("1");
+}
+
+void mdiSchedule::setuphelpwizard()
+{
+    if (!m_helpWizardShown) {
+        closeWizard();
+    } else if (!m_wizardWindow) {
+        auto *content = new frmInitialSetup(*this);
+        m_wizardWindow = m_mdiArea->addSubWindow(content);
+        m_wizardWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_wizardWindow->resize(m_wizardWindow->sizeHint());
+        // Activation raises a window; the wizard goes straight back behind the others.
+        connect(m_wizardWindow, &QMdiSubWindow::windowStateChanged, m_wizardWindow,
+                [window = m_wizardWindow.data()](Qt::WindowStates, Qt::WindowStates now) {
+                    if (now & Qt::WindowActive)
+                        window->lower();
+                });
+        placeWizard();
+        m_wizardWindow->show();
+        m_wizardWindow->lower();
+    } else {
+        m_wizardWindow->lower();
+    }
+    tool(QStringLiteral("toolHelpWizard"))->setChecked(m_helpWizardShown);
+}
+
+void mdiSchedule::closeWizard()
+{
+    QPointer<QMdiSubWindow> window = m_wizardWindow;
+    m_wizardWindow = nullptr;
+    if (!window)
+        return;
+    // When the wizard itself is closing (its close box), it is already on its way out.
+    const frmInitialSetup *content = qobject_cast<frmInitialSetup *>(window->widget());
+    if (!content || !content->isClosing())
+        window->close();
+}
+
+void mdiSchedule::placeWizard()
+{
+    if (m_wizardWindow)
+        placeChild(m_wizardWindow);
+}
+
+// ---- layout and shutdown -------------------------------------------------------------------
+
+bool mdiSchedule::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_mdiArea->viewport() && event->type() == QEvent::Resize && m_helpWizardShown)
+        placeWizard();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void mdiSchedule::loadLayout()
+{
+    const QString path = layoutFilePath();
+    if (!QFileInfo::exists(path))
+        return;
+    QByteArray bytes;
+    try {
+        bytes = ScheduleHelper::ReadFileBytes(path);
+    } catch (const FileError &) {
+        return;   // an unreadable layout is no reason to stop: the built-in one is used
+    }
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_0);
+    quint32 tag = 0;
+    quint32 format = 0;
+    QByteArray state;
+    QByteArray geometry;
+    in >> tag >> format;
+    if (in.status() != QDataStream::Ok || tag != kLayoutTag || format != kLayoutFormat)
+        return;
+    in >> state >> geometry;
+    if (in.status() != QDataStream::Ok || !in.atEnd())
+        return;
+    if (!restoreState(state, kStateVersion))
+        return;
+    restoreGeometry(geometry);
+    m_layoutRestored = true;
+}
+
+void mdiSchedule::saveLayout()
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    out << kLayoutTag << kLayoutFormat << saveState(kStateVersion) << saveGeometry();
+    try {
+        ScheduleHelper::WriteFileBytes(layoutFilePath(), bytes);
+    } catch (const FileError &error) {
+        m_prompt.message(error.userText(), QString(), Prompt::Icon::Warning);
+    }
+}
+
+bool mdiSchedule::unloadChildren()
+{
+    const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *window : windows) {
+        if (window->isHidden())
+            continue;   // already closed, waiting to be deleted
+        if (!window->close())
+            return false;
+    }
+    return true;
+}
+
+void mdiSchedule::closeEvent(QCloseEvent *event)
+{
+    m_appClosing = true;
+    if (!unloadChildren()) {
+        // A window kept itself open (for example because its data could not be saved): the
+        // program keeps running so that nothing the user typed is lost.
+        m_appClosing = false;
+        event->ignore();
+        return;
+    }
+    m_wizardWindow = nullptr;
+    m_children.clear();
+    saveLayout();
+    event->accept();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QPair>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+class Prompt;
+class clsEmployeeInfo;
+class clsOptions;
+class frmInitialSetup;
+class frmHelp;
+
+// The main window: holds every other window as a child of its work area, owns the one shared
+// master-data object and the one shared options object, turns menu commands into windows,
+// keeps the toolbar layout between runs and shows or hides the setup wizard.
+class mdiSchedule : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Reads the master data and the settings of `dataFolder`. Throws FileError when a master-data
+    // file cannot be read.
+    mdiSchedule(const QString &dataFolder, Prompt &prompt, QWidget *parent = nullptr);
+    ~mdiSchedule() override;
+
+    // Opens the help window on its contents page, or at `anchor` when one is given.
+    void ShowContentsTab(const QString &anchor = {});
+    // Brings the screen into line with HelpWizardShown: opens the wizard behind the other
+    // windows or closes it, and sets the check mark of "Help Wizard".
+    void setuphelpwizard();
+    clsEmployeeInfo &GetEmployeeCLASS() const { return *m_employeeInfo; }
+    clsOptions &getOptionClass() const { return *m_options; }
+    // Writes "HelpWizardHide" of section "Wizard": "0" when the wizard is to be shown, else "1".
+    void HelpWizardSettingSet(bool show);
+    // False only when "HelpWizardHide" is exactly "1".
+    bool HelpWizardSettingGet() const;
+
+    bool HelpWizardShown() const { return m_helpWizardShown; }
+    void setHelpWizardShown(bool shown) { m_helpWizardShown = shown; }
+    // Set when shutting down starts; windows use it to tell a user's close from the program's.
+    bool AppClosing() const { return m_appClosing; }
+
+    const QString &dataFolder() const { return m_dataFolder; }
+    QString layoutFilePath() const;
+    Prompt &prompt() const { return m_prompt; }
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    QToolBar *mainToolBar() const { return m_toolBar; }
+    // The menu command or menu band with that id, or null.
+    QAction *tool(const QString &id) const { return m_tools.value(id); }
+    QMenu *band(const QString &id) const { return m_bands.value(id); }
+    // The open wizard, or null.
+    frmInitialSetup *wizard() const;
+    QMdiSubWindow *wizardWindow() const { return m_wizardWindow; }
+    // The open child window that the command opened, or null.
+    QMdiSubWindow *childWindow(const QString &toolId) const;
+    // True when the saved layout was found and applied at start-up.
+    bool layoutRestored() const { return m_layoutRestored; }
+
+    // The product information and support page addresses this program was built with; empty
+    // when there is no web site, and the help's support section is shown instead.
+    static QPair<QString, QString> webAddresses();
+
+    // Places a child window of the work area: centred across, its centre at 40% of the height.
+    void placeChild(QWidget *child) const;
+
+public Q_SLOTS:
+    // Carries out the menu command with that id. A disabled command does nothing.
+    void ToolClick(const QString &toolId);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    QMenu *addBand(QMenu *parentMenu, const QString &bandId, const QString &toolId,
+                   const QString &toolCaption, const QString &bandCaption);
+    QAction *addTool(QMenu *band, const QString &toolId, const QString &caption);
+    void dispatch(const QString &toolId);
+    QMdiSubWindow *showSingle(const QString &toolId, const std::function<QWidget *()> &create);
+    void closeWizard();
+    void placeWizard();
+    bool unloadChildren();
+    void loadLayout();
+    void saveLayout();
+    void fillWindowList();
+    void showAbout();
+    void openWebPage(const QString &address);
+
+    QString m_dataFolder;
+    Prompt &m_prompt;
+    std::unique_ptr<clsEmployeeInfo> m_employeeInfo;
+    std::unique_ptr<clsOptions> m_options;
+
+    QMdiArea *m_mdiArea = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QHash<QString, QAction *> m_tools;
+    QHash<QString, QMenu *> m_bands;
+    QHash<QString, QPointer<QMdiSubWindow>> m_children;
+    QPointer<QMdiSubWindow> m_wizardWindow;
+
+    bool m_helpWizardShown = false;
+    bool m_appClosing = false;
+    bool m_layoutRestored = false;
+};
