@@ -5,7 +5,8 @@
 
 namespace {
 
-const QDate kEpoch(1899, 12, 30);
+// 30 December 1899 as a constant, so that other static initialisers may already use it.
+constexpr QDate kEpoch = QDate::fromJulianDay(2415019);
 constexpr qint64 kMsPerDay = 86400000;
 
 const char *const kShortDays[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};

@@ -1,0 +1,514 @@
+#include "clsScheduleData.h"
+
+#include "ScheduleFiles.h"
+#include "data/CodePage.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "schedule/grid/TimeGridModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cmath>
+
+namespace Shift = ScheduleFiles::Shift;
+namespace TimeOff = ScheduleFiles::TimeOff;
+
+namespace {
+
+constexpr double kMargin = 0.3;   // days shown before the first and after the last day
+constexpr qint32 kRed = 255;
+
+QString rowFont() { return QStringLiteral("Fixedsys"); }
+QString barFont() { return QStringLiteral("Times New Roman"); }
+
+bool beginsOn(double begin, double day) { return begin >= day && begin < day + 1; }
+
+// Keeps the records for which `keep` is true, filling a removed record's place with the last.
+template<typename Keep>
+void filterRecords(RecordList &records, Keep keep)
+{
+    for (int i = 1; i <= records.count();) {
+        if (keep(records.record(i)))
+            ++i;
+        else
+            records.removeMovingLast(i);
+    }
+}
+
+} // namespace
+
+clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
+    : m_info(info), m_options(options), m_prompt(prompt), m_dataPath(info.DataPath())
+{
+}
+
+// ---- Set-up ----------------------------------------------------------------------------------
+
+void clsScheduleData::setScheduleControl(TimeGridModel *grid)
+{
+    m_grid = grid;
+    m_positions = m_info.JobNamesGetAll();
+    defineBars();
+}
+
+void clsScheduleData::defineBars()
+{
+    const int font = m_grid->AddFont(barFont());
+    m_grid->beginUpdate();
+    m_grid->setBarsMax(int(m_positions.size()) + 2);
+    m_grid->SetBarStyle(0, 65280, 0, font, QStringLiteral("None"));
+    for (int i = 0; i < m_positions.size(); ++i) {
+        qint32 text = 0, back = 0;
+        m_info.JobNameInfoGet(m_positions[i], text, back);
+        m_grid->SetBarStyle(i + 1, back, text, font, m_positions[i]);
+    }
+    m_grid->SetBarStyle(OffBar(), 16777215, 0, font, QStringLiteral("Off"));
+    m_grid->endUpdate();
+}
+
+void clsScheduleData::SetDate(double firstDay, double lastDay)
+{
+    if (lastDay == 0)
+        lastDay = firstDay;
+    if (firstDay > lastDay)
+        std::swap(firstDay, lastDay);
+    if (m_filterEmployee != 0) {
+        firstDay -= 1;
+        lastDay += 1;
+    }
+    m_firstDay = firstDay;
+    m_lastDay = lastDay;
+}
+
+void clsScheduleData::SetDepartment(const QString &department)
+{
+    m_department = department;
+    m_weekLimit = m_info.OverTimeDepartmentGet(department, true);
+    m_dayLimit = m_info.OverTimeDepartmentGet(department, false);
+}
+
+void clsScheduleData::setFilterEmployee(qint32 employee)
+{
+    m_filterEmployee = employee;
+}
+
+double clsScheduleData::WeekStart(const clsEmployeeInfo &info, const QString &department, double date)
+{
+    // 16 January 2000 was a Sunday: adding the first-day number gives a day of the wanted name.
+    const int wanted = QDate(2000, 1, 16).addDays(info.GetDepartmentFirstDay(department)).dayOfWeek();
+    const double day = OleDate::wholeDay(date);
+    for (int back = 0; back <= 7; ++back)
+        if (OleDate::toDate(day - back).dayOfWeek() == wanted)
+            return day - back;
+    return day;
+}
+
+// ---- Reload ----------------------------------------------------------------------------------
+
+void clsScheduleData::Reload()
+{
+    m_refused.clear();
+    m_grid->beginUpdate();
+    try {
+        if (m_filterEmployee == 0)
+            reloadAll();
+        else
+            reloadSingleEmployee();
+    } catch (...) {
+        m_grid->endUpdate();
+        throw;
+    }
+    m_grid->endUpdate();
+}
+
+int clsScheduleData::addEmployeeRow(qint32 employee, const QString &caption)
+{
+    const int row = m_grid->AddResource(caption, QString::number(employee), m_grid->AddFont(rowFont()));
+    m_rowOfEmployee.insert(employee, row);
+    return row;
+}
+
+void clsScheduleData::reloadAll()
+{
+    QList<qint32> employees = m_info.GetEmployeeInDept(m_department);
+    for (int i = 0; i < employees.size();) {
+        if (m_info.EmployeeExists(employees[i])) {
+            ++i;
+        } else {
+            employees[i] = employees.last();
+            employees.removeLast();
+        }
+    }
+
+    m_grid->ClearResources();
+    m_rowOfEmployee.clear();
+    for (qint32 employee : std::as_const(employees))
+        if (!m_rowOfEmployee.contains(employee))
+            addEmployeeRow(employee, m_info.ConvertNumberToName(employee, true));
+        else
+            m_grid->AddResource(m_info.ConvertNumberToName(employee, true), QString::number(employee),
+                                m_grid->AddFont(rowFont()));
+
+    m_grid->setViewRange(m_firstDay - kMargin, m_lastDay + 1 + kMargin);
+    m_grid->setScrollTime(m_firstDay + m_options.GetScheduleStartTime(m_department));
+    m_grid->ClearBlocks();
+
+    RecordList records(Shift::Size);
+    LoadSchedule(records, m_department, m_firstDay, m_lastDay + 1, 0, false);
+
+    for (int i = 1; i <= records.count(); ++i) {
+        const qint32 employee = Shift::employee(records.record(i));
+        if (findEmployeeRow(employee) >= 0)
+            continue;
+        addEmployeeRow(employee, m_info.EmployeeExists(employee) ? m_info.ConvertNumberToName(employee, false)
+                                                                 : QString::number(employee));
+    }
+
+    for (int row = 0; row < m_grid->ResourcesMax(); ++row) {
+        const qint32 employee = FindEmployeeNumberFromResorce(row);
+        if (employee == 0)
+            continue;
+        RecordList periods(TimeOff::Size);
+        TimeOffLoad(employee, periods);
+        for (int p = 1; p <= periods.count(); ++p) {
+            const char *r = periods.record(p);
+            const int block = AddScheduleTime(row, TimeOff::begin(r), TimeOff::end(r), QString(), true);
+            if (block >= 0)
+                m_grid->setTBNote(block, CodePage::trimBlanks(TimeOff::reason(r)));
+        }
+    }
+
+    for (int i = 1; i <= records.count(); ++i) {
+        const char *r = records.record(i);
+        const int row = findEmployeeRow(Shift::employee(r));
+        const double begin = Shift::begin(r);
+        const double end = Shift::end(r);
+        const QString position = Shift::position(r);
+        if (AddScheduleTime(row, begin, end, position, false) < 0 && begin != end)
+            m_refused.append({Shift::employee(r), begin, end, position});
+    }
+}
+
+void clsScheduleData::reloadSingleEmployee()
+{
+    m_grid->setViewRange(m_firstDay, m_lastDay + 1);
+    m_grid->setScrollTime(m_firstDay + m_options.GetScheduleStartTime(m_department));
+    m_grid->ClearBlocks();
+    RecordList records(Shift::Size);
+    LoadSchedule(records, m_department, m_firstDay, m_lastDay, m_filterEmployee, false);
+    for (int i = 1; i <= records.count(); ++i) {
+        const char *r = records.record(i);
+        const double begin = Shift::begin(r);
+        const double end = Shift::end(r);
+        if (AddScheduleTime(0, begin, end, Shift::position(r), false) < 0 && begin != end)
+            m_refused.append({m_filterEmployee, begin, end, Shift::position(r)});
+    }
+}
+
+// ---- Shift files -----------------------------------------------------------------------------
+
+void clsScheduleData::LoadSchedule(RecordList &records, const QString &department, double firstDay,
+                                   double lastDay, qint32 employee, bool exactRange) const
+{
+    records.clear();
+    if (!exactRange) {
+        firstDay -= 1;
+        if (lastDay == 0)
+            lastDay = firstDay;
+        if (employee != 0)
+            lastDay += 1;
+    }
+    const QString folder = ScheduleFiles::departmentFolder(m_dataPath, department);
+    if (folder.isEmpty())
+        return;   // a name that would lead outside the data folder has no shifts
+    ScheduleHelper::MakeDirectory(folder);
+
+    QByteArray all;
+    for (double day = OleDate::wholeDay(firstDay); day <= lastDay; day += 1) {
+        try {
+            all += ScheduleHelper::RecordsFromFileBytes(
+                ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
+        } catch (const FileError &) {
+            // An unreadable day contributes no shifts.
+        }
+    }
+    records.setBytes(all);
+    if (employee != 0)
+        filterRecords(records, [employee](const char *r) { return Shift::employee(r) == employee; });
+}
+
+void clsScheduleData::SaveScheduleDay(const QString &department, const RecordList &records, double day)
+{
+    const QString file = ScheduleFiles::dayFile(m_dataPath, department, day);
+    if (file.isEmpty())
+        throw FileError(QStringLiteral("SaveScheduleDay"), m_dataPath + u'/' + department,
+                        QStringLiteral("the department name cannot be used as a folder name"));
+    ScheduleHelper::MakeDirectory(QFileInfo(file).absolutePath());
+    records.save(file);
+}
+
+void clsScheduleData::SaveSchedule()
+{
+    const int days = int(std::llround(m_lastDay - m_firstDay)) + 1;
+    if (days <= 0)
+        return;
+    QList<RecordList> perDay(days, RecordList(Shift::Size));
+
+    if (m_filterEmployee != 0) {
+        for (int d = 0; d < days; ++d) {
+            LoadSchedule(perDay[d], m_department, m_firstDay + d, m_firstDay + d, 0, true);
+            const qint32 filtered = m_filterEmployee;
+            filterRecords(perDay[d], [filtered](const char *r) { return Shift::employee(r) != filtered; });
+        }
+    }
+
+    // One pass over the blocks in block order, each appended to the day it begins on.
+    const int offBar = m_grid->BarsMax() - 1;
+    for (int block = 0; block < m_grid->TBMax(); ++block) {
+        if (m_grid->TBBar(block) == offBar)
+            continue;
+        const double begin = m_grid->TBBeg(block);
+        const double day = std::floor(begin);
+        const int d = int(day - m_firstDay);
+        if (day < m_firstDay || d >= days)
+            continue;
+        char *r = perDay[d].record(perDay[d].append());
+        Shift::setEmployee(r, m_filterEmployee != 0 ? m_filterEmployee
+                                                    : FindEmployeeNumberFromResorce(m_grid->TBResource(block)));
+        Shift::setTimes(r, begin, m_grid->TBEnd(block));
+        Shift::setPosition(r, m_grid->BarCaption(m_grid->TBBar(block)));
+    }
+
+    for (int d = 0; d < days; ++d)
+        SaveScheduleDay(m_department, perDay[d], m_firstDay + d);
+}
+
+bool clsScheduleData::AreShiftsScheduled(double day, const QString &department) const
+{
+    RecordList records(Shift::Size);
+    LoadSchedule(records, department, day, day, 0, false);
+    for (int i = 1; i <= records.count(); ++i)
+        if (beginsOn(Shift::begin(records.record(i)), day))
+            return true;
+    return false;
+}
+
+void clsScheduleData::CopySchedule(double sourceDay, double targetDay, const QString &department)
+{
+    RecordList records(Shift::Size);
+    LoadSchedule(records, department, sourceDay, sourceDay, 0, true);
+    const double delta = targetDay - sourceDay;
+    for (int i = 1; i <= records.count(); ++i) {
+        char *r = records.record(i);
+        Shift::setTimes(r, Shift::begin(r) + delta, Shift::end(r) + delta);
+    }
+    SaveScheduleDay(department, records, targetDay);
+}
+
+// ---- Time off --------------------------------------------------------------------------------
+
+void clsScheduleData::TimeOffLoad(qint32 employee, RecordList &records) const
+{
+    try {
+        records.load(ScheduleFiles::timeOffFile(m_dataPath, employee));
+    } catch (const FileError &) {
+        records.clear();   // an unreadable file gives no periods
+    }
+}
+
+void clsScheduleData::TimeOffSave(qint32 employee, const RecordList &records)
+{
+    records.save(ScheduleFiles::timeOffFile(m_dataPath, employee));
+}
+
+// ---- Placement -------------------------------------------------------------------------------
+
+int clsScheduleData::BarForPosition(const QString &position) const
+{
+    const QString key = CodePage::trimBlanks(position).toUpper();
+    const qsizetype i = m_positions.indexOf(key);
+    return i < 0 ? 0 : int(i) + 1;
+}
+
+int clsScheduleData::AddScheduleTime(int row, double begin, double end, const QString &position, bool isTimeOff)
+{
+    if (begin == end)
+        return -1;
+    if (IsOverlapping(begin, end, row)) {
+        m_prompt.message(QString::fromLatin1(kCollisionMessage));
+        return -1;
+    }
+    const int bar = isTimeOff ? OffBar() : BarForPosition(position);
+    const int block = m_grid->TBAdd(row, begin, end, bar, position);
+    if (block >= 0)
+        FormatTimeBlockText(block, begin, end);
+    return block;
+}
+
+bool clsScheduleData::IsOverlapping(double begin, double end, int row) const
+{
+    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
+        if (m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
+            return true;
+    return false;
+}
+
+void clsScheduleData::ChangeJob(int block, const QString &position)
+{
+    m_grid->setTBBar(block, BarForPosition(position));
+}
+
+void clsScheduleData::TBDelete(int block)
+{
+    if (!m_grid->isValidBlock(block))
+        return;
+    const int row = m_grid->TBResource(block);
+    m_grid->TBRemove(block);
+    formatTotalHours(row, -1);
+}
+
+void clsScheduleData::FormatTimeBlockText(int block, double begin, double end)
+{
+    if (!m_grid->isValidBlock(block))
+        return;
+    if (begin == 0)
+        begin = m_grid->TBBeg(block);
+    if (end == 0)
+        end = m_grid->TBEnd(block);
+    const QString label = QStringLiteral("h:mma/p");
+    m_grid->setTBText(block, OleDate::format(begin, label) + QStringLiteral(" - ") + OleDate::format(end, label));
+    formatTotalHours(-1, block);
+}
+
+// ---- Hours column ----------------------------------------------------------------------------
+
+void clsScheduleData::setColumnCaption()
+{
+    switch (m_hoursMode) {
+    case WeekHours:
+        m_grid->setColumnCaption(QStringLiteral("Week\nHours"));
+        break;
+    case DayHours:
+        m_grid->setColumnCaption(OleDate::format(m_chosenDay, QStringLiteral("ddd")) + u'\n'
+                                 + OleDate::format(m_chosenDay, QStringLiteral("dd")));
+        break;
+    case DaysWorked:
+        m_grid->setColumnCaption(QStringLiteral("Days\nAval"));
+        break;
+    default:
+        break;
+    }
+}
+
+void clsScheduleData::ScheduleDisplayHours(int mode)
+{
+    m_hoursMode = mode;
+    if (m_chosenDay == 0)
+        m_chosenDay = m_firstDay;
+    setColumnCaption();
+    m_grid->beginUpdate();
+    for (int row = 0; row < m_grid->ResourcesMax(); ++row)
+        formatTotalHours(row, -1);
+    m_grid->endUpdate();
+}
+
+void clsScheduleData::SetDayView(double day)
+{
+    m_chosenDay = day == 0 ? m_firstDay : day;
+    if (m_hoursMode == DayHours)
+        ScheduleDisplayHours(DayHours);
+}
+
+bool clsScheduleData::countsForHours(int block) const
+{
+    return m_grid->TBBar(block) != m_grid->BarsMax() - 1;   // time off never counts
+}
+
+qint64 clsScheduleData::rowMinutes(int row, double firstDay, double lastDay) const
+{
+    qint64 minutes = 0;
+    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b)) {
+        const double begin = m_grid->TBBeg(b);
+        if (countsForHours(b) && begin >= firstDay && begin < lastDay + 1)
+            minutes += m_grid->TBDurMinutes(b);
+    }
+    return minutes;
+}
+
+QString clsScheduleData::hoursText(int row, int mode, double day, bool *over) const
+{
+    if (over)
+        *over = false;
+    switch (mode) {
+    case WeekHours: {
+        const qint64 minutes = rowMinutes(row, m_firstDay, m_lastDay);
+        if (over)
+            *over = m_weekLimit != 0 && minutes > qint64(m_weekLimit) * 60;
+        return minutes == 0 ? QString() : OleDate::hoursText(minutes / OleDate::kMinutesPerDay);
+    }
+    case DayHours: {
+        const qint64 minutes = rowMinutes(row, day, day);
+        if (over)
+            *over = m_dayLimit != 0 && minutes > qint64(m_dayLimit) * 60;
+        return OleDate::hoursText(minutes / OleDate::kMinutesPerDay);
+    }
+    case DaysWorked: {
+        QString marks(7, u'O');
+        for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b)) {
+            const double begin = m_grid->TBBeg(b);
+            if (!countsForHours(b) || begin < m_firstDay || begin >= m_lastDay + 1)
+                continue;
+            const int d = int(std::floor(begin) - m_firstDay);
+            if (d >= 0 && d < 7)
+                marks[d] = u'X';
+        }
+        return marks;
+    }
+    default:
+        return {};
+    }
+}
+
+void clsScheduleData::formatTotalHours(int row, int block)
+{
+    if (row == -1) {
+        if (block == -1 || !m_grid->isValidBlock(block))
+            return;
+        row = m_grid->TBResource(block);
+    }
+    if (!m_grid->isValidRow(row) || m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
+        return;
+    bool over = false;
+    const QString text = hoursText(row, m_hoursMode, m_chosenDay == 0 ? m_firstDay : m_chosenDay, &over);
+    m_grid->setResourceInfo(row, text);
+    m_grid->setResourceForeColor(row, over ? kRed : 0);
+}
+
+// ---- Rows ------------------------------------------------------------------------------------
+
+qint32 clsScheduleData::FindEmployeeNumberFromResorce(int row) const
+{
+    // The key read as a number: its leading digits.
+    const QString key = m_grid->ResourceKey(row).trimmed();
+    qsizetype n = 0;
+    while (n < key.size() && (key.at(n).isDigit() || (n == 0 && key.at(n) == u'-')))
+        ++n;
+    return key.left(n).toInt();
+}
+
+int clsScheduleData::findEmployeeRow(qint32 employee) const
+{
+    // Rows are added by this object only; the index is rebuilt when the grid changed behind it.
+    const int rows = m_grid->ResourcesMax();
+    auto it = m_rowOfEmployee.constFind(employee);
+    if (it != m_rowOfEmployee.constEnd() && it.value() < rows && FindEmployeeNumberFromResorce(it.value()) == employee)
+        return it.value();
+    for (int row = 0; row < rows; ++row)
+        if (FindEmployeeNumberFromResorce(row) == employee)
+            return row;
+    return -2;
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include "data/RecordList.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class clsEmployeeInfo;
+class clsOptions;
+class Prompt;
+class TimeGridModel;
+
+// A stored shift that a reload refused because it collides with another block of its row.
+struct RefusedShift {
+    qint32 employee = 0;
+    double begin = 0;
+    double end = 0;
+    QString position;
+};
+
+// Binds one department's shifts for a range of days to a time-bar grid: defines the bar styles
+// from the positions, fills one row per employee, lays shifts and time off as blocks, keeps the
+// hours column, and writes the grid back to the day files.
+//
+// Call order: setScheduleControl, (setFilterEmployee), SetDate, SetDepartment, Reload; then
+// edits, and SaveSchedule. Between a reload and the next save the grid is the only copy of the
+// user's edits. Failed writes throw FileError; the grid keeps its blocks.
+class clsScheduleData
+{
+public:
+    enum HoursMode { WeekHours = 0, DayHours = 1, DaysWorked = 2 };
+
+    clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt);
+
+    // ---- Set-up
+    void setScheduleControl(TimeGridModel *grid);
+    void SetDate(double firstDay, double lastDay);
+    void SetDepartment(const QString &department);
+    void setFilterEmployee(qint32 employee);
+    void Reload();
+
+    double FirstDay() const { return m_firstDay; }
+    double LastDay() const { return m_lastDay; }
+    const QString &Department() const { return m_department; }
+    qint32 FilterEmployee() const { return m_filterEmployee; }
+    TimeGridModel *grid() const { return m_grid; }
+    int weekLimit() const { return m_weekLimit; }
+    int dayLimit() const { return m_dayLimit; }
+    // The shifts the last reload refused as collisions, in load order.
+    const QList<RefusedShift> &refusedShifts() const { return m_refused; }
+
+    // The first day of the department's week that holds the date: the department's first
+    // weekday on or before it.
+    static double WeekStart(const clsEmployeeInfo &info, const QString &department, double date);
+
+    // ---- Shift files
+    // Fills `records` with the shifts of the days first..last (see the widening rules).
+    void LoadSchedule(RecordList &records, const QString &department, double firstDay, double lastDay,
+                      qint32 employee, bool exactRange) const;
+    void SaveSchedule();
+    bool AreShiftsScheduled(double day, const QString &department) const;
+    void CopySchedule(double sourceDay, double targetDay, const QString &department);
+
+    // ---- Time off
+    void TimeOffLoad(qint32 employee, RecordList &records) const;
+    void TimeOffSave(qint32 employee, const RecordList &records);
+
+    // ---- Placement
+    // Adds a shift or time-off block; the new block's number, or -1 when begin equals end or the
+    // block collides with another block of the row (the user is told).
+    int AddScheduleTime(int row, double begin, double end, const QString &position, bool isTimeOff);
+    bool IsOverlapping(double begin, double end, int row) const;
+    void ChangeJob(int block, const QString &position);
+    void TBDelete(int block);
+    void FormatTimeBlockText(int block, double begin = 0, double end = 0);
+    // The bar of a position name: 1..n for the positions, 0 ("None") when none matches.
+    int BarForPosition(const QString &position) const;
+    int OffBar() const { return int(m_positions.size()) + 1; }
+
+    // ---- Hours column
+    void ScheduleDisplayHours(int mode);
+    void SetDayView(double day);
+    void formatTotalHours(int row, int block);
+    int hoursMode() const { return m_hoursMode; }
+    double chosenDay() const { return m_chosenDay; }
+    // The hours-column text of a row in a mode (the chosen day for day hours) and whether it is
+    // over the department's limit.
+    QString hoursText(int row, int mode, double day, bool *over = nullptr) const;
+
+    // ---- Rows
+    qint32 FindEmployeeNumberFromResorce(int row) const;
+    int findEmployeeRow(qint32 employee) const;   // -2 when no row holds the employee
+
+    static constexpr const char *kCollisionMessage = "This conflicts with a previously scheduled shift";
+
+private:
+    void defineBars();
+    int addEmployeeRow(qint32 employee, const QString &caption);
+    void SaveScheduleDay(const QString &department, const RecordList &records, double day);
+    void reloadAll();
+    void reloadSingleEmployee();
+    qint64 rowMinutes(int row, double firstDay, double lastDay) const;
+    bool countsForHours(int block) const;
+    void setColumnCaption();
+
+    clsEmployeeInfo &m_info;
+    clsOptions &m_options;
+    Prompt &m_prompt;
+    QString m_dataPath;
+    TimeGridModel *m_grid = nullptr;
+
+    QString m_department;
+    double m_firstDay = 0;
+    double m_lastDay = 0;
+    double m_chosenDay = 0;
+    int m_hoursMode = WeekHours;
+    int m_weekLimit = 0;
+    int m_dayLimit = 0;
+    qint32 m_filterEmployee = 0;
+    QStringList m_positions;
+    QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
+    QList<RefusedShift> m_refused;
+};
