@@ -108,6 +108,7 @@ private Q_SLOTS:
     void clicksWithoutMovement_data();
     void clicksWithoutMovement();
     void releaseIsReportedBeforeTheMove();
+    void lostReleaseDoesNotBlockNextPress();
     void removingBlocksDuringDragCancelsIt();
     void doubleClickOnCaption();
     void scrollingFollowsModelAndReportsDay();
@@ -325,6 +326,24 @@ void TestTimeGrid::releaseIsReportedBeforeTheMove()
     QTest::mouseClick(f.view(), Qt::LeftButton, Qt::NoModifier, f.point(at(22), 1));
     QCOMPARE(order, (QStringList{QStringLiteral("released"), QStringLiteral("moved"),
                                  QStringLiteral("released"), QStringLiteral("clicked")}));
+}
+
+void TestTimeGrid::lostReleaseDoesNotBlockNextPress()
+{
+    // A popup opened elsewhere can swallow a release; the next press must still count.
+    Fixture f;
+    QSignalSpy clicked(&f.grid, &TimeGrid::clickedWithoutMove);
+    QSignalSpy moved(&f.grid, &TimeGrid::blockMovedOrResized);
+    const QPoint first = f.point(at(13), 0);
+    QTest::mousePress(f.view(), Qt::LeftButton, Qt::NoModifier, first);
+    f.moveHeld(first + QPoint(40, 0));
+    const QPoint second = f.point(at(18), 1);
+    QTest::mousePress(f.view(), Qt::LeftButton, Qt::NoModifier, second);
+    QTest::mouseRelease(f.view(), Qt::LeftButton, Qt::NoModifier, second);
+    QCOMPARE(moved.count(), 0);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.at(0).at(0).toInt(), f.late);
+    QCOMPARE(minutesOf(f.model->TBBeg(f.shift)), qint64(9 * 60));
 }
 
 void TestTimeGrid::removingBlocksDuringDragCancelsIt()

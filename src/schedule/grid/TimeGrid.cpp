@@ -417,11 +417,14 @@ void TimeGrid::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
     const QPoint pos = event->position().toPoint();
-    if (m_drag.button != Qt::NoButton) {
-        // A second button during a press: keep the first one's state.
+    if (m_drag.button != Qt::NoButton && (event->buttons() & m_drag.button)
+        && event->button() != m_drag.button) {
+        // A second button while the first is still held: keep the first one's state.
         event->accept();
         return;
     }
+    if (m_drag.active)
+        updatePreview(); // a press whose release never came (a popup took it): drop its preview
     const int block = TBFromPoint(pos);
     m_drag = Drag();
     m_drag.button = event->button();

@@ -82,7 +82,7 @@ int TimeGridModel::AddResource(const QString &caption, const QString &key, int f
     row.title = caption;
     row.key = key;
     row.font = fontIndex;
-    m_rows.append(row);
+    m_rows.push_back(std::move(row));
     const int r = int(m_rows.size()) - 1;
     if (markDirty(DirtyRows))
         Q_EMIT rowAdded(r);
@@ -98,32 +98,32 @@ void TimeGridModel::ClearResources()
 
 int TimeGridModel::rowCount() const
 {
-    return int(std::max(m_rows.size(), m_rowBlocks.size()));
+    return int(std::max<qsizetype>(qsizetype(m_rows.size()), m_rowBlocks.size()));
 }
 
 QString TimeGridModel::ResourceTitle(int row) const
 {
-    return isValidRow(row) ? m_rows.at(row).title : QString();
+    return isValidRow(row) ? m_rows[row].title : QString();
 }
 
 QString TimeGridModel::ResourceKey(int row) const
 {
-    return isValidRow(row) ? m_rows.at(row).key : QString();
+    return isValidRow(row) ? m_rows[row].key : QString();
 }
 
 QString TimeGridModel::ResourceInfo(int row) const
 {
-    return isValidRow(row) ? m_rows.at(row).info : QString();
+    return isValidRow(row) ? m_rows[row].info : QString();
 }
 
 qint32 TimeGridModel::ResourceForeColor(int row) const
 {
-    return isValidRow(row) ? m_rows.at(row).foreColor : 0;
+    return isValidRow(row) ? m_rows[row].foreColor : 0;
 }
 
 int TimeGridModel::ResourceFont(int row) const
 {
-    return isValidRow(row) ? m_rows.at(row).font : 0;
+    return isValidRow(row) ? m_rows[row].font : 0;
 }
 
 // One setter body for every row field: unknown rows are ignored, unchanged values send nothing.
@@ -255,7 +255,7 @@ int TimeGridModel::TBAdd(int row, double begin, double end, int bar, const QStri
     block.end = end;
     block.bar = bar;
     block.tag = tag;
-    m_blocks.append(block);
+    m_blocks.push_back(std::move(block));
     const int number = int(m_blocks.size()) - 1;
     indexInsert(row, number);
     if (markDirty(DirtyBlocks))
@@ -266,7 +266,7 @@ int TimeGridModel::TBAdd(int row, double begin, double end, int bar, const QStri
 void TimeGridModel::setTBMax(int count)
 {
     count = std::max(0, count);
-    if (count >= m_blocks.size())
+    if (size_t(count) >= m_blocks.size())
         return;
     if (count == 0) {
         ClearBlocks();
@@ -292,9 +292,9 @@ void TimeGridModel::TBRemove(int block)
 {
     if (!isValidBlock(block))
         return;
-    const int row = m_blocks.at(block).row;
+    const int row = m_blocks[block].row;
     indexErase(row, block);
-    m_blocks.removeAt(block);
+    m_blocks.erase(m_blocks.begin() + block);
     // Renumber: every later block moves down by one in whichever row holds it. The lists stay
     // sorted because all entries above `block` drop by the same amount.
     for (QList<int> &list : m_rowBlocks) {
@@ -314,38 +314,38 @@ void TimeGridModel::blockEdited(int block, int oldRow)
 
 int TimeGridModel::TBResource(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).row : -1;
+    return isValidBlock(block) ? m_blocks[block].row : -1;
 }
 
 void TimeGridModel::setTBResource(int block, int row)
 {
     if (!isValidBlock(block))
         return;
-    setTBPlace(block, row, m_blocks.at(block).begin, m_blocks.at(block).end);
+    setTBPlace(block, row, m_blocks[block].begin, m_blocks[block].end);
 }
 
 double TimeGridModel::TBBeg(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).begin : 0.0;
+    return isValidBlock(block) ? m_blocks[block].begin : 0.0;
 }
 
 void TimeGridModel::setTBBeg(int block, double begin)
 {
     if (!isValidBlock(block))
         return;
-    setTBPlace(block, m_blocks.at(block).row, begin, m_blocks.at(block).end);
+    setTBPlace(block, m_blocks[block].row, begin, m_blocks[block].end);
 }
 
 double TimeGridModel::TBEnd(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).end : 0.0;
+    return isValidBlock(block) ? m_blocks[block].end : 0.0;
 }
 
 void TimeGridModel::setTBEnd(int block, double end)
 {
     if (!isValidBlock(block))
         return;
-    setTBPlace(block, m_blocks.at(block).row, m_blocks.at(block).begin, end);
+    setTBPlace(block, m_blocks[block].row, m_blocks[block].begin, end);
 }
 
 void TimeGridModel::setTBPlace(int block, int row, double begin, double end)
@@ -369,22 +369,22 @@ void TimeGridModel::setTBPlace(int block, int row, double begin, double end)
 
 int TimeGridModel::TBBar(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).bar : 0;
+    return isValidBlock(block) ? m_blocks[block].bar : 0;
 }
 
 QString TimeGridModel::TBText(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).text : QString();
+    return isValidBlock(block) ? m_blocks[block].text : QString();
 }
 
 QString TimeGridModel::TBTag(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).tag : QString();
+    return isValidBlock(block) ? m_blocks[block].tag : QString();
 }
 
 QString TimeGridModel::TBNote(int block) const
 {
-    return isValidBlock(block) ? m_blocks.at(block).note : QString();
+    return isValidBlock(block) ? m_blocks[block].note : QString();
 }
 
 #define SET_BLOCK_FIELD(field, value)                          \
@@ -404,7 +404,7 @@ qint64 TimeGridModel::TBDurMinutes(int block) const
 {
     if (!isValidBlock(block))
         return 0;
-    const Block &b = m_blocks.at(block);
+    const Block &b = m_blocks[block];
     return qint64(std::llround((b.end - b.begin) * OleDate::kMinutesPerDay));
 }
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // The content of a time-bar grid: rows (resources), bar styles, fonts, time blocks and the
 // visible time range. It holds no painting code; the TimeGrid widget draws a model and edits it
 // with the mouse, and the schedule engine fills and reads it without any widget.
@@ -118,8 +120,8 @@ public:
     // All block numbers of the row, ascending.
     QList<int> blocksInResource(int row) const;
 
-    bool isValidBlock(int block) const { return block >= 0 && block < m_blocks.size(); }
-    bool isValidRow(int row) const { return row >= 0 && row < m_rows.size(); }
+    bool isValidBlock(int block) const { return block >= 0 && size_t(block) < m_blocks.size(); }
+    bool isValidRow(int row) const { return row >= 0 && size_t(row) < m_rows.size(); }
 
     // ---- Time axis and view.
     double ViewBeg() const { return m_viewBeg; }
@@ -203,9 +205,10 @@ private:
     void blockEdited(int block, int oldRow);
 
     QStringList m_fonts;
-    QList<Row> m_rows;
+    // std::vector moves its elements when it grows; large reloads add tens of thousands.
+    std::vector<Row> m_rows;
     QList<Bar> m_bars;
-    QList<Block> m_blocks;
+    std::vector<Block> m_blocks;
     QList<QList<int>> m_rowBlocks; // per row: its block numbers, ascending
 
     double m_viewBeg = 0;
