@@ -62,7 +62,6 @@ private Q_SLOTS:
     void duration_data();
     void duration();
     void barStylesAndFonts();
-    void rowFields();
     void snapStep_data();
     void snapStep();
     void snapToStep_data();
@@ -314,24 +313,6 @@ void TestTimeGridModel::barStylesAndFonts()
     model.setBarsMax(2);
     QCOMPARE(model.BarsMax(), 2);
     QVERIFY(model.BarCaption(4).isEmpty());
-}
-
-void TestTimeGridModel::rowFields()
-{
-    TimeGridModel model;
-    const int font = model.AddFont(QStringLiteral("Fixedsys"));
-    const int r = model.AddResource(QStringLiteral("Doe, Jane"), QStringLiteral("123456"), font);
-    model.setResourceInfo(r, QStringLiteral("40:15"));
-    model.setResourceForeColor(r, 255);
-    QCOMPARE(model.ResourceTitle(r), QStringLiteral("Doe, Jane"));
-    QCOMPARE(model.ResourceKey(r), QStringLiteral("123456"));
-    QCOMPARE(model.ResourceInfo(r), QStringLiteral("40:15"));
-    QCOMPARE(model.ResourceForeColor(r), 255);
-    QCOMPARE(model.ResourceFont(r), font);
-    model.setResourceKey(r, QStringLiteral("7"));
-    model.setResourceTitle(r, QStringLiteral("7"));
-    QCOMPARE(model.ResourceKey(r), QStringLiteral("7"));
-    QCOMPARE(model.ResourceTitle(r), QStringLiteral("7"));
 }
 
 void TestTimeGridModel::snapStep_data()
