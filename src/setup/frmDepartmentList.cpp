@@ -119,7 +119,10 @@ void frmDepartmentList::cmdAdd_Click()
         return;
     // The name becomes a folder of the data folder; refuse what no file system accepts or
     // what would lead outside it.
-    const QString problem = ScheduleHelper::FolderNameProblem(name);
+    // The stored name is cut to the field's 30 characters; that form must be safe as well.
+    QString problem = ScheduleHelper::FolderNameProblem(name);
+    if (problem.isEmpty())
+        problem = ScheduleHelper::FolderNameProblem(name.left(30));
     if (!problem.isEmpty()) {
         m_prompt.message(problem, tr("Add Department"), Prompt::Icon::Warning);
         return;

@@ -76,6 +76,7 @@ private Q_SLOTS:
         QTest::newRow("colon") << "c:" << ":";
         QTest::newRow("parent") << ".." << "..";
         QTest::newRow("device") << "con" << "CON";
+        QTest::newRow("period where the name is cut") << QString(29, u'X') + ".Y" << "period";
     }
     void unsafeFolderNamesAreRefusedWithTheReason()
     {

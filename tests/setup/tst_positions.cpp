@@ -116,21 +116,6 @@ private Q_SLOTS:
         QCOMPARE(bar, 255);
     }
 
-    void selectingAPositionShowsItsColours()
-    {
-        DataFolder data;
-        data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
-        data.info->JobInfoAdd(QStringLiteral("DRIVER"), 16777215, 0xFF0000);
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        QCOMPARE(child<QLabel>(&window, "labJobName")->text(), QStringLiteral("BAKER"));
-        QTest::mouseClick(list(&window)->viewport(), Qt::LeftButton, {},
-                          list(&window)->visualItemRect(list(&window)->item(1)).center());
-        QCOMPARE(child<QLabel>(&window, "labJobName")->text(), QStringLiteral("DRIVER"));
-        QCOMPARE(sampleBack(&window), QColor(0, 0, 255));
-        QCOMPARE(child<QLabel>(&window, "LabTextDisplay")->palette().color(QPalette::WindowText), QColor(Qt::white));
-    }
-
     void deleteAsksFirst_data()
     {
         QTest::addColumn<bool>("yes");

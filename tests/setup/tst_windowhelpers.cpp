@@ -76,23 +76,6 @@ private Q_SLOTS:
         QCOMPARE(LeadingNumber(text), value);
     }
 
-    void generalNumberText_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("ten digits") << 8005551234.0 << "8005551234";
-        QTest::newRow("zero") << 0.0 << "0";
-        QTest::newRow("decimal") << 800.555 << "800.555";
-        QTest::newRow("fifteen digits") << 123456789012345.0 << "123456789012345";
-        QTest::newRow("exponent form") << 12345678901234567.0 << "1.23456789012346E+16";
-    }
-    void generalNumberText()
-    {
-        QFETCH(double, value);
-        QFETCH(QString, text);
-        QCOMPARE(GeneralNumberText(value), text);
-    }
-
     void aTextBoxSelectsAllWhenClickedInto()
     {
         QWidget window;
