@@ -1,6 +1,10 @@
 #include "CommandLine.h"
 
+#include "DemoBusiness.h"
 #include "ExportMaster.h"
+#include "ExportWeek.h"
+#include "data/OleDate.h"
+#include "data/clsOptions.h"
 #include "data/FileError.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -46,9 +50,58 @@ int exportMaster(const QString &dataOption)
     return 0;
 }
 
+int exportWeek(const QString &dataOption, const QString &department, const QString &dateText, const QString &png)
+{
+    if (department.isEmpty())
+        fail(QStringLiteral("export week needs --department NAME"));
+    const QDate date = QDate::fromString(dateText, Qt::ISODate);
+    if (!date.isValid())
+        fail(QStringLiteral("export week needs --date YYYY-MM-DD"));
+    const QString folder = existingDataFolder(dataOption);
+    clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+    clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+    const ExportWeek::Result result = ExportWeek::run(info, options, department, OleDate::fromDate(date), png);
+    if (!result.error.isEmpty())
+        fail(result.error);
+    print(result.json);
+    return 0;
+}
+
+int positiveNumber(const QString &text, const QString &option, int fallback)
+{
+    if (text.isEmpty())
+        return fallback;
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1)
+        fail(QStringLiteral("%1 needs a positive whole number").arg(option));
+    return n;
+}
+
+int demo(const QString &dataOption, const QString &employees, const QString &weeks)
+{
+    if (dataOption.isEmpty())
+        fail(QStringLiteral("demo needs --data DIR"));
+    DemoBusiness::Options options;
+    options.employees = positiveNumber(employees, QStringLiteral("--employees"), options.employees);
+    options.weeks = positiveNumber(weeks, QStringLiteral("--weeks"), options.weeks);
+    const QString folder = ScheduleHelper::ResolveDataFolder(dataOption, false);
+    const QString refusal = DemoBusiness::create(folder, options);
+    if (!refusal.isEmpty())
+        fail(refusal);
+    print(QStringLiteral("Created a demo business with %1 employees and %2 weeks of shifts in %3\n")
+              .arg(options.employees).arg(options.weeks).arg(folder));
+    return 0;
+}
+
 const char *const kUsage =
     "Usage: shiftgrid [--data DIR]                 start the program\n"
     "       shiftgrid export master [--data DIR]   print the master data as JSON\n"
+    "       shiftgrid export week --data DIR --department NAME --date YYYY-MM-DD [--png FILE]\n"
+    "                                              print a department week as JSON\n"
+    "                                              (and paint it into a PNG picture)\n"
+    "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
+    "                                              fill an empty folder with a demo business\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -83,7 +136,13 @@ int run(int argc, char *argv[])
     const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("The data folder."), QStringLiteral("DIR"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
+    const QCommandLineOption departmentOption(QStringLiteral("department"), QStringLiteral("A department name."), QStringLiteral("NAME"));
+    const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("A date, YYYY-MM-DD."), QStringLiteral("DATE"));
+    const QCommandLineOption pngOption(QStringLiteral("png"), QStringLiteral("A PNG file to paint into."), QStringLiteral("FILE"));
+    const QCommandLineOption employeesOption(QStringLiteral("employees"), QStringLiteral("Number of employees."), QStringLiteral("N"));
+    const QCommandLineOption weeksOption(QStringLiteral("weeks"), QStringLiteral("Number of weeks."), QStringLiteral("W"));
     parser.addOption(dataOption);
+    parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     if (!parser.parse(QApplication::arguments())) {
@@ -106,6 +165,10 @@ int run(int argc, char *argv[])
             return runWindowed(ScheduleHelper::ResolveDataFolder(data));
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("master")})
             return exportMaster(data);
+        if (words == QStringList{QStringLiteral("export"), QStringLiteral("week")})
+            return exportWeek(data, parser.value(departmentOption), parser.value(dateOption), parser.value(pngOption));
+        if (words == QStringList{QStringLiteral("demo")})
+            return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
     } catch (const CommandFailed &e) {
         std::fprintf(stderr, "shiftgrid: %s\n", e.what());

@@ -134,6 +134,36 @@ void clsEmployeeInfo::requireWritable() const
                         QStringLiteral("the data folder was opened for reading only"));
 }
 
+void clsEmployeeInfo::beginBatch()
+{
+    ++m_batchDepth;
+}
+
+void clsEmployeeInfo::endBatch()
+{
+    if (m_batchDepth == 0 || --m_batchDepth > 0)
+        return;
+    const int dirty = std::exchange(m_dirty, 0);
+    if (dirty & DirtyDepartments) writeDepartments();
+    if (dirty & DirtyPositions) writePositions();
+    if (dirty & DirtyEmployees) writeEmployees();
+    if (dirty & DirtyMemberships) writeMemberships();
+    if (dirty & DirtyAssignments) writeAssignments();
+    if (dirty & DirtyDefaultShifts) {
+        writeDefaultShifts();
+        loadDefaultShifts();
+    }
+}
+
+bool clsEmployeeInfo::deferred(DirtyFile file)
+{
+    requireWritable();
+    if (m_batchDepth == 0)
+        return false;
+    m_dirty |= file;
+    return true;
+}
+
 void clsEmployeeInfo::LoadAll()
 {
     m_addresses.load(path(kAddressesFile));
@@ -176,7 +206,8 @@ int clsEmployeeInfo::FindDepartmentIndex(const QString &name) const
 
 void clsEmployeeInfo::writeDepartments()
 {
-    requireWritable();
+    if (deferred(DirtyDepartments))
+        return;
     m_departments.save(path(kDepartmentsFile));
 }
 
@@ -273,7 +304,8 @@ void clsEmployeeInfo::loadPositions()
 
 void clsEmployeeInfo::writePositions()
 {
-    requireWritable();
+    if (deferred(DirtyPositions))
+        return;
     RecordList records(Job::Size);
     for (const PositionInfo &p : std::as_const(m_positions)) {
         char *r = records.record(records.append());
@@ -371,7 +403,8 @@ int clsEmployeeInfo::findEmployee(qint32 employee) const
 
 void clsEmployeeInfo::writeEmployees()
 {
-    requireWritable();
+    if (deferred(DirtyEmployees))
+        return;
     m_employees.save(path(kEmployeesFile));
 }
 
@@ -556,7 +589,8 @@ void clsEmployeeInfo::LoadDepartmentEmployees()
 
 void clsEmployeeInfo::writeMemberships()
 {
-    requireWritable();
+    if (deferred(DirtyMemberships))
+        return;
     m_memberships.save(path(kMembershipsFile));
 }
 
@@ -671,7 +705,8 @@ void clsEmployeeInfo::loadAssignments()
 
 void clsEmployeeInfo::writeAssignments()
 {
-    requireWritable();
+    if (deferred(DirtyAssignments))
+        return;
     RecordList records(Assign::Size);
     for (const Assignment &a : std::as_const(m_assignments)) {
         char *r = records.record(records.append());
@@ -798,7 +833,8 @@ void clsEmployeeInfo::loadDefaultShifts()
 
 void clsEmployeeInfo::writeDefaultShifts()
 {
-    requireWritable();
+    if (deferred(DirtyDefaultShifts))
+        return;
     RecordList records(Shift::Size);
     for (const DefaultShift &s : std::as_const(m_shifts)) {
         char *r = records.record(records.append());
@@ -830,7 +866,8 @@ void clsEmployeeInfo::ShiftSaveAll(const QString &department, const QList<Defaul
     }
     m_shifts.append(shifts);
     writeDefaultShifts();
-    loadDefaultShifts();
+    if (m_batchDepth == 0)
+        loadDefaultShifts();
 }
 
 void clsEmployeeInfo::DeleteShiftsFromDept(const QString &department)

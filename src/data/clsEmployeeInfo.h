@@ -72,6 +72,11 @@ public:
     explicit clsEmployeeInfo(const QString &dataPath, Access access = Access::ReadWrite);
 
     const QString &DataPath() const { return m_dataPath; }
+
+    // Between beginBatch() and endBatch() changed files are written once, at endBatch(), instead
+    // of after every operation: for bulk work such as filling a new data folder.
+    void beginBatch();
+    void endBatch();
     // Reloads everything from disk; unsaved in-memory changes are lost.
     void Refresh();
 
@@ -169,8 +174,14 @@ private:
     void loadDefaultShifts();
     void openBarNames();
 
+    enum DirtyFile { DirtyDepartments = 1, DirtyEmployees = 2, DirtyMemberships = 4, DirtyPositions = 8,
+                     DirtyAssignments = 16, DirtyDefaultShifts = 32 };
+    bool deferred(DirtyFile file);
+
     QString m_dataPath;
     Access m_access;
+    int m_batchDepth = 0;
+    int m_dirty = 0;
     RecordList m_departments{530};
     RecordList m_employees{732};
     RecordList m_contacts{108};

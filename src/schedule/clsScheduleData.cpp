@@ -225,7 +225,8 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
     const QString folder = ScheduleFiles::departmentFolder(m_dataPath, department);
     if (folder.isEmpty())
         return;   // a name that would lead outside the data folder has no shifts
-    ScheduleHelper::MakeDirectory(folder);
+    if (!m_readOnly)
+        ScheduleHelper::MakeDirectory(folder);
 
     QByteArray all;
     for (double day = OleDate::wholeDay(firstDay); day <= lastDay; day += 1) {
@@ -244,6 +245,8 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
 void clsScheduleData::SaveScheduleDay(const QString &department, const RecordList &records, double day)
 {
     const QString file = ScheduleFiles::dayFile(m_dataPath, department, day);
+    if (m_readOnly)
+        throw FileError(QStringLiteral("SaveScheduleDay"), file, QStringLiteral("the schedule was opened for reading only"));
     if (file.isEmpty())
         throw FileError(QStringLiteral("SaveScheduleDay"), m_dataPath + u'/' + department,
                         QStringLiteral("the department name cannot be used as a folder name"));
@@ -322,6 +325,9 @@ void clsScheduleData::TimeOffLoad(qint32 employee, RecordList &records) const
 
 void clsScheduleData::TimeOffSave(qint32 employee, const RecordList &records)
 {
+    if (m_readOnly)
+        throw FileError(QStringLiteral("TimeOffSave"), ScheduleFiles::timeOffFile(m_dataPath, employee),
+                        QStringLiteral("the schedule was opened for reading only"));
     records.save(ScheduleFiles::timeOffFile(m_dataPath, employee));
 }
 

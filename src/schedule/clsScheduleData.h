@@ -40,6 +40,8 @@ public:
     void SetDepartment(const QString &department);
     void setFilterEmployee(qint32 employee);
     void Reload();
+    // A read-only schedule never creates a folder or writes a file (for exports).
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
 
     double FirstDay() const { return m_firstDay; }
     double LastDay() const { return m_lastDay; }
@@ -119,6 +121,7 @@ private:
     int m_weekLimit = 0;
     int m_dayLimit = 0;
     qint32 m_filterEmployee = 0;
+    bool m_readOnly = false;
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
     QList<RefusedShift> m_refused;

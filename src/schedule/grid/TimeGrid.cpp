@@ -155,7 +155,14 @@ void TimeGrid::connectModel()
 
 int TimeGrid::rowHeight() const
 {
-    return std::max(22, fontMetrics().height() + 10);
+    return std::max({22, fontMetrics().height() + 10, m_minimumRowHeight});
+}
+
+void TimeGrid::setMinimumRowHeight(int pixels)
+{
+    m_minimumRowHeight = std::max(0, pixels);
+    updateScrollBars();
+    viewport()->update();
 }
 
 void TimeGrid::setCaptionWidth(int pixels)
@@ -835,6 +842,31 @@ void TimeGrid::paintBlock(QPainter &p, const TimeGridMapper &m, int block, int r
         return;
     p.setFont(fontFor(m_model->BarFont(bar)));
     p.setPen(readableText(TimeGridModel::toColor(m_model->BarTextColor(bar)), fill));
-    const QString shown = p.fontMetrics().elidedText(text, Qt::ElideRight, int(textBox.width()));
+    // A label that does not fit on one line wraps onto several (at its line breaks and between
+    // words) when the block is tall enough, in a slightly smaller font if need be; otherwise it
+    // is one line, cut with an ellipsis.
+    if (text.contains(u'\n') || p.fontMetrics().horizontalAdvance(text) > textBox.width()) {
+        const QFont normal = p.font();
+        struct Attempt { double scale; int wrap; };
+        // A long single word (DISHWASHER) breaks anywhere only when nothing else fits.
+        for (const Attempt a : {Attempt{1.0, Qt::TextWordWrap}, Attempt{0.85, Qt::TextWordWrap},
+                                Attempt{0.75, Qt::TextWordWrap}, Attempt{0.75, Qt::TextWrapAnywhere}}) {
+            QFont smaller = normal;
+            if (normal.pointSizeF() > 0)
+                smaller.setPointSizeF(normal.pointSizeF() * a.scale);
+            else
+                smaller.setPixelSize(std::max(6, int(normal.pixelSize() * a.scale)));
+            p.setFont(smaller);
+            const int flags = Qt::AlignLeft | Qt::AlignVCenter | a.wrap;
+            const QRect needed = p.fontMetrics().boundingRect(textBox.toRect(), flags, text);
+            if (needed.height() <= textBox.height() && needed.width() <= textBox.width()) {
+                p.drawText(textBox, flags, text);
+                return;
+            }
+        }
+        p.setFont(normal);
+    }
+    const QString line = QString(text).replace(u'\n', u' ');
+    const QString shown = p.fontMetrics().elidedText(line, Qt::ElideRight, int(textBox.width()));
     p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }

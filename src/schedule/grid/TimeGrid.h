@@ -34,6 +34,9 @@ public:
     int infoWidth() const { return m_infoWidth; }
     void setInfoWidth(int pixels);
     int rowHeight() const;
+    // Rows at least this tall (0: as tall as the font needs). Taller rows let bar labels wrap
+    // onto more lines.
+    void setMinimumRowHeight(int pixels);
 
     // Days shown across the time area, from half a day to seven days.
     double visibleSpan() const { return m_visibleDays; }
@@ -126,6 +129,7 @@ private:
     QList<QMetaObject::Connection> m_connections;
     int m_captionWidth = 235;
     int m_infoWidth = 64;
+    int m_minimumRowHeight = 0;
     double m_visibleDays = 1.0;
     int m_rowOffset = 0; // pixels of rows scrolled off the top, as last asked for
     bool m_syncingScroll = false;

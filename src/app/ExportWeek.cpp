@@ -1,0 +1,165 @@
+#include "ExportWeek.h"
+
+#include "JsonWriter.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+#include "schedule/clsScheduleData.h"
+#include "schedule/grid/TimeGrid.h"
+#include "schedule/grid/TimeGridModel.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace ExportWeek {
+
+namespace {
+
+constexpr QSize kPictureSize(1600, 900);
+constexpr int kTitleHeight = 48;
+constexpr int kHeaderAllowance = 64;   // the grid's time axis and a little air below the rows
+
+// Paints the whole week under a title line: 1600 x 900 pixels, taller only when the rows
+// would not fit. Rows grow to fill the picture so that each bar can show its times and its
+// position on two lines.
+bool writePicture(TimeGridModel &model, const QString &department, double firstDay, double lastDay,
+                  const QString &file)
+{
+    TimeGrid grid;
+    grid.setModel(&model);
+    grid.setCaptionWidth(200);
+    const int rows = std::max(1, model.rowCount());
+    const int available = kPictureSize.height() - kTitleHeight - kHeaderAllowance;
+    grid.setMinimumRowHeight(std::clamp(available / rows, 0, 64));
+    QSize gridSize(kPictureSize.width(), kPictureSize.height() - kTitleHeight);
+    gridSize.setHeight(std::max(gridSize.height(), grid.rowHeight() * rows + kHeaderAllowance));
+    grid.resize(gridSize);
+    grid.setVisibleSpan(7);
+    grid.scrollToTime(firstDay);
+
+    QImage image(gridSize.width(), gridSize.height() + kTitleHeight, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont titleFont = grid.font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
+    titleFont.setBold(true);
+    painter.setFont(titleFont);
+    painter.setPen(QColor(0x20, 0x20, 0x20));
+    const QString title = department + QStringLiteral("  \u2013  ")
+                          + OleDate::format(firstDay, QStringLiteral("dddd, mmmm d, yyyy")) + QStringLiteral(" to ")
+                          + OleDate::format(lastDay, QStringLiteral("dddd, mmmm d, yyyy"));
+    painter.drawText(QRect(16, 0, image.width() - 32, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
+    painter.translate(0, kTitleHeight);
+    grid.paintTo(painter, gridSize);
+    painter.end();
+    return image.save(file, "PNG");
+}
+
+} // namespace
+
+Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
+           const QString &pngFile)
+{
+    const QStringList known = [&] {
+        QStringList names;
+        for (const DepartmentInfo &d : info.Departments())
+            names << d.name;
+        return names;
+    }();
+    if (!known.contains(department))
+        return {{}, QStringLiteral("no department named \"%1\"").arg(department)};
+
+    ScriptedPrompt prompt;
+    TimeGridModel model;
+    clsScheduleData schedule(info, options, prompt);
+    schedule.setReadOnly(true);
+    const double first = clsScheduleData::WeekStart(info, department, date);
+    schedule.setScheduleControl(&model);
+    model.setDateScaleFormat(QStringLiteral("%a %d"));
+    schedule.SetDate(first, first + 6);
+    schedule.SetDepartment(department);
+    schedule.Reload();
+    schedule.ScheduleDisplayHours(clsScheduleData::WeekHours);
+
+    JsonWriter json;
+    json.beginObject();
+    json.value(QStringLiteral("department"), department);
+    json.value(QStringLiteral("firstDay"), OleDate::isoDate(schedule.FirstDay()));
+    json.value(QStringLiteral("lastDay"), OleDate::isoDate(schedule.LastDay()));
+
+    json.beginArray(QStringLiteral("rows"));
+    for (int row = 0; row < model.ResourcesMax(); ++row) {
+        json.beginObject();
+        json.value(QStringLiteral("employee"), qint64(schedule.FindEmployeeNumberFromResorce(row)));
+        json.value(QStringLiteral("caption"), model.ResourceTitle(row));
+        bool over = false;
+        json.value(QStringLiteral("weekHours"), schedule.hoursText(row, clsScheduleData::WeekHours, first, &over));
+        json.value(QStringLiteral("weekOver"), over);
+        QList<bool> dayOver;
+        json.beginArray(QStringLiteral("dayHours"));
+        for (int d = 0; d < 7; ++d) {
+            json.element(schedule.hoursText(row, clsScheduleData::DayHours, first + d, &over));
+            dayOver << over;
+        }
+        json.endArray();
+        json.beginArray(QStringLiteral("dayOver"));
+        for (bool o : std::as_const(dayOver))
+            json.element(o);
+        json.endArray();
+        json.value(QStringLiteral("daysWorked"), schedule.hoursText(row, clsScheduleData::DaysWorked, first));
+        json.endObject();
+    }
+    json.endArray();
+
+    json.beginArray(QStringLiteral("blocks"));
+    for (int block = 0; block < model.TBMax(); ++block) {
+        json.beginObject();
+        json.value(QStringLiteral("row"), model.TBResource(block));
+        json.value(QStringLiteral("begin"), OleDate::isoDateTime(model.TBBeg(block)));
+        json.value(QStringLiteral("end"), OleDate::isoDateTime(model.TBEnd(block)));
+        json.value(QStringLiteral("bar"), model.TBBar(block));
+        json.value(QStringLiteral("barCaption"), model.BarCaption(model.TBBar(block)));
+        json.value(QStringLiteral("position"), model.TBTag(block));
+        json.value(QStringLiteral("timeOff"), model.TBBar(block) == schedule.OffBar());
+        json.value(QStringLiteral("label"), model.TBText(block));
+        json.value(QStringLiteral("note"), model.TBNote(block));
+        json.endObject();
+    }
+    json.endArray();
+
+    json.beginArray(QStringLiteral("refused"));
+    for (const RefusedShift &r : schedule.refusedShifts()) {
+        json.beginObject();
+        json.value(QStringLiteral("employee"), qint64(r.employee));
+        json.value(QStringLiteral("begin"), OleDate::isoDateTime(r.begin));
+        json.value(QStringLiteral("end"), OleDate::isoDateTime(r.end));
+        json.value(QStringLiteral("position"), r.position);
+        json.endObject();
+    }
+    json.endArray();
+    json.stringArray(QStringLiteral("messages"), prompt.texts());
+    json.endObject();
+
+    Result result{json.text() + u'\n', {}};
+    if (!pngFile.isEmpty()) {
+        // Each shift shows its times, in a short form that fits a day seventh of the picture, over
+        // its position; time off shows "Off" and its reason.
+        auto shortTime = [](double t) {
+            return OleDate::format(t, QStringLiteral("h:mma/p")).replace(QStringLiteral(":00"), QString());
+        };
+        for (int block = 0; block < model.TBMax(); ++block) {
+            const int bar = model.TBBar(block);
+            const bool off = bar == schedule.OffBar();
+            const QString second = off ? model.TBNote(block) : model.BarCaption(bar);
+            const QString first = off ? QStringLiteral("Off")
+                                      : shortTime(model.TBBeg(block)) + u'-' + shortTime(model.TBEnd(block));
+            model.setTBText(block, second.isEmpty() ? first : first + u'\n' + second);
+        }
+        model.setAllBarTextModes(TimeGridModel::Text);
+        if (!writePicture(model, department, schedule.FirstDay(), schedule.LastDay(), pngFile))
+            result.error = QStringLiteral("could not write the picture %1").arg(pngFile);
+    }
+    return result;
+}
+
+} // namespace ExportWeek

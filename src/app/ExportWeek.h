@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class clsEmployeeInfo;
+class clsOptions;
+
+// One department week as the scheduler shows it: rows with their hour texts, blocks, the stored
+// shifts refused as collisions and the messages of the reload, as one JSON document; optionally
+// the grid painted into a PNG.
+namespace ExportWeek {
+
+struct Result {
+    QString json;
+    QString error;   // not empty when the week could not be exported
+};
+
+Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
+           const QString &pngFile = {});
+
+} // namespace ExportWeek
