@@ -1,0 +1,215 @@
+// The headless commands: export master, export week (with its picture) and demo, over data
+// folders written by hand from the file layouts.
+
+#include "DemoBusiness.h"
+#include "ExportMaster.h"
+#include "ExportWeek.h"
+#include "HandMadeRecords.h"
+#include "data/OleDate.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const double kMon = OleDate::fromDate(QDate(2001, 3, 5));
+constexpr double H = 1.0 / 24;
+
+// Every file below the folder with a digest of its bytes: a command that changes, adds or
+// removes anything shows in the comparison.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path),
+                     QCryptographicHash::hash(HandMade::read(path), QCryptographicHash::Sha1));
+    }
+    return files;
+}
+
+QJsonObject parse(const QString &json)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json.toUtf8(), &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << error.errorString();
+    return doc.object();
+}
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QString file(const QString &name) const { return m_tmp->filePath(name); }
+
+    void writeBusiness()
+    {
+        HandMade::write(file("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8) + HandMade::department("BAR", 5));
+        HandMade::write(file("Jobs.dat"), HandMade::position("COOK", 16777215, 255) + HandMade::position("host", 0, 65535));
+        QByteArray ann = HandMade::employee(17, "Jos\xe9", "Lee", "18005551", true);
+        HandMade::putText(ann, 54, 50, QByteArray("Q\0", 2));   // a NUL inside a middle name
+        HandMade::putI32(ann, 156, 25000);                        // dob 1968-06-11
+        HandMade::putF64(ann, 336, 36000.25);                     // Sunday from 6:00
+        HandMade::putF64(ann, 392, 0.75);                         // Sunday until 18:00
+        QByteArray blank(732, '\0');                              // a record never filled
+        HandMade::putI32(blank, 0, 99);
+        HandMade::write(file("EmployeeInfo.dat"), ann + blank + HandMade::employee(23, "Bo", "Ek"));
+        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(23, "KITCHEN") + HandMade::membership(17, "KITCHEN")
+                                                      + HandMade::membership(17, "BAR"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(17, "cook") + HandMade::assignment(23, "COOK"));
+        HandMade::write(file("Shifts.dat"), HandMade::defaultShift("KITCHEN", 22 * H, 6 * H)
+                                                + HandMade::defaultShift("BAR", 36000 + 0.5, 1.0));
+    }
+
+private slots:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_tmp->isValid());
+    }
+
+    void exportMasterReadsWhatTheFilesHoldAndTouchesNothing()
+    {
+        writeBusiness();
+        const auto before = snapshot(m_tmp->path());
+        const clsEmployeeInfo info(m_tmp->path(), clsEmployeeInfo::Access::ReadOnly);
+        const QJsonObject doc = parse(ExportMaster::toJson(info));
+        QCOMPARE(snapshot(m_tmp->path()), before);   // not even BarNames.dat appears
+
+        const QJsonArray departments = doc["departments"].toArray();
+        QCOMPARE(departments.size(), 2);
+        QCOMPARE(departments[0].toObject()["name"].toString(), QStringLiteral("KITCHEN"));
+        QCOMPARE(departments[0].toObject()["firstDay"].toInt(), 1);
+        QCOMPARE(departments[0].toObject()["weekLimit"].toInt(), 40);
+        QCOMPARE(departments[1].toObject()["dayLimit"].toInt(), 0);
+        QCOMPARE(doc["positions"].toArray()[1].toObject()["name"].toString(), QStringLiteral("HOST"));
+        QCOMPARE(doc["positions"].toArray()[0].toObject()["backColor"].toInt(), 255);
+
+        const QJsonArray employees = doc["employees"].toArray();
+        QCOMPARE(employees.size(), 3);
+        const QJsonObject jose = employees[0].toObject();
+        QCOMPARE(jose["firstName"].toString(), QStringLiteral("Jos\u00e9"));
+        QCOMPARE(jose["middleName"].toString(), QString("Q") + QChar(0));
+        QCOMPARE(jose["fullName"].toString(), QStringLiteral("Jos\u00e9 Lee"));
+        QCOMPARE(jose["dob"].toString(), QStringLiteral("1968-06-11"));
+        QCOMPARE(jose["phone"].toString(), QStringLiteral("18005551"));
+        QCOMPARE(jose["phoneDisplay"].toString(), QStringLiteral("18005551"));
+        QCOMPARE(jose["male"].toBool(), true);
+        QCOMPARE(jose["availability"].toArray()[0].toObject()["start"].toString(), QStringLiteral("06:00"));
+        QCOMPARE(jose["availability"].toArray()[0].toObject()["end"].toString(), QStringLiteral("18:00"));
+        QCOMPARE(jose["availability"].toArray()[1].toObject()["end"].toString(), QStringLiteral("24:00"));
+        QCOMPARE(jose["departments"].toArray(), (QJsonArray{"KITCHEN", "BAR"}));
+        QCOMPARE(jose["positions"].toArray(), QJsonArray{"COOK"});
+        // A never-filled record: its text fields are NUL characters, its name the same.
+        const QJsonObject blank = employees[1].toObject();
+        QCOMPARE(blank["lastName"].toString(), QString(50, QChar(0)));
+        QCOMPARE(blank["dob"].toString(), QStringLiteral("1899-12-30"));
+
+        QCOMPARE(doc["memberships"].toArray().size(), 3);
+        QCOMPARE(doc["memberships"].toArray()[2].toObject()["department"].toString(), QStringLiteral("BAR"));
+        QCOMPARE(doc["assignments"].toArray()[0].toObject()["position"].toString(), QStringLiteral("COOK"));
+        const QJsonArray shifts = doc["defaultShifts"].toArray();
+        QCOMPARE(shifts[0].toObject()["start"].toString(), QStringLiteral("22:00"));
+        QCOMPARE(shifts[0].toObject()["end"].toString(), QStringLiteral("06:00"));
+        QCOMPARE(shifts[1].toObject()["start"].toString(), QStringLiteral("12:00"));
+        QCOMPARE(shifts[1].toObject()["end"].toString(), QStringLiteral("24:00"));
+    }
+
+    void exportWeekShowsWhatTheSchedulerWould()
+    {
+        writeBusiness();
+        QDir().mkpath(file("KITCHEN"));
+        // Sunday evening before the week (shown, not counted), a long Monday, and a Tuesday shift
+        // refused because it touches Monday's shift of the same employee.
+        HandMade::write(file("KITCHEN/20010304.KELSCD"), HandMade::shift(23, kMon - 1 + 22 * H, kMon + 6 * H, "COOK"));
+        HandMade::write(file("KITCHEN/20010305.KELSCD"),
+                        HandMade::shift(23, kMon + 8 * H, kMon + 18 * H, "COOK")
+                            + HandMade::shift(17, kMon + 10 * H, kMon + 14 * H, "GONE")
+                            + HandMade::shift(23, kMon + 18 * H, kMon + 20 * H, "COOK"));
+        HandMade::write(file("17.KELOFF"), HandMade::timeOff(17, kMon + 2, kMon + 4, " Trip "));
+        const auto before = snapshot(m_tmp->path());
+
+        clsEmployeeInfo info(m_tmp->path(), clsEmployeeInfo::Access::ReadOnly);
+        clsOptions options(ScheduleHelper::SettingsFilePath(m_tmp->path()));
+        const QString png = QDir::temp().filePath("shiftgrid-week-test.png");
+        const ExportWeek::Result result = ExportWeek::run(info, options, "KITCHEN", kMon + 3, png);
+        QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
+        QCOMPARE(snapshot(m_tmp->path()), before);
+
+        const QJsonObject doc = parse(result.json);
+        QCOMPARE(doc["firstDay"].toString(), QStringLiteral("2001-03-05"));
+        QCOMPARE(doc["lastDay"].toString(), QStringLiteral("2001-03-11"));
+        const QJsonArray rows = doc["rows"].toArray();
+        QCOMPARE(rows.size(), 2);
+        const QJsonObject bo = rows[0].toObject();
+        QCOMPARE(bo["caption"].toString(), QStringLiteral("Bo Ek"));
+        QCOMPARE(bo["weekHours"].toString(), QStringLiteral("10:00"));
+        QCOMPARE(bo["weekOver"].toBool(), false);
+        QCOMPARE(bo["dayHours"].toArray()[0].toString(), QStringLiteral("10:00"));
+        QCOMPARE(bo["dayOver"].toArray()[0].toBool(), true);   // above the 8-hour day limit
+        QCOMPARE(bo["dayHours"].toArray()[6].toString(), QStringLiteral("0:00"));
+        QCOMPARE(bo["daysWorked"].toString(), QStringLiteral("XOOOOOO"));
+        QCOMPARE(rows[1].toObject()["weekHours"].toString(), QStringLiteral("4:00"));
+
+        const QJsonArray blocks = doc["blocks"].toArray();
+        QCOMPARE(blocks.size(), 4);   // time off, the evening before, Monday's two shifts
+        QCOMPARE(blocks[0].toObject()["timeOff"].toBool(), true);
+        QCOMPARE(blocks[0].toObject()["note"].toString(), QStringLiteral("Trip"));
+        QCOMPARE(blocks[1].toObject()["begin"].toString(), QStringLiteral("2001-03-04T22:00:00"));
+        QCOMPARE(blocks[1].toObject()["label"].toString(), QStringLiteral("10:00p - 6:00a"));
+        QCOMPARE(blocks[3].toObject()["barCaption"].toString(), QStringLiteral("None"));
+        QCOMPARE(blocks[3].toObject()["position"].toString(), QStringLiteral("GONE"));
+
+        const QJsonArray refused = doc["refused"].toArray();
+        QCOMPARE(refused.size(), 1);
+        QCOMPARE(refused[0].toObject()["begin"].toString(), QStringLiteral("2001-03-05T18:00:00"));
+        QCOMPARE(doc["messages"].toArray(), QJsonArray{"This conflicts with a previously scheduled shift"});
+
+        const QImage picture(png);
+        QCOMPARE(picture.size(), QSize(1600, 900));
+        QFile::remove(png);
+
+        QVERIFY(!ExportWeek::run(info, options, "NOWHERE", kMon).error.isEmpty());
+    }
+
+    void demoFillsOnlyAnEmptyFolder()
+    {
+        HandMade::write(file("notes.txt"), "mine");
+        QVERIFY(!DemoBusiness::create(m_tmp->path(), {}).isEmpty());
+        QCOMPARE(QDir(m_tmp->path()).entryList(QDir::Files), QStringList{"notes.txt"});
+
+        const QString folder = file("demo");
+        DemoBusiness::Options options;
+        options.employees = 12;
+        options.weeks = 2;
+        options.today = kMon;
+        QCOMPARE(DemoBusiness::create(folder, options), QString());
+
+        clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+        clsOptions settings(ScheduleHelper::SettingsFilePath(folder));
+        QCOMPARE(info.Employees().size(), 12);
+        QVERIFY(info.Departments().size() >= 3);
+        // Every department's week loads without a refused shift, and somebody works in each.
+        for (const QString &department : DemoBusiness::departments()) {
+            const QJsonObject week = parse(ExportWeek::run(info, settings, department, kMon).json);
+            QCOMPARE(week["refused"].toArray().size(), 0);
+            QVERIFY(week["blocks"].toArray().size() > 0);
+            QVERIFY(!info.ShiftAutoGetAll(department).isEmpty());
+        }
+    }
+};
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
