@@ -7,6 +7,7 @@
 #include "data/ScheduleHelper.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QString>
 
 int runWindowed(const QString &dataFolder)
@@ -16,10 +17,14 @@ int runWindowed(const QString &dataFolder)
         const QString folder = ScheduleHelper::ResolveDataFolder(dataFolder);
         mdiSchedule main(folder, prompt);
         prompt.setParentWidget(&main);
-        if (main.layoutRestored())
+        if (main.layoutRestored()) {
             main.show();
-        else
+        } else {
+            // First start (or a lost layout): fill the screen.
+            if (const QScreen *screen = main.screen())
+                main.setGeometry(screen->availableGeometry());
             main.showMaximized();
+        }
         return QApplication::exec();
     } catch (const FileError &error) {
         prompt.setParentWidget(nullptr);

@@ -17,6 +17,7 @@
 #include "setup/frmShiftsSetup.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDesktopServices>
@@ -211,8 +212,11 @@ void mdiSchedule::buildToolBar()
 void mdiSchedule::fillWindowList()
 {
     QMenu *menu = band(QStringLiteral("bandWindowList"));
+    qDeleteAll(menu->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
     menu->clear();
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
+    auto *group = new QActionGroup(menu);
+    group->setExclusive(true);
     int number = 0;
     for (QMdiSubWindow *window : windows) {
         if (window->isHidden())
@@ -224,6 +228,7 @@ void mdiSchedule::fillWindowList()
                                          : QStringLiteral("%1 %2").arg(number).arg(title);
         QAction *action = menu->addAction(text);
         action->setCheckable(true);
+        action->setActionGroup(group);
         action->setChecked(window == m_mdiArea->activeSubWindow());
         QPointer<QMdiSubWindow> target(window);
         connect(action, &QAction::triggered, this, [this, target] {

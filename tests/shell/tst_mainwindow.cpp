@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -306,6 +307,29 @@ private Q_SLOTS:
         QVERIFY2(!probe->layoutExistedAtClose, "the layout was saved before the windows were unloaded");
         QVERIFY(run.openWindows().isEmpty());
         QVERIFY(QFile::exists(run.layoutFile()));
+        QVERIFY(run.prompt.shown().isEmpty());
+    }
+
+    void employeeEditsAreSavedAtExit()
+    {
+        ShellRun run;
+        mdiSchedule &main = run.start();
+        const qint32 number = main.GetEmployeeCLASS().AddEmployee(
+            QStringLiteral("Anna"), {}, QStringLiteral("Berg"), 0, 0, QStringLiteral("ANNA"), 0, {}, 0, {}, {}, {},
+            {}, {}, {}, {}, {}, {}, false);
+        main.ToolClick(QStringLiteral("toolEmployees"));
+        auto *firstName = main.childWindow(QStringLiteral("toolEmployees"))->findChild<QLineEdit *>(QStringLiteral("txtFirstName"));
+        QVERIFY(firstName);
+        QTRY_COMPARE(firstName->text(), QStringLiteral("Anna"));
+        firstName->selectAll();
+        QTest::keyClicks(firstName, QStringLiteral("Annika"));
+        QCOMPARE(firstName->text(), QStringLiteral("Annika"));
+
+        // The exit closes the editor, which stores the typed name before the program ends.
+        QVERIFY(run.exit());
+        const clsEmployeeInfo stored(run.folder(), clsEmployeeInfo::Access::ReadOnly);
+        QVERIFY(stored.GetEmployee(number));
+        QCOMPARE(stored.GetEmployee(number)->firstName, QStringLiteral("Annika"));
         QVERIFY(run.prompt.shown().isEmpty());
     }
 
