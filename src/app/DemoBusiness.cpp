@@ -139,9 +139,9 @@ QString create(const QString &dataPath, const Options &options)
                                                pick(kFirstNames), QString::number(5550000 + random.bounded(9999)), {},
                                                random.bounded(2) == 1);
         Person person{number, {}, {}};
-        const int home = i % int(plans().size());
+        const int home = options.oneDepartment ? 0 : i % int(plans().size());
         person.departments << home;
-        if (random.bounded(5) == 0)
+        if (!options.oneDepartment && random.bounded(5) == 0)
             person.departments << (home + 1) % int(plans().size());
         QStringList departmentNames, positionNames;
         for (int d : std::as_const(person.departments)) {
@@ -170,12 +170,11 @@ QString create(const QString &dataPath, const Options &options)
     QHash<qint32, QList<QPair<double, double>>> taken;   // per employee, across departments
 
     // Time off first, so that shifts keep clear of it.
-    if (options.timeOff) {
+    if (options.timeOffEvery > 0) {
         ScriptedPrompt quiet;
-        TimeGridModel grid;
         clsScheduleData writer(info, settings, quiet);
         for (int i = 0; i < people.size(); ++i) {
-            if (random.bounded(6) != 0)
+            if (random.bounded(options.timeOffEvery) != 0)
                 continue;
             const double first = OleDate::wholeDay(today) + random.bounded(options.weeks * 7) - options.weeks * 7 / 2;
             const bool wholeDays = random.bounded(2) == 0;
@@ -188,7 +187,7 @@ QString create(const QString &dataPath, const Options &options)
         }
     }
 
-    for (int d = 0; d < plans().size(); ++d) {
+    for (int d = 0; d < (options.oneDepartment ? 1 : plans().size()); ++d) {
         const DepartmentPlan &plan = plans()[d];
         const QString name = QString::fromLatin1(plan.name);
         settings.SetScheduleStartTime(name, plan.startTime);

@@ -14,7 +14,8 @@ struct Options {
     double today = 0;          // OLE date the weeks are laid around; 0 = the current date
     quint32 seed = 20260101;   // the same seed gives the same business
     int shiftsPerWeek = 0;     // 0: four to six per employee and week; otherwise exactly this many
-    bool timeOff = true;
+    int timeOffEvery = 6;      // one employee in this many has a time-off period; 0: nobody
+    bool oneDepartment = false;   // every employee in the first department only
 };
 
 // Returns an empty text on success, otherwise the reason nothing was written (the folder

@@ -1,0 +1,199 @@
+// Benchmarks of the schedule engine and the grid. Each engine figure is measured beside a
+// baseline taken in the same run over the very same files, and the ratio is printed:
+//   Reload/N      clsScheduleData::Reload of a department week with N employees
+//                 (5 shifts and one time-off period each) against reading the same files whole
+//   Save/N        SaveSchedule of that week against writing the same bytes to the same files
+//                 (atomically, as every write of the program is; the plain unsynchronised write
+//                 is printed too)
+//   Paint/1000    one full paint of a 1,000-row week into a 1920 x 1080 image
+
+#include "DemoBusiness.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/clsScheduleData.h"
+#include "schedule/grid/TimeGrid.h"
+#include "schedule/grid/TimeGridModel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <map>
+#include <memory>
+
+namespace {
+
+const QString kDepartment = QStringLiteral("KITCHEN");
+const double kToday = OleDate::fromDate(QDate(2026, 12, 2));
+
+using Clock = std::chrono::steady_clock;
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// One generated business per staff size, made once and kept for the whole run.
+struct Business {
+    QTemporaryDir dir;
+    std::unique_ptr<clsEmployeeInfo> info;
+    std::unique_ptr<clsOptions> options;
+    double weekStart = 0;
+    QStringList readFiles;   // the files a reload reads
+};
+
+Business &business(int employees)
+{
+    static std::map<int, std::unique_ptr<Business>> made;
+    auto &slot = made[employees];
+    if (!slot) {
+        slot = std::make_unique<Business>();
+        DemoBusiness::Options o;
+        o.employees = employees;
+        o.weeks = 1;
+        o.today = kToday;
+        o.shiftsPerWeek = 5;
+        o.timeOffEvery = 1;
+        o.oneDepartment = true;
+        const QString folder = slot->dir.filePath(QStringLiteral("data"));
+        DemoBusiness::create(folder, o);
+        slot->info = std::make_unique<clsEmployeeInfo>(folder);
+        slot->options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(folder));
+        slot->weekStart = clsScheduleData::WeekStart(*slot->info, kDepartment, kToday);
+        for (int d = -1; d <= 7; ++d)
+            slot->readFiles << ScheduleFiles::dayFile(folder, kDepartment, slot->weekStart + d);
+        for (qint32 e : slot->info->GetEmployeeInDept(kDepartment))
+            slot->readFiles << ScheduleFiles::timeOffFile(folder, e);
+    }
+    return *slot;
+}
+
+void readAll(const QStringList &files)
+{
+    for (const QString &f : files)
+        benchmark::DoNotOptimize(ScheduleHelper::ReadFileBytes(f));
+}
+
+struct LoadedWeek {
+    ScriptedPrompt prompt;
+    TimeGridModel grid;
+    std::unique_ptr<clsScheduleData> schedule;
+};
+
+std::unique_ptr<LoadedWeek> loadWeek(Business &b)
+{
+    auto week = std::make_unique<LoadedWeek>();
+    week->schedule = std::make_unique<clsScheduleData>(*b.info, *b.options, week->prompt);
+    week->schedule->setScheduleControl(&week->grid);
+    week->schedule->SetDate(b.weekStart, b.weekStart + 6);
+    week->schedule->SetDepartment(kDepartment);
+    week->schedule->Reload();
+    return week;
+}
+
+void Reload(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    double engine = 0, baseline = 0;
+    int blocks = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        readAll(b.readFiles);
+        baseline += secondsSince(start);
+
+        start = Clock::now();
+        auto week = loadWeek(b);
+        const double t = secondsSince(start);
+        engine += t;
+        state.SetIterationTime(t);
+        blocks = week->grid.TBMax();
+    }
+    const double n = double(state.iterations());
+    state.counters["blocks"] = blocks;
+    state.counters["baseline_ms"] = 1000 * baseline / n;
+    state.counters["ratio"] = engine / baseline;
+}
+
+void Save(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    auto week = loadWeek(b);
+    const QString folder = b.info->DataPath();
+    QStringList files;
+    QList<QByteArray> bytes;
+    for (int d = 0; d < 7; ++d) {
+        files << ScheduleFiles::dayFile(folder, kDepartment, b.weekStart + d);
+        bytes << ScheduleHelper::ReadFileBytes(files.last());
+    }
+    double engine = 0, atomic = 0, plain = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        for (int d = 0; d < 7; ++d)
+            ScheduleHelper::WriteFileBytes(files[d], bytes[d]);
+        atomic += secondsSince(start);
+
+        start = Clock::now();
+        for (int d = 0; d < 7; ++d) {
+            QFile f(files[d]);
+            f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            f.write(bytes[d]);
+        }
+        plain += secondsSince(start);
+
+        start = Clock::now();
+        week->schedule->SaveSchedule();
+        const double t = secondsSince(start);
+        engine += t;
+        state.SetIterationTime(t);
+    }
+    const double n = double(state.iterations());
+    state.counters["baseline_ms"] = 1000 * atomic / n;
+    state.counters["ratio"] = engine / atomic;
+    state.counters["plain_ms"] = 1000 * plain / n;
+}
+
+void Paint(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    auto week = loadWeek(b);
+    week->grid.setAllBarTextModes(TimeGridModel::Text);
+    TimeGrid grid;
+    grid.setModel(&week->grid);
+    const QSize size(1920, 1080);
+    grid.resize(size);
+    grid.setVisibleSpan(7);
+    grid.scrollToTime(b.weekStart);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        QPainter painter(&image);
+        grid.paintTo(painter, size);
+        painter.end();
+        state.SetIterationTime(secondsSince(start));
+    }
+    state.counters["rows"] = week->grid.ResourcesMax();
+}
+
+} // namespace
+
+BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Paint)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
