@@ -74,6 +74,11 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     refreshlist();
 }
 
+QSize frmEmployeeInfo::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(900, 560));
+}
+
 void frmEmployeeInfo::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

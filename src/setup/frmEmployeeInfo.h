@@ -18,6 +18,10 @@ class frmEmployeeInfo : public QWidget
     Q_OBJECT
 
 public:
+    // Room for the editor control even while it is hidden (no employees yet), so the window
+    // does not open cramped and stay so once the first employee is added.
+    QSize sizeHint() const override;
+
     frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
 
     // Reloads the list from the stored data and shows the first employee.
