@@ -21,7 +21,7 @@ double fromDateTime(const QDateTime &dateTime);
 double fromDateAndTime(QDate date, QTime time);
 QDate toDate(double value);
 QTime toTime(double value);           // time of day; 1.0 exactly gives 00:00
-QDateTime toDateTime(double value);   // local date and time without a time zone (UTC spec)
+QDateTime toDateTime(double value);   // the wall-clock date and time, held in UTC so no zone shifts it
 
 // The whole-day part (as a day value) and the time-of-day fraction of a date-time.
 double wholeDay(double value);

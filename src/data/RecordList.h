@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtEndian>
 #include <cstring>
@@ -25,6 +26,22 @@ public:
     void append(const char *bytes);
     // Removes record i by copying the last record over it and dropping the last.
     void removeMovingLast(int i);
+    // Removes every record for which `matches(record)` is true, walking from the first: a
+    // removed record's place takes the last record, which is examined in its turn.
+    template<typename Matches>
+    bool removeAllMovingLast(Matches matches)
+    {
+        bool removed = false;
+        for (int i = 1; i <= count();) {
+            if (matches(static_cast<const char *>(record(i)))) {
+                removeMovingLast(i);
+                removed = true;
+            } else {
+                ++i;
+            }
+        }
+        return removed;
+    }
     void clear() { m_bytes.clear(); }
 
     // Reads the whole file (missing or empty: no records); see ScheduleHelper::RecordCount.
@@ -39,6 +56,20 @@ private:
     int m_size;
     QByteArray m_bytes;
 };
+
+// The same walk over a list of decoded records.
+template<typename T, typename Matches>
+void removeAllMovingLast(QList<T> &list, Matches matches)
+{
+    for (qsizetype i = 0; i < list.size();) {
+        if (matches(list[i])) {
+            list[i] = list.last();
+            list.removeLast();
+        } else {
+            ++i;
+        }
+    }
+}
 
 // Little-endian fields inside a record.
 namespace Field {

@@ -226,12 +226,8 @@ void clsEmployeeInfo::AddDepartment(const QString &name)
 void clsEmployeeInfo::DeleteDepartment(const QString &name)
 {
     const auto wanted = lookupField(name, Dept::NameWidth);
-    for (int i = 1; i <= m_departments.count();) {
-        if (fieldMatches(m_departments.record(i) + Dept::Name, wanted, Dept::NameWidth))
-            m_departments.removeMovingLast(i);   // the moved record may match too: look again
-        else
-            ++i;
-    }
+    m_departments.removeAllMovingLast(
+        [&](const char *r) { return fieldMatches(r + Dept::Name, wanted, Dept::NameWidth); });
     DeleteEmployeeFromDept(name, 0);
     DeleteShiftsFromDept(name);
     writeDefaultShifts();
@@ -333,28 +329,13 @@ void clsEmployeeInfo::JobInfoAdd(const QString &name, qint32 textColor, qint32 b
 void clsEmployeeInfo::JobDelete(const QString &name)
 {
     const QString k = key(name);
-    for (qsizetype i = 0; i < m_positions.size();) {
-        if (key(m_positions[i].name) == k) {
-            m_positions[i] = m_positions.last();
-            m_positions.removeLast();
-        } else {
-            ++i;
-        }
-    }
+    removeAllMovingLast(m_positions, [&](const PositionInfo &p) { return key(p.name) == k; });
     writePositions();
 
     // Memberships of a department that bears exactly the position's name go with it, as the older
     // program did; the employees' assignments to the position stay.
-    bool changed = false;
-    for (int i = 1; i <= m_memberships.count();) {
-        if (FieldToText(m_memberships.record(i) + Member::Dept, Member::DeptWidth) == k) {
-            m_memberships.removeMovingLast(i);
-            changed = true;
-        } else {
-            ++i;
-        }
-    }
-    if (changed)
+    if (m_memberships.removeAllMovingLast(
+            [&](const char *r) { return FieldToText(r + Member::Dept, Member::DeptWidth) == k; }))
         writeMemberships();
 }
 
@@ -467,20 +448,8 @@ void clsEmployeeInfo::DeleteUser(qint32 employee)
 {
     if (const int i = findEmployee(employee))
         m_employees.removeMovingLast(i);
-    for (qsizetype i = 0; i < m_assignments.size();) {
-        if (m_assignments[i].employee == employee) {
-            m_assignments[i] = m_assignments.last();
-            m_assignments.removeLast();
-        } else {
-            ++i;
-        }
-    }
-    for (int i = 1; i <= m_memberships.count();) {
-        if (Field::i32(m_memberships.record(i) + Member::Employee) == employee)
-            m_memberships.removeMovingLast(i);
-        else
-            ++i;
-    }
+    removeAllMovingLast(m_assignments, [&](const Assignment &a) { return a.employee == employee; });
+    m_memberships.removeAllMovingLast([&](const char *r) { return Field::i32(r + Member::Employee) == employee; });
     writeMemberships();
     writeAssignments();
     writeEmployees();
@@ -629,12 +598,7 @@ QStringList clsEmployeeInfo::DeptEmployeeGetDepts(qint32 employee) const
 
 void clsEmployeeInfo::DeptEmployeeSetAll(qint32 employee, const QStringList &departments)
 {
-    for (int i = 1; i <= m_memberships.count();) {
-        if (Field::i32(m_memberships.record(i) + Member::Employee) == employee)
-            m_memberships.removeMovingLast(i);
-        else
-            ++i;
-    }
+    m_memberships.removeAllMovingLast([&](const char *r) { return Field::i32(r + Member::Employee) == employee; });
     for (const QString &department : departments) {
         char *r = m_memberships.record(m_memberships.append());
         Field::setI32(r + Member::Employee, employee);
@@ -660,14 +624,10 @@ void clsEmployeeInfo::AddEmployeeToDept(const QString &department, qint32 employ
 void clsEmployeeInfo::DeleteEmployeeFromDept(const QString &department, qint32 employee)
 {
     const auto wanted = lookupField(department, Member::DeptWidth);
-    for (int i = 1; i <= m_memberships.count();) {
-        const char *r = m_memberships.record(i);
-        if ((employee == 0 || Field::i32(r + Member::Employee) == employee)
-            && fieldMatches(r + Member::Dept, wanted, Member::DeptWidth))
-            m_memberships.removeMovingLast(i);
-        else
-            ++i;
-    }
+    m_memberships.removeAllMovingLast([&](const char *r) {
+        return (employee == 0 || Field::i32(r + Member::Employee) == employee)
+               && fieldMatches(r + Member::Dept, wanted, Member::DeptWidth);
+    });
     writeMemberships();
 }
 
@@ -727,14 +687,7 @@ QStringList clsEmployeeInfo::JobEmpAvalGet(qint32 employee) const
 
 void clsEmployeeInfo::JobEmpAvalReplace(qint32 employee, const QStringList &positions)
 {
-    for (qsizetype i = 0; i < m_assignments.size();) {
-        if (m_assignments[i].employee == employee) {
-            m_assignments[i] = m_assignments.last();
-            m_assignments.removeLast();
-        } else {
-            ++i;
-        }
-    }
+    removeAllMovingLast(m_assignments, [&](const Assignment &a) { return a.employee == employee; });
     for (const QString &position : positions)
         m_assignments.append({employee, key(position)});
     writeAssignments();
@@ -856,14 +809,7 @@ QList<DefaultShift> clsEmployeeInfo::ShiftAutoGetAll(const QString &department) 
 
 void clsEmployeeInfo::ShiftSaveAll(const QString &department, const QList<DefaultShift> &shifts)
 {
-    for (qsizetype i = 0; i < m_shifts.size();) {
-        if (trimBlanks(m_shifts[i].department) == department) {
-            m_shifts[i] = m_shifts.last();
-            m_shifts.removeLast();
-        } else {
-            ++i;
-        }
-    }
+    removeAllMovingLast(m_shifts, [&](const DefaultShift &s) { return trimBlanks(s.department) == department; });
     m_shifts.append(shifts);
     writeDefaultShifts();
     if (m_batchDepth == 0)
@@ -873,12 +819,5 @@ void clsEmployeeInfo::ShiftSaveAll(const QString &department, const QList<Defaul
 void clsEmployeeInfo::DeleteShiftsFromDept(const QString &department)
 {
     const QString name = trimBlanks(department);
-    for (qsizetype i = 0; i < m_shifts.size();) {
-        if (trimBlanks(m_shifts[i].department) == name) {
-            m_shifts[i] = m_shifts.last();
-            m_shifts.removeLast();
-        } else {
-            ++i;
-        }
-    }
+    removeAllMovingLast(m_shifts, [&](const DefaultShift &s) { return trimBlanks(s.department) == name; });
 }

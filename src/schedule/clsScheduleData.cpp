@@ -27,18 +27,6 @@ QString barFont() { return QStringLiteral("Times New Roman"); }
 
 bool beginsOn(double begin, double day) { return begin >= day && begin < day + 1; }
 
-// Keeps the records for which `keep` is true, filling a removed record's place with the last.
-template<typename Keep>
-void filterRecords(RecordList &records, Keep keep)
-{
-    for (int i = 1; i <= records.count();) {
-        if (keep(records.record(i)))
-            ++i;
-        else
-            records.removeMovingLast(i);
-    }
-}
-
 } // namespace
 
 clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
@@ -239,7 +227,7 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
     }
     records.setBytes(all);
     if (employee != 0)
-        filterRecords(records, [employee](const char *r) { return Shift::employee(r) == employee; });
+        records.removeAllMovingLast([employee](const char *r) { return Shift::employee(r) != employee; });
 }
 
 void clsScheduleData::SaveScheduleDay(const QString &department, const RecordList &records, double day)
@@ -265,7 +253,7 @@ void clsScheduleData::SaveSchedule()
         for (int d = 0; d < days; ++d) {
             LoadSchedule(perDay[d], m_department, m_firstDay + d, m_firstDay + d, 0, true);
             const qint32 filtered = m_filterEmployee;
-            filterRecords(perDay[d], [filtered](const char *r) { return Shift::employee(r) != filtered; });
+            perDay[d].removeAllMovingLast([filtered](const char *r) { return Shift::employee(r) == filtered; });
         }
     }
 
