@@ -1,5 +1,7 @@
 #include "JobInfo.h"
 
+#include "WindowHelpers.h"
+
 #include "data/FileError.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -28,10 +30,8 @@ JobInfo::JobInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     LabTextDisplay->setFrameShape(QFrame::Box);
     LabTextDisplay->setMinimumSize(160, 36);
 
-    cmdEditBackColor = new QPushButton(tr("Background Color"), this);
-    cmdEditBackColor->setObjectName(QStringLiteral("cmdEditBackColor"));
-    cmdTextColor = new QPushButton(tr("Text Color"), this);
-    cmdTextColor->setObjectName(QStringLiteral("cmdTextColor"));
+    cmdEditBackColor = NamedButton(tr("Background Color"), QStringLiteral("cmdEditBackColor"), this);
+    cmdTextColor = NamedButton(tr("Text Color"), QStringLiteral("cmdTextColor"), this);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
@@ -128,6 +130,20 @@ void CloseForm(QWidget *form)
         sub->close();
     else
         form->close();
+}
+
+void CloseFormOnEscape(QWidget *form)
+{
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), form);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, form, [form] { CloseForm(form); });
+}
+
+QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    return button;
 }
 
 double LeadingNumber(const QString &text)

@@ -5,6 +5,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 class clsEmployeeInfo;
 
@@ -37,6 +38,11 @@ void FillDepartmentList(QComboBox *box, clsEmployeeInfo &info);
 // Closes a setup window: its MDI sub-window when it has one (so no empty frame stays
 // behind), otherwise the window itself.
 void CloseForm(QWidget *form);
+// Escape anywhere inside the window closes it with CloseForm.
+void CloseFormOnEscape(QWidget *form);
+
+// A push button carrying its control name as object name.
+QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent);
 
 // Reads a number the classic way: blanks are skipped anywhere, then an optional sign, digits
 // with at most one decimal point and an optional exponent (E or D); reading stops at the

@@ -27,11 +27,9 @@ frmAddShift::frmAddShift(QWidget *parent)
         picker->setWrapping(true);
     }
 
-    cmdSave = new QPushButton(tr("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave = NamedButton(tr("Save"), QStringLiteral("cmdSave"), this);
     cmdSave->setDefault(true);
-    cmdClose = new QPushButton(tr("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
     cmdClose->setAutoDefault(false);
 
     auto *form = new QFormLayout;

@@ -27,14 +27,10 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     auto *label = new QLabel(tr("Departments"), this);
     label->setBuddy(lisDepartments);
 
-    cmdAdd = new QPushButton(tr("Add"), this);
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdEditDepartment = new QPushButton(tr("Edit"), this);
-    cmdEditDepartment->setObjectName(QStringLiteral("cmdEditDepartment"));
-    cmdDelete = new QPushButton(tr("Delete"), this);
-    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
-    cmdClose = new QPushButton(tr("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
+    cmdEditDepartment = NamedButton(tr("Edit"), QStringLiteral("cmdEditDepartment"), this);
+    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
+    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd);
@@ -60,9 +56,7 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     // Enter or a double click on a department opens its settings.
     connect(lisDepartments, &QListWidget::itemActivated, this, &frmDepartmentList::cmdEditDepartment_Click);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+    CloseFormOnEscape(this);
 
     resize(360, 320);
     ReloadList();

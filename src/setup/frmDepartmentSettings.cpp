@@ -58,11 +58,9 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     chkForceJosDisplayAlways = new QCheckBox(tr("Always display job pick list"), this);
     chkForceJosDisplayAlways->setObjectName(QStringLiteral("chkForceJosDisplayAlways"));
 
-    cmdSave = new QPushButton(tr("Save"), this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdSave = NamedButton(tr("Save"), QStringLiteral("cmdSave"), this);
     cmdSave->setDefault(true);
-    cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel = NamedButton(tr("Cancel"), QStringLiteral("cmdCancel"), this);
     cmdCancel->setAutoDefault(false);
 
     auto *form = new QFormLayout;

@@ -66,9 +66,7 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     connect(cmdDelete, &QPushButton::clicked, this, &frmEmployeeInfo::cmdDelete_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmEmployeeInfo::printRequested);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+    CloseFormOnEscape(this);
 
     resize(900, 560);
     refreshlist();

@@ -25,12 +25,9 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     auto *label = new QLabel(tr("Position Name"), this);
     label->setBuddy(lisJobNames);
 
-    cmdAdd = new QPushButton(tr("Add"), this);
-    cmdAdd->setObjectName(QStringLiteral("cmdAdd"));
-    cmdDelete = new QPushButton(tr("Delete"), this);
-    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
-    cmdClose = new QPushButton(tr("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
+    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
+    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
 
     JobInfo1 = new JobInfo(info, prompt, this);
     JobInfo1->setObjectName(QStringLiteral("JobInfo1"));
@@ -59,9 +56,7 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     connect(cmdAdd, &QPushButton::clicked, this, &frmJobSetup::cmdAdd_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmJobSetup::cmdDelete_Click);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+    CloseFormOnEscape(this);
 
     resize(620, 320);
     lisJobNames_Click();

@@ -77,9 +77,7 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     // A double click or Enter on a shift edits it.
     connect(lisShifts, &QListWidget::itemActivated, this, &frmShiftsSetup::cmdEdit_Click);
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(escape, &QShortcut::activated, this, [this] { CloseForm(this); });
+    CloseFormOnEscape(this);
 
     resize(380, 360);
 
