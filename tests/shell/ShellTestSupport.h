@@ -13,18 +13,34 @@
 #include <QTest>
 #include <memory>
 
+inline const QByteArray kWizardHidden("[Wizard]\r\nHelpWizardHide=1\r\n");
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct ShellRun {
     QTemporaryDir dir;
     ScriptedPrompt prompt;
     std::unique_ptr<mdiSchedule> main;
 
-    QString folder() const { return dir.path(); }
     QString settingsFile() const { return ScheduleHelper::SettingsFilePath(dir.path()); }
     QString layoutFile() const { return dir.path() + QStringLiteral("/MenuCustom.bin"); }
 
-    // Builds and shows the main window, as the program does at start-up.
-    mdiSchedule &start()
+    // Builds and shows the main window as the program does at start-up, over `settings` if given.
+    mdiSchedule &start(const QByteArray &settings = {})
     {
+        if (!settings.isEmpty())
+            writeFile(settingsFile(), settings);
         main = std::make_unique<mdiSchedule>(dir.path(), prompt);
         main->resize(1200, 760);
         main->show();
@@ -42,25 +58,13 @@ struct ShellRun {
         return closed;
     }
 
-    void writeSettings(const QByteArray &text) const
-    {
-        QFile file(settingsFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-
-    QByteArray settingsBytes() const
-    {
-        QFile file(settingsFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
+    // The child windows that are not closed, topmost last.
     QList<QMdiSubWindow *> openWindows() const
     {
         QList<QMdiSubWindow *> open;
         for (QMdiSubWindow *window : main->mdiArea()->subWindowList(QMdiArea::StackingOrder))
             if (!window->isHidden())
                 open << window;
-        return open;   // topmost last
+        return open;
     }
 };
