@@ -14,6 +14,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -22,22 +23,13 @@
 
 struct DataFolder {
     QTemporaryDir dir;
-    std::unique_ptr<clsEmployeeInfo> info;
-    std::unique_ptr<clsOptions> options;
+    std::unique_ptr<clsEmployeeInfo> info = std::make_unique<clsEmployeeInfo>(dir.path());
+    std::unique_ptr<clsOptions> options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(dir.path()));
     ScriptedPrompt prompt;
 
-    DataFolder()
-    {
-        info = std::make_unique<clsEmployeeInfo>(dir.path());
-        options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(dir.path()));
-    }
     QString path(const QString &file) const { return dir.filePath(file); }
     // What a later run of the program would read.
     std::unique_ptr<clsEmployeeInfo> reloaded() const { return std::make_unique<clsEmployeeInfo>(dir.path()); }
-    std::unique_ptr<clsOptions> reloadedOptions() const
-    {
-        return std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(dir.path()));
-    }
     QByteArray bytes(const QString &file) const
     {
         QFile f(path(file));
@@ -52,6 +44,12 @@ struct DataFolder {
     void repairFile(const QString &file) const { QDir(dir.path()).rmdir(file); }
 };
 
+// The title and text of the last prompt shown, as "title: text".
+inline QString lastShown(const ScriptedPrompt &prompt)
+{
+    return prompt.shown().isEmpty() ? QString() : prompt.shown().last().title + ": " + prompt.shown().last().text;
+}
+
 template <class T = QWidget>
 T *child(QWidget *root, const QString &name)
 {
@@ -63,15 +61,12 @@ T *child(QWidget *root, const QString &name)
 
 inline void click(QWidget *root, const QString &button)
 {
-    auto *b = child<QAbstractButton>(root, button);
-    QVERIFY(b);
-    QTest::mouseClick(b, Qt::LeftButton);
+    QTest::mouseClick(child<QAbstractButton>(root, button), Qt::LeftButton);
 }
 
 inline void retype(QWidget *root, const QString &box, const QString &text)
 {
     auto *edit = child<QLineEdit>(root, box);
-    QVERIFY(edit);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
@@ -80,15 +75,13 @@ inline void retype(QWidget *root, const QString &box, const QString &text)
 
 // Runs `answer` on the next modal dialog as soon as it is open. The dialog is expected to be
 // closed by `answer`; otherwise it is rejected so that the test cannot hang.
-inline void whenModal(std::function<void(QWidget *)> answer, bool *seen = nullptr)
+inline void whenModal(std::function<void(QWidget *)> answer)
 {
     auto timer = std::make_shared<QElapsedTimer>();
     timer->start();
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, seen, timer, poll] {
+    *poll = [answer, timer, poll] {
         if (QWidget *modal = QApplication::activeModalWidget()) {
-            if (seen)
-                *seen = true;
             answer(modal);
             if (QApplication::activeModalWidget() == modal && modal->isVisible())
                 modal->close();
@@ -100,10 +93,46 @@ inline void whenModal(std::function<void(QWidget *)> answer, bool *seen = nullpt
     QTimer::singleShot(0, *poll);
 }
 
-// Shows the window and lets its first-show work (placement, asking for a first record) run.
-inline void showAndSettle(QWidget *window)
+// Runs `action`; tells whether it opened a modal dialog (which is closed at once).
+inline bool opensADialog(const std::function<void()> &action)
 {
+    bool seen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&seen] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            seen = true;
+            modal->close();
+        }
+    });
+    watch.start(5);
+    action();
+    return seen;
+}
+
+// A setup window over the folder's data (or over `info`, e.g. as a later run reads it), shown
+// and past its first-show work (placement, asking for a first record).
+template <class Window>
+std::unique_ptr<Window> openOn(DataFolder &data, clsEmployeeInfo *info = nullptr)
+{
+    auto window = std::make_unique<Window>(info ? *info : *data.info, *data.options, data.prompt);
     window->resize(window->size());
     window->show();
     QTest::qWait(30);
+    return window;
+}
+
+inline QStringList texts(QListWidget *list)
+{
+    QStringList all;
+    for (int i = 0; i < list->count(); ++i)
+        all << list->item(i)->text();
+    return all;
+}
+
+inline void clickRow(QListWidget *list, int row, bool twice = false)
+{
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
 }

@@ -1,23 +1,37 @@
 #include "SetupTestKit.h"
 #include "setup/frmDepartmentList.h"
-#include "setup/frmDepartmentSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QListWidget>
 #include <QTimeEdit>
 
 class DepartmentWindows : public QObject
 {
     Q_OBJECT
 
-    static QStringList listed(QWidget *window)
+    static std::unique_ptr<frmDepartmentList> open(DataFolder &data, const QStringList &departments = {"DELI"})
+    {
+        for (const QString &name : departments)
+            data.info->AddDepartment(name);
+        return openOn<frmDepartmentList>(data);
+    }
+    static QStringList listed(QWidget *window) { return texts(child<QListWidget>(window, "lisDepartments")); }
+    // Opens the selected department's settings and lets `answer` work the dialog.
+    static void edit(QWidget *window, std::function<void(QWidget *)> answer)
+    {
+        whenModal(answer);
+        click(window, "cmdEditDepartment");
+    }
+    static QStringList storedNames(const DataFolder &data)
     {
         QStringList names;
-        auto *list = child<QListWidget>(window, "lisDepartments");
-        for (int i = 0; i < list->count(); ++i)
-            names << list->item(i)->text();
+        for (const DepartmentInfo &d : data.reloaded()->Departments())
+            names << d.name;
         return names;
+    }
+    static int hours(const DataFolder &data, bool week)
+    {
+        return data.reloaded()->OverTimeDepartmentGet(QStringLiteral("DELI"), week);
     }
 
 private Q_SLOTS:
@@ -30,90 +44,48 @@ private Q_SLOTS:
             caption = dialog->windowTitle();
             click(dialog, "cmdCancel");
         });
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
+        auto window = open(data, {});
 
-        QCOMPARE(data.prompt.shown().value(0).title, QStringLiteral("Add Department"));
-        QCOMPARE(data.prompt.shown().value(0).text, QStringLiteral("Enter Department Name"));
+        QCOMPARE(data.prompt.shown().size(), 1);
+        QCOMPARE(lastShown(data.prompt), QStringLiteral("Add Department: Enter Department Name"));
         QCOMPARE(caption, QStringLiteral("Department Settings - BAKERY"));
-        QCOMPARE(listed(&window), QStringList{QStringLiteral("BAKERY")});
-        // Cancel leaves the new department with its initial values: Sunday, no limits.
-        const QList<DepartmentInfo> stored = data.reloaded()->Departments();
-        QCOMPARE(stored.size(), 1);
-        QCOMPARE(stored[0].name, QStringLiteral("BAKERY"));
-        QCOMPARE(stored[0].firstDay, qint16(0));
-        QCOMPARE(stored[0].weekLimit, quint8(0));
-        QCOMPARE(stored[0].dayLimit, quint8(0));
+        QCOMPARE(listed(window.get()), QStringList{QStringLiteral("BAKERY")});
+        QCOMPARE(storedNames(data), QStringList{QStringLiteral("BAKERY")});
     }
 
-    void cancelledOrBlankNameAddsNothing_data()
+    // Nothing is added; a reason is given unless the name was cancelled or blank.
+    void namesThatAreNotAdded_data()
     {
-        QTest::addColumn<std::optional<QString>>("answer");
-        QTest::newRow("cancel") << std::optional<QString>();
-        QTest::newRow("blanks") << std::optional<QString>(QStringLiteral("   "));
-    }
-    void cancelledOrBlankNameAddsNothing()
-    {
-        QFETCH(std::optional<QString>, answer);
-        DataFolder data;
-        data.prompt.queueInput(answer);
-        bool dialogOpened = false;
-        whenModal([](QWidget *) {}, &dialogOpened);
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        QVERIFY(!dialogOpened);
-        QVERIFY(listed(&window).isEmpty());
-        QVERIFY(data.prompt.messages().isEmpty());
-        QVERIFY(data.reloaded()->Departments().isEmpty());
-    }
-
-    void unsafeFolderNamesAreRefusedWithTheReason_data()
-    {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<std::optional<QString>>("name");
         QTest::addColumn<QString>("mentions");
-        QTest::newRow("slash") << "north/south" << "/";
-        QTest::newRow("backslash") << "a\\b" << "\\";
-        QTest::newRow("colon") << "c:" << ":";
-        QTest::newRow("parent") << ".." << "..";
-        QTest::newRow("device") << "con" << "CON";
-        QTest::newRow("period where the name is cut") << QString(29, u'X') + ".Y" << "period";
+        QTest::addColumn<int>("selected");
+        QTest::newRow("cancel") << std::optional<QString>() << QString() << 0;
+        QTest::newRow("blanks") << std::optional<QString>("   ") << QString() << 0;
+        QTest::newRow("slash") << std::optional<QString>("north/south") << "/" << 0;
+        QTest::newRow("backslash") << std::optional<QString>("a\\b") << "\\" << 0;
+        QTest::newRow("colon") << std::optional<QString>("c:") << ":" << 0;
+        QTest::newRow("parent") << std::optional<QString>("..") << ".." << 0;
+        QTest::newRow("device") << std::optional<QString>("con") << "CON" << 0;
+        QTest::newRow("period where the name is cut") << std::optional<QString>(QString(29, u'X') + ".Y") << "period" << 0;
+        QTest::newRow("already listed: shown instead") << std::optional<QString>(" Bakery") << "BAKERY" << 1;
     }
-    void unsafeFolderNamesAreRefusedWithTheReason()
+    void namesThatAreNotAdded()
     {
-        QFETCH(QString, name);
+        QFETCH(std::optional<QString>, name);
         QFETCH(QString, mentions);
+        QFETCH(int, selected);
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        data.info->GetDepartmentList();
+        auto window = open(data, {"DELI", "BAKERY"});
         const QByteArray before = data.bytes("Dept.dat");
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
 
         data.prompt.queueInput(name);
-        bool dialogOpened = false;
-        whenModal([](QWidget *) {}, &dialogOpened);
-        click(&window, "cmdAdd");
-        QTest::qWait(20);
-
-        QVERIFY(!dialogOpened);
-        QCOMPARE(data.prompt.messages().size(), 1);
-        QVERIFY2(data.prompt.messages()[0].contains(mentions), qPrintable(data.prompt.messages()[0]));
-        QCOMPARE(listed(&window), QStringList{QStringLiteral("DELI")});
+        QVERIFY(!opensADialog([&] { click(window.get(), "cmdAdd"); }));
+        QCOMPARE(data.prompt.messages().size(), mentions.isEmpty() ? 0 : 1);
+        if (!mentions.isEmpty())
+            QVERIFY2(data.prompt.messages()[0].contains(mentions), qPrintable(data.prompt.messages()[0]));
+        QCOMPARE(listed(window.get()), (QStringList{"DELI", "BAKERY"}));
+        QCOMPARE(child<QListWidget>(window.get(), "lisDepartments")->currentRow(), selected);
         QCOMPARE(data.bytes("Dept.dat"), before);
-    }
-
-    void aNameAlreadyListedIsNotAddedTwice()
-    {
-        DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        data.info->AddDepartment(QStringLiteral("BAKERY"));
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        data.prompt.queueInput(QStringLiteral(" Bakery"));
-        click(&window, "cmdAdd");
-        QCOMPARE(listed(&window), (QStringList{QStringLiteral("DELI"), QStringLiteral("BAKERY")}));
-        QCOMPARE(child<QListWidget>(&window, "lisDepartments")->currentRow(), 1);
-        QCOMPARE(data.reloaded()->Departments().size(), 2);
     }
 
     void hourBoxesStoreWholeHoursWithinAByte_data()
@@ -125,7 +97,6 @@ private Q_SLOTS:
         QTest::newRow("not a number") << "abc" << 0;
         QTest::newRow("rounded up") << "7.5" << 8;
         QTest::newRow("half to even") << "8.5" << 8;
-        QTest::newRow("leading number") << " 12 hours" << 12;
         QTest::newRow("negative") << "-3" << 0;
         QTest::newRow("largest") << "255" << 255;
     }
@@ -134,115 +105,80 @@ private Q_SLOTS:
         QFETCH(QString, typed);
         QFETCH(int, stored);
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        whenModal([&](QWidget *dialog) {
+        auto window = open(data);
+        edit(window.get(), [&](QWidget *dialog) {
             retype(dialog, "txtWeekHours", typed);
             retype(dialog, "txtDayHours", typed);
             click(dialog, "cmdSave");
         });
-        click(&window, "cmdEditDepartment");
-        auto reloaded = data.reloaded();
-        QCOMPARE(int(reloaded->OverTimeDepartmentGet(QStringLiteral("DELI"), true)), stored);
-        QCOMPARE(int(reloaded->OverTimeDepartmentGet(QStringLiteral("DELI"), false)), stored);
+        QCOMPARE(hours(data, true), stored);
+        QCOMPARE(hours(data, false), stored);
     }
 
-    void saveStoresEverySettingAndTheDialogShowsThemAgain()
+    // Save stores every setting; opened again, the dialog shows them, and Escape keeps them.
+    void saveStoresEverySettingAndEscapeKeepsThem()
     {
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        whenModal([&](QWidget *dialog) {
-            child<QComboBox>(dialog, "comFirstDayofWeek")->setCurrentIndex(5);
-            retype(dialog, "txtDayHours", QStringLiteral("9"));
-            retype(dialog, "txtWeekHours", QStringLiteral("40"));
-            child<QTimeEdit>(dialog, "dtpDisplayStartTime")->setTime(QTime(7, 30));
+        auto window = open(data);
+        const auto change = [](QWidget *dialog, int day, const QString &dayHours, const QString &weekHours, QTime start) {
+            child<QComboBox>(dialog, "comFirstDayofWeek")->setCurrentIndex(day);
+            retype(dialog, "txtDayHours", dayHours);
+            retype(dialog, "txtWeekHours", weekHours);
+            child<QTimeEdit>(dialog, "dtpDisplayStartTime")->setTime(start);
             click(dialog, "chkForceJosDisplayAlways");
+        };
+        edit(window.get(), [&](QWidget *dialog) {
+            change(dialog, 5, QStringLiteral("3"), QStringLiteral("38"), QTime(7, 30));
             QTest::keyClick(dialog, Qt::Key_Return);   // Save is the default button
         });
-        click(&window, "cmdEditDepartment");
+        clsOptions options(ScheduleHelper::SettingsFilePath(data.dir.path()));
+        QCOMPARE(data.reloaded()->GetDepartmentFirstDay(QStringLiteral("DELI")), qint16(5));
+        QCOMPARE(hours(data, false), 3);
+        QCOMPARE(hours(data, true), 38);
+        QCOMPARE(qRound(options.GetScheduleStartTime(QStringLiteral("DELI")) * 24 * 60), 7 * 60 + 30);
+        QVERIFY(options.ForceJobDisplayForSingleJobGet(QStringLiteral("DELI")));
 
-        auto reloaded = data.reloaded();
-        auto options = data.reloadedOptions();
-        QCOMPARE(reloaded->GetDepartmentFirstDay(QStringLiteral("DELI")), qint16(5));
-        QCOMPARE(int(reloaded->OverTimeDepartmentGet(QStringLiteral("DELI"), false)), 9);
-        QCOMPARE(int(reloaded->OverTimeDepartmentGet(QStringLiteral("DELI"), true)), 40);
-        QCOMPARE(qRound(options->GetScheduleStartTime(QStringLiteral("DELI")) * 24 * 60), 7 * 60 + 30);
-        QVERIFY(options->ForceJobDisplayForSingleJobGet(QStringLiteral("DELI")));
-
-        frmDepartmentSettings again(*reloaded, *options, data.prompt);
-        again.DisplayForm(QStringLiteral("DELI"));
-        QCOMPARE(child<QComboBox>(&again, "comFirstDayofWeek")->currentText(), QStringLiteral("Friday"));
-        QCOMPARE(child<QLineEdit>(&again, "txtDayHours")->text(), QStringLiteral("9"));
-        QCOMPARE(child<QLineEdit>(&again, "txtWeekHours")->text(), QStringLiteral("40"));
-        QCOMPARE(child<QTimeEdit>(&again, "dtpDisplayStartTime")->time(), QTime(7, 30));
-        QVERIFY(child<QCheckBox>(&again, "chkForceJosDisplayAlways")->isChecked());
-    }
-
-    void escapeLeavesTheSettingsUnchanged()
-    {
-        DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        data.info->OverTimeDepartmentset(QStringLiteral("DELI"), true, 40);
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        whenModal([&](QWidget *dialog) {
-            retype(dialog, "txtWeekHours", QStringLiteral("12"));
+        const QByteArray saved = data.bytes("Dept.dat");
+        QStringList shown;
+        edit(window.get(), [&](QWidget *dialog) {
+            shown << child<QComboBox>(dialog, "comFirstDayofWeek")->currentText()
+                  << child<QLineEdit>(dialog, "txtDayHours")->text() << child<QLineEdit>(dialog, "txtWeekHours")->text()
+                  << child<QTimeEdit>(dialog, "dtpDisplayStartTime")->time().toString()
+                  << QString::number(child<QCheckBox>(dialog, "chkForceJosDisplayAlways")->isChecked());
+            change(dialog, 1, QStringLiteral("1"), QStringLiteral("2"), QTime(9, 0));
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        click(&window, "cmdEditDepartment");
-        QCOMPARE(int(data.reloaded()->OverTimeDepartmentGet(QStringLiteral("DELI"), true)), 40);
+        QCOMPARE(shown, (QStringList{"Friday", "3", "38", "07:30:00", "1"}));
+        QCOMPARE(data.bytes("Dept.dat"), saved);
+        QVERIFY(data.options->ForceJobDisplayForSingleJobGet(QStringLiteral("DELI")));
+
+        data.info->SaveDepartmentFirstDay(QStringLiteral("DELI"), 9);   // outside the week: shown as Sunday
+        edit(window.get(), [&](QWidget *dialog) { shown = {child<QComboBox>(dialog, "comFirstDayofWeek")->currentText()}; });
+        QCOMPARE(shown, QStringList{"Sunday"});
     }
 
-    void aStoredFirstDayOutsideTheWeekShowsSunday()
-    {
-        DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        data.info->SaveDepartmentFirstDay(QStringLiteral("DELI"), 9);
-        frmDepartmentSettings dialog(*data.info, *data.options, data.prompt);
-        dialog.DisplayForm(QStringLiteral("DELI"));
-        QCOMPARE(child<QComboBox>(&dialog, "comFirstDayofWeek")->currentText(), QStringLiteral("Sunday"));
-    }
-
-    void deleteAsksFirst_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("left");
-        QTest::newRow("no") << false << QStringList{"DELI", "BAKERY"};
-        QTest::newRow("yes") << true << QStringList{"BAKERY"};
-    }
     void deleteAsksFirst()
     {
-        QFETCH(bool, yes);
-        QFETCH(QStringList, left);
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        data.info->AddDepartment(QStringLiteral("BAKERY"));
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        data.prompt.queueYesNo(yes);
-        click(&window, "cmdDelete");
-        QCOMPARE(data.prompt.shown().last().text, QStringLiteral("Are you sure?"));
-        QCOMPARE(data.prompt.shown().last().title, QStringLiteral("Delete Department"));
-        QCOMPARE(listed(&window), left);
-        QStringList stored;
-        for (const DepartmentInfo &d : data.reloaded()->Departments())
-            stored << d.name;
-        QCOMPARE(stored, left);
+        auto window = open(data, {"DELI", "BAKERY"});
+        for (bool yes : {false, true}) {
+            data.prompt.queueYesNo(yes);
+            click(window.get(), "cmdDelete");
+            QCOMPARE(lastShown(data.prompt), QStringLiteral("Delete Department: Are you sure?"));
+            const QStringList left = yes ? QStringList{"BAKERY"} : QStringList{"DELI", "BAKERY"};
+            QCOMPARE(listed(window.get()), left);
+            QCOMPARE(storedNames(data), left);
+        }
     }
 
     void aFailedSaveIsToldAndTheDialogKeepsTheEntries()
     {
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        frmDepartmentList window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
+        auto window = open(data);
         data.breakFile("Dept.dat");
         bool stillOpen = false;
         QString keptText;
-        whenModal([&](QWidget *dialog) {
+        edit(window.get(), [&](QWidget *dialog) {
             retype(dialog, "txtWeekHours", QStringLiteral("38"));
             click(dialog, "cmdSave");
             stillOpen = dialog->isVisible();
@@ -250,14 +186,12 @@ private Q_SLOTS:
             data.repairFile("Dept.dat");
             click(dialog, "cmdSave");
         });
-        click(&window, "cmdEditDepartment");
-
         QVERIFY(stillOpen);
         QCOMPARE(keptText, QStringLiteral("38"));
         QVERIFY(!data.prompt.messages().isEmpty());
         QVERIFY2(data.prompt.messages().last().contains(QStringLiteral("Dept.dat")), qPrintable(data.prompt.messages().last()));
         QCOMPARE(data.prompt.shown().last().kind, ScriptedPrompt::Shown::Message);
-        QCOMPARE(int(data.reloaded()->OverTimeDepartmentGet(QStringLiteral("DELI"), true)), 38);
+        QCOMPARE(hours(data, true), 38);
     }
 };
 

@@ -1,10 +1,8 @@
 #include "SetupTestKit.h"
-#include "setup/JobInfo.h"
 #include "setup/frmJobSetup.h"
 
 #include <QColorDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QtEndian>
 
 class PositionWindows : public QObject
@@ -12,38 +10,52 @@ class PositionWindows : public QObject
     Q_OBJECT
 
     static QListWidget *list(QWidget *window) { return child<QListWidget>(window, "lisJobNames"); }
-    static QColor sampleBack(QWidget *window)
+    static QPalette sample(QWidget *window) { return child<QLabel>(window, "LabTextDisplay")->palette(); }
+    // Clicks a colour button and picks `colour` in the dialog, or cancels it; returns the colour offered.
+    static QColor chooseColour(QWidget *window, const QString &button, const QColor &colour, bool accept = true)
     {
-        return child<QLabel>(window, "LabTextDisplay")->palette().color(QPalette::Window);
+        QColor offered;
+        whenModal([&](QWidget *dialog) {
+            auto *colours = qobject_cast<QColorDialog *>(dialog);
+            QVERIFY(colours);
+            offered = colours->currentColor();
+            colours->setCurrentColor(colour);
+            accept ? colours->accept() : QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        click(window, button);
+        return offered;
+    }
+    static QPair<qint32, qint32> storedColours(const DataFolder &data, const QString &name)
+    {
+        qint32 text = -1, bar = -1;
+        data.reloaded()->JobNameInfoGet(name, text, bar);
+        return {text, bar};
     }
 
 private Q_SLOTS:
     void withNoPositionsTheFirstIsAskedForAndCancelHidesTheEditor()
     {
         DataFolder data;
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
+        auto window = openOn<frmJobSetup>(data);
         QCOMPARE(data.prompt.shown().size(), 1);
-        QCOMPARE(data.prompt.shown()[0].text, QStringLiteral("Enter Position Name"));
-        QCOMPARE(data.prompt.shown()[0].title, QStringLiteral("Add Position"));
-        QCOMPARE(list(&window)->count(), 0);
-        QVERIFY(!child<QWidget>(&window, "JobInfo1")->isVisible());
+        QCOMPARE(lastShown(data.prompt), QStringLiteral("Add Position: Enter Position Name"));
+        QCOMPARE(list(window.get())->count(), 0);
+        QVERIFY(!child<QWidget>(window.get(), "JobInfo1")->isVisible());
+        click(window.get(), "cmdDelete");   // nothing selected: nothing is asked
+        QCOMPARE(data.prompt.shown().size(), 1);
     }
 
     void aNewPositionIsStoredBlackOnRedAndSelected()
     {
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 65280);
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
+        auto window = openOn<frmJobSetup>(data);
         data.prompt.queueInput(QStringLiteral("  cashier "));
-        click(&window, "cmdAdd");
+        click(window.get(), "cmdAdd");
 
-        QCOMPARE(list(&window)->currentItem()->text(), QStringLiteral("CASHIER"));
-        QVERIFY(child<QWidget>(&window, "JobInfo1")->isVisible());
-        QCOMPARE(child<QLabel>(&window, "labJobName")->text(), QStringLiteral("CASHIER"));
-        QCOMPARE(sampleBack(&window), QColor(255, 0, 0));
-
+        QCOMPARE(list(window.get())->currentItem()->text(), QStringLiteral("CASHIER"));
+        QCOMPARE(child<QLabel>(window.get(), "labJobName")->text(), QStringLiteral("CASHIER"));
+        QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(255, 0, 0));
         // Second record of Jobs.dat: name field, text colour, back colour (red = 255).
         const QByteArray file = data.bytes("Jobs.dat");
         QCOMPARE(file.size(), 2 * 328);
@@ -53,130 +65,66 @@ private Q_SLOTS:
         QCOMPARE(qFromLittleEndian<qint32>(record + 24), 255);
     }
 
+    // The position starts black on red; a choice is stored at once, a cancelled one not at all.
     void aColourChoiceIsStoredAtOnce_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QColor>("chosen");
-        QTest::addColumn<bool>("back");
-        QTest::addColumn<qint32>("stored");
-        QTest::newRow("green bar") << "cmdEditBackColor" << QColor(0, 255, 0) << true << 65280;
-        QTest::newRow("blue text") << "cmdTextColor" << QColor(0, 0, 255) << false << 0xFF0000;
-        QTest::newRow("mixed bar") << "cmdEditBackColor" << QColor(0x12, 0x34, 0x56) << true << 0x563412;
-        QTest::newRow("white text") << "cmdTextColor" << QColor(255, 255, 255) << false << 16777215;
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<qint32>("text");
+        QTest::addColumn<qint32>("bar");
+        QTest::newRow("green bar") << "cmdEditBackColor" << QColor(0, 255, 0) << true << 0 << 65280;
+        QTest::newRow("blue text") << "cmdTextColor" << QColor(0, 0, 255) << true << 0xFF0000 << 255;
+        QTest::newRow("mixed bar") << "cmdEditBackColor" << QColor(0x12, 0x34, 0x56) << true << 0 << 0x563412;
+        QTest::newRow("cancelled") << "cmdEditBackColor" << QColor(0, 0, 255) << false << 0 << 255;
     }
     void aColourChoiceIsStoredAtOnce()
     {
         QFETCH(QString, button);
         QFETCH(QColor, chosen);
-        QFETCH(bool, back);
-        QFETCH(qint32, stored);
+        QFETCH(bool, accept);
+        QFETCH(qint32, text);
+        QFETCH(qint32, bar);
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
-        {
-            frmJobSetup window(*data.info, *data.options, data.prompt);
-            showAndSettle(&window);
-            QColor offered;
-            whenModal([&](QWidget *dialog) {
-                auto *colours = qobject_cast<QColorDialog *>(dialog);
-                QVERIFY(colours);
-                offered = colours->currentColor();
-                colours->setCurrentColor(chosen);
-                colours->accept();
-            });
-            click(&window, button);
-            QCOMPARE(offered, back ? QColor(255, 0, 0) : QColor(0, 0, 0));
-        }
-        qint32 text = -1, bar = -1;
-        data.reloaded()->JobNameInfoGet(QStringLiteral("CASHIER"), text, bar);
-        QCOMPARE(back ? bar : text, stored);
-        QCOMPARE(back ? text : bar, back ? 0 : 255);
-
-        // Opened again, the sample shows the stored colours.
-        auto reloaded = data.reloaded();
-        frmJobSetup again(*reloaded, *data.options, data.prompt);
-        showAndSettle(&again);
-        const QPalette shown = child<QLabel>(&again, "LabTextDisplay")->palette();
-        QCOMPARE(shown.color(back ? QPalette::Window : QPalette::WindowText), chosen);
+        auto window = openOn<frmJobSetup>(data);
+        const bool onText = button == "cmdTextColor";
+        QCOMPARE(chooseColour(window.get(), button, chosen, accept), onText ? QColor(0, 0, 0) : QColor(255, 0, 0));
+        QCOMPARE(storedColours(data, QStringLiteral("CASHIER")), qMakePair(text, bar));
+        const QPalette shown = sample(window.get());
+        QCOMPARE(shown.color(QPalette::WindowText), accept && onText ? chosen : QColor(0, 0, 0));
+        QCOMPARE(shown.color(QPalette::Window), accept && !onText ? chosen : QColor(255, 0, 0));
     }
 
-    void cancellingTheColourDialogKeepsTheColour()
-    {
-        DataFolder data;
-        data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        whenModal([&](QWidget *dialog) {
-            qobject_cast<QColorDialog *>(dialog)->setCurrentColor(Qt::blue);
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        click(&window, "cmdEditBackColor");
-        QCOMPARE(sampleBack(&window), QColor(255, 0, 0));
-        qint32 text = -1, bar = -1;
-        data.reloaded()->JobNameInfoGet(QStringLiteral("CASHIER"), text, bar);
-        QCOMPARE(bar, 255);
-    }
-
-    void deleteAsksFirst_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("left");
-        QTest::newRow("no") << false << QStringList{"BAKER", "CASHIER"};
-        QTest::newRow("yes") << true << QStringList{"CASHIER"};
-    }
     void deleteAsksFirst()
     {
-        QFETCH(bool, yes);
-        QFETCH(QStringList, left);
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        data.prompt.queueYesNo(yes);
-        click(&window, "cmdDelete");
-        QCOMPARE(data.prompt.shown().last().text, QStringLiteral("Are you sure?"));
-        QCOMPARE(data.prompt.shown().last().title, QStringLiteral("Delete Position"));
-        QCOMPARE(data.reloaded()->JobNamesGetAll(), left);
-        QCOMPARE(list(&window)->count(), left.size());
+        auto window = openOn<frmJobSetup>(data);
+        for (bool yes : {false, true}) {
+            data.prompt.queueYesNo(yes);
+            click(window.get(), "cmdDelete");
+            QCOMPARE(lastShown(data.prompt), QStringLiteral("Delete Position: Are you sure?"));
+            const QStringList left = yes ? QStringList{"CASHIER"} : QStringList{"BAKER", "CASHIER"};
+            QCOMPARE(data.reloaded()->JobNamesGetAll(), left);
+            QCOMPARE(texts(list(window.get())), left);
+        }
     }
 
-    void deletingTheLastPositionHidesTheEditor()
+    void aFailedColourSaveIsToldAndTheChoiceStoredLater()
     {
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        data.prompt.queueYesNo(true);
-        click(&window, "cmdDelete");
-        QCOMPARE(list(&window)->count(), 0);
-        QVERIFY(!child<QWidget>(&window, "JobInfo1")->isVisible());
-        // With nothing selected, Delete asks nothing.
-        click(&window, "cmdDelete");
-        QCOMPARE(data.prompt.shown().size(), 1);
-    }
-
-    void aFailedColourSaveIsTold()
-    {
-        DataFolder data;
-        data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
-        frmJobSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
+        auto window = openOn<frmJobSetup>(data);
         data.breakFile("Jobs.dat");
-        whenModal([&](QWidget *dialog) {
-            qobject_cast<QColorDialog *>(dialog)->setCurrentColor(QColor(0, 255, 0));
-            qobject_cast<QColorDialog *>(dialog)->accept();
-        });
-        click(&window, "cmdEditBackColor");
+        chooseColour(window.get(), "cmdEditBackColor", QColor(0, 255, 0));
         QCOMPARE(data.prompt.messages().size(), 1);
-        QVERIFY(data.prompt.messages()[0].contains(QStringLiteral("Jobs.dat")));
-        // The choice stays on screen, and the next colour change stores both.
-        QCOMPARE(sampleBack(&window), QColor(0, 255, 0));
+        QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Jobs.dat")), qPrintable(data.prompt.messages()[0]));
+        QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(0, 255, 0));
         data.repairFile("Jobs.dat");
-        whenModal([&](QWidget *dialog) { qobject_cast<QColorDialog *>(dialog)->reject(); });
-        click(&window, "cmdTextColor");
-        qint32 text = -1, bar = -1;
-        data.reloaded()->JobNameInfoGet(QStringLiteral("BAKER"), text, bar);
-        QCOMPARE(bar, 65280);
+        chooseColour(window.get(), "cmdTextColor", Qt::blue, false);
+        QCOMPARE(storedColours(data, QStringLiteral("BAKER")), qMakePair(0, 65280));
     }
 };
 

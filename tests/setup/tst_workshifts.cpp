@@ -3,81 +3,63 @@
 #include "setup/frmShiftsSetup.h"
 
 #include <QComboBox>
-#include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTimeEdit>
 
 class WorkShiftWindows : public QObject
 {
     Q_OBJECT
 
-    static double at(int hours, int minutes = 0) { return OleDate::timeValue(hours, minutes); }
+    static double at(int hours) { return OleDate::timeValue(hours, 0); }
     static QListWidget *list(QWidget *window) { return child<QListWidget>(window, "lisShifts"); }
-    static QStringList shown(QWidget *window)
-    {
-        QStringList texts;
-        for (int i = 0; i < list(window)->count(); ++i)
-            texts << list(window)->item(i)->text();
-        return texts;
-    }
     // The stored shifts of a department as list texts, as a later run reads them.
-    static QStringList stored(const DataFolder &data, const QString &department)
+    static QStringList stored(const DataFolder &data, const QString &department = QStringLiteral("DELI"))
     {
-        QStringList texts;
+        QStringList all;
         for (const DefaultShift &s : data.reloaded()->ShiftAutoGetAll(department))
-            texts << OleDate::format(s.start, QStringLiteral("h:mma/p")) + " - "
-                         + OleDate::format(s.end, QStringLiteral("h:mma/p"));
-        return texts;
+            all << OleDate::format(s.start, QStringLiteral("h:mma/p")) + " - " + OleDate::format(s.end, QStringLiteral("h:mma/p"));
+        return all;
     }
     static void storeShifts(DataFolder &data, const QString &department, const QList<QPair<double, double>> &times)
     {
+        data.info->AddDepartment(department);
         QList<DefaultShift> shifts;
         for (const auto &t : times)
             shifts.append({department, t.first, t.second});
         data.info->ShiftSaveAll(department, shifts);
     }
     static const QStringList threeShifts() { return {"6:00a - 2:00p", "8:00a - 4:00p", "2:00p - 10:00p"}; }
-    static void storeThree(DataFolder &data)
+    static std::unique_ptr<frmShiftsSetup> openWithThree(DataFolder &data)
     {
-        data.info->AddDepartment(QStringLiteral("DELI"));
         storeShifts(data, QStringLiteral("DELI"), {{at(6), at(14)}, {at(8), at(16)}, {at(14), at(22)}});
+        return openOn<frmShiftsSetup>(data);
     }
 
 private Q_SLOTS:
     void withoutADepartmentTheWindowSaysSoAndCloses()
     {
         DataFolder data;
-        QMdiArea area;
-        auto *window = new frmShiftsSetup(*data.info, *data.options, data.prompt);
-        QMdiSubWindow *sub = area.addSubWindow(window);
-        sub->setAttribute(Qt::WA_DeleteOnClose, false);
-        area.show();
-        sub->show();
-        QTest::qWait(30);
+        auto window = openOn<frmShiftsSetup>(data);
         QCOMPARE(data.prompt.messages(), QStringList{QStringLiteral("Please setup a department")});
-        QVERIFY(!sub->isVisible());
+        QVERIFY(!window->isVisible());
     }
 
-    void addWithTheProposedTimesAppendsEightToFour()
+    // Eight to four is proposed; a shift over midnight is kept as entered.
+    void addAppendsAnOvernightShift()
     {
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
         storeShifts(data, QStringLiteral("DELI"), {{at(6), at(14)}});
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        QString caption;
+        auto window = openOn<frmShiftsSetup>(data);
         whenModal([&](QWidget *dialog) {
-            caption = dialog->windowTitle();
             QCOMPARE(child<QTimeEdit>(dialog, "dtpStart")->time(), QTime(8, 0));
             QCOMPARE(child<QTimeEdit>(dialog, "dtpEnd")->time(), QTime(16, 0));
-            click(dialog, "cmdSave");
+            child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(22, 0));
+            child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(6, 0));
+            QTest::keyClick(dialog, Qt::Key_Return);   // Save is the default button
         });
-        click(&window, "cmdAdd");
-        QCOMPARE(caption, QStringLiteral("Add Shift"));
-        const QStringList expected{"6:00a - 2:00p", "8:00a - 4:00p"};
-        QCOMPARE(shown(&window), expected);
-        QCOMPARE(stored(data, QStringLiteral("DELI")), expected);
+        click(window.get(), "cmdAdd");
+        const QStringList expected{"6:00a - 2:00p", "10:00p - 6:00a"};
+        QCOMPARE(texts(list(window.get())), expected);
+        QCOMPARE(stored(data), expected);
     }
 
     void leavingTheDialogWithoutSaveChangesNothing_data()
@@ -91,10 +73,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         DataFolder data;
-        storeThree(data);
+        auto window = openWithThree(data);
         const QByteArray before = data.bytes("Shifts.dat");
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
         for (const char *button : {"cmdAdd", "cmdEdit"}) {
             whenModal([&](QWidget *dialog) {
                 child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(9, 0));
@@ -105,29 +85,10 @@ private Q_SLOTS:
                 else
                     dialog->close();
             });
-            click(&window, button);
+            click(window.get(), button);
         }
-        QCOMPARE(shown(&window), threeShifts());
+        QCOMPARE(texts(list(window.get())), threeShifts());
         QCOMPARE(data.bytes("Shifts.dat"), before);
-    }
-
-    void anOvernightShiftIsKeptAsEntered()
-    {
-        DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        whenModal([&](QWidget *dialog) {
-            child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(22, 0));
-            child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(6, 0));
-            QTest::keyClick(dialog, Qt::Key_Return);
-        });
-        click(&window, "cmdAdd");
-        QCOMPARE(shown(&window), QStringList{"10:00p - 6:00a"});
-        const QList<DefaultShift> shifts = data.reloaded()->ShiftAutoGetAll(QStringLiteral("DELI"));
-        QCOMPARE(shifts.size(), 1);
-        QCOMPARE(OleDate::durationMinutes(shifts[0].start), 22 * 60);
-        QCOMPARE(OleDate::durationMinutes(shifts[0].end), 6 * 60);
     }
 
     void reorderAndDelete_data()
@@ -152,75 +113,52 @@ private Q_SLOTS:
         QFETCH(QList<int>, order);
         QFETCH(int, selected);
         DataFolder data;
-        storeThree(data);
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        QTest::mouseClick(list(&window)->viewport(), Qt::LeftButton, {},
-                          list(&window)->visualItemRect(list(&window)->item(row)).center());
-        click(&window, button);
+        auto window = openWithThree(data);
+        clickRow(list(window.get()), row);
+        click(window.get(), button);
         QStringList expected;
         for (int i : order)
             expected << threeShifts()[i];
-        QCOMPARE(shown(&window), expected);
-        QCOMPARE(stored(data, QStringLiteral("DELI")), expected);
-        QCOMPARE(list(&window)->currentRow(), selected);
+        QCOMPARE(texts(list(window.get())), expected);
+        QCOMPARE(stored(data), expected);
+        QCOMPARE(list(window.get())->currentRow(), selected);
     }
 
     void deletingTheOnlyShiftLeavesNothingSelected()
     {
         DataFolder data;
-        data.info->AddDepartment(QStringLiteral("DELI"));
         storeShifts(data, QStringLiteral("DELI"), {{at(8), at(16)}});
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        click(&window, "cmdDelete");
-        QCOMPARE(list(&window)->count(), 0);
-        QVERIFY(list(&window)->currentItem() == nullptr);
-        QVERIFY(stored(data, QStringLiteral("DELI")).isEmpty());
+        auto window = openOn<frmShiftsSetup>(data);
+        click(window.get(), "cmdDelete");
+        QCOMPARE(texts(list(window.get())), QStringList());
+        QCOMPARE(stored(data), QStringList());
+        QVERIFY(list(window.get())->currentItem() == nullptr);
         // Nothing selected: the commands do nothing.
         for (const char *button : {"cmdDelete", "cmdUp", "CmdDown", "cmdEdit"})
-            click(&window, button);
+            click(window.get(), button);
         QVERIFY(data.prompt.shown().isEmpty());
     }
 
-    void editChangesTheShiftInItsPlace()
+    // Each department keeps its own list; a double click edits a shift in its place.
+    void aDoubleClickEditsTheChosenDepartmentsShift()
     {
         DataFolder data;
-        storeThree(data);
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
+        storeShifts(data, QStringLiteral("BAKERY"), {{at(4), at(12)}});
+        auto window = openWithThree(data);
+        QCOMPARE(texts(list(window.get())), QStringList{"4:00a - 12:00p"});   // the first listed
+        child<QComboBox>(window.get(), "comDepartmentName")->setCurrentIndex(1);
+        QCOMPARE(texts(list(window.get())), threeShifts());
         whenModal([&](QWidget *dialog) {
             QCOMPARE(child<QTimeEdit>(dialog, "dtpStart")->time(), QTime(8, 0));
             child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(17, 30));
             click(dialog, "cmdSave");
         });
-        QListWidgetItem *second = list(&window)->item(1);
-        QTest::mouseClick(list(&window)->viewport(), Qt::LeftButton, {},
-                          list(&window)->visualItemRect(second).center());
-        QTest::mouseDClick(list(&window)->viewport(), Qt::LeftButton, {},
-                           list(&window)->visualItemRect(second).center());
+        clickRow(list(window.get()), 1, true);
         const QStringList expected{"6:00a - 2:00p", "8:00a - 5:30p", "2:00p - 10:00p"};
-        QCOMPARE(shown(&window), expected);
-        QCOMPARE(stored(data, QStringLiteral("DELI")), expected);
-        QCOMPARE(list(&window)->currentRow(), 1);
-    }
-
-    void eachDepartmentKeepsItsOwnList()
-    {
-        DataFolder data;
-        storeThree(data);
-        data.info->AddDepartment(QStringLiteral("BAKERY"));
-        storeShifts(data, QStringLiteral("BAKERY"), {{at(4), at(12)}});
-        frmShiftsSetup window(*data.info, *data.options, data.prompt);
-        showAndSettle(&window);
-        QCOMPARE(shown(&window), threeShifts());
-        child<QComboBox>(&window, "comDepartmentName")->setCurrentIndex(1);
-        QCOMPARE(shown(&window), QStringList{"4:00a - 12:00p"});
-        data.prompt.clear();
-        whenModal([&](QWidget *dialog) { click(dialog, "cmdSave"); });
-        click(&window, "cmdAdd");
-        QCOMPARE(stored(data, QStringLiteral("BAKERY")), (QStringList{"4:00a - 12:00p", "8:00a - 4:00p"}));
-        QCOMPARE(stored(data, QStringLiteral("DELI")), threeShifts());
+        QCOMPARE(texts(list(window.get())), expected);
+        QCOMPARE(stored(data), expected);
+        QCOMPARE(list(window.get())->currentRow(), 1);
+        QCOMPARE(stored(data, QStringLiteral("BAKERY")), QStringList{"4:00a - 12:00p"});
     }
 };
 
