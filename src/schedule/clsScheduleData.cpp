@@ -116,7 +116,8 @@ void clsScheduleData::Reload()
 int clsScheduleData::addEmployeeRow(qint32 employee, const QString &caption)
 {
     const int row = m_grid->AddResource(caption, QString::number(employee), m_grid->AddFont(rowFont()));
-    m_rowOfEmployee.insert(employee, row);
+    if (!m_rowOfEmployee.contains(employee))   // the first row of a number is the one found
+        m_rowOfEmployee.insert(employee, row);
     return row;
 }
 
@@ -135,11 +136,7 @@ void clsScheduleData::reloadAll()
     m_grid->ClearResources();
     m_rowOfEmployee.clear();
     for (qint32 employee : std::as_const(employees))
-        if (!m_rowOfEmployee.contains(employee))
-            addEmployeeRow(employee, m_info.ConvertNumberToName(employee, true));
-        else
-            m_grid->AddResource(m_info.ConvertNumberToName(employee, true), QString::number(employee),
-                                m_grid->AddFont(rowFont()));
+        addEmployeeRow(employee, m_info.ConvertNumberToName(employee, true));
 
     m_grid->setViewRange(m_firstDay - kMargin, m_lastDay + 1 + kMargin);
     m_grid->setScrollTime(m_firstDay + m_options.GetScheduleStartTime(m_department));
