@@ -101,30 +101,52 @@ void TestTimeGridModel::removeRenumbersAndRefusals()
 void TestTimeGridModel::randomEditsKeepRowIndexExact()
 {
     // Adds, removes, moves and truncations in random order; the per-row index and the row count
-    // must always match a full scan.
+    // must always match a full scan, and every id must still find its own block (each block is
+    // told apart by its begin, which moves leave alone except for setTBPlace's fixed 5.0).
     TimeGridModel model;
+    QHash<int, double> beginOfId;
+    QList<QPair<int, double>> removed;
+    auto removeBlock = [&](int block) {
+        removed.append({model.TBId(block), beginOfId.take(model.TBId(block))});
+        model.TBRemove(block);
+    };
     for (int r = 0; r < 3; ++r)
         model.AddResource(QString::number(r));
     QRandomGenerator random(20240601);
     const int rows = 12;
     for (int step = 0; step < 3000; ++step) {
         const int action = random.bounded(20);
-        if (action < 10 || model.TBMax() == 0) {
-            model.TBAdd(random.bounded(rows), step, step + 0.25, 0);
+        if (action < 8 || model.TBMax() == 0) {
+            const int block = model.TBAdd(random.bounded(rows), step, step + 0.25, 0);
+            QVERIFY(!beginOfId.contains(model.TBId(block)));
+            beginOfId.insert(model.TBId(block), step);
+        } else if (action < 10 && !removed.isEmpty()) {
+            // An undone removal: the block comes back under its old id.
+            const auto [id, begin] = removed.takeLast();
+            QCOMPARE(model.TBId(model.TBAddWithId(id, random.bounded(rows), begin, begin + 0.25, 0)), id);
+            beginOfId.insert(id, begin);
         } else if (action < 14) {
-            model.TBRemove(random.bounded(model.TBMax()));
+            removeBlock(random.bounded(model.TBMax()));
         } else if (action < 17) {
             model.setTBResource(random.bounded(model.TBMax()), random.bounded(rows));
         } else if (action < 19) {
-            model.setTBPlace(random.bounded(model.TBMax()), random.bounded(rows), 5.0, 6.0);
+            const int block = random.bounded(model.TBMax());
+            model.setTBPlace(block, random.bounded(rows), 5.0, 6.0);
+            beginOfId[model.TBId(block)] = 5.0;
         } else {
             const int before = model.TBMax();
             const int keep = random.bounded(before + 5); // sometimes more than there are
+            for (int b = before - 1; b >= keep; --b)
+                removed.append({model.TBId(b), beginOfId.take(model.TBId(b))});
             model.setTBMax(keep);
             QCOMPARE(model.TBMax(), std::min(keep, before));
         }
-        if (step % 50 == 49)
+        if (step % 50 == 49) {
             QCOMPARE(indexMismatch(model, rows), QString());
+            QCOMPARE(beginOfId.size(), qsizetype(model.TBMax()));
+            for (auto it = beginOfId.cbegin(); it != beginOfId.cend(); ++it)
+                QCOMPARE(model.TBBeg(model.TBFromId(it.key())), it.value());
+        }
     }
 }
 

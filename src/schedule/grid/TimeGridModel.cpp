@@ -247,9 +247,19 @@ void TimeGridModel::trimIndex()
 
 int TimeGridModel::TBAdd(int row, double begin, double end, int bar, const QString &tag)
 {
+    return TBAddWithId(0, row, begin, end, bar, tag);
+}
+
+int TimeGridModel::TBAddWithId(int id, int row, double begin, double end, int bar, const QString &tag)
+{
     if (row < 0)
         return -1;
+    if (id <= 0 || m_blockOfId.contains(id))
+        id = ++m_lastId;
+    else
+        m_lastId = std::max(m_lastId, id);
     Block block;
+    block.id = id;
     block.row = row;
     block.begin = begin;
     block.end = end;
@@ -257,6 +267,7 @@ int TimeGridModel::TBAdd(int row, double begin, double end, int bar, const QStri
     block.tag = tag;
     m_blocks.push_back(std::move(block));
     const int number = int(m_blocks.size()) - 1;
+    m_blockOfId.insert(id, number);
     indexInsert(row, number);
     if (markDirty(DirtyBlocks))
         Q_EMIT blockAdded(number);
@@ -272,6 +283,8 @@ void TimeGridModel::setTBMax(int count)
         ClearBlocks();
         return;
     }
+    for (size_t b = size_t(count); b < m_blocks.size(); ++b)
+        m_blockOfId.remove(m_blocks[b].id);
     m_blocks.resize(count);
     for (QList<int> &list : m_rowBlocks)
         list.erase(std::lower_bound(list.begin(), list.end(), count), list.end());
@@ -284,6 +297,7 @@ void TimeGridModel::ClearBlocks()
 {
     m_blocks.clear();
     m_rowBlocks.clear();
+    m_blockOfId.clear();
     if (markDirty(DirtyBlocks))
         Q_EMIT blocksReset();
 }
@@ -294,7 +308,10 @@ void TimeGridModel::TBRemove(int block)
         return;
     const int row = m_blocks[block].row;
     indexErase(row, block);
+    m_blockOfId.remove(m_blocks[block].id);
     m_blocks.erase(m_blocks.begin() + block);
+    for (size_t b = size_t(block); b < m_blocks.size(); ++b)
+        m_blockOfId[m_blocks[b].id] = int(b);
     // Renumber: every later block moves down by one in whichever row holds it. The lists stay
     // sorted because all entries above `block` drop by the same amount.
     for (QList<int> &list : m_rowBlocks) {
@@ -310,6 +327,16 @@ void TimeGridModel::blockEdited(int block, int oldRow)
 {
     if (markDirty(DirtyBlocks))
         Q_EMIT blockChanged(block, oldRow);
+}
+
+int TimeGridModel::TBId(int block) const
+{
+    return isValidBlock(block) ? m_blocks[block].id : 0;
+}
+
+int TimeGridModel::TBFromId(int id) const
+{
+    return m_blockOfId.value(id, -1);
 }
 
 int TimeGridModel::TBResource(int block) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -17,7 +18,8 @@
 //
 // Block numbers are dense: adding appends, removing renumbers every later block down by one.
 // Each row keeps an ascending list of its block numbers, so walking one row never scans the
-// whole grid.
+// whole grid. Besides its number every block has an id that never changes and is never given to
+// another block, so that selections and undo commands can hold on to a block across edits.
 class TimeGridModel : public QObject
 {
     Q_OBJECT
@@ -85,6 +87,14 @@ public:
     // ---- Blocks.
     // Adds a block at the end and returns its number; -1 (nothing added) for a negative row.
     int TBAdd(int row, double begin, double end, int bar, const QString &tag = QString());
+    // The same with a chosen id (an undone removal brings its block back under the old id);
+    // an id of 0 or one in use gets a fresh id.
+    int TBAddWithId(int id, int row, double begin, double end, int bar, const QString &tag = QString());
+
+    // The block's stable id (0 for an unknown block), and the current number of an id (-1 when
+    // no block has it).
+    int TBId(int block) const;
+    int TBFromId(int id) const;
     int TBMax() const { return int(m_blocks.size()); }
     // Keeps the first `count` blocks; 0 removes all of them (as ClearBlocks()).
     void setTBMax(int count);
@@ -188,6 +198,7 @@ private:
         TextMode mode = Caption;
     };
     struct Block {
+        int id = 0;
         int row = 0;
         double begin = 0;
         double end = 0;
@@ -210,6 +221,8 @@ private:
     QList<Bar> m_bars;
     std::vector<Block> m_blocks;
     QList<QList<int>> m_rowBlocks; // per row: its block numbers, ascending
+    QHash<int, int> m_blockOfId;   // id -> current block number
+    int m_lastId = 0;
 
     double m_viewBeg = 0;
     double m_viewEnd = 1;
