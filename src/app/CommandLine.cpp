@@ -61,9 +61,10 @@ int exportWeek(const QString &dataOption, const QString &department, const QStri
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const ExportWeek::Result result = ExportWeek::run(info, options, department, OleDate::fromDate(date), png);
+    // What could be read is printed even when part of the week could not be.
+    print(result.json);
     if (!result.error.isEmpty())
         fail(result.error);
-    print(result.json);
     return 0;
 }
 

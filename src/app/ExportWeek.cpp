@@ -1,6 +1,7 @@
 #include "ExportWeek.h"
 
 #include "JsonWriter.h"
+#include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -120,7 +121,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
         json.value(QStringLiteral("bar"), model.TBBar(block));
         json.value(QStringLiteral("barCaption"), model.BarCaption(model.TBBar(block)));
         json.value(QStringLiteral("position"), model.TBTag(block));
-        json.value(QStringLiteral("timeOff"), model.TBBar(block) == schedule.OffBar());
+        json.value(QStringLiteral("timeOff"), schedule.isTimeOffBlock(block));
         json.value(QStringLiteral("label"), model.TBText(block));
         json.value(QStringLiteral("note"), model.TBNote(block));
         json.endObject();
@@ -137,10 +138,23 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
         json.endObject();
     }
     json.endArray();
+    json.beginArray(QStringLiteral("unreadable"));
+    for (const FileError &e : schedule.unreadableFiles()) {
+        json.beginObject();
+        json.value(QStringLiteral("file"), e.path());
+        json.value(QStringLiteral("reason"), e.reason());
+        json.endObject();
+    }
+    json.endArray();
+    json.value(QStringLiteral("damagedRecords"), qint64(schedule.damagedRecords()));
     json.stringArray(QStringLiteral("messages"), prompt.texts());
     json.endObject();
 
     Result result{json.text() + u'\n', {}};
+    if (!schedule.unreadableFiles().isEmpty())
+        result.error = QStringLiteral("%1 file(s) could not be read, so the week is incomplete: %2")
+                           .arg(schedule.unreadableFiles().size())
+                           .arg(schedule.unreadableFiles().first().userText());
     if (!pngFile.isEmpty()) {
         // Each shift shows its times, in a short form that fits a day seventh of the picture, over
         // its position; time off shows "Off" and its reason.
@@ -149,7 +163,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
         };
         for (int block = 0; block < model.TBMax(); ++block) {
             const int bar = model.TBBar(block);
-            const bool off = bar == schedule.OffBar();
+            const bool off = schedule.isTimeOffBlock(block);
             const QString second = off ? model.TBNote(block) : model.BarCaption(bar);
             const QString first = off ? QStringLiteral("Off")
                                       : shortTime(model.TBBeg(block)) + u'-' + shortTime(model.TBEnd(block));

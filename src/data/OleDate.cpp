@@ -24,7 +24,8 @@ struct Parts {
 
 Parts split(double value, qint64 unitMs = 1)
 {
-    if (!std::isfinite(value))
+    // Values no calendar reaches (a damaged record) read as day 0 instead of overflowing.
+    if (!std::isfinite(value) || std::fabs(value) >= 1e9)
         return {0, 0};
     double whole = std::trunc(value);
     const double fraction = std::fabs(value - whole);
@@ -81,7 +82,7 @@ double timeValue(int hours, int minutes, int seconds)
 
 qint64 durationMinutes(double days)
 {
-    return std::isfinite(days) ? std::llround(days * kMinutesPerDay) : 0;
+    return std::isfinite(days) && std::fabs(days) < 1e12 ? std::llround(days * kMinutesPerDay) : 0;
 }
 
 double roundToMinute(double value)
@@ -320,10 +321,28 @@ bool parse(const QString &text, double *value)
 
 QString hoursText(double days)
 {
-    qint64 minutes = durationMinutes(days);
-    const QString sign = minutes < 0 ? QStringLiteral("-") : QString();
-    minutes = std::llabs(minutes);
+    return hoursTextFromSeconds(durationSeconds(days));
+}
+
+QString hoursTextFromSeconds(qint64 seconds)
+{
+    const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
+    const qint64 minutes = (seconds < 0 ? -seconds : seconds) / 60;
     return sign + QString::number(minutes / 60) + u':' + two(int(minutes % 60));
+}
+
+qint64 durationSeconds(double days)
+{
+    // Beyond the plausible range a duration means nothing; the bound also keeps llround defined.
+    constexpr double kLimit = 1e12;
+    return std::isfinite(days) && std::fabs(days) < kLimit ? std::llround(days * 86400.0) : 0;
+}
+
+bool isPlausible(double value)
+{
+    static const double first = fromDate(QDate(1900, 1, 1));
+    static const double last = fromDate(QDate(2201, 1, 1));
+    return std::isfinite(value) && value >= first && value < last;
 }
 
 QString clockText(double timeOfDay)

@@ -65,8 +65,17 @@ QString generalDate(double value);
 // a time. Returns false when the text is none of these.
 bool parse(const QString &text, double *value);
 
-// A duration of days as whole hours (no 24-hour limit), a colon and two-digit minutes.
+// A duration of days as whole hours (no 24-hour limit), a colon and two-digit minutes. The
+// duration is first rounded to whole seconds, so that floating-point noise cannot turn 8:00 into
+// 7:59; then the seconds are dropped (8 h 29 min 40 s gives 8:29).
 QString hoursText(double days);
+// The same for a number of whole seconds.
+QString hoursTextFromSeconds(qint64 seconds);
+// Whole seconds in a duration of days, rounded; 0 for a value that is not finite.
+qint64 durationSeconds(double days);
+
+// Dates from 1900 to 2200: anything else in a data file is a damaged record, never a shift.
+bool isPlausible(double value);
 
 // A time of day as "HH:MM" on a 24-hour clock, rounded to the minute; 1.0 gives "24:00".
 QString clockText(double timeOfDay);

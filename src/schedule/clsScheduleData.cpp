@@ -27,6 +27,18 @@ QString barFont() { return QStringLiteral("Times New Roman"); }
 
 bool beginsOn(double begin, double day) { return begin >= day && begin < day + 1; }
 
+// Keeps the records that match, in their order (removing by moving the last record into the
+// gap would change which of two overlapping shifts a reload shows).
+template<typename Keep>
+void keepInOrder(RecordList &records, Keep keep)
+{
+    QByteArray kept;
+    for (int i = 1; i <= records.count(); ++i)
+        if (keep(records.record(i)))
+            kept.append(records.record(i), records.recordSize());
+    records.setBytes(kept);
+}
+
 } // namespace
 
 clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
@@ -100,6 +112,8 @@ double clsScheduleData::WeekStart(const clsEmployeeInfo &info, const QString &de
 void clsScheduleData::Reload()
 {
     m_refused.clear();
+    m_unreadable.clear();
+    m_damaged = 0;
     m_grid->beginUpdate();
     try {
         if (m_filterEmployee == 0)
@@ -143,7 +157,7 @@ void clsScheduleData::reloadAll()
     m_grid->ClearBlocks();
 
     RecordList records(Shift::Size);
-    LoadSchedule(records, m_department, m_firstDay, m_lastDay + 1, 0, false);
+    LoadSchedule(records, m_department, m_firstDay, m_lastDay + 1, 0, false, &m_unreadable);
 
     for (int i = 1; i <= records.count(); ++i) {
         const qint32 employee = Shift::employee(records.record(i));
@@ -158,23 +172,42 @@ void clsScheduleData::reloadAll()
         if (employee == 0)
             continue;
         RecordList periods(TimeOff::Size);
-        TimeOffLoad(employee, periods);
+        try {
+            TimeOffLoad(employee, periods);
+        } catch (const FileError &error) {
+            m_unreadable.append(error);
+            continue;
+        }
         for (int p = 1; p <= periods.count(); ++p) {
             const char *r = periods.record(p);
+            if (!OleDate::isPlausible(TimeOff::begin(r)) || !OleDate::isPlausible(TimeOff::end(r))) {
+                ++m_damaged;
+                continue;
+            }
             const int block = AddScheduleTime(row, TimeOff::begin(r), TimeOff::end(r), QString(), true);
             if (block >= 0)
                 m_grid->setTBNote(block, CodePage::trimBlanks(TimeOff::reason(r)));
         }
     }
 
+    placeStoredShifts(records, false);
+}
+
+void clsScheduleData::placeStoredShifts(const RecordList &records, bool singleRow)
+{
     for (int i = 1; i <= records.count(); ++i) {
         const char *r = records.record(i);
-        const int row = findEmployeeRow(Shift::employee(r));
         const double begin = Shift::begin(r);
         const double end = Shift::end(r);
+        if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
+            ++m_damaged;   // never placed, so never written back either
+            continue;
+        }
+        const qint32 employee = singleRow ? m_filterEmployee : Shift::employee(r);
+        const int row = singleRow ? 0 : findEmployeeRow(employee);
         const QString position = Shift::position(r);
         if (AddScheduleTime(row, begin, end, position, false) < 0 && begin != end)
-            m_refused.append({Shift::employee(r), begin, end, position});
+            m_refused.append({employee, begin, end, position});
     }
 }
 
@@ -184,20 +217,15 @@ void clsScheduleData::reloadSingleEmployee()
     m_grid->setScrollTime(m_firstDay + m_options.GetScheduleStartTime(m_department));
     m_grid->ClearBlocks();
     RecordList records(Shift::Size);
-    LoadSchedule(records, m_department, m_firstDay, m_lastDay, m_filterEmployee, false);
-    for (int i = 1; i <= records.count(); ++i) {
-        const char *r = records.record(i);
-        const double begin = Shift::begin(r);
-        const double end = Shift::end(r);
-        if (AddScheduleTime(0, begin, end, Shift::position(r), false) < 0 && begin != end)
-            m_refused.append({m_filterEmployee, begin, end, Shift::position(r)});
-    }
+    LoadSchedule(records, m_department, m_firstDay, m_lastDay, m_filterEmployee, false, &m_unreadable);
+    placeStoredShifts(records, true);
 }
 
 // ---- Shift files -----------------------------------------------------------------------------
 
 void clsScheduleData::LoadSchedule(RecordList &records, const QString &department, double firstDay,
-                                   double lastDay, qint32 employee, bool exactRange) const
+                                   double lastDay, qint32 employee, bool exactRange,
+                                   QList<FileError> *unreadable) const
 {
     records.clear();
     if (!exactRange) {
@@ -218,13 +246,21 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
         try {
             all += ScheduleHelper::RecordsFromFileBytes(
                 ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
-        } catch (const FileError &) {
-            // An unreadable day contributes no shifts.
+        } catch (const FileError &error) {
+            if (!unreadable)
+                throw;
+            unreadable->append(error);
         }
     }
     records.setBytes(all);
     if (employee != 0)
-        records.removeAllMovingLast([employee](const char *r) { return Shift::employee(r) != employee; });
+        keepInOrder(records, [employee](const char *r) { return Shift::employee(r) == employee; });
+}
+
+bool clsScheduleData::isUnreadable(const QString &file) const
+{
+    return std::any_of(m_unreadable.cbegin(), m_unreadable.cend(),
+                       [&file](const FileError &error) { return error.path() == file; });
 }
 
 void clsScheduleData::SaveScheduleDay(const QString &department, const RecordList &records, double day)
@@ -241,29 +277,32 @@ void clsScheduleData::SaveScheduleDay(const QString &department, const RecordLis
 
 void clsScheduleData::SaveSchedule()
 {
-    const int days = int(std::llround(m_lastDay - m_firstDay)) + 1;
-    if (days <= 0)
+    if (!OleDate::isPlausible(m_firstDay) || !OleDate::isPlausible(m_lastDay) || m_lastDay < m_firstDay)
         return;
+    const int days = int(std::llround(m_lastDay - m_firstDay)) + 1;
     QList<RecordList> perDay(days, RecordList(Shift::Size));
 
+    // With an employee filter every other employee's records of the day are kept, in order. A
+    // day that cannot be read now throws before anything is written.
     if (m_filterEmployee != 0) {
         for (int d = 0; d < days; ++d) {
             LoadSchedule(perDay[d], m_department, m_firstDay + d, m_firstDay + d, 0, true);
             const qint32 filtered = m_filterEmployee;
-            perDay[d].removeAllMovingLast([filtered](const char *r) { return Shift::employee(r) == filtered; });
+            keepInOrder(perDay[d], [filtered](const char *r) { return Shift::employee(r) != filtered; });
         }
     }
 
     // One pass over the blocks in block order, each appended to the day it begins on.
-    const int offBar = m_grid->BarsMax() - 1;
     for (int block = 0; block < m_grid->TBMax(); ++block) {
-        if (m_grid->TBBar(block) == offBar)
+        if (isTimeOffBlock(block))
             continue;
         const double begin = m_grid->TBBeg(block);
-        const double day = std::floor(begin);
-        const int d = int(day - m_firstDay);
-        if (day < m_firstDay || d >= days)
+        if (!OleDate::isPlausible(begin))
             continue;
+        const double day = std::floor(begin);
+        if (day < m_firstDay || day > m_lastDay)
+            continue;
+        const int d = int(day - m_firstDay);
         char *r = perDay[d].record(perDay[d].append());
         Shift::setEmployee(r, m_filterEmployee != 0 ? m_filterEmployee
                                                     : FindEmployeeNumberFromResorce(m_grid->TBResource(block)));
@@ -271,8 +310,19 @@ void clsScheduleData::SaveSchedule()
         Shift::setPosition(r, m_grid->BarCaption(m_grid->TBBar(block)));
     }
 
-    for (int d = 0; d < days; ++d)
-        SaveScheduleDay(m_department, perDay[d], m_firstDay + d);
+    QStringList unread;
+    for (int d = 0; d < days; ++d) {
+        const double day = m_firstDay + d;
+        if (isUnreadable(ScheduleFiles::dayFile(m_dataPath, m_department, day)))
+            unread << OleDate::format(day, QStringLiteral("ddd mmm dd,yyyy"));
+        else
+            SaveScheduleDay(m_department, perDay[d], day);
+    }
+    if (!unread.isEmpty())
+        throw FileError(QStringLiteral("SaveSchedule"), ScheduleFiles::departmentFolder(m_dataPath, m_department),
+                        QStringLiteral("the shifts of %1 could not be read when the week was opened, so their "
+                                       "files were left as they are and changes on those days were not saved")
+                            .arg(unread.join(QStringLiteral(", "))));
 }
 
 bool clsScheduleData::AreShiftsScheduled(double day, const QString &department) const
@@ -301,19 +351,19 @@ void clsScheduleData::CopySchedule(double sourceDay, double targetDay, const QSt
 
 void clsScheduleData::TimeOffLoad(qint32 employee, RecordList &records) const
 {
-    try {
-        records.load(ScheduleFiles::timeOffFile(m_dataPath, employee));
-    } catch (const FileError &) {
-        records.clear();   // an unreadable file gives no periods
-    }
+    records.clear();
+    records.load(ScheduleFiles::timeOffFile(m_dataPath, employee));
 }
 
 void clsScheduleData::TimeOffSave(qint32 employee, const RecordList &records)
 {
+    const QString file = ScheduleFiles::timeOffFile(m_dataPath, employee);
     if (m_readOnly)
-        throw FileError(QStringLiteral("TimeOffSave"), ScheduleFiles::timeOffFile(m_dataPath, employee),
-                        QStringLiteral("the schedule was opened for reading only"));
-    records.save(ScheduleFiles::timeOffFile(m_dataPath, employee));
+        throw FileError(QStringLiteral("TimeOffSave"), file, QStringLiteral("the schedule was opened for reading only"));
+    if (isUnreadable(file))
+        throw FileError(QStringLiteral("TimeOffSave"), file,
+                        QStringLiteral("the file could not be read, so it was left as it is"));
+    records.save(file);
 }
 
 // ---- Placement -------------------------------------------------------------------------------
@@ -333,19 +383,31 @@ int clsScheduleData::AddScheduleTime(int row, double begin, double end, const QS
         m_prompt.message(QString::fromLatin1(kCollisionMessage));
         return -1;
     }
+    return placeBlock(row, begin, end, position, isTimeOff);
+}
+
+int clsScheduleData::placeBlock(int row, double begin, double end, const QString &position, bool isTimeOff, int id)
+{
+    if (begin == end)
+        return -1;
     const int bar = isTimeOff ? OffBar() : BarForPosition(position);
-    const int block = m_grid->TBAdd(row, begin, end, bar, position);
+    const int block = m_grid->TBAddWithId(id, row, begin, end, bar, position);
     if (block >= 0)
         FormatTimeBlockText(block, begin, end);
     return block;
 }
 
-bool clsScheduleData::IsOverlapping(double begin, double end, int row) const
+bool clsScheduleData::IsOverlapping(double begin, double end, int row, int ignoredBlock) const
 {
     for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
-        if (m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
+        if (b != ignoredBlock && m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
             return true;
     return false;
+}
+
+bool clsScheduleData::isTimeOffBlock(int block) const
+{
+    return m_grid->TBBar(block) == OffBar();
 }
 
 void clsScheduleData::ChangeJob(int block, const QString &position)
@@ -414,51 +476,30 @@ void clsScheduleData::SetDayView(double day)
         ScheduleDisplayHours(DayHours);
 }
 
-bool clsScheduleData::countsForHours(int block) const
+HourTotals clsScheduleData::rowTotals(int row) const
 {
-    return m_grid->TBBar(block) != m_grid->BarsMax() - 1;   // time off never counts
-}
-
-qint64 clsScheduleData::rowMinutes(int row, double firstDay, double lastDay) const
-{
-    qint64 minutes = 0;
-    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b)) {
-        const double begin = m_grid->TBBeg(b);
-        if (countsForHours(b) && begin >= firstDay && begin < lastDay + 1)
-            minutes += m_grid->TBDurMinutes(b);
-    }
-    return minutes;
+    HourTotals totals(m_firstDay, m_lastDay, {m_weekLimit, m_dayLimit});
+    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
+        totals.add(m_grid->TBBeg(b), m_grid->TBEnd(b), isTimeOffBlock(b));
+    return totals;
 }
 
 QString clsScheduleData::hoursText(int row, int mode, double day, bool *over) const
 {
     if (over)
         *over = false;
+    const HourTotals totals = rowTotals(row);
     switch (mode) {
-    case WeekHours: {
-        const qint64 minutes = rowMinutes(row, m_firstDay, m_lastDay);
+    case WeekHours:
         if (over)
-            *over = m_weekLimit != 0 && minutes > qint64(m_weekLimit) * 60;
-        return minutes == 0 ? QString() : OleDate::hoursText(minutes / OleDate::kMinutesPerDay);
-    }
-    case DayHours: {
-        const qint64 minutes = rowMinutes(row, day, day);
+            *over = totals.weekOver();
+        return totals.weekText();
+    case DayHours:
         if (over)
-            *over = m_dayLimit != 0 && minutes > qint64(m_dayLimit) * 60;
-        return OleDate::hoursText(minutes / OleDate::kMinutesPerDay);
-    }
-    case DaysWorked: {
-        QString marks(7, u'O');
-        for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b)) {
-            const double begin = m_grid->TBBeg(b);
-            if (!countsForHours(b) || begin < m_firstDay || begin >= m_lastDay + 1)
-                continue;
-            const int d = int(std::floor(begin) - m_firstDay);
-            if (d >= 0 && d < 7)
-                marks[d] = u'X';
-        }
-        return marks;
-    }
+            *over = totals.dayOver(day);
+        return totals.dayText(day);
+    case DaysWorked:
+        return totals.daysWorked();
     default:
         return {};
     }

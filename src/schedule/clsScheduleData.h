@@ -1,6 +1,8 @@
 #pragma once
 
+#include "data/FileError.h"
 #include "data/RecordList.h"
+#include "schedule/HourTotals.h"
 
 #include <QHash>
 #include <QList>
@@ -52,34 +54,53 @@ public:
     int dayLimit() const { return m_dayLimit; }
     // The shifts the last reload refused as collisions, in load order.
     const QList<RefusedShift> &refusedShifts() const { return m_refused; }
+    // Day and time-off files that exist but could not be read at the last reload. The grid shows
+    // nothing of them, so a save never replaces them.
+    const QList<FileError> &unreadableFiles() const { return m_unreadable; }
+    // Stored shifts and time off the last reload ignored because their times are not plausible
+    // dates (damaged records).
+    int damagedRecords() const { return m_damaged; }
 
     // The first day of the department's week that holds the date: the department's first
     // weekday on or before it.
     static double WeekStart(const clsEmployeeInfo &info, const QString &department, double date);
 
     // ---- Shift files
-    // Fills `records` with the shifts of the days first..last (see the widening rules).
+    // Fills `records` with the shifts of the days first..last (see the widening rules), in file
+    // order. A day file that exists but cannot be read throws FileError, unless `unreadable` is
+    // given: then the day contributes nothing and its error is appended there.
     void LoadSchedule(RecordList &records, const QString &department, double firstDay, double lastDay,
-                      qint32 employee, bool exactRange) const;
+                      qint32 employee, bool exactRange, QList<FileError> *unreadable = nullptr) const;
+    // Writes every day of the range from the grid. A day whose file could not be read at the last
+    // reload is left as it is, and FileError names it after the other days are written.
     void SaveSchedule();
     bool AreShiftsScheduled(double day, const QString &department) const;
     void CopySchedule(double sourceDay, double targetDay, const QString &department);
 
     // ---- Time off
+    // The employee's periods in file order; a file that exists but cannot be read throws
+    // FileError, so that nobody edits and saves an empty list over it.
     void TimeOffLoad(qint32 employee, RecordList &records) const;
+    // Throws FileError for a file the last reload could not read.
     void TimeOffSave(qint32 employee, const RecordList &records);
 
     // ---- Placement
     // Adds a shift or time-off block; the new block's number, or -1 when begin equals end or the
     // block collides with another block of the row (the user is told).
     int AddScheduleTime(int row, double begin, double end, const QString &position, bool isTimeOff);
-    bool IsOverlapping(double begin, double end, int row) const;
+    // Adds a block that was already checked, without asking anything; its label and the row's
+    // hours follow. -1 when begin equals end.
+    int placeBlock(int row, double begin, double end, const QString &position, bool isTimeOff, int id = 0);
+    // True when a block of the row other than `ignoredBlock` touches or overlaps begin..end.
+    bool IsOverlapping(double begin, double end, int row, int ignoredBlock = -1) const;
     void ChangeJob(int block, const QString &position);
     void TBDelete(int block);
     void FormatTimeBlockText(int block, double begin = 0, double end = 0);
     // The bar of a position name: 1..n for the positions, 0 ("None") when none matches.
     int BarForPosition(const QString &position) const;
     int OffBar() const { return int(m_positions.size()) + 1; }
+    // Time off is the blocks on the "Off" bar; this is the one place that decides it.
+    bool isTimeOffBlock(int block) const;
 
     // ---- Hours column
     void ScheduleDisplayHours(int mode);
@@ -90,6 +111,8 @@ public:
     // The hours-column text of a row in a mode (the chosen day for day hours) and whether it is
     // over the department's limit.
     QString hoursText(int row, int mode, double day, bool *over = nullptr) const;
+    // The hour totals of a row's blocks over the current range.
+    HourTotals rowTotals(int row) const;
 
     // ---- Rows
     qint32 FindEmployeeNumberFromResorce(int row) const;
@@ -103,8 +126,8 @@ private:
     void SaveScheduleDay(const QString &department, const RecordList &records, double day);
     void reloadAll();
     void reloadSingleEmployee();
-    qint64 rowMinutes(int row, double firstDay, double lastDay) const;
-    bool countsForHours(int block) const;
+    void placeStoredShifts(const RecordList &records, bool singleRow);
+    bool isUnreadable(const QString &file) const;
     void setColumnCaption();
 
     clsEmployeeInfo &m_info;
@@ -125,4 +148,6 @@ private:
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
     QList<RefusedShift> m_refused;
+    QList<FileError> m_unreadable;
+    int m_damaged = 0;
 };

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+
+class clsScheduleData;
+
+// Everything a block was, so that an edit can be told, undone and redone.
+struct BlockSnapshot {
+    int id = 0;        // the grid's stable id; 0 for no block
+    int row = -1;
+    double begin = 0;
+    double end = 0;
+    QString position;  // the name the block was added with; its bar follows the name
+    bool timeOff = false;
+    QString note;      // a time-off block's reason
+
+    bool isValid() const { return id != 0; }
+};
+
+// What an edit did: `applied` with the block before and after (an added block has no `before`,
+// a removed one no `after`), or the reason it was refused, in the words the user is shown.
+struct EditOutcome {
+    bool applied = false;
+    QString refusal;
+    BlockSnapshot before;
+    BlockSnapshot after;
+};
+
+// The one way the windows change a schedule's grid: add, remove, move or resize, and change a
+// shift's position, each checked by the placement rules and answered with what it did. Nothing
+// here asks the user anything, so an undo command can wrap every call and replay it.
+// Blocks are named by their stable ids, which survive other blocks' removal.
+class ScheduleEditor
+{
+public:
+    explicit ScheduleEditor(clsScheduleData &schedule) : m_schedule(schedule) {}
+
+    // A new block; refused when begin equals end or it touches another block of the row.
+    EditOutcome add(int row, double begin, double end, const QString &position, bool timeOff = false,
+                    const QString &note = {});
+    EditOutcome remove(int id);
+    // Moves and/or resizes a block, to another row too. Refused when the block is gone, when
+    // begin is not before end, when a shift would begin outside the days of the schedule, or
+    // when it would touch another block of the target row.
+    EditOutcome place(int id, int row, double begin, double end);
+    // Gives a shift another position (its bar follows; time off cannot change).
+    EditOutcome changePosition(int id, const QString &position);
+    // Puts a removed block back exactly as it was, under its old id (undo of a removal, redo of
+    // an addition). Refused when its place has been taken meanwhile.
+    EditOutcome restore(const BlockSnapshot &block);
+
+    BlockSnapshot snapshot(int id) const;
+
+private:
+    EditOutcome refused(const QString &reason, const BlockSnapshot &before = {}) const;
+    QString collisionText() const;
+
+    clsScheduleData &m_schedule;
+};
