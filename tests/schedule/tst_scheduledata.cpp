@@ -8,12 +8,14 @@
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
+#include "schedule/ScheduleEditor.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
 #include "schedule/grid/TimeGridModel.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -275,27 +277,6 @@ private slots:
         QCOMPARE(m_grid->ResourceInfo(rowOf(BOB)), QString());
     }
 
-    void noLimitNeverRedAndNightShiftsCountOnTheirBeginDay()
-    {
-        m_info->OverTimeDepartmentset("KITCHEN", true, 0);
-        m_info->OverTimeDepartmentset("KITCHEN", false, 0);
-        showWeek();
-        const int row = rowOf(ANN);
-        for (int d = 0; d < 6; ++d)
-            m_data->AddScheduleTime(row, kMon + d + 8 * H, kMon + d + 20 * H, "COOK", false);
-        QCOMPARE(m_grid->ResourceInfo(row), QStringLiteral("72:00"));
-        QCOMPARE(m_grid->ResourceForeColor(row), 0);
-
-        // Saturday 22:00 to Sunday 06:00: 8 hours on Saturday, none on Sunday.
-        const int bob = rowOf(BOB);
-        m_data->AddScheduleTime(bob, kMon + 5 + 22 * H, kMon + 6 + 6 * H, "COOK", false);
-        m_data->ScheduleDisplayHours(clsScheduleData::DayHours);
-        m_data->SetDayView(kMon + 5);
-        QCOMPARE(m_grid->ResourceInfo(bob), QStringLiteral("8:00"));
-        m_data->SetDayView(kMon + 6);
-        QCOMPARE(m_grid->ResourceInfo(bob), QStringLiteral("0:00"));
-    }
-
     void changingThePositionMovesTheBar()
     {
         showWeek();
@@ -339,7 +320,8 @@ private slots:
     {
         writeDay("KITCHEN", kMon, HandMade::shift(BOB, kMon + 6 * H, kMon + 10 * H, "COOK")
                                       + HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
-                                      + HandMade::shift(CY, kMon + 12 * H, kMon + 20 * H, "WAITER"));
+                                      + HandMade::shift(CY, kMon + 12 * H, kMon + 20 * H, "WAITER")
+                                      + HandMade::shift(BOB, kMon + 18 * H, kMon + 22 * H, "COOK"));
         m_data->setFilterEmployee(ANN);
         m_data->SetDate(kMon, kMon + 6);
         m_data->SetDepartment("KITCHEN");
@@ -350,11 +332,90 @@ private slots:
         m_data->SaveSchedule();
 
         const QByteArray day = HandMade::read(dayPath("KITCHEN", kMon));
-        QCOMPARE(day.size(), 3 * 540);
+        // The others keep their order; Ann's shift follows them.
+        QCOMPARE(day.size(), 4 * 540);
         QCOMPARE(HandMade::i32(day, 0), BOB);
-        QCOMPARE(HandMade::i32(day, 540), CY);   // the last record took Ann's place
-        QCOMPARE(HandMade::i32(day, 1080), ANN);
-        QCOMPARE(HandMade::f64(day, 1080 + 4), kMon + 10 * H);
+        QCOMPARE(HandMade::i32(day, 540), CY);
+        QCOMPARE(HandMade::f64(day, 1080 + 4), kMon + 18 * H);
+        QCOMPARE(HandMade::i32(day, 1620), ANN);
+        QCOMPARE(HandMade::f64(day, 1620 + 4), kMon + 10 * H);
+    }
+
+    void employeeWeekKeepsFileOrderOfOverlappingShifts()
+    {
+        // Two overlapping stored shifts: both views must show the same one, the first in the file.
+        writeDay("KITCHEN", kMon, HandMade::shift(BOB, kMon + 6 * H, kMon + 10 * H, "COOK")
+                                      + HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
+                                      + HandMade::shift(ANN, kMon + 12 * H, kMon + 20 * H, "WAITER"));
+        showWeek();
+        QCOMPARE(m_grid->TBBeg(m_grid->TBNextInResource(rowOf(ANN), -1)), kMon + 9 * H);
+        m_data->setFilterEmployee(ANN);
+        showWeek();
+        QCOMPARE(m_grid->TBMax(), 1);
+        QCOMPARE(m_grid->TBBeg(0), kMon + 9 * H);
+        QCOMPARE(m_data->refusedShifts().first().position, QStringLiteral("WAITER"));
+    }
+
+    void damagedTimesAreIgnoredAndNeverCrashASave_data()
+    {
+        QTest::addColumn<double>("begin");
+        QTest::addColumn<double>("end");
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("NaN begin") << nan << kMon + 10 * H;
+        QTest::newRow("NaN end") << kMon + 9 * H << nan;
+        QTest::newRow("infinite end") << kMon + 9 * H << inf;
+        QTest::newRow("begin beyond 64-bit days") << 1e300 << 1e300 + 1;
+        QTest::newRow("begin before 1900") << -1e20 << kMon;
+        QTest::newRow("year 2300") << kMon + 109000 << kMon + 109001;
+    }
+
+    void damagedTimesAreIgnoredAndNeverCrashASave()
+    {
+        QFETCH(double, begin);
+        QFETCH(double, end);
+        writeDay("KITCHEN", kMon, HandMade::shift(ANN, begin, end, "COOK")
+                                      + HandMade::shift(BOB, kMon + 9 * H, kMon + 17 * H, "COOK"));
+        HandMade::write(m_tmp->filePath("303.KELOFF"), HandMade::timeOff(CY, begin, end, "Trip"));
+        showWeek();
+        QCOMPARE(m_grid->TBMax(), 1);
+        QCOMPARE(m_data->damagedRecords(), 2);
+        m_data->ScheduleDisplayHours(clsScheduleData::DaysWorked);
+        QCOMPARE(m_grid->ResourceInfo(rowOf(ANN)), QStringLiteral("OOOOOOO"));
+        m_data->SaveSchedule();
+        QCOMPARE(HandMade::read(dayPath("KITCHEN", kMon)), HandMade::shift(BOB, kMon + 9 * H, kMon + 17 * H, "COOK"));
+    }
+
+    void unreadableFilesAreReportedAndNeverSavedOver()
+    {
+        // A folder in a file's place cannot be read, for root too.
+        writeDay("KITCHEN", kMon, HandMade::shift(BOB, kMon + 9 * H, kMon + 17 * H, "COOK"));
+        QVERIFY(QDir().mkpath(dayPath("KITCHEN", kMon + 1)));
+        QVERIFY(QDir().mkpath(m_tmp->filePath("101.KELOFF")));
+        showWeek();
+        QCOMPARE(m_data->unreadableFiles().size(), 2);
+        QCOMPARE(m_data->unreadableFiles().first().path(), dayPath("KITCHEN", kMon + 1));
+        QCOMPARE(m_grid->TBMax(), 1);
+
+        // Every other day is saved; the unread day is named and left alone.
+        m_data->AddScheduleTime(rowOf(CY), kMon + 2 + 9 * H, kMon + 2 + 12 * H, "COOK", false);
+        try {
+            m_data->SaveSchedule();
+            QFAIL("the save did not report the unread day");
+        } catch (const FileError &e) {
+            QVERIFY2(e.reason().contains("Tue Mar 06,2001"), qPrintable(e.reason()));
+        }
+        QCOMPARE(QFileInfo(dayPath("KITCHEN", kMon + 2)).size(), 540);
+        QVERIFY(QFileInfo(dayPath("KITCHEN", kMon + 1)).isDir());
+        QVERIFY_THROWS_EXCEPTION(FileError, m_data->TimeOffSave(ANN, RecordList(ScheduleFiles::TimeOff::Size)));
+        QVERIFY(QFileInfo(m_tmp->filePath("101.KELOFF")).isDir());
+
+        // Copying from it, or asking whether it holds shifts, fails instead of answering "empty".
+        QVERIFY_THROWS_EXCEPTION(FileError, m_data->CopySchedule(kMon + 1, kMon, "KITCHEN"));
+        QCOMPARE(QFileInfo(dayPath("KITCHEN", kMon)).size(), 540);
+        QVERIFY_THROWS_EXCEPTION(FileError, m_data->AreShiftsScheduled(kMon + 1, "KITCHEN"));
+        RecordList periods(ScheduleFiles::TimeOff::Size);
+        QVERIFY_THROWS_EXCEPTION(FileError, m_data->TimeOffLoad(ANN, periods));
     }
 
     void copyingADay()
@@ -405,6 +466,47 @@ private slots:
         QCOMPARE(loaded.count(), 0);
         m_data->TimeOffLoad(BOB, loaded);   // no file at all
         QCOMPARE(loaded.count(), 0);
+    }
+
+    void editsNameBlocksByStableIds()
+    {
+        showWeek();
+        ScheduleEditor editor(*m_data);
+        const int ann = rowOf(ANN), bob = rowOf(BOB);
+        const EditOutcome first = editor.add(ann, kMon + 6 * H, kMon + 8 * H, "COOK");
+        const EditOutcome second = editor.add(ann, kMon + 9 * H, kMon + 17 * H, "COOK");
+        const int id = second.after.id;
+        QVERIFY(first.applied && second.applied && id != first.after.id);
+        QCOMPARE(editor.add(ann, kMon + 17 * H, kMon + 20 * H, "COOK").refusal,
+                 QString::fromLatin1(clsScheduleData::kCollisionMessage));
+        QVERIFY(m_prompt.shown().isEmpty());   // the editor asks nothing; its caller tells the user
+
+        // Removing an earlier block renumbers, but the id still finds the shift.
+        QVERIFY(editor.remove(first.after.id).applied);
+        EditOutcome moved = editor.place(id, bob, kMon + 10 * H, kMon + 18 * H);
+        QVERIFY(moved.applied);
+        QCOMPARE(moved.before.row, ann);
+        QCOMPARE(m_grid->TBResource(m_grid->TBFromId(id)), bob);
+        QCOMPARE(m_grid->TBText(m_grid->TBFromId(id)), QStringLiteral("10:00a - 6:00p"));
+        QCOMPARE(m_grid->ResourceInfo(bob), QStringLiteral("8:00"));
+        QCOMPARE(m_grid->ResourceInfo(ann), QString());
+
+        // Refusals leave the block where it was.
+        editor.add(ann, kMon + 1 + 9 * H, kMon + 1 + 12 * H, "COOK");
+        QVERIFY(!editor.place(id, ann, kMon + 1 + 11 * H, kMon + 1 + 14 * H).applied);   // collides
+        QVERIFY(!editor.place(id, bob, kMon + 7 + 9 * H, kMon + 7 + 10 * H).applied);    // after the week
+        QVERIFY(!editor.place(id, bob, kMon + 10 * H, kMon + 10 * H).applied);           // empty
+        QCOMPARE(editor.snapshot(id).begin, kMon + 10 * H);
+
+        // A position change and a removal, undone through restore, bring back the same shift.
+        QVERIFY(editor.changePosition(id, "WAITER").applied);
+        QCOMPARE(m_grid->TBBar(m_grid->TBFromId(id)), 2);
+        const EditOutcome removed = editor.remove(id);
+        QCOMPARE(m_grid->TBFromId(id), -1);
+        QVERIFY(editor.restore(removed.before).applied);
+        QCOMPARE(m_grid->TBBar(m_grid->TBFromId(id)), 2);
+        QCOMPARE(editor.snapshot(id).begin, kMon + 10 * H);
+        QVERIFY(!editor.changePosition(editor.add(ann, kMon + 3, kMon + 4, {}, true).after.id, "COOK").applied);
     }
 
     void unsafeDepartmentNamesNeverBecomePaths()
