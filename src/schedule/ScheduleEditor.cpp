@@ -81,19 +81,36 @@ EditOutcome ScheduleEditor::place(int id, int row, double begin, double end)
     // the schedule would never be saved.
     if (!before.timeOff && (begin < m_schedule.FirstDay() || begin >= m_schedule.LastDay() + 1))
         return refused(QStringLiteral("A shift must begin on one of the days shown."), before);
+    BlockSnapshot wanted = before;
+    wanted.row = row;
+    wanted.begin = begin;
+    wanted.end = end;
+    return put(wanted);
+}
+
+EditOutcome ScheduleEditor::put(const BlockSnapshot &wanted)
+{
+    const BlockSnapshot before = snapshot(wanted.id);
+    if (!before.isValid())
+        return refused(QStringLiteral("The shift no longer exists."));
     TimeGridModel *grid = m_schedule.grid();
-    const int block = grid->TBFromId(id);
-    if (m_schedule.IsOverlapping(begin, end, row, block))
+    const int block = grid->TBFromId(wanted.id);
+    if (m_schedule.IsOverlapping(wanted.begin, wanted.end, wanted.row, block))
         return refused(collisionText(), before);
 
-    grid->setTBPlace(block, row, begin, end);
-    m_schedule.FormatTimeBlockText(block, begin, end);
-    if (row != before.row)
+    grid->setTBPlace(block, wanted.row, wanted.begin, wanted.end);
+    if (wanted.position != before.position && !before.timeOff) {
+        m_schedule.ChangeJob(block, wanted.position);
+        // The name the block carries follows too, so that a restored copy gets the same bar.
+        grid->setTBTag(block, wanted.position);
+    }
+    m_schedule.FormatTimeBlockText(block, wanted.begin, wanted.end);
+    if (wanted.row != before.row)
         m_schedule.formatTotalHours(before.row, -1);
     EditOutcome outcome;
     outcome.applied = true;
     outcome.before = before;
-    outcome.after = snapshot(id);
+    outcome.after = snapshot(wanted.id);
     return outcome;
 }
 
@@ -104,13 +121,7 @@ EditOutcome ScheduleEditor::changePosition(int id, const QString &position)
         return refused(QStringLiteral("The shift no longer exists."));
     if (before.timeOff)
         return refused(QStringLiteral("Time off has no position."), before);
-    const int block = m_schedule.grid()->TBFromId(id);
-    m_schedule.ChangeJob(block, position);
-    // The name the block carries follows too, so that undo and the saved file agree.
-    m_schedule.grid()->setTBTag(block, position);
-    EditOutcome outcome;
-    outcome.applied = true;
-    outcome.before = before;
-    outcome.after = snapshot(id);
-    return outcome;
+    BlockSnapshot wanted = before;
+    wanted.position = position;
+    return put(wanted);
 }

@@ -10,10 +10,13 @@
 #include "data/clsOptions.h"
 #include "schedule/ScheduleEditor.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/ShiftEditCommand.h"
 #include "schedule/clsScheduleData.h"
 #include "schedule/grid/TimeGridModel.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QtTest>
 #include <limits>
 #include <memory>
@@ -507,6 +510,58 @@ private slots:
         QCOMPARE(m_grid->TBBar(m_grid->TBFromId(id)), 2);
         QCOMPARE(editor.snapshot(id).begin, kMon + 10 * H);
         QVERIFY(!editor.changePosition(editor.add(ann, kMon + 3, kMon + 4, {}, true).after.id, "COOK").applied);
+    }
+
+    void undoAndRedoReplayRandomEditsExactly()
+    {
+        // Thousands of random edits through the editor, each pushed on an undo stack; undoing all
+        // of them must pass back through every earlier state, and redoing through every later one.
+        HandMade::write(m_tmp->filePath("101.KELOFF"), HandMade::timeOff(ANN, kMon + 2, kMon + 3, "Trip"));
+        showWeek();
+        ScheduleEditor editor(*m_data);
+        QUndoStack stack;
+        auto state = [this] {
+            QStringList lines;
+            for (int b = 0; b < m_grid->TBMax(); ++b)
+                lines << QStringLiteral("%1 row %2 %3-%4 bar %5 %6 %7 %8")
+                             .arg(m_grid->TBId(b)).arg(m_grid->TBResource(b))
+                             .arg(m_grid->TBBeg(b), 0, 'f', 6).arg(m_grid->TBEnd(b), 0, 'f', 6)
+                             .arg(m_grid->TBBar(b)).arg(m_grid->TBTag(b), m_grid->TBText(b), m_grid->TBNote(b));
+            lines.sort();   // block order may differ after an undone removal; ids name the blocks
+            for (int r = 0; r < m_grid->ResourcesMax(); ++r)
+                lines << m_grid->ResourceInfo(r);
+            return lines;
+        };
+        QList<QStringList> states{state()};
+        QRandomGenerator random(7);
+        const QStringList positions{"COOK", "WAITER", "DISHWASHER"};
+        for (int step = 0; step < 2000; ++step) {
+            const double begin = kMon + random.bounded(7 * 24) * H;
+            const double end = begin + (1 + random.bounded(10)) * H;
+            const int row = random.bounded(3);
+            const int block = m_grid->TBMax() > 0 ? random.bounded(m_grid->TBMax()) : -1;
+            const int id = m_grid->TBId(block);
+            EditOutcome outcome;
+            switch (random.bounded(block < 0 ? 1 : 4)) {
+            case 0: outcome = editor.add(row, begin, end, positions[random.bounded(3)]); break;
+            case 1: outcome = editor.remove(id); break;
+            case 2: outcome = editor.place(id, row, begin, end); break;
+            default: outcome = editor.changePosition(id, positions[random.bounded(3)]); break;
+            }
+            if (!outcome.applied)
+                continue;
+            stack.push(new ShiftEditCommand(editor, outcome, QStringLiteral("edit")));
+            states << state();
+        }
+        QVERIFY(stack.count() > 500);
+        for (int i = stack.count() - 1; i >= 0; --i) {
+            stack.undo();
+            QCOMPARE(state(), states.at(i));
+        }
+        for (int i = 1; i < states.size(); ++i) {
+            stack.redo();
+            QCOMPARE(state(), states.at(i));
+        }
     }
 
     void unsafeDepartmentNamesNeverBecomePaths()
