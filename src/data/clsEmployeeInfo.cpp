@@ -131,7 +131,7 @@ void clsEmployeeInfo::requireWritable() const
 {
     if (m_access == Access::ReadOnly)
         throw FileError(QStringLiteral("WriteFileBytes"), m_dataPath,
-                        QStringLiteral("the data folder was opened for reading only"));
+                        QStringLiteral("the data folder was opened for reading only"), FileError::Kind::Write);
 }
 
 void clsEmployeeInfo::beginBatch()
@@ -190,7 +190,7 @@ void clsEmployeeInfo::openBarNames()
         return;
     QFile created(file);
     if (!created.open(QIODevice::WriteOnly))
-        throw FileError(QStringLiteral("ReadFileBytes"), file, created.errorString());
+        throw FileError(QStringLiteral("ReadFileBytes"), file, created.errorString(), FileError::Kind::Read);
 }
 
 // ---- Departments ----------------------------------------------------------------------------
