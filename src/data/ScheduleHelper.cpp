@@ -253,7 +253,7 @@ void SortIndexByKeys(QList<qint32> &index, QStringList &keys, bool upperCaseFirs
         return;
     if (upperCaseFirst)
         for (qsizetype i = 0; i < n && i < keys.size(); ++i)
-            keys[i] = keys[i].toUpper();
+            keys[i] = CodePage::toUpper(keys[i]);
 
     auto key = [&](qint32 i) -> const QString & { return keys.at(i); };
     // Binary comparison of UTF-16 code units, as the original sort compared the keys.

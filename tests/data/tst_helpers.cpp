@@ -250,6 +250,28 @@ private slots:
         QCOMPARE(CodePage::encode(CodePage::decode(odd)), odd);
     }
 
+    void upperCaseFollowsTheCodePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("upper");
+        QTest::newRow("ascii") << "cook 2nd-shift" << "COOK 2ND-SHIFT";
+        QTest::newRow("accented") << "\u00e0\u00e9\u00ee\u00f5\u00fc\u00fd\u00fe"
+                                  << "\u00c0\u00c9\u00ce\u00d5\u00dc\u00dd\u00de";
+        QTest::newRow("division sign") << "a\u00f7b" << "A\u00f7B";
+        QTest::newRow("sharp s keeps the length") << "stra\u00dfe" << "STRA\u00dfE";
+        QTest::newRow("micro sign") << "5\u00b5m" << "5\u00b5M";
+        QTest::newRow("0x80-0x9F letters") << "\u0161\u0153\u017e\u00ff" << "\u0160\u0152\u017d\u0178";
+        QTest::newRow("capitals and signs") << "\u00c9\u20ac@[`{" << "\u00c9\u20ac@[`{";
+        QTest::newRow("outside the code page") << "\u0434\u03b1" << "\u0434\u03b1";
+        QTest::newRow("empty") << "" << "";
+    }
+    void upperCaseFollowsTheCodePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, upper);
+        QCOMPARE(CodePage::toUpper(text), upper);
+    }
+
     void bits()
     {
         QVERIFY(BitIsSet(1, 0));
