@@ -21,9 +21,30 @@ char encodeChar(char16_t c)
     return '?';
 }
 
+char16_t upperChar(char16_t c)
+{
+    if ((c >= u'a' && c <= u'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return char16_t(c - 0x20);
+    switch (c) {
+    case 0x0161: return 0x0160;   // š Š
+    case 0x0153: return 0x0152;   // œ Œ
+    case 0x017E: return 0x017D;   // ž Ž
+    case 0x00FF: return 0x0178;   // ÿ Ÿ
+    default: return c;
+    }
+}
+
 } // namespace
 
 namespace CodePage {
+
+QString toUpper(const QString &text)
+{
+    QString upper(text);
+    for (QChar &c : upper)
+        c = QChar(upperChar(c.unicode()));
+    return upper;
+}
 
 QByteArray encode(const QString &text)
 {

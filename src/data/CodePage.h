@@ -12,6 +12,12 @@ QByteArray encode(const QString &text);
 QString decode(const char *bytes, int length);
 inline QString decode(const QByteArray &bytes) { return decode(bytes.constData(), int(bytes.size())); }
 
+// Upper-cases as the code page does, character by character: a-z, the accented small letters
+// (but not the sharp s or the micro sign, which have no capital of their own in the code page),
+// and the small letters of the 0x80-0x9F range. Every other character stays; the length never
+// changes.
+QString toUpper(const QString &text);
+
 // Removes leading and trailing blanks (0x20 only; NUL characters and tabs are kept).
 QString trimBlanks(const QString &text);
 

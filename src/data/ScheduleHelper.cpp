@@ -12,17 +12,88 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 // A file another program holds open may refuse us for a moment; try again for about a second.
+// Only such a refusal is retried: a missing permission, a folder in the file's place or a
+// missing parent folder will not pass on a second try and fails at once.
 constexpr int kBusyRetries = 20;
 constexpr int kBusyPauseMs = 50;
 
-bool isBusy(QFileDevice::FileError error)
+// The reasons the platform gives for a file that another program holds open or locked. Qt
+// reports them only as text, so they are matched as the platform words them. POSIX systems
+// have no such refusal (their locks are advisory).
+bool isBusy(const QString &reason)
 {
-    return error == QFileDevice::OpenError || error == QFileDevice::PermissionsError
-           || error == QFileDevice::ReadError;
+#ifdef Q_OS_WIN
+    static const QString sharing = qt_error_string(32);   // ERROR_SHARING_VIOLATION
+    static const QString lock = qt_error_string(33);      // ERROR_LOCK_VIOLATION
+    return reason == sharing || reason == lock;
+#else
+    Q_UNUSED(reason);
+    return false;
+#endif
+}
+
+// The write faults a test has asked for (see InjectWriteFailure).
+struct WriteFault {
+    QString path;   // empty: every path
+    QString reason;
+    int times = 0;  // negative: until cleared
+    bool busy = false;
+};
+QList<WriteFault> &writeFaults()
+{
+    static QList<WriteFault> faults;
+    return faults;
+}
+
+// Takes the next injected fault for the path, if any.
+std::optional<WriteFault> takeWriteFault(const QString &path)
+{
+    QList<WriteFault> &faults = writeFaults();
+    for (qsizetype i = 0; i < faults.size(); ++i) {
+        WriteFault &f = faults[i];
+        if (!f.path.isEmpty() && QFileInfo(f.path).absoluteFilePath() != QFileInfo(path).absoluteFilePath())
+            continue;
+        const WriteFault taken = f;
+        if (f.times > 0 && --f.times == 0)
+            faults.removeAt(i);
+        return taken;
+    }
+    return std::nullopt;
+}
+
+// Writes the whole buffer into the temporary file of `file` and makes sure every byte reached
+// the file system: a short write, a failed flush or a size that does not match is a failure.
+// Returns the reason on failure, with `busy` telling whether a retry may pass.
+std::optional<QString> writeTemporary(QSaveFile &file, const QString &path, const QByteArray &buffer, bool &busy)
+{
+    busy = false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        busy = isBusy(file.errorString());
+        return file.errorString();
+    }
+    qint64 done = 0;
+    while (done < buffer.size()) {
+        const qint64 n = file.write(buffer.constData() + done, buffer.size() - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    const bool complete = done == buffer.size() && file.flush() && file.error() == QFileDevice::NoError
+                          && file.size() == buffer.size();
+    if (!complete)
+        return file.error() != QFileDevice::NoError
+                   ? file.errorString()
+                   : QStringLiteral("only %1 of %2 bytes reached the disk").arg(file.size()).arg(buffer.size());
+    if (const auto fault = takeWriteFault(path)) {
+        busy = fault->busy;
+        return fault->reason;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -40,8 +111,8 @@ QByteArray ReadFileBytes(const QString &path)
             if (file.error() == QFileDevice::NoError)
                 return bytes;
         }
-        if (attempt >= kBusyRetries || !isBusy(file.error()))
-            throw FileError(QStringLiteral("ReadFileBytes"), path, file.errorString());
+        if (attempt >= kBusyRetries || !isBusy(file.errorString()))
+            throw FileError(QStringLiteral("ReadFileBytes"), path, file.errorString(), FileError::Kind::Read);
         QThread::msleep(kBusyPauseMs);
     }
 }
@@ -50,14 +121,30 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer)
 {
     for (int attempt = 0;; ++attempt) {
         QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly) && file.write(buffer) == buffer.size() && file.commit())
-            return;
-        const QString reason = file.errorString();
+        bool busy = false;
+        std::optional<QString> failure = writeTemporary(file, path, buffer, busy);
+        if (!failure) {
+            if (file.commit())
+                return;
+            failure = file.errorString();
+            busy = isBusy(*failure);
+        }
+        // Nothing of the failed attempt stays behind: the old file keeps its bytes.
         file.cancelWriting();
-        if (attempt >= kBusyRetries || !isBusy(file.error()) || !QFileInfo(path).absoluteDir().exists())
-            throw FileError(QStringLiteral("WriteFileBytes"), path, reason);
+        if (attempt >= kBusyRetries || !busy)
+            throw FileError(QStringLiteral("WriteFileBytes"), path, *failure, FileError::Kind::Write);
         QThread::msleep(kBusyPauseMs);
     }
+}
+
+void InjectWriteFailure(const QString &path, const QString &reason, int times, bool busy)
+{
+    writeFaults().append({path, reason, times, busy});
+}
+
+void ClearInjectedWriteFailures()
+{
+    writeFaults().clear();
 }
 
 bool TruncateFile(const QString &path, qint64 length)
@@ -166,7 +253,7 @@ void SortIndexByKeys(QList<qint32> &index, QStringList &keys, bool upperCaseFirs
         return;
     if (upperCaseFirst)
         for (qsizetype i = 0; i < n && i < keys.size(); ++i)
-            keys[i] = keys[i].toUpper();
+            keys[i] = CodePage::toUpper(keys[i]);
 
     auto key = [&](qint32 i) -> const QString & { return keys.at(i); };
     // Binary comparison of UTF-16 code units, as the original sort compared the keys.

@@ -10,11 +10,19 @@
 namespace ScheduleHelper {
 
 // Reads the whole file. A missing file gives an empty buffer. Throws FileError on failure;
-// a file that is busy or locked is retried for a short while first.
+// only a file that another program holds open or locked is retried, for about a second.
 QByteArray ReadFileBytes(const QString &path);
 // Makes the buffer the whole content of the file, atomically: the old file or the new one
-// survives a crash, never a torn one. An empty buffer leaves a 0-byte file. Throws FileError.
+// survives a crash or a full disk, never a torn one. An empty buffer leaves a 0-byte file.
+// Throws FileError when any byte could not be written; the old file is then unchanged.
 void WriteFileBytes(const QString &path, const QByteArray &buffer);
+
+// Test seam: the next `times` writes of `path` (of every file when `path` is empty; `times`
+// negative: until cleared) fail after the new bytes were written to the temporary file, as a
+// failing disk would, with `reason`. `busy` makes the failure one that is retried (a file held
+// open by another program). Used by tests only; nothing in the program calls it.
+void InjectWriteFailure(const QString &path, const QString &reason, int times = 1, bool busy = false);
+void ClearInjectedWriteFailures();
 // Cuts or extends the file to the length (creating it when absent); true on success.
 bool TruncateFile(const QString &path, qint64 length);
 // Creates a folder (and its parents); errors, such as an existing folder, are ignored.

@@ -53,7 +53,7 @@ QByteArray field(const QString &text, int width)
     return bytes;
 }
 
-QString key(const QString &name) { return trimBlanks(name).toUpper(); }
+QString key(const QString &name) { return CodePage::toUpper(trimBlanks(name)); }
 
 // The field a department name given by a caller is looked up with: leading blanks do not
 // matter, the name is cut to the field's width, and a name that still ends in a blank (or
@@ -131,7 +131,7 @@ void clsEmployeeInfo::requireWritable() const
 {
     if (m_access == Access::ReadOnly)
         throw FileError(QStringLiteral("WriteFileBytes"), m_dataPath,
-                        QStringLiteral("the data folder was opened for reading only"));
+                        QStringLiteral("the data folder was opened for reading only"), FileError::Kind::Write);
 }
 
 void clsEmployeeInfo::beginBatch()
@@ -190,7 +190,7 @@ void clsEmployeeInfo::openBarNames()
         return;
     QFile created(file);
     if (!created.open(QIODevice::WriteOnly))
-        throw FileError(QStringLiteral("ReadFileBytes"), file, created.errorString());
+        throw FileError(QStringLiteral("ReadFileBytes"), file, created.errorString(), FileError::Kind::Read);
 }
 
 // ---- Departments ----------------------------------------------------------------------------
@@ -249,8 +249,8 @@ QList<DepartmentInfo> clsEmployeeInfo::Departments() const
     list.reserve(m_departments.count());
     for (int i = 1; i <= m_departments.count(); ++i) {
         const char *r = m_departments.record(i);
-        list.append({FieldToText(r + Dept::Name, Dept::NameWidth).toUpper(), Field::i16(r + Dept::FirstDay),
-                     Field::u8(r + Dept::WeekLimit), Field::u8(r + Dept::DayLimit)});
+        list.append({CodePage::toUpper(FieldToText(r + Dept::Name, Dept::NameWidth)),
+                     Field::i16(r + Dept::FirstDay), Field::u8(r + Dept::WeekLimit), Field::u8(r + Dept::DayLimit)});
     }
     return list;
 }
@@ -293,8 +293,8 @@ void clsEmployeeInfo::loadPositions()
     m_positions.reserve(records.count());
     for (int i = 1; i <= records.count(); ++i) {
         const char *r = records.record(i);
-        m_positions.append({FieldToText(r + Job::Name, Job::NameWidth).toUpper(), Field::i32(r + Job::TextColor),
-                            Field::i32(r + Job::BackColor)});
+        m_positions.append({CodePage::toUpper(FieldToText(r + Job::Name, Job::NameWidth)),
+                            Field::i32(r + Job::TextColor), Field::i32(r + Job::BackColor)});
     }
 }
 
@@ -612,7 +612,7 @@ void clsEmployeeInfo::AddEmployeeToDept(const QString &department, qint32 employ
     for (int i = 1; i <= m_memberships.count(); ++i) {
         const char *r = m_memberships.record(i);
         if (Field::i32(r + Member::Employee) == employee
-            && FieldToText(r + Member::Dept, Member::DeptWidth).toUpper() == department)
+            && CodePage::toUpper(FieldToText(r + Member::Dept, Member::DeptWidth)) == department)
             return;
     }
     char *r = m_memberships.record(m_memberships.append());
@@ -659,7 +659,7 @@ void clsEmployeeInfo::loadAssignments()
     for (int i = 1; i <= records.count(); ++i) {
         const char *r = records.record(i);
         m_assignments.append({Field::i32(r + Assign::Employee),
-                              FieldToText(r + Assign::Position, Assign::PositionWidth).toUpper()});
+                              CodePage::toUpper(FieldToText(r + Assign::Position, Assign::PositionWidth))});
     }
 }
 

@@ -166,7 +166,7 @@ void clsInifile::WriteProfileString(const QString &section, const QString &key,
     const QString keyName = storedName(key);
     const QString problem = writeProblem(sectionName, keyName, value);
     if (!problem.isEmpty())
-        throw FileError(kWriteRoutine, fileName, problem);
+        throw FileError(kWriteRoutine, fileName, problem, FileError::Kind::Write);
 
     // A file that cannot be read is never replaced: its other settings would be lost.
     const QByteArray old = ScheduleHelper::ReadFileBytes(fileName);

@@ -175,6 +175,12 @@ private slots:
 
         info->JobDelete("cook");
         QCOMPARE(open()->JobNamesGetAll(), (QStringList{"ASSISTANT HEAD PASTR", "WAITER"}));
+
+        // Names are upper-cased as the code page does: the sharp s stays and nothing turns into '?'.
+        info->JobDelete("ASSISTANT HEAD PASTR");
+        info->JobInfoAdd("stra\u00dfe caf\u00e9", 0, 255);
+        QCOMPARE(HandMade::read(file("Jobs.dat")).mid(328, 20),
+                 QByteArray("STRA\xdf" "E CAF\xc9").leftJustified(20, ' '));
     }
 
     void deletingAPositionRemovesMembershipsOfADepartmentOfThatName()

@@ -7,10 +7,17 @@
 #include "data/RecordList.h"
 #include "data/ScheduleHelper.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace ScheduleHelper;
+
+namespace {
+enum WriteFault { InjectThisFile, InjectEveryFile, InjectOtherFile, InjectBusyOnce, FolderInPlace, MissingFolder };
+}
 
 class TestHelpers : public QObject
 {
@@ -21,6 +28,12 @@ private slots:
     {
         m_tmp = std::make_unique<QTemporaryDir>();
         QVERIFY(m_tmp->isValid());
+    }
+    void cleanup()
+    {
+        ClearInjectedWriteFailures();
+        if (!m_mounted.isEmpty())
+            QProcess::execute("umount", {std::exchange(m_mounted, QString())});
     }
 
     void readMissingAndEmptyFiles()
@@ -82,28 +95,105 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 2);
     }
 
-    void writeIntoMissingFolderThrows()
+    // A save that fails in any way throws, leaves the old file byte for byte and no temporary
+    // file; only a file held open by another program is retried. Failures that a retry cannot
+    // cure are reported at once.
+    void failedWrites_data()
     {
-        try {
-            WriteFileBytes(m_dir.filePath("no/such/folder/Dept.dat"), "x");
-            QFAIL("a write into a missing folder must fail");
-        } catch (const FileError &e) {
-            QVERIFY(e.userText().contains("Dept.dat"));
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("this file refused") << int(InjectThisFile) << true;
+        QTest::newRow("every file refused") << int(InjectEveryFile) << true;
+        QTest::newRow("another file refused") << int(InjectOtherFile) << false;
+        QTest::newRow("busy once, then free") << int(InjectBusyOnce) << false;
+        QTest::newRow("folder in the file's place") << int(FolderInPlace) << true;
+        QTest::newRow("missing parent folder") << int(MissingFolder) << true;
+    }
+    void failedWrites()
+    {
+        QFETCH(int, fault);
+        QFETCH(bool, fails);
+        QString target = m_dir.filePath("Dept.dat");
+        HandMade::write(target, "old");
+        switch (fault) {
+        case InjectThisFile: InjectWriteFailure(target, "Permission denied"); break;
+        case InjectEveryFile: InjectWriteFailure(QString(), "Permission denied", -1); break;
+        case InjectOtherFile: InjectWriteFailure(m_dir.filePath("Jobs.dat"), "Permission denied"); break;
+        case InjectBusyOnce: InjectWriteFailure(target, "in use", 1, true); break;
+        case FolderInPlace: target = m_dir.filePath("Shifts.dat"); QVERIFY(QDir().mkdir(target)); break;
+        case MissingFolder: target = m_dir.filePath("no/such/folder/Dept.dat"); break;
         }
+        const QByteArray fresh(10000, 'n');
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            WriteFileBytes(target, fresh);
+            QVERIFY2(!fails, "the save should have failed");
+            QCOMPARE(HandMade::read(target), fresh);
+        } catch (const FileError &e) {
+            QVERIFY2(fails, qPrintable(e.userText()));
+            QCOMPARE(e.kind(), FileError::Kind::Write);
+            QVERIFY2(e.userText().startsWith("Could not save \"" + QFileInfo(target).fileName() + "\""),
+                     qPrintable(e.userText()));
+            QVERIFY2(clock.elapsed() < 200, "a failure a retry cannot cure is reported at once");
+            QCOMPARE(HandMade::read(m_dir.filePath("Dept.dat")), QByteArray("old"));
+        }
+        QStringList left = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(left, QStringList{"Dept.dat"});
     }
 
-    void failedWriteThrowsAndKeepsTheOldFile()
+    void readingAFolderFailsAtOnce()
     {
-        const QString folder = m_dir.filePath("ro");
-        QDir().mkpath(folder);
-        const QString path = folder + "/Dept.dat";
-        HandMade::write(path, "old");
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFileInfo(folder).isWritable())
-            QSKIP("running with rights that ignore folder permissions");
-        QVERIFY_THROWS_EXCEPTION(FileError, WriteFileBytes(path, "new"));
-        QCOMPARE(HandMade::read(path), QByteArray("old"));
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        const QString path = m_dir.filePath("Dept.dat");
+        QVERIFY(QDir().mkdir(path));
+        QElapsedTimer clock;
+        clock.start();
+        try {
+            ReadFileBytes(path);
+            QFAIL("reading a folder must fail");
+        } catch (const FileError &e) {
+            QCOMPARE(e.kind(), FileError::Kind::Read);
+            QVERIFY2(e.userText().startsWith("Could not read \"Dept.dat\""), qPrintable(e.userText()));
+        }
+        QVERIFY2(clock.elapsed() < 200, "a failure a retry cannot cure is reported at once");
+    }
+
+    // A real file system that runs full during the save (a small tmpfs; mounting needs root).
+    void fullDiskKeepsTheOldFile_data()
+    {
+        QTest::addColumn<int>("freeBytes");   // left free before the save; -1: all that is left
+        QTest::addColumn<int>("saveBytes");
+        QTest::newRow("100,000 bytes into 64 KiB") << -1 << 100000;
+        QTest::newRow("10,000 bytes into 4 KiB free") << 4096 << 10000;
+        QTest::newRow("20,000 bytes into 16 KiB free") << 16384 << 20000;
+    }
+    void fullDiskKeepsTheOldFile()
+    {
+        QFETCH(int, freeBytes);
+        QFETCH(int, saveBytes);
+        const QString mountPoint = m_dir.filePath("small");
+        QVERIFY(QDir().mkdir(mountPoint));
+        if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mountPoint}) != 0)
+            QSKIP("mounting a small file system needs root rights");
+        m_mounted = mountPoint;
+
+        const QString path = mountPoint + "/EmployeeInfo.dat";
+        const QByteArray old(700, 'o');
+        WriteFileBytes(path, old);
+        if (freeBytes >= 0) {
+            const qint64 filler = QStorageInfo(mountPoint).bytesAvailable() - freeBytes;
+            HandMade::write(mountPoint + "/filler", QByteArray(filler, 'f'));
+            QCOMPARE(QStorageInfo(mountPoint).bytesAvailable(), qint64(freeBytes));
+        }
+
+        QVERIFY_THROWS_EXCEPTION(FileError, WriteFileBytes(path, QByteArray(saveBytes, 'n')));
+        QCOMPARE(HandMade::read(path), old);
+        QStringList left = QDir(mountPoint).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        left.removeOne("filler");
+        QCOMPARE(left, QStringList{"EmployeeInfo.dat"});
+        // The failed save gave its space back: a save that fits still works.
+        WriteFileBytes(path, "new");
+        QCOMPARE(HandMade::read(path), QByteArray("new"));
     }
 
     void truncateCreatesAndCuts()
@@ -158,6 +248,28 @@ private slots:
         QCOMPARE(CodePage::encode(QStringLiteral("\u4e2d\u00e9")), QByteArray("?\xe9"));
         const QByteArray odd("\x81\x8d\x8f\x90\x9d");
         QCOMPARE(CodePage::encode(CodePage::decode(odd)), odd);
+    }
+
+    void upperCaseFollowsTheCodePage_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("upper");
+        QTest::newRow("ascii") << "cook 2nd-shift" << "COOK 2ND-SHIFT";
+        QTest::newRow("accented") << "\u00e0\u00e9\u00ee\u00f5\u00fc\u00fd\u00fe"
+                                  << "\u00c0\u00c9\u00ce\u00d5\u00dc\u00dd\u00de";
+        QTest::newRow("division sign") << "a\u00f7b" << "A\u00f7B";
+        QTest::newRow("sharp s keeps the length") << "stra\u00dfe" << "STRA\u00dfE";
+        QTest::newRow("micro sign") << "5\u00b5m" << "5\u00b5M";
+        QTest::newRow("0x80-0x9F letters") << "\u0161\u0153\u017e\u00ff" << "\u0160\u0152\u017d\u0178";
+        QTest::newRow("capitals and signs") << "\u00c9\u20ac@[`{" << "\u00c9\u20ac@[`{";
+        QTest::newRow("outside the code page") << "\u0434\u03b1" << "\u0434\u03b1";
+        QTest::newRow("empty") << "" << "";
+    }
+    void upperCaseFollowsTheCodePage()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, upper);
+        QCOMPARE(CodePage::toUpper(text), upper);
     }
 
     void bits()
@@ -383,6 +495,7 @@ private:
         QString path() const { return t->m_tmp->path(); }
     };
     std::unique_ptr<QTemporaryDir> m_tmp;
+    QString m_mounted;
     Dir m_dir{this};
 };
 
