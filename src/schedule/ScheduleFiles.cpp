@@ -21,7 +21,7 @@ void setTimes(char *r, double begin, double end)
 }
 void setPosition(char *r, const QString &position)
 {
-    CodePage::TextToField(r + Position, PositionWidth, CodePage::trimBlanks(position).toUpper());
+    CodePage::TextToField(r + Position, PositionWidth, CodePage::toUpper(CodePage::trimBlanks(position)));
 }
 } // namespace Shift
 
@@ -43,7 +43,7 @@ void set(char *r, qint32 employee, double begin, double end, const QString &reas
 
 QString departmentFolder(const QString &dataPath, const QString &department)
 {
-    const QString name = CodePage::trimBlanks(department).toUpper();
+    const QString name = CodePage::toUpper(CodePage::trimBlanks(department));
     if (!ScheduleHelper::IsSafeFolderName(name))
         return {};
     return dataPath + u'/' + name;

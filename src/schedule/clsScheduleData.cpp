@@ -370,7 +370,7 @@ void clsScheduleData::TimeOffSave(qint32 employee, const RecordList &records)
 
 int clsScheduleData::BarForPosition(const QString &position) const
 {
-    const QString key = CodePage::trimBlanks(position).toUpper();
+    const QString key = CodePage::toUpper(CodePage::trimBlanks(position));
     const qsizetype i = m_positions.indexOf(key);
     return i < 0 ? 0 : int(i) + 1;
 }

@@ -572,6 +572,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(m_tmp->filePath("../ESCAPE")));
         showWeek(kMon, "../ESCAPE");
         QVERIFY_THROWS_EXCEPTION(FileError, m_data->SaveSchedule());
+        // Folder names are upper-cased as the code page does: the sharp s stays one letter.
+        m_data->LoadSchedule(records, QString::fromUtf8("Stra\u00dfe"), kMon, kMon, 0, true);
+        QVERIFY(QFileInfo(m_tmp->filePath(QString::fromUtf8("STRA\u00dfE"))).isDir());
     }
 
     void failedSaveKeepsTheGrid()
