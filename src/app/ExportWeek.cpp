@@ -5,8 +5,8 @@
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "schedule/clsScheduleData.h"
-#include "schedule/grid/TimeGrid.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "widgets/TimeGrid.h"
+#include "grid/TimeGridModel.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include <QRandomGenerator>
 #include <QSignalSpy>

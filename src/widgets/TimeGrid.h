@@ -1,7 +1,7 @@
 #pragma once
 
-#include "schedule/grid/TimeGridMapper.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridMapper.h"
+#include "grid/TimeGridModel.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>

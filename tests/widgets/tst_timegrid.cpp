@@ -1,4 +1,4 @@
-#include "schedule/grid/TimeGrid.h"
+#include "widgets/TimeGrid.h"
 
 #include <QFontInfo>
 #include <QImage>
