@@ -375,6 +375,14 @@ void TimeGridModel::setTBEnd(int block, double end)
     setTBPlace(block, m_blocks[block].row, m_blocks[block].begin, end);
 }
 
+BlockPlace TimeGridModel::TBPlace(int block) const
+{
+    if (!isValidBlock(block))
+        return {};
+    const Block &b = m_blocks[block];
+    return {b.row, b.begin, b.end};
+}
+
 void TimeGridModel::setTBPlace(int block, int row, double begin, double end)
 {
     if (!isValidBlock(block) || row < 0)

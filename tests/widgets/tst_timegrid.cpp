@@ -1,6 +1,5 @@
 #include "widgets/TimeGrid.h"
 
-#include <QFontInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,18 +35,23 @@ QImage render(const TimeGrid &grid, QSize size)
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    grid.paintTo(painter, size);
+    grid.painter().paintTo(painter, size);
     return image;
 }
 
+QString placeText(const BlockPlace &place)
+{
+    return QStringLiteral("%1 %2-%3").arg(place.row).arg(hm(place.begin), hm(place.end));
+}
+
 // A grid of three employees with a few shifts, shown one day wide from 06:00. `log` records
-// the grid's signals in order; a moved block is logged with the place the model holds for it
-// at that moment.
+// the grid's signals in order. The owner applies requested changes only when told to.
 struct Fixture {
     TimeGrid grid;
     TimeGridModel *model = grid.model();
-    int shift = -1; // row 0, 9:00 - 17:00
+    int shift = -1; // row 0, 9:00 - 17:00, id 7
     int late = -1;  // row 1, 16:00 - 20:00
+    bool applyChanges = false;
     QStringList log;
 
     Fixture()
@@ -59,7 +63,7 @@ struct Fixture {
         model->SetBarStyle(2, 16777215, 0, 0, QStringLiteral("Off"));
         model->setViewRange(kDay - 0.3, kDay + 7.3);
         model->setScrollTime(at(6));
-        shift = model->TBAdd(0, at(9), at(17), 1);
+        shift = model->TBAddWithId(7, 0, at(9), at(17), 1);
         late = model->TBAdd(1, at(16), at(20), 1);
         model->TBAdd(2, at(8), at(12), 2);
 
@@ -69,8 +73,10 @@ struct Fixture {
         QObject::connect(&grid, &TimeGrid::clickedWithoutMove, [this](int block, Qt::MouseButton b) {
             log << QStringLiteral("clicked %1 %2").arg(block).arg(int(b));
         });
-        QObject::connect(&grid, &TimeGrid::blockMovedOrResized, [this](int b) {
-            log << QStringLiteral("moved %1 to %2").arg(b).arg(placeOf(b));
+        QObject::connect(&grid, &TimeGrid::blockChangeRequested, [this](int id, BlockPlace from, BlockPlace to) {
+            log << QStringLiteral("change %1 %2 to %3").arg(id).arg(placeText(from), placeText(to));
+            if (applyChanges)
+                model->setTBPlace(model->TBFromId(id), to.row, to.begin, to.end);
         });
         QObject::connect(&grid, &TimeGrid::resourceDoubleClicked,
                          [this](int row) { log << QStringLiteral("double-clicked %1").arg(row); });
@@ -79,10 +85,7 @@ struct Fixture {
             qWarning("grid window not exposed");
     }
 
-    QString placeOf(int b) const
-    {
-        return QStringLiteral("%1 %2-%3").arg(model->TBResource(b)).arg(hm(model->TBBeg(b)), hm(model->TBEnd(b)));
-    }
+    QString placeOf(int b) const { return placeText(model->TBPlace(b)); }
     QWidget *view() { return grid.viewport(); }
     TimeGridMapper map() const { return grid.mapper(); }
     QPoint point(double time, int row) const
@@ -97,13 +100,19 @@ struct Fixture {
                          Qt::NoButton, button, Qt::NoModifier);
         QCoreApplication::sendEvent(view(), &move);
     }
-    void drag(QPoint from, QPoint to, Qt::MouseButton button)
+    void hold(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mousePress(view(), button, Qt::NoModifier, from);
         moveHeld(from + (to - from) / 2, button); // two steps, as a hand would
         moveHeld(to, button);
+    }
+    void drag(QPoint from, QPoint to, Qt::MouseButton button)
+    {
+        hold(from, to, button);
         QTest::mouseRelease(view(), button, Qt::NoModifier, to);
     }
+    // What the widget itself shows, drag preview included.
+    QColor shownAt(QPoint p) { return view()->grab().toImage().pixelColor(p); }
 };
 
 } // namespace
@@ -116,11 +125,12 @@ private Q_SLOTS:
     void hitTestsAndTimeAxis();
     void pressMoveRelease_data();
     void pressMoveRelease();
+    void ownerDecidesWhereADraggedBlockGoes_data();
+    void ownerDecidesWhereADraggedBlockGoes();
     void interruptedDragsChangeNothing();
     void doubleClickOnCaption();
     void scrollingByBarAndKeys();
     void paintsBarsWhereHitTestsFindThem();
-    void legacyFontNamesMapToInstalledFonts();
 };
 
 void TestTimeGrid::hitTestsAndTimeAxis()
@@ -168,9 +178,9 @@ void TestTimeGrid::pressMoveRelease_data()
     QTest::addColumn<QString>("snap");
     QTest::addColumn<QString>("log"); // the grid's signals, then where block 0 is afterwards
 
-    // The release comes first; when a move is reported the model already holds the new place.
+    // The release comes first, then the request to move block 0 (id 7); the model is unchanged.
     auto moved = [](const char *place) {
-        return QStringLiteral("pressed 0|released 1|moved 0 to %1|%1").arg(QLatin1String(place));
+        return QStringLiteral("pressed 0|released 1|change 7 0 9:00-17:00 to %1|0 9:00-17:00").arg(QLatin1String(place));
     };
     const int left = Qt::LeftButton;
     QTest::newRow("move, snaps down") << left << 0 << 37 << 0 << "15 Minutes" << moved("0 9:30-17:30");
@@ -217,9 +227,38 @@ void TestTimeGrid::pressMoveRelease()
     f.log << f.placeOf(f.shift);
     QCOMPARE(f.log.join(QLatin1Char('|')), log);
     QCOMPARE(f.model->TBBeg(f.late), at(16)); // others untouched
-    // The mouse finds the block at its new place.
-    const double middle = (f.model->TBBeg(f.shift) + f.model->TBEnd(f.shift)) / 2;
-    QCOMPARE(f.grid.TBFromPoint(f.point(middle, f.model->TBResource(f.shift))), f.shift);
+}
+
+void TestTimeGrid::ownerDecidesWhereADraggedBlockGoes_data()
+{
+    QTest::addColumn<bool>("apply");
+    QTest::newRow("applied") << true;
+    QTest::newRow("refused") << false;
+}
+
+void TestTimeGrid::ownerDecidesWhereADraggedBlockGoes()
+{
+    QFETCH(bool, apply);
+    Fixture f;
+    f.applyChanges = apply;
+    const QColor cook = TimeGridModel::toColor(kCook);
+    // The shift's middle, then the middle of where it goes: row 2, six hours later.
+    const QPoint from = f.point(at(13), 0);
+    const QPoint to = f.point(at(19), 2);
+    f.hold(from, to);
+    QCOMPARE(f.shownAt(to), cook); // lifted there while held, faded at home
+    QVERIFY(f.shownAt(from) != cook);
+    QTest::mouseRelease(f.view(), Qt::LeftButton, Qt::NoModifier, to);
+
+    QCOMPARE(f.log.last(), QStringLiteral("change 7 0 9:00-17:00 to 2 15:00-23:00"));
+    QCOMPARE(f.placeOf(f.shift), apply ? QStringLiteral("2 15:00-23:00") : QStringLiteral("0 9:00-17:00"));
+    // Shown and found where the model has it, and nowhere else: no preview is left behind.
+    const QPoint there = apply ? to : from;
+    const QPoint elsewhere = apply ? from : to;
+    QCOMPARE(f.shownAt(there), cook);
+    QVERIFY(f.shownAt(elsewhere) != cook);
+    QCOMPARE(f.grid.TBFromPoint(there), f.shift);
+    QCOMPARE(f.grid.TBFromPoint(elsewhere), -1);
 }
 
 void TestTimeGrid::interruptedDragsChangeNothing()
@@ -321,19 +360,6 @@ void TestTimeGrid::paintsBarsWhereHitTestsFindThem()
     for (int py = m.headerHeight; py < image.height(); py += 3)
         for (int x = 0; x < m.timeLeft(); x += 3)
             QVERIFY(image.pixelColor(x, py) != cook);
-}
-
-void TestTimeGrid::legacyFontNamesMapToInstalledFonts()
-{
-    const QFont base(QStringLiteral("DejaVu Sans"), 10);
-    const QFont fixed = TimeGrid::resolveFont(QStringLiteral("Fixedsys"), base);
-    QVERIFY(QFontInfo(fixed).fixedPitch());
-    QCOMPARE(fixed.pointSize(), 10);
-    const QString serif = QFontInfo(TimeGrid::resolveFont(QStringLiteral("Times New Roman"), base)).family();
-    QVERIFY(serif != QFontInfo(base).family() || serif.contains(QStringLiteral("Times")));
-    // Unknown names keep the given font rather than whatever matches first.
-    QCOMPARE(QFontInfo(TimeGrid::resolveFont(QStringLiteral("No Such 123"), base)).family(),
-             QFontInfo(base).family());
 }
 
 QTEST_MAIN(TestTimeGrid)
