@@ -15,10 +15,9 @@
 #include "data/clsOptions.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
-#include "schedule/grid/TimeGrid.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridPainter.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -164,12 +163,10 @@ void Paint(benchmark::State &state)
     Business &b = business(int(state.range(0)));
     auto week = loadWeek(b);
     week->grid.setAllBarTextModes(TimeGridModel::Text);
-    TimeGrid grid;
-    grid.setModel(&week->grid);
+    TimeGridPainter grid(&week->grid);
     const QSize size(1920, 1080);
-    grid.resize(size);
     grid.setVisibleSpan(7);
-    grid.scrollToTime(b.weekStart);
+    week->grid.setScrollTime(b.weekStart);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         const auto start = Clock::now();
@@ -191,7 +188,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

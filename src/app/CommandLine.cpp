@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -113,22 +114,9 @@ namespace CommandLine {
 
 int run(int argc, char *argv[])
 {
-    // Headless commands never need a screen.
-    bool headless = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray arg(argv[i]);
-        if (!arg.startsWith('-') && (i == 1 || QByteArray(argv[i - 1]) != "--data"))
-            headless = true;
-        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v")
-            headless = true;
-    }
-    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Shiftgrid"));
-    QApplication::setOrganizationName(QStringLiteral("Shiftgrid"));
-    QApplication::setApplicationVersion(QStringLiteral(SHIFTGRID_VERSION));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shiftgrid plans the work shifts of a business."));
@@ -146,7 +134,19 @@ int run(int argc, char *argv[])
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
-    if (!parser.parse(QApplication::arguments())) {
+    // Only the windowed start needs widgets; the commands run without a screen.
+    const bool parsed = parser.parse(arguments);
+    const bool windowed = parsed && !parser.isSet(helpOption) && !parser.isSet(versionOption)
+                          && parser.positionalArguments().isEmpty();
+    if (!windowed && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QGuiApplication> app = windowed ? std::make_unique<QApplication>(argc, argv)
+                                                          : std::make_unique<QGuiApplication>(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Shiftgrid"));
+    QGuiApplication::setOrganizationName(QStringLiteral("Shiftgrid"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(SHIFTGRID_VERSION));
+
+    if (!parsed) {
         std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(parser.errorText()));
         return 2;
     }

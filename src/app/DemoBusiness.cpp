@@ -7,7 +7,7 @@
 #include "data/clsOptions.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include <QDir>
 #include <QHash>

@@ -6,8 +6,7 @@
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "schedule/clsScheduleData.h"
-#include "schedule/grid/TimeGrid.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridPainter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -26,17 +25,15 @@ constexpr int kHeaderAllowance = 64;   // the grid's time axis and a little air 
 bool writePicture(TimeGridModel &model, const QString &department, double firstDay, double lastDay,
                   const QString &file)
 {
-    TimeGrid grid;
-    grid.setModel(&model);
+    TimeGridPainter grid(&model);
     grid.setCaptionWidth(200);
     const int rows = std::max(1, model.rowCount());
     const int available = kPictureSize.height() - kTitleHeight - kHeaderAllowance;
     grid.setMinimumRowHeight(std::clamp(available / rows, 0, 64));
     QSize gridSize(kPictureSize.width(), kPictureSize.height() - kTitleHeight);
     gridSize.setHeight(std::max(gridSize.height(), grid.rowHeight() * rows + kHeaderAllowance));
-    grid.resize(gridSize);
     grid.setVisibleSpan(7);
-    grid.scrollToTime(firstDay);
+    model.setScrollTime(firstDay);
 
     QImage image(gridSize.width(), gridSize.height() + kTitleHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);

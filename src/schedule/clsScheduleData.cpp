@@ -8,7 +8,7 @@
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include <QDir>
 #include <QFileInfo>

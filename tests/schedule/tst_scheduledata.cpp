@@ -12,7 +12,7 @@
 #include "schedule/ScheduleFiles.h"
 #include "schedule/ShiftEditCommand.h"
 #include "schedule/clsScheduleData.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

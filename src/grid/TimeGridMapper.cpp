@@ -1,4 +1,4 @@
-#include "schedule/grid/TimeGridMapper.h"
+#include "grid/TimeGridMapper.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,9 @@
-#include "schedule/grid/TimeGridModel.h"
+// The grid without widgets: the model, and the painter as pictures use it.
 
+#include "grid/TimeGridPainter.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -37,7 +41,7 @@ QString indexMismatch(const TimeGridModel &model, int rows)
 
 } // namespace
 
-class TestTimeGridModel : public QObject
+class TestGrid : public QObject
 {
     Q_OBJECT
 
@@ -48,9 +52,11 @@ private Q_SLOTS:
     void fontsBarStylesColoursAndView();
     void snap();
     void batchingAndChangeSignals();
+    void rowsAndHeaderFitThePaintersFont();
+    void legacyFontNamesMapToInstalledFonts();
 };
 
-void TestTimeGridModel::removeRenumbersAndRefusals()
+void TestGrid::removeRenumbersAndRefusals()
 {
     TimeGridModel model;
     auto all = [&model] {
@@ -98,7 +104,7 @@ void TestTimeGridModel::removeRenumbersAndRefusals()
     QCOMPARE(model.rowCount(), 0);
 }
 
-void TestTimeGridModel::randomEditsKeepRowIndexExact()
+void TestGrid::randomEditsKeepRowIndexExact()
 {
     // Adds, removes, moves and truncations in random order; the per-row index and the row count
     // must always match a full scan, and every id must still find its own block (each block is
@@ -150,7 +156,7 @@ void TestTimeGridModel::randomEditsKeepRowIndexExact()
     }
 }
 
-void TestTimeGridModel::durationRoundsToMinutes()
+void TestGrid::durationRoundsToMinutes()
 {
     const struct { double begin, end; qint64 minutes; const char *text; } cases[] = {
         {kDay + 0.3, kDay + 0.3 + 15.0 / 1440, 15, "0:15"},
@@ -168,7 +174,7 @@ void TestTimeGridModel::durationRoundsToMinutes()
     }
 }
 
-void TestTimeGridModel::fontsBarStylesColoursAndView()
+void TestGrid::fontsBarStylesColoursAndView()
 {
     TimeGridModel model;
     const int times = model.AddFont(QStringLiteral("Times New Roman"));
@@ -199,7 +205,7 @@ void TestTimeGridModel::fontsBarStylesColoursAndView()
     QCOMPARE(model.dayLabel(kDay + 0.5), QStringLiteral("Mon Mar 05"));
 }
 
-void TestTimeGridModel::snap()
+void TestGrid::snap()
 {
     // Times are minutes after midnight, before and after snapping.
     const struct { const char *text; int step, minutes, snapped; } cases[] = {
@@ -222,7 +228,7 @@ void TestTimeGridModel::snap()
     }
 }
 
-void TestTimeGridModel::batchingAndChangeSignals()
+void TestGrid::batchingAndChangeSignals()
 {
     TimeGridModel model;
     QSignalSpy added(&model, &TimeGridModel::blockAdded);
@@ -259,5 +265,34 @@ void TestTimeGridModel::batchingAndChangeSignals()
     QCOMPARE(removed.at(0), (QVariantList{b, 5}));
 }
 
-QTEST_GUILESS_MAIN(TestTimeGridModel)
-#include "tst_timegridmodel.moc"
+void TestGrid::rowsAndHeaderFitThePaintersFont()
+{
+    const TimeGridModel model;
+    for (const int pixels : {9, 40}) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(pixels);
+        TimeGridPainter painter(&model, font);
+        const TimeGridMapper m = painter.mapper(QSize(800, 600));
+        const int line = QFontMetrics(font).height();
+        QVERIFY(m.rowHeight >= line + 4);    // a caption line with some air
+        QVERIFY(m.headerHeight >= 2 * line); // day labels over hour labels
+        painter.setMinimumRowHeight(90);
+        QCOMPARE(painter.mapper(QSize(800, 600)).rowHeight, std::max(90, m.rowHeight));
+    }
+}
+
+void TestGrid::legacyFontNamesMapToInstalledFonts()
+{
+    const QFont base(QStringLiteral("DejaVu Sans"), 10);
+    const QFont fixed = TimeGridPainter::resolveFont(QStringLiteral("Fixedsys"), base);
+    QVERIFY(QFontInfo(fixed).fixedPitch());
+    QCOMPARE(fixed.pointSize(), 10);
+    const QString serif = QFontInfo(TimeGridPainter::resolveFont(QStringLiteral("Times New Roman"), base)).family();
+    QVERIFY(serif != QFontInfo(base).family() || serif.contains(QStringLiteral("Times")));
+    // Unknown names keep the given font rather than whatever matches first.
+    QCOMPARE(QFontInfo(TimeGridPainter::resolveFont(QStringLiteral("No Such 123"), base)).family(),
+             QFontInfo(base).family());
+}
+
+QTEST_MAIN(TestGrid)
+#include "tst_grid.moc"

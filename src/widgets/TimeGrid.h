@@ -1,19 +1,15 @@
 #pragma once
 
-#include "schedule/grid/TimeGridMapper.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridPainter.h"
 
 #include <QAbstractScrollArea>
-#include <QFont>
-#include <QHash>
 #include <QPointer>
 
-class QPainter;
-
-// The time-bar grid widget: paints a TimeGridModel (row captions, hours column, time axis, one
-// rounded bar per block) and edits it with the mouse. Dragging a block moves it, to another
-// row too; dragging either end resizes it; both snap to the model's step. The model changes
-// only when the button is released, then blockMovedOrResized() reports the block.
+// The time-bar grid widget: shows a TimeGridModel through a TimeGridPainter, scrolls it and
+// edits it with the mouse. Dragging a block moves it, to another row too; dragging either end
+// resizes it; both snap to the model's step. While dragging, the block is shown lifted at its
+// new place; on release the widget asks for the change with blockChangeRequested() and leaves
+// the model as it is: the owner applies or refuses it, and the grid shows what the model holds.
 //
 // Points are in the coordinates of the viewport, which fills the widget except for the
 // scroll bars. The grid owns a model unless setModel() hands it another one.
@@ -29,17 +25,15 @@ public:
     // Shows another model; the grid does not take ownership of it. nullptr restores its own.
     void setModel(TimeGridModel *model);
 
-    int captionWidth() const { return m_captionWidth; }
+    // Layout and painting; see TimeGridPainter.
+    const TimeGridPainter &painter() const { return m_painter; }
+    int captionWidth() const { return m_painter.captionWidth(); }
     void setCaptionWidth(int pixels);
-    int infoWidth() const { return m_infoWidth; }
+    int infoWidth() const { return m_painter.infoWidth(); }
     void setInfoWidth(int pixels);
-    int rowHeight() const;
-    // Rows at least this tall (0: as tall as the font needs). Taller rows let bar labels wrap
-    // onto more lines.
+    int rowHeight() const { return m_painter.rowHeight(); }
     void setMinimumRowHeight(int pixels);
-
-    // Days shown across the time area, from half a day to seven days.
-    double visibleSpan() const { return m_visibleDays; }
+    double visibleSpan() const { return m_painter.visibleSpan(); }
     void setVisibleSpan(double days);
 
     // Hit tests. DateFromPoint works anywhere (left of the time area it gives times before the
@@ -48,14 +42,8 @@ public:
     int ResourceFromPoint(QPoint point) const;
     int TBFromPoint(QPoint point) const;
 
-    // The geometry used for the current size and scroll position, or for painting at `size`.
+    // The geometry used for the current size and scroll position.
     TimeGridMapper mapper() const;
-    TimeGridMapper mapper(QSize size) const { return mapperFor(size); }
-    // Paints the grid as it would look at the given size, scrolled as now, without scroll bars.
-    void paintTo(QPainter &painter, QSize size) const;
-
-    // Screen fonts for the model's font names; names missing on this system map to similar ones.
-    static QFont resolveFont(const QString &family, const QFont &base);
 
 public Q_SLOTS:
     void Refresh();
@@ -65,13 +53,14 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void blockPressed(int block);
-    // After a drag: the model already holds the new row and times.
-    void blockMovedOrResized(int block);
+    // After a drag: the block with stable id `id` should move from `from` to `to`. The model is
+    // unchanged; the receiver applies the change (or not).
+    void blockChangeRequested(int id, BlockPlace from, BlockPlace to);
     void resourceDoubleClicked(int row);
     // The user scrolled to another day; carries the time at the left edge.
     void dateShownChanged(double time);
     void pointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint point);
-    // Sent on every release, before clickedWithoutMove() or blockMovedOrResized().
+    // Sent on every release, before clickedWithoutMove() or blockChangeRequested().
     void buttonReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     // A press that ended without dragging; block is -1 for free space.
     void clickedWithoutMove(int block, Qt::MouseButton button, QPoint point);
@@ -96,12 +85,8 @@ private:
         Qt::MouseButton button = Qt::NoButton;
         QPoint pressPos;
         bool active = false; // moved beyond the drag distance
-        int origRow = -1;
-        double origBeg = 0;
-        double origEnd = 0;
-        int row = -1;        // preview place
-        double beg = 0;
-        double end = 0;
+        BlockPlace from;
+        BlockPlace to;       // preview place
     };
 
     void connectModel();
@@ -113,27 +98,13 @@ private:
     void onFontsChanged();
     void computeDrag(QPoint pos);
     DragKind kindAt(int block, QPoint pos) const;
-    double shownScrollTime() const;
-    TimeGridMapper mapperFor(QSize size) const;
-    QFont fontFor(int index) const;
-
-    void paintGrid(QPainter &p, const TimeGridMapper &m, const QRect &clip) const;
-    void paintHeader(QPainter &p, const TimeGridMapper &m) const;
-    void paintRows(QPainter &p, const TimeGridMapper &m, int first, int last) const;
-    void paintBlock(QPainter &p, const TimeGridMapper &m, int block, int row, double beg,
-                    double end, bool lifted) const;
-    void paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const;
+    void relayout();
 
     TimeGridModel *m_ownModel = nullptr;
     QPointer<TimeGridModel> m_model;
     QList<QMetaObject::Connection> m_connections;
-    int m_captionWidth = 235;
-    int m_infoWidth = 64;
-    int m_minimumRowHeight = 0;
-    double m_visibleDays = 1.0;
-    int m_rowOffset = 0; // pixels of rows scrolled off the top, as last asked for
+    TimeGridPainter m_painter;
     bool m_syncingScroll = false;
     double m_lastShownDay = 0;
     Drag m_drag;
-    mutable QHash<int, QFont> m_fontCache;
 };

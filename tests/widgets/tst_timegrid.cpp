@@ -1,6 +1,5 @@
-#include "schedule/grid/TimeGrid.h"
+#include "widgets/TimeGrid.h"
 
-#include <QFontInfo>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,18 +35,23 @@ QImage render(const TimeGrid &grid, QSize size)
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    grid.paintTo(painter, size);
+    grid.painter().paintTo(painter, size);
     return image;
 }
 
+QString placeText(const BlockPlace &place)
+{
+    return QStringLiteral("%1 %2-%3").arg(place.row).arg(hm(place.begin), hm(place.end));
+}
+
 // A grid of three employees with a few shifts, shown one day wide from 06:00. `log` records
-// the grid's signals in order; a moved block is logged with the place the model holds for it
-// at that moment.
+// the grid's signals in order. The owner applies requested changes only when told to.
 struct Fixture {
     TimeGrid grid;
     TimeGridModel *model = grid.model();
-    int shift = -1; // row 0, 9:00 - 17:00
+    int shift = -1; // row 0, 9:00 - 17:00, id 7
     int late = -1;  // row 1, 16:00 - 20:00
+    bool applyChanges = false;
     QStringList log;
 
     Fixture()
@@ -59,7 +63,7 @@ struct Fixture {
         model->SetBarStyle(2, 16777215, 0, 0, QStringLiteral("Off"));
         model->setViewRange(kDay - 0.3, kDay + 7.3);
         model->setScrollTime(at(6));
-        shift = model->TBAdd(0, at(9), at(17), 1);
+        shift = model->TBAddWithId(7, 0, at(9), at(17), 1);
         late = model->TBAdd(1, at(16), at(20), 1);
         model->TBAdd(2, at(8), at(12), 2);
 
@@ -69,8 +73,10 @@ struct Fixture {
         QObject::connect(&grid, &TimeGrid::clickedWithoutMove, [this](int block, Qt::MouseButton b) {
             log << QStringLiteral("clicked %1 %2").arg(block).arg(int(b));
         });
-        QObject::connect(&grid, &TimeGrid::blockMovedOrResized, [this](int b) {
-            log << QStringLiteral("moved %1 to %2").arg(b).arg(placeOf(b));
+        QObject::connect(&grid, &TimeGrid::blockChangeRequested, [this](int id, BlockPlace from, BlockPlace to) {
+            log << QStringLiteral("change %1 %2 to %3").arg(id).arg(placeText(from), placeText(to));
+            if (applyChanges)
+                model->setTBPlace(model->TBFromId(id), to.row, to.begin, to.end);
         });
         QObject::connect(&grid, &TimeGrid::resourceDoubleClicked,
                          [this](int row) { log << QStringLiteral("double-clicked %1").arg(row); });
@@ -79,10 +85,7 @@ struct Fixture {
             qWarning("grid window not exposed");
     }
 
-    QString placeOf(int b) const
-    {
-        return QStringLiteral("%1 %2-%3").arg(model->TBResource(b)).arg(hm(model->TBBeg(b)), hm(model->TBEnd(b)));
-    }
+    QString placeOf(int b) const { return placeText(model->TBPlace(b)); }
     QWidget *view() { return grid.viewport(); }
     TimeGridMapper map() const { return grid.mapper(); }
     QPoint point(double time, int row) const
@@ -97,13 +100,16 @@ struct Fixture {
                          Qt::NoButton, button, Qt::NoModifier);
         QCoreApplication::sendEvent(view(), &move);
     }
-    void drag(QPoint from, QPoint to, Qt::MouseButton button)
+    void drag(QPoint from, QPoint to, Qt::MouseButton button, bool release = true)
     {
         QTest::mousePress(view(), button, Qt::NoModifier, from);
         moveHeld(from + (to - from) / 2, button); // two steps, as a hand would
         moveHeld(to, button);
-        QTest::mouseRelease(view(), button, Qt::NoModifier, to);
+        if (release)
+            QTest::mouseRelease(view(), button, Qt::NoModifier, to);
     }
+    // What the widget itself shows, drag preview included.
+    QColor shownAt(QPoint p) { return view()->grab().toImage().pixelColor(p); }
 };
 
 } // namespace
@@ -116,11 +122,11 @@ private Q_SLOTS:
     void hitTestsAndTimeAxis();
     void pressMoveRelease_data();
     void pressMoveRelease();
+    void ownerAppliesOrRefusesADrag();
     void interruptedDragsChangeNothing();
     void doubleClickOnCaption();
     void scrollingByBarAndKeys();
     void paintsBarsWhereHitTestsFindThem();
-    void legacyFontNamesMapToInstalledFonts();
 };
 
 void TestTimeGrid::hitTestsAndTimeAxis()
@@ -166,11 +172,11 @@ void TestTimeGrid::pressMoveRelease_data()
     QTest::addColumn<int>("minutes"); // pointer movement in minutes
     QTest::addColumn<int>("toRow");   // row under the release; 3 below the last row, -1 header
     QTest::addColumn<QString>("snap");
-    QTest::addColumn<QString>("log"); // the grid's signals, then where block 0 is afterwards
+    QTest::addColumn<QString>("log"); // the grid's signals
 
-    // The release comes first; when a move is reported the model already holds the new place.
+    // The release comes first, then the request to move block 0 (id 7).
     auto moved = [](const char *place) {
-        return QStringLiteral("pressed 0|released 1|moved 0 to %1|%1").arg(QLatin1String(place));
+        return QStringLiteral("pressed 0|released 1|change 7 0 9:00-17:00 to %1").arg(QLatin1String(place));
     };
     const int left = Qt::LeftButton;
     QTest::newRow("move, snaps down") << left << 0 << 37 << 0 << "15 Minutes" << moved("0 9:30-17:30");
@@ -188,12 +194,10 @@ void TestTimeGrid::pressMoveRelease_data()
     QTest::newRow("begin stops before end") << left << 1 << 600 << 0 << "30 Minutes" << moved("0 16:30-17:00");
     // Without movement (or less than the drag distance) a press is a click. Only a left press
     // on a block is a block press, as it may start a drag.
-    const QString place = QStringLiteral("|0 9:00-17:00");
-    QTest::newRow("click on block") << left << 0 << 0 << 0 << "15 Minutes" << "pressed 0|released 1|clicked 0 1" + place;
-    QTest::newRow("hand shakes") << left << 0 << 2 << 0 << "15 Minutes" << "pressed 0|released 1|clicked 0 1" + place;
-    QTest::newRow("click on free time") << left << 3 << 0 << 0 << "15 Minutes" << "released 1|clicked -1 1" + place;
-    QTest::newRow("right click on block") << int(Qt::RightButton) << 0 << 0 << 0 << "15 Minutes"
-                                          << "released 2|clicked 0 2" + place;
+    QTest::newRow("click on block") << left << 0 << 0 << 0 << "15 Minutes" << "pressed 0|released 1|clicked 0 1";
+    QTest::newRow("hand shakes") << left << 0 << 2 << 0 << "15 Minutes" << "pressed 0|released 1|clicked 0 1";
+    QTest::newRow("click on free time") << left << 3 << 0 << 0 << "15 Minutes" << "released 1|clicked -1 1";
+    QTest::newRow("right click on block") << int(Qt::RightButton) << 0 << 0 << 0 << "15 Minutes" << "released 2|clicked 0 2";
 }
 
 void TestTimeGrid::pressMoveRelease()
@@ -214,12 +218,29 @@ void TestTimeGrid::pressMoveRelease()
     const int dx = int(std::lround(minutes * kMinute * m.pixelsPerDay()));
     f.drag(QPoint(x, int(r.center().y())), QPoint(x + dx, y), Qt::MouseButton(button));
 
-    f.log << f.placeOf(f.shift);
     QCOMPARE(f.log.join(QLatin1Char('|')), log);
-    QCOMPARE(f.model->TBBeg(f.late), at(16)); // others untouched
-    // The mouse finds the block at its new place.
-    const double middle = (f.model->TBBeg(f.shift) + f.model->TBEnd(f.shift)) / 2;
-    QCOMPARE(f.grid.TBFromPoint(f.point(middle, f.model->TBResource(f.shift))), f.shift);
+    // Only a request: the model, which the owner here leaves alone, is unchanged.
+    QCOMPARE(f.placeOf(f.shift), QStringLiteral("0 9:00-17:00"));
+    QCOMPARE(f.model->TBBeg(f.late), at(16));
+}
+
+void TestTimeGrid::ownerAppliesOrRefusesADrag()
+{
+    const QColor cook = TimeGridModel::toColor(kCook);
+    for (const bool apply : {true, false}) {
+        Fixture f;
+        f.applyChanges = apply;
+        // From the shift's middle to row 2, six hours later: lifted there while held, faded at home.
+        const QPoint from = f.point(at(13), 0), to = f.point(at(19), 2);
+        f.drag(from, to, Qt::LeftButton, false);
+        QVERIFY(f.shownAt(to) == cook && f.shownAt(from) != cook);
+        QTest::mouseRelease(f.view(), Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(f.placeOf(f.shift), apply ? QStringLiteral("2 15:00-23:00") : QStringLiteral("0 9:00-17:00"));
+        // Shown and found only where the model has it: no preview is left behind.
+        const QPoint there = apply ? to : from, elsewhere = apply ? from : to;
+        QVERIFY2(f.shownAt(there) == cook && f.shownAt(elsewhere) != cook, apply ? "applied" : "refused");
+        QVERIFY(f.grid.TBFromPoint(there) == f.shift && f.grid.TBFromPoint(elsewhere) == -1);
+    }
 }
 
 void TestTimeGrid::interruptedDragsChangeNothing()
@@ -321,19 +342,6 @@ void TestTimeGrid::paintsBarsWhereHitTestsFindThem()
     for (int py = m.headerHeight; py < image.height(); py += 3)
         for (int x = 0; x < m.timeLeft(); x += 3)
             QVERIFY(image.pixelColor(x, py) != cook);
-}
-
-void TestTimeGrid::legacyFontNamesMapToInstalledFonts()
-{
-    const QFont base(QStringLiteral("DejaVu Sans"), 10);
-    const QFont fixed = TimeGrid::resolveFont(QStringLiteral("Fixedsys"), base);
-    QVERIFY(QFontInfo(fixed).fixedPitch());
-    QCOMPARE(fixed.pointSize(), 10);
-    const QString serif = QFontInfo(TimeGrid::resolveFont(QStringLiteral("Times New Roman"), base)).family();
-    QVERIFY(serif != QFontInfo(base).family() || serif.contains(QStringLiteral("Times")));
-    // Unknown names keep the given font rather than whatever matches first.
-    QCOMPARE(QFontInfo(TimeGrid::resolveFont(QStringLiteral("No Such 123"), base)).family(),
-             QFontInfo(base).family());
 }
 
 QTEST_MAIN(TestTimeGrid)

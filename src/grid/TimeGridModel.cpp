@@ -1,4 +1,4 @@
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include "data/OleDate.h"
 
@@ -373,6 +373,14 @@ void TimeGridModel::setTBEnd(int block, double end)
     if (!isValidBlock(block))
         return;
     setTBPlace(block, m_blocks[block].row, m_blocks[block].begin, end);
+}
+
+BlockPlace TimeGridModel::TBPlace(int block) const
+{
+    if (!isValidBlock(block))
+        return {};
+    const Block &b = m_blocks[block];
+    return {b.row, b.begin, b.end};
 }
 
 void TimeGridModel::setTBPlace(int block, int row, double begin, double end)

@@ -9,6 +9,13 @@
 
 #include <vector>
 
+// Where a block lies: its row and its begin and end date-times.
+struct BlockPlace {
+    int row = -1;
+    double begin = 0;
+    double end = 0;
+};
+
 // The content of a time-bar grid: rows (resources), bar styles, fonts, time blocks and the
 // visible time range. It holds no painting code; the TimeGrid widget draws a model and edits it
 // with the mouse, and the schedule engine fills and reads it without any widget.
@@ -108,6 +115,8 @@ public:
     void setTBBeg(int block, double begin);
     double TBEnd(int block) const;
     void setTBEnd(int block, double end);
+    // Row, begin and end together (row -1 for an unknown block).
+    BlockPlace TBPlace(int block) const;
     // Sets row, begin and end at once with one change signal (used by drags).
     void setTBPlace(int block, int row, double begin, double end);
     int TBBar(int block) const;

@@ -1,0 +1,459 @@
+#include "grid/TimeGridPainter.h"
+
+#include "data/OleDate.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Palette: light, quiet lines so that the coloured bars carry the picture.
+const QColor kHeaderBack(0xF1, 0xF3, 0xF6);
+const QColor kHeaderText(0x30, 0x36, 0x3D);
+const QColor kHeaderLine(0xC4, 0xCA, 0xD2);
+const QColor kRowBack(0xFF, 0xFF, 0xFF);
+const QColor kRowAltBack(0xF6, 0xF8, 0xFA);
+const QColor kCaptionBack(0xFA, 0xFB, 0xFC);
+const QColor kCaptionAltBack(0xF0, 0xF2, 0xF5);
+const QColor kRowLine(0xE4, 0xE7, 0xEB);
+const QColor kHourLine(0xEE, 0xF0, 0xF3);
+const QColor kDayLine(0xB8, 0xBF, 0xC9);
+const QColor kColumnLine(0xC4, 0xCA, 0xD2);
+const QColor kCaptionText(0x1F, 0x23, 0x28);
+const QColor kEmptyBack(0xFC, 0xFC, 0xFD);
+const QColor kFocusBlue(0x1F, 0x6F, 0xEB);
+
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) {
+        v /= 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The style's text colour, unless it is hard to read on the fill; then black or white.
+QColor readableText(const QColor &wanted, const QColor &fill)
+{
+    if (contrast(wanted, fill) >= 3.0)
+        return wanted;
+    return contrast(Qt::black, fill) >= contrast(Qt::white, fill) ? QColor(Qt::black)
+                                                                    : QColor(Qt::white);
+}
+
+// Hours between labelled ticks so that labels do not crowd.
+int hourStep(double pixelsPerHour)
+{
+    for (int step : {1, 2, 3, 4, 6, 12})
+        if (step * pixelsPerHour >= 52)
+            return step;
+    return 24;
+}
+
+} // namespace
+
+TimeGridPainter::TimeGridPainter(const TimeGridModel *model, const QFont &font)
+    : m_model(model)
+    , m_font(font)
+{
+}
+
+void TimeGridPainter::setModel(const TimeGridModel *model)
+{
+    m_model = model;
+    m_fontCache.clear();
+}
+
+void TimeGridPainter::setFont(const QFont &font)
+{
+    m_font = font;
+    m_fontCache.clear();
+}
+
+// ---------------------------------------------------------------- geometry
+
+int TimeGridPainter::rowHeight() const
+{
+    return std::max({22, QFontMetrics(m_font).height() + 10, m_minimumRowHeight});
+}
+
+int TimeGridPainter::headerHeight() const
+{
+    // Day labels above hour labels.
+    return std::max(40, 2 * QFontMetrics(m_font).height() + 10);
+}
+
+void TimeGridPainter::setVisibleSpan(double days)
+{
+    m_visibleDays = std::clamp(days, 0.5, 7.0);
+}
+
+double TimeGridPainter::shownScrollTime() const
+{
+    if (!m_model)
+        return 0;
+    const double beg = m_model->ViewBeg();
+    const double last = std::max(beg, m_model->ViewEnd() - m_visibleDays);
+    return std::clamp(m_model->ScrollTime(), beg, last);
+}
+
+TimeGridMapper TimeGridPainter::mapper(QSize size) const
+{
+    TimeGridMapper m;
+    m.captionWidth = m_captionWidth;
+    m.infoWidth = m_infoWidth;
+    m.headerHeight = headerHeight();
+    m.rowHeight = rowHeight();
+    m.width = size.width();
+    m.height = size.height();
+    m.rowCount = m_model ? m_model->rowCount() : 0;
+    // The wanted offset, limited to what the given height needs, so that a hidden widget
+    // or an image of another size still shows the requested rows.
+    const int visible = std::max(0, m.height - m.headerHeight);
+    m.rowOffset = std::clamp(m_rowOffset, 0, std::max(0, m.contentHeight() - visible));
+    m.scrollTime = shownScrollTime();
+    m.visibleDays = m_visibleDays;
+    return m;
+}
+
+int TimeGridPainter::blockAt(const TimeGridMapper &m, QPoint point) const
+{
+    if (!m_model || !m.inTimeArea(point))
+        return -1;
+    const int row = m.rowAtY(point.y());
+    if (row < 0)
+        return -1;
+    // The highest number wins where blocks overlap: it is the one painted on top.
+    const QList<int> blocks = m_model->blocksInResource(row);
+    for (auto it = blocks.crbegin(); it != blocks.crend(); ++it) {
+        const QRectF r = m.blockRect(row, m_model->TBBeg(*it), m_model->TBEnd(*it));
+        if (point.x() >= r.left() && point.x() < r.right() && point.y() >= r.top()
+            && point.y() < r.bottom())
+            return *it;
+    }
+    return -1;
+}
+
+// ---------------------------------------------------------------- painting
+
+void TimeGridPainter::paintTo(QPainter &p, QSize size) const
+{
+    p.save();
+    paint(p, mapper(size), QRect(QPoint(0, 0), size));
+    p.restore();
+}
+
+QFont TimeGridPainter::resolveFont(const QString &family, const QFont &base)
+{
+    QFont font = base;
+    const QString name = family.trimmed();
+    if (name.isEmpty())
+        return font;
+    if (QFontDatabase::hasFamily(name)) {
+        font.setFamilies({name});
+        return font;
+    }
+    const QString key = name.toLower();
+    static const QStringList fixed = {QStringLiteral("fixedsys"), QStringLiteral("terminal"),
+                                      QStringLiteral("system"), QStringLiteral("courier"),
+                                      QStringLiteral("courier new"), QStringLiteral("lucida console"),
+                                      QStringLiteral("consolas")};
+    static const QStringList serif = {QStringLiteral("times new roman"), QStringLiteral("times"),
+                                      QStringLiteral("georgia"), QStringLiteral("garamond"),
+                                      QStringLiteral("book antiqua")};
+    // The first installed family of a list of look-alikes.
+    auto firstInstalled = [](const QStringList &candidates) {
+        for (const QString &family : candidates)
+            if (QFontDatabase::hasFamily(family))
+                return family;
+        return QString();
+    };
+    if (fixed.contains(key)) {
+        QString family = firstInstalled({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                                         QStringLiteral("Noto Sans Mono"), QStringLiteral("Noto Mono"),
+                                         QStringLiteral("Consolas"), QStringLiteral("Menlo"),
+                                         QStringLiteral("Courier New"), QStringLiteral("Nimbus Mono PS")});
+        if (family.isEmpty())
+            family = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        font.setFamilies({family});
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+    } else if (serif.contains(key)) {
+        const QString family = firstInstalled({QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+                                               QStringLiteral("DejaVu Serif"), QStringLiteral("Nimbus Roman"),
+                                               QStringLiteral("Noto Serif"), QStringLiteral("Times")});
+        if (!family.isEmpty())
+            font.setFamilies({family});
+        font.setStyleHint(QFont::Serif);
+    }
+    // Anything else (MS Sans Serif, Tahoma, ...) reads best in the desktop's own font.
+    return font;
+}
+
+QFont TimeGridPainter::fontFor(int index) const
+{
+    auto it = m_fontCache.constFind(index);
+    if (it != m_fontCache.constEnd())
+        return *it;
+    const QFont f = resolveFont(m_model->FontName(index), m_font);
+    m_fontCache.insert(index, f);
+    return f;
+}
+
+void TimeGridPainter::paint(QPainter &p, const TimeGridMapper &m, const QRect &clip,
+                            const LiftedBlock &lifted) const
+{
+    if (!m_model)
+        return;
+    p.setClipRect(clip);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+
+    // Below the last row.
+    const int rowsBottom = m.rowTop(m.rowCount);
+    if (rowsBottom < m.height)
+        p.fillRect(QRect(0, rowsBottom, m.width, m.height - rowsBottom), kEmptyBack);
+
+    if (m.rowCount > 0 && clip.bottom() >= m.headerHeight) {
+        const int firstInClip = m.rowAtY(std::max(clip.top(), m.headerHeight));
+        const int first = firstInClip >= 0 ? firstInClip : m.firstVisibleRow();
+        int last = m.rowAtY(std::min(clip.bottom(), m.height - 1));
+        if (last < 0)
+            last = m.lastVisibleRow();
+        if (first <= last)
+            paintRows(p, m, first, last, lifted);
+    }
+    p.setClipRect(clip);
+    if (clip.top() < m.headerHeight)
+        paintHeader(p, m);
+
+    // Column separators over everything below the header.
+    p.setPen(kColumnLine);
+    p.drawLine(m.captionWidth, 0, m.captionWidth, m.height);
+    p.drawLine(m.timeLeft() - 1, 0, m.timeLeft() - 1, m.height);
+}
+
+void TimeGridPainter::paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const
+{
+    const double pph = m.pixelsPerDay() / 24.0;
+    const int step = hourStep(pph);
+    const double firstHour = std::floor(m.scrollTime * 24.0);
+    const double lastHour = std::ceil(m.visibleEnd() * 24.0);
+    for (double h = firstHour; h <= lastHour; h += 1.0) {
+        const long long hour = (long long)h;
+        const bool midnight = hour % 24 == 0;
+        if (!midnight && (pph < 6 || (step > 1 && hour % step != 0)))
+            continue;
+        const int x = int(std::round(m.xForTime(h / 24.0)));
+        if (x < m.timeLeft() || x >= m.width)
+            continue;
+        p.setPen(midnight ? kDayLine : kHourLine);
+        p.drawLine(x, top, x, bottom);
+    }
+}
+
+void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
+{
+    const int h = m.headerHeight;
+    const int half = h / 2;
+    p.fillRect(QRect(0, 0, m.width, h), kHeaderBack);
+
+    QFont bold = m_font;
+    bold.setBold(true);
+    QFont small = m_font;
+    if (small.pointSizeF() > 0)
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+
+    // Hours column caption: two lines.
+    if (m.infoWidth > 0) {
+        p.setFont(bold);
+        p.setPen(kHeaderText);
+        const QStringList lines = m_model->ColumnCaption().split(QLatin1Char('\n'));
+        const QRect box(m.captionWidth, 0, m.infoWidth, h);
+        p.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignCenter,
+                   lines.mid(0, 2).join(QLatin1Char('\n')));
+    }
+
+    // Time axis.
+    p.save();
+    p.setClipRect(QRect(m.timeLeft(), 0, m.timeWidth(), h), Qt::IntersectClip);
+    const double ppd = m.pixelsPerDay();
+    const double pph = ppd / 24.0;
+
+    // Day labels in the upper half, kept in view while their day is partly scrolled off.
+    p.setFont(bold);
+    const QFontMetrics boldMetrics(bold);
+    for (double day = std::floor(m.scrollTime); day < m.visibleEnd(); day += 1.0) {
+        const int x1 = int(std::round(m.xForTime(day)));
+        const int x2 = int(std::round(m.xForTime(day + 1.0)));
+        const QString label = m_model->dayLabel(day);
+        const int w = boldMetrics.horizontalAdvance(label);
+        int x = std::max(x1, m.timeLeft()) + 6;
+        if (x + w > x2 - 4)
+            x = std::max(x1 + 6, x2 - 4 - w);
+        p.setPen(kHeaderText);
+        p.drawText(QRect(x, 0, std::max(w, x2 - x), half), Qt::AlignLeft | Qt::AlignVCenter, label);
+        p.setPen(kDayLine);
+        p.drawLine(x1, 0, x1, h);
+    }
+
+    // Hour ticks and labels in the lower half.
+    const int step = hourStep(pph);
+    p.setFont(small);
+    const QFontMetrics smallMetrics(small);
+    const double firstHour = std::floor(m.scrollTime * 24.0 / step) * step;
+    for (double hour = firstHour; hour <= m.visibleEnd() * 24.0; hour += step) {
+        const double t = hour / 24.0;
+        const int x = int(std::round(m.xForTime(t)));
+        const bool midnight = (long long)hour % 24 == 0;
+        p.setPen(midnight ? kDayLine : kHeaderLine);
+        p.drawLine(x, h - (midnight ? half : 6), x, h);
+        if (step < 24) {
+            const QString label = OleDate::format(t, QStringLiteral("h:mma/p"));
+            p.setPen(kHeaderText);
+            p.drawText(QRect(x + 3, half, smallMetrics.horizontalAdvance(label) + 4, half - 2),
+                       Qt::AlignLeft | Qt::AlignVCenter, label);
+        }
+    }
+    p.restore();
+
+    p.setPen(kHeaderLine);
+    p.drawLine(0, h - 1, m.width, h - 1);
+}
+
+void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first, int last,
+                                const LiftedBlock &lifted) const
+{
+    const QRect timeArea = m.timeArea();
+    const int top = m.rowTop(first);
+    const int bottom = m.rowTop(last + 1);
+
+    // Row backgrounds and captions.
+    for (int r = first; r <= last; ++r) {
+        const QRect row = m.rowRect(r);
+        const bool alt = r % 2 == 1;
+        p.fillRect(QRect(m.timeLeft(), row.top(), m.timeWidth(), row.height()),
+                   alt ? kRowAltBack : kRowBack);
+        p.fillRect(QRect(0, row.top(), m.timeLeft(), row.height()),
+                   alt ? kCaptionAltBack : kCaptionBack);
+
+        p.setFont(fontFor(m_model->ResourceFont(r)));
+        p.setPen(kCaptionText);
+        const QRect captionBox(10, row.top(), std::max(0, m.captionWidth - 16), row.height());
+        const QString caption = p.fontMetrics().elidedText(m_model->ResourceTitle(r),
+                                                           Qt::ElideRight, captionBox.width());
+        p.drawText(captionBox, Qt::AlignLeft | Qt::AlignVCenter, caption);
+
+        if (m.infoWidth > 0) {
+            p.setFont(m_font);
+            p.setPen(TimeGridModel::toColor(m_model->ResourceForeColor(r)));
+            p.drawText(QRect(m.captionWidth, row.top(), m.infoWidth, row.height()),
+                       Qt::AlignCenter, m_model->ResourceInfo(r));
+        }
+    }
+
+    // Hour and day lines, then row separators.
+    p.save();
+    p.setClipRect(timeArea, Qt::IntersectClip);
+    paintDayLines(p, m, top, bottom);
+    p.restore();
+    p.setPen(kRowLine);
+    for (int r = first; r <= last; ++r) {
+        const int y = m.rowTop(r + 1) - 1;
+        p.drawLine(0, y, m.width, y);
+    }
+
+    // Blocks, through the per-row index; only those crossing the visible time.
+    p.save();
+    p.setClipRect(timeArea, Qt::IntersectClip);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double visBeg = m.scrollTime;
+    const double visEnd = m.visibleEnd();
+    for (int r = first; r <= last; ++r) {
+        const QList<int> blocks = m_model->blocksInResource(r);
+        for (int b : blocks) {
+            const BlockPlace place = m_model->TBPlace(b);
+            if (std::max(place.begin, place.end) < visBeg || std::min(place.begin, place.end) > visEnd)
+                continue;
+            // A lifted block stays faintly at its own place while it is shown where it would go.
+            p.setOpacity(b == lifted.block ? 0.35 : 1.0);
+            paintBlock(p, m, b, place, false);
+        }
+    }
+    p.setOpacity(1.0);
+    if (m_model->isValidBlock(lifted.block) && lifted.place.row >= first && lifted.place.row <= last)
+        paintBlock(p, m, lifted.block, lifted.place, true);
+    p.restore();
+}
+
+void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block,
+                                 const BlockPlace &place, bool lifted) const
+{
+    const int bar = m_model->TBBar(block);
+    const QRectF rect = m.blockRect(place.row, place.begin, place.end).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QColor fill = TimeGridModel::toColor(m_model->BarColor(bar));
+    const double radius = std::min(5.0, std::min(rect.width(), rect.height()) / 2.0);
+
+    QPainterPath path;
+    path.addRoundedRect(rect, radius, radius);
+    p.fillPath(path, fill);
+    p.setPen(QPen(lifted ? kFocusBlue : fill.darker(fill.lightness() > 200 ? 150 : 140),
+                  lifted ? 2.0 : 1.0));
+    p.drawPath(path);
+
+    QString text;
+    switch (m_model->BarTextMode(bar)) {
+    case TimeGridModel::Caption: text = m_model->BarCaption(bar); break;
+    case TimeGridModel::Note: text = m_model->TBNote(block); break;
+    case TimeGridModel::Text: text = m_model->TBText(block); break;
+    case TimeGridModel::Nothing: break;
+    }
+    if (text.isEmpty())
+        return;
+    // Text stays in the visible part of the block, so a block that starts off screen still
+    // shows its label.
+    QRectF textBox = rect.intersected(QRectF(m.timeArea())).adjusted(6, 0, -4, 0);
+    if (textBox.width() < 10)
+        return;
+    p.setFont(fontFor(m_model->BarFont(bar)));
+    p.setPen(readableText(TimeGridModel::toColor(m_model->BarTextColor(bar)), fill));
+    // A label that does not fit on one line wraps onto several (at its line breaks and between
+    // words) when the block is tall enough, in a slightly smaller font if need be; otherwise it
+    // is one line, cut with an ellipsis.
+    if (text.contains(u'\n') || p.fontMetrics().horizontalAdvance(text) > textBox.width()) {
+        const QFont normal = p.font();
+        struct Attempt { double scale; int wrap; };
+        // A long single word (DISHWASHER) breaks anywhere only when nothing else fits.
+        for (const Attempt a : {Attempt{1.0, Qt::TextWordWrap}, Attempt{0.85, Qt::TextWordWrap},
+                                Attempt{0.75, Qt::TextWordWrap}, Attempt{0.75, Qt::TextWrapAnywhere}}) {
+            QFont smaller = normal;
+            if (normal.pointSizeF() > 0)
+                smaller.setPointSizeF(normal.pointSizeF() * a.scale);
+            else
+                smaller.setPixelSize(std::max(6, int(normal.pixelSize() * a.scale)));
+            p.setFont(smaller);
+            const int flags = Qt::AlignLeft | Qt::AlignVCenter | a.wrap;
+            const QRect needed = p.fontMetrics().boundingRect(textBox.toRect(), flags, text);
+            if (needed.height() <= textBox.height() && needed.width() <= textBox.width()) {
+                p.drawText(textBox, flags, text);
+                return;
+            }
+        }
+        p.setFont(normal);
+    }
+    const QString line = QString(text).replace(u'\n', u' ');
+    const QString shown = p.fontMetrics().elidedText(line, Qt::ElideRight, int(textBox.width()));
+    p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, shown);
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "grid/TimeGridMapper.h"
+#include "grid/TimeGridModel.h"
+
+#include <QFont>
+#include <QHash>
+#include <QSize>
+
+#include <algorithm>
+
+class QPainter;
+
+// A block the user is dragging: painted faded at its own place and again, outlined, at `place`.
+struct LiftedBlock {
+    int block = -1; // -1: nothing lifted
+    BlockPlace place;
+};
+
+// Paints a TimeGridModel (row captions, hours column, time axis, one rounded bar per block) onto
+// any QPainter, and lays it out for a given size: row and header heights follow its base font,
+// the rest follows the settings below. The widget paints through it; so do pictures made without
+// any widget. The model must outlive the painter or be replaced first. The base font is the
+// application's unless another is given.
+class TimeGridPainter
+{
+public:
+    explicit TimeGridPainter(const TimeGridModel *model = nullptr, const QFont &font = QFont());
+
+    const TimeGridModel *model() const { return m_model; }
+    void setModel(const TimeGridModel *model);
+    QFont font() const { return m_font; }
+    void setFont(const QFont &font);
+    // Forgets the fonts resolved for the model's font names (after they changed).
+    void clearFontCache() { m_fontCache.clear(); }
+
+    int captionWidth() const { return m_captionWidth; }
+    void setCaptionWidth(int pixels) { m_captionWidth = std::max(0, pixels); }
+    int infoWidth() const { return m_infoWidth; }
+    void setInfoWidth(int pixels) { m_infoWidth = std::max(0, pixels); }
+    // Rows at least this tall (0: as tall as the font needs). Taller rows let bar labels wrap
+    // onto more lines.
+    void setMinimumRowHeight(int pixels) { m_minimumRowHeight = std::max(0, pixels); }
+    int rowHeight() const;
+    int headerHeight() const;
+    // Days shown across the time area, from half a day to seven days.
+    double visibleSpan() const { return m_visibleDays; }
+    void setVisibleSpan(double days);
+    // Pixels of rows wanted scrolled off the top; each mapper limits it to what its height needs.
+    int rowOffset() const { return m_rowOffset; }
+    void setRowOffset(int pixels) { m_rowOffset = std::max(0, pixels); }
+    // The model's scroll time, kept inside its view range so that the visible span fits.
+    double shownScrollTime() const;
+
+    // The geometry of the grid painted at `size`.
+    TimeGridMapper mapper(QSize size) const;
+    // The block painted on top at a point of the time area, or -1.
+    int blockAt(const TimeGridMapper &m, QPoint point) const;
+
+    // Paints the part of the grid inside `clip`, with a lifted block if any.
+    void paint(QPainter &p, const TimeGridMapper &m, const QRect &clip,
+               const LiftedBlock &lifted = LiftedBlock()) const;
+    // Paints the whole grid at `size`, leaving the painter's state as it was.
+    void paintTo(QPainter &p, QSize size) const;
+
+    // Screen fonts for the model's font names; names missing on this system map to similar ones.
+    static QFont resolveFont(const QString &family, const QFont &base);
+
+private:
+    QFont fontFor(int index) const;
+    void paintHeader(QPainter &p, const TimeGridMapper &m) const;
+    void paintRows(QPainter &p, const TimeGridMapper &m, int first, int last,
+                   const LiftedBlock &lifted) const;
+    void paintBlock(QPainter &p, const TimeGridMapper &m, int block, const BlockPlace &place,
+                    bool lifted) const;
+    void paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const;
+
+    const TimeGridModel *m_model = nullptr;
+    QFont m_font;
+    int m_captionWidth = 235;
+    int m_infoWidth = 64;
+    int m_minimumRowHeight = 0;
+    double m_visibleDays = 1.0;
+    int m_rowOffset = 0;
+    mutable QHash<int, QFont> m_fontCache;
+};
