@@ -1,7 +1,7 @@
 #include "ScheduleEditor.h"
 
 #include "clsScheduleData.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 EditOutcome ScheduleEditor::refused(const QString &reason, const BlockSnapshot &before) const
 {
