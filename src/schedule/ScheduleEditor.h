@@ -1,5 +1,7 @@
 #pragma once
 
+#include "grid/TimeGridModel.h"
+
 #include <QString>
 
 class clsScheduleData;
@@ -43,6 +45,8 @@ public:
     // begin is not before end, when a shift would begin outside the days of the schedule, or
     // when it would touch another block of the target row.
     EditOutcome place(int id, int row, double begin, double end);
+    // The same for a place the grid widget asks for when a drag ends.
+    EditOutcome place(int id, const BlockPlace &to) { return place(id, to.row, to.begin, to.end); }
     // Gives a shift another position (its bar follows; time off cannot change).
     EditOutcome changePosition(int id, const QString &position);
     // Puts a removed block back exactly as it was, under its old id (undo of a removal, redo of
