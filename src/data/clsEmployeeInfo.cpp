@@ -335,7 +335,10 @@ void clsEmployeeInfo::JobDelete(const QString &name)
     writePositions();
 
     // Memberships of a department that bears exactly the position's name go with it, as the older
-    // program did; the employees' assignments to the position stay.
+    // program did; the employees' assignments to the position stay. The older program rewrote
+    // EmployeeDept.dat even when none went; every membership change is written at once, so that
+    // rewrite would only repeat the bytes on disk. Skipping it keeps a copy changed by another
+    // program and cannot fail a delete that changed no membership.
     if (m_memberships.removeAllMovingLast(
             [&](const char *r) { return FieldToText(r + Member::Dept, Member::DeptWidth) == k; }))
         writeMemberships();
