@@ -6,8 +6,11 @@
 //                 (atomically, as every write of the program is; the plain unsynchronised write
 //                 is printed too)
 //   Paint/1000    one full paint of a 1,000-row week into a 1920 x 1080 image
+//   ExportMaster/N   the master-data export (JSON text) of the business with N employees;
+//                 us_per_employee shows whether the time grows in step with the staff
 
 #include "DemoBusiness.h"
+#include "ExportMaster.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
@@ -178,11 +181,29 @@ void Paint(benchmark::State &state)
     state.counters["rows"] = week->grid.ResourcesMax();
 }
 
+void ExportMasterData(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    double total = 0;
+    qsizetype size = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        size = ExportMaster::toJson(*b.info).size();
+        const double t = secondsSince(start);
+        total += t;
+        state.SetIterationTime(t);
+    }
+    state.counters["chars"] = double(size);
+    state.counters["us_per_employee"] = 1e6 * total / double(state.iterations()) / double(state.range(0));
+}
+
 } // namespace
 
-BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Paint)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ExportMasterData)->Name("ExportMaster")->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

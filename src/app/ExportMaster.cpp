@@ -1,6 +1,7 @@
 #include "ExportMaster.h"
 
 #include "JsonWriter.h"
+#include "data/CodePage.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -58,6 +59,14 @@ QString toJson(const clsEmployeeInfo &info)
     QHash<qint32, qsizetype> lastRecord;
     for (qsizetype i = 0; i < employees.size(); ++i)
         lastRecord.insert(employees[i].number, i);
+    // Each employee's departments and positions in record order, as DeptEmployeeGetDepts and
+    // JobEmpAvalGet list them, grouped in one pass over each list.
+    const QList<Membership> memberships = info.Memberships();
+    QHash<qint32, QStringList> departmentsOf, positionsOf;
+    for (const Membership &m : memberships)
+        departmentsOf[m.employee] << m.department;
+    for (const Assignment &a : info.Assignments())
+        positionsOf[a.employee] << CodePage::trimBlanks(a.position);
     json.beginArray(QStringLiteral("employees"));
     for (const EmployeeFields &e : employees) {
         json.beginObject();
@@ -84,14 +93,14 @@ QString toJson(const clsEmployeeInfo &info)
         json.value(QStringLiteral("emergencyContact"), e.emergencyContact);
         json.value(QStringLiteral("male"), e.male);
         availability(employees[lastRecord.value(e.number)], json);
-        json.stringArray(QStringLiteral("departments"), info.DeptEmployeeGetDepts(e.number));
-        json.stringArray(QStringLiteral("positions"), info.JobEmpAvalGet(e.number));
+        json.stringArray(QStringLiteral("departments"), departmentsOf.value(e.number));
+        json.stringArray(QStringLiteral("positions"), positionsOf.value(e.number));
         json.endObject();
     }
     json.endArray();
 
     json.beginArray(QStringLiteral("memberships"));
-    for (const Membership &m : info.Memberships()) {
+    for (const Membership &m : memberships) {
         json.beginObject();
         json.value(QStringLiteral("employee"), qint64(m.employee));
         json.value(QStringLiteral("department"), m.department);

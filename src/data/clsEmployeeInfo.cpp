@@ -7,6 +7,7 @@
 #include "ScheduleHelper.h"
 
 #include <QFile>
+#include <QSet>
 #include <QRandomGenerator>
 
 using CodePage::FieldToText;
@@ -169,6 +170,7 @@ void clsEmployeeInfo::LoadAll()
     m_addresses.load(path(kAddressesFile));
     m_contacts.load(path(kContactsFile));
     m_employees.load(path(kEmployeesFile));
+    m_employeeIndexValid = false;
     LoadDepartmentEmployees();
     LoadDepartmentList();
     openBarNames();
@@ -333,7 +335,10 @@ void clsEmployeeInfo::JobDelete(const QString &name)
     writePositions();
 
     // Memberships of a department that bears exactly the position's name go with it, as the older
-    // program did; the employees' assignments to the position stay.
+    // program did; the employees' assignments to the position stay. The older program rewrote
+    // EmployeeDept.dat even when none went; every membership change is written at once, so that
+    // rewrite would only repeat the bytes on disk. Skipping it keeps a copy changed by another
+    // program and cannot fail a delete that changed no membership.
     if (m_memberships.removeAllMovingLast(
             [&](const char *r) { return FieldToText(r + Member::Dept, Member::DeptWidth) == k; }))
         writeMemberships();
@@ -376,10 +381,14 @@ QStringList clsEmployeeInfo::PositionsInDept(const QStringList &departments) con
 
 int clsEmployeeInfo::findEmployee(qint32 employee) const
 {
-    for (int i = 1; i <= m_employees.count(); ++i)
-        if (Field::i32(m_employees.record(i) + Emp::Number) == employee)
-            return i;
-    return 0;
+    if (!m_employeeIndexValid) {
+        m_employeeIndex.clear();
+        m_employeeIndex.reserve(m_employees.count());
+        for (int i = m_employees.count(); i >= 1; --i)   // backwards: the first record wins
+            m_employeeIndex.insert(Field::i32(m_employees.record(i) + Emp::Number), i);
+        m_employeeIndexValid = true;
+    }
+    return m_employeeIndex.value(employee, 0);
 }
 
 void clsEmployeeInfo::writeEmployees()
@@ -407,6 +416,7 @@ qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &Mid
         } while (findEmployee(created) != 0);
         index = m_employees.append();
         Field::setI32(m_employees.record(index) + Emp::Number, created);
+        m_employeeIndex.insert(created, index);   // a new number: the index stays right
     } else {
         index = findEmployee(employeeNumber);
     }
@@ -437,8 +447,10 @@ qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &Mid
     try {
         writeEmployees();
     } catch (...) {
-        if (created)   // the new record is not kept in memory when it could not be saved
+        if (created) {   // the new record is not kept in memory when it could not be saved
             m_employees.removeMovingLast(m_employees.count());
+            m_employeeIndex.remove(created);
+        }
         throw;
     }
     return created;
@@ -446,9 +458,12 @@ qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &Mid
 
 void clsEmployeeInfo::DeleteUser(qint32 employee)
 {
-    if (const int i = findEmployee(employee))
+    if (const int i = findEmployee(employee)) {
         m_employees.removeMovingLast(i);
+        m_employeeIndexValid = false;
+    }
     removeAllMovingLast(m_assignments, [&](const Assignment &a) { return a.employee == employee; });
+    m_assignmentIndexValid = false;
     m_memberships.removeAllMovingLast([&](const char *r) { return Field::i32(r + Member::Employee) == employee; });
     writeMemberships();
     writeAssignments();
@@ -578,10 +593,13 @@ QList<qint32> clsEmployeeInfo::GetEmployeeInDept(const QString &department) cons
 QList<qint32> clsEmployeeInfo::EmployeesInDept(const QStringList &departments) const
 {
     QList<qint32> result;
+    QSet<qint32> seen;
     for (const QString &department : departments)
         for (qint32 employee : GetEmployeeInDept(department))
-            if (!result.contains(employee))
+            if (!seen.contains(employee)) {
+                seen.insert(employee);
                 result << employee;
+            }
     return result;
 }
 
@@ -655,6 +673,7 @@ void clsEmployeeInfo::loadAssignments()
     RecordList records(Assign::Size);
     records.load(path(kAssignmentsFile));
     m_assignments.clear();
+    m_assignmentIndexValid = false;
     m_assignments.reserve(records.count());
     for (int i = 1; i <= records.count(); ++i) {
         const char *r = records.record(i);
@@ -676,18 +695,31 @@ void clsEmployeeInfo::writeAssignments()
     records.save(path(kAssignmentsFile));
 }
 
+const QList<qsizetype> &clsEmployeeInfo::assignmentsOf(qint32 employee) const
+{
+    if (!m_assignmentIndexValid) {
+        m_assignmentIndex.clear();
+        for (qsizetype i = 0; i < m_assignments.size(); ++i)
+            m_assignmentIndex[m_assignments[i].employee].append(i);
+        m_assignmentIndexValid = true;
+    }
+    static const QList<qsizetype> none;
+    const auto it = m_assignmentIndex.constFind(employee);
+    return it == m_assignmentIndex.cend() ? none : *it;
+}
+
 QStringList clsEmployeeInfo::JobEmpAvalGet(qint32 employee) const
 {
     QStringList positions;
-    for (const Assignment &a : m_assignments)
-        if (a.employee == employee)
-            positions << trimBlanks(a.position);
+    for (qsizetype i : assignmentsOf(employee))
+        positions << trimBlanks(m_assignments[i].position);
     return positions;
 }
 
 void clsEmployeeInfo::JobEmpAvalReplace(qint32 employee, const QStringList &positions)
 {
     removeAllMovingLast(m_assignments, [&](const Assignment &a) { return a.employee == employee; });
+    m_assignmentIndexValid = false;
     for (const QString &position : positions)
         m_assignments.append({employee, key(position)});
     writeAssignments();
@@ -696,19 +728,16 @@ void clsEmployeeInfo::JobEmpAvalReplace(qint32 employee, const QStringList &posi
 void clsEmployeeInfo::JobEmpAvalAdd(qint32 employee, const QString &position)
 {
     const QString k = key(position);
-    for (const Assignment &a : std::as_const(m_assignments))
-        if (a.employee == employee && trimBlanks(a.position) == k)
-            return;
+    if (JobEmpAvalGet(employee).contains(k))
+        return;
     m_assignments.append({employee, k});   // memory only
+    if (m_assignmentIndexValid)
+        m_assignmentIndex[employee].append(m_assignments.size() - 1);
 }
 
 bool clsEmployeeInfo::JobEmployeeHasMultiple(qint32 employee) const
 {
-    int count = 0;
-    for (const Assignment &a : m_assignments)
-        if (a.employee == employee && ++count >= 2)
-            return true;
-    return false;
+    return assignmentsOf(employee).size() >= 2;
 }
 
 qint16 clsEmployeeInfo::GetAvalJobs(qint32 employee) const
@@ -753,17 +782,20 @@ QList<qint32> clsEmployeeInfo::EmployeeGetForDeptandPost(const QStringList &posi
                                                          const QStringList &departments) const
 {
     QList<qint32> result;
+    QSet<qint32> found;
     for (const QString &department : departments) {
         for (int i = 1; i <= m_memberships.count(); ++i) {
             const char *r = m_memberships.record(i);
             if (FieldToText(r + Member::Dept, Member::DeptWidth) != department)
                 continue;
             const qint32 employee = Field::i32(r + Member::Employee);
-            if (result.contains(employee))
+            if (found.contains(employee))
                 continue;
             const QStringList held = JobEmpAvalGet(employee);
-            if (std::any_of(held.begin(), held.end(), [&](const QString &p) { return positions.contains(p); }))
+            if (std::any_of(held.begin(), held.end(), [&](const QString &p) { return positions.contains(p); })) {
+                found.insert(employee);
                 result << employee;
+            }
         }
     }
     return result;

@@ -2,6 +2,7 @@
 
 #include "RecordList.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -163,6 +164,7 @@ private:
     void requireWritable() const;
     int FindDepartmentIndex(const QString &name) const;   // 1..n, 0 when none
     int findEmployee(qint32 employee) const;               // first record 1..n, 0 when none
+    const QList<qsizetype> &assignmentsOf(qint32 employee) const;   // places in m_assignments, in order
     void writeDepartments();
     void writeEmployees();
     void writeMemberships();
@@ -190,4 +192,11 @@ private:
     QList<PositionInfo> m_positions;
     QList<Assignment> m_assignments;
     QList<DefaultShift> m_shifts;
+
+    // Lookups by employee number, so that work over every employee stays linear. Each is
+    // rebuilt on first use after it was dropped (a load or a removal); additions keep it.
+    mutable QHash<qint32, int> m_employeeIndex;   // number -> first record with it
+    mutable bool m_employeeIndexValid = false;
+    mutable QHash<qint32, QList<qsizetype>> m_assignmentIndex;
+    mutable bool m_assignmentIndexValid = false;
 };

@@ -276,6 +276,45 @@ private slots:
         QVERIFY(!info->EmployeeExists(6));
     }
 
+    // Lookups by number after loads, additions and deletions: the first record with a number
+    // is the one found, also after a deletion moved the last record into the gap.
+    void lookupsFollowChanges_data()
+    {
+        QTest::addColumn<QStringList>("records");   // "number first-name", in file order
+        QTest::addColumn<qint32>("deleted");        // 0: none
+        QTest::addColumn<QStringList>("found");     // "number name" after the change
+        QTest::newRow("repeated number") << QStringList{"5 A", "7 C", "5 B"} << 0
+                                         << QStringList{"5 A", "7 C", "8 8"};
+        QTest::newRow("first of a repeated number deleted") << QStringList{"5 A", "7 C", "5 B"} << 5
+                                                            << QStringList{"5 B", "7 C"};
+        QTest::newRow("last moves into the gap") << QStringList{"1 A", "2 B", "3 C"} << 1
+                                                 << QStringList{"1 1", "2 B", "3 C"};
+        QTest::newRow("last record deleted") << QStringList{"1 A", "2 B", "3 C"} << 3
+                                             << QStringList{"1 A", "2 B", "3 3"};
+    }
+    void lookupsFollowChanges()
+    {
+        QFETCH(QStringList, records);
+        QFETCH(qint32, deleted);
+        QFETCH(QStringList, found);
+        QByteArray bytes;
+        for (const QString &r : records)
+            bytes += HandMade::employee(r.section(' ', 0, 0).toInt(), r.section(' ', 1).toLatin1(), "");
+        HandMade::write(file("EmployeeInfo.dat"), bytes);
+        auto info = open();
+        QCOMPARE(info->ConvertNumberToName(records.first().section(' ', 0, 0).toInt(), false),
+                 records.first().section(' ', 1));   // the lookup before the change
+        if (deleted)
+            info->DeleteUser(deleted);
+        const qint32 hired = addEmployee(*info, "New", "Hire");
+        for (const QString &f : found) {
+            const qint32 number = f.section(' ', 0, 0).toInt();
+            QCOMPARE(info->ConvertNumberToName(number, false), f.section(' ', 1));
+            QCOMPARE(info->EmployeeExists(number), f.section(' ', 1) != QString::number(number));
+        }
+        QCOMPARE(info->ConvertNumberToName(hired, false), QStringLiteral("New Hire"));
+    }
+
     void deletingAnEmployeeRemovesAssignmentsAndMemberships()
     {
         HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(1, "A", "A") + HandMade::employee(2, "B", "B")
@@ -285,7 +324,10 @@ private slots:
         HandMade::write(file("JobsAval.dat"), HandMade::assignment(1, "COOK") + HandMade::assignment(2, "COOK")
                                                   + HandMade::assignment(1, "HOST"));
         auto info = open();
+        QCOMPARE(info->JobEmpAvalGet(1), (QStringList{"COOK", "HOST"}));
         info->DeleteUser(1);
+        QVERIFY(info->JobEmpAvalGet(1).isEmpty());
+        QCOMPARE(info->JobEmpAvalGet(2), QStringList{"COOK"});
         auto fresh = open();
         QStringList names;
         QList<qint32> numbers;

@@ -15,9 +15,6 @@
 
 using namespace ScheduleHelper;
 
-namespace {
-enum WriteFault { InjectThisFile, InjectEveryFile, InjectOtherFile, InjectBusyOnce, FolderInPlace, MissingFolder };
-}
 
 class TestHelpers : public QObject
 {
@@ -36,22 +33,12 @@ private slots:
             QProcess::execute("umount", {std::exchange(m_mounted, QString())});
     }
 
-    void readMissingAndEmptyFiles()
+    void recordCounts_data()
     {
-        const QString missing = m_dir.filePath("missing.dat");
-        QVERIFY(ReadFileBytes(missing).isEmpty());
-        QVERIFY(!QFile::exists(missing));   // reading never creates
-
-        HandMade::write(m_dir.filePath("empty.dat"), {});
-        RecordList list(30);
-        list.load(m_dir.filePath("empty.dat"));
-        QCOMPARE(list.count(), 0);
-    }
-
-    void oddLengthsRoundHalvesToEven_data()
-    {
-        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("bytes");   // -1: no file
         QTest::addColumn<int>("records");
+        QTest::newRow("missing file") << -1 << 0;
+        QTest::newRow("empty file") << 0 << 0;
         QTest::newRow("1.5 records") << 54 << 2;
         QTest::newRow("2.5 records") << 90 << 2;
         QTest::newRow("0.5 record") << 18 << 0;
@@ -59,21 +46,23 @@ private slots:
         QTest::newRow("2.4 records") << 86 << 2;
         QTest::newRow("exact") << 72 << 2;
     }
-    void oddLengthsRoundHalvesToEven()
+    void recordCounts()
     {
         QFETCH(int, bytes);
         QFETCH(int, records);
-        QByteArray content(bytes, '\0');
+        QByteArray content;
         for (int i = 0; i < bytes; ++i)
-            content[i] = char('A' + i % 26);
+            content += char('A' + i % 26);
         const QString path = m_dir.filePath("odd.dat");
-        HandMade::write(path, content);
+        if (bytes >= 0)
+            HandMade::write(path, content);
 
         RecordList list(36);
         list.load(path);
         QCOMPARE(list.count(), records);
+        QCOMPARE(QFile::exists(path), bytes >= 0);   // reading never creates
         // The file's bytes come first, never beyond the last record; the rest stays zero.
-        const int copied = qMin(bytes, records * 36);
+        const int copied = qMin(qMax(bytes, 0), records * 36);
         QCOMPARE(list.bytes().left(copied), content.left(copied));
         QCOMPARE(list.bytes().mid(copied), QByteArray(records * 36 - copied, '\0'));
     }
@@ -100,46 +89,47 @@ private slots:
     // cure are reported at once.
     void failedWrites_data()
     {
-        QTest::addColumn<int>("fault");
+        QTest::addColumn<QString>("target");      // ending in '/': a folder stands in the file's place
+        QTest::addColumn<QString>("refused");     // the file whose next save is made to fail; "*": all
+        QTest::addColumn<bool>("busy");           // the failure is one of a file held by another program
         QTest::addColumn<bool>("fails");
-        QTest::newRow("this file refused") << int(InjectThisFile) << true;
-        QTest::newRow("every file refused") << int(InjectEveryFile) << true;
-        QTest::newRow("another file refused") << int(InjectOtherFile) << false;
-        QTest::newRow("busy once, then free") << int(InjectBusyOnce) << false;
-        QTest::newRow("folder in the file's place") << int(FolderInPlace) << true;
-        QTest::newRow("missing parent folder") << int(MissingFolder) << true;
+        QTest::newRow("this file refused") << "Dept.dat" << "Dept.dat" << false << true;
+        QTest::newRow("every file refused") << "Dept.dat" << "*" << false << true;
+        QTest::newRow("another file refused") << "Dept.dat" << "Jobs.dat" << false << false;
+        QTest::newRow("busy once, then free") << "Dept.dat" << "Dept.dat" << true << false;
+        QTest::newRow("folder in the file's place") << "Shifts.dat/" << "" << false << true;
+        QTest::newRow("missing parent folder") << "no/such/Dept.dat" << "" << false << true;
     }
     void failedWrites()
     {
-        QFETCH(int, fault);
+        QFETCH(QString, target);
+        QFETCH(QString, refused);
+        QFETCH(bool, busy);
         QFETCH(bool, fails);
-        QString target = m_dir.filePath("Dept.dat");
-        HandMade::write(target, "old");
-        switch (fault) {
-        case InjectThisFile: InjectWriteFailure(target, "Permission denied"); break;
-        case InjectEveryFile: InjectWriteFailure(QString(), "Permission denied", -1); break;
-        case InjectOtherFile: InjectWriteFailure(m_dir.filePath("Jobs.dat"), "Permission denied"); break;
-        case InjectBusyOnce: InjectWriteFailure(target, "in use", 1, true); break;
-        case FolderInPlace: target = m_dir.filePath("Shifts.dat"); QVERIFY(QDir().mkdir(target)); break;
-        case MissingFolder: target = m_dir.filePath("no/such/folder/Dept.dat"); break;
-        }
+        HandMade::write(m_dir.filePath("Dept.dat"), "old");
+        if (target.endsWith('/'))
+            QVERIFY(QDir().mkdir(m_dir.filePath(target)));
+        if (!refused.isEmpty())
+            InjectWriteFailure(refused == "*" ? QString() : m_dir.filePath(refused), "Permission denied",
+                               refused == "*" ? -1 : 1, busy);
+        const QString path = QDir::cleanPath(m_dir.filePath(target));
         const QByteArray fresh(10000, 'n');
         QElapsedTimer clock;
         clock.start();
         try {
-            WriteFileBytes(target, fresh);
+            WriteFileBytes(path, fresh);
             QVERIFY2(!fails, "the save should have failed");
-            QCOMPARE(HandMade::read(target), fresh);
+            QCOMPARE(HandMade::read(path), fresh);
         } catch (const FileError &e) {
             QVERIFY2(fails, qPrintable(e.userText()));
             QCOMPARE(e.kind(), FileError::Kind::Write);
-            QVERIFY2(e.userText().startsWith("Could not save \"" + QFileInfo(target).fileName() + "\""),
+            QVERIFY2(e.userText().startsWith("Could not save \"" + QFileInfo(path).fileName() + "\""),
                      qPrintable(e.userText()));
             QVERIFY2(clock.elapsed() < 200, "a failure a retry cannot cure is reported at once");
             QCOMPARE(HandMade::read(m_dir.filePath("Dept.dat")), QByteArray("old"));
         }
-        QStringList left = QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
-        QCOMPARE(left, QStringList{"Dept.dat"});
+        // No temporary file stays behind.
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Dept.dat"});
     }
 
     void readingAFolderFailsAtOnce()
@@ -217,35 +207,42 @@ private slots:
         QCOMPARE(list.bytes(), QByteArray("aaaaeeeecccc"));
     }
 
+    // Fixed fields: cut to the width, padded with blanks; read back with blanks (not NULs or
+    // tabs) trimmed. Windows-1252, one byte per character, '?' for what it cannot hold.
+    void textFields_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<QString>("readBack");
+        QTest::newRow("shorter") << "Cook" << QByteArray("Cook  ") << "Cook";
+        QTest::newRow("longer") << "Cooking!" << QByteArray("Cookin") << "Cookin";
+        QTest::newRow("empty") << "" << QByteArray("      ") << "";
+        QTest::newRow("blanks around") << "  ab" << QByteArray("  ab  ") << "ab";
+        QTest::newRow("tab kept") << "\tab" << QByteArray("\tab   ") << "\tab";
+        QTest::newRow("code page") << "\u00e9\u20ac\u201c\u0160" << QByteArray("\xe9\x80\x93\x8a  ")
+                                   << "\u00e9\u20ac\u201c\u0160";
+        QTest::newRow("outside the code page") << "\u4e2d\u00e9" << QByteArray("?\xe9    ") << "?\u00e9";
+    }
     void textFields()
     {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, field);
+        QFETCH(QString, readBack);
         char f[6];
-        CodePage::TextToField(f, 6, "Cook");
-        QCOMPARE(QByteArray(f, 6), QByteArray("Cook  "));
-        CodePage::TextToField(f, 6, "Cooking!");
-        QCOMPARE(QByteArray(f, 6), QByteArray("Cookin"));
-        CodePage::TextToField(f, 6, "");
-        QCOMPARE(QByteArray(f, 6), QByteArray("      "));
-        QCOMPARE(CodePage::FieldToText(f, 6), QString());
+        CodePage::TextToField(f, 6, text);
+        QCOMPARE(QByteArray(f, 6), field);
+        QCOMPARE(CodePage::FieldToText(f, 6), readBack);
+    }
 
-        // A never-filled field reads as NUL characters: NULs are not trimmed, blanks are.
+    void fieldEdges()
+    {
+        // A never-filled field reads as NUL characters: NULs are not trimmed.
         const char zeros[4] = {0, 0, 0, 0};
         QCOMPARE(CodePage::FieldToText(zeros, 4), QString(4, QChar(0)));
-        QCOMPARE(CodePage::FieldToText("  ab  ", 6), QStringLiteral("ab"));
-        QCOMPARE(CodePage::FieldToText("\tab ", 4), QStringLiteral("\tab"));
         QCOMPARE(CodePage::FieldToText("abcdef", 6, 1, 3), QStringLiteral("bcd"));
         QCOMPARE(CodePage::FieldToText("abcdef", 6, -1, 1), QStringLiteral("ab"));
         QCOMPARE(CodePage::FieldToText("abcdef", 6, 4, -1), QStringLiteral("ef"));
-    }
-
-    void windows1252()
-    {
-        const QString text = QStringLiteral("Jos\u00e9 M\u00fcller \u20ac5 \u201cok\u201d \u0160");
-        const QByteArray bytes = CodePage::encode(text);
-        QCOMPARE(bytes, QByteArray("Jos\xe9 M\xfcller \x80" "5 \x93ok\x94 \x8a"));
-        QCOMPARE(CodePage::decode(bytes), text);
-        // Outside the code page: one '?' per character. Undefined bytes survive a round trip.
-        QCOMPARE(CodePage::encode(QStringLiteral("\u4e2d\u00e9")), QByteArray("?\xe9"));
+        // The bytes the code page leaves undefined survive a round trip.
         const QByteArray odd("\x81\x8d\x8f\x90\x9d");
         QCOMPARE(CodePage::encode(CodePage::decode(odd)), odd);
     }
