@@ -1,7 +1,11 @@
 #pragma once
 
+#include "data/Prompt.h"
+
 #include <QPoint>
 #include <QSize>
+#include <functional>
+#include <initializer_list>
 
 class QComboBox;
 class QLineEdit;
@@ -23,6 +27,18 @@ void PlaceFormInMainWindow(QWidget *child, QSize mainArea, int firstBandHeight);
 // dialog over its parent's window, anything else on its screen.
 void PlaceFormInMainWindow(QWidget *child);
 
+// The first time `form` shows: places it with PlaceFormInMainWindow and, once the show is
+// complete, runs `then` (for example to ask for a first record when the list is empty).
+void OnFirstShow(QWidget *form, std::function<void()> then = {});
+
+// Runs `work`. When a data file cannot be read or written, tells the user which file and why,
+// titled `title`, and returns false; whatever the window shows stays as it is.
+bool RunShowingFileError(Prompt &prompt, const QString &title, const std::function<void()> &work,
+                         Prompt::Icon icon = Prompt::Icon::Critical);
+
+// Sets the Tab key order of the widgets, first to last.
+void TabOrder(std::initializer_list<QWidget *> chain);
+
 // Selects the whole text of the box.
 void SelectAllText(QLineEdit *box);
 
@@ -43,11 +59,6 @@ void CloseFormOnEscape(QWidget *form);
 
 // A push button carrying its control name as object name.
 QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent);
-
-// Reads a number the classic way: blanks are skipped anywhere, then an optional sign, digits
-// with at most one decimal point and an optional exponent (E or D); reading stops at the
-// first character that cannot continue the number. A text without a number reads 0.
-double LeadingNumber(const QString &text);
 
 // Rounds to the nearest whole number, a half to the even neighbour.
 double RoundHalfEven(double value);

@@ -1,7 +1,7 @@
 #include "ctlUserInfo.h"
 
 #include "WindowHelpers.h"
-#include "data/FileError.h"
+#include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -178,36 +178,12 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     main->addLayout(identity);
     main->addWidget(SSTab1, 1);
 
-    setTabOrder(txtFirstName, txtMiddleName);
-    setTabOrder(txtMiddleName, txtLastName);
-    setTabOrder(txtLastName, txtScheduleName);
-    setTabOrder(txtScheduleName, txtSSNumber);
-    setTabOrder(txtSSNumber, txtDescCode);
-    setTabOrder(txtDescCode, SSTab1);
-    setTabOrder(SSTab1, dtpDOB);
-    setTabOrder(dtpDOB, dtpHireDate);
-    setTabOrder(dtpHireDate, optMale);
-    setTabOrder(optMale, optFemale);
-    setTabOrder(optFemale, txtPhoneNumber);
-    setTabOrder(txtPhoneNumber, txtSpouse);
-    setTabOrder(txtSpouse, txtEmergencyContact);
-    setTabOrder(txtEmergencyContact, txtEmergencyPhone);
-    setTabOrder(txtEmergencyPhone, txtAddressLine1);
-    setTabOrder(txtAddressLine1, txtAddressLine2);
-    setTabOrder(txtAddressLine2, txtCity);
-    setTabOrder(txtCity, txtState);
-    setTabOrder(txtState, txtZip);
-    setTabOrder(txtZip, lisDepartments);
-    setTabOrder(lisDepartments, lisAvalibleJobs);
+    TabOrder({txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode, SSTab1, dtpDOB,
+              dtpHireDate, optMale, optFemale, txtPhoneNumber, txtSpouse, txtEmergencyContact, txtEmergencyPhone,
+              txtAddressLine1, txtAddressLine2, txtCity, txtState, txtZip, lisDepartments, lisAvalibleJobs});
 
     SelectAllOnFocusIn(this);
-
-    // Errors while the lists are filled leave them partly or wholly empty.
-    try {
-        fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), {});
-        fillChoices(lisDepartments, m_info.GetDepartmentList(), {});
-    } catch (const std::exception &) {
-    }
+    // The two assignment lists are filled when an employee is shown (SetEmployeeNumber).
 }
 
 QLineEdit *ctlUserInfo::textBox(const char *name, int maxLength)
@@ -232,12 +208,11 @@ void ctlUserInfo::fillChoices(QListWidget *list, const QStringList &names, const
 void ctlUserInfo::ReloadChoices()
 {
     QStringList departments;
-    try {
-        departments = m_info.GetDepartmentList();
-    } catch (const FileError &) {
+    // Listing writes the department file; when that fails the user is told, and the names in
+    // memory are offered all the same.
+    if (!RunShowingFileError(m_prompt, window()->windowTitle(), [&] { departments = m_info.GetDepartmentList(); }))
         for (const DepartmentInfo &d : m_info.Departments())
             departments << d.name;
-    }
     fillChoices(lisDepartments, departments, checkedDepartments());
     fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
 }
@@ -274,18 +249,13 @@ bool ctlUserInfo::SaveCurrent()
         m_employee = 0;
         return true;
     }
-    try {
-        m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(),
-                           SSNumber(), DescCode(), m_employee, PhoneNumber(), Address1(), Address2(),
-                           City(), State(), PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(),
-                           GenderIsMale());
+    return RunShowingFileError(m_prompt, window()->windowTitle(), [this] {
+        m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
+                           DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
+                           PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
         m_info.JobEmpAvalReplace(m_employee, checkedPositions());
         m_info.DeptEmployeeSetAll(m_employee, checkedDepartments());
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), window()->windowTitle(), Prompt::Icon::Critical);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool ctlUserInfo::SetEmployeeNumber(qint32 number)
@@ -334,12 +304,12 @@ QString ctlUserInfo::PhoneDigits(const QString &text)
     for (QChar c : {u'+', u'(', u')', u'-', u' '})
         rest.remove(c);
     // Only tabs remain to be skipped: the blanks are gone already.
-    return GeneralNumberText(LeadingNumber(rest));
+    return GeneralNumberText(LeadingNumberSkippingBlanks(rest));
 }
 
 qint32 ctlUserInfo::NumberFromText(const QString &text)
 {
-    const double value = RoundHalfEven(LeadingNumber(text));
+    const double value = RoundHalfEven(LeadingNumberSkippingBlanks(text));
     if (value < double(std::numeric_limits<qint32>::min()) || value > double(std::numeric_limits<qint32>::max()))
         return 0;
     return qint32(value);

@@ -1,5 +1,6 @@
 #include "frmAddShift.h"
 
+#include "DialogRunner.h"
 #include "WindowHelpers.h"
 #include "data/OleDate.h"
 
@@ -10,8 +11,8 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-frmAddShift::frmAddShift(QWidget *parent)
-    : QDialog(parent)
+frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmAddShift"));
     setWindowTitle(tr("Add Shift"));
@@ -49,9 +50,7 @@ frmAddShift::frmAddShift(QWidget *parent)
     main->addLayout(form);
     main->addLayout(buttons);
 
-    setTabOrder(dtpStart, dtpEnd);
-    setTabOrder(dtpEnd, cmdSave);
-    setTabOrder(cmdSave, cmdClose);
+    TabOrder({dtpStart, dtpEnd, cmdSave, cmdClose});
 
     connect(cmdSave, &QPushButton::clicked, this, &frmAddShift::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -66,7 +65,7 @@ int frmAddShift::TimesSetAndDisplay(double start, double end)
     dtpEnd->setTime(OleDate::toTime(m_end));
     adjustSize();
     PlaceFormInMainWindow(this);
-    return exec();
+    return m_dialogs.exec(*this);
 }
 
 void frmAddShift::TimesGet(double &start, double &end) const

@@ -1,7 +1,7 @@
 #include "frmDepartmentSettings.h"
 
 #include "WindowHelpers.h"
-#include "data/FileError.h"
+#include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -83,12 +83,8 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     main->addStretch();
     main->addLayout(buttons);
 
-    setTabOrder(comFirstDayofWeek, txtDayHours);
-    setTabOrder(txtDayHours, txtWeekHours);
-    setTabOrder(txtWeekHours, dtpDisplayStartTime);
-    setTabOrder(dtpDisplayStartTime, chkForceJosDisplayAlways);
-    setTabOrder(chkForceJosDisplayAlways, cmdSave);
-    setTabOrder(cmdSave, cmdCancel);
+    TabOrder({comFirstDayofWeek, txtDayHours, txtWeekHours, dtpDisplayStartTime, chkForceJosDisplayAlways, cmdSave,
+              cmdCancel});
 
     SelectAllOnFocus(txtDayHours);
     SelectAllOnFocus(txtWeekHours);
@@ -117,24 +113,22 @@ void frmDepartmentSettings::DisplayForm(const QString &name)
 
 quint8 frmDepartmentSettings::HoursFromText(const QString &text)
 {
-    const double hours = RoundHalfEven(LeadingNumber(text));
+    const double hours = RoundHalfEven(LeadingNumberSkippingBlanks(text));
     return hours >= 0 && hours <= 255 ? quint8(hours) : 0;
 }
 
 void frmDepartmentSettings::cmdSave_Click()
 {
     const QTime start = dtpDisplayStartTime->time();
-    try {
-        m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
-        m_info.OverTimeDepartmentset(m_name, false, HoursFromText(txtDayHours->text()));
-        m_info.OverTimeDepartmentset(m_name, true, HoursFromText(txtWeekHours->text()));
-        m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
-        m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
-    } catch (const FileError &e) {
-        // The dialog stays open with what the user entered, so Save can be tried again.
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    // On failure the dialog stays open with what the user entered, so Save can be tried again.
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
+            m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
+            m_info.OverTimeDepartmentset(m_name, false, HoursFromText(txtDayHours->text()));
+            m_info.OverTimeDepartmentset(m_name, true, HoursFromText(txtWeekHours->text()));
+            m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
+            m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
+        }))
         return;
-    }
     m_saved = true;
     accept();
 }

@@ -15,7 +15,7 @@ int runWindowed(const QString &dataFolder)
     WidgetPrompt prompt;
     try {
         const QString folder = ScheduleHelper::ResolveDataFolder(dataFolder);
-        mdiSchedule main(folder, prompt);
+        mdiSchedule main(folder, prompt, prompt);
         prompt.setParentWidget(&main);
         if (main.layoutRestored()) {
             main.show();

@@ -120,6 +120,7 @@ private Q_SLOTS:
         DataFolder data;
         data.info->AddDepartment(QStringLiteral("DELI"));
         data.info->AddDepartment(QStringLiteral("BAKERY"));
+        data.info->GetDepartmentList();   // stores the departments
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
         const qint32 ann = addEmployee(data, QStringLiteral("Ann"), QStringLiteral("Lee"));
