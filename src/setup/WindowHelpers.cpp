@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
@@ -191,6 +193,22 @@ void CloseFormOnEscape(QWidget *form)
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), form);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     QObject::connect(escape, &QShortcut::activated, form, [form] { CloseForm(form); });
+}
+
+QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format)
+{
+    auto *picker = new QTimeEdit(parent);
+    picker->setObjectName(name);
+    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    picker->setDisplayFormat(format);
+    return picker;
 }
 
 QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent)

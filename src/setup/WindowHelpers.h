@@ -8,8 +8,10 @@
 #include <initializer_list>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimeEdit;
 class QWidget;
 class clsEmployeeInfo;
 
@@ -56,6 +58,12 @@ void FillDepartmentList(QComboBox *box, clsEmployeeInfo &info);
 void CloseForm(QWidget *form);
 // Escape anywhere inside the window closes it with CloseForm.
 void CloseFormOnEscape(QWidget *form);
+
+// A label for `buddy`: its mnemonic moves the focus there.
+QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent);
+
+// A time picker named `name` showing English times in `format`, as "9:30 AM".
+QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format = QStringLiteral("h:mm AP"));
 
 // A push button carrying its control name as object name.
 QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent);

@@ -22,13 +22,6 @@
 
 namespace {
 
-QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 double pickerTime(const QTimeEdit *picker)
 {
     const QTime t = picker->time();
@@ -53,15 +46,15 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtDescCode = textBox("txtDescCode", 50);
 
     auto *identity = new QGridLayout;
-    identity->addWidget(labelFor(tr("First Name"), txtFirstName, this), 0, 0);
-    identity->addWidget(labelFor(tr("Middle Name"), txtMiddleName, this), 0, 1);
-    identity->addWidget(labelFor(tr("Last Name"), txtLastName, this), 0, 2);
+    identity->addWidget(BuddyLabel(tr("First Name"), txtFirstName, this), 0, 0);
+    identity->addWidget(BuddyLabel(tr("Middle Name"), txtMiddleName, this), 0, 1);
+    identity->addWidget(BuddyLabel(tr("Last Name"), txtLastName, this), 0, 2);
     identity->addWidget(txtFirstName, 1, 0);
     identity->addWidget(txtMiddleName, 1, 1);
     identity->addWidget(txtLastName, 1, 2);
-    identity->addWidget(labelFor(tr("Schedule Name"), txtScheduleName, this), 2, 0);
-    identity->addWidget(labelFor(tr("SS Number"), txtSSNumber, this), 2, 1);
-    identity->addWidget(labelFor(tr("Employee ID"), txtDescCode, this), 2, 2);
+    identity->addWidget(BuddyLabel(tr("Schedule Name"), txtScheduleName, this), 2, 0);
+    identity->addWidget(BuddyLabel(tr("SS Number"), txtSSNumber, this), 2, 1);
+    identity->addWidget(BuddyLabel(tr("Employee ID"), txtDescCode, this), 2, 2);
     identity->addWidget(txtScheduleName, 3, 0);
     identity->addWidget(txtSSNumber, 3, 1);
     identity->addWidget(txtDescCode, 3, 2);
@@ -105,19 +98,19 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtSpouse = textBox("txtSpouse", 20);
 
     auto *left = new QFormLayout;
-    left->addRow(labelFor(tr("DOB"), dtpDOB, general), dtpDOB);
-    left->addRow(labelFor(tr("Hire Date"), dtpHireDate, general), dtpHireDate);
+    left->addRow(BuddyLabel(tr("DOB"), dtpDOB, general), dtpDOB);
+    left->addRow(BuddyLabel(tr("Hire Date"), dtpHireDate, general), dtpHireDate);
     left->addRow(Frame1);
-    left->addRow(labelFor(tr("Home Phone"), txtPhoneNumber, general), txtPhoneNumber);
-    left->addRow(labelFor(tr("Spouse"), txtSpouse, general), txtSpouse);
-    left->addRow(labelFor(tr("Emergency"), txtEmergencyContact, general), txtEmergencyContact);
-    left->addRow(labelFor(tr("Phone"), txtEmergencyPhone, general), txtEmergencyPhone);
+    left->addRow(BuddyLabel(tr("Home Phone"), txtPhoneNumber, general), txtPhoneNumber);
+    left->addRow(BuddyLabel(tr("Spouse"), txtSpouse, general), txtSpouse);
+    left->addRow(BuddyLabel(tr("Emergency"), txtEmergencyContact, general), txtEmergencyContact);
+    left->addRow(BuddyLabel(tr("Phone"), txtEmergencyPhone, general), txtEmergencyPhone);
     auto *right = new QFormLayout;
-    right->addRow(labelFor(tr("Address"), txtAddressLine1, general), txtAddressLine1);
+    right->addRow(BuddyLabel(tr("Address"), txtAddressLine1, general), txtAddressLine1);
     right->addRow(QString(), txtAddressLine2);
-    right->addRow(labelFor(tr("City"), txtCity, general), txtCity);
-    right->addRow(labelFor(tr("State / Province"), txtState, general), txtState);
-    right->addRow(labelFor(tr("Postal Code"), txtZip, general), txtZip);
+    right->addRow(BuddyLabel(tr("City"), txtCity, general), txtCity);
+    right->addRow(BuddyLabel(tr("State / Province"), txtState, general), txtState);
+    right->addRow(BuddyLabel(tr("Postal Code"), txtZip, general), txtZip);
     auto *generalLayout = new QHBoxLayout(general);
     generalLayout->addLayout(left, 1);
     generalLayout->addSpacing(12);
@@ -135,14 +128,8 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     week->addWidget(new QLabel(tr("To"), availability), 0, 2);
     const QStringList days = {tr("Sun"), tr("Mon"), tr("Tue"), tr("Wed"), tr("Thu"), tr("Fri"), tr("Sat")};
     for (int i = 0; i < 7; ++i) {
-        dtpStart[i] = new QTimeEdit(availability);
-        dtpStart[i]->setObjectName(QStringLiteral("dtpStart%1").arg(i));
-        dtpEnd[i] = new QTimeEdit(availability);
-        dtpEnd[i]->setObjectName(QStringLiteral("dtpEnd%1").arg(i));
-        for (QTimeEdit *picker : {dtpStart[i], dtpEnd[i]}) {
-            picker->setLocale(english);
-            picker->setDisplayFormat(QStringLiteral("hh:mm AP"));
-        }
+        dtpStart[i] = TimePicker(QStringLiteral("dtpStart%1").arg(i), availability, QStringLiteral("hh:mm AP"));
+        dtpEnd[i] = TimePicker(QStringLiteral("dtpEnd%1").arg(i), availability, QStringLiteral("hh:mm AP"));
         week->addWidget(new QLabel(days[i], availability), i + 1, 0);
         week->addWidget(dtpStart[i], i + 1, 1);
         week->addWidget(dtpEnd[i], i + 1, 2);
@@ -158,8 +145,8 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     lisAvalibleJobs = new QListWidget(assignments);
     lisAvalibleJobs->setObjectName(QStringLiteral("lisAvalibleJobs"));
     auto *lists = new QGridLayout(assignments);
-    lists->addWidget(labelFor(tr("Departments"), lisDepartments, assignments), 0, 0);
-    lists->addWidget(labelFor(tr("Positions"), lisAvalibleJobs, assignments), 0, 1);
+    lists->addWidget(BuddyLabel(tr("Departments"), lisDepartments, assignments), 0, 0);
+    lists->addWidget(BuddyLabel(tr("Positions"), lisAvalibleJobs, assignments), 0, 1);
     lists->addWidget(lisDepartments, 1, 0);
     lists->addWidget(lisAvalibleJobs, 1, 1);
 

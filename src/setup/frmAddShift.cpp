@@ -17,16 +17,10 @@ frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("frmAddShift"));
     setWindowTitle(tr("Add Shift"));
 
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    dtpStart = new QTimeEdit(this);
-    dtpStart->setObjectName(QStringLiteral("dtpStart"));
-    dtpEnd = new QTimeEdit(this);
-    dtpEnd->setObjectName(QStringLiteral("dtpEnd"));
-    for (QTimeEdit *picker : {dtpStart, dtpEnd}) {
-        picker->setLocale(english);
-        picker->setDisplayFormat(QStringLiteral("h:mm AP"));
-        picker->setWrapping(true);
-    }
+    dtpStart = TimePicker(QStringLiteral("dtpStart"), this);
+    dtpEnd = TimePicker(QStringLiteral("dtpEnd"), this);
+    dtpStart->setWrapping(true);
+    dtpEnd->setWrapping(true);
 
     cmdSave = NamedButton(tr("Save"), QStringLiteral("cmdSave"), this);
     cmdSave->setDefault(true);
@@ -34,12 +28,8 @@ frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
     cmdClose->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    auto *labStart = new QLabel(tr("Start"), this);
-    labStart->setBuddy(dtpStart);
-    auto *labEnd = new QLabel(tr("End"), this);
-    labEnd->setBuddy(dtpEnd);
-    form->addRow(labStart, dtpStart);
-    form->addRow(labEnd, dtpEnd);
+    form->addRow(BuddyLabel(tr("Start"), dtpStart, this), dtpStart);
+    form->addRow(BuddyLabel(tr("End"), dtpEnd, this), dtpEnd);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -8,8 +8,8 @@
 #include "data/clsEmployeeInfo.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,8 +22,6 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
 
     lisDepartments = new QListWidget(this);
     lisDepartments->setObjectName(QStringLiteral("lisDepartments"));
-    auto *label = new QLabel(tr("Departments"), this);
-    label->setBuddy(lisDepartments);
 
     cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
     cmdEditDepartment = NamedButton(tr("Edit"), QStringLiteral("cmdEditDepartment"), this);
@@ -38,7 +36,7 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
+    grid->addWidget(BuddyLabel(tr("Departments"), lisDepartments, this), 0, 0);
     grid->addWidget(lisDepartments, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->setColumnStretch(0, 1);

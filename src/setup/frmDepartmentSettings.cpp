@@ -13,8 +13,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
-#include <QLabel>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -43,17 +43,10 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
         box->setMaxLength(10);
     }
     auto *frameForm = new QFormLayout(Frame1);
-    auto *labDay = new QLabel(tr("Day hours greater than"), Frame1);
-    labDay->setBuddy(txtDayHours);
-    auto *labWeek = new QLabel(tr("Week hours greater than"), Frame1);
-    labWeek->setBuddy(txtWeekHours);
-    frameForm->addRow(labDay, txtDayHours);
-    frameForm->addRow(labWeek, txtWeekHours);
+    frameForm->addRow(BuddyLabel(tr("Day hours greater than"), txtDayHours, Frame1), txtDayHours);
+    frameForm->addRow(BuddyLabel(tr("Week hours greater than"), txtWeekHours, Frame1), txtWeekHours);
 
-    dtpDisplayStartTime = new QTimeEdit(this);
-    dtpDisplayStartTime->setObjectName(QStringLiteral("dtpDisplayStartTime"));
-    dtpDisplayStartTime->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    dtpDisplayStartTime->setDisplayFormat(QStringLiteral("h:mm AP"));
+    dtpDisplayStartTime = TimePicker(QStringLiteral("dtpDisplayStartTime"), this);
 
     chkForceJosDisplayAlways = new QCheckBox(tr("Always display job pick list"), this);
     chkForceJosDisplayAlways->setObjectName(QStringLiteral("chkForceJosDisplayAlways"));
@@ -64,13 +57,9 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     cmdCancel->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    auto *labDay1 = new QLabel(tr("First day of week"), this);
-    labDay1->setBuddy(comFirstDayofWeek);
-    form->addRow(labDay1, comFirstDayofWeek);
+    form->addRow(BuddyLabel(tr("First day of week"), comFirstDayofWeek, this), comFirstDayofWeek);
     form->addRow(Frame1);
-    auto *labStart = new QLabel(tr("Display Start Time"), this);
-    labStart->setBuddy(dtpDisplayStartTime);
-    form->addRow(labStart, dtpDisplayStartTime);
+    form->addRow(BuddyLabel(tr("Display Start Time"), dtpDisplayStartTime, this), dtpDisplayStartTime);
     form->addRow(chkForceJosDisplayAlways);
 
     auto *buttons = new QHBoxLayout;

@@ -6,8 +6,8 @@
 #include "data/clsEmployeeInfo.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,8 +19,6 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
 
     lisJobNames = new QListWidget(this);
     lisJobNames->setObjectName(QStringLiteral("lisJobNames"));
-    auto *label = new QLabel(tr("Position Name"), this);
-    label->setBuddy(lisJobNames);
 
     cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
     cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
@@ -36,7 +34,7 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
+    grid->addWidget(BuddyLabel(tr("Position Name"), lisJobNames, this), 0, 0);
     grid->addWidget(lisJobNames, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->addWidget(JobInfo1, 1, 2);

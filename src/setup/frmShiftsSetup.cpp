@@ -7,8 +7,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -24,10 +24,6 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     comDepartmentName->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lisShifts = new QListWidget(this);
     lisShifts->setObjectName(QStringLiteral("lisShifts"));
-    auto *labDepartment = new QLabel(tr("Department"), this);
-    labDepartment->setBuddy(comDepartmentName);
-    auto *labShift = new QLabel(tr("Shift"), this);
-    labShift->setBuddy(lisShifts);
 
     cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
     cmdEdit = NamedButton(tr("Edit"), QStringLiteral("cmdEdit"), this);
@@ -46,9 +42,9 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(labDepartment, 0, 0);
+    grid->addWidget(BuddyLabel(tr("Department"), comDepartmentName, this), 0, 0);
     grid->addWidget(comDepartmentName, 1, 0);
-    grid->addWidget(labShift, 2, 0);
+    grid->addWidget(BuddyLabel(tr("Shift"), lisShifts, this), 2, 0);
     grid->addWidget(lisShifts, 3, 0);
     grid->addLayout(buttons, 3, 1);
     grid->setColumnStretch(0, 1);
