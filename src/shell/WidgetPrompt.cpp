@@ -74,11 +74,17 @@ std::optional<QString> WidgetPrompt::saveFileName(const QString &caption, const 
 std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringList &items, int current,
                                             const QString &title)
 {
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(m_parent, titleOrProgramName(title), text, items, current, false, &ok);
-    if (!ok)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(titleOrProgramName(title));
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (current >= 0 && current < items.size())
+        dialog.setTextValue(items.at(current));
+    if (exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     // The chosen text; where a text stands twice, the place it was offered at wins.
+    const QString chosen = dialog.textValue();
     if (current >= 0 && current < items.size() && items.at(current) == chosen)
         return current;
     const qsizetype index = items.indexOf(chosen);
