@@ -3,7 +3,6 @@
 #include "setup/frmJobSetup.h"
 
 #include <QLabel>
-#include <QtEndian>
 
 class PositionWindows : public QObject
 {
@@ -53,13 +52,8 @@ private Q_SLOTS:
         QCOMPARE(list(window.get())->currentItem()->text(), QStringLiteral("CASHIER"));
         QCOMPARE(child<QLabel>(window.get(), "labJobName")->text(), QStringLiteral("CASHIER"));
         QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(255, 0, 0));
-        // Second record of Jobs.dat: name field, text colour, back colour (red = 255).
-        const QByteArray file = data.bytes("Jobs.dat");
-        QCOMPARE(file.size(), 2 * 328);
-        const char *record = file.constData() + 328;
-        QCOMPARE(QByteArray(record, 20), QByteArray("CASHIER").leftJustified(20, ' '));
-        QCOMPARE(qFromLittleEndian<qint32>(record + 20), 0);
-        QCOMPARE(qFromLittleEndian<qint32>(record + 24), 255);
+        QCOMPARE(data.reloaded()->JobNamesGetAll(), (QStringList{"BAKER", "CASHIER"}));
+        QCOMPARE(storedColours(data, QStringLiteral("CASHIER")), qMakePair(0, 255));
     }
 
     // The position starts black on red; a choice is shown and stored at once, a cancelled one not at all.

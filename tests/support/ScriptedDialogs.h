@@ -36,7 +36,6 @@ public:
 
     // The object names of the dialogs run, in order.
     const QStringList &shown() const { return m_shown; }
-    int pendingAnswers() const { return int(m_answers.size()); }
 
 private:
     QList<Answer> m_answers;

@@ -60,11 +60,3 @@ QStringList ScriptedPrompt::messages() const
             result << s.text;
     return result;
 }
-
-int ScriptedPrompt::pendingAnswers() const
-{
-    int count = 0;
-    for (const QList<QVariant> &answers : m_answers)
-        count += int(answers.size());
-    return count;
-}

@@ -38,7 +38,6 @@ public:
     const QList<Shown> &shown() const { return m_shown; }
     QStringList texts() const;        // the texts of everything shown, in order
     QStringList messages() const;     // the texts of the OK-only messages, in order
-    int pendingAnswers() const;
     void clear() { m_shown.clear(); }
 
 private:
