@@ -15,11 +15,16 @@ struct WorkedPrompt : WidgetPrompt {
     int exec(QDialog &dialog) override { return dialogs.exec(dialog); }
 };
 
-void pressButton(QDialog *dialog, QDialogButtonBox::StandardButton which)
+// Scripts the next dialog: notes its label text, lets `pick` change it, then presses `button`.
+void work(WorkedPrompt &prompt, QString &label, std::function<void(QDialog *)> pick, int button)
 {
-    for (QDialogButtonBox *box : dialog->findChildren<QDialogButtonBox *>())
-        if (QPushButton *button = box->button(which))
-            QTest::mouseClick(button, Qt::LeftButton);
+    prompt.dialogs.queue([&label, pick, button](QDialog *dialog) {
+        label = dialog->findChild<QLabel *>()->text();
+        pick(dialog);
+        for (QDialogButtonBox *box : dialog->findChildren<QDialogButtonBox *>())
+            if (QPushButton *pressed = box->button(QDialogButtonBox::StandardButton(button)))
+                QTest::mouseClick(pressed, Qt::LeftButton);
+    });
 }
 
 } // namespace
@@ -46,12 +51,10 @@ private Q_SLOTS:
         QFETCH(std::optional<int>, chosen);
         WorkedPrompt prompt;
         QString label;
-        prompt.dialogs.queue([&](QDialog *dialog) {
-            label = dialog->findChild<QLabel *>()->text();
+        work(prompt, label, [&](QDialog *dialog) {
             if (!pick.isEmpty())
                 qobject_cast<QInputDialog *>(dialog)->setTextValue(pick);
-            pressButton(dialog, QDialogButtonBox::StandardButton(button));
-        });
+        }, button);
         QCOMPARE(static_cast<Prompt &>(prompt).chooseItem(QStringLiteral("Department"), {"DELI", "BAKERY", "DELI"}, 2), chosen);
         QCOMPARE(label, QStringLiteral("Department"));
     }
@@ -72,12 +75,10 @@ private Q_SLOTS:
         QFETCH(std::optional<QDate>, chosen);
         WorkedPrompt prompt;
         QString label;
-        prompt.dialogs.queue([&](QDialog *dialog) {
-            label = dialog->findChild<QLabel *>()->text();
+        work(prompt, label, [&](QDialog *dialog) {
             if (pick.isValid())
                 dialog->findChild<QCalendarWidget *>()->setSelectedDate(pick);
-            pressButton(dialog, QDialogButtonBox::StandardButton(button));
-        });
+        }, button);
         QCOMPARE(static_cast<Prompt &>(prompt).chooseDate(QStringLiteral("Copy to"), QDate(2024, 2, 29)), chosen);
         QCOMPARE(label, QStringLiteral("Copy to"));
     }
