@@ -198,6 +198,22 @@ private Q_SLOTS:
         QCOMPARE(stored(data, ann).city, QStringLiteral("Springfield"));
     }
 
+    // The department list could not be written: the user is told which file, and the departments
+    // in memory are still offered.
+    void anUnwritableDepartmentFileIsToldAndTheChoicesKept()
+    {
+        DataFolder data;
+        data.info->AddDepartment(QStringLiteral("DELI"));
+        data.info->GetDepartmentList();   // stores it
+        annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        data.breakFile("Dept.dat");
+        clickRow(list(window.get()), 1);
+        QCOMPARE(data.prompt.messages().size(), 1);
+        QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Dept.dat")), qPrintable(data.prompt.messages()[0]));
+        QCOMPARE(texts(child<QListWidget>(window.get(), "lisDepartments")), QStringList{QStringLiteral("DELI")});
+    }
+
     void availabilityTimesIgnoreTheDateAndMidnightEndsTheDay()
     {
         DataFolder data;
