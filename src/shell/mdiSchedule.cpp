@@ -246,31 +246,15 @@ void mdiSchedule::fillWindowList()
 
 void mdiSchedule::buildCommands()
 {
-    // A list window: the single shared instance of its class, brought forward by another click.
-    auto listWindow = [this](const QString &toolId, std::function<QWidget *()> create) {
-        return [this, toolId, create] { showSingle(toolId, create); };
-    };
     // Tool id and what it does; no handler: its window is not part of the program yet, so the
     // command is shown but not available.
-    const QList<QPair<QString, std::function<void()>>> table{
+    const QList<QPair<QString, std::function<void()>>> commands{
         {QStringLiteral("toolExit"), [this] { close(); }},
         {QStringLiteral("toolScheduleWork"), nullptr},
         {QStringLiteral("toolTimeOffSchedules"), nullptr},
         {QStringLiteral("toolWorkSchedules"), nullptr},
         {QStringLiteral("toolsubEmployeeReports"), nullptr},
         {QStringLiteral("toolOptions"), nullptr},
-        {QStringLiteral("toolDepartments"), listWindow(QStringLiteral("toolDepartments"), [this] {
-             return new frmDepartmentList(*m_employeeInfo, *m_options, m_prompt, m_dialogs);
-         })},
-        {QStringLiteral("toolPositions"), listWindow(QStringLiteral("toolPositions"), [this] {
-             return new frmJobSetup(*m_employeeInfo, *m_options, m_prompt);
-         })},
-        {QStringLiteral("toolWorkShifts"), listWindow(QStringLiteral("toolWorkShifts"), [this] {
-             return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs);
-         })},
-        {QStringLiteral("toolEmployees"), listWindow(QStringLiteral("toolEmployees"), [this] {
-             return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt);
-         })},
         {QStringLiteral("toolContents"), [this] { ShowContentsTab(); }},
         {QStringLiteral("toolHelpWizard"),
          [this] {
@@ -282,8 +266,21 @@ void mdiSchedule::buildCommands()
         {QStringLiteral("toolSupportWebSite"), [this] { openWebPage(webAddresses().second); }},
         {QStringLiteral("toolProductInformation"), [this] { openWebPage(webAddresses().first); }},
     };
-    for (const auto &[toolId, run] : table)
+    for (const auto &[toolId, run] : commands)
         m_commands.insert(toolId, run);
+
+    // Tool id and the list window it opens: the single shared instance of its class, brought
+    // forward by another click.
+    const QList<QPair<QString, std::function<QWidget *()>>> listWindows{
+        {QStringLiteral("toolDepartments"),
+         [this] { return new frmDepartmentList(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
+        {QStringLiteral("toolPositions"), [this] { return new frmJobSetup(*m_employeeInfo, *m_options, m_prompt); }},
+        {QStringLiteral("toolWorkShifts"),
+         [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
+        {QStringLiteral("toolEmployees"), [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt); }},
+    };
+    for (const auto &[toolId, create] : listWindows)
+        m_commands.insert(toolId, [this, toolId, create] { showSingle(toolId, create); });
 }
 
 void mdiSchedule::ToolClick(const QString &toolId)
