@@ -84,7 +84,7 @@ void readAll(const QStringList &files)
 }
 
 struct LoadedWeek {
-    ScriptedPrompt prompt;
+    QuietPrompt prompt;
     TimeGridModel grid;
     std::unique_ptr<clsScheduleData> schedule;
 };

@@ -171,7 +171,7 @@ QString create(const QString &dataPath, const Options &options)
 
     // Time off first, so that shifts keep clear of it.
     if (options.timeOffEvery > 0) {
-        ScriptedPrompt quiet;
+        QuietPrompt quiet;
         clsScheduleData writer(info, settings, quiet);
         for (int i = 0; i < people.size(); ++i) {
             if (random.bounded(options.timeOffEvery) != 0)
@@ -194,7 +194,7 @@ QString create(const QString &dataPath, const Options &options)
         const double firstWeek = clsScheduleData::WeekStart(info, name, today) - 7 * (options.weeks / 2);
         for (int w = 0; w < options.weeks; ++w) {
             const double weekStart = firstWeek + 7 * w;
-            ScriptedPrompt quiet;
+            QuietPrompt quiet;
             TimeGridModel grid;
             clsScheduleData schedule(info, settings, quiet);
             schedule.setScheduleControl(&grid);

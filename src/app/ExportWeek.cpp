@@ -67,7 +67,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
     if (!known.contains(department))
         return {{}, QStringLiteral("no department named \"%1\"").arg(department)};
 
-    ScriptedPrompt prompt;
+    QuietPrompt prompt;
     TimeGridModel model;
     clsScheduleData schedule(info, options, prompt);
     schedule.setReadOnly(true);

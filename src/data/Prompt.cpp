@@ -1,35 +1,42 @@
 #include "Prompt.h"
 
-void ScriptedPrompt::message(const QString &text, const QString &title, Icon)
+void QuietPrompt::message(const QString &text, const QString &, Icon)
 {
-    m_shown.append({Shown::Message, text, title});
+    m_texts << text;
 }
 
-bool ScriptedPrompt::askYesNo(const QString &text, const QString &title, bool)
+bool QuietPrompt::askYesNo(const QString &text, const QString &, bool)
 {
-    m_shown.append({Shown::Question, text, title});
-    return m_yesNo.isEmpty() ? false : m_yesNo.takeFirst();
+    m_texts << text;
+    return false;
 }
 
-std::optional<QString> ScriptedPrompt::input(const QString &text, const QString &title, const QString &)
+std::optional<QString> QuietPrompt::input(const QString &text, const QString &, const QString &)
 {
-    m_shown.append({Shown::Input, text, title});
-    return m_inputs.isEmpty() ? std::nullopt : m_inputs.takeFirst();
+    m_texts << text;
+    return std::nullopt;
 }
 
-QStringList ScriptedPrompt::texts() const
+std::optional<qint32> QuietPrompt::chooseColor(qint32, const QString &title)
 {
-    QStringList result;
-    for (const Shown &s : m_shown)
-        result << s.text;
-    return result;
+    m_texts << title;
+    return std::nullopt;
 }
 
-QStringList ScriptedPrompt::messages() const
+std::optional<QString> QuietPrompt::saveFileName(const QString &caption, const QString &, const QString &)
 {
-    QStringList result;
-    for (const Shown &s : m_shown)
-        if (s.kind == Shown::Message)
-            result << s.text;
-    return result;
+    m_texts << caption;
+    return std::nullopt;
+}
+
+std::optional<int> QuietPrompt::chooseItem(const QString &text, const QStringList &, int, const QString &)
+{
+    m_texts << text;
+    return std::nullopt;
+}
+
+std::optional<QDate> QuietPrompt::chooseDate(const QString &text, const QDate &, const QString &)
+{
+    m_texts << text;
+    return std::nullopt;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-// Every message box, yes/no question and input box of the program goes through this interface,
-// so that business rules can ask the user something and tests can answer.
+// Every message box, question and standard dialog of the program goes through this interface,
+// so that business rules can ask the user something and tests can answer. Every question has
+// an answer for "cancelled": nothing, or No.
 class Prompt
 {
 public:
@@ -18,43 +20,39 @@ public:
     virtual void message(const QString &text, const QString &title = {}, Icon icon = Icon::Information) = 0;
     // A Yes/No question; true for Yes. `defaultNo` makes No the default button.
     virtual bool askYesNo(const QString &text, const QString &title = {}, bool defaultNo = false) = 0;
-    // A one-line input box; nothing when the user cancels.
+    // A one-line input box.
     virtual std::optional<QString> input(const QString &text, const QString &title = {},
                                          const QString &initial = {}) = 0;
+    // The colour dialog. Colours are stored values, 0x00BBGGRR (red in the lowest byte).
+    virtual std::optional<qint32> chooseColor(qint32 initial, const QString &title = {}) = 0;
+    // A file to save to; `filter` as "PDF files (*.pdf)".
+    virtual std::optional<QString> saveFileName(const QString &caption, const QString &suggested,
+                                                const QString &filter) = 0;
+    // One item of `items`, `current` chosen at first; the index of the chosen one.
+    virtual std::optional<int> chooseItem(const QString &text, const QStringList &items, int current,
+                                          const QString &title = {}) = 0;
+    // A day from a calendar.
+    virtual std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title = {}) = 0;
 };
 
-// Answers from queues and records every text it was shown. Tests script the user with it; an
-// unscripted question is answered No (or cancelled), so a forgotten answer shows in the record.
-class ScriptedPrompt : public Prompt
+// For headless commands: keeps the text of everything it was asked to show, so that a command
+// can print it, and answers every question No or cancelled, so that no command ever waits.
+class QuietPrompt : public Prompt
 {
 public:
-    struct Shown {
-        enum Kind { Message, Question, Input } kind;
-        QString text;
-        QString title;
-    };
-
-    void queueYesNo(bool yes) { m_yesNo.append(yes); }
-    void queueInput(std::optional<QString> value) { m_inputs.append(value); }
-
     void message(const QString &text, const QString &title, Icon icon) override;
     bool askYesNo(const QString &text, const QString &title, bool defaultNo) override;
     std::optional<QString> input(const QString &text, const QString &title, const QString &initial) override;
+    std::optional<qint32> chooseColor(qint32 initial, const QString &title) override;
+    std::optional<QString> saveFileName(const QString &caption, const QString &suggested,
+                                        const QString &filter) override;
+    std::optional<int> chooseItem(const QString &text, const QStringList &items, int current,
+                                  const QString &title) override;
+    std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override;
 
-    const QList<Shown> &shown() const { return m_shown; }
-    QStringList texts() const;        // the texts of everything shown, in order
-    QStringList messages() const;     // the texts of the OK-only messages, in order
-    int pendingAnswers() const { return int(m_yesNo.size() + m_inputs.size()); }
-    void clear() { m_shown.clear(); }
+    // The texts shown or asked, in order.
+    const QStringList &texts() const { return m_texts; }
 
 private:
-    QList<Shown> m_shown;
-    QList<bool> m_yesNo;
-    QList<std::optional<QString>> m_inputs;
-};
-
-// For headless commands: records messages, answers every question No and every input box with
-// nothing, so that no command ever waits for a user.
-class QuietPrompt : public ScriptedPrompt
-{
+    QStringList m_texts;
 };

@@ -2,11 +2,10 @@
 
 #include "WindowHelpers.h"
 
-#include "data/FileError.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
+#include "schedule/grid/TimeGridModel.h"
 
-#include <QColorDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,23 +50,11 @@ JobInfo::JobInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     PaintSample();
 }
 
-QColor JobInfo::ColorFromStored(qint32 value)
-{
-    const quint32 v = quint32(value);
-    return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
-}
-
-qint32 JobInfo::StoredFromColor(const QColor &color)
-{
-    const QColor rgb = color.toRgb();
-    return qint32(quint32(rgb.red()) | (quint32(rgb.green()) << 8) | (quint32(rgb.blue()) << 16));
-}
-
 void JobInfo::PaintSample()
 {
     QPalette palette = LabTextDisplay->palette();
-    palette.setColor(QPalette::Window, ColorFromStored(m_backColor));
-    palette.setColor(QPalette::WindowText, ColorFromStored(m_textColor));
+    palette.setColor(QPalette::Window, TimeGridModel::toColor(m_backColor));
+    palette.setColor(QPalette::WindowText, TimeGridModel::toColor(m_textColor));
     LabTextDisplay->setPalette(palette);
 }
 
@@ -88,13 +75,8 @@ bool JobInfo::SaveJob()
     const QString name = labJobName->text().trimmed().toUpper();
     if (name.isEmpty())
         return true;
-    try {
-        m_info.JobInfoAdd(name, m_textColor, m_backColor);
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), window()->windowTitle(), Prompt::Icon::Critical);
-        return false;
-    }
-    return true;
+    return RunShowingFileError(m_prompt, window()->windowTitle(),
+                               [&] { m_info.JobInfoAdd(name, m_textColor, m_backColor); });
 }
 
 void JobInfo::Enabled(bool enabled)
@@ -103,27 +85,20 @@ void JobInfo::Enabled(bool enabled)
     cmdTextColor->setEnabled(enabled);
 }
 
-bool JobInfo::ChooseColor(qint32 &color, const QString &title)
+void JobInfo::ChooseColor(qint32 &color, const QString &title)
 {
-    QColorDialog dialog(ColorFromStored(color), this);
-    dialog.setObjectName(QStringLiteral("CommonDialog1"));
-    dialog.setWindowTitle(title);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    color = StoredFromColor(dialog.selectedColor());
-    return true;
+    // Whatever was chosen (also nothing) is shown and stored at once.
+    color = m_prompt.chooseColor(color, title).value_or(color);
+    PaintSample();
+    SaveJob();
 }
 
 void JobInfo::cmdEditBackColor_Click()
 {
     ChooseColor(m_backColor, tr("Background Color"));
-    PaintSample();
-    SaveJob();
 }
 
 void JobInfo::cmdTextColor_Click()
 {
     ChooseColor(m_textColor, tr("Text Color"));
-    PaintSample();
-    SaveJob();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QWidget>
 
 class QLabel;
@@ -27,15 +26,11 @@ public:
     qint32 textColor() const { return m_textColor; }
     qint32 backColor() const { return m_backColor; }
 
-    // Stored colours are 0x00BBGGRR: red in the lowest byte.
-    static QColor ColorFromStored(qint32 value);
-    static qint32 StoredFromColor(const QColor &color);
-
 private:
     void PaintSample();
     void cmdEditBackColor_Click();
     void cmdTextColor_Click();
-    bool ChooseColor(qint32 &color, const QString &title);
+    void ChooseColor(qint32 &color, const QString &title);
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;

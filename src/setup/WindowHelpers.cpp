@@ -1,10 +1,12 @@
 #include "WindowHelpers.h"
 
+#include "data/FileError.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimeEdit>
 #include <QTimer>
 #include <QWidget>
 #include <cmath>
@@ -64,6 +67,59 @@ void PlaceFormInMainWindow(QWidget *child)
         return;
     const QPoint at = PlacementInMainWindow(window->frameGeometry().size(), outer.size(), 0);
     window->move(outer.topLeft() + at);
+}
+
+namespace {
+
+// Does a form's first-show work once, then removes itself.
+class FirstShowFilter : public QObject
+{
+public:
+    FirstShowFilter(QWidget *form, std::function<void()> then) : QObject(form), m_then(std::move(then)) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::Show) {
+            auto *form = static_cast<QWidget *>(parent());
+            PlaceFormInMainWindow(form);
+            if (m_then)
+                QTimer::singleShot(0, form, m_then);
+            form->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+void OnFirstShow(QWidget *form, std::function<void()> then)
+{
+    form->installEventFilter(new FirstShowFilter(form, std::move(then)));
+}
+
+bool RunShowingFileError(Prompt &prompt, const QString &title, const std::function<void()> &work, Prompt::Icon icon)
+{
+    try {
+        work();
+    } catch (const FileError &e) {
+        prompt.message(e.userText(), title, icon);
+        return false;
+    }
+    return true;
+}
+
+void TabOrder(std::initializer_list<QWidget *> chain)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *next : chain) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void SelectAllText(QLineEdit *box)
@@ -139,70 +195,27 @@ void CloseFormOnEscape(QWidget *form)
     QObject::connect(escape, &QShortcut::activated, form, [form] { CloseForm(form); });
 }
 
+QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format)
+{
+    auto *picker = new QTimeEdit(parent);
+    picker->setObjectName(name);
+    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    picker->setDisplayFormat(format);
+    return picker;
+}
+
 QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(name);
     return button;
-}
-
-double LeadingNumber(const QString &text)
-{
-    QByteArray digits;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
-            ++i;
-    };
-    skipBlanks();
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        digits += char(text[i].unicode());
-        ++i;
-    }
-    bool anyDigit = false;
-    bool point = false;
-    for (;; ++i) {
-        skipBlanks();
-        if (i >= n)
-            break;
-        const QChar c = text[i];
-        if (c >= u'0' && c <= u'9') {
-            digits += char(c.unicode());
-            anyDigit = true;
-        } else if (c == u'.' && !point) {
-            digits += '.';
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit)
-        return 0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
-        qsizetype j = i + 1;
-        QByteArray exponent = "e";
-        auto skip = [&] {
-            while (j < n && (text[j] == u' ' || text[j] == u'\t'))
-                ++j;
-        };
-        skip();
-        if (j < n && (text[j] == u'+' || text[j] == u'-'))
-            exponent += char(text[j++].unicode());
-        bool expDigit = false;
-        for (;; ++j) {
-            skip();
-            if (j >= n || text[j] < u'0' || text[j] > u'9')
-                break;
-            exponent += char(text[j].unicode());
-            expDigit = true;
-        }
-        if (expDigit)
-            digits += exponent;
-    }
-    bool ok = false;
-    const double value = digits.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
 }
 
 double RoundHalfEven(double value)

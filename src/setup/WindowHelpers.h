@@ -1,11 +1,17 @@
 #pragma once
 
+#include "data/Prompt.h"
+
 #include <QPoint>
 #include <QSize>
+#include <functional>
+#include <initializer_list>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimeEdit;
 class QWidget;
 class clsEmployeeInfo;
 
@@ -22,6 +28,18 @@ void PlaceFormInMainWindow(QWidget *child, QSize mainArea, int firstBandHeight);
 // Places a window where it belongs: an MDI child (its sub-window) inside the MDI area, a
 // dialog over its parent's window, anything else on its screen.
 void PlaceFormInMainWindow(QWidget *child);
+
+// The first time `form` shows: places it with PlaceFormInMainWindow and, once the show is
+// complete, runs `then` (for example to ask for a first record when the list is empty).
+void OnFirstShow(QWidget *form, std::function<void()> then = {});
+
+// Runs `work`. When a data file cannot be read or written, tells the user which file and why,
+// titled `title`, and returns false; whatever the window shows stays as it is.
+bool RunShowingFileError(Prompt &prompt, const QString &title, const std::function<void()> &work,
+                         Prompt::Icon icon = Prompt::Icon::Critical);
+
+// Sets the Tab key order of the widgets, first to last.
+void TabOrder(std::initializer_list<QWidget *> chain);
 
 // Selects the whole text of the box.
 void SelectAllText(QLineEdit *box);
@@ -41,13 +59,14 @@ void CloseForm(QWidget *form);
 // Escape anywhere inside the window closes it with CloseForm.
 void CloseFormOnEscape(QWidget *form);
 
+// A label for `buddy`: its mnemonic moves the focus there.
+QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent);
+
+// A time picker named `name` showing English times in `format`, as "9:30 AM".
+QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format = QStringLiteral("h:mm AP"));
+
 // A push button carrying its control name as object name.
 QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent);
-
-// Reads a number the classic way: blanks are skipped anywhere, then an optional sign, digits
-// with at most one decimal point and an optional exponent (E or D); reading stops at the
-// first character that cannot continue the number. A text without a number reads 0.
-double LeadingNumber(const QString &text);
 
 // Rounds to the nearest whole number, a half to the even neighbour.
 double RoundHalfEven(double value);

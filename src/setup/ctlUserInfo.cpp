@@ -1,7 +1,7 @@
 #include "ctlUserInfo.h"
 
 #include "WindowHelpers.h"
-#include "data/FileError.h"
+#include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -21,13 +21,6 @@
 #include <limits>
 
 namespace {
-
-QLabel *labelFor(const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 double pickerTime(const QTimeEdit *picker)
 {
@@ -53,15 +46,15 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtDescCode = textBox("txtDescCode", 50);
 
     auto *identity = new QGridLayout;
-    identity->addWidget(labelFor(tr("First Name"), txtFirstName, this), 0, 0);
-    identity->addWidget(labelFor(tr("Middle Name"), txtMiddleName, this), 0, 1);
-    identity->addWidget(labelFor(tr("Last Name"), txtLastName, this), 0, 2);
+    identity->addWidget(BuddyLabel(tr("First Name"), txtFirstName, this), 0, 0);
+    identity->addWidget(BuddyLabel(tr("Middle Name"), txtMiddleName, this), 0, 1);
+    identity->addWidget(BuddyLabel(tr("Last Name"), txtLastName, this), 0, 2);
     identity->addWidget(txtFirstName, 1, 0);
     identity->addWidget(txtMiddleName, 1, 1);
     identity->addWidget(txtLastName, 1, 2);
-    identity->addWidget(labelFor(tr("Schedule Name"), txtScheduleName, this), 2, 0);
-    identity->addWidget(labelFor(tr("SS Number"), txtSSNumber, this), 2, 1);
-    identity->addWidget(labelFor(tr("Employee ID"), txtDescCode, this), 2, 2);
+    identity->addWidget(BuddyLabel(tr("Schedule Name"), txtScheduleName, this), 2, 0);
+    identity->addWidget(BuddyLabel(tr("SS Number"), txtSSNumber, this), 2, 1);
+    identity->addWidget(BuddyLabel(tr("Employee ID"), txtDescCode, this), 2, 2);
     identity->addWidget(txtScheduleName, 3, 0);
     identity->addWidget(txtSSNumber, 3, 1);
     identity->addWidget(txtDescCode, 3, 2);
@@ -105,19 +98,19 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtSpouse = textBox("txtSpouse", 20);
 
     auto *left = new QFormLayout;
-    left->addRow(labelFor(tr("DOB"), dtpDOB, general), dtpDOB);
-    left->addRow(labelFor(tr("Hire Date"), dtpHireDate, general), dtpHireDate);
+    left->addRow(BuddyLabel(tr("DOB"), dtpDOB, general), dtpDOB);
+    left->addRow(BuddyLabel(tr("Hire Date"), dtpHireDate, general), dtpHireDate);
     left->addRow(Frame1);
-    left->addRow(labelFor(tr("Home Phone"), txtPhoneNumber, general), txtPhoneNumber);
-    left->addRow(labelFor(tr("Spouse"), txtSpouse, general), txtSpouse);
-    left->addRow(labelFor(tr("Emergency"), txtEmergencyContact, general), txtEmergencyContact);
-    left->addRow(labelFor(tr("Phone"), txtEmergencyPhone, general), txtEmergencyPhone);
+    left->addRow(BuddyLabel(tr("Home Phone"), txtPhoneNumber, general), txtPhoneNumber);
+    left->addRow(BuddyLabel(tr("Spouse"), txtSpouse, general), txtSpouse);
+    left->addRow(BuddyLabel(tr("Emergency"), txtEmergencyContact, general), txtEmergencyContact);
+    left->addRow(BuddyLabel(tr("Phone"), txtEmergencyPhone, general), txtEmergencyPhone);
     auto *right = new QFormLayout;
-    right->addRow(labelFor(tr("Address"), txtAddressLine1, general), txtAddressLine1);
+    right->addRow(BuddyLabel(tr("Address"), txtAddressLine1, general), txtAddressLine1);
     right->addRow(QString(), txtAddressLine2);
-    right->addRow(labelFor(tr("City"), txtCity, general), txtCity);
-    right->addRow(labelFor(tr("State / Province"), txtState, general), txtState);
-    right->addRow(labelFor(tr("Postal Code"), txtZip, general), txtZip);
+    right->addRow(BuddyLabel(tr("City"), txtCity, general), txtCity);
+    right->addRow(BuddyLabel(tr("State / Province"), txtState, general), txtState);
+    right->addRow(BuddyLabel(tr("Postal Code"), txtZip, general), txtZip);
     auto *generalLayout = new QHBoxLayout(general);
     generalLayout->addLayout(left, 1);
     generalLayout->addSpacing(12);
@@ -135,14 +128,8 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     week->addWidget(new QLabel(tr("To"), availability), 0, 2);
     const QStringList days = {tr("Sun"), tr("Mon"), tr("Tue"), tr("Wed"), tr("Thu"), tr("Fri"), tr("Sat")};
     for (int i = 0; i < 7; ++i) {
-        dtpStart[i] = new QTimeEdit(availability);
-        dtpStart[i]->setObjectName(QStringLiteral("dtpStart%1").arg(i));
-        dtpEnd[i] = new QTimeEdit(availability);
-        dtpEnd[i]->setObjectName(QStringLiteral("dtpEnd%1").arg(i));
-        for (QTimeEdit *picker : {dtpStart[i], dtpEnd[i]}) {
-            picker->setLocale(english);
-            picker->setDisplayFormat(QStringLiteral("hh:mm AP"));
-        }
+        dtpStart[i] = TimePicker(QStringLiteral("dtpStart%1").arg(i), availability, QStringLiteral("hh:mm AP"));
+        dtpEnd[i] = TimePicker(QStringLiteral("dtpEnd%1").arg(i), availability, QStringLiteral("hh:mm AP"));
         week->addWidget(new QLabel(days[i], availability), i + 1, 0);
         week->addWidget(dtpStart[i], i + 1, 1);
         week->addWidget(dtpEnd[i], i + 1, 2);
@@ -158,8 +145,8 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     lisAvalibleJobs = new QListWidget(assignments);
     lisAvalibleJobs->setObjectName(QStringLiteral("lisAvalibleJobs"));
     auto *lists = new QGridLayout(assignments);
-    lists->addWidget(labelFor(tr("Departments"), lisDepartments, assignments), 0, 0);
-    lists->addWidget(labelFor(tr("Positions"), lisAvalibleJobs, assignments), 0, 1);
+    lists->addWidget(BuddyLabel(tr("Departments"), lisDepartments, assignments), 0, 0);
+    lists->addWidget(BuddyLabel(tr("Positions"), lisAvalibleJobs, assignments), 0, 1);
     lists->addWidget(lisDepartments, 1, 0);
     lists->addWidget(lisAvalibleJobs, 1, 1);
 
@@ -178,36 +165,12 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     main->addLayout(identity);
     main->addWidget(SSTab1, 1);
 
-    setTabOrder(txtFirstName, txtMiddleName);
-    setTabOrder(txtMiddleName, txtLastName);
-    setTabOrder(txtLastName, txtScheduleName);
-    setTabOrder(txtScheduleName, txtSSNumber);
-    setTabOrder(txtSSNumber, txtDescCode);
-    setTabOrder(txtDescCode, SSTab1);
-    setTabOrder(SSTab1, dtpDOB);
-    setTabOrder(dtpDOB, dtpHireDate);
-    setTabOrder(dtpHireDate, optMale);
-    setTabOrder(optMale, optFemale);
-    setTabOrder(optFemale, txtPhoneNumber);
-    setTabOrder(txtPhoneNumber, txtSpouse);
-    setTabOrder(txtSpouse, txtEmergencyContact);
-    setTabOrder(txtEmergencyContact, txtEmergencyPhone);
-    setTabOrder(txtEmergencyPhone, txtAddressLine1);
-    setTabOrder(txtAddressLine1, txtAddressLine2);
-    setTabOrder(txtAddressLine2, txtCity);
-    setTabOrder(txtCity, txtState);
-    setTabOrder(txtState, txtZip);
-    setTabOrder(txtZip, lisDepartments);
-    setTabOrder(lisDepartments, lisAvalibleJobs);
+    TabOrder({txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode, SSTab1, dtpDOB,
+              dtpHireDate, optMale, optFemale, txtPhoneNumber, txtSpouse, txtEmergencyContact, txtEmergencyPhone,
+              txtAddressLine1, txtAddressLine2, txtCity, txtState, txtZip, lisDepartments, lisAvalibleJobs});
 
     SelectAllOnFocusIn(this);
-
-    // Errors while the lists are filled leave them partly or wholly empty.
-    try {
-        fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), {});
-        fillChoices(lisDepartments, m_info.GetDepartmentList(), {});
-    } catch (const std::exception &) {
-    }
+    // The two assignment lists are filled when an employee is shown (SetEmployeeNumber).
 }
 
 QLineEdit *ctlUserInfo::textBox(const char *name, int maxLength)
@@ -232,12 +195,11 @@ void ctlUserInfo::fillChoices(QListWidget *list, const QStringList &names, const
 void ctlUserInfo::ReloadChoices()
 {
     QStringList departments;
-    try {
-        departments = m_info.GetDepartmentList();
-    } catch (const FileError &) {
+    // Listing writes the department file; when that fails the user is told, and the names in
+    // memory are offered all the same.
+    if (!RunShowingFileError(m_prompt, window()->windowTitle(), [&] { departments = m_info.GetDepartmentList(); }))
         for (const DepartmentInfo &d : m_info.Departments())
             departments << d.name;
-    }
     fillChoices(lisDepartments, departments, checkedDepartments());
     fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
 }
@@ -274,18 +236,13 @@ bool ctlUserInfo::SaveCurrent()
         m_employee = 0;
         return true;
     }
-    try {
-        m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(),
-                           SSNumber(), DescCode(), m_employee, PhoneNumber(), Address1(), Address2(),
-                           City(), State(), PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(),
-                           GenderIsMale());
+    return RunShowingFileError(m_prompt, window()->windowTitle(), [this] {
+        m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
+                           DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
+                           PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
         m_info.JobEmpAvalReplace(m_employee, checkedPositions());
         m_info.DeptEmployeeSetAll(m_employee, checkedDepartments());
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), window()->windowTitle(), Prompt::Icon::Critical);
-        return false;
-    }
-    return true;
+    });
 }
 
 bool ctlUserInfo::SetEmployeeNumber(qint32 number)
@@ -334,12 +291,12 @@ QString ctlUserInfo::PhoneDigits(const QString &text)
     for (QChar c : {u'+', u'(', u')', u'-', u' '})
         rest.remove(c);
     // Only tabs remain to be skipped: the blanks are gone already.
-    return GeneralNumberText(LeadingNumber(rest));
+    return GeneralNumberText(LeadingNumberSkippingBlanks(rest));
 }
 
 qint32 ctlUserInfo::NumberFromText(const QString &text)
 {
-    const double value = RoundHalfEven(LeadingNumber(text));
+    const double value = RoundHalfEven(LeadingNumberSkippingBlanks(text));
     if (value < double(std::numeric_limits<qint32>::min()) || value > double(std::numeric_limits<qint32>::max()))
         return 0;
     return qint32(value);

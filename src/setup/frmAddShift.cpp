@@ -1,5 +1,6 @@
 #include "frmAddShift.h"
 
+#include "DialogRunner.h"
 #include "WindowHelpers.h"
 #include "data/OleDate.h"
 
@@ -10,22 +11,16 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-frmAddShift::frmAddShift(QWidget *parent)
-    : QDialog(parent)
+frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
+    : QDialog(parent), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmAddShift"));
     setWindowTitle(tr("Add Shift"));
 
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    dtpStart = new QTimeEdit(this);
-    dtpStart->setObjectName(QStringLiteral("dtpStart"));
-    dtpEnd = new QTimeEdit(this);
-    dtpEnd->setObjectName(QStringLiteral("dtpEnd"));
-    for (QTimeEdit *picker : {dtpStart, dtpEnd}) {
-        picker->setLocale(english);
-        picker->setDisplayFormat(QStringLiteral("h:mm AP"));
-        picker->setWrapping(true);
-    }
+    dtpStart = TimePicker(QStringLiteral("dtpStart"), this);
+    dtpEnd = TimePicker(QStringLiteral("dtpEnd"), this);
+    dtpStart->setWrapping(true);
+    dtpEnd->setWrapping(true);
 
     cmdSave = NamedButton(tr("Save"), QStringLiteral("cmdSave"), this);
     cmdSave->setDefault(true);
@@ -33,12 +28,8 @@ frmAddShift::frmAddShift(QWidget *parent)
     cmdClose->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    auto *labStart = new QLabel(tr("Start"), this);
-    labStart->setBuddy(dtpStart);
-    auto *labEnd = new QLabel(tr("End"), this);
-    labEnd->setBuddy(dtpEnd);
-    form->addRow(labStart, dtpStart);
-    form->addRow(labEnd, dtpEnd);
+    form->addRow(BuddyLabel(tr("Start"), dtpStart, this), dtpStart);
+    form->addRow(BuddyLabel(tr("End"), dtpEnd, this), dtpEnd);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -49,9 +40,7 @@ frmAddShift::frmAddShift(QWidget *parent)
     main->addLayout(form);
     main->addLayout(buttons);
 
-    setTabOrder(dtpStart, dtpEnd);
-    setTabOrder(dtpEnd, cmdSave);
-    setTabOrder(cmdSave, cmdClose);
+    TabOrder({dtpStart, dtpEnd, cmdSave, cmdClose});
 
     connect(cmdSave, &QPushButton::clicked, this, &frmAddShift::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -66,7 +55,7 @@ int frmAddShift::TimesSetAndDisplay(double start, double end)
     dtpEnd->setTime(OleDate::toTime(m_end));
     adjustSize();
     PlaceFormInMainWindow(this);
-    return exec();
+    return m_dialogs.exec(*this);
 }
 
 void frmAddShift::TimesGet(double &start, double &end) const

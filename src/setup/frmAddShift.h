@@ -4,6 +4,7 @@
 
 class QPushButton;
 class QTimeEdit;
+class DialogRunner;
 
 // Asks for one shift's start and end time. Save keeps the two times; Close, Escape and the
 // window frame keep 0 and 0, which the caller reads as "nothing chosen".
@@ -12,9 +13,9 @@ class frmAddShift : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmAddShift(QWidget *parent = nullptr);
+    explicit frmAddShift(DialogRunner &dialogs, QWidget *parent = nullptr);
 
-    // Shows the time-of-day parts of both values and runs the dialog modally.
+    // Shows the time-of-day parts of both values and runs the dialog modally through the runner.
     int TimesSetAndDisplay(double start, double end);
     // The kept times; both 0 after Close.
     void TimesGet(double &start, double &end) const;
@@ -24,6 +25,7 @@ public:
 private:
     void cmdSave_Click();
 
+    DialogRunner &m_dialogs;
     double m_start = 0;
     double m_end = 0;
     QTimeEdit *dtpStart;

@@ -1,31 +1,27 @@
 #include "frmDepartmentList.h"
 
+#include "DialogRunner.h"
 #include "WindowHelpers.h"
 #include "frmDepartmentSettings.h"
-#include "data/FileError.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 #include <QVBoxLayout>
 
 frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
-                                     QWidget *parent)
-    : QWidget(parent), m_info(info), m_options(options), m_prompt(prompt)
+                                     DialogRunner &dialogs, QWidget *parent)
+    : QWidget(parent), m_info(info), m_options(options), m_prompt(prompt), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmDepartmentList"));
     setWindowTitle(tr("Department List Manager"));
 
     lisDepartments = new QListWidget(this);
     lisDepartments->setObjectName(QStringLiteral("lisDepartments"));
-    auto *label = new QLabel(tr("Departments"), this);
-    label->setBuddy(lisDepartments);
 
     cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
     cmdEditDepartment = NamedButton(tr("Edit"), QStringLiteral("cmdEditDepartment"), this);
@@ -40,15 +36,12 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
+    grid->addWidget(BuddyLabel(tr("Departments"), lisDepartments, this), 0, 0);
     grid->addWidget(lisDepartments, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->setColumnStretch(0, 1);
 
-    setTabOrder(lisDepartments, cmdAdd);
-    setTabOrder(cmdAdd, cmdEditDepartment);
-    setTabOrder(cmdEditDepartment, cmdDelete);
-    setTabOrder(cmdDelete, cmdClose);
+    TabOrder({lisDepartments, cmdAdd, cmdEditDepartment, cmdDelete, cmdClose});
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmDepartmentList::cmdAdd_Click);
     connect(cmdEditDepartment, &QPushButton::clicked, this, &frmDepartmentList::cmdEditDepartment_Click);
@@ -60,45 +53,21 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
 
     resize(360, 320);
     ReloadList();
-}
-
-void frmDepartmentList::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    PlaceFormInMainWindow(this);
     // Opening the window with no departments asks for the first one at once.
-    QTimer::singleShot(0, this, [this] {
+    OnFirstShow(this, [this] {
         if (lisDepartments->count() == 0)
             cmdAdd_Click();
-        m_loading = false;
     });
-}
-
-bool frmDepartmentList::ReportFileError(const std::exception &e)
-{
-    if (auto *fileError = dynamic_cast<const FileError *>(&e)) {
-        m_prompt.message(fileError->userText(), windowTitle(), Prompt::Icon::Critical);
-        return true;
-    }
-    return false;
 }
 
 bool frmDepartmentList::ReloadList()
 {
     lisDepartments->clear();
     QStringList names;
-    bool written = true;
-    try {
-        names = m_info.GetDepartmentList();
-    } catch (const FileError &e) {
-        ReportFileError(e);
-        written = false;
+    const bool written = RunShowingFileError(m_prompt, windowTitle(), [&] { names = m_info.GetDepartmentList(); });
+    if (!written)
         for (const DepartmentInfo &d : m_info.Departments())
             names << d.name;
-    }
     lisDepartments->addItems(names);
     if (!names.isEmpty())
         lisDepartments->setCurrentRow(0);
@@ -154,7 +123,7 @@ void frmDepartmentList::OpenSettings(const QString &name)
 {
     frmDepartmentSettings dialog(m_info, m_options, m_prompt, this);
     dialog.DisplayForm(name);
-    dialog.exec();
+    m_dialogs.exec(dialog);
 }
 
 void frmDepartmentList::cmdDelete_Click()
@@ -165,10 +134,6 @@ void frmDepartmentList::cmdDelete_Click()
         return;
     if (name.isEmpty())
         return;
-    try {
-        m_info.DeleteDepartment(name);
-    } catch (const FileError &e) {
-        ReportFileError(e);
-    }
+    RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteDepartment(name); });
     ReloadList();
 }

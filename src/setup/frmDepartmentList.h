@@ -4,6 +4,7 @@
 
 class QListWidget;
 class QPushButton;
+class DialogRunner;
 class Prompt;
 class clsEmployeeInfo;
 class clsOptions;
@@ -15,11 +16,8 @@ class frmDepartmentList : public QWidget
     Q_OBJECT
 
 public:
-    frmDepartmentList(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
+    frmDepartmentList(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, DialogRunner &dialogs,
                       QWidget *parent = nullptr);
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     bool ReloadList();   // false when the department file could not be written
@@ -27,13 +25,11 @@ private:
     void cmdEditDepartment_Click();
     void cmdDelete_Click();
     void OpenSettings(const QString &name);
-    bool ReportFileError(const std::exception &e);
 
     clsEmployeeInfo &m_info;
     clsOptions &m_options;
     Prompt &m_prompt;
-    bool m_loading = true;
-    bool m_shown = false;
+    DialogRunner &m_dialogs;
 
     QListWidget *lisDepartments;
     QPushButton *cmdAdd;

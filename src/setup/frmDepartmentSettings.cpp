@@ -1,7 +1,7 @@
 #include "frmDepartmentSettings.h"
 
 #include "WindowHelpers.h"
-#include "data/FileError.h"
+#include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -13,8 +13,8 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
-#include <QLabel>
 #include <QLineEdit>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
@@ -43,17 +43,10 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
         box->setMaxLength(10);
     }
     auto *frameForm = new QFormLayout(Frame1);
-    auto *labDay = new QLabel(tr("Day hours greater than"), Frame1);
-    labDay->setBuddy(txtDayHours);
-    auto *labWeek = new QLabel(tr("Week hours greater than"), Frame1);
-    labWeek->setBuddy(txtWeekHours);
-    frameForm->addRow(labDay, txtDayHours);
-    frameForm->addRow(labWeek, txtWeekHours);
+    frameForm->addRow(BuddyLabel(tr("Day hours greater than"), txtDayHours, Frame1), txtDayHours);
+    frameForm->addRow(BuddyLabel(tr("Week hours greater than"), txtWeekHours, Frame1), txtWeekHours);
 
-    dtpDisplayStartTime = new QTimeEdit(this);
-    dtpDisplayStartTime->setObjectName(QStringLiteral("dtpDisplayStartTime"));
-    dtpDisplayStartTime->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    dtpDisplayStartTime->setDisplayFormat(QStringLiteral("h:mm AP"));
+    dtpDisplayStartTime = TimePicker(QStringLiteral("dtpDisplayStartTime"), this);
 
     chkForceJosDisplayAlways = new QCheckBox(tr("Always display job pick list"), this);
     chkForceJosDisplayAlways->setObjectName(QStringLiteral("chkForceJosDisplayAlways"));
@@ -64,13 +57,9 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     cmdCancel->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    auto *labDay1 = new QLabel(tr("First day of week"), this);
-    labDay1->setBuddy(comFirstDayofWeek);
-    form->addRow(labDay1, comFirstDayofWeek);
+    form->addRow(BuddyLabel(tr("First day of week"), comFirstDayofWeek, this), comFirstDayofWeek);
     form->addRow(Frame1);
-    auto *labStart = new QLabel(tr("Display Start Time"), this);
-    labStart->setBuddy(dtpDisplayStartTime);
-    form->addRow(labStart, dtpDisplayStartTime);
+    form->addRow(BuddyLabel(tr("Display Start Time"), dtpDisplayStartTime, this), dtpDisplayStartTime);
     form->addRow(chkForceJosDisplayAlways);
 
     auto *buttons = new QHBoxLayout;
@@ -83,12 +72,8 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     main->addStretch();
     main->addLayout(buttons);
 
-    setTabOrder(comFirstDayofWeek, txtDayHours);
-    setTabOrder(txtDayHours, txtWeekHours);
-    setTabOrder(txtWeekHours, dtpDisplayStartTime);
-    setTabOrder(dtpDisplayStartTime, chkForceJosDisplayAlways);
-    setTabOrder(chkForceJosDisplayAlways, cmdSave);
-    setTabOrder(cmdSave, cmdCancel);
+    TabOrder({comFirstDayofWeek, txtDayHours, txtWeekHours, dtpDisplayStartTime, chkForceJosDisplayAlways, cmdSave,
+              cmdCancel});
 
     SelectAllOnFocus(txtDayHours);
     SelectAllOnFocus(txtWeekHours);
@@ -117,24 +102,22 @@ void frmDepartmentSettings::DisplayForm(const QString &name)
 
 quint8 frmDepartmentSettings::HoursFromText(const QString &text)
 {
-    const double hours = RoundHalfEven(LeadingNumber(text));
+    const double hours = RoundHalfEven(LeadingNumberSkippingBlanks(text));
     return hours >= 0 && hours <= 255 ? quint8(hours) : 0;
 }
 
 void frmDepartmentSettings::cmdSave_Click()
 {
     const QTime start = dtpDisplayStartTime->time();
-    try {
-        m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
-        m_info.OverTimeDepartmentset(m_name, false, HoursFromText(txtDayHours->text()));
-        m_info.OverTimeDepartmentset(m_name, true, HoursFromText(txtWeekHours->text()));
-        m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
-        m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
-    } catch (const FileError &e) {
-        // The dialog stays open with what the user entered, so Save can be tried again.
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    // On failure the dialog stays open with what the user entered, so Save can be tried again.
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
+            m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
+            m_info.OverTimeDepartmentset(m_name, false, HoursFromText(txtDayHours->text()));
+            m_info.OverTimeDepartmentset(m_name, true, HoursFromText(txtWeekHours->text()));
+            m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
+            m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
+        }))
         return;
-    }
     m_saved = true;
     accept();
 }

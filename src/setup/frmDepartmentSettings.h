@@ -22,7 +22,7 @@ public:
     frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
                           QWidget *parent = nullptr);
 
-    // Loads the department's stored settings into the controls. Show the dialog with exec().
+    // Loads the department's stored settings into the controls. Run the dialog through a DialogRunner.
     void DisplayForm(const QString &name);
 
     const QString &departmentName() const { return m_name; }

@@ -2,7 +2,6 @@
 
 #include "WindowHelpers.h"
 #include "ctlUserInfo.h"
-#include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -14,8 +13,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 #include <QVBoxLayout>
 
 frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QWidget *parent)
@@ -29,15 +26,10 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     lisEmployeeList = new QListWidget(fraEmployeeList);
     lisEmployeeList->setObjectName(QStringLiteral("lisEmployeeList"));
 
-    auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, fraEmployeeList);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    cmdAddEmployee = button("cmdAddEmployee", tr("Add"));
-    cmdDelete = button("cmdDelete", tr("Delete"));
-    cmdPrint = button("cmdPrint", tr("Print"));
-    cmdClose = button("cmdClose", tr("Close"));
+    cmdAddEmployee = NamedButton(tr("Add"), QStringLiteral("cmdAddEmployee"), fraEmployeeList);
+    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), fraEmployeeList);
+    cmdPrint = NamedButton(tr("Print"), QStringLiteral("cmdPrint"), fraEmployeeList);
+    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), fraEmployeeList);
 
     auto *buttons = new QGridLayout;
     buttons->addWidget(cmdAddEmployee, 0, 0);
@@ -56,10 +48,7 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     main->addWidget(ctlUserInfo1, 1);
     fraEmployeeList->setMinimumWidth(220);
 
-    setTabOrder(lisEmployeeList, cmdAddEmployee);
-    setTabOrder(cmdAddEmployee, cmdDelete);
-    setTabOrder(cmdDelete, cmdPrint);
-    setTabOrder(cmdPrint, cmdClose);
+    TabOrder({lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose});
 
     connect(lisEmployeeList, &QListWidget::currentRowChanged, this, &frmEmployeeInfo::lisEmployeeList_Click);
     connect(cmdAddEmployee, &QPushButton::clicked, this, &frmEmployeeInfo::cmdAddEmployee_Click);
@@ -70,26 +59,16 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
 
     resize(900, 560);
     refreshlist();
+    // Opening the window with no employees asks for the first one at once.
+    OnFirstShow(this, [this] {
+        if (lisEmployeeList->count() == 0)
+            cmdAddEmployee_Click();
+    });
 }
 
 QSize frmEmployeeInfo::sizeHint() const
 {
     return QWidget::sizeHint().expandedTo(QSize(900, 560));
-}
-
-void frmEmployeeInfo::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    PlaceFormInMainWindow(this);
-    // Opening the window with no employees asks for the first one at once.
-    QTimer::singleShot(0, this, [this] {
-        if (lisEmployeeList->count() == 0)
-            cmdAddEmployee_Click();
-        m_loading = false;
-    });
 }
 
 void frmEmployeeInfo::closeEvent(QCloseEvent *event)
@@ -139,11 +118,7 @@ void frmEmployeeInfo::refreshlist()
     {
         const QSignalBlocker block(lisEmployeeList);
         lisEmployeeList->clear();
-        try {
-            m_info.Refresh();
-        } catch (const FileError &e) {
-            m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
-        }
+        RunShowingFileError(m_prompt, windowTitle(), [this] { m_info.Refresh(); });
         m_info.GetEmpNames(names, numbers);
         for (int i = 0; i < names.size() && i < numbers.size(); ++i) {
             auto *item = new QListWidgetItem(names[i], lisEmployeeList);
@@ -191,14 +166,12 @@ void frmEmployeeInfo::cmdAddEmployee_Click()
         return;
     const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
     qint32 number = 0;
-    try {
-        number = m_info.AddEmployee(*first, QString(), *last, today - 7300, today, QString(), 0, QString(), 0,
-                                    QString(), QString(), QString(), QString(), QString(), QString(),
-                                    QString(), QString(), QString(), true);
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
+            number = m_info.AddEmployee(*first, QString(), *last, today - 7300, today, QString(), 0, QString(), 0,
+                                        QString(), QString(), QString(), QString(), QString(), QString(),
+                                        QString(), QString(), QString(), true);
+        }))
         return;
-    }
     refreshlist();
     for (int row = 0; row < lisEmployeeList->count(); ++row) {
         if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == number) {
@@ -216,12 +189,8 @@ void frmEmployeeInfo::cmdDelete_Click()
     if (!m_prompt.askYesNo(tr("Delete user?"), tr("Please Confirm")))
         return;
     const qint32 number = item->data(Qt::UserRole).toInt();
-    try {
-        m_info.DeleteUser(number);
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteUser(number); }))
         return;
-    }
     if (ctlUserInfo1->EmployeeNumber() == number)
         ctlUserInfo1->ForgetEmployee();
     m_selected = 0;

@@ -35,7 +35,6 @@ Q_SIGNALS:
     void printRequested();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -48,8 +47,6 @@ private:
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
     qint32 m_selected = 0;
-    bool m_loading = true;
-    bool m_shown = false;
 
     QGroupBox *fraEmployeeList;
     QListWidget *lisEmployeeList;

@@ -2,16 +2,13 @@
 
 #include "JobInfo.h"
 #include "WindowHelpers.h"
-#include "data/FileError.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 #include <QVBoxLayout>
 
 frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QWidget *parent)
@@ -22,8 +19,6 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
 
     lisJobNames = new QListWidget(this);
     lisJobNames->setObjectName(QStringLiteral("lisJobNames"));
-    auto *label = new QLabel(tr("Position Name"), this);
-    label->setBuddy(lisJobNames);
 
     cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
     cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
@@ -39,7 +34,7 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label, 0, 0);
+    grid->addWidget(BuddyLabel(tr("Position Name"), lisJobNames, this), 0, 0);
     grid->addWidget(lisJobNames, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->addWidget(JobInfo1, 1, 2);
@@ -47,10 +42,7 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     grid->setColumnMinimumWidth(2, 300);
     grid->setHorizontalSpacing(16);
 
-    setTabOrder(lisJobNames, cmdAdd);
-    setTabOrder(cmdAdd, cmdDelete);
-    setTabOrder(cmdDelete, JobInfo1);
-    setTabOrder(JobInfo1, cmdClose);
+    TabOrder({lisJobNames, cmdAdd, cmdDelete, JobInfo1, cmdClose});
 
     connect(lisJobNames, &QListWidget::currentRowChanged, this, &frmJobSetup::lisJobNames_Click);
     connect(cmdAdd, &QPushButton::clicked, this, &frmJobSetup::cmdAdd_Click);
@@ -61,20 +53,10 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     resize(620, 320);
     lisJobNames_Click();
     ReloadList();
-}
-
-void frmJobSetup::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    PlaceFormInMainWindow(this);
     // Opening the window with no positions asks for the first one at once.
-    QTimer::singleShot(0, this, [this] {
+    OnFirstShow(this, [this] {
         if (lisJobNames->count() == 0)
             cmdAdd_Click();
-        m_loading = false;
     });
 }
 
@@ -102,11 +84,8 @@ void frmJobSetup::cmdAdd_Click()
     const QString name = answer.value_or(QString()).trimmed().toUpper();
     if (name.isEmpty())
         return;
-    try {
-        m_info.JobInfoAdd(name, 0, 255);   // a new position starts black on red
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
-    }
+    // A new position starts black on red.
+    RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.JobInfoAdd(name, 0, 255); });
     ReloadList();
     for (int row = 0; row < lisJobNames->count(); ++row) {
         if (lisJobNames->item(row)->text().trimmed().toUpper() == name)
@@ -122,10 +101,6 @@ void frmJobSetup::cmdDelete_Click()
         return;
     if (!m_prompt.askYesNo(tr("Are you sure?"), tr("Delete Position")))
         return;
-    try {
-        m_info.JobDelete(name);
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
-    }
+    RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.JobDelete(name); });
     ReloadList();
 }

@@ -18,9 +18,6 @@ class frmJobSetup : public QWidget
 public:
     frmJobSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void ReloadList();
     void lisJobNames_Click();
@@ -29,8 +26,6 @@ private:
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
-    bool m_loading = true;
-    bool m_shown = false;
 
     QListWidget *lisJobNames;
     QPushButton *cmdAdd;

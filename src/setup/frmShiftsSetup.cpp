@@ -2,21 +2,19 @@
 
 #include "WindowHelpers.h"
 #include "frmAddShift.h"
-#include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QListWidget>
+#include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
-#include <QTimer>
 #include <QVBoxLayout>
 
-frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QWidget *parent)
-    : QWidget(parent), m_info(info), m_prompt(prompt)
+frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, DialogRunner &dialogs,
+                               QWidget *parent)
+    : QWidget(parent), m_info(info), m_prompt(prompt), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmShiftsSetup"));
     setWindowTitle(tr("Default Shifts Manager"));
@@ -26,22 +24,13 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     comDepartmentName->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     lisShifts = new QListWidget(this);
     lisShifts->setObjectName(QStringLiteral("lisShifts"));
-    auto *labDepartment = new QLabel(tr("Department"), this);
-    labDepartment->setBuddy(comDepartmentName);
-    auto *labShift = new QLabel(tr("Shift"), this);
-    labShift->setBuddy(lisShifts);
 
-    auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
-        return b;
-    };
-    cmdAdd = button("cmdAdd", tr("Add"));
-    cmdEdit = button("cmdEdit", tr("Edit"));
-    cmdDelete = button("cmdDelete", tr("Delete"));
-    cmdUp = button("cmdUp", tr("Up"));
-    CmdDown = button("CmdDown", tr("Down"));
-    cmdClose = button("cmdClose", tr("Close"));
+    cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
+    cmdEdit = NamedButton(tr("Edit"), QStringLiteral("cmdEdit"), this);
+    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
+    cmdUp = NamedButton(tr("Up"), QStringLiteral("cmdUp"), this);
+    CmdDown = NamedButton(tr("Down"), QStringLiteral("CmdDown"), this);
+    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *b : {cmdAdd, cmdEdit, cmdDelete})
@@ -53,21 +42,15 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(labDepartment, 0, 0);
+    grid->addWidget(BuddyLabel(tr("Department"), comDepartmentName, this), 0, 0);
     grid->addWidget(comDepartmentName, 1, 0);
-    grid->addWidget(labShift, 2, 0);
+    grid->addWidget(BuddyLabel(tr("Shift"), lisShifts, this), 2, 0);
     grid->addWidget(lisShifts, 3, 0);
     grid->addLayout(buttons, 3, 1);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(3, 1);
 
-    setTabOrder(comDepartmentName, lisShifts);
-    setTabOrder(lisShifts, cmdAdd);
-    setTabOrder(cmdAdd, cmdEdit);
-    setTabOrder(cmdEdit, cmdDelete);
-    setTabOrder(cmdDelete, cmdUp);
-    setTabOrder(cmdUp, CmdDown);
-    setTabOrder(CmdDown, cmdClose);
+    TabOrder({comDepartmentName, lisShifts, cmdAdd, cmdEdit, cmdDelete, cmdUp, CmdDown, cmdClose});
 
     connect(cmdAdd, &QPushButton::clicked, this, &frmShiftsSetup::cmdAdd_Click);
     connect(cmdEdit, &QPushButton::clicked, this, &frmShiftsSetup::cmdEdit_Click);
@@ -81,32 +64,19 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
 
     resize(380, 360);
 
-    try {
-        FillDepartmentList(comDepartmentName, m_info);
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
+    if (!RunShowingFileError(m_prompt, windowTitle(), [this] { FillDepartmentList(comDepartmentName, m_info); }))
         for (const DepartmentInfo &d : m_info.Departments())
             comDepartmentName->addItem(d.name);
-    }
     m_hasDepartments = comDepartmentName->count() > 0;
     connect(comDepartmentName, &QComboBox::currentIndexChanged, this, &frmShiftsSetup::comDepartmentName_Click);
     if (m_hasDepartments)
         comDepartmentName_Click();
-}
-
-void frmShiftsSetup::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    PlaceFormInMainWindow(this);
-    if (!m_hasDepartments) {
-        QTimer::singleShot(0, this, [this] {
+    OnFirstShow(this, [this] {
+        if (!m_hasDepartments) {
             m_prompt.message(tr("Please setup a department"));
             CloseForm(this);
-        });
-    }
+        }
+    });
 }
 
 void frmShiftsSetup::comDepartmentName_Click()
@@ -137,27 +107,30 @@ void frmShiftsSetup::SaveAndReload(int row)
     const QString department = comDepartmentName->currentText();
     for (DefaultShift &shift : m_shifts)
         shift.department = department;
-    try {
-        m_info.ShiftSaveAll(department, m_shifts);
-    } catch (const FileError &e) {
-        m_prompt.message(e.userText(), windowTitle(), Prompt::Icon::Critical);
-    }
+    RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.ShiftSaveAll(department, m_shifts); });
     comDepartmentName_Click();
     if (row >= 0 && row < lisShifts->count())
         lisShifts->setCurrentRow(row);
+}
+
+std::optional<QPair<double, double>> frmShiftsSetup::AskTimes(double start, double end)
+{
+    frmAddShift dialog(m_dialogs, this);
+    dialog.TimesSetAndDisplay(start, end);
+    dialog.TimesGet(start, end);
+    if (start == 0 && end == 0)
+        return std::nullopt;
+    return qMakePair(start, end);
 }
 
 void frmShiftsSetup::cmdAdd_Click()
 {
     if (comDepartmentName->currentIndex() < 0)
         return;
-    frmAddShift dialog(this);
-    dialog.TimesSetAndDisplay(OleDate::timeValue(8, 0), OleDate::timeValue(16, 0));
-    double start = 0, end = 0;
-    dialog.TimesGet(start, end);
-    if (start == 0 && end == 0)
+    const auto times = AskTimes(OleDate::timeValue(8, 0), OleDate::timeValue(16, 0));
+    if (!times)
         return;
-    m_shifts.append({comDepartmentName->currentText(), start, end});
+    m_shifts.append({comDepartmentName->currentText(), times->first, times->second});
     SaveAndReload(-1);
 }
 
@@ -166,14 +139,11 @@ void frmShiftsSetup::cmdEdit_Click()
     const int k = SelectedPlace();
     if (k < 1 || k > m_shifts.size())
         return;
-    frmAddShift dialog(this);
-    dialog.TimesSetAndDisplay(m_shifts[k - 1].start, m_shifts[k - 1].end);
-    double start = 0, end = 0;
-    dialog.TimesGet(start, end);
-    if (start == 0 && end == 0)
+    const auto times = AskTimes(m_shifts[k - 1].start, m_shifts[k - 1].end);
+    if (!times)
         return;
-    m_shifts[k - 1].start = start;
-    m_shifts[k - 1].end = end;
+    m_shifts[k - 1].start = times->first;
+    m_shifts[k - 1].end = times->second;
     SaveAndReload(k - 1);
 }
 

@@ -7,6 +7,7 @@
 class QComboBox;
 class QListWidget;
 class QPushButton;
+class DialogRunner;
 class Prompt;
 class clsOptions;
 
@@ -17,13 +18,11 @@ class frmShiftsSetup : public QWidget
     Q_OBJECT
 
 public:
-    frmShiftsSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
+    frmShiftsSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, DialogRunner &dialogs,
+                   QWidget *parent = nullptr);
 
     // False when there was no department to show; the window then closes as soon as it shows.
     bool hasDepartments() const { return m_hasDepartments; }
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     void comDepartmentName_Click();
@@ -36,12 +35,14 @@ private:
     // and then selects `row` when it is not -1.
     void SaveAndReload(int row);
     int SelectedPlace() const;   // 1-based; 0 when nothing is selected
+    // The add-shift dialog over the given times; the times saved there, or nothing.
+    std::optional<QPair<double, double>> AskTimes(double start, double end);
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
+    DialogRunner &m_dialogs;
     QList<DefaultShift> m_shifts;
     bool m_hasDepartments = false;
-    bool m_shown = false;
 
     QComboBox *comDepartmentName;
     QListWidget *lisShifts;

@@ -3,8 +3,8 @@
 #include "WidgetPrompt.h"
 #include "mdiSchedule.h"
 
-#include "data/FileError.h"
 #include "data/ScheduleHelper.h"
+#include "setup/WindowHelpers.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -13,9 +13,10 @@
 int runWindowed(const QString &dataFolder)
 {
     WidgetPrompt prompt;
-    try {
+    int result = 1;   // when the data cannot be read, the user is told and the program ends
+    RunShowingFileError(prompt, QString(), [&] {
         const QString folder = ScheduleHelper::ResolveDataFolder(dataFolder);
-        mdiSchedule main(folder, prompt);
+        mdiSchedule main(folder, prompt, prompt);
         prompt.setParentWidget(&main);
         if (main.layoutRestored()) {
             main.show();
@@ -25,10 +26,7 @@ int runWindowed(const QString &dataFolder)
                 main.setGeometry(screen->availableGeometry());
             main.showMaximized();
         }
-        return QApplication::exec();
-    } catch (const FileError &error) {
-        prompt.setParentWidget(nullptr);
-        prompt.message(error.userText(), QString(), Prompt::Icon::Critical);
-        return 1;
-    }
+        result = QApplication::exec();
+    });
+    return result;
 }

@@ -1,12 +1,24 @@
 #include "WidgetPrompt.h"
 
-#include <QCoreApplication>
+#include "schedule/grid/TimeGridModel.h"
+
+#include <QCalendarWidget>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QVBoxLayout>
 
 QString WidgetPrompt::titleOrProgramName(const QString &title)
 {
     return title.isEmpty() ? QStringLiteral("Shiftgrid") : title;
+}
+
+int WidgetPrompt::exec(QDialog &dialog)
+{
+    return dialog.exec();
 }
 
 void WidgetPrompt::message(const QString &text, const QString &title, Icon icon)
@@ -40,4 +52,63 @@ std::optional<QString> WidgetPrompt::input(const QString &text, const QString &t
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<qint32> WidgetPrompt::chooseColor(qint32 initial, const QString &title)
+{
+    const QColor chosen = QColorDialog::getColor(TimeGridModel::toColor(initial), m_parent, titleOrProgramName(title));
+    if (!chosen.isValid())
+        return std::nullopt;
+    return TimeGridModel::fromColor(chosen.toRgb());
+}
+
+std::optional<QString> WidgetPrompt::saveFileName(const QString &caption, const QString &suggested,
+                                                  const QString &filter)
+{
+    const QString path = QFileDialog::getSaveFileName(m_parent, titleOrProgramName(caption), suggested, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringList &items, int current,
+                                            const QString &title)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(titleOrProgramName(title));
+    dialog.setLabelText(text);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (current >= 0 && current < items.size())
+        dialog.setTextValue(items.at(current));
+    if (exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    // The chosen text; where a text stands twice, the place it was offered at wins.
+    const QString chosen = dialog.textValue();
+    if (current >= 0 && current < items.size() && items.at(current) == chosen)
+        return current;
+    const qsizetype index = items.indexOf(chosen);
+    return index < 0 ? std::nullopt : std::optional<int>(int(index));
+}
+
+std::optional<QDate> WidgetPrompt::chooseDate(const QString &text, const QDate &initial, const QString &title)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(titleOrProgramName(title));
+    auto *calendar = new QCalendarWidget(&dialog);
+    calendar->setSelectedDate(initial.isValid() ? initial : QDate::currentDate());
+    calendar->setGridVisible(true);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    // A double click or Enter on a day chooses it.
+    QObject::connect(calendar, &QCalendarWidget::activated, &dialog, &QDialog::accept);
+    auto *layout = new QVBoxLayout(&dialog);
+    if (!text.isEmpty())
+        layout->addWidget(new QLabel(text, &dialog));
+    layout->addWidget(calendar);
+    layout->addWidget(buttons);
+    if (exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return calendar->selectedDate();
 }

@@ -10,6 +10,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "data/clsInifile.h"
 #include "data/clsOptions.h"
+#include "setup/DialogRunner.h"
 #include "setup/WindowHelpers.h"
 #include "setup/frmDepartmentList.h"
 #include "setup/frmEmployeeInfo.h"
@@ -55,14 +56,10 @@ constexpr int kStateVersion = 1;
 const char *const kWizardSection = "Wizard";
 const char *const kWizardKey = "HelpWizardHide";
 
-// Commands whose windows are not part of the program yet: shown, but not available.
-const char *const kUnavailableTools[] = {"toolScheduleWork", "toolTimeOffSchedules", "toolWorkSchedules",
-                                         "toolsubEmployeeReports", "toolOptions"};
-
 } // namespace
 
-mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, QWidget *parent)
-    : QMainWindow(parent), m_dataFolder(QDir::cleanPath(dataFolder)), m_prompt(prompt)
+mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_dataFolder(QDir::cleanPath(dataFolder)), m_prompt(prompt), m_dialogs(dialogs)
 {
     initShellResources();
     setObjectName(QStringLiteral("mdiSchedule"));
@@ -82,6 +79,7 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, QWidget *par
             window->lower();
     });
 
+    buildCommands();
     buildMenus();
     buildToolBar();
     resize(1024, 700);
@@ -191,8 +189,9 @@ void mdiSchedule::buildMenus()
                              tr("&Window List"), QString());
     connect(windows, &QMenu::aboutToShow, this, &mdiSchedule::fillWindowList);
 
-    for (const char *id : kUnavailableTools)
-        tool(QLatin1String(id))->setEnabled(false);
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
+        if (QAction *action = tool(it.key()))
+            action->setEnabled(bool(it.value()));
 }
 
 void mdiSchedule::buildToolBar()
@@ -245,47 +244,54 @@ void mdiSchedule::fillWindowList()
 
 // ---- commands ------------------------------------------------------------------------------
 
-void mdiSchedule::ToolClick(const QString &toolId)
+void mdiSchedule::buildCommands()
 {
-    if (const QAction *action = tool(toolId); action && !action->isEnabled())
-        return;
-    try {
-        dispatch(toolId);
-    } catch (const FileError &error) {
-        m_prompt.message(error.userText(), QString(), Prompt::Icon::Critical);
-    }
+    // Tool id and what it does; no handler: its window is not part of the program yet, so the
+    // command is shown but not available.
+    const QList<QPair<QString, std::function<void()>>> commands{
+        {QStringLiteral("toolExit"), [this] { close(); }},
+        {QStringLiteral("toolScheduleWork"), nullptr},
+        {QStringLiteral("toolTimeOffSchedules"), nullptr},
+        {QStringLiteral("toolWorkSchedules"), nullptr},
+        {QStringLiteral("toolsubEmployeeReports"), nullptr},
+        {QStringLiteral("toolOptions"), nullptr},
+        {QStringLiteral("toolContents"), [this] { ShowContentsTab(); }},
+        {QStringLiteral("toolHelpWizard"),
+         [this] {
+             m_helpWizardShown = !m_helpWizardShown;
+             HelpWizardSettingSet(m_helpWizardShown);
+             setuphelpwizard();
+         }},
+        {QStringLiteral("toolAbout"), [this] { showAbout(); }},
+        {QStringLiteral("toolSupportWebSite"), [this] { openWebPage(webAddresses().second); }},
+        {QStringLiteral("toolProductInformation"), [this] { openWebPage(webAddresses().first); }},
+    };
+    for (const auto &[toolId, run] : commands)
+        m_commands.insert(toolId, run);
+
+    // Tool id and the list window it opens: the single shared instance of its class, brought
+    // forward by another click.
+    const QList<QPair<QString, std::function<QWidget *()>>> listWindows{
+        {QStringLiteral("toolDepartments"),
+         [this] { return new frmDepartmentList(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
+        {QStringLiteral("toolPositions"), [this] { return new frmJobSetup(*m_employeeInfo, *m_options, m_prompt); }},
+        {QStringLiteral("toolWorkShifts"),
+         [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
+        {QStringLiteral("toolEmployees"), [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt); }},
+    };
+    for (const auto &[toolId, create] : listWindows)
+        m_commands.insert(toolId, [this, toolId, create] { showSingle(toolId, create); });
 }
 
-void mdiSchedule::dispatch(const QString &toolId)
+void mdiSchedule::ToolClick(const QString &toolId)
 {
-    if (toolId == QLatin1String("toolExit")) {
-        close();
-    } else if (toolId == QLatin1String("toolDepartments")) {
-        showSingle(toolId, [this] { return new frmDepartmentList(*m_employeeInfo, *m_options, m_prompt); });
-    } else if (toolId == QLatin1String("toolPositions")) {
-        showSingle(toolId, [this] { return new frmJobSetup(*m_employeeInfo, *m_options, m_prompt); });
-    } else if (toolId == QLatin1String("toolWorkShifts")) {
-        showSingle(toolId, [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt); });
-    } else if (toolId == QLatin1String("toolEmployees")) {
-        showSingle(toolId, [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt); });
-    } else if (toolId == QLatin1String("toolContents")) {
-        ShowContentsTab();
-    } else if (toolId == QLatin1String("toolHelpWizard")) {
-        m_helpWizardShown = !m_helpWizardShown;
-        HelpWizardSettingSet(m_helpWizardShown);
-        setuphelpwizard();
-    } else if (toolId == QLatin1String("toolAbout")) {
-        showAbout();
-    } else if (toolId == QLatin1String("toolSupportWebSite")) {
-        openWebPage(webAddresses().second);
-    } else if (toolId == QLatin1String("toolProductInformation")) {
-        openWebPage(webAddresses().first);
-    } else if (QMenu *submenu = m_tools.contains(toolId) ? m_tools.value(toolId)->menu() : nullptr) {
-        // A command that opens a menu does nothing else.
-        Q_UNUSED(submenu);
-    } else {
+    const QAction *action = tool(toolId);
+    if (action && !action->isEnabled())
+        return;
+    if (const auto command = m_commands.constFind(toolId); command != m_commands.cend() && command.value())
+        RunShowingFileError(m_prompt, QString(), command.value());
+    else if (!action || !action->menu())   // a command that opens a menu does nothing else
         m_prompt.message(toolId);
-    }
 }
 
 QMdiSubWindow *mdiSchedule::showSingle(const QString &toolId, const std::function<QWidget *()> &create)
@@ -323,7 +329,7 @@ void mdiSchedule::ShowContentsTab(const QString &anchor)
 void mdiSchedule::showAbout()
 {
     frmAbout about(m_dataFolder, this);
-    about.exec();
+    m_dialogs.exec(about);
 }
 
 void mdiSchedule::openWebPage(const QString &address)
@@ -441,11 +447,8 @@ void mdiSchedule::saveLayout()
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);
     out << kLayoutTag << kLayoutFormat << saveState(kStateVersion) << saveGeometry();
-    try {
-        ScheduleHelper::WriteFileBytes(layoutFilePath(), bytes);
-    } catch (const FileError &error) {
-        m_prompt.message(error.userText(), QString(), Prompt::Icon::Warning);
-    }
+    RunShowingFileError(m_prompt, QString(), [&] { ScheduleHelper::WriteFileBytes(layoutFilePath(), bytes); },
+                        Prompt::Icon::Warning);
 }
 
 bool mdiSchedule::unloadChildren()

@@ -12,6 +12,7 @@ class QAction;
 class QMdiArea;
 class QMenu;
 class QToolBar;
+class DialogRunner;
 class Prompt;
 class clsEmployeeInfo;
 class clsOptions;
@@ -28,7 +29,7 @@ class mdiSchedule : public QMainWindow
 public:
     // Reads the master data and the settings of `dataFolder`. Throws FileError when a master-data
     // file cannot be read.
-    mdiSchedule(const QString &dataFolder, Prompt &prompt, QWidget *parent = nullptr);
+    mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent = nullptr);
     ~mdiSchedule() override;
 
     // Opens the help window on its contents page, or at `anchor` when one is given.
@@ -51,6 +52,7 @@ public:
     const QString &dataFolder() const { return m_dataFolder; }
     QString layoutFilePath() const;
     Prompt &prompt() const { return m_prompt; }
+    DialogRunner &dialogs() const { return m_dialogs; }
     QMdiArea *mdiArea() const { return m_mdiArea; }
     QToolBar *mainToolBar() const { return m_toolBar; }
     // The menu command or menu band with that id, or null.
@@ -85,7 +87,7 @@ private:
     QMenu *addBand(QMenu *parentMenu, const QString &bandId, const QString &toolId,
                    const QString &toolCaption, const QString &bandCaption);
     QAction *addTool(QMenu *band, const QString &toolId, const QString &caption);
-    void dispatch(const QString &toolId);
+    void buildCommands();
     QMdiSubWindow *showSingle(const QString &toolId, const std::function<QWidget *()> &create);
     void closeWizard();
     void placeWizard();
@@ -98,6 +100,7 @@ private:
 
     QString m_dataFolder;
     Prompt &m_prompt;
+    DialogRunner &m_dialogs;
     std::unique_ptr<clsEmployeeInfo> m_employeeInfo;
     std::unique_ptr<clsOptions> m_options;
 
@@ -105,6 +108,8 @@ private:
     QToolBar *m_toolBar = nullptr;
     QHash<QString, QAction *> m_tools;
     QHash<QString, QMenu *> m_bands;
+    // What each command does; an empty handler: shown, but not available.
+    QHash<QString, std::function<void()>> m_commands;
     QHash<QString, QPointer<QMdiSubWindow>> m_children;
     QPointer<QMdiSubWindow> m_wizardWindow;
 

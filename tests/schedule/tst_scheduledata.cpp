@@ -4,7 +4,7 @@
 #include "HandMadeRecords.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
+#include "ScriptedPrompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"

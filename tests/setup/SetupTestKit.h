@@ -1,31 +1,30 @@
 #pragma once
 
 // Shared by the setup window tests: a fresh data folder with its master data and settings,
-// a scripted user, and ways to click named controls and answer modal dialogs.
+// a scripted user, and ways to click named controls.
 
-#include "data/Prompt.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPrompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
+#include <type_traits>
 
 struct DataFolder {
     QTemporaryDir dir;
     std::unique_ptr<clsEmployeeInfo> info = std::make_unique<clsEmployeeInfo>(dir.path());
     std::unique_ptr<clsOptions> options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(dir.path()));
     ScriptedPrompt prompt;
+    ScriptedDialogs dialogs;
 
     QString path(const QString &file) const { return dir.filePath(file); }
     // What a later run of the program would read.
@@ -73,48 +72,17 @@ inline void retype(QWidget *root, const QString &box, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
-// Runs `answer` on the next modal dialog as soon as it is open. The dialog is expected to be
-// closed by `answer`; otherwise it is rejected so that the test cannot hang.
-inline void whenModal(std::function<void(QWidget *)> answer)
-{
-    auto timer = std::make_shared<QElapsedTimer>();
-    timer->start();
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [answer, timer, poll] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            answer(modal);
-            if (QApplication::activeModalWidget() == modal && modal->isVisible())
-                modal->close();
-            return;
-        }
-        if (timer->elapsed() < 3000)
-            QTimer::singleShot(5, *poll);
-    };
-    QTimer::singleShot(0, *poll);
-}
-
-// Runs `action`; tells whether it opened a modal dialog (which is closed at once).
-inline bool opensADialog(const std::function<void()> &action)
-{
-    bool seen = false;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&seen] {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            seen = true;
-            modal->close();
-        }
-    });
-    watch.start(5);
-    action();
-    return seen;
-}
-
 // A setup window over the folder's data (or over `info`, e.g. as a later run reads it), shown
 // and past its first-show work (placement, asking for a first record).
 template <class Window>
 std::unique_ptr<Window> openOn(DataFolder &data, clsEmployeeInfo *info = nullptr)
 {
-    auto window = std::make_unique<Window>(info ? *info : *data.info, *data.options, data.prompt);
+    clsEmployeeInfo &shown = info ? *info : *data.info;
+    std::unique_ptr<Window> window;
+    if constexpr (std::is_constructible_v<Window, clsEmployeeInfo &, clsOptions &, Prompt &, DialogRunner &>)
+        window = std::make_unique<Window>(shown, *data.options, data.prompt, data.dialogs);
+    else
+        window = std::make_unique<Window>(shown, *data.options, data.prompt);
     window->resize(window->size());
     window->show();
     QTest::qWait(30);

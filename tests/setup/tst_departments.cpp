@@ -17,9 +17,9 @@ class DepartmentWindows : public QObject
     }
     static QStringList listed(QWidget *window) { return texts(child<QListWidget>(window, "lisDepartments")); }
     // Opens the selected department's settings and lets `answer` work the dialog.
-    static void edit(QWidget *window, std::function<void(QWidget *)> answer)
+    static void edit(DataFolder &data, QWidget *window, ScriptedDialogs::Answer answer)
     {
-        whenModal(answer);
+        data.dialogs.queue(answer);
         click(window, "cmdEditDepartment");
     }
     static QStringList storedNames(const DataFolder &data)
@@ -40,7 +40,7 @@ private Q_SLOTS:
         DataFolder data;
         data.prompt.queueInput(QStringLiteral("  bakery "));
         QString caption;
-        whenModal([&](QWidget *dialog) {
+        data.dialogs.queue([&](QWidget *dialog) {
             caption = dialog->windowTitle();
             click(dialog, "cmdCancel");
         });
@@ -79,7 +79,8 @@ private Q_SLOTS:
         const QByteArray before = data.bytes("Dept.dat");
 
         data.prompt.queueInput(name);
-        QVERIFY(!opensADialog([&] { click(window.get(), "cmdAdd"); }));
+        click(window.get(), "cmdAdd");
+        QVERIFY(data.dialogs.shown().isEmpty());
         QCOMPARE(data.prompt.messages().size(), mentions.isEmpty() ? 0 : 1);
         if (!mentions.isEmpty())
             QVERIFY2(data.prompt.messages()[0].contains(mentions), qPrintable(data.prompt.messages()[0]));
@@ -106,7 +107,7 @@ private Q_SLOTS:
         QFETCH(int, stored);
         DataFolder data;
         auto window = open(data);
-        edit(window.get(), [&](QWidget *dialog) {
+        edit(data, window.get(), [&](QWidget *dialog) {
             retype(dialog, "txtWeekHours", typed);
             retype(dialog, "txtDayHours", typed);
             click(dialog, "cmdSave");
@@ -127,7 +128,7 @@ private Q_SLOTS:
             child<QTimeEdit>(dialog, "dtpDisplayStartTime")->setTime(start);
             click(dialog, "chkForceJosDisplayAlways");
         };
-        edit(window.get(), [&](QWidget *dialog) {
+        edit(data, window.get(), [&](QWidget *dialog) {
             change(dialog, 5, QStringLiteral("3"), QStringLiteral("38"), QTime(7, 30));
             QTest::keyClick(dialog, Qt::Key_Return);   // Save is the default button
         });
@@ -140,7 +141,7 @@ private Q_SLOTS:
 
         const QByteArray saved = data.bytes("Dept.dat");
         QStringList shown;
-        edit(window.get(), [&](QWidget *dialog) {
+        edit(data, window.get(), [&](QWidget *dialog) {
             shown << child<QComboBox>(dialog, "comFirstDayofWeek")->currentText()
                   << child<QLineEdit>(dialog, "txtDayHours")->text() << child<QLineEdit>(dialog, "txtWeekHours")->text()
                   << child<QTimeEdit>(dialog, "dtpDisplayStartTime")->time().toString()
@@ -153,7 +154,7 @@ private Q_SLOTS:
         QVERIFY(data.options->ForceJobDisplayForSingleJobGet(QStringLiteral("DELI")));
 
         data.info->SaveDepartmentFirstDay(QStringLiteral("DELI"), 9);   // outside the week: shown as Sunday
-        edit(window.get(), [&](QWidget *dialog) { shown = {child<QComboBox>(dialog, "comFirstDayofWeek")->currentText()}; });
+        edit(data, window.get(), [&](QWidget *dialog) { shown = {child<QComboBox>(dialog, "comFirstDayofWeek")->currentText()}; });
         QCOMPARE(shown, QStringList{"Sunday"});
     }
 
@@ -178,7 +179,7 @@ private Q_SLOTS:
         data.breakFile("Dept.dat");
         bool stillOpen = false;
         QString keptText;
-        edit(window.get(), [&](QWidget *dialog) {
+        edit(data, window.get(), [&](QWidget *dialog) {
             retype(dialog, "txtWeekHours", QStringLiteral("38"));
             click(dialog, "cmdSave");
             stillOpen = dialog->isVisible();

@@ -120,6 +120,7 @@ private Q_SLOTS:
         DataFolder data;
         data.info->AddDepartment(QStringLiteral("DELI"));
         data.info->AddDepartment(QStringLiteral("BAKERY"));
+        data.info->GetDepartmentList();   // stores the departments
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
         const qint32 ann = addEmployee(data, QStringLiteral("Ann"), QStringLiteral("Lee"));
@@ -195,6 +196,22 @@ private Q_SLOTS:
         window->close();
         QVERIFY(!window->isVisible());
         QCOMPARE(stored(data, ann).city, QStringLiteral("Springfield"));
+    }
+
+    // The department list could not be written: the user is told which file, and the departments
+    // in memory are still offered.
+    void anUnwritableDepartmentFileIsToldAndTheChoicesKept()
+    {
+        DataFolder data;
+        data.info->AddDepartment(QStringLiteral("DELI"));
+        data.info->GetDepartmentList();   // stores it
+        annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        data.breakFile("Dept.dat");
+        clickRow(list(window.get()), 1);
+        QCOMPARE(data.prompt.messages().size(), 1);
+        QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Dept.dat")), qPrintable(data.prompt.messages()[0]));
+        QCOMPARE(texts(child<QListWidget>(window.get(), "lisDepartments")), QStringList{QStringLiteral("DELI")});
     }
 
     void availabilityTimesIgnoreTheDateAndMidnightEndsTheDay()

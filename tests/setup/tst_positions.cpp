@@ -1,9 +1,8 @@
 #include "SetupTestKit.h"
+#include "schedule/grid/TimeGridModel.h"
 #include "setup/frmJobSetup.h"
 
-#include <QColorDialog>
 #include <QLabel>
-#include <QtEndian>
 
 class PositionWindows : public QObject
 {
@@ -11,19 +10,16 @@ class PositionWindows : public QObject
 
     static QListWidget *list(QWidget *window) { return child<QListWidget>(window, "lisJobNames"); }
     static QPalette sample(QWidget *window) { return child<QLabel>(window, "LabTextDisplay")->palette(); }
-    // Clicks a colour button and picks `colour` in the dialog, or cancels it; returns the colour offered.
-    static QColor chooseColour(QWidget *window, const QString &button, const QColor &colour, bool accept = true)
+    // Clicks a colour button and answers the colour dialog with `colour` (nothing: cancelled);
+    // returns the dialog as it was asked for, "title: colour offered".
+    static QString chooseColour(DataFolder &data, QWidget *window, const QString &button, std::optional<qint32> colour)
     {
-        QColor offered;
-        whenModal([&](QWidget *dialog) {
-            auto *colours = qobject_cast<QColorDialog *>(dialog);
-            QVERIFY(colours);
-            offered = colours->currentColor();
-            colours->setCurrentColor(colour);
-            accept ? colours->accept() : QTest::keyClick(dialog, Qt::Key_Escape);
-        });
+        data.prompt.queueColor(colour);
         click(window, button);
-        return offered;
+        for (const ScriptedPrompt::Shown &shown : data.prompt.shown())
+            if (shown.kind == ScriptedPrompt::Shown::Color)
+                return shown.title + ": " + QString::number(shown.offered.value<qint32>());
+        return {};
     }
     static QPair<qint32, qint32> storedColours(const DataFolder &data, const QString &name)
     {
@@ -56,44 +52,37 @@ private Q_SLOTS:
         QCOMPARE(list(window.get())->currentItem()->text(), QStringLiteral("CASHIER"));
         QCOMPARE(child<QLabel>(window.get(), "labJobName")->text(), QStringLiteral("CASHIER"));
         QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(255, 0, 0));
-        // Second record of Jobs.dat: name field, text colour, back colour (red = 255).
-        const QByteArray file = data.bytes("Jobs.dat");
-        QCOMPARE(file.size(), 2 * 328);
-        const char *record = file.constData() + 328;
-        QCOMPARE(QByteArray(record, 20), QByteArray("CASHIER").leftJustified(20, ' '));
-        QCOMPARE(qFromLittleEndian<qint32>(record + 20), 0);
-        QCOMPARE(qFromLittleEndian<qint32>(record + 24), 255);
+        QCOMPARE(data.reloaded()->JobNamesGetAll(), (QStringList{"BAKER", "CASHIER"}));
+        QCOMPARE(storedColours(data, QStringLiteral("CASHIER")), qMakePair(0, 255));
     }
 
-    // The position starts black on red; a choice is stored at once, a cancelled one not at all.
+    // The position starts black on red; a choice is shown and stored at once, a cancelled one not at all.
     void aColourChoiceIsStoredAtOnce_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QColor>("chosen");
-        QTest::addColumn<bool>("accept");
+        QTest::addColumn<std::optional<qint32>>("chosen");
+        QTest::addColumn<QString>("asked");
         QTest::addColumn<qint32>("text");
         QTest::addColumn<qint32>("bar");
-        QTest::newRow("green bar") << "cmdEditBackColor" << QColor(0, 255, 0) << true << 0 << 65280;
-        QTest::newRow("blue text") << "cmdTextColor" << QColor(0, 0, 255) << true << 0xFF0000 << 255;
-        QTest::newRow("mixed bar") << "cmdEditBackColor" << QColor(0x12, 0x34, 0x56) << true << 0 << 0x563412;
-        QTest::newRow("cancelled") << "cmdEditBackColor" << QColor(0, 0, 255) << false << 0 << 255;
+        QTest::newRow("green bar") << "cmdEditBackColor" << std::optional<qint32>(65280) << "Background Color: 255" << 0 << 65280;
+        QTest::newRow("blue text") << "cmdTextColor" << std::optional<qint32>(0xFF0000) << "Text Color: 0" << 0xFF0000 << 255;
+        QTest::newRow("cancelled") << "cmdEditBackColor" << std::optional<qint32>() << "Background Color: 255" << 0 << 255;
     }
     void aColourChoiceIsStoredAtOnce()
     {
         QFETCH(QString, button);
-        QFETCH(QColor, chosen);
-        QFETCH(bool, accept);
+        QFETCH(std::optional<qint32>, chosen);
+        QFETCH(QString, asked);
         QFETCH(qint32, text);
         QFETCH(qint32, bar);
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
         auto window = openOn<frmJobSetup>(data);
-        const bool onText = button == "cmdTextColor";
-        QCOMPARE(chooseColour(window.get(), button, chosen, accept), onText ? QColor(0, 0, 0) : QColor(255, 0, 0));
+        QCOMPARE(chooseColour(data, window.get(), button, chosen), asked);
         QCOMPARE(storedColours(data, QStringLiteral("CASHIER")), qMakePair(text, bar));
         const QPalette shown = sample(window.get());
-        QCOMPARE(shown.color(QPalette::WindowText), accept && onText ? chosen : QColor(0, 0, 0));
-        QCOMPARE(shown.color(QPalette::Window), accept && !onText ? chosen : QColor(255, 0, 0));
+        QCOMPARE(shown.color(QPalette::WindowText), TimeGridModel::toColor(text));
+        QCOMPARE(shown.color(QPalette::Window), TimeGridModel::toColor(bar));
     }
 
     void deleteAsksFirst()
@@ -118,12 +107,12 @@ private Q_SLOTS:
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
         auto window = openOn<frmJobSetup>(data);
         data.breakFile("Jobs.dat");
-        chooseColour(window.get(), "cmdEditBackColor", QColor(0, 255, 0));
+        chooseColour(data, window.get(), "cmdEditBackColor", 65280);
         QCOMPARE(data.prompt.messages().size(), 1);
         QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Jobs.dat")), qPrintable(data.prompt.messages()[0]));
         QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(0, 255, 0));
         data.repairFile("Jobs.dat");
-        chooseColour(window.get(), "cmdTextColor", Qt::blue, false);
+        chooseColour(data, window.get(), "cmdTextColor", std::nullopt);
         QCOMPARE(storedColours(data, QStringLiteral("BAKER")), qMakePair(0, 65280));
     }
 };

@@ -1,5 +1,7 @@
-#include "SetupTestKit.h"
+#include "data/LeadingNumber.h"
 #include "setup/WindowHelpers.h"
+
+#include <QTest>
 
 class WindowHelpers : public QObject
 {
@@ -29,22 +31,36 @@ private Q_SLOTS:
         QCOMPARE(PlacementInMainWindow(child, area, band), expected);
     }
 
-    void leadingNumber_data()
+    // Both rules over the same texts.
+    void leadingNumbers_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("tab first") << "\t5" << 5.0;
-        QTest::newRow("second point stops") << "800.555.1234" << 800.555;
-        QTest::newRow("point first") << ".5" << 0.5;
-        QTest::newRow("plus") << "+7" << 7.0;
-        QTest::newRow("exponent") << "1e3" << 1000.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::addColumn<double>("skippingBlanks");
+        QTest::addColumn<qint32>("minusAndDigits");
+        QTest::newRow("empty") << "" << 0.0 << 0;
+        QTest::newRow("abc") << "abc" << 0.0 << 0;
+        QTest::newRow("\\t5") << "\t5" << 5.0 << 5;
+        QTest::newRow("-12ab") << "-12ab" << -12.0 << -12;
+        QTest::newRow("+7") << "+7" << 7.0 << 0;
+        QTest::newRow("-") << "-" << 0.0 << 0;
+        QTest::newRow("--5") << "--5" << 0.0 << 0;
+        QTest::newRow("- 4") << "- 4" << -4.0 << 0;
+        QTest::newRow("1 2") << "1 2" << 12.0 << 1;
+        QTest::newRow(".5") << ".5" << 0.5 << 0;
+        QTest::newRow("800.555.1234") << "800.555.1234" << 800.555 << 800;
+        QTest::newRow("1e3") << "1e3" << 1000.0 << 1;
+        QTest::newRow("2D3") << "2D3" << 2000.0 << 2;
+        QTest::newRow("1e") << "1e" << 1.0 << 1;
+        QTest::newRow("2147483648") << "2147483648" << 2147483648.0 << 0;
+        QTest::newRow("-2147483648") << "-2147483648" << -2147483648.0 << qint32(-2147483647 - 1);
     }
-    void leadingNumber()
+    void leadingNumbers()
     {
         QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(LeadingNumber(text), value);
+        QFETCH(double, skippingBlanks);
+        QFETCH(qint32, minusAndDigits);
+        QCOMPARE(LeadingNumberSkippingBlanks(text), skippingBlanks);
+        QCOMPARE(LeadingMinusAndDigits(text), minusAndDigits);
     }
 };
 

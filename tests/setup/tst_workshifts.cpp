@@ -49,7 +49,7 @@ private Q_SLOTS:
         DataFolder data;
         storeShifts(data, QStringLiteral("DELI"), {{at(6), at(14)}});
         auto window = openOn<frmShiftsSetup>(data);
-        whenModal([&](QWidget *dialog) {
+        data.dialogs.queue([&](QWidget *dialog) {
             QCOMPARE(child<QTimeEdit>(dialog, "dtpStart")->time(), QTime(8, 0));
             QCOMPARE(child<QTimeEdit>(dialog, "dtpEnd")->time(), QTime(16, 0));
             child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(22, 0));
@@ -76,7 +76,7 @@ private Q_SLOTS:
         auto window = openWithThree(data);
         const QByteArray before = data.bytes("Shifts.dat");
         for (const char *button : {"cmdAdd", "cmdEdit"}) {
-            whenModal([&](QWidget *dialog) {
+            data.dialogs.queue([&](QWidget *dialog) {
                 child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(9, 0));
                 if (how == "close")
                     click(dialog, "cmdClose");
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(texts(list(window.get())), QStringList{"4:00a - 12:00p"});   // the first listed
         child<QComboBox>(window.get(), "comDepartmentName")->setCurrentIndex(1);
         QCOMPARE(texts(list(window.get())), threeShifts());
-        whenModal([&](QWidget *dialog) {
+        data.dialogs.queue([&](QWidget *dialog) {
             QCOMPARE(child<QTimeEdit>(dialog, "dtpStart")->time(), QTime(8, 0));
             child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(17, 30));
             click(dialog, "cmdSave");

@@ -2,7 +2,8 @@
 
 // Starts of the main window over a fresh data folder, for the shell tests.
 
-#include "data/Prompt.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPrompt.h"
 #include "data/ScheduleHelper.h"
 #include "shell/mdiSchedule.h"
 
@@ -31,6 +32,7 @@ inline QByteArray readFile(const QString &path)
 struct ShellRun {
     QTemporaryDir dir;
     ScriptedPrompt prompt;
+    ScriptedDialogs dialogs;
     std::unique_ptr<mdiSchedule> main;
 
     QString settingsFile() const { return ScheduleHelper::SettingsFilePath(dir.path()); }
@@ -41,7 +43,7 @@ struct ShellRun {
     {
         if (!settings.isEmpty())
             writeFile(settingsFile(), settings);
-        main = std::make_unique<mdiSchedule>(dir.path(), prompt);
+        main = std::make_unique<mdiSchedule>(dir.path(), prompt, dialogs);
         main->resize(1200, 760);
         main->show();
         if (!QTest::qWaitForWindowExposed(main.get()))
