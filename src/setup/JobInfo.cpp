@@ -4,7 +4,7 @@
 
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

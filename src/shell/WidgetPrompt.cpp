@@ -1,6 +1,6 @@
 #include "WidgetPrompt.h"
 
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 
 #include <QCalendarWidget>
 #include <QColorDialog>

@@ -1,5 +1,5 @@
 #include "SetupTestKit.h"
-#include "schedule/grid/TimeGridModel.h"
+#include "grid/TimeGridModel.h"
 #include "setup/frmJobSetup.h"
 
 #include <QLabel>
