@@ -3,6 +3,7 @@
 #include "ScheduleFiles.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
+#include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
@@ -267,10 +268,11 @@ void clsScheduleData::SaveScheduleDay(const QString &department, const RecordLis
 {
     const QString file = ScheduleFiles::dayFile(m_dataPath, department, day);
     if (m_readOnly)
-        throw FileError(QStringLiteral("SaveScheduleDay"), file, QStringLiteral("the schedule was opened for reading only"));
+        throw FileError(QStringLiteral("SaveScheduleDay"), file, QStringLiteral("the schedule was opened for reading only"), FileError::Kind::Write);
     if (file.isEmpty())
         throw FileError(QStringLiteral("SaveScheduleDay"), m_dataPath + u'/' + department,
-                        QStringLiteral("the department name cannot be used as a folder name"));
+                        QStringLiteral("the department name cannot be used as a folder name"),
+                        FileError::Kind::Write);
     ScheduleHelper::MakeDirectory(QFileInfo(file).absolutePath());
     records.save(file);
 }
@@ -322,7 +324,8 @@ void clsScheduleData::SaveSchedule()
         throw FileError(QStringLiteral("SaveSchedule"), ScheduleFiles::departmentFolder(m_dataPath, m_department),
                         QStringLiteral("the shifts of %1 could not be read when the week was opened, so their "
                                        "files were left as they are and changes on those days were not saved")
-                            .arg(unread.join(QStringLiteral(", "))));
+                            .arg(unread.join(QStringLiteral(", "))),
+                        FileError::Kind::Write);
 }
 
 bool clsScheduleData::AreShiftsScheduled(double day, const QString &department) const
@@ -359,10 +362,10 @@ void clsScheduleData::TimeOffSave(qint32 employee, const RecordList &records)
 {
     const QString file = ScheduleFiles::timeOffFile(m_dataPath, employee);
     if (m_readOnly)
-        throw FileError(QStringLiteral("TimeOffSave"), file, QStringLiteral("the schedule was opened for reading only"));
+        throw FileError(QStringLiteral("TimeOffSave"), file, QStringLiteral("the schedule was opened for reading only"), FileError::Kind::Write);
     if (isUnreadable(file))
         throw FileError(QStringLiteral("TimeOffSave"), file,
-                        QStringLiteral("the file could not be read, so it was left as it is"));
+                        QStringLiteral("the file could not be read, so it was left as it is"), FileError::Kind::Write);
     records.save(file);
 }
 
@@ -524,12 +527,7 @@ void clsScheduleData::formatTotalHours(int row, int block)
 
 qint32 clsScheduleData::FindEmployeeNumberFromResorce(int row) const
 {
-    // The key read as a number: its leading digits.
-    const QString key = m_grid->ResourceKey(row).trimmed();
-    qsizetype n = 0;
-    while (n < key.size() && (key.at(n).isDigit() || (n == 0 && key.at(n) == u'-')))
-        ++n;
-    return key.left(n).toInt();
+    return LeadingMinusAndDigits(m_grid->ResourceKey(row));
 }
 
 int clsScheduleData::findEmployeeRow(qint32 employee) const

@@ -2,6 +2,7 @@
 
 #include "WindowHelpers.h"
 
+#include "data/CodePage.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "grid/TimeGridModel.h"
@@ -72,7 +73,7 @@ void JobInfo::jobname(const QString &name)
 
 bool JobInfo::SaveJob()
 {
-    const QString name = labJobName->text().trimmed().toUpper();
+    const QString name = CodePage::toUpper(labJobName->text().trimmed());
     if (name.isEmpty())
         return true;
     return RunShowingFileError(m_prompt, window()->windowTitle(),

@@ -3,6 +3,7 @@
 #include "DialogRunner.h"
 #include "WindowHelpers.h"
 #include "frmDepartmentSettings.h"
+#include "data/CodePage.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -77,7 +78,7 @@ bool frmDepartmentList::ReloadList()
 void frmDepartmentList::cmdAdd_Click()
 {
     const std::optional<QString> answer = m_prompt.input(tr("Enter Department Name"), tr("Add Department"));
-    const QString name = answer.value_or(QString()).trimmed().toUpper();
+    const QString name = CodePage::toUpper(answer.value_or(QString()).trimmed());
     if (name.isEmpty())
         return;
     // The name becomes a folder of the data folder; refuse what no file system accepts or

@@ -2,6 +2,7 @@
 
 #include "JobInfo.h"
 #include "WindowHelpers.h"
+#include "data/CodePage.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 
@@ -81,14 +82,14 @@ void frmJobSetup::lisJobNames_Click()
 void frmJobSetup::cmdAdd_Click()
 {
     const std::optional<QString> answer = m_prompt.input(tr("Enter Position Name"), tr("Add Position"));
-    const QString name = answer.value_or(QString()).trimmed().toUpper();
+    const QString name = CodePage::toUpper(answer.value_or(QString()).trimmed());
     if (name.isEmpty())
         return;
     // A new position starts black on red.
     RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.JobInfoAdd(name, 0, 255); });
     ReloadList();
     for (int row = 0; row < lisJobNames->count(); ++row) {
-        if (lisJobNames->item(row)->text().trimmed().toUpper() == name)
+        if (CodePage::toUpper(lisJobNames->item(row)->text().trimmed()) == name)
             lisJobNames->setCurrentRow(row);
     }
 }

@@ -166,6 +166,13 @@ private slots:
         QFile::remove(png);
 
         QVERIFY(!ExportWeek::run(info, options, "NOWHERE", kMon).error.isEmpty());
+
+        // A day that cannot be read (a folder in its place) is named, and the export fails.
+        QVERIFY(QFile::remove(file("KITCHEN/20010305.KELSCD")));
+        QVERIFY(QDir().mkpath(file("KITCHEN/20010305.KELSCD")));
+        const ExportWeek::Result partial = ExportWeek::run(info, options, "KITCHEN", kMon);
+        QVERIFY2(partial.error.contains("20010305.KELSCD"), qPrintable(partial.error));
+        QVERIFY(partial.json.contains("20010305.KELSCD"));
     }
 
     void demoFillsOnlyAnEmptyFolder()
