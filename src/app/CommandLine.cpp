@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "DemoBusiness.h"
+#include "ExportHours.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
 #include "data/OleDate.h"
@@ -14,6 +15,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -69,6 +71,35 @@ int exportWeek(const QString &dataOption, const QString &department, const QStri
     return 0;
 }
 
+QDate isoDateOption(const QString &text, const QString &option)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid())
+        fail(QStringLiteral("%1 needs a date, YYYY-MM-DD").arg(option));
+    return date;
+}
+
+int exportHours(const QString &dataOption, const QString &from, const QString &to, const QStringList &departments,
+                const QString &out)
+{
+    const double first = OleDate::fromDate(isoDateOption(from, QStringLiteral("--from")));
+    const double last = OleDate::fromDate(isoDateOption(to, QStringLiteral("--to")));
+    const QString folder = existingDataFolder(dataOption);
+    clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+    clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+    const ExportHours::Result result = ExportHours::run(info, options, first, last, departments);
+    if (!result.error.isEmpty())
+        fail(result.error);
+    if (out.isEmpty()) {
+        print(result.csv);
+        return 0;
+    }
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || file.write(result.csv.toUtf8()) < 0 || !file.commit())
+        fail(QStringLiteral("could not write %1: %2").arg(out, file.errorString()));
+    return 0;
+}
+
 int positiveNumber(const QString &text, const QString &option, int fallback)
 {
     if (text.isEmpty())
@@ -102,6 +133,9 @@ const char *const kUsage =
     "       shiftgrid export week --data DIR --department NAME --date YYYY-MM-DD [--png FILE]\n"
     "                                              print a department week as JSON\n"
     "                                              (and paint it into a PNG picture)\n"
+    "       shiftgrid export hours --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                              [--department NAME]... [--out FILE]\n"
+    "                                              scheduled minutes per employee and day as CSV\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
     "\n"
@@ -130,8 +164,12 @@ int run(int argc, char *argv[])
     const QCommandLineOption pngOption(QStringLiteral("png"), QStringLiteral("A PNG file to paint into."), QStringLiteral("FILE"));
     const QCommandLineOption employeesOption(QStringLiteral("employees"), QStringLiteral("Number of employees."), QStringLiteral("N"));
     const QCommandLineOption weeksOption(QStringLiteral("weeks"), QStringLiteral("Number of weeks."), QStringLiteral("W"));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("First date, YYYY-MM-DD."), QStringLiteral("DATE"));
+    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("Last date, YYYY-MM-DD."), QStringLiteral("DATE"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("A file to write."), QStringLiteral("FILE"));
     parser.addOption(dataOption);
-    parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption});
+    parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption, fromOption, toOption,
+                       outOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -168,6 +206,9 @@ int run(int argc, char *argv[])
             return exportMaster(data);
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("week")})
             return exportWeek(data, parser.value(departmentOption), parser.value(dateOption), parser.value(pngOption));
+        if (words == QStringList{QStringLiteral("export"), QStringLiteral("hours")})
+            return exportHours(data, parser.value(fromOption), parser.value(toOption),
+                               parser.values(departmentOption), parser.value(outOption));
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
