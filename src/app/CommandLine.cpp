@@ -2,6 +2,7 @@
 
 #include "DemoBusiness.h"
 #include "ExportHours.h"
+#include "ExportIcs.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
 #include "data/OleDate.h"
@@ -79,6 +80,18 @@ QDate isoDateOption(const QString &text, const QString &option)
     return date;
 }
 
+// Writes a command's output to the file, or prints it when no file is named.
+void writeOutput(const QByteArray &bytes, const QString &out)
+{
+    if (out.isEmpty()) {
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return;
+    }
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        fail(QStringLiteral("could not write %1: %2").arg(out, file.errorString()));
+}
+
 int exportHours(const QString &dataOption, const QString &from, const QString &to, const QStringList &departments,
                 const QString &out)
 {
@@ -90,13 +103,32 @@ int exportHours(const QString &dataOption, const QString &from, const QString &t
     const ExportHours::Result result = ExportHours::run(info, options, first, last, departments);
     if (!result.error.isEmpty())
         fail(result.error);
-    if (out.isEmpty()) {
-        print(result.csv);
-        return 0;
+    writeOutput(result.csv.toUtf8(), out);
+    return 0;
+}
+
+int exportIcs(const QString &dataOption, const QString &from, const QString &to, const QStringList &departments,
+              const QStringList &employees, bool timeOff, const QString &timeZone, const QString &out)
+{
+    ExportIcs::Request request;
+    request.firstDay = OleDate::fromDate(isoDateOption(from, QStringLiteral("--from")));
+    request.lastDay = OleDate::fromDate(isoDateOption(to, QStringLiteral("--to")));
+    request.departments = departments;
+    for (const QString &text : employees) {
+        bool ok = false;
+        request.employees << text.toInt(&ok);
+        if (!ok)
+            fail(QStringLiteral("--employee needs an employee number, not \"%1\"").arg(text));
     }
-    QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || file.write(result.csv.toUtf8()) < 0 || !file.commit())
-        fail(QStringLiteral("could not write %1: %2").arg(out, file.errorString()));
+    request.timeOff = timeOff;
+    request.timeZone = timeZone;
+    const QString folder = existingDataFolder(dataOption);
+    clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+    clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+    const ExportIcs::Result result = ExportIcs::run(info, options, request);
+    if (!result.error.isEmpty())
+        fail(result.error);
+    writeOutput(result.ics, out);
     return 0;
 }
 
@@ -136,6 +168,9 @@ const char *const kUsage =
     "       shiftgrid export hours --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
     "                              [--department NAME]... [--out FILE]\n"
     "                                              scheduled minutes per employee and day as CSV\n"
+    "       shiftgrid export ics --data DIR --from YYYY-MM-DD --to YYYY-MM-DD [--department NAME]...\n"
+    "                              [--employee NUMBER]... [--time-off] [--time-zone ZONE] [--out FILE]\n"
+    "                                              shifts (and time off) as an iCalendar file\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
     "\n"
@@ -167,9 +202,12 @@ int run(int argc, char *argv[])
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("First date, YYYY-MM-DD."), QStringLiteral("DATE"));
     const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("Last date, YYYY-MM-DD."), QStringLiteral("DATE"));
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("A file to write."), QStringLiteral("FILE"));
+    const QCommandLineOption employeeOption(QStringLiteral("employee"), QStringLiteral("An employee number."), QStringLiteral("NUMBER"));
+    const QCommandLineOption timeOffOption(QStringLiteral("time-off"), QStringLiteral("Time off too."));
+    const QCommandLineOption timeZoneOption(QStringLiteral("time-zone"), QStringLiteral("The zone of the times."), QStringLiteral("ZONE"));
     parser.addOption(dataOption);
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption, fromOption, toOption,
-                       outOption});
+                       outOption, employeeOption, timeOffOption, timeZoneOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -209,6 +247,10 @@ int run(int argc, char *argv[])
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("hours")})
             return exportHours(data, parser.value(fromOption), parser.value(toOption),
                                parser.values(departmentOption), parser.value(outOption));
+        if (words == QStringList{QStringLiteral("export"), QStringLiteral("ics")})
+            return exportIcs(data, parser.value(fromOption), parser.value(toOption), parser.values(departmentOption),
+                             parser.values(employeeOption), parser.isSet(timeOffOption), parser.value(timeZoneOption),
+                             parser.value(outOption));
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
