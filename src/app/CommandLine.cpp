@@ -4,6 +4,7 @@
 #include "ExportHours.h"
 #include "ExportIcs.h"
 #include "ExportMaster.h"
+#include "ImportEmployees.h"
 #include "ExportWeek.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -132,6 +134,45 @@ int exportIcs(const QString &dataOption, const QString &from, const QString &to,
     return 0;
 }
 
+int importEmployees(const QString &dataOption, const QStringList &files, const ImportEmployees::Options &options)
+{
+    if (dataOption.isEmpty())
+        fail(QStringLiteral("import employees needs --data DIR"));
+    if (files.size() != 1)
+        fail(QStringLiteral("import employees needs one CSV file"));
+    QFile file(files.first());
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("could not read %1: %2").arg(files.first(), file.errorString()));
+    clsEmployeeInfo info(existingDataFolder(dataOption),
+                         options.dryRun ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
+    const ImportEmployees::Plan plan = ImportEmployees::check(info, file.readAll(), options);
+    if (!plan.error.isEmpty())
+        fail(plan.error);
+
+    QString report;
+    for (const ImportEmployees::Problem &p : plan.problems)
+        report += p.text() + u'\n';
+    for (const ImportEmployees::Problem &p : plan.duplicates)
+        report += p.text() + u'\n';
+    if (!plan.newDepartments.isEmpty())
+        report += QStringLiteral("New departments: %1\n").arg(plan.newDepartments.join(QStringLiteral(", ")));
+    if (!plan.newPositions.isEmpty())
+        report += QStringLiteral("New positions: %1\n").arg(plan.newPositions.join(QStringLiteral(", ")));
+    if (!plan.problems.isEmpty() && !options.skipBad) {
+        std::fputs(qPrintable(report), stderr);
+        QSet<int> badLines;
+        for (const ImportEmployees::Problem &p : plan.problems)
+            badLines.insert(p.line);
+        fail(QStringLiteral("%1 bad row(s); nothing was imported (--skip-bad imports the good rows)")
+                 .arg(badLines.size()));
+    }
+    const int added = ImportEmployees::apply(info, plan, options);
+    report += options.dryRun ? QStringLiteral("Would add %1 employee(s); nothing was written (--dry-run)\n").arg(plan.employees.size())
+                             : QStringLiteral("Added %1 employee(s)\n").arg(added);
+    print(report);
+    return 0;
+}
+
 int positiveNumber(const QString &text, const QString &option, int fallback)
 {
     if (text.isEmpty())
@@ -171,6 +212,8 @@ const char *const kUsage =
     "       shiftgrid export ics --data DIR --from YYYY-MM-DD --to YYYY-MM-DD [--department NAME]...\n"
     "                              [--employee NUMBER]... [--time-off] [--time-zone ZONE] [--out FILE]\n"
     "                                              shifts (and time off) as an iCalendar file\n"
+    "       shiftgrid import employees --data DIR FILE.csv [--dry-run] [--skip-bad] [--create-missing]\n"
+    "                                              add the employees of a CSV file\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
     "\n"
@@ -204,10 +247,14 @@ int run(int argc, char *argv[])
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("A file to write."), QStringLiteral("FILE"));
     const QCommandLineOption employeeOption(QStringLiteral("employee"), QStringLiteral("An employee number."), QStringLiteral("NUMBER"));
     const QCommandLineOption timeOffOption(QStringLiteral("time-off"), QStringLiteral("Time off too."));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Check only; write nothing."));
+    const QCommandLineOption skipBadOption(QStringLiteral("skip-bad"), QStringLiteral("Import the good rows."));
+    const QCommandLineOption createMissingOption(QStringLiteral("create-missing"), QStringLiteral("Create departments and positions."));
     const QCommandLineOption timeZoneOption(QStringLiteral("time-zone"), QStringLiteral("The zone of the times."), QStringLiteral("ZONE"));
     parser.addOption(dataOption);
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption, fromOption, toOption,
-                       outOption, employeeOption, timeOffOption, timeZoneOption});
+                       outOption, employeeOption, timeOffOption, timeZoneOption, dryRunOption, skipBadOption,
+                       createMissingOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -251,6 +298,9 @@ int run(int argc, char *argv[])
             return exportIcs(data, parser.value(fromOption), parser.value(toOption), parser.values(departmentOption),
                              parser.values(employeeOption), parser.isSet(timeOffOption), parser.value(timeZoneOption),
                              parser.value(outOption));
+        if (words.size() >= 2 && words.mid(0, 2) == QStringList{QStringLiteral("import"), QStringLiteral("employees")})
+            return importEmployees(data, words.mid(2),
+                                   {parser.isSet(dryRunOption), parser.isSet(skipBadOption), parser.isSet(createMissingOption)});
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));

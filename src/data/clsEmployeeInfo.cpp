@@ -156,6 +156,13 @@ void clsEmployeeInfo::endBatch()
     }
 }
 
+void clsEmployeeInfo::cancelBatch()
+{
+    m_batchDepth = 0;
+    m_dirty = 0;
+    LoadAll();
+}
+
 bool clsEmployeeInfo::deferred(DirtyFile file)
 {
     requireWritable();

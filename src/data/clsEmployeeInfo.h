@@ -78,6 +78,9 @@ public:
     // of after every operation: for bulk work such as filling a new data folder.
     void beginBatch();
     void endBatch();
+    // Ends a batch without writing anything: the files are read again, so that memory and disk
+    // agree as before the batch began.
+    void cancelBatch();
     // Reloads everything from disk; unsaved in-memory changes are lost.
     void Refresh();
 

@@ -1,0 +1,289 @@
+#include "ImportEmployees.h"
+
+#include "CsvReader.h"
+#include "data/CodePage.h"
+#include "data/OleDate.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace ImportEmployees {
+
+namespace {
+
+enum Column {
+    FirstName, MiddleName, LastName, ScheduleName, BirthDate, HireDate, Phone, EmergencyContact,
+    EmergencyPhone, Address1, Address2, City, State, PostalCode, Male, Departments, Positions, ColumnCount
+};
+
+// Column names and the widths of the fields they are stored in (0: not a text field).
+struct ColumnInfo {
+    const char *name;
+    int width;
+};
+constexpr ColumnInfo kColumns[ColumnCount] = {
+    {"First Name", 50}, {"Middle Name", 50}, {"Last Name", 50}, {"Schedule Name", 50}, {"Birth Date", 0},
+    {"Hire Date", 0}, {"Phone", 10}, {"Emergency Contact", 20}, {"Emergency Phone", 10}, {"Address 1", 30},
+    {"Address 2", 30}, {"City", 30}, {"State", 20}, {"Postal Code", 10}, {"Male", 0}, {"Departments", 30},
+    {"Positions", 20}};
+
+// Characters the data files cannot hold; empty when every one fits.
+QString charactersOutsideCodePage(const QString &text)
+{
+    QString bad;
+    for (const QChar c : text)
+        if (c != u'?' && CodePage::encode(QString(c)) == "?" && !bad.contains(c))
+            bad += c;
+    return bad;
+}
+
+// Checks the cells of one row and collects its problems.
+class RowReader
+{
+public:
+    RowReader(int line, const QStringList &cells, const QList<int> &columnOfCell, QList<Problem> &problems)
+        : m_line(line), m_problems(problems)
+    {
+        for (qsizetype i = 0; i < cells.size() && i < columnOfCell.size(); ++i)
+            m_cells[columnOfCell[i]] = cells[i].trimmed();
+    }
+
+    bool failed() const { return m_failed; }
+
+    QString text(Column c)
+    {
+        const QString value = m_cells[c];
+        const QString bad = charactersOutsideCodePage(value);
+        if (!bad.isEmpty())
+            problem(c, QStringLiteral("the data files cannot hold these characters: %1").arg(bad));
+        else if (kColumns[c].width > 0 && value.size() > kColumns[c].width)
+            problem(c, QStringLiteral("longer than %1 characters").arg(kColumns[c].width));
+        return value;
+    }
+
+    qint32 date(Column c)
+    {
+        const QString value = m_cells[c];
+        if (value.isEmpty())
+            return 0;
+        const QDate date = QDate::fromString(value, Qt::ISODate);
+        if (!date.isValid() || date.year() < 1900 || date.year() > 2200) {
+            problem(c, QStringLiteral("not a date (YYYY-MM-DD): %1").arg(value));
+            return 0;
+        }
+        return qint32(OleDate::fromDate(date));
+    }
+
+    // A phone as the files store it: at most ten digits. Blanks, dashes, dots and brackets
+    // are left out; anything else (a "+", letters) is refused, never reshaped.
+    QString phone(Column c)
+    {
+        QString digits;
+        for (const QChar ch : m_cells[c]) {
+            if (ch.isDigit() && ch.unicode() < 128)
+                digits += ch;
+            else if (!QStringLiteral(" -.()").contains(ch)) {
+                problem(c, QStringLiteral("a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
+                return {};
+            }
+        }
+        if (digits.size() > 10)
+            problem(c, QStringLiteral("a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
+        return digits;
+    }
+
+    bool flag(Column c)
+    {
+        const QString value = m_cells[c].toLower();
+        if (value.isEmpty() || value == u"no" || value == u"n" || value == u"false" || value == u"0" || value == u"f")
+            return false;
+        if (value == u"yes" || value == u"y" || value == u"true" || value == u"1" || value == u"m")
+            return true;
+        problem(c, QStringLiteral("yes or no is needed: %1").arg(m_cells[c]));
+        return false;
+    }
+
+    // A list separated by ";", each name trimmed and upper-cased as the files store names.
+    QStringList names(Column c)
+    {
+        QStringList list;
+        for (const QString &part : m_cells[c].split(u';', Qt::SkipEmptyParts)) {
+            const QString name = CodePage::toUpper(part.trimmed());
+            if (name.isEmpty() || list.contains(name))
+                continue;
+            const QString bad = charactersOutsideCodePage(name);
+            if (!bad.isEmpty())
+                problem(c, QStringLiteral("the data files cannot hold these characters: %1").arg(bad));
+            else if (name.size() > kColumns[c].width)
+                problem(c, QStringLiteral("\"%1\" is longer than %2 characters").arg(name).arg(kColumns[c].width));
+            else if (c == Departments && !ScheduleHelper::IsSafeFolderName(name))
+                problem(c, QStringLiteral("\"%1\": %2").arg(name, ScheduleHelper::FolderNameProblem(name)));
+            else
+                list << name;   // only names that can be stored are looked up further
+        }
+        return list;
+    }
+
+    void problem(Column c, const QString &reason) { rowProblem(QString::fromLatin1(kColumns[c].name), reason); }
+    void rowProblem(const QString &column, const QString &reason)
+    {
+        m_problems.append({m_line, column, reason});
+        m_failed = true;
+    }
+
+private:
+    int m_line;
+    QList<Problem> &m_problems;
+    QString m_cells[ColumnCount];
+    bool m_failed = false;
+};
+
+QString identity(const QString &first, const QString &last, qint32 birthDate)
+{
+    return first.trimmed().toLower() + u'\n' + last.trimmed().toLower() + u'\n' + QString::number(birthDate);
+}
+
+} // namespace
+
+QString Problem::text() const
+{
+    return column.isEmpty() ? QStringLiteral("line %1: %2").arg(line).arg(reason)
+                            : QStringLiteral("line %1, %2: %3").arg(line).arg(column, reason);
+}
+
+QStringList columns()
+{
+    QStringList names;
+    for (const ColumnInfo &c : kColumns)
+        names << QString::fromLatin1(c.name);
+    return names;
+}
+
+Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &options)
+{
+    Plan plan;
+    QString error;
+    const QList<CsvReader::Record> records = CsvReader::parse(csv, &error);
+    if (!error.isEmpty()) {
+        plan.error = error;
+        return plan;
+    }
+    if (records.isEmpty()) {
+        plan.error = QStringLiteral("the file is empty; its first line must name the columns");
+        return plan;
+    }
+
+    // The header: every name must be known, none twice.
+    QList<int> columnOfCell;
+    const QStringList known = columns();
+    for (const QString &name : records.first().fields) {
+        qsizetype found = -1;
+        for (qsizetype k = 0; k < known.size(); ++k)
+            if (known[k].compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+                found = k;
+        if (found < 0) {
+            plan.error = QStringLiteral("unknown column \"%1\"; the columns are: %2").arg(name, known.join(QStringLiteral(", ")));
+            return plan;
+        }
+        if (columnOfCell.contains(int(found))) {
+            plan.error = QStringLiteral("the column \"%1\" is named twice").arg(name);
+            return plan;
+        }
+        columnOfCell << int(found);
+    }
+
+    QSet<QString> existing;
+    for (const EmployeeFields &e : info.Employees())
+        existing.insert(identity(e.firstName, e.lastName, e.dob));
+    QStringList departments;
+    for (const DepartmentInfo &d : info.Departments())
+        departments << d.name;
+    const QStringList positions = info.JobNamesGetAll();
+
+    for (qsizetype r = 1; r < records.size(); ++r) {
+        const CsvReader::Record &record = records[r];
+        RowReader row(record.line, record.fields, columnOfCell, plan.problems);
+        if (record.fields.size() > columnOfCell.size())
+            row.rowProblem({}, QStringLiteral("%1 fields, but the header names %2 columns")
+                                   .arg(record.fields.size()).arg(columnOfCell.size()));
+        NewEmployee e;
+        e.line = record.line;
+        e.firstName = row.text(FirstName);
+        e.middleName = row.text(MiddleName);
+        e.lastName = row.text(LastName);
+        e.scheduleName = row.text(ScheduleName);
+        e.birthDate = row.date(BirthDate);
+        e.hireDate = row.date(HireDate);
+        e.phone = row.phone(Phone);
+        e.emergencyContact = row.text(EmergencyContact);
+        e.emergencyPhone = row.phone(EmergencyPhone);
+        e.address1 = row.text(Address1);
+        e.address2 = row.text(Address2);
+        e.city = row.text(City);
+        e.state = row.text(State);
+        e.postalCode = row.text(PostalCode);
+        e.male = row.flag(Male);
+        e.departments = row.names(Departments);
+        e.positions = row.names(Positions);
+        if (e.firstName.isEmpty() && e.lastName.isEmpty())
+            row.rowProblem({}, QStringLiteral("a first or last name is needed"));
+        for (const QString &d : std::as_const(e.departments))
+            if (!departments.contains(d) && !plan.newDepartments.contains(d)) {
+                if (options.createMissing)
+                    plan.newDepartments << d;
+                else
+                    row.problem(Departments, QStringLiteral("no department named \"%1\" (create it with --create-missing)").arg(d));
+            }
+        for (const QString &p : std::as_const(e.positions))
+            if (!positions.contains(p) && !plan.newPositions.contains(p)) {
+                if (options.createMissing)
+                    plan.newPositions << p;
+                else
+                    row.problem(Positions, QStringLiteral("no position named \"%1\" (create it with --create-missing)").arg(p));
+            }
+        if (row.failed())
+            continue;
+        const QString id = identity(e.firstName, e.lastName, e.birthDate);
+        if (existing.contains(id)) {
+            plan.duplicates.append({e.line, {}, QStringLiteral("%1 %2 with this birth date is already there; not added again")
+                                                    .arg(e.firstName, e.lastName).trimmed()});
+            continue;
+        }
+        existing.insert(id);
+        plan.employees << e;
+    }
+    return plan;
+}
+
+int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
+{
+    if (!plan.error.isEmpty() || options.dryRun || (!plan.problems.isEmpty() && !options.skipBad))
+        return 0;
+    // Each file is written once, at the end.
+    info.beginBatch();
+    try {
+        for (const QString &d : plan.newDepartments)
+            info.AddDepartment(d);
+        for (const QString &p : plan.newPositions)
+            info.JobInfoAdd(p, 0, 255);
+        for (const NewEmployee &e : plan.employees) {
+            const qint32 number = info.AddEmployee(e.firstName, e.middleName, e.lastName, e.birthDate, e.hireDate,
+                                                   e.scheduleName, 0, QString(), 0, e.phone, e.address1, e.address2,
+                                                   e.city, e.state, e.postalCode, e.emergencyContact, e.emergencyPhone,
+                                                   QString(), e.male);
+            if (!e.departments.isEmpty())
+                info.DeptEmployeeSetAll(number, e.departments);
+            if (!e.positions.isEmpty())
+                info.JobEmpAvalReplace(number, e.positions);
+        }
+    } catch (...) {
+        info.cancelBatch();   // nothing of a failed import is written
+        throw;
+    }
+    info.endBatch();
+    return int(plan.employees.size());
+}
+
+} // namespace ImportEmployees

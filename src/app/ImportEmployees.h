@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class clsEmployeeInfo;
+
+// Adds employees from a CSV file whose header line names the columns (any order, any letter
+// case). Every row is checked before anything is written; a bad row stops the whole import
+// unless bad rows are to be skipped. Departments and positions that do not exist are created
+// only when asked. An employee already there (same name and birth date) is reported, not added
+// twice.
+namespace ImportEmployees {
+
+struct Options {
+    bool dryRun = false;         // check and report, write nothing
+    bool skipBad = false;        // import the good rows even when some are bad
+    bool createMissing = false;  // create departments and positions the rows name
+};
+
+struct Problem {
+    int line = 0;
+    QString column;   // empty for a problem of the whole row
+    QString reason;
+    QString text() const;   // "line 4, Birth Date: not a date (YYYY-MM-DD): 1990-13-01"
+};
+
+// One employee the file adds, decoded and checked.
+struct NewEmployee {
+    int line = 0;
+    QString firstName, middleName, lastName, scheduleName;
+    qint32 birthDate = 0, hireDate = 0;   // whole days since 30 December 1899; 0 when not given
+    QString phone, emergencyContact, emergencyPhone, address1, address2, city, state, postalCode;
+    bool male = false;
+    QStringList departments, positions;
+};
+
+struct Plan {
+    QString error;                 // a fault of the whole file (unreadable, unknown column); nothing else is set
+    QList<NewEmployee> employees;  // the rows that will be added, in file order
+    QList<Problem> problems;       // bad rows
+    QList<Problem> duplicates;     // rows of employees already there (or earlier in the file)
+    QStringList newDepartments, newPositions;   // what will be created
+};
+
+// Reads and checks the file's text against the master data; writes nothing.
+Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &options);
+// Adds the planned employees (and departments and positions); nothing when the plan has an error,
+// or problems and bad rows are not to be skipped. Returns the number added. Throws FileError.
+int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options);
+
+// The columns a file may name, in the order the documentation lists them.
+QStringList columns();
+
+} // namespace ImportEmployees

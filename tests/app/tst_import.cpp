@@ -1,0 +1,137 @@
+// Importing employees from CSV: the reader's quoting rules, the checks of every row before
+// anything is written, and what a good file adds.
+
+#include "CsvReader.h"
+#include "HandMadeRecords.h"
+#include "ImportEmployees.h"
+#include "data/OleDate.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestImport : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::unique_ptr<clsEmployeeInfo> m_info;
+
+    QStringList checked(const QByteArray &csv, const ImportEmployees::Options &options = {})
+    {
+        const ImportEmployees::Plan plan = ImportEmployees::check(*m_info, csv, options);
+        QStringList lines;
+        if (!plan.error.isEmpty())
+            lines << plan.error;
+        for (const auto &p : plan.problems + plan.duplicates)
+            lines << p.text();
+        for (const auto &e : plan.employees)
+            lines << QStringLiteral("adds %1 %2").arg(e.firstName, e.lastName);
+        return lines;
+    }
+
+private slots:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        HandMade::write(m_tmp->filePath("Dept.dat"), HandMade::department("KITCHEN"));
+        HandMade::write(m_tmp->filePath("Jobs.dat"), HandMade::position("COOK", 0, 255));
+        QByteArray ann = HandMade::employee(7, "Ann", "Lee");
+        HandMade::putI32(ann, 156, qint32(OleDate::fromDate(QDate(1990, 2, 3))));   // birth date
+        HandMade::write(m_tmp->filePath("EmployeeInfo.dat"), ann);
+        m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
+    }
+
+    void csvQuoting_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("records");   // fields joined by "|", records by "/", with their lines
+        QTest::addColumn<QString>("error");
+        QTest::newRow("plain, CRLF, blank line skipped") << QByteArray("a,b\r\n\r\nc,d\r\n") << "1:a|b/3:c|d" << "";
+        QTest::newRow("byte-order mark, no final line end") << QByteArray("\xef\xbb\xbf" "a,b") << "1:a|b" << "";
+        QTest::newRow("quoted comma, doubled quote, line break")
+            << QByteArray("\"x, y\",\"say \"\"hi\"\"\",\"two\nlines\"\nz,") << "1:x, y|say \"hi\"|two\nlines/3:z|" << "";
+        QTest::newRow("empty quoted field") << QByteArray("\"\",a") << "1:|a" << "";
+        QTest::newRow("quote left open") << QByteArray("a,\"b\nc") << "" << "line 1: a quoted field is not closed";
+        QTest::newRow("quote inside a field") << QByteArray("a,b\"c") << "" << "line 1: a quote in the middle of a field";
+    }
+
+    void csvQuoting()
+    {
+        QFETCH(QByteArray, csv);
+        QString error;
+        QStringList records;
+        for (const CsvReader::Record &r : CsvReader::parse(csv, &error))
+            records << QString::number(r.line) + u':' + r.fields.join(u'|');
+        QTEST(records.join(u'/'), "records");
+        QTEST(error, "error");
+    }
+
+    void rowsAreChecked_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("expected");
+        const QByteArray header = "First Name,last name,Birth Date,Phone,Departments,Positions,Male\n";
+        QTest::newRow("good row") << header + "Bob,Ray,1985-06-07,(555) 123-4567,kitchen,Cook,yes\n"
+                                  << QStringList{"adds Bob Ray"};
+        QTest::newRow("unknown column") << QByteArray("First Name,Shoe Size\nBob,42\n")
+                                        << QStringList{"unknown column \"Shoe Size\"; the columns are: "
+                                                       + ImportEmployees::columns().join(", ")};
+        QTest::newRow("bad date and phone reshaped nowhere")
+            << header + "Bob,Ray,1985-13-07,+33 6 12 34 56 78,,,\n"
+            << QStringList{"line 2, Birth Date: not a date (YYYY-MM-DD): 1985-13-07",
+                           "line 2, Phone: a phone number of at most 10 digits is needed: +33 6 12 34 56 78"};
+        QTest::newRow("characters the files cannot hold") << header + "Nguy\xe1\xbb\x85n,\xc5\x81\xc3\xb3" "d\xc5\xba,,,,,\n"
+            << QStringList{QString::fromUtf8("line 2, First Name: the data files cannot hold these characters: \xe1\xbb\x85"),
+                           QString::fromUtf8("line 2, Last Name: the data files cannot hold these characters: \xc5\x81\xc5\xba")};
+        QTest::newRow("too long, missing department and position, no name")
+            << header + QByteArray(51, 'x') + ",,,,BAR,HOST,\n,,,,,,maybe\n"
+            << QStringList{"line 2, First Name: longer than 50 characters",
+                           "line 2, Departments: no department named \"BAR\" (create it with --create-missing)",
+                           "line 2, Positions: no position named \"HOST\" (create it with --create-missing)",
+                           "line 3, Male: yes or no is needed: maybe", "line 3: a first or last name is needed"};
+        QTest::newRow("already there, or twice in the file")
+            << header + "ann,LEE,1990-02-03,,,,\nBob,Ray,,,,,\nBob,Ray,,,,,\n"
+            << QStringList{"line 2: ann LEE with this birth date is already there; not added again",
+                           "line 4: Bob Ray with this birth date is already there; not added again", "adds Bob Ray"};
+        QTest::newRow("unsafe department name") << header + "Bob,Ray,,,Bar/Grill,,\n"
+            << QStringList{"line 2, Departments: \"BAR/GRILL\": " + ScheduleHelper::FolderNameProblem("BAR/GRILL")};
+    }
+
+    void rowsAreChecked()
+    {
+        QFETCH(QByteArray, csv);
+        QTEST(checked(csv), "expected");
+    }
+
+    void importWritesAllOrNothing()
+    {
+        const QByteArray csv = "Last Name,First Name,Departments,Positions,City,Birth Date\n"
+                               "Ray,Bob,KITCHEN;BAR,COOK;HOST,\"Paris, TX\",1985-06-07\n"
+                               "Day,,,,,nonsense\n";
+        const QByteArray before = HandMade::read(m_tmp->filePath("EmployeeInfo.dat"));
+        ImportEmployees::Options options;
+        options.createMissing = true;
+        ImportEmployees::Plan plan = ImportEmployees::check(*m_info, csv, options);
+        QCOMPARE(ImportEmployees::apply(*m_info, plan, options), 0);   // one bad row: nothing written
+        options.dryRun = options.skipBad = true;
+        QCOMPARE(ImportEmployees::apply(*m_info, plan, options), 0);
+        QCOMPARE(HandMade::read(m_tmp->filePath("EmployeeInfo.dat")), before);
+        QVERIFY(!QFile::exists(m_tmp->filePath("EmployeeDept.dat")));
+
+        options.dryRun = false;
+        QCOMPARE(ImportEmployees::apply(*m_info, plan, options), 1);
+        clsEmployeeInfo reread(m_tmp->path());
+        const EmployeeFields bob = reread.Employees().last();
+        QCOMPARE(bob.fullName(), QStringLiteral("Bob Ray"));
+        QCOMPARE(bob.city, QStringLiteral("Paris, TX"));
+        QCOMPARE(bob.dob, qint32(OleDate::fromDate(QDate(1985, 6, 7))));
+        QCOMPARE(reread.DeptEmployeeGetDepts(bob.number), (QStringList{"KITCHEN", "BAR"}));
+        QCOMPARE(reread.JobEmpAvalGet(bob.number), (QStringList{"COOK", "HOST"}));
+        QCOMPARE(reread.JobNamesGetAll(), (QStringList{"COOK", "HOST"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImport)
+#include "tst_import.moc"
