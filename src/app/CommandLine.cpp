@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 
+#include "CheckCommand.h"
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
+#include "data/DataFolderLock.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
 #include "data/FileError.h"
@@ -14,6 +16,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
@@ -80,6 +83,38 @@ int positiveNumber(const QString &text, const QString &option, int fallback)
     return n;
 }
 
+// Takes the data folder for a command that writes, or fails naming the copy that holds it.
+void takeForWriting(DataFolderLock &lock, const QString &folder)
+{
+    switch (lock.tryTake()) {
+    case DataFolderLock::Result::Taken:
+    case DataFolderLock::Result::TakenOverStale:   // its holder no longer runs
+        return;
+    case DataFolderLock::Result::Held:
+        fail(QStringLiteral("the data folder %1 is in use by %2").arg(folder, lock.holder().text()));
+    case DataFolderLock::Result::Failed:
+        break;
+    }
+    fail(QStringLiteral("cannot lock the data folder: %1").arg(lock.failure()));
+}
+
+// Moves the finished folder `built` into the place of the empty `target` in one rename, so that
+// an interrupted run leaves the target empty or whole. When the target cannot be replaced (it
+// is a link, say), its entries are moved one by one.
+void moveInto(QTemporaryDir &built, const QString &target)
+{
+    const QFileInfo targetInfo(target);
+    if (!targetInfo.isSymLink() && QDir().rmdir(target) && QDir().rename(built.path(), target)) {
+        built.setAutoRemove(false);
+        return;
+    }
+    QDir().mkpath(target);
+    const QDir from(built.path());
+    for (const QString &entry : from.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        if (!QDir().rename(from.filePath(entry), QDir(target).filePath(entry)))
+            fail(QStringLiteral("could not move %1 into %2").arg(entry, target));
+}
+
 int demo(const QString &dataOption, const QString &employees, const QString &weeks)
 {
     if (dataOption.isEmpty())
@@ -88,12 +123,35 @@ int demo(const QString &dataOption, const QString &employees, const QString &wee
     options.employees = positiveNumber(employees, QStringLiteral("--employees"), options.employees);
     options.weeks = positiveNumber(weeks, QStringLiteral("--weeks"), options.weeks);
     const QString folder = ScheduleHelper::ResolveDataFolder(dataOption, false);
-    const QString refusal = DemoBusiness::create(folder, options);
-    if (!refusal.isEmpty())
-        fail(refusal);
+    if (!QDir().mkpath(folder))
+        fail(QStringLiteral("cannot create the data folder %1").arg(folder));
+    {
+        DataFolderLock lock(folder);
+        takeForWriting(lock, folder);
+        const QStringList present = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        if (present != QStringList{DataFolderLock::fileName()})
+            fail(QStringLiteral("the folder %1 already holds data; the demo needs an empty folder").arg(folder));
+        // Built beside the target, then moved in whole: a killed run leaves no half-built folder.
+        QTemporaryDir built(QFileInfo(folder).absolutePath() + QStringLiteral("/.%1.demo-XXXXXX").arg(QFileInfo(folder).fileName()));
+        if (!built.isValid())
+            fail(QStringLiteral("cannot create a folder beside %1: %2").arg(folder, built.errorString()));
+        const QString refusal = DemoBusiness::create(built.path(), options);
+        if (!refusal.isEmpty())
+            fail(refusal);
+        lock.release();
+        moveInto(built, folder);
+    }
     print(QStringLiteral("Created a demo business with %1 employees and %2 weeks of shifts in %3\n")
               .arg(options.employees).arg(options.weeks).arg(folder));
     return 0;
+}
+
+int check(const QString &dataOption)
+{
+    const CheckCommand::Result result = CheckCommand::run(ScheduleHelper::ResolveDataFolder(dataOption, false));
+    for (const QString &line : result.lines)
+        print(line + u'\n');
+    return result.exitCode;
 }
 
 const char *const kUsage =
@@ -104,6 +162,8 @@ const char *const kUsage =
     "                                              (and paint it into a PNG picture)\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
+    "       shiftgrid check [--data DIR]             list what is wrong or suspicious in a data folder\n"
+    "                                              (exit 0 nothing, 1 findings, 2 unreadable folder)\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -168,6 +228,8 @@ int run(int argc, char *argv[])
             return exportMaster(data);
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("week")})
             return exportWeek(data, parser.value(departmentOption), parser.value(dateOption), parser.value(pngOption));
+        if (words == QStringList{QStringLiteral("check")})
+            return check(data);
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
