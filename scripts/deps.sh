@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev)
+# clang and its runtime libraries build the fuzzing harnesses (libFuzzer, sanitizers).
+packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,11 +1,13 @@
 #include "CommandLine.h"
 
+#include "CheckCommand.h"
 #include "DemoBusiness.h"
 #include "ExportHours.h"
 #include "ExportIcs.h"
 #include "ExportMaster.h"
 #include "ImportEmployees.h"
 #include "ExportWeek.h"
+#include "data/DataFolderLock.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
 #include "data/FileError.h"
@@ -19,9 +21,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -134,6 +138,8 @@ int exportIcs(const QString &dataOption, const QString &from, const QString &to,
     return 0;
 }
 
+void takeForWriting(DataFolderLock &lock, const QString &folder);
+
 int importEmployees(const QString &dataOption, const QStringList &files, const ImportEmployees::Options &options)
 {
     if (dataOption.isEmpty())
@@ -143,8 +149,13 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
     QFile file(files.first());
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("could not read %1: %2").arg(files.first(), file.errorString()));
-    clsEmployeeInfo info(existingDataFolder(dataOption),
-                         options.dryRun ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
+    const QString folder = existingDataFolder(dataOption);
+    std::optional<DataFolderLock> lock;   // a dry run writes nothing and needs no lock
+    if (!options.dryRun) {
+        lock.emplace(folder);
+        takeForWriting(*lock, folder);
+    }
+    clsEmployeeInfo info(folder, options.dryRun ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
     const ImportEmployees::Plan plan = ImportEmployees::check(info, file.readAll(), options);
     if (!plan.error.isEmpty())
         fail(plan.error);
@@ -184,6 +195,38 @@ int positiveNumber(const QString &text, const QString &option, int fallback)
     return n;
 }
 
+// Takes the data folder for a command that writes, or fails naming the copy that holds it.
+void takeForWriting(DataFolderLock &lock, const QString &folder)
+{
+    switch (lock.tryTake()) {
+    case DataFolderLock::Result::Taken:
+    case DataFolderLock::Result::TakenOverStale:   // its holder no longer runs
+        return;
+    case DataFolderLock::Result::Held:
+        fail(QStringLiteral("the data folder %1 is in use by %2").arg(folder, lock.holder().text()));
+    case DataFolderLock::Result::Failed:
+        break;
+    }
+    fail(QStringLiteral("cannot lock the data folder: %1").arg(lock.failure()));
+}
+
+// Moves the finished folder `built` into the place of the empty `target` in one rename, so that
+// an interrupted run leaves the target empty or whole. When the target cannot be replaced (it
+// is a link, say), its entries are moved one by one.
+void moveInto(QTemporaryDir &built, const QString &target)
+{
+    const QFileInfo targetInfo(target);
+    if (!targetInfo.isSymLink() && QDir().rmdir(target) && QDir().rename(built.path(), target)) {
+        built.setAutoRemove(false);
+        return;
+    }
+    QDir().mkpath(target);
+    const QDir from(built.path());
+    for (const QString &entry : from.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        if (!QDir().rename(from.filePath(entry), QDir(target).filePath(entry)))
+            fail(QStringLiteral("could not move %1 into %2").arg(entry, target));
+}
+
 int demo(const QString &dataOption, const QString &employees, const QString &weeks)
 {
     if (dataOption.isEmpty())
@@ -192,12 +235,35 @@ int demo(const QString &dataOption, const QString &employees, const QString &wee
     options.employees = positiveNumber(employees, QStringLiteral("--employees"), options.employees);
     options.weeks = positiveNumber(weeks, QStringLiteral("--weeks"), options.weeks);
     const QString folder = ScheduleHelper::ResolveDataFolder(dataOption, false);
-    const QString refusal = DemoBusiness::create(folder, options);
-    if (!refusal.isEmpty())
-        fail(refusal);
+    if (!QDir().mkpath(folder))
+        fail(QStringLiteral("cannot create the data folder %1").arg(folder));
+    {
+        DataFolderLock lock(folder);
+        takeForWriting(lock, folder);
+        const QStringList present = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        if (present != QStringList{DataFolderLock::fileName()})
+            fail(QStringLiteral("the folder %1 already holds data; the demo needs an empty folder").arg(folder));
+        // Built beside the target, then moved in whole: a killed run leaves no half-built folder.
+        QTemporaryDir built(QFileInfo(folder).absolutePath() + QStringLiteral("/.%1.demo-XXXXXX").arg(QFileInfo(folder).fileName()));
+        if (!built.isValid())
+            fail(QStringLiteral("cannot create a folder beside %1: %2").arg(folder, built.errorString()));
+        const QString refusal = DemoBusiness::create(built.path(), options);
+        if (!refusal.isEmpty())
+            fail(refusal);
+        lock.release();
+        moveInto(built, folder);
+    }
     print(QStringLiteral("Created a demo business with %1 employees and %2 weeks of shifts in %3\n")
               .arg(options.employees).arg(options.weeks).arg(folder));
     return 0;
+}
+
+int check(const QString &dataOption)
+{
+    const CheckCommand::Result result = CheckCommand::run(ScheduleHelper::ResolveDataFolder(dataOption, false));
+    for (const QString &line : result.lines)
+        print(line + u'\n');
+    return result.exitCode;
 }
 
 const char *const kUsage =
@@ -216,6 +282,8 @@ const char *const kUsage =
     "                                              add the employees of a CSV file\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
+    "       shiftgrid check [--data DIR]             list what is wrong or suspicious in a data folder\n"
+    "                                              (exit 0 nothing, 1 findings, 2 unreadable folder)\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -301,6 +369,8 @@ int run(int argc, char *argv[])
         if (words.size() >= 2 && words.mid(0, 2) == QStringList{QStringLiteral("import"), QStringLiteral("employees")})
             return importEmployees(data, words.mid(2),
                                    {parser.isSet(dryRunOption), parser.isSet(skipBadOption), parser.isSet(createMissingOption)});
+        if (words == QStringList{QStringLiteral("check")})
+            return check(data);
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));

@@ -5,14 +5,24 @@
 #include "OleDate.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QRegularExpression>
 #include <QThread>
 #include <cmath>
 #include <optional>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -96,36 +106,193 @@ std::optional<QString> writeTemporary(QSaveFile &file, const QString &path, cons
     return std::nullopt;
 }
 
+QString notRegular() { return QStringLiteral("it is not a regular file (a folder, pipe, device or other special file)"); }
+QString tooLarge()
+{
+    return QStringLiteral("it is larger than %1 MiB, more than any data folder holds")
+        .arg(ScheduleHelper::kMaxFileBytes / (1024 * 1024));
+}
+// Opens the file for reading without ever waiting: a pipe put in a data file's place would
+// block a plain open until some writer appears. What was opened must be a regular file; when it
+// is not, the file is left closed and `notRegularFile` set.
+bool openForReading(QFile &file, bool &notRegularFile)
+{
+    notRegularFile = false;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return file.open(QIODevice::ReadOnly);   // let Qt word the platform's reason
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        notRegularFile = true;
+        return false;
+    }
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+    return false;
+#else
+    return file.open(QIODevice::ReadOnly);
+#endif
+}
+
+// Makes a renamed file's new name durable: on Linux a rename is only on the disk once its
+// folder is synced, so a power cut after commit could otherwise bring back the old file.
+void syncFolderOf(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QString folder = QFileInfo(path).canonicalPath();
+    const int fd = ::open(QFile::encodeName(folder.isEmpty() ? QFileInfo(path).absolutePath() : folder).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// The folder whose inside a file may reach through links: the data folder.
+QString dataFolderOf(const QString &path)
+{
+    const QFileInfo info(path);
+    QString folder = info.absolutePath();
+    if (info.fileName().endsWith(QLatin1String(".KELSCD"), Qt::CaseInsensitive))
+        folder = QFileInfo(folder).absolutePath();
+    return folder;
+}
+
+bool isInside(const QString &path, const QString &folder)
+{
+    return path.startsWith(folder.endsWith(u'/') ? folder : folder + u'/');
+}
+
+const QRegularExpression &ownTemporaryName(bool inDepartmentFolder)
+{
+    // QSaveFile writes "<name>.<six letters or digits>" and renames it to <name>.
+    static const QRegularExpression top(
+        QStringLiteral("^(Dept\\.dat|Jobs\\.dat|EmployeeInfo\\.dat|EmployeeContact\\.dat|EmployeeAddress\\.dat"
+                       "|EmployeeDept\\.dat|JobsAval\\.dat|Shifts\\.dat|BarNames\\.dat|Schedule\\.ini"
+                       "|MenuCustom\\.bin|-?[0-9]{1,10}\\.KELOFF)\\.[A-Za-z0-9]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression day(QStringLiteral("^[0-9]{8}\\.KELSCD\\.[A-Za-z0-9]{6}$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    return inDepartmentFolder ? day : top;
+}
+
 } // namespace
 
 namespace ScheduleHelper {
 
+QString FileProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    const QString folder = QFileInfo(dataFolderOf(path)).canonicalFilePath();
+    if (!folder.isEmpty()) {
+        // canonicalFilePath() is empty for a link to nothing; its target is then checked as written.
+        QString target = info.canonicalFilePath();
+        if (target.isEmpty() && info.isSymLink())
+            target = QDir::cleanPath(QFileInfo(info.symLinkTarget()).absoluteFilePath());
+        if (!target.isEmpty() && !isInside(target, folder))
+            return QStringLiteral("it is a link to %1, outside the data folder").arg(target);
+    }
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return notRegular();
+    if (info.size() > kMaxFileBytes)
+        return tooLarge();
+    return {};
+}
+
+bool IsStaleTemporaryName(const QString &fileName, bool inDepartmentFolder)
+{
+    return ownTemporaryName(inDepartmentFolder).match(fileName).hasMatch();
+}
+
+QStringList StaleTemporaryFiles(const QString &dataPath)
+{
+    QStringList found;
+    const QDir top(dataPath);
+    const QDir::Filters entries = QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks;
+    for (const QString &name : top.entryList(entries, QDir::Name))
+        if (IsStaleTemporaryName(name, false))
+            found << top.filePath(name);
+    for (const QString &sub : top.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name)) {
+        const QDir department(top.filePath(sub));
+        for (const QString &name : department.entryList(entries, QDir::Name))
+            if (IsStaleTemporaryName(name, true))
+                found << department.filePath(name);
+    }
+    return found;
+}
+
+QStringList RemoveStaleTemporaryFiles(const QString &dataPath, int minimumAgeSeconds)
+{
+    QStringList removed;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (const QString &file : StaleTemporaryFiles(dataPath)) {
+        // A younger one may belong to a save that is still running in an older copy that took
+        // no lock; it is left for the next start.
+        if (QFileInfo(file).lastModified().toUTC().secsTo(now) < minimumAgeSeconds)
+            continue;
+        if (QFile::remove(file))
+            removed << file;
+    }
+    return removed;
+}
+
 QByteArray ReadFileBytes(const QString &path)
 {
     for (int attempt = 0;; ++attempt) {
-        QFile file(path);
-        if (!file.exists())
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
             return {};
-        if (file.open(QIODevice::ReadOnly)) {
-            QByteArray bytes = file.readAll();
+        auto refuse = [&](const QString &reason) {
+            return FileError(QStringLiteral("ReadFileBytes"), path, reason, FileError::Kind::Read);
+        };
+        if (const QString problem = FileProblem(path); !problem.isEmpty())
+            throw refuse(problem);
+        if (!info.exists())
+            return {};   // a link to a place inside the folder where nothing is yet
+        QFile file(path);
+        bool special = false;
+        if (openForReading(file, special)) {
+            // One byte more than allowed tells a file that grew past the limit since the check.
+            QByteArray bytes = file.read(kMaxFileBytes + 1);
+            if (bytes.size() > kMaxFileBytes)
+                throw refuse(tooLarge());
             if (file.error() == QFileDevice::NoError)
                 return bytes;
         }
+        if (special)
+            throw refuse(notRegular());
         if (attempt >= kBusyRetries || !isBusy(file.errorString()))
-            throw FileError(QStringLiteral("ReadFileBytes"), path, file.errorString(), FileError::Kind::Read);
+            throw refuse(file.errorString());
         QThread::msleep(kBusyPauseMs);
     }
 }
 
 void WriteFileBytes(const QString &path, const QByteArray &buffer)
 {
+    QString problem = FileProblem(path);
+    if (problem.isEmpty() && buffer.size() > kMaxFileBytes)
+        problem = tooLarge();
+    if (!problem.isEmpty())
+        throw FileError(QStringLiteral("WriteFileBytes"), path, problem, FileError::Kind::Write);
     for (int attempt = 0;; ++attempt) {
         QSaveFile file(path);
         bool busy = false;
         std::optional<QString> failure = writeTemporary(file, path, buffer, busy);
         if (!failure) {
-            if (file.commit())
+            if (file.commit()) {
+                syncFolderOf(path);
                 return;
+            }
             failure = file.errorString();
             busy = isBusy(*failure);
         }

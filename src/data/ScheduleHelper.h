@@ -11,6 +11,8 @@ namespace ScheduleHelper {
 
 // Reads the whole file. A missing file gives an empty buffer. Throws FileError on failure;
 // only a file that another program holds open or locked is retried, for about a second.
+// Only regular files of at most kMaxFileBytes are read; a link that leads out of the data
+// folder is refused (see FileProblem).
 QByteArray ReadFileBytes(const QString &path);
 // Makes the buffer the whole content of the file, atomically: the old file or the new one
 // survives a crash or a full disk, never a torn one. An empty buffer leaves a 0-byte file.
@@ -23,6 +25,24 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer);
 // open by another program). Used by tests only; nothing in the program calls it.
 void InjectWriteFailure(const QString &path, const QString &reason, int times = 1, bool busy = false);
 void ClearInjectedWriteFailures();
+// No file of a data folder comes near this size; a larger one is refused unread.
+constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
+// Why the file cannot be read or written as a data file, or an empty text: not a regular file
+// (a folder, a pipe, a device), larger than kMaxFileBytes, or reached through a link that leads
+// out of the data folder. The data folder is the file's folder, or for a shift file
+// ("*.KELSCD", inside a department folder) the folder above it; the data folder itself may be a
+// link. A missing file has no problem.
+QString FileProblem(const QString &path);
+
+// Temporary files that an interrupted save leaves beside one of the program's own files
+// ("Dept.dat.Ab12Cd"): in the data folder and in its department folders. Only names of the
+// program's own files followed by the save's six-character suffix count.
+QStringList StaleTemporaryFiles(const QString &dataPath);
+bool IsStaleTemporaryName(const QString &fileName, bool inDepartmentFolder);
+// Removes those last changed at least `minimumAgeSeconds` ago; returns the removed ones. Called
+// at start by the one writer of the folder (see DataFolderLock).
+QStringList RemoveStaleTemporaryFiles(const QString &dataPath, int minimumAgeSeconds = 60);
+
 // Cuts or extends the file to the length (creating it when absent); true on success.
 bool TruncateFile(const QString &path, qint64 length);
 // Creates a folder (and its parents); errors, such as an existing folder, are ignored.

@@ -343,10 +343,22 @@ void mdiSchedule::openWebPage(const QString &address)
                          Prompt::Icon::Warning);
 }
 
+void mdiSchedule::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+    setWindowTitle(readOnly ? tr("Shiftgrid (read-only)") : QStringLiteral("Shiftgrid"));
+    // The commands whose windows change data; the others only show or open help.
+    for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees"})
+        if (QAction *action = tool(QLatin1String(id)))
+            action->setEnabled(!readOnly && bool(m_commands.value(QLatin1String(id))));
+}
+
 // ---- the setup wizard ----------------------------------------------------------------------
 
 void mdiSchedule::HelpWizardSettingSet(bool show)
 {
+    if (m_readOnly)
+        return;
     const QString file = ScheduleHelper::SettingsFilePath(m_dataFolder);
     if (!clsInifile::kelVBWritePrivateProfileString(QLatin1String(kWizardSection), QLatin1String(kWizardKey),
                                                    show ? QStringLiteral("0") : QStringLiteral("1"), file))
@@ -443,6 +455,8 @@ void mdiSchedule::loadLayout()
 
 void mdiSchedule::saveLayout()
 {
+    if (m_readOnly)
+        return;
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_6_0);

@@ -66,6 +66,12 @@ public:
     // True when the saved layout was found and applied at start-up.
     bool layoutRestored() const { return m_layoutRestored; }
 
+    // Read-only: another copy of the program holds the data folder. The title says so, the
+    // commands that change data are disabled and the program writes no file, the menu layout
+    // and the Help Wizard setting included. Windows added later check isReadOnly().
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return m_readOnly; }
+
     // The product information and support page addresses this program was built with; empty
     // when there is no web site, and the help's support section is shown instead.
     static QPair<QString, QString> webAddresses();
@@ -116,4 +122,5 @@ private:
     bool m_helpWizardShown = false;
     bool m_appClosing = false;
     bool m_layoutRestored = false;
+    bool m_readOnly = false;
 };

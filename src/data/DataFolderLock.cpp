@@ -1,0 +1,67 @@
+#include "DataFolderLock.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString DataFolderLock::Holder::text() const
+{
+    QString text = QStringLiteral("process %1").arg(process);
+    if (!program.isEmpty())
+        text += QStringLiteral(" (%1)").arg(program);
+    if (!host.isEmpty())
+        text += QStringLiteral(" on host %1").arg(host);
+    if (since.isValid())
+        text += QStringLiteral(", since %1").arg(since.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    return text;
+}
+
+DataFolderLock::DataFolderLock(const QString &dataPath)
+    : m_path(QDir(dataPath).filePath(fileName())), m_lock(m_path)
+{
+    // A live holder is never judged by age: over a shared folder another computer's copy may
+    // keep the folder for days. QLockFile still takes over the lock of a process of this host
+    // that no longer runs; tryTake() reports that as TakenOverStale.
+    m_lock.setStaleLockTime(0);
+}
+
+DataFolderLock::~DataFolderLock() = default;
+
+QString DataFolderLock::fileName()
+{
+    return QStringLiteral("Shiftgrid.lock");
+}
+
+DataFolderLock::Holder DataFolderLock::readHolder() const
+{
+    Holder holder;
+    const QLockFile reader(m_path);
+    if (!reader.getLockInfo(&holder.process, &holder.host, &holder.program))
+        return {};
+    holder.since = QFileInfo(m_path).lastModified();
+    return holder;
+}
+
+DataFolderLock::Result DataFolderLock::tryTake()
+{
+    if (m_lock.isLocked())
+        return Result::Taken;
+    m_failure.clear();
+    const Holder before = readHolder();
+    if (m_lock.tryLock(0)) {
+        m_holder = before;
+        return before.process != 0 ? Result::TakenOverStale : Result::Taken;
+    }
+    if (m_lock.error() == QLockFile::LockFailedError) {
+        m_holder = readHolder();
+        return Result::Held;
+    }
+    m_failure = m_lock.error() == QLockFile::PermissionError
+                    ? QStringLiteral("no lock file can be made in %1 (permission denied)").arg(QFileInfo(m_path).absolutePath())
+                    : QStringLiteral("the lock file %1 cannot be made").arg(m_path);
+    return Result::Failed;
+}
+
+void DataFolderLock::release()
+{
+    m_lock.unlock();
+}
