@@ -38,10 +38,7 @@ class TestScheduleCopy : public QObject
 
     std::unique_ptr<QTemporaryDir> m_tmp;
 
-    QString dayPath(int day) const
-    {
-        return m_tmp->filePath("KITCHEN/" + OleDate::format(kMon + day, "yyyymmdd") + ".KELSCD");
-    }
+    QString dayPath(int day) const { return m_tmp->filePath("KITCHEN/" + OleDate::format(kMon + day, "yyyymmdd") + ".KELSCD"); }
 
 private slots:
     void init()
@@ -131,21 +128,6 @@ private slots:
                 QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
             else
                 QCOMPARE(HandMade::read(path), it.value());
-        }
-    }
-
-    void unreadableTargetDayIsNamed()
-    {
-        QVERIFY(QDir().mkpath(dayPath(8)));
-        clsEmployeeInfo info(m_tmp->path());
-        clsOptions options(ScheduleHelper::SettingsFilePath(m_tmp->path()));
-        ScriptedPrompt prompt;
-        clsScheduleData schedule(info, options, prompt);
-        try {
-            ScheduleCopy(schedule, "KITCHEN").occupiedDays(kMon + 7, 7);
-            QFAIL("an unreadable target day was not reported");
-        } catch (const FileError &error) {
-            QCOMPARE(error.path(), dayPath(8));
         }
     }
 };

@@ -31,11 +31,7 @@ class TestTimeOff : public QObject
 
     TimeGrid *grid() const { return m_window->grid(); }
     TimeGridModel *model() const { return grid()->model(); }
-    QPoint at(double time) const
-    {
-        const TimeGridMapper m = grid()->mapper();
-        return QPoint(int(m.xForTime(time)), m.rowTop(0) + m.rowHeight / 2);
-    }
+    QPoint at(double time) const { return QPoint(int(grid()->mapper().xForTime(time)), grid()->mapper().rowTop(0) + 20); }
     void click(double time) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at(time)); }
     QString undoText() const { return m_window->findChild<QAction *>("actUndo")->text(); }
     QString annFile() const { return m_data->path("101.KELOFF"); }
@@ -44,9 +40,7 @@ class TestTimeOff : public QObject
     {
         QStringList periods;
         for (int b = 0; b < model()->TBMax(); ++b)
-            periods << QStringLiteral("%1..%2 %3")
-                           .arg(OleDate::format(model()->TBBeg(b), "ddd h:mma/p"),
-                                OleDate::format(model()->TBEnd(b), "ddd h:mma/p"), model()->TBNote(b));
+            periods << OleDate::format(model()->TBBeg(b), "ddd h:mma/p") + ".." + OleDate::format(model()->TBEnd(b), "ddd h:mma/p") + " " + model()->TBNote(b);
         return periods;
     }
     // The next dialog gets these times (hours after kMon) and reason, then `button` is clicked.
@@ -63,12 +57,7 @@ class TestTimeOff : public QObject
             ::click(d, button);
         });
     }
-    void pickByKey(Qt::Key key)
-    {
-        auto *box = child<QComboBox>(m_window.get(), "comEmployee");
-        box->setFocus();
-        QTest::keyClick(box, key);
-    }
+    void pickByKey(Qt::Key key) { QTest::keyClick(child<QComboBox>(m_window.get(), "comEmployee"), key); }
 
 private slots:
     void init()
@@ -84,25 +73,18 @@ private slots:
         QTest::qWait(10);
         grid()->scrollToTime(kMon);
     }
-    void cleanup()
-    {
-        ScheduleHelper::ClearInjectedWriteFailures();
-        m_window.reset();
-    }
-
-    void opensAtTodayOverTwentyYears()
-    {
-        openOn<frmTimeOffSetup>(*m_data, m_info.get()).swap(m_window);
-        QCOMPARE(model()->ScrollTime(), OleDate::fromDate(QDate::currentDate()));
-        QCOMPARE(model()->ViewBeg(), OleDate::fromDate(QDate(2001, 1, 1)));
-        QCOMPARE(model()->ViewEnd(), OleDate::fromDate(QDate::currentDate().addYears(20)));
-        QCOMPARE(shown(), QStringList{"Wed 9:00a..Thu 5:00p Wedding"});
-    }
+    void cleanup() { ScheduleHelper::ClearInjectedWriteFailures(); }
 
     // A click on free Monday proposes the whole day; the period is kept as changed, and written
     // with the stored one when the window closes.
     void addsAPeriodThroughItsDialog()
     {
+        openOn<frmTimeOffSetup>(*m_data, m_info.get()).swap(m_window);   // a fresh window opens at today
+        QCOMPARE(model()->ScrollTime(), OleDate::fromDate(QDate::currentDate()));
+        QCOMPARE(model()->ViewEnd(), OleDate::fromDate(QDate::currentDate().addYears(20)));
+        m_window->resize(1400, 240);
+        QTest::qWait(10);
+        grid()->scrollToTime(kMon);
         m_data->dialogs.queue([](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Add Time Off"));
             QVERIFY(!child(d, "cmdDelete")->isVisible());
@@ -154,11 +136,8 @@ private slots:
         // Dragged a day earlier.
         const QPoint from = at(kMon + 2 + 20 * H), to = from - QPoint(qRound(grid()->mapper().pixelsPerDay()), 0);
         QTest::mousePress(grid()->viewport(), Qt::LeftButton, {}, from);
-        for (const QPoint p : {from + (to - from) / 2, to}) {
-            QMouseEvent move(QEvent::MouseMove, QPointF(p), QPointF(grid()->viewport()->mapToGlobal(p)), Qt::NoButton,
-                             Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(grid()->viewport(), &move);
-        }
+        QMouseEvent move(QEvent::MouseMove, to, grid()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(grid()->viewport(), &move);
         QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, {}, to);
         const QStringList moved{"Tue 9:00a..Wed 6:00p Wedding trip"};
         QCOMPARE(shown(), moved);
@@ -195,8 +174,7 @@ private slots:
         QCOMPARE(child<QComboBox>(m_window.get(), "comEmployee")->currentIndex(), 0);
         QCOMPARE(shown().size(), 2);
         QCOMPARE(m_data->prompt.messages().size(), 1);
-        QVERIFY(m_data->prompt.messages().first().contains("101.KELOFF"));
-        QVERIFY(m_data->prompt.messages().first().contains("Disk full"));
+        QVERIFY(m_data->prompt.messages().first().contains(QRegularExpression("101.KELOFF.*Disk full")));
 
         m_data->prompt.queueYesNo(false);
         QVERIFY(!m_window->close());

@@ -58,7 +58,7 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     TimeGridModel *model = TimeGrid1->model();
     m_schedule->setScheduleControl(model);
     model->setBarTextMode(m_schedule->OffBar(), TimeGridModel::Text);
-    model->setDateScaleFormat(QStringLiteral("%a %b %d"));
+    model->setDateScaleFormat(QStringLiteral("%a %m/%d/%y"));   // the years run by: show them
     model->setSnapMinutes(QStringLiteral("15 Minutes"));
     const QDate today = QDate::currentDate();
     model->setViewRange(OleDate::fromDate(QDate(kFirstYear, 1, 1)), OleDate::fromDate(today.addYears(kYearsAhead)));
@@ -115,7 +115,7 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     connect(TimeGrid1, &TimeGrid::blockChangeRequested, this, &frmTimeOffSetup::blockDragged);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     CloseFormOnEscape(this);
-    resize(900, 200);
+    resize(sizeHint());
 
     QStringList names;
     QList<qint32> numbers;
@@ -138,6 +138,11 @@ frmTimeOffSetup::~frmTimeOffSetup()
 {
     // The commands refer to the editor; they go first.
     m_undo->clear();
+}
+
+QSize frmTimeOffSetup::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(1000, 0));
 }
 
 void frmTimeOffSetup::comEmployee_Click(int index)

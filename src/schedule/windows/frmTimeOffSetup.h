@@ -46,6 +46,9 @@ public:
     // file could not be written (the user has been told; the periods stay as they are).
     bool SaveTimeOff();
 
+    // Wide enough for a week of days on the time line.
+    QSize sizeHint() const override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
