@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "CheckCommand.h"
+#include "CopyCommand.h"
 #include "DemoBusiness.h"
 #include "ExportHours.h"
 #include "ExportIcs.h"
@@ -284,6 +285,10 @@ const char *const kUsage =
     "                                              fill an empty folder with a demo business\n"
     "       shiftgrid check [--data DIR]             list what is wrong or suspicious in a data folder\n"
     "                                              (exit 0 nothing, 1 findings, 2 unreadable folder)\n"
+    "       shiftgrid copy --data DIR --department NAME (--day|--week) --from YYYY-MM-DD\n"
+    "                      --to YYYY-MM-DD [--replace]\n"
+    "                                              copy a day or a week of shifts; refuses\n"
+    "                                              when the target holds shifts, unless --replace\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -323,6 +328,10 @@ int run(int argc, char *argv[])
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption, fromOption, toOption,
                        outOption, employeeOption, timeOffOption, timeZoneOption, dryRunOption, skipBadOption,
                        createMissingOption});
+    const QCommandLineOption dayOption(QStringLiteral("day"), QStringLiteral("Copy one day."));
+    const QCommandLineOption weekOption(QStringLiteral("week"), QStringLiteral("Copy a week."));
+    const QCommandLineOption replaceOption(QStringLiteral("replace"), QStringLiteral("Replace shifts on the target days."));
+    parser.addOptions({dayOption, weekOption, replaceOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -373,6 +382,15 @@ int run(int argc, char *argv[])
             return check(data);
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
+        if (words == QStringList{QStringLiteral("copy")}) {
+            const CopyCommand::Result result = CopyCommand::run(
+                {data, parser.value(departmentOption), parser.isSet(dayOption), parser.isSet(weekOption),
+                 parser.value(fromOption), parser.value(toOption), parser.isSet(replaceOption)});
+            print(result.output);
+            if (!result.error.isEmpty())
+                std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(result.error));
+            return result.exitCode;
+        }
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
     } catch (const CommandFailed &e) {
         std::fprintf(stderr, "shiftgrid: %s\n", e.what());

@@ -54,10 +54,10 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     connect(cmdSetupPosition, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolPositions")); });
     connect(cmdWorkShifts, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolWorkShifts")); });
     connect(cmdSetupEmloyees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolEmployees")); });
+    connect(Command1, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolTimeOffSchedules")); });
 
-    // The scheduler, the time-off window and the report window are not part of the program yet.
+    // The scheduler and the report window are not part of the program yet.
     cmdScheduleEmployees->setEnabled(false);
-    Command1->setEnabled(false);
     cmdOpenReports->setEnabled(false);
 
     setTabOrder(cmdSetupDepartment, cmdSetupPosition);
