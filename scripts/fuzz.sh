@@ -17,6 +17,8 @@ runs=${SHIFTGRID_FUZZ_RUNS:-3000}
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths relative to the checkout, so that a fresh clone elsewhere reuses what ccache holds.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DSHIFTGRID_FUZZ=ON "${launcher[@]}" >/dev/null
 harnesses=(records settings dates schedule)

@@ -6,6 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# Paths relative to the checkout, so that a fresh clone elsewhere reuses what ccache holds.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSHIFTGRID_SANITIZE=ON "${launcher[@]}" >/dev/null
 cmake --build build-asan
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
