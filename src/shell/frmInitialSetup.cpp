@@ -55,8 +55,9 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     connect(cmdWorkShifts, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolWorkShifts")); });
     connect(cmdSetupEmloyees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolEmployees")); });
 
-    // The scheduler, the time-off window and the report window are not part of the program yet.
-    cmdScheduleEmployees->setEnabled(false);
+    connect(cmdScheduleEmployees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolScheduleWork")); });
+
+    // The time-off window and the report window are not part of the program yet.
     Command1->setEnabled(false);
     cmdOpenReports->setEnabled(false);
 
