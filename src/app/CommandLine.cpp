@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CopyCommand.h"
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
@@ -104,6 +105,10 @@ const char *const kUsage =
     "                                              (and paint it into a PNG picture)\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
+    "       shiftgrid copy --data DIR --department NAME (--day|--week) --from YYYY-MM-DD\n"
+    "                      --to YYYY-MM-DD [--replace]\n"
+    "                                              copy a day or a week of shifts; refuses\n"
+    "                                              when the target holds shifts, unless --replace\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -132,6 +137,12 @@ int run(int argc, char *argv[])
     const QCommandLineOption weeksOption(QStringLiteral("weeks"), QStringLiteral("Number of weeks."), QStringLiteral("W"));
     parser.addOption(dataOption);
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption});
+    const QCommandLineOption dayOption(QStringLiteral("day"), QStringLiteral("Copy one day."));
+    const QCommandLineOption weekOption(QStringLiteral("week"), QStringLiteral("Copy a week."));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("The day copied from."), QStringLiteral("DATE"));
+    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("The day copied to."), QStringLiteral("DATE"));
+    const QCommandLineOption replaceOption(QStringLiteral("replace"), QStringLiteral("Replace shifts on the target days."));
+    parser.addOptions({dayOption, weekOption, fromOption, toOption, replaceOption});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -170,6 +181,15 @@ int run(int argc, char *argv[])
             return exportWeek(data, parser.value(departmentOption), parser.value(dateOption), parser.value(pngOption));
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
+        if (words == QStringList{QStringLiteral("copy")}) {
+            const CopyCommand::Result result = CopyCommand::run(
+                {data, parser.value(departmentOption), parser.isSet(dayOption), parser.isSet(weekOption),
+                 parser.value(fromOption), parser.value(toOption), parser.isSet(replaceOption)});
+            print(result.output);
+            if (!result.error.isEmpty())
+                std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(result.error));
+            return result.exitCode;
+        }
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
     } catch (const CommandFailed &e) {
         std::fprintf(stderr, "shiftgrid: %s\n", e.what());

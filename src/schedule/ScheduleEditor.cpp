@@ -99,6 +99,8 @@ EditOutcome ScheduleEditor::put(const BlockSnapshot &wanted)
         return refused(collisionText(), before);
 
     grid->setTBPlace(block, wanted.row, wanted.begin, wanted.end);
+    if (wanted.note != before.note)
+        grid->setTBNote(block, wanted.note);
     if (wanted.position != before.position && !before.timeOff) {
         m_schedule.ChangeJob(block, wanted.position);
         // The name the block carries follows too, so that a restored copy gets the same bar.

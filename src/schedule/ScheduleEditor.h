@@ -52,8 +52,9 @@ public:
     // Puts a removed block back exactly as it was, under its old id (undo of a removal, redo of
     // an addition). Refused when its place has been taken meanwhile.
     EditOutcome restore(const BlockSnapshot &block);
-    // Gives an existing block the row, times and position of a snapshot (undo and redo of a move
-    // or a position change). Only collisions are checked: the place was the block's before.
+    // Gives an existing block the row, times, position and note of a snapshot (undo and redo of
+    // a move or a position change; a time-off period's new reason). Only collisions are checked:
+    // the place was the block's before.
     EditOutcome put(const BlockSnapshot &block);
 
     BlockSnapshot snapshot(int id) const;

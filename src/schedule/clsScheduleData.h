@@ -49,6 +49,7 @@ public:
     double FirstDay() const { return m_firstDay; }
     double LastDay() const { return m_lastDay; }
     const QString &Department() const { return m_department; }
+    const QString &dataPath() const { return m_dataPath; }
     qint32 FilterEmployee() const { return m_filterEmployee; }
     TimeGridModel *grid() const { return m_grid; }
     int weekLimit() const { return m_weekLimit; }

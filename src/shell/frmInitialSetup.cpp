@@ -54,11 +54,11 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     connect(cmdSetupPosition, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolPositions")); });
     connect(cmdWorkShifts, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolWorkShifts")); });
     connect(cmdSetupEmloyees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolEmployees")); });
+    connect(Command1, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolTimeOffSchedules")); });
 
     connect(cmdScheduleEmployees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolScheduleWork")); });
 
-    // The time-off window and the report window are not part of the program yet.
-    Command1->setEnabled(false);
+    // The report window is not part of the program yet.
     cmdOpenReports->setEnabled(false);
 
     setTabOrder(cmdSetupDepartment, cmdSetupPosition);

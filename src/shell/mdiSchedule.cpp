@@ -17,6 +17,7 @@
 #include "setup/frmJobSetup.h"
 #include "setup/frmShiftsSetup.h"
 #include "schedule/windows/frmSchedule.h"
+#include "schedule/windows/frmTimeOffSetup.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -252,7 +253,6 @@ void mdiSchedule::buildCommands()
     const QList<QPair<QString, std::function<void()>>> commands{
         {QStringLiteral("toolExit"), [this] { close(); }},
         {QStringLiteral("toolScheduleWork"), [this] { showScheduler(); }},
-        {QStringLiteral("toolTimeOffSchedules"), nullptr},
         {QStringLiteral("toolWorkSchedules"), nullptr},
         {QStringLiteral("toolsubEmployeeReports"), nullptr},
         {QStringLiteral("toolOptions"), nullptr},
@@ -279,6 +279,8 @@ void mdiSchedule::buildCommands()
         {QStringLiteral("toolWorkShifts"),
          [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
         {QStringLiteral("toolEmployees"), [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt); }},
+        {QStringLiteral("toolTimeOffSchedules"),
+         [this] { return new frmTimeOffSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
     };
     for (const auto &[toolId, create] : listWindows)
         m_commands.insert(toolId, [this, toolId, create] { showSingle(toolId, create); });

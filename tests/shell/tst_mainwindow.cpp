@@ -56,7 +56,7 @@ private Q_SLOTS:
               "toolSetup=&Setup>bandSetup", "toolHelp=&Help>bandHelp", "toolWindowList=&Window List>bandWindowList"}},
             {"bandFileMenu", "File Menu", {"toolOptions=&Options (off)", "-", "toolExit=&Exit", "-", "toolTest= (hidden)"}},
             {"bandSchedule", "",
-             {"toolScheduleWork=&Employee Scheduler", "toolTimeOffSchedules=&Availability Scheduler (off)"}},
+             {"toolScheduleWork=&Employee Scheduler", "toolTimeOffSchedules=&Availability Scheduler"}},
             {"bandReports", "Reports",
              {"toolWorkSchedules=&Schedule Reports (off)", "toolsubEmployeeReports=&Employee Reports (off)"}},
             {"bandSetup", "Setup",
@@ -96,6 +96,7 @@ private Q_SLOTS:
         QTest::newRow("positions") << "toolPositions" << "frmJobSetup";
         QTest::newRow("work shifts") << "toolWorkShifts" << "frmShiftsSetup";
         QTest::newRow("employees") << "toolEmployees" << "frmEmployeeInfo";
+        QTest::newRow("time off") << "toolTimeOffSchedules" << "frmTimeOffSetup";
         QTest::newRow("help") << "toolContents" << "frmHelp";
     }
     // One window per list command; the command and the window list bring it back to the front.

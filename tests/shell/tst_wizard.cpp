@@ -67,15 +67,24 @@ private Q_SLOTS:
 
     // The wizard's buttons open the list windows in front of it, one of each; activating the
     // wizard (a click on it, Ctrl+Tab) does not bring it over them.
+    void listWindowsStayInFrontOfWizard_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("departments") << "cmdSetupDepartment" << "toolDepartments";
+        QTest::newRow("days off") << "Command1" << "toolTimeOffSchedules";
+    }
     void listWindowsStayInFrontOfWizard()
     {
+        QFETCH(QString, button);
+        QFETCH(QString, tool);
         ShellRun run;
         mdiSchedule &main = run.start();
-        auto *button = main.wizard()->findChild<QPushButton *>(QStringLiteral("cmdSetupDepartment"));
-        QVERIFY(button);
+        auto *pushed = main.wizard()->findChild<QPushButton *>(button);
+        QVERIFY(pushed);
         for (int click = 0; click < 2; ++click) {
-            QTest::mouseClick(button, Qt::LeftButton);
-            QMdiSubWindow *list = main.childWindow(QStringLiteral("toolDepartments"));
+            QTest::mouseClick(pushed, Qt::LeftButton);
+            QMdiSubWindow *list = main.childWindow(tool);
             QVERIFY(list);
             QCOMPARE(run.openWindows(), (QList<QMdiSubWindow *>{main.wizardWindow(), list}));
             main.mdiArea()->setActiveSubWindow(main.wizardWindow());

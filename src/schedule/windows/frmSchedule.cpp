@@ -7,6 +7,7 @@
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
+#include "schedule/ScheduleCopy.h"
 #include "schedule/WeekPicture.h"
 #include "schedule/clsScheduleData.h"
 #include "setup/DialogRunner.h"
@@ -557,7 +558,34 @@ void frmSchedule::exportPicture()
 
 void frmSchedule::copyCommand()
 {
-    m_prompt.message(tr("Copying is not available yet."));
+    // The copy works on the files: the week is saved first and read again afterwards.
+    if (!saveBeforeLeaving())
+        return;
+    const bool week = m_weekView;
+    const int days = week ? 7 : 1;
+    const double source = week ? m_firstDay : (m_chosenDay != 0 ? m_chosenDay : m_firstDay);
+    const QString caption = tr("Copy ") + OleDate::format(source, QStringLiteral("ddd mmm dd,yyyy"));
+    frmCopySchedule picker(m_dialogs, this);
+    picker.setWindowTitle(caption);
+    const double chosen = picker.Ask(caption, week ? tr("Select the week to copy to.") : tr("Select the day to copy to."),
+                                     source + days);
+    if (chosen == 0)
+        return;
+    const double target = week ? clsScheduleData::WeekStart(m_info, m_department, chosen) : OleDate::wholeDay(chosen);
+    const QString question = week ? tr("Copy week of %1 to week of %2") : tr("Copy %1 to %2");
+    if (!m_prompt.askYesNo(question.arg(OleDate::generalDate(source), OleDate::generalDate(target)), tr("Verify Copy")))
+        return;
+
+    // Every question is answered before anything is written.
+    ScheduleCopy copier(*m_schedule, m_department);
+    QList<double> occupied;
+    if (!RunShowingFileError(m_prompt, tr("Copy Schedule"), [&] { occupied = copier.occupiedDays(target, days); }))
+        return;
+    for (int i = 0; i < occupied.size(); ++i)
+        if (!m_prompt.askYesNo(tr("Shifts were previously scheduled\r\nReplace schedule?"), tr("Replace Schedule"), true))
+            return;
+    RunShowingFileError(m_prompt, tr("Copy Schedule"), [&] { copier.copy(source, target, days); });
+    refreshData();
 }
 
 // ---- closing ----------------------------------------------------------------------------------

@@ -1,0 +1,86 @@
+#include "CopyCommand.h"
+
+#include "data/CodePage.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "schedule/ScheduleCopy.h"
+#include "schedule/clsScheduleData.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace CopyCommand {
+
+namespace {
+
+Result wrongRequest(const QString &reason) { return {2, {}, reason}; }
+
+QString dayText(double day) { return OleDate::format(day, QStringLiteral("ddd mmm dd,yyyy")); }
+
+QString rangeText(double first, int days)
+{
+    return days == 1 ? dayText(first) : QStringLiteral("the week of %1").arg(dayText(first));
+}
+
+} // namespace
+
+Result run(const Request &request)
+{
+    if (request.day == request.week)
+        return wrongRequest(QStringLiteral("copy needs either --day or --week"));
+    if (request.department.trimmed().isEmpty())
+        return wrongRequest(QStringLiteral("copy needs --department NAME"));
+    const QDate from = QDate::fromString(request.from, Qt::ISODate);
+    const QDate to = QDate::fromString(request.to, Qt::ISODate);
+    if (!from.isValid())
+        return wrongRequest(QStringLiteral("copy needs --from YYYY-MM-DD, a real date"));
+    if (!to.isValid())
+        return wrongRequest(QStringLiteral("copy needs --to YYYY-MM-DD, a real date"));
+    const QString folder = ScheduleHelper::ResolveDataFolder(request.dataFolder, false);
+    if (!QFileInfo(folder).isDir())
+        return wrongRequest(QStringLiteral("data folder not found: %1").arg(folder));
+
+    try {
+        clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+        const QString department = CodePage::toUpper(CodePage::trimBlanks(request.department));
+        bool known = false;
+        for (const DepartmentInfo &d : info.Departments())
+            known = known || d.name == department;
+        if (!known)
+            return wrongRequest(QStringLiteral("no department named \"%1\"").arg(request.department.trimmed()));
+
+        const int days = request.week ? 7 : 1;
+        double source = OleDate::fromDate(from), target = OleDate::fromDate(to);
+        if (request.week) {
+            source = clsScheduleData::WeekStart(info, department, source);
+            target = clsScheduleData::WeekStart(info, department, target);
+        }
+
+        clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+        QuietPrompt prompt;
+        clsScheduleData schedule(info, options, prompt);
+        ScheduleCopy copy(schedule, department);
+        const QList<double> occupied = copy.occupiedDays(target, days);
+        if (!occupied.isEmpty() && !request.replace) {
+            QStringList names;
+            for (double day : occupied)
+                names << dayText(day);
+            return {1, {},
+                    QStringLiteral("shifts are already scheduled on %1; nothing was copied (--replace replaces them)")
+                        .arg(names.join(QStringLiteral(", ")))};
+        }
+        copy.copy(source, target, days);
+        return {0,
+                QStringLiteral("Copied %1 to %2 in %3\n")
+                    .arg(rangeText(source, days), rangeText(target, days), department),
+                {}};
+    } catch (const FileError &error) {
+        return {1, {}, error.userText()};
+    }
+}
+
+} // namespace CopyCommand

@@ -1,0 +1,106 @@
+#include "ScheduleCopy.h"
+
+#include "ScheduleFiles.h"
+#include "clsScheduleData.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/RecordList.h"
+#include "data/ScheduleHelper.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace Shift = ScheduleFiles::Shift;
+
+namespace {
+
+// What a target day's file held before the copy, to put it back.
+struct OldTarget {
+    QString file;
+    bool existed = false;
+    QByteArray bytes;
+};
+
+} // namespace
+
+ScheduleCopy::ScheduleCopy(clsScheduleData &schedule, const QString &department)
+    : m_schedule(schedule), m_department(department)
+{
+}
+
+QString ScheduleCopy::dayFile(double day) const
+{
+    const QString file = ScheduleFiles::dayFile(m_schedule.dataPath(), m_department, day);
+    if (file.isEmpty())
+        throw FileError(QStringLiteral("CopySchedule"), m_schedule.dataPath() + u'/' + m_department,
+                        QStringLiteral("the department name cannot be used as a folder name"), FileError::Kind::Write);
+    return file;
+}
+
+QList<double> ScheduleCopy::occupiedDays(double targetFirst, int days) const
+{
+    // Any record in the file counts: the copy would replace it.
+    QList<double> occupied;
+    RecordList records(Shift::Size);
+    const double first = OleDate::wholeDay(targetFirst);
+    for (int d = 0; d < days; ++d) {
+        m_schedule.LoadSchedule(records, m_department, first + d, first + d, 0, true);
+        if (!records.isEmpty())
+            occupied << first + d;
+    }
+    return occupied;
+}
+
+void ScheduleCopy::copy(double sourceFirst, double targetFirst, int days)
+{
+    const double source = OleDate::wholeDay(sourceFirst);
+    const double target = OleDate::wholeDay(targetFirst);
+    const double delta = target - source;
+
+    // Read everything first: the source days' shifts, moved, and the targets' old bytes. A day
+    // that cannot be read stops the copy here, before any file changes.
+    QList<RecordList> moved;
+    for (int d = 0; d < days; ++d) {
+        RecordList records(Shift::Size);
+        m_schedule.LoadSchedule(records, m_department, source + d, source + d, 0, true);
+        for (int i = 1; i <= records.count(); ++i) {
+            char *r = records.record(i);
+            Shift::setTimes(r, Shift::begin(r) + delta, Shift::end(r) + delta);
+        }
+        moved << records;
+    }
+    QList<OldTarget> old;
+    for (int d = 0; d < days; ++d) {
+        OldTarget t;
+        t.file = dayFile(target + d);
+        t.existed = QFileInfo::exists(t.file);
+        t.bytes = ScheduleHelper::ReadFileBytes(t.file);
+        old << t;
+    }
+
+    int written = 0;
+    try {
+        ScheduleHelper::MakeDirectory(QFileInfo(dayFile(target)).absolutePath());
+        for (; written < days; ++written)
+            moved[written].save(old[written].file);
+    } catch (const FileError &error) {
+        QStringList notRestored;
+        for (int d = 0; d < written; ++d) {
+            try {
+                if (old[d].existed)
+                    ScheduleHelper::WriteFileBytes(old[d].file, old[d].bytes);
+                else if (!QFile::remove(old[d].file))
+                    notRestored << QFileInfo(old[d].file).fileName();
+            } catch (const FileError &) {
+                notRestored << QFileInfo(old[d].file).fileName();
+            }
+        }
+        if (notRestored.isEmpty())
+            throw FileError(error.routine(), error.path(),
+                            error.reason() + QStringLiteral("; nothing was copied"), error.kind());
+        throw FileError(error.routine(), error.path(),
+                        error.reason() + QStringLiteral("; the copy is incomplete: %1 could not be put back")
+                                             .arg(notRestored.join(QStringLiteral(", "))),
+                        error.kind());
+    }
+}
