@@ -410,6 +410,10 @@ bool ShiftEditWindow::applyEdit(const EditOutcome &outcome, const QString &what)
 
 void ShiftEditWindow::addShift(int row, double begin, double end, const QString &position, const QString &verb)
 {
+    // Whole minutes, as drags and keys give: a shift that begins as another ends then compares
+    // equal and collides, whatever arithmetic produced the two times.
+    begin = OleDate::roundToMinute(begin);
+    end = OleDate::roundToMinute(end);
     const QString refusal = refusalForNew(row, begin, end);
     if (!refusal.isEmpty()) {
         m_prompt.message(refusal);
@@ -425,7 +429,11 @@ void ShiftEditWindow::addShiftAt(int row, double time)
     if (row < 0 || time < m_schedule->FirstDay() || time >= m_schedule->LastDay() + 1)
         return;
     qint16 snap = m_options.GetSnapToMinutes();
-    const double begin = ScheduleHelper::SnapTime(time, snap);
+    // The snapped minute, without the seconds the pointer happened to carry.
+    const double snapped = ScheduleHelper::SnapTime(time, snap);
+    const double day = OleDate::wholeDay(snapped);
+    const double begin = OleDate::roundToMinute(day + std::floor((snapped - day) * OleDate::kMinutesPerDay + 1e-6)
+                                                          / OleDate::kMinutesPerDay);
     const QString position = PickJob(row, 0);
     if (position.isEmpty())
         return;
