@@ -317,7 +317,8 @@ bool frmSchedule::Form_Load()
         m_prompt.message(tr("Please setup a department first"));
         return false;
     }
-    const double today = OleDate::wholeDay(OleDate::fromDate(QDate::currentDate()));
+    const double today = m_openingDay != 0 ? OleDate::wholeDay(m_openingDay)
+                                           : OleDate::wholeDay(OleDate::fromDate(QDate::currentDate()));
     m_firstDay = clsScheduleData::WeekStart(m_info, comDepartment->itemText(0), today);
     m_lastDay = m_firstDay + 6;
     showWeekCaption();

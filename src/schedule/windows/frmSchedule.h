@@ -29,6 +29,8 @@ public:
     // Fills the lists and loads the first department's current week; false (after telling
     // "Please setup a department first") when there is no department: the window is not shown.
     bool Form_Load();
+    // The day whose week Form_Load opens on: today unless set.
+    void setOpeningDay(double day) { m_openingDay = day; }
     // Reloads the week from the files without saving first.
     void refreshData();
     // Carries out a command of the tool table by its id.
@@ -101,4 +103,5 @@ private:
     bool m_weekView = true;
     bool m_loaded = false;   // the grid holds the week of m_department, m_firstDay as read
     bool m_closing = false;
+    double m_openingDay = 0;
 };
