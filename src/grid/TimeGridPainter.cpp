@@ -23,7 +23,8 @@ const QColor kCaptionAltBack(0xF0, 0xF2, 0xF5);
 const QColor kRowLine(0xE4, 0xE7, 0xEB);
 const QColor kHourLine(0xEE, 0xF0, 0xF3);
 const QColor kAvailableBack(0xE3, 0xF4, 0xE1);   // a light green band: hours the employee can work
-const QColor kWarningEdge(0xE0, 0x50, 0x10);     // a shift outside those hours
+const QColor kWarningEdge(0xFF, 0xD0, 0x00);     // a shift outside those hours: yellow dashes
+const QColor kWarningDark(0x40, 0x28, 0x00);     // on a dark line
 const QColor kSelectedEdge(0x10, 0x18, 0x28);
 const QColor kDayLine(0xB8, 0xBF, 0xC9);
 const QColor kColumnLine(0xC4, 0xCA, 0xD2);
@@ -400,6 +401,9 @@ void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first,
                 const double radius = std::min(5.0, std::min(rect.width(), rect.height()) / 2.0);
                 p.setBrush(Qt::NoBrush);
                 if (isOutsideAvailability(b)) {
+                    // Yellow dashes on a dark line: visible on every bar colour.
+                    p.setPen(QPen(kWarningDark, 2.5));
+                    p.drawRoundedRect(rect, radius, radius);
                     p.setPen(QPen(kWarningEdge, 2.0, Qt::DashLine));
                     p.drawRoundedRect(rect, radius, radius);
                 }

@@ -115,17 +115,18 @@ QString ShiftEditWindow::PickJob(int row, qint32 employee)
         return QStringLiteral("DEFAULT");
     if (positions.size() == 1 && !m_forcePick)
         return positions.first();
-    const int chosen = DisplayPopupMenu(positions, true);
+    const int chosen = DisplayPopupMenu(positions, true,
+                                        tr("Position of %1's shift:").arg(m_info.ConvertNumberToName(employee, false)));
     return chosen >= 1 && chosen <= positions.size() ? positions[chosen - 1] : QString();
 }
 
-int ShiftEditWindow::DisplayPopupMenu(QStringList items, bool addCancel)
+int ShiftEditWindow::DisplayPopupMenu(QStringList items, bool addCancel, const QString &question)
 {
     if (items.isEmpty())
         return 0;
     if (addCancel)
         items << tr("Cancel");
-    const std::optional<int> chosen = m_prompt.chooseItem(QString(), items, 0, windowTitle());
+    const std::optional<int> chosen = m_prompt.chooseItem(question, items, 0, windowTitle());
     if (!chosen || *chosen < 0 || *chosen >= items.size() || (addCancel && *chosen == items.size() - 1))
         return -1;
     return *chosen + 1;
@@ -168,7 +169,9 @@ std::optional<std::pair<double, double>> ShiftEditWindow::timesForMode(double ti
             values << k;
         }
         RemoveDuplicates(texts, values);
-        const int chosen = DisplayPopupMenu(texts, true);
+        const QString question = m_addMode == ModePickShift ? tr("Shift:")
+                                 : m_addMode == ModePickStart ? tr("Start of the shift:") : tr("End of the shift:");
+        const int chosen = DisplayPopupMenu(texts, true, question);
         if (chosen < 1)
             return std::nullopt;
         shift = values[chosen - 1];
@@ -467,7 +470,7 @@ void ShiftEditWindow::blockMenu(int block)
         }
     }
     m_popupChoice.clear();
-    const int chosen = DisplayPopupMenu(items, true);
+    const int chosen = DisplayPopupMenu(items, true, describe(m_editor->snapshot(id)));
     if (chosen >= 1)
         m_popupChoice = choices[chosen - 1];
     const QString choice = getpopup1choice();
@@ -486,7 +489,7 @@ void ShiftEditWindow::freeMenu(int row, double time)
     if (row < 0 || m_clip.begin == 0)
         return;
     m_popupChoice.clear();
-    if (DisplayPopupMenu({tr("Paste")}, true) == 1)
+    if (DisplayPopupMenu({tr("Paste")}, true, describe(m_clip.begin, m_clip.end, row)) == 1)
         m_popupChoice = QStringLiteral("PASTE");
     if (getpopup1choice() == QLatin1String("PASTE"))
         pasteAt(row, time);

@@ -71,7 +71,7 @@ public:
     QString PickJob(int row, qint32 employee);
     // Shows the items as a pick list; the chosen item's number from 1, -1 for "Cancel" or none,
     // 0 for an empty list.
-    int DisplayPopupMenu(QStringList items, bool addCancel);
+    int DisplayPopupMenu(QStringList items, bool addCancel, const QString &question = {});
     // Keeps the first item of each text, with its value.
     static void RemoveDuplicates(QStringList &texts, QList<int> &values);
     QString getpopup1choice() const { return m_popupChoice; }
