@@ -6,6 +6,11 @@
 //                 (atomically, as every write of the program is; the plain unsynchronised write
 //                 is printed too)
 //   Paint/1000    one full paint of a 1,000-row week into a 1920 x 1080 image
+//   OpenScheduler/1000   opening the scheduler window on a 1,000-employee department week until
+//                 its grid has painted once, against Reload plus one paint of the same grid size
+//   DragStep/1000  one mouse-move step of a drag on the 1,000-row week, with the repaint it
+//                 causes; painted_rows shows that only the rows involved are drawn again
+//   Undo/1000     undoing 1,000 grid edits on the 1,000-row week shown in a grid widget
 //   ExportMaster/N   the master-data export (JSON text) of the business with N employees;
 //                 us_per_employee shows whether the time grows in step with the staff
 
@@ -19,8 +24,16 @@
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
 #include "grid/TimeGridPainter.h"
+#include "schedule/ScheduleEditor.h"
+#include "schedule/ShiftEditCommand.h"
+#include "schedule/windows/frmSchedule.h"
+#include "setup/DialogRunner.h"
+#include "widgets/TimeGrid.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QUndoStack>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -181,6 +194,144 @@ void Paint(benchmark::State &state)
     state.counters["rows"] = week->grid.ResourcesMax();
 }
 
+struct NoDialogs : DialogRunner {
+    int exec(QDialog &) override { return 0; }
+};
+
+void OpenScheduler(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    NoDialogs dialogs;
+    QuietPrompt prompt;
+    double window = 0, baseline = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        {
+            frmSchedule form(*b.info, *b.options, prompt, dialogs);
+            form.resize(1400, 900);
+            form.setOpeningDay(b.weekStart);
+            form.Form_Load();
+            form.show();
+            form.grid()->viewport()->repaint();
+            const double t = secondsSince(start);
+            window += t;
+            state.SetIterationTime(t);
+            const QSize size = form.grid()->viewport()->size();
+
+            // The same week read and painted once at the same size, without any window.
+            start = Clock::now();
+            auto week = loadWeek(b);
+            TimeGridPainter grid(&week->grid);
+            grid.setVisibleSpan(1);
+            QImage image(size, QImage::Format_ARGB32_Premultiplied);
+            QPainter painter(&image);
+            grid.paintTo(painter, size);
+            painter.end();
+            baseline += secondsSince(start);
+        }
+    }
+    state.counters["baseline_ms"] = 1000 * baseline / double(state.iterations());
+    state.counters["ratio"] = window / baseline;
+}
+
+// Counts the rows each paint of a widget covers.
+struct PaintCounter : QObject {
+    int rowHeight = 1;
+    double rows = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            rows += double(static_cast<QPaintEvent *>(event)->region().boundingRect().height()) / rowHeight;
+        return false;
+    }
+};
+
+void DragStep(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    auto week = loadWeek(b);
+    TimeGrid grid;
+    grid.setModel(&week->grid);
+    grid.resize(1400, 900);
+    grid.setVisibleSpan(7);
+    grid.scrollToTime(b.weekStart);
+    grid.scrollToRow(500);
+    grid.show();
+    QApplication::processEvents();
+    const TimeGridMapper m = grid.mapper();
+    // A block well inside the time area.
+    QPoint press;
+    for (int row = m.firstVisibleRow(); row <= m.lastVisibleRow() && press.isNull(); ++row)
+        for (int block : week->grid.blocksInResource(row)) {
+            const QRectF r = m.blockRect(row, week->grid.TBBeg(block), week->grid.TBEnd(block));
+            const QPoint centre = r.center().toPoint();
+            if (centre.x() > m.timeLeft() + 100 && centre.x() < m.width - 300 && grid.TBFromPoint(centre) == block) {
+                press = centre;
+                break;
+            }
+        }
+    QWidget *viewport = grid.viewport();
+    auto send = [viewport](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, at, viewport->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      buttons, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &e);
+    };
+    send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    send(QEvent::MouseMove, press + QPoint(20, 0), Qt::LeftButton);
+    QApplication::processEvents();
+    if (viewport->cursor().shape() != Qt::ClosedHandCursor)
+        state.SkipWithError("the drag did not start");
+    PaintCounter counter;
+    counter.rowHeight = m.rowHeight;
+    viewport->installEventFilter(&counter);
+    int step = 0;
+    for (auto _ : state) {
+        // Back and forth across two rows, so that every step changes the preview.
+        const QPoint at = press + QPoint(30 + 8 * (step % 20), (step / 20) % 2 * m.rowHeight);
+        ++step;
+        const auto start = Clock::now();
+        send(QEvent::MouseMove, at, Qt::LeftButton);
+        QApplication::processEvents();
+        state.SetIterationTime(secondsSince(start));
+    }
+    viewport->removeEventFilter(&counter);
+    send(QEvent::MouseButtonRelease, press, Qt::NoButton);
+    state.counters["rows"] = week->grid.ResourcesMax();
+    state.counters["painted_rows"] = counter.rows / double(state.iterations());
+}
+
+void Undo(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    auto week = loadWeek(b);
+    TimeGrid grid;
+    grid.setModel(&week->grid);
+    grid.resize(1400, 900);
+    grid.show();
+    QApplication::processEvents();
+    ScheduleEditor editor(*week->schedule);
+    for (auto _ : state) {
+        state.PauseTiming();
+        QUndoStack stack;
+        // A late shift for each of 1,000 rows (no collision: the demo's shifts end by then).
+        for (int i = 0; stack.count() < 1000 && i < 20000; ++i) {
+            const double begin = b.weekStart + (i / 1000) % 7 + 23.5 / 24;
+            const EditOutcome done = editor.add(i % week->grid.ResourcesMax(), begin, begin + 0.25 / 24,
+                                                QStringLiteral("COOK"));
+            if (done.applied)
+                stack.push(new ShiftEditCommand(editor, done, QStringLiteral("Add")));
+        }
+        QApplication::processEvents();
+        state.ResumeTiming();
+        const auto start = Clock::now();
+        while (stack.canUndo())
+            stack.undo();
+        QApplication::processEvents();
+        state.SetIterationTime(secondsSince(start));
+        state.counters["edits"] = stack.count();
+    }
+}
+
 void ExportMasterData(benchmark::State &state)
 {
     Business &b = business(int(state.range(0)));
@@ -202,6 +353,9 @@ void ExportMasterData(benchmark::State &state)
 BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Paint)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenScheduler)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(DragStep)->Arg(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(Undo)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ExportMasterData)->Name("ExportMaster")->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
@@ -209,7 +363,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -6,54 +6,10 @@
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "schedule/clsScheduleData.h"
-#include "grid/TimeGridPainter.h"
-
-#include <QImage>
-#include <QPainter>
+#include "grid/TimeGridModel.h"
+#include "schedule/WeekPicture.h"
 
 namespace ExportWeek {
-
-namespace {
-
-constexpr QSize kPictureSize(1600, 900);
-constexpr int kTitleHeight = 48;
-constexpr int kHeaderAllowance = 64;   // the grid's time axis and a little air below the rows
-
-// Paints the whole week under a title line: 1600 x 900 pixels, taller only when the rows
-// would not fit. Rows grow to fill the picture so that each bar can show its times and its
-// position on two lines.
-bool writePicture(TimeGridModel &model, const QString &department, double firstDay, double lastDay,
-                  const QString &file)
-{
-    TimeGridPainter grid(&model);
-    grid.setCaptionWidth(200);
-    const int rows = std::max(1, model.rowCount());
-    const int available = kPictureSize.height() - kTitleHeight - kHeaderAllowance;
-    grid.setMinimumRowHeight(std::clamp(available / rows, 0, 64));
-    QSize gridSize(kPictureSize.width(), kPictureSize.height() - kTitleHeight);
-    gridSize.setHeight(std::max(gridSize.height(), grid.rowHeight() * rows + kHeaderAllowance));
-    grid.setVisibleSpan(7);
-    model.setScrollTime(firstDay);
-
-    QImage image(gridSize.width(), gridSize.height() + kTitleHeight, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    QFont titleFont = grid.font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
-    titleFont.setBold(true);
-    painter.setFont(titleFont);
-    painter.setPen(QColor(0x20, 0x20, 0x20));
-    const QString title = department + QStringLiteral("  \u2013  ")
-                          + OleDate::format(firstDay, QStringLiteral("dddd, mmmm d, yyyy")) + QStringLiteral(" to ")
-                          + OleDate::format(lastDay, QStringLiteral("dddd, mmmm d, yyyy"));
-    painter.drawText(QRect(16, 0, image.width() - 32, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
-    painter.translate(0, kTitleHeight);
-    grid.paintTo(painter, gridSize);
-    painter.end();
-    return image.save(file, "PNG");
-}
-
-} // namespace
 
 Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
            const QString &pngFile)
@@ -152,24 +108,8 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
         result.error = QStringLiteral("%1 file(s) could not be read, so the week is incomplete: %2")
                            .arg(schedule.unreadableFiles().size())
                            .arg(schedule.unreadableFiles().first().userText());
-    if (!pngFile.isEmpty()) {
-        // Each shift shows its times, in a short form that fits a day seventh of the picture, over
-        // its position; time off shows "Off" and its reason.
-        auto shortTime = [](double t) {
-            return OleDate::format(t, QStringLiteral("h:mma/p")).replace(QStringLiteral(":00"), QString());
-        };
-        for (int block = 0; block < model.TBMax(); ++block) {
-            const int bar = model.TBBar(block);
-            const bool off = schedule.isTimeOffBlock(block);
-            const QString second = off ? model.TBNote(block) : model.BarCaption(bar);
-            const QString first = off ? QStringLiteral("Off")
-                                      : shortTime(model.TBBeg(block)) + u'-' + shortTime(model.TBEnd(block));
-            model.setTBText(block, second.isEmpty() ? first : first + u'\n' + second);
-        }
-        model.setAllBarTextModes(TimeGridModel::Text);
-        if (!writePicture(model, department, schedule.FirstDay(), schedule.LastDay(), pngFile))
-            result.error = QStringLiteral("could not write the picture %1").arg(pngFile);
-    }
+    if (!pngFile.isEmpty() && !WeekPicture::write(schedule, pngFile))
+        result.error = QStringLiteral("could not write the picture %1").arg(pngFile);
     return result;
 }
 

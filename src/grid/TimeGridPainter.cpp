@@ -22,6 +22,10 @@ const QColor kCaptionBack(0xFA, 0xFB, 0xFC);
 const QColor kCaptionAltBack(0xF0, 0xF2, 0xF5);
 const QColor kRowLine(0xE4, 0xE7, 0xEB);
 const QColor kHourLine(0xEE, 0xF0, 0xF3);
+const QColor kAvailableBack(0xE3, 0xF4, 0xE1);   // a light green band: hours the employee can work
+const QColor kWarningEdge(0xFF, 0xD0, 0x00);     // a shift outside those hours: yellow dashes
+const QColor kWarningDark(0x40, 0x28, 0x00);     // on a dark line
+const QColor kSelectedEdge(0x10, 0x18, 0x28);
 const QColor kDayLine(0xB8, 0xBF, 0xC9);
 const QColor kColumnLine(0xC4, 0xCA, 0xD2);
 const QColor kCaptionText(0x1F, 0x23, 0x28);
@@ -367,6 +371,7 @@ void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first,
     // Hour and day lines, then row separators.
     p.save();
     p.setClipRect(timeArea, Qt::IntersectClip);
+    paintAvailability(p, m, first, last);
     paintDayLines(p, m, top, bottom);
     p.restore();
     p.setPen(kRowLine);
@@ -390,12 +395,63 @@ void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first,
             // A lifted block stays faintly at its own place while it is shown where it would go.
             p.setOpacity(b == lifted.block ? 0.35 : 1.0);
             paintBlock(p, m, b, place, false);
+            const bool selected = m_selectedId != 0 && m_model->TBId(b) == m_selectedId;
+            if (selected || isOutsideAvailability(b)) {
+                const QRectF rect = m.blockRect(place.row, place.begin, place.end).adjusted(1.5, 1.5, -1.5, -1.5);
+                const double radius = std::min(5.0, std::min(rect.width(), rect.height()) / 2.0);
+                p.setBrush(Qt::NoBrush);
+                if (isOutsideAvailability(b)) {
+                    // Yellow dashes on a dark line: visible on every bar colour.
+                    p.setPen(QPen(kWarningDark, 2.5));
+                    p.drawRoundedRect(rect, radius, radius);
+                    p.setPen(QPen(kWarningEdge, 2.0, Qt::DashLine));
+                    p.drawRoundedRect(rect, radius, radius);
+                }
+                if (selected) {
+                    p.setPen(QPen(kSelectedEdge, 2.5));
+                    p.drawRoundedRect(rect.adjusted(-1, -1, 1, 1), radius, radius);
+                }
+            }
         }
     }
     p.setOpacity(1.0);
     if (m_model->isValidBlock(lifted.block) && lifted.place.row >= first && lifted.place.row <= last)
         paintBlock(p, m, lifted.block, lifted.place, true);
     p.restore();
+}
+
+void TimeGridPainter::setAvailability(const QList<WeekAvailability> &rows, int exemptBar)
+{
+    m_availability = rows;
+    m_exemptBar = exemptBar;
+}
+
+bool TimeGridPainter::isOutsideAvailability(int block) const
+{
+    if (!m_model || !m_model->isValidBlock(block))
+        return false;
+    const int row = m_model->TBResource(block);
+    if (row < 0 || row >= m_availability.size() || m_model->TBBar(block) == m_exemptBar)
+        return false;
+    return !Availability::isWithin(m_availability[row], m_model->TBBeg(block), m_model->TBEnd(block));
+}
+
+void TimeGridPainter::paintAvailability(QPainter &p, const TimeGridMapper &m, int first, int last) const
+{
+    if (m_availability.isEmpty())
+        return;
+    for (int r = first; r <= std::min(last, int(m_availability.size()) - 1); ++r) {
+        const WeekAvailability &a = m_availability[r];
+        const QRect row = m.rowRect(r);
+        for (double day = std::floor(m.scrollTime); day < m.visibleEnd(); day += 1.0) {
+            const int wd = Availability::weekday(day);
+            if (a.end[wd] <= a.start[wd])
+                continue;
+            const double x1 = m.xForTime(day + a.start[wd]);
+            const double x2 = m.xForTime(day + a.end[wd]);
+            p.fillRect(QRectF(x1, row.top() + 2, x2 - x1, row.height() - 5), kAvailableBack);
+        }
+    }
 }
 
 void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grid/Availability.h"
 #include "grid/TimeGridMapper.h"
 #include "grid/TimeGridModel.h"
 
@@ -49,6 +50,16 @@ public:
     // Pixels of rows wanted scrolled off the top; each mapper limits it to what its height needs.
     int rowOffset() const { return m_rowOffset; }
     void setRowOffset(int pixels) { m_rowOffset = std::max(0, pixels); }
+    // The block drawn as selected (a stable id; 0 for none).
+    int selectedId() const { return m_selectedId; }
+    void setSelectedId(int id) { m_selectedId = id; }
+    // Each row's available hours, drawn as a light band behind its blocks; a block outside them
+    // gets a warning edge, except blocks of `exemptBar` (time off). An empty list draws none.
+    void setAvailability(const QList<WeekAvailability> &rows, int exemptBar);
+    const QList<WeekAvailability> &availability() const { return m_availability; }
+    // True when the block lies outside its row's available hours (false without availability).
+    bool isOutsideAvailability(int block) const;
+
     // The model's scroll time, kept inside its view range so that the visible span fits.
     double shownScrollTime() const;
 
@@ -73,6 +84,7 @@ private:
                    const LiftedBlock &lifted) const;
     void paintBlock(QPainter &p, const TimeGridMapper &m, int block, const BlockPlace &place,
                     bool lifted) const;
+    void paintAvailability(QPainter &p, const TimeGridMapper &m, int first, int last) const;
     void paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const;
 
     const TimeGridModel *m_model = nullptr;
@@ -82,5 +94,8 @@ private:
     int m_minimumRowHeight = 0;
     double m_visibleDays = 1.0;
     int m_rowOffset = 0;
+    int m_selectedId = 0;
+    QList<WeekAvailability> m_availability;
+    int m_exemptBar = -1;
     mutable QHash<int, QFont> m_fontCache;
 };

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cmath>
+#include <cstring>
 
 namespace Shift = ScheduleFiles::Shift;
 namespace TimeOff = ScheduleFiles::TimeOff;
@@ -208,7 +209,7 @@ void clsScheduleData::placeStoredShifts(const RecordList &records, bool singleRo
         const int row = singleRow ? 0 : findEmployeeRow(employee);
         const QString position = Shift::position(r);
         if (AddScheduleTime(row, begin, end, position, false) < 0 && begin != end)
-            m_refused.append({employee, begin, end, position});
+            m_refused.append({employee, begin, end, position, QByteArray(r, Shift::Size)});
     }
 }
 
@@ -309,7 +310,22 @@ void clsScheduleData::SaveSchedule()
         Shift::setEmployee(r, m_filterEmployee != 0 ? m_filterEmployee
                                                     : FindEmployeeNumberFromResorce(m_grid->TBResource(block)));
         Shift::setTimes(r, begin, m_grid->TBEnd(block));
-        Shift::setPosition(r, m_grid->BarCaption(m_grid->TBBar(block)));
+        // A shift on the "None" bar keeps the name it was stored or placed with (a position
+        // deleted since), rather than "NONE"; "DEFAULT" (an employee without positions) is
+        // written as the bar's name, as always.
+        const int bar = m_grid->TBBar(block);
+        const QString tag = CodePage::toUpper(CodePage::trimBlanks(m_grid->TBTag(block)));
+        Shift::setPosition(r, bar == 0 && !tag.isEmpty() && tag != QLatin1String("DEFAULT") ? tag
+                                                                                         : m_grid->BarCaption(bar));
+    }
+    // Refused stored shifts are not on the grid; only the user deletes shifts, so they go back
+    // to their day as they were read.
+    for (const RefusedShift &refused : std::as_const(m_refused)) {
+        const double day = std::floor(refused.begin);
+        if (refused.record.size() != Shift::Size || day < m_firstDay || day > m_lastDay)
+            continue;
+        const int d = int(day - m_firstDay);
+        std::memcpy(perDay[d].record(perDay[d].append()), refused.record.constData(), Shift::Size);
     }
 
     QStringList unread;

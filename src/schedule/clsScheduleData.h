@@ -20,6 +20,7 @@ struct RefusedShift {
     double begin = 0;
     double end = 0;
     QString position;
+    QByteArray record;   // the stored record as read, so that a save writes it back unchanged
 };
 
 // Binds one department's shifts for a range of days to a time-bar grid: defines the bar styles
@@ -73,7 +74,8 @@ public:
     void LoadSchedule(RecordList &records, const QString &department, double firstDay, double lastDay,
                       qint32 employee, bool exactRange, QList<FileError> *unreadable = nullptr) const;
     // Writes every day of the range from the grid. A day whose file could not be read at the last
-    // reload is left as it is, and FileError names it after the other days are written.
+    // reload is left as it is, and FileError names it after the other days are written. Stored
+    // shifts the reload refused are written back to their day unchanged, after the grid's.
     void SaveSchedule();
     bool AreShiftsScheduled(double day, const QString &department) const;
     void CopySchedule(double sourceDay, double targetDay, const QString &department);

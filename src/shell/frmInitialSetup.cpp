@@ -56,8 +56,9 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     connect(cmdSetupEmloyees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolEmployees")); });
     connect(Command1, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolTimeOffSchedules")); });
 
-    // The scheduler and the report window are not part of the program yet.
-    cmdScheduleEmployees->setEnabled(false);
+    connect(cmdScheduleEmployees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolScheduleWork")); });
+
+    // The report window is not part of the program yet.
     cmdOpenReports->setEnabled(false);
 
     setTabOrder(cmdSetupDepartment, cmdSetupPosition);

@@ -16,6 +16,7 @@
 #include "setup/frmEmployeeInfo.h"
 #include "setup/frmJobSetup.h"
 #include "setup/frmShiftsSetup.h"
+#include "schedule/windows/frmSchedule.h"
 #include "schedule/windows/frmTimeOffSetup.h"
 
 #include <QAction>
@@ -251,7 +252,7 @@ void mdiSchedule::buildCommands()
     // command is shown but not available.
     const QList<QPair<QString, std::function<void()>>> commands{
         {QStringLiteral("toolExit"), [this] { close(); }},
-        {QStringLiteral("toolScheduleWork"), nullptr},
+        {QStringLiteral("toolScheduleWork"), [this] { showScheduler(); }},
         {QStringLiteral("toolWorkSchedules"), nullptr},
         {QStringLiteral("toolsubEmployeeReports"), nullptr},
         {QStringLiteral("toolOptions"), nullptr},
@@ -283,6 +284,17 @@ void mdiSchedule::buildCommands()
     };
     for (const auto &[toolId, create] : listWindows)
         m_commands.insert(toolId, [this, toolId, create] { showSingle(toolId, create); });
+}
+
+void mdiSchedule::showScheduler()
+{
+    // Modal, over the whole work area, and resizable.
+    frmSchedule form(*m_employeeInfo, *m_options, m_prompt, m_dialogs, this);
+    if (!form.Form_Load())
+        return;
+    form.resize(m_mdiArea->size());
+    form.move(m_mdiArea->mapToGlobal(QPoint(0, 0)));
+    m_dialogs.exec(form);
 }
 
 void mdiSchedule::ToolClick(const QString &toolId)

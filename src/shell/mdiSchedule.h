@@ -102,6 +102,7 @@ private:
     void saveLayout();
     void fillWindowList();
     void showAbout();
+    void showScheduler();
     void openWebPage(const QString &address);
 
     QString m_dataFolder;

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,7 @@ namespace {
 
 constexpr double kMinutesPerDay = OleDate::kMinutesPerDay;
 constexpr int kGrip = 5; // pixels at each end of a block that resize instead of moving
+constexpr int kEdge = 24; // pixels from an edge of the time area where a drag scrolls
 
 } // namespace
 
@@ -34,9 +36,37 @@ TimeGrid::TimeGrid(QWidget *parent)
     viewport()->setAutoFillBackground(false);
     connectModel();
     updateScrollBars();
+    m_autoScroll.setInterval(40);
+    connect(&m_autoScroll, &QTimer::timeout, this, &TimeGrid::autoScrollStep);
 }
 
 TimeGrid::~TimeGrid() = default;
+
+const QList<double> &TimeGrid::zoomSpans()
+{
+    static const QList<double> spans{0.5, 1, 2, 3, 4, 5, 6, 7};
+    return spans;
+}
+
+void TimeGrid::setSelectedBlockId(int id)
+{
+    if (id == m_painter.selectedId())
+        return;
+    const int oldBlock = m_model->TBFromId(m_painter.selectedId());
+    m_painter.setSelectedId(id);
+    if (oldBlock >= 0)
+        updateRowStrip(m_model->TBResource(oldBlock));
+    const int block = m_model->TBFromId(id);
+    if (block >= 0)
+        updateRowStrip(m_model->TBResource(block));
+    Q_EMIT selectionChanged(id);
+}
+
+void TimeGrid::setAvailability(const QList<WeekAvailability> &rows, int exemptBar)
+{
+    m_painter.setAvailability(rows, exemptBar);
+    viewport()->update();
+}
 
 void TimeGrid::setModel(TimeGridModel *model)
 {
@@ -72,8 +102,9 @@ void TimeGrid::connectModel()
                   << connect(m, &TimeGridModel::columnCaptionChanged, this,
                              [this] { viewport()->update(0, 0, viewport()->width(), mapper().headerHeight); })
                   << connect(m, &TimeGridModel::scrollTimeChanged, this, &TimeGrid::onScrollTimeChanged)
-                  << connect(m, &TimeGridModel::blocksReset, this, [full, cancelDrag] {
+                  << connect(m, &TimeGridModel::blocksReset, this, [this, full, cancelDrag] {
                          cancelDrag();
+                         m_painter.setSelectedId(0);
                          full();
                      })
                   << connect(m, &TimeGridModel::rowAdded, this, [this](int row) {
@@ -267,9 +298,16 @@ void TimeGrid::keyPressEvent(QKeyEvent *event)
 {
     QScrollBar *h = horizontalScrollBar();
     QScrollBar *v = verticalScrollBar();
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
     switch (event->key()) {
-    case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Left:
+        if (!moveSelectionByKey(event->key(), shift))
+            h->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        if (!moveSelectionByKey(event->key(), shift))
+            h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
     case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
     case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
     case Qt::Key_PageUp:
@@ -290,6 +328,7 @@ void TimeGrid::keyPressEvent(QKeyEvent *event)
         if (m_drag.active) {
             updatePreview();
             m_drag = Drag();
+            m_autoScroll.stop();
             viewport()->unsetCursor();
             break;
         }
@@ -300,6 +339,92 @@ void TimeGrid::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+bool TimeGrid::moveSelectionByKey(int key, bool stretch)
+{
+    const int block = m_model->TBFromId(m_painter.selectedId());
+    if (block < 0 || m_drag.kind != DragKind::None)
+        return false;
+    // One snap step, as far as a drag by that much would move it; the owner checks it the same way.
+    const double step = m_model->snapStep() / kMinutesPerDay * (key == Qt::Key_Left ? -1 : 1);
+    const BlockPlace from = m_model->TBPlace(block);
+    BlockPlace to = from;
+    if (stretch) {
+        to.end = std::max(m_model->snapToStep(from.end + step), from.begin + std::abs(step));
+    } else {
+        to.begin = m_model->snapToStep(from.begin + step);
+        to.end = to.begin + (from.end - from.begin);
+    }
+    to.begin = OleDate::roundToMinute(to.begin);
+    to.end = OleDate::roundToMinute(to.end);
+    if (to.begin != from.begin || to.end != from.end)
+        Q_EMIT blockChangeRequested(m_painter.selectedId(), from, to);
+    return true;
+}
+
+void TimeGrid::wheelEvent(QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    if (delta == 0) {
+        event->ignore();
+        return;
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
+        // Ctrl+wheel: fewer days (wheel forward) or more days across the time area.
+        if (m_zoomEnabled) {
+            const QList<double> &spans = zoomSpans();
+            qsizetype i = 0;
+            while (i + 1 < spans.size() && spans[i] < m_painter.visibleSpan())
+                ++i;
+            i = std::clamp<qsizetype>(i + (delta > 0 ? -1 : 1), 0, spans.size() - 1);
+            if (spans[i] != m_painter.visibleSpan()) {
+                setVisibleSpan(spans[i]);
+                Q_EMIT visibleSpanChanged(spans[i]);
+            }
+        }
+    } else if (event->modifiers() & Qt::ShiftModifier) {
+        // Shift+wheel: along the time axis.
+        horizontalScrollBar()->triggerAction(delta > 0 ? QAbstractSlider::SliderSingleStepSub
+                                                       : QAbstractSlider::SliderSingleStepAdd);
+    } else {
+        QScrollBar *v = verticalScrollBar();
+        v->setValue(v->value() - delta / 120.0 * 3 * rowHeight());
+    }
+    event->accept();
+}
+
+void TimeGrid::autoScrollStep()
+{
+    if (!m_drag.active) {
+        m_autoScroll.stop();
+        return;
+    }
+    const TimeGridMapper m = mapper();
+    const QPoint pos = m_drag.lastPos;
+    int dx = 0;
+    int dy = 0;
+    if (pos.x() < m.timeLeft() + kEdge)
+        dx = -1;
+    else if (pos.x() > m.width - kEdge)
+        dx = 1;
+    if (pos.y() < m.headerHeight + kEdge / 2)
+        dy = -1;
+    else if (pos.y() > m.height - kEdge / 2)
+        dy = 1;
+    if (dx == 0 && dy == 0) {
+        m_autoScroll.stop();
+        return;
+    }
+    if (dx != 0)
+        horizontalScrollBar()->triggerAction(dx < 0 ? QAbstractSlider::SliderSingleStepSub
+                                                    : QAbstractSlider::SliderSingleStepAdd);
+    if (dy != 0)
+        verticalScrollBar()->setValue(verticalScrollBar()->value() + dy * m.rowHeight / 2);
+    const int oldRow = m_drag.to.row;
+    computeDrag(pos);
+    updateRowStrip(oldRow);
+    updatePreview();
 }
 
 // ---------------------------------------------------------------- mouse
@@ -336,7 +461,13 @@ void TimeGrid::mousePressEvent(QMouseEvent *event)
     m_drag = Drag();
     m_drag.button = event->button();
     m_drag.pressPos = pos;
+    m_drag.lastPos = pos;
+    m_drag.pressTime = DateFromPoint(pos);
     m_drag.block = block;
+    if (ResourceFromPoint(pos) >= 0)
+        m_currentRow = ResourceFromPoint(pos);
+    if (mapper().inTimeArea(pos))
+        setSelectedBlockId(block >= 0 ? m_model->TBId(block) : 0);
     if (block >= 0 && event->button() == Qt::LeftButton) {
         m_drag.kind = kindAt(block, pos);
         m_drag.from = m_drag.to = m_model->TBPlace(block);
@@ -348,7 +479,7 @@ void TimeGrid::mousePressEvent(QMouseEvent *event)
 void TimeGrid::computeDrag(QPoint pos)
 {
     const TimeGridMapper m = mapper();
-    const double delta = (pos.x() - m_drag.pressPos.x()) / m.pixelsPerDay();
+    const double delta = m.timeForX(pos.x()) - m_drag.pressTime;
     const double step = m_model->snapStep() / kMinutesPerDay;
     const BlockPlace &from = m_drag.from;
     BlockPlace &to = m_drag.to;
@@ -392,10 +523,16 @@ void TimeGrid::mouseMoveEvent(QMouseEvent *event)
                                                                 : Qt::SizeHorCursor);
         }
         if (m_drag.active) {
+            m_drag.lastPos = pos;
             const int oldRow = m_drag.to.row;
             computeDrag(pos);
             updateRowStrip(oldRow);
             updatePreview();
+            const TimeGridMapper m = mapper();
+            const bool nearEdge = pos.x() < m.timeLeft() + kEdge || pos.x() > m.width - kEdge
+                                  || pos.y() < m.headerHeight + kEdge / 2 || pos.y() > m.height - kEdge / 2;
+            if (nearEdge && !m_autoScroll.isActive())
+                m_autoScroll.start();
         }
         return;
     }
@@ -419,6 +556,7 @@ void TimeGrid::mouseReleaseEvent(QMouseEvent *event)
 
     const Drag drag = m_drag;
     m_drag = Drag();
+    m_autoScroll.stop();
     viewport()->unsetCursor();
     if (drag.active && drag.kind != DragKind::None) {
         // The preview goes; the owner decides where the block goes, and the model's change

@@ -4,11 +4,12 @@
 
 #include <QAbstractScrollArea>
 #include <QPointer>
+#include <QTimer>
 
 // The time-bar grid widget: shows a TimeGridModel through a TimeGridPainter, scrolls it and
 // edits it with the mouse. Dragging a block moves it, to another row too; dragging either end
 // resizes it; both snap to the model's step. While dragging, the block is shown lifted at its
-// new place; on release the widget asks for the change with blockChangeRequested() and leaves
+// new place, and the view scrolls by itself while the pointer is near an edge; on release the widget asks for the change with blockChangeRequested() and leaves
 // the model as it is: the owner applies or refuses it, and the grid shows what the model holds.
 //
 // Points are in the coordinates of the viewport, which fills the widget except for the
@@ -45,6 +46,19 @@ public:
     // The geometry used for the current size and scroll position.
     TimeGridMapper mapper() const;
 
+    // The selected block, by stable id (0: none). A press on a block selects it, a press on
+    // free time clears the selection; the selected block is drawn with a dark edge.
+    int selectedBlockId() const { return m_painter.selectedId(); }
+    void setSelectedBlockId(int id);
+    // The row of the last press in the time area (-1 before any): where a paste goes.
+    int currentRow() const { return m_currentRow; }
+    // Available hours per row (see TimeGridPainter::setAvailability).
+    void setAvailability(const QList<WeekAvailability> &rows, int exemptBar);
+    // Whether Ctrl+wheel changes the days shown (on by default).
+    void setZoomEnabled(bool enabled) { m_zoomEnabled = enabled; }
+    // The days Ctrl+wheel steps through.
+    static const QList<double> &zoomSpans();
+
 public Q_SLOTS:
     void Refresh();
     // Scrolls the time area so that `time` is at its left edge.
@@ -64,6 +78,9 @@ Q_SIGNALS:
     void buttonReleased(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint point);
     // A press that ended without dragging; block is -1 for free space.
     void clickedWithoutMove(int block, Qt::MouseButton button, QPoint point);
+    void selectionChanged(int id);
+    // Ctrl+wheel changed the days shown.
+    void visibleSpanChanged(double days);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -74,6 +91,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
@@ -84,6 +102,8 @@ private:
         int block = -1;
         Qt::MouseButton button = Qt::NoButton;
         QPoint pressPos;
+        double pressTime = 0; // time under the press, so that scrolling during a drag counts
+        QPoint lastPos;
         bool active = false; // moved beyond the drag distance
         BlockPlace from;
         BlockPlace to;       // preview place
@@ -99,6 +119,8 @@ private:
     void computeDrag(QPoint pos);
     DragKind kindAt(int block, QPoint pos) const;
     void relayout();
+    bool moveSelectionByKey(int key, bool stretch);
+    void autoScrollStep();
 
     TimeGridModel *m_ownModel = nullptr;
     QPointer<TimeGridModel> m_model;
@@ -107,4 +129,7 @@ private:
     bool m_syncingScroll = false;
     double m_lastShownDay = 0;
     Drag m_drag;
+    int m_currentRow = -1;
+    bool m_zoomEnabled = true;
+    QTimer m_autoScroll;
 };

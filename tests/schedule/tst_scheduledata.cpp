@@ -182,8 +182,8 @@ private slots:
         // The night shift is only in its begin day's file; days without shifts are empty files.
         QVERIFY(QFile::exists(dayPath("KITCHEN", kMon + 1)));
         QCOMPARE(QFileInfo(dayPath("KITCHEN", kMon + 1)).size(), 0);
-        // An unknown position is saved with the neutral bar's caption.
-        QCOMPARE(HandMade::read(dayPath("KITCHEN", kMon + 2)).mid(20, 20), QByteArray("NONE                "));
+        // A position that is not in the list is drawn on the neutral bar but keeps its name.
+        QCOMPARE(HandMade::read(dayPath("KITCHEN", kMon + 2)).mid(20, 20), QByteArray("A VERY LONG POSITION"));
         QVERIFY(!QFile::exists(dayPath("KITCHEN", kMon + 7)));
 
         // Read back: the same blocks.
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(m_grid->TBMax(), 2);
     }
 
-    void storedCollisionsAreRefusedOnReloadAndDroppedOnSave()
+    void storedCollisionsAreRefusedOnReloadAndKeptOnSave()
     {
         writeDay("KITCHEN", kMon, HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
                                       + HandMade::shift(ANN, kMon + 17 * H, kMon + 20 * H, "WAITER")
@@ -243,8 +243,11 @@ private slots:
         QCOMPARE(m_prompt.messages(), QStringList{clsScheduleData::kCollisionMessage});
         QCOMPARE(m_data->refusedShifts().size(), 1);
         QCOMPARE(m_data->refusedShifts().first().position, QStringLiteral("WAITER"));
+        // The refused record goes back to its day unchanged, after the shown ones.
+        const QByteArray refused = HandMade::read(dayPath("KITCHEN", kMon)).mid(540, 540);
         m_data->SaveSchedule();
-        QCOMPARE(QFileInfo(dayPath("KITCHEN", kMon)).size(), 2 * 540);
+        QCOMPARE(QFileInfo(dayPath("KITCHEN", kMon)).size(), 3 * 540);
+        QCOMPARE(HandMade::read(dayPath("KITCHEN", kMon)).mid(2 * 540), refused);
     }
 
     void weekTotalsTurnRedAboveTheLimit()

@@ -56,7 +56,7 @@ private Q_SLOTS:
               "toolSetup=&Setup>bandSetup", "toolHelp=&Help>bandHelp", "toolWindowList=&Window List>bandWindowList"}},
             {"bandFileMenu", "File Menu", {"toolOptions=&Options (off)", "-", "toolExit=&Exit", "-", "toolTest= (hidden)"}},
             {"bandSchedule", "",
-             {"toolScheduleWork=&Employee Scheduler (off)", "toolTimeOffSchedules=&Availability Scheduler"}},
+             {"toolScheduleWork=&Employee Scheduler", "toolTimeOffSchedules=&Availability Scheduler"}},
             {"bandReports", "Reports",
              {"toolWorkSchedules=&Schedule Reports (off)", "toolsubEmployeeReports=&Employee Reports (off)"}},
             {"bandSetup", "Setup",

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class clsScheduleData;
+
+// The picture of a department week: the schedule's grid painted at 1600 x 900 pixels under a
+// title line, each shift labelled with its short times over its position, time off with "Off"
+// and its reason, the hours column showing week hours. The schedule's own grid is left as it is
+// (the picture is painted from a copy), so a window can export what it shows at any moment.
+namespace WeekPicture {
+
+// Writes the PNG; false when the file cannot be written.
+bool write(const clsScheduleData &schedule, const QString &file);
+
+} // namespace WeekPicture

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "ShiftEditWindow.h"
+
+#include <QHash>
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+
+// The scheduler: one department's week on the time grid, a row per employee, with the toolbar
+// bands of its controls, the command table of its tools, and the editing of ShiftEditWindow.
+// The week is saved when the user leaves it (other week or day, other department, copy, the
+// employee week, closing) and never otherwise; a save that fails asks to retry, to discard the
+// changes or to stay. Shown modally, sized to the main window's work area.
+class frmSchedule : public ShiftEditWindow
+{
+    Q_OBJECT
+
+public:
+    frmSchedule(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, DialogRunner &dialogs,
+                QWidget *parent = nullptr);
+    ~frmSchedule() override;
+
+    // Fills the lists and loads the first department's current week; false (after telling
+    // "Please setup a department first") when there is no department: the window is not shown.
+    bool Form_Load();
+    // The day whose week Form_Load opens on: today unless set.
+    void setOpeningDay(double day) { m_openingDay = day; }
+    // Reloads the week from the files without saving first.
+    void refreshData();
+    // Carries out a command of the tool table by its id.
+    void ToolClick(const QString &toolId);
+    // Saves, then shows the department week that holds the date (0: nothing happens).
+    void GoToDate(double date);
+
+    double FirstDay() const { return m_firstDay; }
+    double LastDay() const { return m_lastDay; }
+    double ChosenDay() const { return m_chosenDay; }
+    bool isWeekView() const { return m_weekView; }
+    bool isLoaded() const { return m_loaded; }
+    QString department() const { return m_department; }
+    QAction *tool(const QString &id) const { return m_tools.value(id); }
+
+protected:
+    void done(int result) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+    void pasteAt(int row, double time) override;
+    void onBlockChangeRequested(int id, BlockPlace from, BlockPlace to) override;
+    void setPositionText(const QString &text, const QColor &color) override;
+
+private:
+    void buildBands();
+    void buildCommands();
+    QToolBar *band(const QString &bandName, const QString &toolId, const QString &frameName,
+                   QWidget *content, const QString &caption = {});
+    QAction *command(const QString &id, const QString &caption, const std::function<void()> &run,
+                     const QKeySequence &key = {});
+    // Saves the loaded week; on failure the user retries, discards or stays (false).
+    bool saveBeforeLeaving();
+    // Saves, then loads the week of `date` for `department`.
+    bool leaveAndLoad(const QString &department, double date);
+    void showWeekCaption();
+    void onDepartmentChosen(int index);
+    void setViewMode(bool weekView);
+    void setHoursMode(int mode);
+    void setViewRangeIndex(int index);
+    void stepDays(int days);
+    void pickDate();
+    void copyCommand();
+    void exportPicture();
+    void openEmployeeWeek(int row);
+    void storeOptions();
+    void onDateShown(double time);
+
+    QMenuBar *m_menuBar = nullptr;
+    QComboBox *comDepartment = nullptr;
+    QPushButton *cmdSetDate = nullptr;
+    QComboBox *comSnapTo = nullptr;
+    QComboBox *comViewRange = nullptr;
+    QComboBox *comAddShift = nullptr;
+    QComboBox *comBarDisplay = nullptr;
+    QRadioButton *optWeekHours[3] = {};
+    QButtonGroup *m_hourButtons = nullptr;
+    QPushButton *cmdViewMode = nullptr;
+    QPushButton *cmdDayMinus = nullptr;
+    QPushButton *cmdDayPlus = nullptr;
+    QPushButton *cmdWeekMinus = nullptr;
+    QPushButton *cmdWeekPlus = nullptr;
+    QPushButton *cmdCopy = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QLabel *labCurrentTime = nullptr;
+    QHash<QString, QAction *> m_tools;
+
+    double m_firstDay = 0;
+    double m_lastDay = 0;
+    double m_chosenDay = 0;
+    bool m_weekView = true;
+    bool m_loaded = false;   // the grid holds the week of m_department, m_firstDay as read
+    bool m_closing = false;
+    double m_openingDay = 0;
+};
