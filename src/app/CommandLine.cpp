@@ -3,6 +3,7 @@
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
+#include "ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
 #include "data/FileError.h"
@@ -104,6 +105,13 @@ const char *const kUsage =
     "                                              (and paint it into a PNG picture)\n"
     "       shiftgrid demo --data DIR [--employees N] [--weeks W]\n"
     "                                              fill an empty folder with a demo business\n"
+    "       shiftgrid report TYPE --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
+    "                (--pdf FILE | --print [--printer NAME] | --text)\n"
+    "                                              print a report; TYPE is individual, weekly,\n"
+    "                                              hours-by-department, hours-by-position, time-off,\n"
+    "                                              master-list, contact-list, phone-list, id-list\n"
+    "                                              or mailing-list\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -132,6 +140,7 @@ int run(int argc, char *argv[])
     const QCommandLineOption weeksOption(QStringLiteral("weeks"), QStringLiteral("Number of weeks."), QStringLiteral("W"));
     parser.addOption(dataOption);
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption});
+    parser.addOptions(ReportCommand::options());
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -168,6 +177,8 @@ int run(int argc, char *argv[])
             return exportMaster(data);
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("week")})
             return exportWeek(data, parser.value(departmentOption), parser.value(dateOption), parser.value(pngOption));
+        if (words.value(0) == QLatin1String("report"))
+            return ReportCommand::run(parser, words);
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
