@@ -4,12 +4,12 @@
 
 namespace ReportStyle {
 
-void addPageHeader(ReportSection &header, const QString &titleName)
+void addPageHeader(ReportSection &header, const QString &titleName, bool blankAfterOf)
 {
     ReportControl &title = header.addLabel(titleName, QRectF(0, 0, 380, 20), QString());
     title.pointSize = 14;
     title.bold = true;
-    header.addLabel(QStringLiteral("labPageof"), QRectF(384, 4, 104, 14), QString()).alignment =
+    header.addLabel(QStringLiteral("labPageof"), QRectF(384, 4, blankAfterOf ? 104 : 101, 14), QString()).alignment =
         Qt::AlignRight | Qt::AlignVCenter;
     header.addPageCount(QStringLiteral("txtpagecount"), QRectF(488, 4, 35, 14));
     header.addLine(QRectF(0, 24, kWidth, 0));

@@ -13,8 +13,9 @@ constexpr qreal kWidth = 523;
 constexpr qreal kLine = 13;   // height of one detail line
 
 // Title label `titleName`, then "Page N of " (`labPageof`) and the page count (`txtpagecount`)
-// at the right, and a line under them. Sets the section's height.
-void addPageHeader(ReportSection &header, const QString &titleName);
+// at the right, and a line under them. Sets the section's height. Without `blankAfterOf` the
+// page count keeps a small gap of its own after "of".
+void addPageHeader(ReportSection &header, const QString &titleName, bool blankAfterOf = true);
 // "Page N of " (with a trailing blank unless `trailingBlank` is false).
 QString pageOf(int page, bool trailingBlank = true);
 // A bold column caption.

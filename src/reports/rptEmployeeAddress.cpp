@@ -10,14 +10,14 @@ rptEmployeeAddress::rptEmployeeAddress(const clsEmployeeInfo &info)
 {
     // A label-style block: name, two address lines, then city, state and postal code.
     ReportSection &block = detail();
-    block.setHeight(70);
-    block.addField(QStringLiteral("fldFirstName"), QRectF(0, 4, 110, kLine)).bold = true;
-    block.addField(QStringLiteral("fldLastName"), QRectF(112, 4, 200, kLine)).bold = true;
-    block.addField(QStringLiteral("fldAddressLine1"), QRectF(0, 18, 312, kLine));
-    block.addField(QStringLiteral("fldAddressLine2"), QRectF(0, 32, 312, kLine));
-    block.addField(QStringLiteral("fldCity"), QRectF(0, 46, 160, kLine));
-    block.addField(QStringLiteral("fldState"), QRectF(164, 46, 100, kLine));
-    block.addField(QStringLiteral("fldPostal"), QRectF(268, 46, 60, kLine));
+    block.setHeight(66);
+    block.addField(QStringLiteral("fldFirstName"), QRectF(0, 4, 90, kLine)).bold = true;
+    block.addField(QStringLiteral("fldLastName"), QRectF(92, 4, 200, kLine)).bold = true;
+    block.addField(QStringLiteral("fldAddressLine1"), QRectF(0, 17, 292, kLine));
+    block.addField(QStringLiteral("fldAddressLine2"), QRectF(0, 30, 292, kLine));
+    block.addField(QStringLiteral("fldCity"), QRectF(0, 43, 130, kLine));
+    block.addField(QStringLiteral("fldState"), QRectF(132, 43, 90, kLine));
+    block.addField(QStringLiteral("fldPostal"), QRectF(224, 43, 68, kLine));
 }
 
 void rptEmployeeAddress::formatDetail(ReportSection &section, int row)

@@ -10,11 +10,11 @@ rptEmployeeContact::rptEmployeeContact(const clsEmployeeInfo &info)
     : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::ContactList))
 {
     const struct { const char *caption, *field; qreal x, width; } columns[] = {
-        {"Name", "fldName", 0, 130},
-        {"Phone", "fldPhone", 134, 78},
-        {"Spouse", "fldSpouse", 216, 100},
-        {"Emergency Contact", "fldEmergencyContact", 320, 117},
-        {"Emergency Phone", "fldEmergencyPhone", 441, 82},
+        {"Name", "fldName", 0, 125},
+        {"Phone", "fldPhone", 128, 72},
+        {"Spouse", "fldSpouse", 204, 95},
+        {"Emergency Contact", "fldEmergencyContact", 303, 118},
+        {"Emergency Phone", "fldEmergencyPhone", 425, 98},
     };
     detail().setHeight(kLine);
     for (const auto &c : columns) {

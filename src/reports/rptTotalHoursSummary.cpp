@@ -11,7 +11,7 @@ using namespace ReportStyle;
 
 rptTotalHoursSummary::rptTotalHoursSummary()
 {
-    addPageHeader(pageHeader(), QStringLiteral("labReportName"));
+    addPageHeader(pageHeader(), QStringLiteral("labReportName"), false);
 
     ReportGroup &group = addGroup(QStringLiteral("GroupDepartmentHead"), 24, QStringLiteral("GroupDepartmentFoot"), 26);
     group.repeatHeader = true;
@@ -59,8 +59,8 @@ void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShi
     };
     std::stable_sort(m_rows.begin(), m_rows.end(),
                      [&key](const HoursSummaryRow &a, const HoursSummaryRow &b) { return key(a) < key(b); });
-    for (const HoursSummaryRow &r : std::as_const(m_rows))
-        m_groupSeconds[breakValue(0, int(&r - m_rows.constData()))] += r.seconds;
+    for (int row = 0; row < m_rows.size(); ++row)
+        m_groupSeconds[breakValue(0, row)] += m_rows[row].seconds;
 
     pageHeader().setText(QStringLiteral("labReportName"), title);
     group(0).header.setText(QStringLiteral("labPositionHeader"),

@@ -18,7 +18,7 @@ const Cell kCells[] = {
     {"Spouse", "fldSpouse", 0, 5}, {"Emergency", "fldEmergency", 1, 5}, {"Postal", "fldPostal", 2, 5},
     {"Manager", "fldManager", 0, 6}, {"Emer. Phone", "fldEmerPhone", 1, 6},
 };
-constexpr qreal kColumn = 175, kCaption = 70, kField = 100, kTop = 6;
+constexpr qreal kColumn = 174, kCaption = 80, kField = 92, kTop = 6;
 } // namespace
 
 rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
