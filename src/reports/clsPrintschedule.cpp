@@ -102,32 +102,65 @@ QList<ReportShiftRow> clsPrintschedule::LoadReportdata()
     const QSet<QString> positions(m_positions.cbegin(), m_positions.cend());
     const QSet<qint32> employees(m_employees.cbegin(), m_employees.cend());
 
+    // A business has a handful of positions: each stored name is decoded once, and a shift
+    // refers to it by number until its row is made.
+    QList<QByteArray> rawPositions;
+    QStringList positionNames;
+    auto positionOf = [&](const char *r) {
+        const QByteArrayView raw(r + 20, 20);   // the position field of a shift record
+        const qsizetype known = rawPositions.indexOf(raw);
+        if (known >= 0)
+            return int(known);
+        rawPositions.append(raw.toByteArray());
+        positionNames.append(Shift::position(r));
+        return int(positionNames.size() - 1);
+    };
+    struct Candidate {
+        int day;
+        int position;
+        qint32 employee;
+        double begin, end;
+    };
+    QList<Candidate> candidates;
+    QList<int> perDay(days + 1);
     for (const QString &department : departmentList()) {
+        // The day files from the evening before the range to its last day, one at a time.
+        candidates.clear();
+        perDay.fill(0);
         RecordList records(Shift::Size);
-        m_schedule->LoadSchedule(records, department, m_first, m_last, 0, false, &m_unreadable);
-        // One pass sorts the shifts into the days they begin on, keeping file order within a day.
-        QList<QList<ReportShiftRow>> byDay(days);
-        for (int i = 1; i <= records.count(); ++i) {
-            const char *r = records.record(i);
-            const double begin = Shift::begin(r);
-            const double end = Shift::end(r);
-            if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
-                ++m_damaged;
-                continue;
+        for (double file = m_first - 1; file <= m_last; ++file) {
+            m_schedule->LoadSchedule(records, department, file, file, 0, true, &m_unreadable);
+            for (int i = 1; i <= records.count(); ++i) {
+                const char *r = records.record(i);
+                const double begin = Shift::begin(r);
+                const double end = Shift::end(r);
+                if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
+                    ++m_damaged;
+                    continue;
+                }
+                const double d = std::floor(begin) - m_first;
+                if (d < 0 || d >= days)
+                    continue;   // the evening before the range
+                const int position = positionOf(r);
+                if (m_jobFilter && !positions.contains(positionNames.at(position)))
+                    continue;
+                const qint32 employee = Shift::employee(r);
+                if (m_employeeFilter && !employees.contains(employee))
+                    continue;
+                candidates.append({int(d), position, employee, begin, end});
+                ++perDay[int(d) + 1];
             }
-            const double d = std::floor(begin) - m_first;
-            if (d < 0 || d >= days)
-                continue;   // the evening before the range, read only for the grid
-            const QString position = Shift::position(r);
-            if (m_jobFilter && !positions.contains(position))
-                continue;
-            const qint32 employee = Shift::employee(r);
-            if (m_employeeFilter && !employees.contains(employee))
-                continue;
-            byDay[int(d)].append({employee, begin, end, position, department});
         }
-        for (const QList<ReportShiftRow> &day : std::as_const(byDay))
-            rows += day;
+        // Each shift goes to the day it begins on, keeping file order within a day.
+        for (int d = 1; d <= days; ++d)
+            perDay[d] += perDay[d - 1];
+        QList<qsizetype> order(candidates.size());
+        for (qsizetype i = 0; i < candidates.size(); ++i)
+            order[perDay[candidates[i].day]++] = i;
+        for (qsizetype i : std::as_const(order)) {
+            const Candidate &c = candidates.at(i);
+            rows.append({c.employee, c.begin, c.end, positionNames.at(c.position), department});
+        }
     }
     return rows;
 }

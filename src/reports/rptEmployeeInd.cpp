@@ -8,7 +8,7 @@
 using namespace ReportStyle;
 
 rptEmployeeInd::rptEmployeeInd(const clsEmployeeInfo &info, bool showPosition)
-    : m_info(info), m_showPosition(showPosition)
+    : m_info(info), m_texts(info), m_showPosition(showPosition)
 {
     addPageHeader(pageHeader(), QStringLiteral("labReportName"));
 
@@ -62,22 +62,22 @@ void rptEmployeeInd::formatPageHeader(ReportSection &section, int page)
 
 void rptEmployeeInd::formatGroupHeader(int, ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("labEmployeeNameHeader"), m_info.ConvertNumberToName(m_rows.at(row).employee, false));
+    section.setText(QStringLiteral("labEmployeeNameHeader"), m_texts.name(m_rows.at(row).employee));
 }
 
 void rptEmployeeInd::formatDetail(ReportSection &section, int row)
 {
     const ReportShiftRow &r = m_rows.at(row);
-    const QString date = OleDate::format(r.start, QStringLiteral("m/d/yy"));
+    const QString date = m_texts.date(r.start);
     // The date shows on an employee's first line, on a page's first line and when it changes.
     const bool showDate = row == 0 || detailStartsPage() || r.employee != m_rows.at(row - 1).employee
-                          || date != OleDate::format(m_rows.at(row - 1).start, QStringLiteral("m/d/yy"));
+                          || date != m_texts.date(m_rows.at(row - 1).start);
     section.setControlVisible(QStringLiteral("fldDateNumber"), showDate);
     section.setControlVisible(QStringLiteral("fldDateDayofWeek"), showDate);
     section.setText(QStringLiteral("fldDateNumber"), date);
-    section.setText(QStringLiteral("fldDateDayofWeek"), OleDate::format(r.start, QStringLiteral("ddd")));
-    section.setText(QStringLiteral("fldFrom"), OleDate::format(r.start, QStringLiteral("h:mm A/P")));
-    section.setText(QStringLiteral("FldTo"), OleDate::format(r.end, QStringLiteral("h:mm A/P")));
+    section.setText(QStringLiteral("fldDateDayofWeek"), m_texts.weekday(r.start));
+    section.setText(QStringLiteral("fldFrom"), m_texts.clock(r.start));
+    section.setText(QStringLiteral("FldTo"), m_texts.clock(r.end));
     section.setText(QStringLiteral("FldDepartment"), r.department);
     section.setText(QStringLiteral("fldPosition"), r.position);
     section.setText(QStringLiteral("fldHours"), OleDate::hoursTextFromSeconds(HourTotals::countedSeconds(r.start, r.end)));

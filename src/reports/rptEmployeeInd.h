@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportTexts.h"
 #include "clsPrintschedule.h"
 #include "engine/BandedReport.h"
 
@@ -26,6 +27,7 @@ protected:
 
 private:
     const clsEmployeeInfo &m_info;
+    ReportTexts m_texts;
     bool m_showPosition;
     QList<ReportShiftRow> m_rows;
     QHash<qint32, qint64> m_employeeSeconds;

@@ -19,7 +19,7 @@ QString dayKey(const ReportShiftRow &row)
 } // namespace
 
 rptWeekReport::rptWeekReport(const clsEmployeeInfo &info, bool showPosition)
-    : m_info(info), m_showPosition(showPosition)
+    : m_info(info), m_texts(info), m_showPosition(showPosition)
 {
     addPageHeader(pageHeader(), QStringLiteral("labReportHeader"));
 
@@ -62,10 +62,13 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
     m_rows = rows;
     m_departmentSeconds.clear();
     m_daySeconds.clear();
+    m_dayKeys.clear();
+    m_dayKeys.reserve(rows.size());
     for (const ReportShiftRow &row : rows) {
         const qint64 seconds = HourTotals::countedSeconds(row.start, row.end);
+        m_dayKeys << dayKey(row);
         m_departmentSeconds[row.department] += seconds;
-        m_daySeconds[dayKey(row)] += seconds;
+        m_daySeconds[m_dayKeys.last()] += seconds;
     }
     pageHeader().setText(QStringLiteral("labReportHeader"), title);
     group(GroupDay).header.setControlVisible(QStringLiteral("labPosition"), m_showPosition);
@@ -75,7 +78,7 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
 QString rptWeekReport::breakValue(int group, int row) const
 {
     const ReportShiftRow &r = m_rows.at(row);
-    return group == GroupDept ? r.department : dayKey(r);
+    return group == GroupDept ? r.department : m_dayKeys.at(row);
 }
 
 void rptWeekReport::formatPageHeader(ReportSection &section, int page)
@@ -92,17 +95,17 @@ void rptWeekReport::formatGroupHeader(int group, ReportSection &section, int row
 void rptWeekReport::formatDetail(ReportSection &section, int row)
 {
     const ReportShiftRow &r = m_rows.at(row);
-    const QString date = OleDate::format(r.start, QStringLiteral("m/d/yy"));
+    const QString date = m_texts.date(r.start);
     // The date shows on the first line of a day, of a department and of a page.
     const bool showDate = row == 0 || detailStartsPage() || breakValue(GroupDay, row) != breakValue(GroupDay, row - 1)
-                          || date != OleDate::format(m_rows.at(row - 1).start, QStringLiteral("m/d/yy"));
+                          || date != m_texts.date(m_rows.at(row - 1).start);
     section.setControlVisible(QStringLiteral("fldDateNumber"), showDate);
     section.setControlVisible(QStringLiteral("fldDateDayofWeek"), showDate);
     section.setText(QStringLiteral("fldDateNumber"), date);
-    section.setText(QStringLiteral("fldDateDayofWeek"), OleDate::format(r.start, QStringLiteral("ddd")));
-    section.setText(QStringLiteral("fldFrom"), OleDate::format(r.start, QStringLiteral("h:mm A/P")));
-    section.setText(QStringLiteral("FldTo"), OleDate::format(r.end, QStringLiteral("h:mm A/P")));
-    section.setText(QStringLiteral("FldName"), m_info.ConvertNumberToName(r.employee, false));
+    section.setText(QStringLiteral("fldDateDayofWeek"), m_texts.weekday(r.start));
+    section.setText(QStringLiteral("fldFrom"), m_texts.clock(r.start));
+    section.setText(QStringLiteral("FldTo"), m_texts.clock(r.end));
+    section.setText(QStringLiteral("FldName"), m_texts.name(r.employee));
     section.setText(QStringLiteral("fldPosition"), r.position);
     section.setText(QStringLiteral("fldShiftHours"), OleDate::hoursTextFromSeconds(HourTotals::countedSeconds(r.start, r.end)));
 }
@@ -115,5 +118,5 @@ void rptWeekReport::formatGroupFooter(int group, ReportSection &section, int row
                         QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_departmentSeconds.value(r.department)));
     else
         section.setText(QStringLiteral("fldTotalHoursForDay"),
-                        QStringLiteral("Hours ") + OleDate::hoursTextFromSeconds(m_daySeconds.value(dayKey(r))));
+                        QStringLiteral("Hours ") + OleDate::hoursTextFromSeconds(m_daySeconds.value(m_dayKeys.at(row))));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportTexts.h"
 #include "clsPrintschedule.h"
 #include "engine/BandedReport.h"
 
@@ -27,9 +28,11 @@ protected:
 
 private:
     const clsEmployeeInfo &m_info;
+    ReportTexts m_texts;
     bool m_showPosition;
     QString m_title;
     QList<ReportShiftRow> m_rows;
     QHash<QString, qint64> m_departmentSeconds;
-    QHash<QString, qint64> m_daySeconds;   // department and day number
+    QStringList m_dayKeys;                 // per row: department and day number
+    QHash<QString, qint64> m_daySeconds;   // per day key
 };

@@ -5,6 +5,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <map>
 
 namespace {
 
@@ -20,7 +23,24 @@ QFont reportFont(qreal pointSize, bool bold)
 
 } // namespace
 
-BandedReport::BandedReport() : m_layout(defaultPageLayout()) {}
+// Each distinct text is shaped once per font and resolution and drawn from its glyphs
+// afterwards: a long report repeats the same few hundred texts (dates, times, names) on every
+// page, and shaping is most of the cost of drawing text.
+struct BandedReport::TextCache {
+    struct Shaped {
+        QList<QGlyphRun> runs;
+        qreal width = 0;
+    };
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+        QHash<QString, Shaped> texts;
+    };
+    using Key = std::pair<int, int>;   // resolution, size and weight
+    std::map<Key, Face> faces;         // stable references
+};
+
+BandedReport::BandedReport() : m_layout(defaultPageLayout()), m_textCache(std::make_unique<TextCache>()) {}
 
 BandedReport::~BandedReport() = default;
 
@@ -177,7 +197,49 @@ void BandedReport::paintPage(int page, QPainter &painter) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
     QPen linePen(Qt::black, 0.75 * kx);
+    // Fonts and their metrics are made once per size and weight, not once per text.
+    TextCache &cache = *m_textCache;
+    auto face = [&](const ReportControl &c) -> TextCache::Face & {
+        const TextCache::Key key{device->logicalDpiX(), int(c.pointSize * 100) * 2 + (c.bold ? 1 : 0)};
+        auto it = cache.faces.find(key);
+        if (it == cache.faces.end()) {
+            const QFont font = reportFont(c.pointSize, c.bold);
+            it = cache.faces.emplace(key, TextCache::Face{font, QFontMetricsF(font, device), {}}).first;
+        }
+        return it->second;
+    };
+    auto shaped = [device](TextCache::Face &f, const QString &text) -> const TextCache::Shaped & {
+        auto it = f.texts.find(text);
+        if (it == f.texts.end()) {
+            QTextLayout layout(text, f.font, device);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            layout.endLayout();
+            it = f.texts.insert(text, {layout.glyphRuns(), line.isValid() ? line.naturalTextWidth() : 0});
+        }
+        return *it;
+    };
+    // The page's glyphs are gathered per font and drawn at the end, one run per font: a printer
+    // or PDF file then gets a few text objects per page instead of one per field.
+    struct Batch {
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    QList<Batch> batches;
+    auto gather = [&batches](const QGlyphRun &run, const QPointF &origin) {
+        const QRawFont font = run.rawFont();
+        auto batch = std::find_if(batches.begin(), batches.end(), [&font](const Batch &b) { return b.font == font; });
+        if (batch == batches.end()) {
+            batches.append({font, {}, {}});
+            batch = batches.end() - 1;
+        }
+        batch->glyphs += run.glyphIndexes();
+        for (const QPointF &p : run.positions())
+            batch->positions.append(p + origin);
+    };
     for (const Placed &placed : m_pages.at(page - 1)) {
         const QList<ReportControl> &controls = placed.section->controls();
         for (qsizetype i = 0; i < controls.size(); ++i) {
@@ -189,18 +251,34 @@ void BandedReport::paintPage(int page, QPainter &painter) const
             if (c.kind == ReportControl::Kind::Line) {
                 painter.setPen(linePen);
                 painter.drawLine(box.topLeft(), box.topRight());
+                painter.setPen(Qt::black);
                 continue;
             }
             const QString text = c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i);
             if (text.isEmpty())
                 continue;
-            const QFont font = reportFont(c.pointSize, c.bold);
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            // Text that does not fit its box is cut with an ellipsis, never drawn over a neighbour.
-            const QString shown = QFontMetricsF(font, device).elidedText(text, Qt::ElideRight, box.width());
-            painter.drawText(box, int(c.alignment) | Qt::TextSingleLine, shown);
+            TextCache::Face &f = face(c);
+            // Text wider than its box is cut with an ellipsis, never drawn over a neighbour.
+            const TextCache::Shaped *glyphs = &shaped(f, text);
+            if (glyphs->width > box.width())
+                glyphs = &shaped(f, f.metrics.elidedText(text, Qt::ElideRight, box.width()));
+            qreal x = box.left();
+            if (c.alignment & Qt::AlignRight)
+                x = box.right() - glyphs->width;
+            else if (c.alignment & Qt::AlignHCenter)
+                x = box.left() + (box.width() - glyphs->width) / 2;
+            // The runs' positions put the baseline one ascent below their top.
+            const QPointF origin(x, box.top() + (box.height() - f.metrics.height()) / 2);
+            for (const QGlyphRun &run : glyphs->runs)
+                gather(run, origin);
         }
+    }
+    for (const Batch &batch : std::as_const(batches)) {
+        QGlyphRun run;
+        run.setRawFont(batch.font);
+        run.setGlyphIndexes(batch.glyphs);
+        run.setPositions(batch.positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
     }
     painter.restore();
 }

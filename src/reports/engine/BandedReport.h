@@ -133,6 +133,8 @@ private:
     std::vector<std::unique_ptr<ReportGroup>> m_groups;
 
     QList<Page> m_pages;
+    struct TextCache;
+    std::unique_ptr<TextCache> m_textCache;   // shaped texts, kept between pages
     qreal m_y = 0;
     qreal m_bodyTop = 0;
     bool m_detailStartsPage = false;
