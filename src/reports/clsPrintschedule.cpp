@@ -298,6 +298,8 @@ std::unique_ptr<BandedReport> clsPrintschedule::createReport(int type, const QSt
         }
     }
     report->setPageLayout(m_pageLayout);
-    report->run();
+    report->setProgress(m_progress);
+    if (!report->run())
+        return nullptr;
     return report;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/FileError.h"
+#include "reports/engine/BandedReport.h"
 
 #include <QList>
 #include <QPageLayout>
@@ -9,7 +10,6 @@
 #include <QStringList>
 #include <memory>
 
-class BandedReport;
 class clsEmployeeInfo;
 class clsOptions;
 class clsScheduleData;
@@ -64,6 +64,9 @@ public:
     void EmployeeFilterEmployees(const QList<qint32> &employees) { m_employees = employees; }
     // The page size and margins of the reports made from now on.
     void setPageLayout(const QPageLayout &layout) { m_pageLayout = layout; }
+    // Handed to each report made from now on (see BandedReport::setProgress); a report whose
+    // layout it stops is not returned.
+    void setProgress(BandedReport::Progress progress) { m_progress = std::move(progress); }
 
     // The shifts of the chosen departments beginning on the days of the range, grouped by
     // department, then day, then file order.
@@ -100,6 +103,7 @@ private:
     Prompt &m_prompt;
     std::unique_ptr<clsScheduleData> m_schedule;
     QPageLayout m_pageLayout;
+    BandedReport::Progress m_progress;
 
     double m_first = 0;
     double m_last = 0;

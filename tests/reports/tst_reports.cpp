@@ -292,6 +292,13 @@ private slots:
         }
         QCOMPARE(details, rows.size());
         QCOMPARE(weekly.pagesText().count(u'\f'), weekly.pageCount() - 1);
+        // A window can stop a long layout.
+        int told = 0;
+        weekly.setProgress([&told](int done, int total) { ++told; return done < total; });
+        QVERIFY(!weekly.run());
+        QCOMPARE(told, 1);
+        weekly.setProgress({});
+        QVERIFY(weekly.run());
         const QImage image = weekly.pageImage(2, 72);
         QVERIFY(image.width() == 595 && image.pixelColor(image.width() / 2, 5) == Qt::white);
     }

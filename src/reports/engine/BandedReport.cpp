@@ -73,7 +73,7 @@ void BandedReport::formatPageFooter(ReportSection &, int) {}
 
 // ---- Layout ----------------------------------------------------------------------------------
 
-void BandedReport::run()
+bool BandedReport::run()
 {
     m_pages.clear();
     reportStart();
@@ -98,7 +98,10 @@ void BandedReport::run()
         }
     };
 
+    constexpr int kProgressStep = 500;
     for (int row = 0; row < rows; ++row) {
+        if (m_progress && row % kProgressStep == 0 && row > 0 && !m_progress(row, rows))
+            return false;
         QStringList keys(groups);
         int first = row == 0 ? 0 : groups;
         for (int g = 0; g < groups; ++g) {
@@ -140,6 +143,7 @@ void BandedReport::run()
         placeFooters(0, rows - 1);
     finishPage();
     m_detailStartsPage = false;
+    return !m_progress || m_progress(rows, rows);
 }
 
 void BandedReport::startPage()
@@ -306,6 +310,10 @@ bool BandedReport::print(QPagedPaintDevice &device) const
         if (page > 1)
             device.newPage();
         paintPage(page, painter);
+        if (m_progress && (page % 20 == 0 || page == pageCount()) && !m_progress(page, pageCount())) {
+            painter.end();
+            return false;
+        }
     }
     return painter.end();
 }

@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -62,8 +63,15 @@ public:
     // The width and height inside the margins, in points: the room the sections have.
     QSizeF contentSize() const;
 
-    // Lays out every page; call again after the data or the page layout changed.
-    void run();
+    // Told how far long work has come (rows laid out, or pages painted, of a total) every few
+    // hundred steps and at the end; returning false stops the work. A window keeps itself
+    // responsive and offers cancelling through it.
+    using Progress = std::function<bool(int done, int total)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
+    // Lays out every page; call again after the data or the page layout changed. False when the
+    // progress handler stopped it (the pages are then incomplete).
+    bool run();
     int pageCount() const { return int(m_pages.size()); }
 
     // Paints page `page` (1 to pageCount()) with (0, 0) at the top-left corner inside the
@@ -72,7 +80,8 @@ public:
     void paintPage(int page, QPainter &painter) const;
     // A whole page with its margins on white, at `dpi` dots per inch.
     QImage pageImage(int page, int dpi) const;
-    // Every page on a printer or PDF writer, which takes the report's page layout.
+    // Every page on a printer or PDF writer, which takes the report's page layout. False when
+    // the device cannot be painted on or the progress handler stopped it.
     bool print(QPagedPaintDevice &device) const;
     // Writes every page to a PDF file; false with the reason when the file cannot be written.
     bool writePdf(const QString &file, const QString &title, QString *error = nullptr) const;
@@ -127,6 +136,7 @@ private:
     bool pageHasBody() const;
 
     QPageLayout m_layout;
+    Progress m_progress;
     ReportSection m_pageHeader{QStringLiteral("PageHeader"), 40};
     ReportSection m_detail{QStringLiteral("Detail"), 14};
     ReportSection m_pageFooter{QStringLiteral("PageFooter"), 0};
