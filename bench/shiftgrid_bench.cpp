@@ -13,9 +13,16 @@
 //   Undo/1000     undoing 1,000 grid edits on the 1,000-row week shown in a grid widget
 //   ExportMaster/N   the master-data export (JSON text) of the business with N employees;
 //                 us_per_employee shows whether the time grows in step with the staff
+//   ReportWeeklyPdf  the weekly report of 200 employees over 52 weeks (about 52,000 shifts):
+//                 loading, sorting, layout and every page written to a PDF file
+//   ReportData    the report rows of that year against a plain read of the same day files
+//   ReportLayout  the weekly layout of 52 weeks against 13 weeks of the same business
 
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
+#include "reports/clsPrintschedule.h"
+#include "reports/rptWeekReport.h"
+#include "reports/engine/BandedReport.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
@@ -36,11 +43,13 @@
 #include <QUndoStack>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <ctime>
 #include <map>
 #include <memory>
 
@@ -348,8 +357,139 @@ void ExportMasterData(benchmark::State &state)
     state.counters["us_per_employee"] = 1e6 * total / double(state.iterations()) / double(state.range(0));
 }
 
+// A year of shifts: 200 employees, five shifts a week each, over 52 weeks around kToday.
+struct YearBusiness {
+    QTemporaryDir dir;
+    std::unique_ptr<clsEmployeeInfo> info;
+    std::unique_ptr<clsOptions> options;
+    double first = 0, last = 0;
+    QStringList dayFiles;   // the files the report reads: every department's days first - 1 .. last
+};
+
+YearBusiness &yearBusiness()
+{
+    static std::unique_ptr<YearBusiness> made;
+    if (!made) {
+        made = std::make_unique<YearBusiness>();
+        DemoBusiness::Options o;
+        o.employees = 200;
+        o.weeks = 52;
+        o.today = kToday;
+        o.shiftsPerWeek = 5;
+        const QString folder = made->dir.filePath(QStringLiteral("data"));
+        DemoBusiness::create(folder, o);
+        made->info = std::make_unique<clsEmployeeInfo>(folder, clsEmployeeInfo::Access::ReadOnly);
+        made->options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(folder));
+        made->first = kToday - 7 * 27;
+        made->last = kToday + 7 * 27;
+        for (const QString &department : DemoBusiness::departments())
+            for (double d = made->first - 1; d <= made->last; ++d)
+                made->dayFiles << ScheduleFiles::dayFile(folder, department, d);
+    }
+    return *made;
+}
+
+struct YearReport {
+    QuietPrompt prompt;
+    std::unique_ptr<clsPrintschedule> data;
+};
+
+YearReport yearReport(YearBusiness &b, double first, double last)
+{
+    YearReport r;
+    r.data = std::make_unique<clsPrintschedule>(*b.info, *b.options, r.prompt);
+    r.data->setPageLayout(BandedReport::defaultPageLayout(QLocale(QLocale::English, QLocale::UnitedStates)));
+    r.data->FirstDate(first);
+    r.data->Lastdate(last);
+    return r;
+}
+
+void ReportWeeklyPdf(benchmark::State &state)
+{
+    YearBusiness &b = yearBusiness();
+    const QString pdf = b.dir.filePath(QStringLiteral("weekly.pdf"));
+    int pages = 0;
+    double made = 0, madeCpu = 0, pdfCpu = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        const std::clock_t cpu = std::clock();
+        YearReport r = yearReport(b, b.first, b.last);
+        const auto report = r.data->createReport(clsPrintschedule::Weekly, QStringLiteral("Weekly"));
+        made += secondsSince(start);
+        const std::clock_t cpuMade = std::clock();
+        report->writePdf(pdf, QStringLiteral("Weekly"));
+        state.SetIterationTime(secondsSince(start));
+        madeCpu += double(cpuMade - cpu) / CLOCKS_PER_SEC;
+        pdfCpu += double(std::clock() - cpuMade) / CLOCKS_PER_SEC;
+        pages = report->pageCount();
+    }
+    // CPU seconds beside the elapsed time: on a busy machine the elapsed time says little.
+    const double n = double(state.iterations());
+    state.counters["pages"] = pages;
+    state.counters["rows_layout_ms"] = 1000 * made / n;
+    state.counters["rows_layout_cpu_ms"] = 1000 * madeCpu / n;
+    state.counters["pdf_cpu_ms"] = 1000 * pdfCpu / n;
+    state.counters["pdf_MB"] = double(QFileInfo(pdf).size()) / 1e6;
+}
+
+void ReportData(benchmark::State &state)
+{
+    YearBusiness &b = yearBusiness();
+    double engine = 0, baseline = 0;
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        readAll(b.dayFiles);
+        baseline += secondsSince(start);
+
+        start = Clock::now();
+        YearReport r = yearReport(b, b.first, b.last);
+        const QList<ReportShiftRow> loaded = r.data->LoadReportdata();
+        const double t = secondsSince(start);   // freeing the rows is not loading them
+        rows = loaded.size();
+        engine += t;
+        state.SetIterationTime(t);
+    }
+    state.counters["rows"] = double(rows);
+    state.counters["baseline_ms"] = 1000 * baseline / double(state.iterations());
+    state.counters["ratio"] = engine / baseline;
+}
+
+void ReportLayout(benchmark::State &state)
+{
+    YearBusiness &b = yearBusiness();
+    auto rowsOf = [&b](int weeks) {
+        YearReport r = yearReport(b, b.first, b.first + 7 * weeks - 1);
+        QList<ReportShiftRow> rows = r.data->LoadReportdata();
+        r.data->sortShiftRows(rows, clsPrintschedule::Weekly);
+        return rows;
+    };
+    const QList<ReportShiftRow> quarter = rowsOf(13), year = rowsOf(52);
+    auto layout = [&b](const QList<ReportShiftRow> &rows) {
+        const auto start = Clock::now();
+        rptWeekReport report(*b.info, true);
+        report.SetupData(QStringLiteral("Weekly"), rows);
+        report.run();
+        return secondsSince(start);
+    };
+    double small = 0, large = 0;
+    for (auto _ : state) {
+        small += layout(quarter);
+        const double t = layout(year);
+        large += t;
+        state.SetIterationTime(t);
+    }
+    state.counters["rows13"] = double(quarter.size());
+    state.counters["rows52"] = double(year.size());
+    state.counters["ms13"] = 1000 * small / double(state.iterations());
+    state.counters["ratio"] = large / small;
+}
+
 } // namespace
 
+BENCHMARK(ReportWeeklyPdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(ReportData)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(ReportLayout)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Paint)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);

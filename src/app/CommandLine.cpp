@@ -9,6 +9,7 @@
 #include "ImportEmployees.h"
 #include "ExportWeek.h"
 #include "data/DataFolderLock.h"
+#include "ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
 #include "data/FileError.h"
@@ -289,6 +290,13 @@ const char *const kUsage =
     "                      --to YYYY-MM-DD [--replace]\n"
     "                                              copy a day or a week of shifts; refuses\n"
     "                                              when the target holds shifts, unless --replace\n"
+    "       shiftgrid report TYPE --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
+    "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
+    "                (--pdf FILE | --print [--printer NAME] | --text)\n"
+    "                                              print a report; TYPE is individual, weekly,\n"
+    "                                              hours-by-department, hours-by-position, time-off,\n"
+    "                                              master-list, contact-list, phone-list, id-list\n"
+    "                                              or mailing-list\n"
     "\n"
     "DIR is the data folder; by default \"data\" beside the program, or the\n"
     "application-data folder when that place is not writable.\n";
@@ -332,6 +340,7 @@ int run(int argc, char *argv[])
     const QCommandLineOption weekOption(QStringLiteral("week"), QStringLiteral("Copy a week."));
     const QCommandLineOption replaceOption(QStringLiteral("replace"), QStringLiteral("Replace shifts on the target days."));
     parser.addOptions({dayOption, weekOption, replaceOption});
+    parser.addOptions(ReportCommand::options());
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
@@ -380,6 +389,8 @@ int run(int argc, char *argv[])
                                    {parser.isSet(dryRunOption), parser.isSet(skipBadOption), parser.isSet(createMissingOption)});
         if (words == QStringList{QStringLiteral("check")})
             return check(data);
+        if (words.value(0) == QLatin1String("report"))
+            return ReportCommand::run(parser, words);
         if (words == QStringList{QStringLiteral("demo")})
             return demo(data, parser.value(employeesOption), parser.value(weeksOption));
         if (words == QStringList{QStringLiteral("copy")}) {

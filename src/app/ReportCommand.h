@@ -1,0 +1,58 @@
+#pragma once
+
+#include "reports/engine/BandedReport.h"
+
+#include <QList>
+#include <QPageLayout>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include <memory>
+
+class QCommandLineOption;
+class QCommandLineParser;
+
+// `shiftgrid report TYPE ...`: builds one report from a data folder, reading only, and writes it
+// to a PDF file, a printer or standard output as text.
+namespace ReportCommand {
+
+struct Request {
+    QString type;
+    QString data;
+    QString from, to;                 // YYYY-MM-DD
+    QStringList departments, positions, employees;
+    QString pdf;
+    bool print = false;
+    QString printer;
+    bool text = false;
+    std::optional<QPageLayout> pageLayout;   // default: Letter or A4 by the locale
+};
+
+struct Result {
+    int exitCode = 0;   // 0 done, 1 failed, 2 bad arguments, 3 no data
+    QString out;        // standard output
+    QString err;        // standard error, one line per message
+};
+
+// The report types the command knows, in the order the help lists them.
+QStringList types();
+// The command's own options (--position, --pdf, --print, --printer, --text); --data,
+// --department, --employee, --from and --to are the program's, shared with other commands.
+QList<QCommandLineOption> options();
+// The laid-out report a request asks for, or the failure (bad arguments, no data) to end with.
+// `warnings` names files that could not be read.
+struct Built {
+    std::unique_ptr<BandedReport> report;
+    QString title;
+    QString warnings;
+    Result failure;
+};
+Built build(const Request &request);
+
+Request fromParser(const QCommandLineParser &parser, const QStringList &words);
+Result execute(const Request &request);
+// Parses, runs and writes the result to standard output and error; returns the exit code.
+int run(const QCommandLineParser &parser, const QStringList &words);
+
+} // namespace ReportCommand

@@ -1,0 +1,305 @@
+#include "clsPrintschedule.h"
+
+#include "EmployeeReports.h"
+#include "engine/BandedReport.h"
+#include "rptEmployeeInd.h"
+#include "rptTimeOff.h"
+#include "rptTotalHoursSummary.h"
+#include "rptWeekReport.h"
+#include "data/CodePage.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/clsScheduleData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+QString padded(const QString &text, int width)
+{
+    return text.leftJustified(width, u' ', true);
+}
+
+// A date-time as a fixed-width key: five integer digits and twelve decimals.
+QString timeKey(double value)
+{
+    return QString::asprintf("%018.12f", value);
+}
+
+// Orders the items by their keys, compared as the stored bytes of the upper-cased texts, so that
+// letter case never separates two names. Items with equal keys keep their order.
+template<typename T>
+void sortByKeys(QList<T> &items, const QStringList &keys)
+{
+    QList<QByteArray> bytes;
+    bytes.reserve(keys.size());
+    for (const QString &key : keys)
+        bytes.append(CodePage::encode(CodePage::toUpper(key)));
+    QList<qsizetype> index(items.size());
+    std::iota(index.begin(), index.end(), 0);
+    std::stable_sort(index.begin(), index.end(), [&](qsizetype a, qsizetype b) { return bytes[a] < bytes[b]; });
+    QList<T> sorted;
+    sorted.reserve(items.size());
+    for (qsizetype i : index)
+        sorted.append(std::move(items[i]));
+    items = std::move(sorted);
+}
+
+} // namespace
+
+clsPrintschedule::clsPrintschedule(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
+    : m_info(info), m_options(options), m_prompt(prompt),
+      m_schedule(std::make_unique<clsScheduleData>(info, options, prompt)),
+      m_pageLayout(BandedReport::defaultPageLayout())
+{
+    m_schedule->setReadOnly(true);
+}
+
+clsPrintschedule::~clsPrintschedule() = default;
+
+void clsPrintschedule::FirstDate(double day) { m_first = std::floor(day); }
+void clsPrintschedule::Lastdate(double day) { m_last = std::floor(day); }
+
+QStringList clsPrintschedule::departmentList() const
+{
+    if (m_departmentFilter)
+        return m_departments;
+    QStringList names;
+    for (const DepartmentInfo &d : m_info.Departments())
+        names << d.name;
+    return names;
+}
+
+QList<qint32> clsPrintschedule::employeeList() const
+{
+    if (m_employeeFilter)
+        return m_employees;
+    QList<qint32> employees;
+    QSet<qint32> seen;
+    for (const QString &department : departmentList())
+        for (qint32 e : m_info.GetEmployeeInDept(department))
+            if (!seen.contains(e)) {
+                seen.insert(e);
+                employees << e;
+            }
+    return employees;
+}
+
+QList<ReportShiftRow> clsPrintschedule::LoadReportdata()
+{
+    using namespace ScheduleFiles;
+    QList<ReportShiftRow> rows;
+    m_unreadable.clear();
+    m_damaged = 0;
+    if (m_first > m_last)
+        return rows;
+    const int days = int(m_last - m_first) + 1;
+    const QSet<QString> positions(m_positions.cbegin(), m_positions.cend());
+    const QSet<qint32> employees(m_employees.cbegin(), m_employees.cend());
+
+    // A business has a handful of positions: each stored name is decoded once, and a shift
+    // refers to it by number until its row is made.
+    QList<QByteArray> rawPositions;
+    QStringList positionNames;
+    auto positionOf = [&](const char *r) {
+        const QByteArrayView raw(r + 20, 20);   // the position field of a shift record
+        const qsizetype known = rawPositions.indexOf(raw);
+        if (known >= 0)
+            return int(known);
+        rawPositions.append(raw.toByteArray());
+        positionNames.append(Shift::position(r));
+        return int(positionNames.size() - 1);
+    };
+    struct Candidate {
+        int day;
+        int position;
+        qint32 employee;
+        double begin, end;
+    };
+    QList<Candidate> candidates;
+    QList<int> perDay(days + 1);
+    for (const QString &department : departmentList()) {
+        // The day files from the evening before the range to its last day, one at a time.
+        candidates.clear();
+        perDay.fill(0);
+        RecordList records(Shift::Size);
+        for (double file = m_first - 1; file <= m_last; ++file) {
+            m_schedule->LoadSchedule(records, department, file, file, 0, true, &m_unreadable);
+            for (int i = 1; i <= records.count(); ++i) {
+                const char *r = records.record(i);
+                const double begin = Shift::begin(r);
+                const double end = Shift::end(r);
+                if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
+                    ++m_damaged;
+                    continue;
+                }
+                const double d = std::floor(begin) - m_first;
+                if (d < 0 || d >= days)
+                    continue;   // the evening before the range
+                const int position = positionOf(r);
+                if (m_jobFilter && !positions.contains(positionNames.at(position)))
+                    continue;
+                const qint32 employee = Shift::employee(r);
+                if (m_employeeFilter && !employees.contains(employee))
+                    continue;
+                candidates.append({int(d), position, employee, begin, end});
+                ++perDay[int(d) + 1];
+            }
+        }
+        // Each shift goes to the day it begins on, keeping file order within a day.
+        for (int d = 1; d <= days; ++d)
+            perDay[d] += perDay[d - 1];
+        QList<qsizetype> order(candidates.size());
+        for (qsizetype i = 0; i < candidates.size(); ++i)
+            order[perDay[candidates[i].day]++] = i;
+        for (qsizetype i : std::as_const(order)) {
+            const Candidate &c = candidates.at(i);
+            rows.append({c.employee, c.begin, c.end, positionNames.at(c.position), department});
+        }
+    }
+    return rows;
+}
+
+QList<TimeOffRow> clsPrintschedule::LoadTimeOffData()
+{
+    using namespace ScheduleFiles;
+    QList<TimeOffRow> rows;
+    m_unreadable.clear();
+    m_damaged = 0;
+    if (m_first > m_last)
+        return rows;
+    const double rangeEnd = m_last + 1;   // the midnight that ends the last day
+    for (qint32 employee : employeeList()) {
+        RecordList periods(TimeOff::Size);
+        try {
+            m_schedule->TimeOffLoad(employee, periods);
+        } catch (const FileError &error) {
+            m_unreadable.append(error);
+            continue;
+        }
+        for (int p = 1; p <= periods.count(); ++p) {
+            const char *r = periods.record(p);
+            const double begin = TimeOff::begin(r);
+            const double end = TimeOff::end(r);
+            if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
+                ++m_damaged;
+                continue;
+            }
+            if (begin < m_first || begin >= rangeEnd)
+                continue;
+            const double nextMidnight = std::floor(begin) + 1;
+            rows.append({employee, begin, std::min(end, nextMidnight), CodePage::trimBlanks(TimeOff::reason(r))});
+        }
+    }
+    return rows;
+}
+
+void clsPrintschedule::sortShiftRows(QList<ReportShiftRow> &rows, int type) const
+{
+    QStringList keys;
+    keys.reserve(rows.size());
+    QHash<qint32, QString> names;
+    for (const ReportShiftRow &row : std::as_const(rows)) {
+        const QString times = timeKey(row.start) + timeKey(row.end);
+        if (type == IndividualEmployee) {
+            auto name = names.find(row.employee);
+            if (name == names.end())
+                name = names.insert(row.employee, m_info.ConvertNumberToName(row.employee, false).trimmed());
+            // The number after the name keeps two employees of one name apart.
+            keys << padded(*name, 70) + QString::asprintf("%010d", row.employee) + times;
+        } else {
+            keys << padded(row.department, 30) + times;
+        }
+    }
+    sortByKeys(rows, keys);
+}
+
+void clsPrintschedule::sortTimeOffRows(QList<TimeOffRow> &rows) const
+{
+    QStringList keys;
+    keys.reserve(rows.size());
+    for (const TimeOffRow &row : std::as_const(rows))
+        keys << QString::asprintf("%05d", int(std::floor(row.start)))
+                    + padded(m_info.ConvertNumberToName(row.employee, false).trimmed(), 70)
+                    + QString::asprintf("%010d", row.employee) + timeKey(row.start);
+    sortByKeys(rows, keys);
+}
+
+QString clsPrintschedule::defaultTitle(int type, double firstDay, double lastDay)
+{
+    const QString range = OleDate::format(firstDay, QStringLiteral("m/d/yy")) + QStringLiteral(" - ")
+                          + OleDate::format(lastDay, QStringLiteral("m/d/yy"));
+    switch (type) {
+    case IndividualEmployee: return QStringLiteral("Employee Schedule ") + range;
+    case Weekly: return QStringLiteral("Weekly Schedule ") + range;
+    case HoursByDepartment: return rptTotalHoursSummary::titleFor(false);
+    case HoursByPosition: return rptTotalHoursSummary::titleFor(true);
+    case ScheduledTimeOff: return QStringLiteral("Time Off ") + range;
+    default: return QString();
+    }
+}
+
+std::unique_ptr<BandedReport> clsPrintschedule::createReport(int type, const QString &title)
+{
+    if (type < IndividualEmployee || type > ScheduledTimeOff)
+        return nullptr;
+    std::unique_ptr<BandedReport> report;
+    auto noData = [this] { m_prompt.message(QString::fromLatin1(kNoData)); };
+
+    if (type == PhoneList) {
+        // The phone list of the chosen employees (all when no employee filter is on).
+        QList<qint32> chosen;
+        if (m_employeeFilter)
+            chosen = m_employees;
+        const QList<EmployeeFields> records = EmployeeReports::select(m_info, {}, {}, chosen);
+        if (records.isEmpty()) {
+            noData();
+            return nullptr;
+        }
+        report = EmployeeReports::create(EmployeeReports::PhoneList, m_info, records);
+    } else if (m_first > m_last) {
+        m_prompt.message(QString::fromLatin1(kReversedRange));
+        return nullptr;
+    } else if (type == ScheduledTimeOff) {
+        QList<TimeOffRow> rows = LoadTimeOffData();
+        if (rows.isEmpty()) {
+            noData();
+            return nullptr;
+        }
+        sortTimeOffRows(rows);
+        auto layout = std::make_unique<rptTimeOff>(m_info);
+        layout->SetupData(title, rows);
+        report = std::move(layout);
+    } else {
+        QList<ReportShiftRow> rows = LoadReportdata();
+        if (rows.isEmpty()) {
+            noData();
+            return nullptr;
+        }
+        if (type == HoursByDepartment || type == HoursByPosition) {
+            auto layout = std::make_unique<rptTotalHoursSummary>();
+            layout->SetupData(rptTotalHoursSummary::titleFor(type == HoursByPosition), rows, type == HoursByPosition);
+            report = std::move(layout);
+        } else if (type == Weekly) {
+            sortShiftRows(rows, type);
+            auto layout = std::make_unique<rptWeekReport>(m_info, m_options.ShowPositionGet(0));
+            layout->SetupData(title, rows);
+            report = std::move(layout);
+        } else {
+            sortShiftRows(rows, type);
+            auto layout = std::make_unique<rptEmployeeInd>(m_info, m_options.ShowPositionGet(1));
+            layout->SetupData(title, rows);
+            report = std::move(layout);
+        }
+    }
+    report->setPageLayout(m_pageLayout);
+    report->setProgress(m_progress);
+    if (!report->run())
+        return nullptr;
+    return report;
+}

@@ -1,0 +1,373 @@
+#include "BandedReport.h"
+
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QGlyphRun>
+#include <QTextLayout>
+#include <map>
+
+namespace {
+
+QFont reportFont(qreal pointSize, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+// Each distinct text is shaped once per font and resolution and drawn from its glyphs
+// afterwards: a long report repeats the same few hundred texts (dates, times, names) on every
+// page, and shaping is most of the cost of drawing text.
+struct BandedReport::TextCache {
+    struct Shaped {
+        QList<QGlyphRun> runs;
+        qreal width = 0;
+    };
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+        QHash<QString, Shaped> texts;
+    };
+    using Key = std::pair<int, int>;   // resolution, size and weight
+    std::map<Key, Face> faces;         // stable references
+};
+
+BandedReport::BandedReport() : m_layout(defaultPageLayout()), m_textCache(std::make_unique<TextCache>()) {}
+
+BandedReport::~BandedReport() = default;
+
+QPageLayout BandedReport::defaultPageLayout(const QLocale &locale)
+{
+    const bool letter = locale.measurementSystem() == QLocale::ImperialUSSystem
+                        || locale.territory() == QLocale::Canada || locale.territory() == QLocale::Mexico;
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+}
+
+QSizeF BandedReport::contentSize() const
+{
+    return m_layout.paintRect(QPageLayout::Point).size();
+}
+
+ReportGroup &BandedReport::addGroup(const QString &headerName, qreal headerHeight, const QString &footerName,
+                                    qreal footerHeight)
+{
+    m_groups.push_back(std::make_unique<ReportGroup>(headerName, headerHeight, footerName, footerHeight));
+    return *m_groups.back();
+}
+
+QString BandedReport::breakValue(int, int) const { return {}; }
+void BandedReport::formatPageHeader(ReportSection &, int) {}
+void BandedReport::formatGroupHeader(int, ReportSection &, int) {}
+void BandedReport::formatDetail(ReportSection &, int) {}
+void BandedReport::formatGroupFooter(int, ReportSection &, int) {}
+void BandedReport::formatPageFooter(ReportSection &, int) {}
+
+// ---- Layout ----------------------------------------------------------------------------------
+
+bool BandedReport::run()
+{
+    m_pages.clear();
+    reportStart();
+    const int rows = rowCount();
+    const int groups = groupCount();
+    QStringList previous(groups);
+    int detailsOnPage = 0;
+
+    startPage();
+    auto newPage = [&] {
+        finishPage();
+        startPage();
+        detailsOnPage = 0;
+    };
+    auto placeFooters = [&](int from, int lastRow) {
+        for (int g = groups - 1; g >= from; --g) {
+            ReportSection &footer = group(g).footer;
+            formatGroupFooter(g, footer, lastRow);
+            if (!fits(footer.height()) && pageHasBody())
+                newPage();
+            place(footer);
+        }
+    };
+
+    constexpr int kProgressStep = 500;
+    for (int row = 0; row < rows; ++row) {
+        if (m_progress && row % kProgressStep == 0 && row > 0 && !m_progress(row, rows))
+            return false;
+        QStringList keys(groups);
+        int first = row == 0 ? 0 : groups;
+        for (int g = 0; g < groups; ++g) {
+            keys[g] = breakValue(g, row);
+            if (first == groups && keys[g] != previous[g])
+                first = g;
+        }
+        if (row > 0)
+            placeFooters(first, row - 1);
+
+        // The new groups' headers and the first line after them go together.
+        qreal needed = 0;
+        for (int g = first; g < groups; ++g) {
+            formatGroupHeader(g, group(g).header, row);
+            needed += group(g).header.height();
+        }
+        m_detailStartsPage = detailsOnPage == 0;
+        formatDetail(m_detail, row);
+        needed += m_detail.height();
+        if (!fits(needed) && pageHasBody()) {
+            newPage();
+            for (int g = 0; g < first; ++g) {
+                if (group(g).repeatHeader) {
+                    formatGroupHeader(g, group(g).header, row);
+                    place(group(g).header);
+                }
+            }
+            m_detailStartsPage = true;
+            formatDetail(m_detail, row);
+        }
+        for (int g = first; g < groups; ++g)
+            place(group(g).header);
+        place(m_detail);
+        if (m_detail.isVisible())
+            ++detailsOnPage;
+        previous = keys;
+    }
+    if (rows > 0)
+        placeFooters(0, rows - 1);
+    finishPage();
+    m_detailStartsPage = false;
+    return !m_progress || m_progress(rows, rows);
+}
+
+void BandedReport::startPage()
+{
+    m_pages.append(Page());
+    m_y = 0;
+    formatPageHeader(m_pageHeader, int(m_pages.size()));
+    place(m_pageHeader);
+    m_bodyTop = m_y;
+}
+
+void BandedReport::finishPage()
+{
+    formatPageFooter(m_pageFooter, int(m_pages.size()));
+    m_y = contentSize().height() - m_pageFooter.height();
+    place(m_pageFooter);
+}
+
+bool BandedReport::fits(qreal height) const
+{
+    return m_y + height <= contentSize().height() - m_pageFooter.height() + 0.001;
+}
+
+bool BandedReport::pageHasBody() const
+{
+    return m_y > m_bodyTop;
+}
+
+void BandedReport::place(const ReportSection &section)
+{
+    if (!section.isVisible())
+        return;
+    Placed placed{&section, m_y, {}, {}};
+    const QList<ReportControl> &controls = section.controls();
+    placed.texts.reserve(controls.size());
+    placed.visible.reserve(controls.size());
+    for (const ReportControl &c : controls) {
+        placed.texts.append(c.text);
+        placed.visible.append(c.visible);
+    }
+    m_pages.last().append(std::move(placed));
+    m_y += section.height();
+}
+
+// ---- Output ----------------------------------------------------------------------------------
+
+void BandedReport::paintPage(int page, QPainter &painter) const
+{
+    if (page < 1 || page > pageCount())
+        return;
+    QPaintDevice *device = painter.device();
+    const qreal kx = device->logicalDpiX() / 72.0;
+    const qreal ky = device->logicalDpiY() / 72.0;
+    const QString total = QString::number(pageCount());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setPen(Qt::black);
+    QPen linePen(Qt::black, 0.75 * kx);
+    // Fonts and their metrics are made once per size and weight, not once per text.
+    TextCache &cache = *m_textCache;
+    auto face = [&](const ReportControl &c) -> TextCache::Face & {
+        const TextCache::Key key{device->logicalDpiX(), int(c.pointSize * 100) * 2 + (c.bold ? 1 : 0)};
+        auto it = cache.faces.find(key);
+        if (it == cache.faces.end()) {
+            const QFont font = reportFont(c.pointSize, c.bold);
+            it = cache.faces.emplace(key, TextCache::Face{font, QFontMetricsF(font, device), {}}).first;
+        }
+        return it->second;
+    };
+    auto shaped = [device](TextCache::Face &f, const QString &text) -> const TextCache::Shaped & {
+        auto it = f.texts.find(text);
+        if (it == f.texts.end()) {
+            QTextLayout layout(text, f.font, device);
+            layout.beginLayout();
+            QTextLine line = layout.createLine();
+            layout.endLayout();
+            it = f.texts.insert(text, {layout.glyphRuns(), line.isValid() ? line.naturalTextWidth() : 0});
+        }
+        return *it;
+    };
+    // The page's glyphs are gathered per font and drawn at the end, one run per font: a printer
+    // or PDF file then gets a few text objects per page instead of one per field.
+    struct Batch {
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    QList<Batch> batches;
+    auto gather = [&batches](const QGlyphRun &run, const QPointF &origin) {
+        const QRawFont font = run.rawFont();
+        auto batch = std::find_if(batches.begin(), batches.end(), [&font](const Batch &b) { return b.font == font; });
+        if (batch == batches.end()) {
+            batches.append({font, {}, {}});
+            batch = batches.end() - 1;
+        }
+        batch->glyphs += run.glyphIndexes();
+        for (const QPointF &p : run.positions())
+            batch->positions.append(p + origin);
+    };
+    for (const Placed &placed : m_pages.at(page - 1)) {
+        const QList<ReportControl> &controls = placed.section->controls();
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            if (!placed.visible.at(i))
+                continue;
+            const ReportControl &c = controls.at(i);
+            const QRectF box((c.rect.x()) * kx, (c.rect.y() + placed.y) * ky, c.rect.width() * kx,
+                             c.rect.height() * ky);
+            if (c.kind == ReportControl::Kind::Line) {
+                painter.setPen(linePen);
+                painter.drawLine(box.topLeft(), box.topRight());
+                painter.setPen(Qt::black);
+                continue;
+            }
+            const QString text = c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i);
+            if (text.isEmpty())
+                continue;
+            TextCache::Face &f = face(c);
+            // Text wider than its box is cut with an ellipsis, never drawn over a neighbour.
+            const TextCache::Shaped *glyphs = &shaped(f, text);
+            if (glyphs->width > box.width())
+                glyphs = &shaped(f, f.metrics.elidedText(text, Qt::ElideRight, box.width()));
+            qreal x = box.left();
+            if (c.alignment & Qt::AlignRight)
+                x = box.right() - glyphs->width;
+            else if (c.alignment & Qt::AlignHCenter)
+                x = box.left() + (box.width() - glyphs->width) / 2;
+            // The runs' positions put the baseline one ascent below their top.
+            const QPointF origin(x, box.top() + (box.height() - f.metrics.height()) / 2);
+            for (const QGlyphRun &run : glyphs->runs)
+                gather(run, origin);
+        }
+    }
+    for (const Batch &batch : std::as_const(batches)) {
+        QGlyphRun run;
+        run.setRawFont(batch.font);
+        run.setGlyphIndexes(batch.glyphs);
+        run.setPositions(batch.positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+    painter.restore();
+}
+
+QImage BandedReport::pageImage(int page, int dpi) const
+{
+    const QSize size = m_layout.fullRectPixels(dpi).size();
+    QImage image(size, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(m_layout.paintRectPixels(dpi).topLeft());
+    paintPage(page, painter);
+    return image;
+}
+
+bool BandedReport::print(QPagedPaintDevice &device) const
+{
+    device.setPageLayout(m_layout);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    for (int page = 1; page <= pageCount(); ++page) {
+        if (page > 1)
+            device.newPage();
+        paintPage(page, painter);
+        if (m_progress && (page % 20 == 0 || page == pageCount()) && !m_progress(page, pageCount())) {
+            painter.end();
+            return false;
+        }
+    }
+    return painter.end();
+}
+
+bool BandedReport::writePdf(const QString &file, const QString &title, QString *error) const
+{
+    QPdfWriter writer(file);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Shiftgrid"));
+    writer.setResolution(600);
+    if (!print(writer)) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(QFileInfo(file).absoluteFilePath());
+        return false;
+    }
+    return true;
+}
+
+QList<PrintedSection> BandedReport::printedSections(int page) const
+{
+    QList<PrintedSection> result;
+    if (page < 1 || page > pageCount())
+        return result;
+    const QPointF origin = m_layout.paintRect(QPageLayout::Point).topLeft();
+    const QString total = QString::number(pageCount());
+    for (const Placed &placed : m_pages.at(page - 1)) {
+        PrintedSection section;
+        section.name = placed.section->name();
+        section.box = QRectF(origin + QPointF(0, placed.y), QSizeF(contentSize().width(), placed.section->height()));
+        const QList<ReportControl> &controls = placed.section->controls();
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const ReportControl &c = controls.at(i);
+            if (!placed.visible.at(i) || !c.hasText())
+                continue;
+            section.fields.append({c.name, c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i),
+                                   c.rect.translated(origin + QPointF(0, placed.y))});
+        }
+        result.append(section);
+    }
+    return result;
+}
+
+QString BandedReport::pagesText() const
+{
+    QString text;
+    for (int page = 1; page <= pageCount(); ++page) {
+        if (page > 1)
+            text += QStringLiteral("\f\n");
+        for (const PrintedSection &section : printedSections(page)) {
+            text += section.name;
+            for (const PrintedField &field : section.fields)
+                text += u'\t' + field.text;
+            text += u'\n';
+        }
+    }
+    return text;
+}

@@ -1,0 +1,151 @@
+#pragma once
+
+#include "ReportSection.h"
+
+#include <QImage>
+#include <QList>
+#include <QLocale>
+#include <QPageLayout>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPainter;
+
+// A group of rows sharing a break value, with its header and footer.
+struct ReportGroup {
+    ReportGroup(const QString &headerName, qreal headerHeight, const QString &footerName, qreal footerHeight)
+        : header(headerName, headerHeight), footer(footerName, footerHeight) {}
+
+    ReportSection header;
+    ReportSection footer;
+    // Prints the header again at the top of a page on which the group continues.
+    bool repeatHeader = false;
+};
+
+// One field of a printed section as it came out on a page: text and box in points from the
+// page's top-left corner (margins included).
+struct PrintedField {
+    QString name;
+    QString text;
+    QRectF box;
+};
+
+struct PrintedSection {
+    QString name;
+    QRectF box;
+    QList<PrintedField> fields;   // visible labels, fields and page counts, in definition order
+};
+
+// A banded report: a page header, groups (outermost first) with headers and footers, one detail
+// line per row, and a page footer. A subclass defines the sections in its constructor and fills
+// them in the format callbacks; the engine decides the pages.
+//
+// run() lays out every page (so "Page N of M" knows M), then paintPage() paints any page, the
+// same way for the screen, a printer and a PDF file. Layout time grows linearly with the rows.
+// A group header never stays alone at the foot of a page: when the first detail line after it
+// does not fit, the header moves to the next page with it.
+class BandedReport
+{
+public:
+    BandedReport();
+    virtual ~BandedReport();
+    BandedReport(const BandedReport &) = delete;
+    BandedReport &operator=(const BandedReport &) = delete;
+
+    // Letter in the United States and the other countries that use it, A4 elsewhere; half-inch
+    // margins.
+    static QPageLayout defaultPageLayout(const QLocale &locale = QLocale());
+    void setPageLayout(const QPageLayout &layout) { m_layout = layout; }
+    const QPageLayout &pageLayout() const { return m_layout; }
+    // The width and height inside the margins, in points: the room the sections have.
+    QSizeF contentSize() const;
+
+    // Told how far long work has come (rows laid out, or pages painted, of a total) every few
+    // hundred steps and at the end; returning false stops the work. A window keeps itself
+    // responsive and offers cancelling through it.
+    using Progress = std::function<bool(int done, int total)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
+    // Lays out every page; call again after the data or the page layout changed. False when the
+    // progress handler stopped it (the pages are then incomplete).
+    bool run();
+    int pageCount() const { return int(m_pages.size()); }
+
+    // Paints page `page` (1 to pageCount()) with (0, 0) at the top-left corner inside the
+    // margins, which is where QPrinter and QPdfWriter put the origin. Sizes follow the painter's
+    // device resolution; the painter's own transformation (a preview's zoom) is respected.
+    void paintPage(int page, QPainter &painter) const;
+    // A whole page with its margins on white, at `dpi` dots per inch.
+    QImage pageImage(int page, int dpi) const;
+    // Every page on a printer or PDF writer, which takes the report's page layout. False when
+    // the device cannot be painted on or the progress handler stopped it.
+    bool print(QPagedPaintDevice &device) const;
+    // Writes every page to a PDF file; false with the reason when the file cannot be written.
+    bool writePdf(const QString &file, const QString &title, QString *error = nullptr) const;
+
+    // What a page holds: the printed sections in order, each with its visible texts and boxes.
+    QList<PrintedSection> printedSections(int page) const;
+    // Every page as text: one line per printed section (its name, then its texts, tab-separated),
+    // a form feed line between pages.
+    QString pagesText() const;
+
+    // Sections, for subclasses and for tests that inspect a layout.
+    ReportSection &pageHeader() { return m_pageHeader; }
+    ReportSection &detail() { return m_detail; }
+    ReportSection &pageFooter() { return m_pageFooter; }
+    ReportGroup &addGroup(const QString &headerName, qreal headerHeight, const QString &footerName,
+                          qreal footerHeight);
+    ReportGroup &group(int i) { return *m_groups[size_t(i)]; }
+    int groupCount() const { return int(m_groups.size()); }
+
+protected:
+    // The rows the detail prints, 0 to rowCount() - 1.
+    virtual int rowCount() const = 0;
+    // The value on which group `group` breaks for a row; a new group starts where it changes.
+    virtual QString breakValue(int group, int row) const;
+
+    // Called once at the start of run().
+    virtual void reportStart() {}
+    virtual void formatPageHeader(ReportSection &section, int page);
+    // `row` is the group's first row, or the row with which the group continues on a new page.
+    virtual void formatGroupHeader(int group, ReportSection &section, int row);
+    virtual void formatDetail(ReportSection &section, int row);
+    // `row` is the group's last row.
+    virtual void formatGroupFooter(int group, ReportSection &section, int row);
+    virtual void formatPageFooter(ReportSection &section, int page);
+
+    // During formatDetail: true when the line is the first detail line of its page.
+    bool detailStartsPage() const { return m_detailStartsPage; }
+
+private:
+    struct Placed {
+        const ReportSection *section;
+        qreal y;
+        QStringList texts;      // one per control
+        QList<bool> visible;    // one per control
+    };
+    using Page = QList<Placed>;
+
+    void startPage();
+    void finishPage();
+    void place(const ReportSection &section);
+    bool fits(qreal height) const;
+    bool pageHasBody() const;
+
+    QPageLayout m_layout;
+    Progress m_progress;
+    ReportSection m_pageHeader{QStringLiteral("PageHeader"), 40};
+    ReportSection m_detail{QStringLiteral("Detail"), 14};
+    ReportSection m_pageFooter{QStringLiteral("PageFooter"), 0};
+    std::vector<std::unique_ptr<ReportGroup>> m_groups;
+
+    QList<Page> m_pages;
+    struct TextCache;
+    std::unique_ptr<TextCache> m_textCache;   // shaped texts, kept between pages
+    qreal m_y = 0;
+    qreal m_bodyTop = 0;
+    bool m_detailStartsPage = false;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "EmployeeListLayout.h"
+
+// The contact list: phone, spouse and emergency contact of each employee.
+class rptEmployeeContact : public EmployeeListLayout
+{
+public:
+    explicit rptEmployeeContact(const clsEmployeeInfo &info);
+
+protected:
+    void formatDetail(ReportSection &section, int row) override;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "EmployeeListLayout.h"
+
+// The identification list: employee ID, identification number and hire date.
+class rptEmployeeIdList : public EmployeeListLayout
+{
+public:
+    explicit rptEmployeeIdList(const clsEmployeeInfo &info);
+
+protected:
+    void formatDetail(ReportSection &section, int row) override;
+};

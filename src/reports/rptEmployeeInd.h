@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ReportTexts.h"
+#include "clsPrintschedule.h"
+#include "engine/BandedReport.h"
+
+#include <QHash>
+
+class clsEmployeeInfo;
+
+// The individual employee schedule: shift rows grouped by employee, with each employee's total.
+class rptEmployeeInd : public BandedReport
+{
+public:
+    rptEmployeeInd(const clsEmployeeInfo &info, bool showPosition);
+
+    // Keeps the rows (already in print order) and the title.
+    void SetupData(const QString &title, const QList<ReportShiftRow> &rows);
+
+protected:
+    int rowCount() const override { return int(m_rows.size()); }
+    QString breakValue(int group, int row) const override;
+    void formatPageHeader(ReportSection &section, int page) override;
+    void formatGroupHeader(int group, ReportSection &section, int row) override;
+    void formatDetail(ReportSection &section, int row) override;
+    void formatGroupFooter(int group, ReportSection &section, int row) override;
+
+private:
+    const clsEmployeeInfo &m_info;
+    ReportTexts m_texts;
+    bool m_showPosition;
+    QList<ReportShiftRow> m_rows;
+    QHash<qint32, qint64> m_employeeSeconds;
+};

@@ -1,0 +1,96 @@
+#include "rptTotalHoursSummary.h"
+
+#include "ReportStyle.h"
+#include "data/CodePage.h"
+#include "data/OleDate.h"
+#include "schedule/HourTotals.h"
+
+#include <algorithm>
+
+using namespace ReportStyle;
+
+rptTotalHoursSummary::rptTotalHoursSummary()
+{
+    addPageHeader(pageHeader(), QStringLiteral("labReportName"), false);
+
+    ReportGroup &group = addGroup(QStringLiteral("GroupDepartmentHead"), 24, QStringLiteral("GroupDepartmentFoot"), 26);
+    group.repeatHeader = true;
+    ReportControl &name = group.header.addField(QStringLiteral("fldDepartment"), QRectF(0, 5, 250, 16));
+    name.pointSize = 11;
+    name.bold = true;
+    addCaption(group.header, QStringLiteral("labPositionHeader"), QRectF(260, 7, 160, kLine), QString());
+    addCaption(group.header, QStringLiteral("labHours"), QRectF(424, 7, 99, kLine), QStringLiteral("Hours"),
+               Qt::AlignRight | Qt::AlignVCenter);
+    ReportControl &total = group.footer.addField(QStringLiteral("fldTotalHoursForDept"), QRectF(260, 3, 263, 14));
+    total.alignment = Qt::AlignRight | Qt::AlignVCenter;
+    total.bold = true;
+    group.footer.addLine(QRectF(0, 21, kWidth, 0));
+
+    detail().setHeight(kLine);
+    addLineField(detail(), QStringLiteral("fldPosition"), 260, 160);
+    addLineField(detail(), QStringLiteral("fldPositionHours"), 424, 99, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+QString rptTotalHoursSummary::titleFor(bool byPosition)
+{
+    return byPosition ? QStringLiteral("Total Hours Summary - Position") : QStringLiteral("Total Hours Summary - Department");
+}
+
+void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShiftRow> &rows, bool byPosition)
+{
+    m_byPosition = byPosition;
+    m_rows.clear();
+    m_groupSeconds.clear();
+    QHash<QString, qsizetype> pairs;
+    for (const ReportShiftRow &row : rows) {
+        const QString pair = row.department + u'\n' + row.position;
+        auto it = pairs.find(pair);
+        if (it == pairs.end()) {
+            it = pairs.insert(pair, m_rows.size());
+            m_rows.append({row.department, row.position, 0});
+        }
+        m_rows[*it].seconds += HourTotals::countedSeconds(row.start, row.end);
+    }
+    // Sorted by the group name, then the other name, each cut to 30 characters, letter case aside.
+    auto key = [byPosition](const HoursSummaryRow &r) {
+        const QString &first = byPosition ? r.position : r.department;
+        const QString &second = byPosition ? r.department : r.position;
+        return CodePage::encode(CodePage::toUpper(first.leftJustified(30, u' ', true) + second.leftJustified(30, u' ', true)));
+    };
+    std::stable_sort(m_rows.begin(), m_rows.end(),
+                     [&key](const HoursSummaryRow &a, const HoursSummaryRow &b) { return key(a) < key(b); });
+    for (int row = 0; row < m_rows.size(); ++row)
+        m_groupSeconds[breakValue(0, row)] += m_rows[row].seconds;
+
+    pageHeader().setText(QStringLiteral("labReportName"), title);
+    group(0).header.setText(QStringLiteral("labPositionHeader"),
+                            byPosition ? QStringLiteral("Department") : QStringLiteral("Position"));
+}
+
+QString rptTotalHoursSummary::breakValue(int, int row) const
+{
+    const HoursSummaryRow &r = m_rows.at(row);
+    return m_byPosition ? r.position : r.department;
+}
+
+void rptTotalHoursSummary::formatPageHeader(ReportSection &section, int page)
+{
+    section.setText(QStringLiteral("labPageof"), pageOf(page, false));
+}
+
+void rptTotalHoursSummary::formatGroupHeader(int, ReportSection &section, int row)
+{
+    section.setText(QStringLiteral("fldDepartment"), breakValue(0, row));
+}
+
+void rptTotalHoursSummary::formatDetail(ReportSection &section, int row)
+{
+    section.setText(QStringLiteral("fldPosition"), otherName(m_rows.at(row)));
+    section.setText(QStringLiteral("fldPositionHours"), OleDate::hoursTextFromSeconds(m_rows.at(row).seconds));
+}
+
+void rptTotalHoursSummary::formatGroupFooter(int, ReportSection &section, int row)
+{
+    section.setText(QStringLiteral("fldTotalHoursForDept"),
+                    QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_groupSeconds.value(breakValue(0, row))));
+}

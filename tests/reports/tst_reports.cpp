@@ -1,0 +1,309 @@
+// Reports: the report command's text output against golden files over a hand-made folder, the
+// corrected behaviours, exit codes, page breaking, and the geometry of every layout's fields.
+
+#include "HandMadeRecords.h"
+#include "ReportCommand.h"
+#include "data/OleDate.h"
+#include "data/clsEmployeeInfo.h"
+#include "reports/clsPrintschedule.h"
+#include "reports/rptWeekReport.h"
+#include "reports/engine/BandedReport.h"
+
+#include <QCommandLineParser>
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const double kMon = OleDate::fromDate(QDate(2001, 3, 5));
+constexpr double H = 1.0 / 24;
+const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+
+QByteArray person(qint32 number, const QByteArray &first, const QByteArray &last, const QByteArray &phone = {})
+{
+    return HandMade::employee(number, first, last, phone, number % 2 == 1);
+}
+
+// A small business over the week of Monday 5 March 2001 (departments begin on Monday).
+void writeBusiness(const QString &dir)
+{
+    using namespace HandMade;
+    auto file = [&dir](const QString &name) { return dir + u'/' + name; };
+    write(file("Dept.dat"), department("KITCHEN", 1) + department("BAR", 1));
+    write(file("Jobs.dat"), position("COOK", 0, 255) + position("HOST", 0, 65535));
+    QByteArray jose = person(17, "Jos\xe9", "Lee", "5551234");
+    putText(jose, 458, 30, "12 Elm St");
+    putText(jose, 488, 30, "Apt 4");
+    putText(jose, 518, 30, "Springfield");
+    putText(jose, 548, 20, "IL");
+    putText(jose, 568, 10, "62701");
+    putText(jose, 578, 20, "Maria");
+    putText(jose, 598, 20, "Ana Lee");
+    putText(jose, 618, 10, "8005551234");
+    putText(jose, 216, 50, "E-17");
+    putI32(jose, 212, 123456789);
+    putI32(jose, 268, 36892);   // hired 1 January 2001
+    putI32(jose, 156, 25000);
+    write(file("EmployeeInfo.dat"), jose + person(23, "Bo", "Ek") + person(31, "Ann", "Lee", "18005550000")
+                                        + person(40, "Sam", "Ray") + person(41, "Sam", "Ray"));
+    write(file("EmployeeDept.dat"), membership(17, "KITCHEN") + membership(23, "KITCHEN") + membership(31, "BAR")
+                                        + membership(17, "BAR") + membership(40, "BAR") + membership(41, "BAR"));
+    write(file("JobsAval.dat"), assignment(17, "COOK") + assignment(23, "COOK") + assignment(31, "HOST")
+                                    + assignment(40, "HOST") + assignment(41, "HOST"));
+    QDir(dir).mkpath("KITCHEN");
+    QDir(dir).mkpath("BAR");
+    auto day = [&](const char *dept, int d) {
+        return file(QString::fromLatin1(dept) + u'/' + OleDate::format(kMon + d, "yyyymmdd") + ".KELSCD");
+    };
+    const double mon = kMon;
+    write(day("KITCHEN", -1), shift(23, mon - 1 + 22 * H, mon + 6 * H, "COOK"));   // the evening before
+    write(day("KITCHEN", 0), shift(23, mon + 8 * H, mon + 16.5 * H, "COOK") + shift(17, mon + 10 * H, mon + 14 * H, "COOK")
+                                 + shift(17, mon + 22 * H, mon + 1 + 6 * H, "COOK"));
+    write(day("KITCHEN", 1), shift(23, mon + 1 + 9 * H, mon + 1 + 17 * H, "COOK"));
+    write(day("KITCHEN", 6), shift(17, mon + 6 + 22 * H, mon + 7 + 6 * H, "COOK"));   // the last night
+    write(day("BAR", 0), shift(31, mon + 17 * H, mon + 23 * H, "HOST") + shift(17, mon + 18 * H, mon + 22 * H, "COOK"));
+    write(day("BAR", 1), shift(40, mon + 1 + 12 * H, mon + 1 + 20 * H, "HOST"));
+    write(day("BAR", 2), shift(41, mon + 2 + 12 * H, mon + 2 + 18 * H, "HOST"));
+    write(day("BAR", 3), shift(40, mon + 3 + 12 * H, mon + 3 + 14 * H, "HOST"));
+    write(file("17.KELOFF"), timeOff(17, mon + 9 * H, mon + 2 + 17 * H, "Trip")
+                                 + timeOff(17, mon + 6 + 9 * H, mon + 6 + 13 * H, "Dentist")
+                                 + timeOff(17, mon - 4, mon - 3, "Earlier"));
+    write(file("23.KELOFF"), timeOff(23, mon + 14 * H, mon + 18 * H, "Class"));
+    write(file("31.KELOFF"), timeOff(31, mon + 1, mon + 2, "Holiday") + timeOff(31, mon + 2, mon + 2 + (23 * 60 + 59) / 1440.0, "Sick"));
+}
+
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(path, QCryptographicHash::hash(HandMade::read(path), QCryptographicHash::Sha1));
+    }
+    return files;
+}
+} // namespace
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_broken;   // a week whose Monday file cannot be read
+
+    // Runs the command line as the program would parse it, over the hand-made folder on A4.
+    ReportCommand::Result report(QStringList args)
+    {
+        QCommandLineParser parser;
+        parser.addOption({"data", "", "DIR"});
+        parser.addOptions({{"department", "", "NAME"}, {"employee", "", "NUMBER"}, {"from", "", "DATE"}, {"to", "", "DATE"}});
+        parser.addOptions(ReportCommand::options());
+        args.prepend("shiftgrid");
+        if (!args.contains("--data"))
+            args << "--data" << m_dir.path();
+        if (!parser.parse(args))
+            return {2, {}, parser.errorText()};
+        ReportCommand::Request request = ReportCommand::fromParser(parser, parser.positionalArguments());
+        request.pageLayout = kA4;
+        return ReportCommand::execute(request);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        writeBusiness(m_dir.path());
+        const QString broken = m_broken.path();
+        HandMade::write(broken + "/Dept.dat", HandMade::department("KITCHEN", 1));
+        HandMade::write(broken + "/EmployeeInfo.dat", person(23, "Bo", "Ek"));
+        QDir(broken).mkpath("KITCHEN/20010305.KELSCD");
+        HandMade::write(broken + "/KITCHEN/20010306.KELSCD", HandMade::shift(23, kMon + 1 + 9 * H, kMon + 1 + 17 * H, "COOK"));
+    }
+
+    void textMatchesGolden_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11", "--text"};
+        for (const QString &type : ReportCommand::types())
+            QTest::newRow(qPrintable(type)) << (QStringList{"report", type} + week);
+        QTest::newRow("weekly-bar-host") << (QStringList{"report", "weekly", "--department", "bar", "--position", "HOST"} + week);
+        QTest::newRow("contact-list-kitchen") << QStringList{"report", "contact-list", "--department", "KITCHEN", "--text"};
+    }
+    void textMatchesGolden()
+    {
+        QFETCH(QStringList, args);
+        const auto before = snapshot(m_dir.path());
+        const ReportCommand::Result result = report(args);
+        QCOMPARE(snapshot(m_dir.path()), before);   // reads only
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+
+        const QString golden = QFileInfo(__FILE__).absolutePath() + "/golden/" + QTest::currentDataTag() + ".txt";
+        if (qEnvironmentVariableIntValue("SHIFTGRID_UPDATE_GOLDEN"))
+            HandMade::write(golden, result.out.toUtf8());
+        const QStringList want = QString::fromUtf8(HandMade::read(golden)).split(u'\n');
+        const QStringList got = result.out.split(u'\n');
+        for (qsizetype i = 0; i < qMax(got.size(), want.size()); ++i)
+            QCOMPARE(got.value(i, "(end)"), want.value(i, "(end)"));
+    }
+
+    // Behaviours that differ from a literal reading of the old program, each with the lines
+    // (those starting with `prefix`) it must print: every expected text begins its line.
+    void correctedBehaviour_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QStringList>("lines");
+        const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11", "--text"};
+        QTest::newRow("time off beginning at 9:00 on the last day is listed")
+            << (QStringList{"report", "time-off"} + week) << "Detail\tJos\u00e9"
+            << QStringList{"Detail\tJos\u00e9 Lee\t9:00a - 12:00a\tTrip", "Detail\tJos\u00e9 Lee\t9:00a - 1:00p\tDentist"};
+        QTest::newRow("time off at 14:00 Monday stays in Monday's one group")
+            << (QStringList{"report", "time-off"} + week) << "groupDateHead"
+            << QStringList{"groupDateHead\tMon Mar 05", "groupDateHead\tTue Mar 06", "groupDateHead\tWed Mar 07",
+                           "groupDateHead\tSun Mar 11"};
+        QTest::newRow("two employees of one name never interleave")
+            << (QStringList{"report", "individual"} + week) << "GroupEmployee\t"
+            << QStringList{"GroupEmployee\tAnn Lee", "GroupEmployee\tBo Ek", "GroupEmployee\tJos\u00e9 Lee",
+                           "GroupEmployee\tSam Ray", "GroupEmployee\tSam Ray"};
+        QTest::newRow("an employee's first line shows its date")
+            << (QStringList{"report", "individual"} + week) << "Detail\t3/5/01"
+            << QStringList{"Detail\t3/5/01\tMon\t5:00 P", "Detail\t3/5/01\tMon\t8:00 A", "Detail\t3/5/01\tMon\t10:00 A"};
+    }
+    void correctedBehaviour()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, prefix);
+        QFETCH(QStringList, lines);
+        const ReportCommand::Result result = report(args);
+        QCOMPARE(result.exitCode, 0);
+        QStringList got;
+        for (const QString &line : result.out.split(u'\n'))
+            if (line.startsWith(prefix))
+                got << line;
+        QCOMPARE(got.size(), lines.size());
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            QVERIFY2(got[i].startsWith(lines[i]), qPrintable(got[i]));
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("no shifts in the range") << QStringList{"report", "weekly", "--from", "2002-01-01", "--to", "2002-01-07", "--text"} << 3 << "No Data" << false;
+        QTest::newRow("reversed dates") << QStringList{"report", "weekly", "--from", "2001-03-11", "--to", "2001-03-05", "--text"} << 2 << "reversed" << false;
+        QTest::newRow("unknown type") << QStringList{"report", "monthly", "--text"} << 2 << "TYPE" << false;
+        QTest::newRow("no output chosen") << QStringList{"report", "phone-list"} << 2 << "--pdf" << false;
+        QTest::newRow("impossible date") << QStringList{"report", "weekly", "--from", "2001-02-30", "--to", "2001-03-05", "--text"} << 2 << "--from" << false;
+        QTest::newRow("unknown department") << QStringList{"report", "phone-list", "--department", "GARDEN", "--text"} << 2 << "--department" << false;
+        QTest::newRow("employee not a number") << QStringList{"report", "phone-list", "--employee", "x", "--text"} << 2 << "--employee" << false;
+        QTest::newRow("nobody left by the filter") << QStringList{"report", "phone-list", "--department", "KITCHEN", "--position", "HOST", "--text"} << 3 << "No Data" << false;
+        QTest::newRow("missing folder") << QStringList{"report", "phone-list", "--data", "/nonexistent/x", "--text"} << 2 << "--data" << false;
+        QTest::newRow("a day that cannot be read") << QStringList{"report", "weekly", "--data", m_broken.path(), "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 1 << "20010305.KELSCD" << true;
+        if (QPrinterInfo::availablePrinters().isEmpty())
+            QTest::newRow("print without a printer") << QStringList{"report", "phone-list", "--print"} << 1 << "--pdf" << false;
+        else
+            QTest::newRow("print on an unknown printer") << QStringList{"report", "phone-list", "--print", "--printer", "nowhere"} << 2 << "--printer" << false;
+    }
+    void exitCodes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QFETCH(bool, printed);
+        const ReportCommand::Result result = report(args);
+        QCOMPARE(result.exitCode, code);
+        QVERIFY2(result.err.contains(message) && result.err.count(u'\n') == 1, qPrintable(result.err));
+        QCOMPARE(result.out.contains("Detail\t3/6/01"), printed);   // what could be read is printed
+    }
+
+    // Every visible text of the first page of each layout lies inside the printable area and
+    // touches no other.
+    void fieldsNeitherOverlapNorLeaveThePage_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const QString &type : ReportCommand::types())
+            QTest::newRow(qPrintable(type)) << type;
+    }
+    void fieldsNeitherOverlapNorLeaveThePage()
+    {
+        QFETCH(QString, type);
+        for (const QPageLayout &layout : {kA4, BandedReport::defaultPageLayout(QLocale(QLocale::English, QLocale::UnitedStates))}) {
+            ReportCommand::Request request;
+            request.type = type;
+            request.data = m_dir.path();
+            request.from = "2001-03-05";
+            request.to = "2001-03-11";
+            request.pageLayout = layout;
+            const ReportCommand::Built built = ReportCommand::build(request);
+            QVERIFY2(built.report, qPrintable(built.failure.err));
+            QCOMPARE(built.report->pageLayout().pageSize(), layout.pageSize());
+            const QRectF page = layout.paintRect(QPageLayout::Point);
+            QList<PrintedField> fields;
+            for (const PrintedSection &s : built.report->printedSections(1))
+                for (const PrintedField &f : s.fields)
+                    if (!f.text.isEmpty())
+                        fields << f;
+            QVERIFY(fields.size() > 5);
+            for (qsizetype i = 0; i < fields.size(); ++i) {
+                QVERIFY2(page.contains(fields[i].box), qPrintable(fields[i].name));
+                for (qsizetype j = i + 1; j < fields.size(); ++j) {
+                    const QRectF overlap = fields[i].box.intersected(fields[j].box);
+                    QVERIFY2(overlap.width() <= 0.01 || overlap.height() <= 0.01,
+                             qPrintable(fields[i].name + " overlaps " + fields[j].name));
+                }
+            }
+            const QString pdf = m_dir.filePath("out.pdf");
+            QVERIFY(built.report->writePdf(pdf, built.title));
+            QVERIFY(HandMade::read(pdf).startsWith("%PDF"));
+            QFile::remove(pdf);
+        }
+    }
+
+    // A long weekly report: no page ends with a group header, every page says which of how many
+    // it is, and the first line of every page shows its date.
+    void longReportBreaksPagesSoundly()
+    {
+        clsEmployeeInfo info(m_dir.path(), clsEmployeeInfo::Access::ReadOnly);
+        QList<ReportShiftRow> rows;
+        for (int day = 0; day < 40; ++day)
+            for (int i = 0; i < 3 + (day * 7) % 11; ++i)
+                rows.append({17, kMon + day + (8 + i % 9) * H, kMon + day + (12 + i % 9) * H, "COOK",
+                             day < 20 ? "BAR" : "KITCHEN"});
+        rptWeekReport weekly(info, true);
+        weekly.setPageLayout(kA4);
+        weekly.SetupData("Weekly", rows);
+        weekly.run();
+        QVERIFY(weekly.pageCount() > 3);
+        int details = 0;
+        for (int p = 1; p <= weekly.pageCount(); ++p) {
+            const QList<PrintedSection> sections = weekly.printedSections(p);
+            QCOMPARE(sections.first().fields.at(1).text, QString("Page %1 of ").arg(p));
+            QCOMPARE(sections.first().fields.at(2).text, QString::number(weekly.pageCount()));
+            QVERIFY(!sections.at(sections.size() - 2).name.startsWith("Group") || sections.at(sections.size() - 2).name.startsWith("GroupFooter"));
+            const auto firstDetail = std::find_if(sections.cbegin(), sections.cend(), [](const PrintedSection &s) { return s.name == "Detail"; });
+            QVERIFY(firstDetail != sections.cend());
+            QCOMPARE(firstDetail->fields.first().name, QString("fldDateNumber"));
+            for (const PrintedSection &s : sections)
+                details += s.name == "Detail";
+        }
+        QCOMPARE(details, rows.size());
+        QCOMPARE(weekly.pagesText().count(u'\f'), weekly.pageCount() - 1);
+        // A window can stop a long layout.
+        int told = 0;
+        weekly.setProgress([&told](int done, int total) { ++told; return done < total; });
+        QVERIFY(!weekly.run());
+        QCOMPARE(told, 1);
+        weekly.setProgress({});
+        QVERIFY(weekly.run());
+        const QImage image = weekly.pageImage(2, 72);
+        QVERIFY(image.width() == 595 && image.pixelColor(image.width() / 2, 5) == Qt::white);
+    }
+
+};
+
+QTEST_MAIN(TestReports)
+#include "tst_reports.moc"
