@@ -77,7 +77,7 @@ class TestCommands : public QObject
     // when they match. With SHIFTGRID_UPDATE_GOLDEN=1 in the environment the file is rewritten.
     bool matchesGolden(const QString &output, const QString &name)
     {
-        const QString goldenPath = QFileInfo(__FILE__).absolutePath() + "/golden/" + name;
+        const QString goldenPath = QStringLiteral(SHIFTGRID_TEST_AREA_DIR "/golden/") + name;
         const QByteArray json = output.toUtf8();
         if (qEnvironmentVariableIntValue("SHIFTGRID_UPDATE_GOLDEN")) {
             HandMade::write(goldenPath, json);

@@ -189,7 +189,7 @@ private Q_SLOTS:
         const CheckCommand::Result result = CheckCommand::run(tmp);
         QCOMPARE(snapshot(tmp), before);
         QCOMPARE(result.exitCode, 1);
-        const QString golden = QFileInfo(__FILE__).absolutePath() + "/golden/check-faults.txt";
+        const QString golden = QStringLiteral(SHIFTGRID_TEST_AREA_DIR "/golden/check-faults.txt");
         const QByteArray got = result.lines.join('\n').toUtf8() + '\n';
         if (qEnvironmentVariableIntValue("SHIFTGRID_UPDATE_GOLDEN"))
             HandMade::write(golden, got);

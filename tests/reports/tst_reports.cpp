@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(snapshot(m_dir.path()), before);   // reads only
         QVERIFY2(result.exitCode == 0, qPrintable(result.err));
 
-        const QString golden = QFileInfo(__FILE__).absolutePath() + "/golden/" + QTest::currentDataTag() + ".txt";
+        const QString golden = QStringLiteral(SHIFTGRID_TEST_AREA_DIR "/golden/") + QTest::currentDataTag() + ".txt";
         if (qEnvironmentVariableIntValue("SHIFTGRID_UPDATE_GOLDEN"))
             HandMade::write(golden, result.out.toUtf8());
         const QStringList want = QString::fromUtf8(HandMade::read(golden)).split(u'\n');
