@@ -13,7 +13,7 @@ if [ "${1:-}" = "--long" ]; then
     mode=long
     seconds=${2:-600}
 fi
-runs=${SHIFTGRID_FUZZ_RUNS:-3000}
+runs=${SHIFTGRID_FUZZ_RUNS:-4000}
 
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -242,11 +242,17 @@ int demo(const QString &dataOption, const QString &employees, const QString &wee
     {
         DataFolderLock lock(folder);
         takeForWriting(lock, folder);
+        // A demo killed while building left its folder beside the target; whoever holds the
+        // target's lock may remove it, as no running demo can be building for this target.
+        const QString buildPrefix = QStringLiteral(".%1.demo-").arg(QFileInfo(folder).fileName());
+        QDir parent = QFileInfo(folder).absoluteDir();
+        for (const QString &left : parent.entryList({buildPrefix + QStringLiteral("??????")}, QDir::Dirs | QDir::Hidden | QDir::NoSymLinks))
+            QDir(parent.filePath(left)).removeRecursively();
         const QStringList present = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         if (present != QStringList{DataFolderLock::fileName()})
             fail(QStringLiteral("the folder %1 already holds data; the demo needs an empty folder").arg(folder));
         // Built beside the target, then moved in whole: a killed run leaves no half-built folder.
-        QTemporaryDir built(QFileInfo(folder).absolutePath() + QStringLiteral("/.%1.demo-XXXXXX").arg(QFileInfo(folder).fileName()));
+        QTemporaryDir built(parent.filePath(buildPrefix + QStringLiteral("XXXXXX")));
         if (!built.isValid())
             fail(QStringLiteral("cannot create a folder beside %1: %2").arg(folder, built.errorString()));
         const QString refusal = DemoBusiness::create(built.path(), options);

@@ -262,8 +262,16 @@ QByteArray ReadFileBytes(const QString &path)
         QFile file(path);
         bool special = false;
         if (openForReading(file, special)) {
-            // One byte more than allowed tells a file that grew past the limit since the check.
-            QByteArray bytes = file.read(kMaxFileBytes + 1);
+            // Read to the end, but never more than one byte past the limit: that byte tells a
+            // file that grew past it since the check. (read(n) reserves n bytes at once, so the
+            // first read asks only for the size the file had.)
+            QByteArray bytes = file.read(qMin(file.size(), kMaxFileBytes) + 1);
+            while (bytes.size() <= kMaxFileBytes) {
+                const QByteArray more = file.read(qMin<qint64>(1 << 16, kMaxFileBytes + 1 - bytes.size()));
+                if (more.isEmpty())
+                    break;
+                bytes += more;
+            }
             if (bytes.size() > kMaxFileBytes)
                 throw refuse(tooLarge());
             if (file.error() == QFileDevice::NoError)

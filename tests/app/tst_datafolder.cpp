@@ -105,11 +105,14 @@ private Q_SLOTS:
         // Only the dead copy's lock is left in the folder; a new demo takes it over and fills it.
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{DataFolderLock::fileName()});
+        QCOMPARE(QDir(m_tmp->path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).size(), 2);
         QProcess again;
         again.start(shiftgrid(), {"demo", "--data", folder, "--employees", "5", "--weeks", "1"});
         QVERIFY(again.waitForFinished(60000));
         QCOMPARE(again.exitCode(), 0);
         QVERIFY(QFile::exists(folder + "/Dept.dat"));
+        // The killed run's half-built folder beside the target is gone too.
+        QCOMPARE(QDir(m_tmp->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"business"});
     }
 
     // The windowed start: a held folder opens read-only or not at all, as the user answers.
