@@ -1,5 +1,6 @@
 #include "ProgramStart.h"
 
+#include "AppIcon.h"
 #include "WidgetPrompt.h"
 #include "mdiSchedule.h"
 
@@ -7,26 +8,91 @@
 #include "setup/WindowHelpers.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QString>
+#include <QTemporaryFile>
 
-int runWindowed(const QString &dataFolder)
+namespace {
+
+QString tr(const char *text)
 {
+    return QCoreApplication::translate("ProgramStart", text);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString PrepareDataFolder(const QString &folder)
+{
+    const QString advice = tr("Start Shiftgrid with --data FOLDER to use a folder where you may write.");
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        if (QDir().mkpath(folder))
+            return {};
+        // Find the part of the path that is in the way.
+        QString existing = QFileInfo(folder).absolutePath();
+        while (!QFileInfo::exists(existing) && QFileInfo(existing).absolutePath() != existing)
+            existing = QFileInfo(existing).absolutePath();
+        const QFileInfo blocker(existing);
+        QString why;
+        if (!blocker.isDir())
+            why = tr("\"%1\" is a file, not a folder.").arg(native(existing));
+        else if (!blocker.isWritable())
+            why = tr("the folder \"%1\" is read-only.").arg(native(existing));
+        else
+            why = tr("the system refused to create it in \"%1\".").arg(native(existing));
+        return tr("The data folder \"%1\" cannot be created: %2").arg(native(folder), why) + QStringLiteral("\n\n")
+               + advice;
+    }
+    if (!info.isDir())
+        return tr("The data folder \"%1\" cannot be used: it is a file, not a folder.").arg(native(folder))
+               + QStringLiteral("\n\n") + advice;
+    QTemporaryFile probe(folder + QStringLiteral("/.shiftgrid-XXXXXX"));
+    if (!info.isWritable() || !probe.open())
+        return tr("The data folder \"%1\" is read-only, so Shiftgrid could not save your work there.")
+                   .arg(native(folder))
+               + QStringLiteral("\n\n")
+               + tr("Make the folder writable (or copy it to a place where you may write) and start Shiftgrid "
+                    "with --data FOLDER.");
+    return {};
+}
+
+int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
+{
+    QApplication::setWindowIcon(ShiftgridIcon());
     WidgetPrompt prompt;
     int result = 1;   // when the data cannot be read, the user is told and the program ends
-    RunShowingFileError(prompt, QString(), [&] {
-        const QString folder = ScheduleHelper::ResolveDataFolder(dataFolder);
-        mdiSchedule main(folder, prompt, prompt);
-        prompt.setParentWidget(&main);
-        if (main.layoutRestored()) {
-            main.show();
-        } else {
-            // First start (or a lost layout): fill the screen.
-            if (const QScreen *screen = main.screen())
-                main.setGeometry(screen->availableGeometry());
-            main.showMaximized();
+    QString folder = ScheduleHelper::ResolveDataFolder(dataFolder, false);
+    // The wizard's demo business runs in the same way, over its own folder.
+    while (!folder.isEmpty()) {
+        if (const QString problem = PrepareDataFolder(folder); !problem.isEmpty()) {
+            prompt.message(problem, QString(), Prompt::Icon::Critical);
+            return 1;
         }
-        result = QApplication::exec();
-    });
+        QString next;
+        RunShowingFileError(prompt, QString(), [&] {
+            mdiSchedule main(folder, prompt, prompt);
+            main.setDemoBusinessMaker(makeDemo);
+            prompt.setParentWidget(&main);
+            if (main.layoutRestored()) {
+                main.show();
+            } else {
+                // First start (or a lost layout): fill the screen.
+                if (const QScreen *screen = main.screen())
+                    main.setGeometry(screen->availableGeometry());
+                main.showMaximized();
+            }
+            result = QApplication::exec();
+            prompt.setParentWidget(nullptr);
+            next = main.nextDataFolder();
+        });
+        folder = next;
+    }
     return result;
 }

@@ -2,6 +2,8 @@
 
 #include "mdiSchedule.h"
 
+#include "setup/WindowHelpers.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,28 +21,38 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     fraSetup->setObjectName(QStringLiteral("fraSetup"));
     auto *setupLayout = new QVBoxLayout(fraSetup);
     setupLayout->addWidget(taskFrame(QStringLiteral("fraDepartments"), tr("Departments"), cmdSetupDepartment,
-                                     QStringLiteral("cmdSetupDepartment"), tr("Setup Departments"),
+                                     QStringLiteral("cmdSetupDepartment"), tr("Setup &Departments"),
                                      labSetupDepartment, QStringLiteral("labSetupDepartment")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraPositions"), tr("Positions"), cmdSetupPosition,
-                                     QStringLiteral("cmdSetupPosition"), tr("Setup Positions"), labSetupPosiition,
+                                     QStringLiteral("cmdSetupPosition"), tr("Setup &Positions"), labSetupPosiition,
                                      QStringLiteral("labSetupPosiition")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraWorkShifts"), tr("Default Work Shifts"), cmdWorkShifts,
-                                     QStringLiteral("cmdWorkShifts"), tr("  Setup   Work Shifts"), labWorkShifts,
+                                     QStringLiteral("cmdWorkShifts"), tr("Setup &Work Shifts"), labWorkShifts,
                                      QStringLiteral("labWorkShifts")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraEmployees"), tr("Employees"), cmdSetupEmloyees,
-                                     QStringLiteral("cmdSetupEmloyees"), tr("Setup Employees"), labEmployees,
+                                     QStringLiteral("cmdSetupEmloyees"), tr("Setup &Employees"), labEmployees,
                                      QStringLiteral("labEmployees")));
 
     auto *laterTasks = new QVBoxLayout;
     laterTasks->addWidget(taskFrame(QStringLiteral("fraScheduleEmployees"), tr("Schedule Employees"),
                                     cmdScheduleEmployees, QStringLiteral("cmdScheduleEmployees"),
-                                    tr("Launch Scheduler"), labScheduleWork, QStringLiteral("labScheduleWork")));
+                                    tr("Launch &Scheduler"), labScheduleWork, QStringLiteral("labScheduleWork")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraAvailability"), tr("Availability"), Command1,
-                                    QStringLiteral("Command1"), tr("Schedule Days Off"), labSetupAval,
+                                    QStringLiteral("Command1"), tr("Schedule Days &Off"), labSetupAval,
                                     QStringLiteral("labSetupAval")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraReports"), tr("Reports"), cmdOpenReports,
-                                    QStringLiteral("cmdOpenReports"), tr(" Print  Reports"), labReportBox,
+                                    QStringLiteral("cmdOpenReports"), tr("Print &Reports"), labReportBox,
                                     QStringLiteral("labReportBox")));
+    // On a first start over an empty folder: a made-up business to look around in first.
+    if (m_main.offersDemoBusiness()) {
+        QLabel *labDemo = nullptr;
+        laterTasks->addWidget(taskFrame(QStringLiteral("fraDemo"), tr("Demo Business"), cmdOpenDemo,
+                                        QStringLiteral("cmdOpenDemo"), tr("Open Demo B&usiness"), labDemo,
+                                        QStringLiteral("labDemo")));
+        labDemo->setText(tr("Explore Shiftgrid with a made-up business first. It opens in a folder of its own; "
+                            "your data folder stays as it is until you set up your business."));
+        connect(cmdOpenDemo, &QPushButton::clicked, this, [this] { m_main.openDemoBusiness(); });
+    }
     laterTasks->addStretch(1);
 
     auto *layout = new QHBoxLayout(this);
@@ -56,9 +68,10 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     connect(cmdSetupEmloyees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolEmployees")); });
 
     // The scheduler, the time-off window and the report window are not part of the program yet.
-    cmdScheduleEmployees->setEnabled(false);
-    Command1->setEnabled(false);
-    cmdOpenReports->setEnabled(false);
+    for (QPushButton *later : {cmdScheduleEmployees, Command1, cmdOpenReports}) {
+        later->setEnabled(false);
+        later->setToolTip(tr("Not available yet: this part of Shiftgrid is not in this version."));
+    }
 
     setTabOrder(cmdSetupDepartment, cmdSetupPosition);
     setTabOrder(cmdSetupPosition, cmdWorkShifts);
@@ -66,6 +79,7 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     setTabOrder(cmdSetupEmloyees, cmdScheduleEmployees);
     setTabOrder(cmdScheduleEmployees, Command1);
     setTabOrder(Command1, cmdOpenReports);
+    DescribeForAccessibility(this);
 }
 
 QWidget *frmInitialSetup::taskFrame(const QString &frameName, const QString &caption, QPushButton *&button,
@@ -92,7 +106,7 @@ QWidget *frmInitialSetup::taskFrame(const QString &frameName, const QString &cap
 void frmInitialSetup::setLabelTexts()
 {
     labSetupDepartment->setText(
-        tr("Start by setting up each department.  Each indivudal department will be scheduled separately."));
+        tr("Start by setting up each department.  Each individual department will be scheduled separately."));
     labSetupPosiition->setText(tr("Assign employee positions. Employees may be assigned to multiple positions."));
     labWorkShifts->setText(tr("Setup your default work shifts for each department."));
     labEmployees->setText(tr("Setup Employee names, contact, and availability information"));

@@ -37,6 +37,7 @@ private:
     QPushButton *cmdScheduleEmployees = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *cmdOpenReports = nullptr;
+    QPushButton *cmdOpenDemo = nullptr;
     QLabel *labSetupDepartment = nullptr;
     QLabel *labSetupPosiition = nullptr;
     QLabel *labWorkShifts = nullptr;
