@@ -323,6 +323,8 @@ void DescribeForAccessibility(QWidget *root)
     for (QWidget *w : root->findChildren<QWidget *>()) {
         if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QGroupBox *>(w))
             continue;
+        if (w->window() != root->window())
+            continue;   // a drop-down's pop-up list speaks through the drop-down
         if (qobject_cast<QLineEdit *>(w) && qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
             continue;   // the text part of a spin box or picker speaks through the box itself
         if (qobject_cast<QLineEdit *>(w) && qobject_cast<QComboBox *>(w->parentWidget()))

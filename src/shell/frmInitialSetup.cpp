@@ -2,6 +2,7 @@
 
 #include "mdiSchedule.h"
 
+#include "data/clsEmployeeInfo.h"
 #include "setup/WindowHelpers.h"
 
 #include <QCloseEvent>
@@ -44,15 +45,18 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
                                     QStringLiteral("cmdOpenReports"), tr("Print &Reports"), labReportBox,
                                     QStringLiteral("labReportBox")));
     // On a first start over an empty folder: a made-up business to look around in first.
-    if (m_main.offersDemoBusiness()) {
-        QLabel *labDemo = nullptr;
-        laterTasks->addWidget(taskFrame(QStringLiteral("fraDemo"), tr("Demo Business"), cmdOpenDemo,
-                                        QStringLiteral("cmdOpenDemo"), tr("Open Demo B&usiness"), labDemo,
-                                        QStringLiteral("labDemo")));
-        labDemo->setText(tr("Explore Shiftgrid with a made-up business first. It opens in a folder of its own; "
-                            "your data folder stays as it is until you set up your business."));
-        connect(cmdOpenDemo, &QPushButton::clicked, this, [this] { m_main.openDemoBusiness(); });
-    }
+    QLabel *labDemo = nullptr;
+    fraDemo = taskFrame(QStringLiteral("fraDemo"), tr("Demo Business"), cmdOpenDemo, QStringLiteral("cmdOpenDemo"),
+                        tr("Open Demo B&usiness"), labDemo, QStringLiteral("labDemo"));
+    labDemo->setText(tr("Explore Shiftgrid with a made-up business first. It opens in a folder of its own; "
+                        "your data folder stays as it is until you set up your business."));
+    laterTasks->addWidget(fraDemo);
+    connect(cmdOpenDemo, &QPushButton::clicked, this, [this] { m_main.openDemoBusiness(); });
+    const clsEmployeeInfo *info = &m_main.GetEmployeeCLASS();
+    for (auto changed : {&clsEmployeeInfo::departmentsChanged, &clsEmployeeInfo::positionsChanged,
+                         &clsEmployeeInfo::employeesChanged})
+        connect(info, changed, this, &frmInitialSetup::updateDemoOffer);
+    updateDemoOffer();
     laterTasks->addStretch(1);
 
     auto *layout = new QHBoxLayout(this);
@@ -101,6 +105,11 @@ QWidget *frmInitialSetup::taskFrame(const QString &frameName, const QString &cap
     layout->addWidget(button, 0, Qt::AlignVCenter);
     layout->addWidget(label, 1);
     return frame;
+}
+
+void frmInitialSetup::updateDemoOffer()
+{
+    fraDemo->setVisible(m_main.offersDemoBusiness());
 }
 
 void frmInitialSetup::setLabelTexts()

@@ -205,7 +205,11 @@ void mdiSchedule::buildMenus()
     for (const auto &[id, caption, keys, run] : windowCommands) {
         auto *action = new QAction(caption, this);
         action->setObjectName(id);
-        action->setShortcuts(keys);
+        // A child window closes itself with the platform's Close key (Ctrl+W on Linux); the
+        // main window adds the other, so that both keys work everywhere without clashing.
+        QList<QKeySequence> own = keys;
+        own.removeIf([](const QKeySequence &key) { return QKeySequence::keyBindings(QKeySequence::Close).contains(key); });
+        action->setShortcuts(own);
         connect(action, &QAction::triggered, this, run);
         addAction(action);
         m_tools.insert(id, action);
@@ -245,11 +249,8 @@ void mdiSchedule::fillWindowList()
     QMenu *menu = band(QStringLiteral("bandWindowList"));
     qDeleteAll(menu->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
     menu->clear();
-    const bool anyOpen = !openChildren().isEmpty();
-    for (QAction *action : std::as_const(m_windowCommands)) {
+    for (QAction *action : std::as_const(m_windowCommands))
         menu->addAction(action);
-        action->setEnabled(anyOpen);
-    }
     menu->addSeparator();
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     auto *group = new QActionGroup(menu);
@@ -364,22 +365,25 @@ QList<QMdiSubWindow *> mdiSchedule::openChildren() const
 
 void mdiSchedule::cascadeFromOthers(QMdiSubWindow *window) const
 {
-    // A new window never lands exactly on top of one already open: it moves down and right
-    // by a title bar until its corner is free, and starts again at the top left when it would
-    // leave the work area.
+    // The first window is centred; each further one opens a title bar below and right of the
+    // window in front, so that no window hides another. Where that would leave the work area,
+    // the cascade starts again at the top left.
+    QList<QMdiSubWindow *> others = openChildren();
+    others.removeAll(window);
+    if (others.isEmpty())
+        return;
     const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window) + 4;
     const QSize area = m_mdiArea->viewport()->size();
-    QPoint at = window->pos();
+    QPoint at = others.last()->pos() + QPoint(step, step);
     for (int tries = 0; tries < 50; ++tries) {
-        bool taken = false;
-        for (const QMdiSubWindow *other : openChildren())
-            if (other != window && (other->pos() - at).manhattanLength() < step / 2)
-                taken = true;
+        if (at.x() + window->width() > area.width() || at.y() + window->height() > area.height())
+            at = QPoint(step * (tries % 8), 0);
+        const bool taken = std::any_of(others.cbegin(), others.cend(), [&](const QMdiSubWindow *other) {
+            return (other->pos() - at).manhattanLength() < step;
+        });
         if (!taken)
             break;
         at += QPoint(step, step);
-        if (at.x() + window->width() > area.width() || at.y() + window->height() > area.height())
-            at = QPoint(step * (tries % 5), 0);
     }
     window->move(at);
 }
@@ -415,6 +419,13 @@ void mdiSchedule::openWebPage(const QString &address)
 }
 
 // ---- the setup wizard ----------------------------------------------------------------------
+
+void mdiSchedule::setDemoBusinessMaker(std::function<QString(const QString &)> make)
+{
+    m_makeDemo = std::move(make);
+    if (frmInitialSetup *shown = wizard())
+        shown->updateDemoOffer();
+}
 
 bool mdiSchedule::offersDemoBusiness() const
 {

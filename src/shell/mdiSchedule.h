@@ -72,7 +72,7 @@ public:
 
     // The hook that fills a folder with the demo business (from the program's start); without
     // one, the wizard offers no demo.
-    void setDemoBusinessMaker(std::function<QString(const QString &)> make) { m_makeDemo = std::move(make); }
+    void setDemoBusinessMaker(std::function<QString(const QString &)> make);
     // True when the wizard may offer the demo business: a hook is set and this folder is empty.
     bool offersDemoBusiness() const;
     // The demo's own folder, beside the user's: never mixed into the user's data.

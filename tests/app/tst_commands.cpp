@@ -175,6 +175,27 @@ private slots:
         QVERIFY(partial.json.contains("20010305.KELSCD"));
     }
 
+    // Standard error carries the command's own messages only, also without XDG_RUNTIME_DIR.
+    void standardErrorHoldsOnlyTheCommandsMessages()
+    {
+        const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/app/shiftgrid");
+        QVERIFY2(QFileInfo::exists(program), qPrintable(program));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        const auto run = [&](const QStringList &arguments) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(program, arguments);
+            process.waitForFinished(30000);
+            return qMakePair(process.exitCode(), QString::fromUtf8(process.readAllStandardError()));
+        };
+        QCOMPARE(run({"export", "master", "--data", m_tmp->path()}), qMakePair(0, QString()));
+        const QString missing = file(QStringLiteral("missing"));
+        QCOMPARE(run({"export", "master", "--data", missing}),
+                 qMakePair(1, QStringLiteral("shiftgrid: data folder not found: %1\n").arg(missing)));
+    }
+
     void demoFillsOnlyAnEmptyFolder()
     {
         HandMade::write(file("notes.txt"), "mine");
