@@ -1,5 +1,7 @@
 #include "TimeBox.h"
 
+#include "WindowHelpers.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -13,7 +15,9 @@ TimeBox::TimeBox(const QString &name, QWidget *parent) : QWidget(parent)
     setObjectName(name);
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(name + QStringLiteral("Text"));
-    m_edit->setMaxLength(12);
+    m_edit->setMaxLength(16);
+    // Typing replaces the shown time, however the box got the focus.
+    SelectAllOnFocus(m_edit);
     m_edit->setPlaceholderText(tr("e.g. 9a, 5:30p, 22:00"));
     m_shows = new QLabel(this);
     m_shows->setObjectName(name + QStringLiteral("Shows"));

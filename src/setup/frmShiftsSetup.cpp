@@ -29,7 +29,7 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     cmdEdit = NamedButton(tr("&Edit"), QStringLiteral("cmdEdit"), this);
     cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), this);
     cmdUp = NamedButton(tr("&Up"), QStringLiteral("cmdUp"), this);
-    CmdDown = NamedButton(tr("Do&wn"), QStringLiteral("CmdDown"), this);
+    CmdDown = NamedButton(tr("D&own"), QStringLiteral("CmdDown"), this);
     cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
 
     auto *buttons = new QVBoxLayout;
@@ -44,7 +44,7 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     auto *grid = new QGridLayout(this);
     grid->addWidget(BuddyLabel(tr("De&partment"), comDepartmentName, this), 0, 0);
     grid->addWidget(comDepartmentName, 1, 0);
-    grid->addWidget(BuddyLabel(tr("S&hift"), lisShifts, this), 2, 0);
+    grid->addWidget(BuddyLabel(tr("Sh&ift"), lisShifts, this), 2, 0);
     grid->addWidget(lisShifts, 3, 0);
     grid->addLayout(buttons, 3, 1);
     grid->setColumnStretch(0, 1);

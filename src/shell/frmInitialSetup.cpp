@@ -28,7 +28,7 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
                                      QStringLiteral("cmdSetupPosition"), tr("Setup &Positions"), labSetupPosiition,
                                      QStringLiteral("labSetupPosiition")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraWorkShifts"), tr("Default Work Shifts"), cmdWorkShifts,
-                                     QStringLiteral("cmdWorkShifts"), tr("Setup &Work Shifts"), labWorkShifts,
+                                     QStringLiteral("cmdWorkShifts"), tr("Setup Wor&k Shifts"), labWorkShifts,
                                      QStringLiteral("labWorkShifts")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraEmployees"), tr("Employees"), cmdSetupEmloyees,
                                      QStringLiteral("cmdSetupEmloyees"), tr("Setup &Employees"), labEmployees,
@@ -37,12 +37,12 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     auto *laterTasks = new QVBoxLayout;
     laterTasks->addWidget(taskFrame(QStringLiteral("fraScheduleEmployees"), tr("Schedule Employees"),
                                     cmdScheduleEmployees, QStringLiteral("cmdScheduleEmployees"),
-                                    tr("Launch &Scheduler"), labScheduleWork, QStringLiteral("labScheduleWork")));
+                                    tr("Launch S&cheduler"), labScheduleWork, QStringLiteral("labScheduleWork")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraAvailability"), tr("Availability"), Command1,
                                     QStringLiteral("Command1"), tr("Schedule Days &Off"), labSetupAval,
                                     QStringLiteral("labSetupAval")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraReports"), tr("Reports"), cmdOpenReports,
-                                    QStringLiteral("cmdOpenReports"), tr("Print &Reports"), labReportBox,
+                                    QStringLiteral("cmdOpenReports"), tr("Prin&t Reports"), labReportBox,
                                     QStringLiteral("labReportBox")));
     // On a first start over an empty folder: a made-up business to look around in first.
     QLabel *labDemo = nullptr;

@@ -6,6 +6,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "setup/WindowHelpers.h"
 #include "shell/ProgramStart.h"
+#include "shell/frmInitialSetup.h"
 #include "shell/frmHelp.h"
 
 #include <QtTest>
@@ -191,8 +192,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!main.isVisible());
     }
 
-    // Every control of the setup windows has an accessible name and description, and every
-    // button a mnemonic of its own within its window.
+    // Every control of the setup windows has an accessible name and description; every button
+    // has a mnemonic, and no two mnemonics of a window (labels included) nor of the menu bar clash.
     void setupWindowsAreNamedAndHaveMnemonics()
     {
         ShellRun run;
@@ -200,10 +201,15 @@ private Q_SLOTS:
         main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
         main.GetEmployeeCLASS().JobInfoAdd(QStringLiteral("COOK"), 0, 255);
         main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
-        for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees"}) {
-            main.ToolClick(QLatin1String(id));
-            QWidget *window = main.childWindow(QLatin1String(id))->widget();
+        for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees", "wizard"}) {
+            QWidget *window = main.wizard();
+            if (QLatin1String(id) != QLatin1String("wizard")) {
+                main.ToolClick(QLatin1String(id));
+                window = main.childWindow(QLatin1String(id))->widget();
+            }
             QSet<QChar> letters;
+            for (const QAction *menu : main.menuBar()->actions())
+                letters.insert(menu->text().at(menu->text().indexOf('&') + 1).toLower());
             for (QWidget *w : window->findChildren<QWidget *>()) {
                 // Parts of other controls (a drop-down's pop-up, a spin box's text) speak through them.
                 if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_") || w->window() != window->window())
@@ -211,13 +217,22 @@ private Q_SLOTS:
                 QVERIFY2(!w->accessibleName().isEmpty() && !w->accessibleDescription().isEmpty(),
                          qPrintable(QString::fromLatin1(id) + ' ' + w->objectName() + ' ' + w->metaObject()->className()
                                     + ' ' + w->parentWidget()->metaObject()->className()));
-                if (const auto *button = qobject_cast<QPushButton *>(w)) {
-                    const qsizetype amp = button->text().indexOf('&');
-                    QVERIFY2(amp >= 0, qPrintable(button->text()));
-                    const QChar letter = button->text().at(amp + 1).toLower();
-                    QVERIFY2(!letters.contains(letter), qPrintable(button->text()));
-                    letters.insert(letter);
-                }
+                if (const auto *button = qobject_cast<QPushButton *>(w))
+                    QVERIFY2(button->text().contains('&'), qPrintable(button->text()));
+            }
+            QList<QString> captions;
+            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                captions << button->text();
+            for (const QLabel *label : window->findChildren<QLabel *>())
+                if (label->buddy())
+                    captions << label->text();
+            for (const QString &caption : captions) {
+                const qsizetype amp = caption.indexOf('&');
+                if (amp < 0 || amp + 1 >= caption.size())
+                    continue;
+                const QChar letter = caption.at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(QString::fromLatin1(id) + ": " + caption));
+                letters.insert(letter);
             }
         }
     }
