@@ -220,6 +220,12 @@ QLineEdit *ctlUserInfo::textBox(const char *name, int width)
     return box;
 }
 
+QString ctlUserInfo::formTitle() const
+{
+    // The editor's own window, also inside the main window's work area.
+    return parentWidget() ? parentWidget()->windowTitle() : windowTitle();
+}
+
 QList<QWidget *> ctlUserInfo::tabChain() const
 {
     return {txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode, SSTab1->tabBar(),
@@ -244,7 +250,7 @@ void ctlUserInfo::ReloadChoices()
     QStringList departments;
     // Listing writes the department file; when that fails the user is told, and the names in
     // memory are offered all the same.
-    if (!RunShowingFileError(m_prompt, window()->windowTitle(), [&] { departments = m_info.GetDepartmentList(); }))
+    if (!RunShowingFileError(m_prompt, formTitle(), [&] { departments = m_info.GetDepartmentList(); }))
         for (const DepartmentInfo &d : m_info.Departments())
             departments << d.name;
     fillChoices(lisDepartments, departments, checkedDepartments());
@@ -318,7 +324,7 @@ bool ctlUserInfo::SaveCurrent()
         return true;
     }
     if (const QString problem = InputProblem(); !problem.isEmpty()) {
-        m_prompt.message(problem, window()->windowTitle(), Prompt::Icon::Warning);
+        m_prompt.message(problem, formTitle(), Prompt::Icon::Warning);
         return false;
     }
     // Only departments and positions that still exist are written: one deleted in another
@@ -331,7 +337,7 @@ bool ctlUserInfo::SaveCurrent()
     departments.removeIf([&](const QString &d) { return !knownDepartments.contains(d); });
     QStringList positions = checkedPositions();
     positions.removeIf([&](const QString &p) { return !knownPositions.contains(p); });
-    return RunShowingFileError(m_prompt, window()->windowTitle(), [&] {
+    return RunShowingFileError(m_prompt, formTitle(), [&] {
         m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
                            DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
                            PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
@@ -385,7 +391,10 @@ QString ctlUserInfo::PhoneDigits(const QString &text)
     QString rest = text;
     for (QChar c : {u'+', u'(', u')', u'-', u' '})
         rest.remove(c);
-    // Only tabs remain to be skipped: the blanks are gone already.
+    // Digits are kept as typed, a leading zero too; anything else (which a save refuses
+    // first) is read by the older rule. Only tabs remain to be skipped: the blanks are gone.
+    if (!rest.isEmpty() && std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return rest;
     return GeneralNumberText(LeadingNumberSkippingBlanks(rest));
 }
 

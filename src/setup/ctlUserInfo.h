@@ -102,8 +102,8 @@ public:
     void StartTimeSet(int day, double time) override;
     void EndTimeSet(int day, double time) override;
 
-    // The phone rule: "+", "(", ")", "-" and blanks removed, the leading number of the rest
-    // as plain digits ("0" when there is none).
+    // The phone rule: "+", "(", ")", "-" and blanks removed; the rest as typed when it is all
+    // digits, otherwise its leading number as plain digits ("0" when there is none).
     static QString PhoneDigits(const QString &text);
     // The leading number of the text (blanks skipped) rounded to a whole number; 0 when it
     // does not fit a signed 32-bit integer.
@@ -114,6 +114,7 @@ public:
 
 private:
     QLineEdit *textBox(const char *name, int width);
+    QString formTitle() const;
     void fillChoices(QListWidget *list, const QStringList &names, const QStringList &checked);
     static void markExactly(QListWidget *list, const QStringList &names);
     static QStringList checkedNames(const QListWidget *list);

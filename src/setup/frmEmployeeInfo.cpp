@@ -203,15 +203,15 @@ void frmEmployeeInfo::lisEmployeeList_Click()
 
 void frmEmployeeInfo::cmdAddEmployee_Click()
 {
+    // Keep what is typed in the shown employee; what cannot be stored is put right first.
+    if (!SaveCurrent())
+        return;
     // The name fields hold 50 characters each; a longer name is refused, never cut.
     const std::optional<QString> first = AskFieldText(m_prompt, tr("Enter first name."), tr("Add Employee"), 50, tr("first name"));
     if (!first)
         return;
     const std::optional<QString> last = AskFieldText(m_prompt, tr("Enter last name."), tr("Add Employee"), 50, tr("last name"));
     if (!last)
-        return;
-    // Keep what is typed in the shown employee before the list is reloaded from the files.
-    if (!SaveCurrent())
         return;
     const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
     qint32 number = 0;

@@ -84,6 +84,7 @@ private Q_SLOTS:
         QTest::newRow("phone, area code in brackets") << "txtPhoneNumber" << "(800) 555-1234" << "8005551234";
         QTest::newRow("phone, plus and blanks") << "txtEmergencyPhone" << "+ 555 1234" << "5551234";
         QTest::newRow("phone, empty") << "txtPhoneNumber" << "" << "0";
+        QTest::newRow("phone, leading zero kept") << "txtPhoneNumber" << "06 12 34 56 78" << "0612345678";
         QTest::newRow("phone, eleven digits") << "txtEmergencyPhone" << "+33 6 12 34 56 78" << "";
         QTest::newRow("phone, dots") << "txtEmergencyPhone" << "800.555.1234" << "";
         QTest::newRow("phone, letters") << "txtPhoneNumber" << "555-1234 ext 9" << "";
