@@ -70,6 +70,7 @@ int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
     int result = 1;   // when the data cannot be read, the user is told and the program ends
     QString folder = ScheduleHelper::ResolveDataFolder(dataFolder, false);
     // The wizard's demo business runs in the same way, over its own folder.
+    bool demo = false;
     while (!folder.isEmpty()) {
         if (const QString problem = PrepareDataFolder(folder); !problem.isEmpty()) {
             prompt.message(problem, QString(), Prompt::Icon::Critical);
@@ -79,6 +80,8 @@ int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
         RunShowingFileError(prompt, QString(), [&] {
             mdiSchedule main(folder, prompt, prompt);
             main.setDemoBusinessMaker(makeDemo);
+            if (demo)   // the user sees at a glance that this is not the business's own data
+                main.setWindowTitle(QCoreApplication::translate("ProgramStart", "Shiftgrid - Demo Business"));
             prompt.setParentWidget(&main);
             if (main.layoutRestored()) {
                 main.show();
@@ -93,6 +96,7 @@ int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
             next = main.nextDataFolder();
         });
         folder = next;
+        demo = true;
     }
     return result;
 }
