@@ -355,6 +355,13 @@ int run(int argc, char *argv[])
                           && parser.positionalArguments().isEmpty();
     if (!windowed && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error of a command carries only the command's own messages: Qt's notes about
+    // the session (such as a missing XDG_RUNTIME_DIR) are not for the user of a command.
+    if (!windowed)
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+            if (type == QtFatalMsg)
+                std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(message));
+        });
     const std::unique_ptr<QGuiApplication> app = windowed ? std::make_unique<QApplication>(argc, argv)
                                                           : std::make_unique<QGuiApplication>(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Shiftgrid"));
@@ -378,7 +385,9 @@ int run(int argc, char *argv[])
     const QString data = parser.value(dataOption);
     try {
         if (words.isEmpty())
-            return runWindowed(ScheduleHelper::ResolveDataFolder(data));
+            return runWindowed(ScheduleHelper::ResolveDataFolder(data, false), [](const QString &folder) {
+                return DemoBusiness::create(ScheduleHelper::ResolveDataFolder(folder), DemoBusiness::Options());
+            });
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("master")})
             return exportMaster(data);
         if (words == QStringList{QStringLiteral("export"), QStringLiteral("week")})

@@ -1,5 +1,7 @@
 #include "CodePage.h"
 
+#include <QStringList>
+
 namespace {
 
 // Unicode code points of bytes 0x80..0x9F in Windows-1252. The five bytes the code page leaves
@@ -37,6 +39,54 @@ char16_t upperChar(char16_t c)
 } // namespace
 
 namespace CodePage {
+
+UnencodableText::UnencodableText(const QString &characters)
+    : std::runtime_error(UnencodableMessage(characters).toStdString()), m_characters(characters) {}
+
+QString UnencodableText::userText() const
+{
+    return UnencodableMessage(m_characters);
+}
+
+QString Unencodable(const QString &text)
+{
+    QString found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        // A character beyond the 16-bit range comes as a pair; name it whole.
+        if (c.isHighSurrogate() && i + 1 < text.size()) {
+            const QString pair = text.mid(i, 2);
+            if (!found.contains(pair))
+                found += pair;
+            ++i;
+            continue;
+        }
+        if (encodeChar(c.unicode()) == '?' && c != u'?' && !found.contains(c))
+            found += c;
+    }
+    return found;
+}
+
+void RequireEncodable(const QString &text)
+{
+    const QString bad = Unencodable(text);
+    if (!bad.isEmpty())
+        throw UnencodableText(bad);
+}
+
+QString UnencodableMessage(const QString &characters)
+{
+    QStringList named;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const bool pair = characters.at(i).isHighSurrogate() && i + 1 < characters.size();
+        named << u'"' + characters.mid(i, pair ? 2 : 1) + u'"';
+        if (pair)
+            ++i;
+    }
+    return QStringLiteral("Shiftgrid cannot store %1: its data files hold only Western European letters "
+                          "(the Windows-1252 character set). Please write the text without %2.")
+        .arg(named.join(QStringLiteral(", ")), named.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+}
 
 QString toUpper(const QString &text)
 {

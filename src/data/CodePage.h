@@ -2,10 +2,32 @@
 
 #include <QByteArray>
 #include <QString>
+#include <stdexcept>
 
 // Fixed-width text fields of the data files: Windows-1252, one byte per character, left-aligned
-// and padded on the right with blanks. Characters outside the code page are stored as '?'.
+// and padded on the right with blanks. The master data refuses text with characters outside the
+// code page (RequireEncodable); encode() alone writes them as '?'.
 namespace CodePage {
+
+// Text the data files cannot hold. Carries the characters, so the window can name them.
+class UnencodableText : public std::runtime_error
+{
+public:
+    explicit UnencodableText(const QString &characters);
+    const QString &characters() const { return m_characters; }
+    // "Shiftgrid cannot store "ễ": ..." in plain words.
+    QString userText() const;
+
+private:
+    QString m_characters;
+};
+
+// The distinct characters of the text that the code page cannot hold, in order of appearance.
+QString Unencodable(const QString &text);
+// Throws UnencodableText when the text holds characters the code page cannot hold.
+void RequireEncodable(const QString &text);
+// The sentence a window shows for such characters.
+QString UnencodableMessage(const QString &characters);
 
 // Text to bytes and back, one byte per character.
 QByteArray encode(const QString &text);

@@ -227,9 +227,11 @@ void clsEmployeeInfo::LoadDepartmentList()
 
 void clsEmployeeInfo::AddDepartment(const QString &name)
 {
+    CodePage::RequireEncodable(name);
     // Memory only: the record reaches the file with the next write of Dept.dat.
     const int i = m_departments.append();
     TextToField(m_departments.record(i) + Dept::Name, Dept::NameWidth, key(name));
+    Q_EMIT departmentsChanged();
 }
 
 void clsEmployeeInfo::DeleteDepartment(const QString &name)
@@ -241,6 +243,8 @@ void clsEmployeeInfo::DeleteDepartment(const QString &name)
     DeleteShiftsFromDept(name);
     writeDefaultShifts();
     writeDepartments();
+    Q_EMIT departmentsChanged();
+    Q_EMIT shiftsChanged();
 }
 
 QStringList clsEmployeeInfo::GetDepartmentList()
@@ -277,6 +281,7 @@ void clsEmployeeInfo::SaveDepartmentFirstDay(const QString &name, qint16 day)
         return;
     Field::setI16(m_departments.record(i) + Dept::FirstDay, day);
     writeDepartments();
+    Q_EMIT departmentsChanged();
 }
 
 void clsEmployeeInfo::OverTimeDepartmentset(const QString &name, bool weekly, quint8 hours)
@@ -284,6 +289,7 @@ void clsEmployeeInfo::OverTimeDepartmentset(const QString &name, bool weekly, qu
     if (const int i = FindDepartmentIndex(name))
         Field::setU8(m_departments.record(i) + (weekly ? Dept::WeekLimit : Dept::DayLimit), hours);
     writeDepartments();
+    Q_EMIT departmentsChanged();
 }
 
 quint8 clsEmployeeInfo::OverTimeDepartmentGet(const QString &name, bool weekly) const
@@ -323,6 +329,7 @@ void clsEmployeeInfo::writePositions()
 
 void clsEmployeeInfo::JobInfoAdd(const QString &name, qint32 textColor, qint32 backColor)
 {
+    CodePage::RequireEncodable(name);
     const QString k = key(name);
     auto it = std::find_if(m_positions.begin(), m_positions.end(),
                            [&](const PositionInfo &p) { return trimBlanks(p.name) == k; });
@@ -333,6 +340,7 @@ void clsEmployeeInfo::JobInfoAdd(const QString &name, qint32 textColor, qint32 b
         m_positions.append({k, textColor, backColor});
     }
     writePositions();
+    Q_EMIT positionsChanged();
 }
 
 void clsEmployeeInfo::JobDelete(const QString &name)
@@ -349,6 +357,7 @@ void clsEmployeeInfo::JobDelete(const QString &name)
     if (m_memberships.removeAllMovingLast(
             [&](const char *r) { return FieldToText(r + Member::Dept, Member::DeptWidth) == k; }))
         writeMemberships();
+    Q_EMIT positionsChanged();
 }
 
 void clsEmployeeInfo::JobNameInfoGet(const QString &name, qint32 &textColor, qint32 &backColor) const
@@ -414,6 +423,9 @@ qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &Mid
                                     const QString &Spouse, bool GenderIsMale)
 {
     requireWritable();
+    for (const QString *text : {&FirstName, &MiddleName, &LastName, &ScheduleName, &DescCode, &PhoneNumber, &Address1,
+                                &Address2, &City, &State, &PostalCode, &EmergencyContact, &EmergencyPhone, &Spouse})
+        CodePage::RequireEncodable(*text);
     int index = 0;
     qint32 created = 0;
     if (employeeNumber == 0) {
@@ -460,6 +472,7 @@ qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &Mid
         }
         throw;
     }
+    Q_EMIT employeesChanged();
     return created;
 }
 
@@ -475,6 +488,7 @@ void clsEmployeeInfo::DeleteUser(qint32 employee)
     writeMemberships();
     writeAssignments();
     writeEmployees();
+    Q_EMIT employeesChanged();
 }
 
 bool clsEmployeeInfo::EmployeeExists(qint32 employee) const
@@ -623,6 +637,7 @@ QStringList clsEmployeeInfo::DeptEmployeeGetDepts(qint32 employee) const
 
 void clsEmployeeInfo::DeptEmployeeSetAll(qint32 employee, const QStringList &departments)
 {
+    CodePage::RequireEncodable(departments.join(QString()));
     m_memberships.removeAllMovingLast([&](const char *r) { return Field::i32(r + Member::Employee) == employee; });
     for (const QString &department : departments) {
         char *r = m_memberships.record(m_memberships.append());
@@ -630,10 +645,12 @@ void clsEmployeeInfo::DeptEmployeeSetAll(qint32 employee, const QStringList &dep
         TextToField(r + Member::Dept, Member::DeptWidth, department);
     }
     writeMemberships();
+    Q_EMIT employeesChanged();
 }
 
 void clsEmployeeInfo::AddEmployeeToDept(const QString &department, qint32 employee)
 {
+    CodePage::RequireEncodable(department);
     for (int i = 1; i <= m_memberships.count(); ++i) {
         const char *r = m_memberships.record(i);
         if (Field::i32(r + Member::Employee) == employee
@@ -644,6 +661,7 @@ void clsEmployeeInfo::AddEmployeeToDept(const QString &department, qint32 employ
     Field::setI32(r + Member::Employee, employee);
     TextToField(r + Member::Dept, Member::DeptWidth, department);
     writeMemberships();
+    Q_EMIT employeesChanged();
 }
 
 void clsEmployeeInfo::DeleteEmployeeFromDept(const QString &department, qint32 employee)
@@ -725,11 +743,13 @@ QStringList clsEmployeeInfo::JobEmpAvalGet(qint32 employee) const
 
 void clsEmployeeInfo::JobEmpAvalReplace(qint32 employee, const QStringList &positions)
 {
+    CodePage::RequireEncodable(positions.join(QString()));
     removeAllMovingLast(m_assignments, [&](const Assignment &a) { return a.employee == employee; });
     m_assignmentIndexValid = false;
     for (const QString &position : positions)
         m_assignments.append({employee, key(position)});
     writeAssignments();
+    Q_EMIT employeesChanged();
 }
 
 void clsEmployeeInfo::JobEmpAvalAdd(qint32 employee, const QString &position)
@@ -848,11 +868,13 @@ QList<DefaultShift> clsEmployeeInfo::ShiftAutoGetAll(const QString &department) 
 
 void clsEmployeeInfo::ShiftSaveAll(const QString &department, const QList<DefaultShift> &shifts)
 {
+    CodePage::RequireEncodable(department);
     removeAllMovingLast(m_shifts, [&](const DefaultShift &s) { return trimBlanks(s.department) == department; });
     m_shifts.append(shifts);
     writeDefaultShifts();
     if (m_batchDepth == 0)
         loadDefaultShifts();
+    Q_EMIT shiftsChanged();
 }
 
 void clsEmployeeInfo::DeleteShiftsFromDept(const QString &department)

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -63,8 +64,13 @@ struct DefaultShift {
 // The master data: every record file of the data folder, held in memory. Each changing
 // operation rewrites the affected file whole; a failed write throws FileError to the caller.
 // Lists are 0-based; the order of their entries is the record order of the files.
-class clsEmployeeInfo
+// Text that Windows-1252 cannot hold is refused with CodePage::UnencodableText before anything
+// changes. Every change is announced by a signal, so windows that show master data follow
+// changes made in other windows.
+class clsEmployeeInfo : public QObject
 {
+    Q_OBJECT
+
 public:
     enum class Access { ReadWrite, ReadOnly };
 
@@ -160,6 +166,16 @@ public:
     static constexpr const char *kAssignmentsFile = "JobsAval.dat";
     static constexpr const char *kDefaultShiftsFile = "Shifts.dat";
     static constexpr const char *kBarNamesFile = "BarNames.dat";
+
+Q_SIGNALS:
+    // Departments were added, deleted or changed (memberships may have gone with them).
+    void departmentsChanged();
+    // Positions were added, deleted or recoloured.
+    void positionsChanged();
+    // Employees, their memberships or their positions changed.
+    void employeesChanged();
+    // Default work shifts changed.
+    void shiftsChanged();
 
 private:
     void LoadAll();

@@ -30,8 +30,8 @@ JobInfo::JobInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     LabTextDisplay->setFrameShape(QFrame::Box);
     LabTextDisplay->setMinimumSize(160, 36);
 
-    cmdEditBackColor = NamedButton(tr("Background Color"), QStringLiteral("cmdEditBackColor"), this);
-    cmdTextColor = NamedButton(tr("Text Color"), QStringLiteral("cmdTextColor"), this);
+    cmdEditBackColor = NamedButton(tr("&Background Color"), QStringLiteral("cmdEditBackColor"), this);
+    cmdTextColor = NamedButton(tr("&Text Color"), QStringLiteral("cmdTextColor"), this);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

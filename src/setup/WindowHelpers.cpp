@@ -1,16 +1,26 @@
 #include "WindowHelpers.h"
 
+#include "data/CodePage.h"
 #include "data/FileError.h"
 #include "data/clsEmployeeInfo.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -81,7 +91,9 @@ public:
     {
         if (watched == parent() && event->type() == QEvent::Show) {
             auto *form = static_cast<QWidget *>(parent());
-            PlaceFormInMainWindow(form);
+            // A child of the main window's work area was placed when it was opened.
+            if (!qobject_cast<QMdiSubWindow *>(form->parentWidget()))
+                PlaceFormInMainWindow(form);
             if (m_then)
                 QTimer::singleShot(0, form, m_then);
             form->removeEventFilter(this);
@@ -108,11 +120,14 @@ bool RunShowingFileError(Prompt &prompt, const QString &title, const std::functi
     } catch (const FileError &e) {
         prompt.message(e.userText(), title, icon);
         return false;
+    } catch (const CodePage::UnencodableText &e) {
+        prompt.message(e.userText(), title, Prompt::Icon::Warning);
+        return false;
     }
     return true;
 }
 
-void TabOrder(std::initializer_list<QWidget *> chain)
+void TabOrder(const QList<QWidget *> &chain)
 {
     QWidget *previous = nullptr;
     for (QWidget *next : chain) {
@@ -188,11 +203,156 @@ void CloseForm(QWidget *form)
         form->close();
 }
 
+namespace {
+
+// Closes the form on an Escape that no control inside it took. A drop-down list or calendar
+// is a pop-up window of its own: its Escape never reaches the form.
+class EscapeFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == parent() && event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+            && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+            CloseForm(static_cast<QWidget *>(parent()));
+            return true;
+        }
+        return false;
+    }
+};
+
+// Refuses characters the data files cannot hold and remembers them for the explanation.
+class CodePageValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override
+    {
+        m_refused = CodePage::Unencodable(input);
+        return m_refused.isEmpty() ? Acceptable : Invalid;
+    }
+    const QString &refused() const { return m_refused; }
+
+private:
+    mutable QString m_refused;
+};
+
+} // namespace
+
 void CloseFormOnEscape(QWidget *form)
 {
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), form);
-    escape->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(escape, &QShortcut::activated, form, [form] { CloseForm(form); });
+    form->installEventFilter(new EscapeFilter(form));
+}
+
+void LimitToField(QLineEdit *box, int width)
+{
+    box->setMaxLength(width);
+    auto *validator = new CodePageValidator(box);
+    box->setValidator(validator);
+    QObject::connect(box, &QLineEdit::inputRejected, box, [box, validator, width] {
+        const QString why = validator->refused().isEmpty()
+                                ? QCoreApplication::translate("WindowHelpers", "At most %1 characters fit here.").arg(width)
+                                : CodePage::UnencodableMessage(validator->refused());
+        box->setProperty("refusalText", why);
+        QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
+    });
+}
+
+std::optional<QString> AskFieldText(Prompt &prompt, const QString &text, const QString &title, int width,
+                                    const QString &what)
+{
+    QString typed;
+    for (;;) {
+        const std::optional<QString> answer = prompt.input(text, title, typed);
+        if (!answer)
+            return std::nullopt;
+        typed = answer->trimmed();
+        if (typed.isEmpty())
+            return std::nullopt;
+        QString problem;
+        if (const QString bad = CodePage::Unencodable(typed); !bad.isEmpty())
+            problem = CodePage::UnencodableMessage(bad);
+        else if (typed.size() > width)
+            problem = QCoreApplication::translate("WindowHelpers", "A %1 can have at most %2 characters; \"%3\" has %4.")
+                          .arg(what).arg(width).arg(typed).arg(typed.size());
+        if (problem.isEmpty())
+            return typed;
+        prompt.message(problem, title, Prompt::Icon::Warning);
+    }
+}
+
+namespace {
+
+QString plainText(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text.simplified();
+}
+
+QString kindOf(const QWidget *w)
+{
+    if (qobject_cast<const QComboBox *>(w))
+        return QCoreApplication::translate("WindowHelpers", "Drop-down list");
+    if (qobject_cast<const QLineEdit *>(w))
+        return QCoreApplication::translate("WindowHelpers", "Text box");
+    if (qobject_cast<const QAbstractSpinBox *>(w))
+        return QCoreApplication::translate("WindowHelpers", "Entry box");
+    if (qobject_cast<const QAbstractItemView *>(w))
+        return QCoreApplication::translate("WindowHelpers", "List");
+    if (qobject_cast<const QAbstractButton *>(w))
+        return QCoreApplication::translate("WindowHelpers", "Button");
+    if (qobject_cast<const QTabWidget *>(w))
+        return QCoreApplication::translate("WindowHelpers", "Pages");
+    return QCoreApplication::translate("WindowHelpers", "Control");
+}
+
+} // namespace
+
+void DescribeForAccessibility(QWidget *root)
+{
+    QHash<const QWidget *, QString> labelled;
+    for (const QLabel *label : root->findChildren<QLabel *>())
+        if (label->buddy() && !label->text().isEmpty())
+            labelled.insert(label->buddy(), plainText(label->text()));
+    const QString window = plainText(root->window()->windowTitle().isEmpty() ? root->windowTitle()
+                                                                             : root->window()->windowTitle());
+    for (QWidget *w : root->findChildren<QWidget *>()) {
+        if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QGroupBox *>(w))
+            continue;
+        if (w->window() != root->window())
+            continue;   // a drop-down's pop-up list speaks through the drop-down
+        if (qobject_cast<QLineEdit *>(w) && qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+            continue;   // the text part of a spin box or picker speaks through the box itself
+        if (qobject_cast<QLineEdit *>(w) && qobject_cast<QComboBox *>(w->parentWidget()))
+            continue;
+        QString name = w->accessibleName();
+        if (name.isEmpty())
+            name = labelled.value(w);
+        if (name.isEmpty()) {
+            if (const auto *button = qobject_cast<QAbstractButton *>(w))
+                name = plainText(button->text());
+            else if (const auto *group = qobject_cast<QGroupBox *>(w))
+                name = plainText(group->title());
+        }
+        if (name.isEmpty())
+            name = w->objectName();
+        w->setAccessibleName(name);
+        if (w->accessibleDescription().isEmpty()) {
+            const QString tip = w->toolTip();
+            w->setAccessibleDescription(!tip.isEmpty() ? tip
+                                        : window.isEmpty() ? QStringLiteral("%1: %2").arg(kindOf(w), name)
+                                        : QStringLiteral("%1 %2 in %3").arg(kindOf(w), name, window));
+        }
+    }
+}
+
+QString CountOf(qsizetype n, const QString &one, const QString &many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
 }
 
 QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent)

@@ -5,7 +5,8 @@
 #include <QPoint>
 #include <QSize>
 #include <functional>
-#include <initializer_list>
+#include <optional>
+#include <QList>
 
 class QComboBox;
 class QLabel;
@@ -29,17 +30,20 @@ void PlaceFormInMainWindow(QWidget *child, QSize mainArea, int firstBandHeight);
 // dialog over its parent's window, anything else on its screen.
 void PlaceFormInMainWindow(QWidget *child);
 
-// The first time `form` shows: places it with PlaceFormInMainWindow and, once the show is
-// complete, runs `then` (for example to ask for a first record when the list is empty).
+// The first time `form` shows: places it with PlaceFormInMainWindow (unless it is a child of
+// the main window's work area, which the main window places) and, once the show is complete,
+// runs `then` (for example to ask for a first record when the list is empty).
 void OnFirstShow(QWidget *form, std::function<void()> then = {});
 
 // Runs `work`. When a data file cannot be read or written, tells the user which file and why,
-// titled `title`, and returns false; whatever the window shows stays as it is.
+// titled `title`, and returns false; whatever the window shows stays as it is. Text the data
+// files cannot hold is refused the same way, naming the characters.
 bool RunShowingFileError(Prompt &prompt, const QString &title, const std::function<void()> &work,
                          Prompt::Icon icon = Prompt::Icon::Critical);
 
-// Sets the Tab key order of the widgets, first to last.
-void TabOrder(std::initializer_list<QWidget *> chain);
+// Sets the Tab key order of the widgets, first to last. Listing every control of a window
+// makes Tab run once through all of them and come back to the first.
+void TabOrder(const QList<QWidget *> &chain);
 
 // Selects the whole text of the box.
 void SelectAllText(QLineEdit *box);
@@ -56,8 +60,27 @@ void FillDepartmentList(QComboBox *box, clsEmployeeInfo &info);
 // Closes a setup window: its MDI sub-window when it has one (so no empty frame stays
 // behind), otherwise the window itself.
 void CloseForm(QWidget *form);
-// Escape anywhere inside the window closes it with CloseForm.
+// Escape inside the window closes it with CloseForm, unless a control used the key first: an
+// open drop-down list or calendar closes only itself.
 void CloseFormOnEscape(QWidget *form);
+
+// Limits a text box to a stored field of `width` characters and to the characters the data
+// files can hold. A refused keystroke or paste is explained beside the box.
+void LimitToField(QLineEdit *box, int width);
+
+// Asks for a name with an input box until it fits a stored field of `width` characters and
+// holds only characters the data files can hold; each refusal says why and offers the typed
+// text again. The answer trimmed, or nothing when cancelled or left empty.
+std::optional<QString> AskFieldText(Prompt &prompt, const QString &text, const QString &title, int width,
+                                    const QString &what);
+
+// Gives every control inside `root` an accessible name (from its label, caption or title) and
+// an accessible description (its tooltip, or what kind of control it is and what it is for),
+// keeping any that were set by hand.
+void DescribeForAccessibility(QWidget *root);
+
+// "1 default shift", "3 default shifts".
+QString CountOf(qsizetype n, const QString &one, const QString &many);
 
 // A label for `buddy`: its mnemonic moves the focus there.
 QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent);

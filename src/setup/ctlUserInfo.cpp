@@ -8,6 +8,8 @@
 
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,12 +17,38 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <limits>
 
 namespace {
+
+// A date box that Tab leaves (rather than stepping through day, month and year; "/" and the
+// arrow keys do that), and whose calendar opens with F4 or Alt+Down.
+class DatePicker : public QDateEdit
+{
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (calendarPopup()
+            && (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier))) {
+            // The calendar opens as a press on the drop-down arrow does.
+            const QPointF arrow(width() - 6, height() / 2.0);
+            QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            mousePressEvent(&press);
+            return;
+        }
+        QDateEdit::keyPressEvent(event);
+    }
+};
 
 double pickerTime(const QTimeEdit *picker)
 {
@@ -37,7 +65,7 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     const QLocale english(QLocale::English, QLocale::UnitedStates);
 
     // Identity, above the tabs. The lengths are the widths of the stored fields, so nothing
-    // typed is cut off silently when it is saved.
+    // typed is cut off silently when it is saved; the box says so when it is full.
     txtFirstName = textBox("txtFirstName", 50);
     txtMiddleName = textBox("txtMiddleName", 50);
     txtLastName = textBox("txtLastName", 50);
@@ -46,28 +74,32 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtDescCode = textBox("txtDescCode", 50);
 
     auto *identity = new QGridLayout;
-    identity->addWidget(BuddyLabel(tr("First Name"), txtFirstName, this), 0, 0);
-    identity->addWidget(BuddyLabel(tr("Middle Name"), txtMiddleName, this), 0, 1);
-    identity->addWidget(BuddyLabel(tr("Last Name"), txtLastName, this), 0, 2);
+    identity->addWidget(BuddyLabel(tr("First &Name"), txtFirstName, this), 0, 0);
+    identity->addWidget(BuddyLabel(tr("&Middle Name"), txtMiddleName, this), 0, 1);
+    identity->addWidget(BuddyLabel(tr("&Last Name"), txtLastName, this), 0, 2);
     identity->addWidget(txtFirstName, 1, 0);
     identity->addWidget(txtMiddleName, 1, 1);
     identity->addWidget(txtLastName, 1, 2);
-    identity->addWidget(BuddyLabel(tr("Schedule Name"), txtScheduleName, this), 2, 0);
-    identity->addWidget(BuddyLabel(tr("SS Number"), txtSSNumber, this), 2, 1);
-    identity->addWidget(BuddyLabel(tr("Employee ID"), txtDescCode, this), 2, 2);
+    identity->addWidget(BuddyLabel(tr("Sched&ule Name"), txtScheduleName, this), 2, 0);
+    identity->addWidget(BuddyLabel(tr("SS Num&ber"), txtSSNumber, this), 2, 1);
+    identity->addWidget(BuddyLabel(tr("Employee &ID"), txtDescCode, this), 2, 2);
     identity->addWidget(txtScheduleName, 3, 0);
     identity->addWidget(txtSSNumber, 3, 1);
     identity->addWidget(txtDescCode, 3, 2);
 
     SSTab1 = new QTabWidget(this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    // The page tabs take the focus themselves (tabBar() in the Tab order); the tab widget
+    // around them must not be a second stop that leads back into the page.
+    SSTab1->setFocusPolicy(Qt::NoFocus);
+    SSTab1->tabBar()->setFocusPolicy(Qt::TabFocus);
 
     // "General"
     auto *general = new QWidget(SSTab1);
     general->setObjectName(QStringLiteral("tabGeneral"));
-    dtpDOB = new QDateEdit(general);
+    dtpDOB = new DatePicker(general);
     dtpDOB->setObjectName(QStringLiteral("dtpDOB"));
-    dtpHireDate = new QDateEdit(general);
+    dtpHireDate = new DatePicker(general);
     dtpHireDate->setObjectName(QStringLiteral("dtpHireDate"));
     for (QDateEdit *picker : {dtpDOB, dtpHireDate}) {
         picker->setLocale(english);
@@ -92,24 +124,27 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtCity = textBox("txtCity", 30);
     txtState = textBox("txtState", 20);
     txtZip = textBox("txtZip", 10);
+    // Phones may be typed with blanks, brackets and dashes; the digits must fit the field.
     txtPhoneNumber = textBox("txtPhoneNumber", 20);
     txtEmergencyContact = textBox("txtEmergencyContact", 20);
     txtEmergencyPhone = textBox("txtEmergencyPhone", 20);
+    for (QLineEdit *phone : {txtPhoneNumber, txtEmergencyPhone})
+        phone->setToolTip(tr("Up to 10 digits; blanks, brackets, dashes and + may be typed between them."));
     txtSpouse = textBox("txtSpouse", 20);
 
     auto *left = new QFormLayout;
-    left->addRow(BuddyLabel(tr("DOB"), dtpDOB, general), dtpDOB);
-    left->addRow(BuddyLabel(tr("Hire Date"), dtpHireDate, general), dtpHireDate);
+    left->addRow(BuddyLabel(tr("D&OB"), dtpDOB, general), dtpDOB);
+    left->addRow(BuddyLabel(tr("Hire Da&te"), dtpHireDate, general), dtpHireDate);
     left->addRow(Frame1);
-    left->addRow(BuddyLabel(tr("Home Phone"), txtPhoneNumber, general), txtPhoneNumber);
+    left->addRow(BuddyLabel(tr("Home Phon&e"), txtPhoneNumber, general), txtPhoneNumber);
     left->addRow(BuddyLabel(tr("Spouse"), txtSpouse, general), txtSpouse);
-    left->addRow(BuddyLabel(tr("Emergency"), txtEmergencyContact, general), txtEmergencyContact);
+    left->addRow(BuddyLabel(tr("Emer&gency"), txtEmergencyContact, general), txtEmergencyContact);
     left->addRow(BuddyLabel(tr("Phone"), txtEmergencyPhone, general), txtEmergencyPhone);
     auto *right = new QFormLayout;
     right->addRow(BuddyLabel(tr("Address"), txtAddressLine1, general), txtAddressLine1);
     right->addRow(QString(), txtAddressLine2);
-    right->addRow(BuddyLabel(tr("City"), txtCity, general), txtCity);
-    right->addRow(BuddyLabel(tr("State / Province"), txtState, general), txtState);
+    right->addRow(BuddyLabel(tr("Cit&y"), txtCity, general), txtCity);
+    right->addRow(BuddyLabel(tr("State / Pro&vince"), txtState, general), txtState);
     right->addRow(BuddyLabel(tr("Postal Code"), txtZip, general), txtZip);
     auto *generalLayout = new QHBoxLayout(general);
     generalLayout->addLayout(left, 1);
@@ -165,20 +200,38 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     main->addLayout(identity);
     main->addWidget(SSTab1, 1);
 
-    TabOrder({txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode, SSTab1, dtpDOB,
-              dtpHireDate, optMale, optFemale, txtPhoneNumber, txtSpouse, txtEmergencyContact, txtEmergencyPhone,
-              txtAddressLine1, txtAddressLine2, txtCity, txtState, txtZip, lisDepartments, lisAvalibleJobs});
+    // One order through the identity boxes, the page tabs and every control of the pages; the
+    // window around the control links the last back to its own controls.
+    TabOrder(tabChain());
+    // Boxes stay wide enough to read what they hold, however narrow the window is made.
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        if (box->objectName().startsWith(QLatin1String("txt")))
+            box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
 
     SelectAllOnFocusIn(this);
     // The two assignment lists are filled when an employee is shown (SetEmployeeNumber).
 }
 
-QLineEdit *ctlUserInfo::textBox(const char *name, int maxLength)
+QLineEdit *ctlUserInfo::textBox(const char *name, int width)
 {
     auto *box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
-    box->setMaxLength(maxLength);
+    LimitToField(box, width);
     return box;
+}
+
+QString ctlUserInfo::formTitle() const
+{
+    // The editor's own window, also inside the main window's work area.
+    return parentWidget() ? parentWidget()->windowTitle() : windowTitle();
+}
+
+QList<QWidget *> ctlUserInfo::tabChain() const
+{
+    return {txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode, SSTab1->tabBar(),
+            dtpDOB, dtpHireDate, optMale, optFemale, txtPhoneNumber, txtSpouse, txtEmergencyContact,
+            txtEmergencyPhone, txtAddressLine1, txtAddressLine2, txtCity, txtState, txtZip, lisDepartments,
+            lisAvalibleJobs};
 }
 
 void ctlUserInfo::fillChoices(QListWidget *list, const QStringList &names, const QStringList &checked)
@@ -197,11 +250,45 @@ void ctlUserInfo::ReloadChoices()
     QStringList departments;
     // Listing writes the department file; when that fails the user is told, and the names in
     // memory are offered all the same.
-    if (!RunShowingFileError(m_prompt, window()->windowTitle(), [&] { departments = m_info.GetDepartmentList(); }))
+    if (!RunShowingFileError(m_prompt, formTitle(), [&] { departments = m_info.GetDepartmentList(); }))
         for (const DepartmentInfo &d : m_info.Departments())
             departments << d.name;
     fillChoices(lisDepartments, departments, checkedDepartments());
     fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
+}
+
+void ctlUserInfo::FollowChoices()
+{
+    QStringList departments;
+    for (const DepartmentInfo &d : m_info.Departments())
+        departments << d.name;
+    fillChoices(lisDepartments, departments, checkedDepartments());
+    fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
+}
+
+QString ctlUserInfo::InputProblem()
+{
+    // The phone fields hold 10 characters: the digits of the number, nothing else.
+    const std::pair<QLineEdit *, QString> phones[] = {{txtPhoneNumber, tr("home phone")},
+                                                      {txtEmergencyPhone, tr("emergency phone")}};
+    static const QRegularExpression separators(QStringLiteral("[+() \\-]"));
+    for (const auto &[box, what] : phones) {
+        QString digits = box->text();
+        digits.remove(separators);
+        if (digits.isEmpty())
+            continue;
+        const bool onlyDigits = std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (onlyDigits && digits.size() <= 10)
+            continue;
+        SSTab1->setCurrentIndex(TabGeneral);
+        box->setFocus();
+        return onlyDigits ? tr("The %1 \"%2\" has %3 digits; at most 10 can be stored. Please shorten it.")
+                                .arg(what, box->text()).arg(digits.size())
+                          : tr("The %1 \"%2\" can hold only digits, with blanks, brackets, dashes or + between "
+                               "them. Please correct it.")
+                                .arg(what, box->text());
+    }
+    return {};
 }
 
 void ctlUserInfo::markExactly(QListWidget *list, const QStringList &names)
@@ -236,12 +323,26 @@ bool ctlUserInfo::SaveCurrent()
         m_employee = 0;
         return true;
     }
-    return RunShowingFileError(m_prompt, window()->windowTitle(), [this] {
+    if (const QString problem = InputProblem(); !problem.isEmpty()) {
+        m_prompt.message(problem, formTitle(), Prompt::Icon::Warning);
+        return false;
+    }
+    // Only departments and positions that still exist are written: one deleted in another
+    // window while this one was open must not come back.
+    QStringList knownDepartments;
+    for (const DepartmentInfo &d : m_info.Departments())
+        knownDepartments << d.name;
+    const QStringList knownPositions = m_info.JobNamesGetAll();
+    QStringList departments = checkedDepartments();
+    departments.removeIf([&](const QString &d) { return !knownDepartments.contains(d); });
+    QStringList positions = checkedPositions();
+    positions.removeIf([&](const QString &p) { return !knownPositions.contains(p); });
+    return RunShowingFileError(m_prompt, formTitle(), [&] {
         m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
                            DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
                            PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
-        m_info.JobEmpAvalReplace(m_employee, checkedPositions());
-        m_info.DeptEmployeeSetAll(m_employee, checkedDepartments());
+        m_info.JobEmpAvalReplace(m_employee, positions);
+        m_info.DeptEmployeeSetAll(m_employee, departments);
     });
 }
 
@@ -290,7 +391,10 @@ QString ctlUserInfo::PhoneDigits(const QString &text)
     QString rest = text;
     for (QChar c : {u'+', u'(', u')', u'-', u' '})
         rest.remove(c);
-    // Only tabs remain to be skipped: the blanks are gone already.
+    // Digits are kept as typed, a leading zero too; anything else (which a save refuses
+    // first) is read by the older rule. Only tabs remain to be skipped: the blanks are gone.
+    if (!rest.isEmpty() && std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return rest;
     return GeneralNumberText(LeadingNumberSkippingBlanks(rest));
 }
 

@@ -42,6 +42,16 @@ public:
     // Fills the two assignment lists again from the stored departments and positions,
     // keeping the marks of names that still exist.
     void ReloadChoices();
+    // The same from memory, without writing: another window changed the departments or
+    // positions, and a deleted one must not come back with the next save.
+    void FollowChoices();
+
+    // Checks what cannot be stored as typed (a phone that does not fit its field); empty when
+    // all is well, otherwise the reason, and the box concerned gets the focus.
+    QString InputProblem();
+
+    // The controls in Tab order, for the window around it to link into its own.
+    QList<QWidget *> tabChain() const;
 
     bool dirty() const { return m_dirty; }
     void setDirty(bool dirty) { m_dirty = dirty; }
@@ -92,8 +102,8 @@ public:
     void StartTimeSet(int day, double time) override;
     void EndTimeSet(int day, double time) override;
 
-    // The phone rule: "+", "(", ")", "-" and blanks removed, the leading number of the rest
-    // as plain digits ("0" when there is none).
+    // The phone rule: "+", "(", ")", "-" and blanks removed; the rest as typed when it is all
+    // digits, otherwise its leading number as plain digits ("0" when there is none).
     static QString PhoneDigits(const QString &text);
     // The leading number of the text (blanks skipped) rounded to a whole number; 0 when it
     // does not fit a signed 32-bit integer.
@@ -103,7 +113,8 @@ public:
     QStringList checkedPositions() const;
 
 private:
-    QLineEdit *textBox(const char *name, int maxLength);
+    QLineEdit *textBox(const char *name, int width);
+    QString formTitle() const;
     void fillChoices(QListWidget *list, const QStringList &names, const QStringList &checked);
     static void markExactly(QListWidget *list, const QStringList &names);
     static QStringList checkedNames(const QListWidget *list);

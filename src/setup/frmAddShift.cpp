@@ -1,6 +1,7 @@
 #include "frmAddShift.h"
 
 #include "DialogRunner.h"
+#include "TimeBox.h"
 #include "WindowHelpers.h"
 #include "data/OleDate.h"
 
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
@@ -17,19 +17,17 @@ frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("frmAddShift"));
     setWindowTitle(tr("Add Shift"));
 
-    dtpStart = TimePicker(QStringLiteral("dtpStart"), this);
-    dtpEnd = TimePicker(QStringLiteral("dtpEnd"), this);
-    dtpStart->setWrapping(true);
-    dtpEnd->setWrapping(true);
+    dtpStart = new TimeBox(QStringLiteral("dtpStart"), this);
+    dtpEnd = new TimeBox(QStringLiteral("dtpEnd"), this);
 
-    cmdSave = NamedButton(tr("Save"), QStringLiteral("cmdSave"), this);
+    cmdSave = NamedButton(tr("&Save"), QStringLiteral("cmdSave"), this);
     cmdSave->setDefault(true);
-    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
     cmdClose->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    form->addRow(BuddyLabel(tr("Start"), dtpStart, this), dtpStart);
-    form->addRow(BuddyLabel(tr("End"), dtpEnd, this), dtpEnd);
+    form->addRow(BuddyLabel(tr("S&tart"), dtpStart, this), dtpStart);
+    form->addRow(BuddyLabel(tr("&End"), dtpEnd, this), dtpEnd);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -44,7 +42,8 @@ frmAddShift::frmAddShift(DialogRunner &dialogs, QWidget *parent)
 
     connect(cmdSave, &QPushButton::clicked, this, &frmAddShift::cmdSave_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
-    setMinimumWidth(240);
+    setMinimumWidth(300);
+    DescribeForAccessibility(this);
 }
 
 int frmAddShift::TimesSetAndDisplay(double start, double end)
@@ -66,6 +65,13 @@ void frmAddShift::TimesGet(double &start, double &end) const
 
 void frmAddShift::cmdSave_Click()
 {
+    // A box whose text means no time says so beside it; Save waits until it is put right.
+    for (TimeBox *box : {dtpStart, dtpEnd}) {
+        if (!box->hasAcceptableInput()) {
+            box->setFocus();
+            return;
+        }
+    }
     const QTime start = dtpStart->time();
     const QTime end = dtpEnd->time();
     m_start = OleDate::timeValue(start.hour(), start.minute());

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QPushButton;
-class QTimeEdit;
+class TimeBox;
 class DialogRunner;
 
 // Asks for one shift's start and end time. Save keeps the two times; Close, Escape and the
@@ -28,8 +28,8 @@ private:
     DialogRunner &m_dialogs;
     double m_start = 0;
     double m_end = 0;
-    QTimeEdit *dtpStart;
-    QTimeEdit *dtpEnd;
+    TimeBox *dtpStart;
+    TimeBox *dtpEnd;
     QPushButton *cmdSave;
     QPushButton *cmdClose;
 };

@@ -24,10 +24,10 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     lisDepartments = new QListWidget(this);
     lisDepartments->setObjectName(QStringLiteral("lisDepartments"));
 
-    cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
-    cmdEditDepartment = NamedButton(tr("Edit"), QStringLiteral("cmdEditDepartment"), this);
-    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
-    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    cmdAdd = NamedButton(tr("&Add"), QStringLiteral("cmdAdd"), this);
+    cmdEditDepartment = NamedButton(tr("&Edit"), QStringLiteral("cmdEditDepartment"), this);
+    cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), this);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
 
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(cmdAdd);
@@ -37,7 +37,7 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(BuddyLabel(tr("Departments"), lisDepartments, this), 0, 0);
+    grid->addWidget(BuddyLabel(tr("De&partments"), lisDepartments, this), 0, 0);
     grid->addWidget(lisDepartments, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->setColumnStretch(0, 1);
@@ -51,9 +51,13 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     // Enter or a double click on a department opens its settings.
     connect(lisDepartments, &QListWidget::itemActivated, this, &frmDepartmentList::cmdEditDepartment_Click);
     CloseFormOnEscape(this);
+    connect(lisDepartments, &QListWidget::currentRowChanged, this, &frmDepartmentList::UpdateButtons);
+    connect(&m_info, &clsEmployeeInfo::departmentsChanged, this, &frmDepartmentList::FollowChanges);
 
+    setMinimumSize(320, 240);
     resize(360, 320);
     ReloadList();
+    DescribeForAccessibility(this);
     // Opening the window with no departments asks for the first one at once.
     OnFirstShow(this, [this] {
         if (lisDepartments->count() == 0)
@@ -72,21 +76,42 @@ bool frmDepartmentList::ReloadList()
     lisDepartments->addItems(names);
     if (!names.isEmpty())
         lisDepartments->setCurrentRow(0);
+    UpdateButtons();
     return written;
+}
+
+void frmDepartmentList::FollowChanges()
+{
+    const QString selected = lisDepartments->currentItem() ? lisDepartments->currentItem()->text() : QString();
+    lisDepartments->clear();
+    for (const DepartmentInfo &d : m_info.Departments())
+        lisDepartments->addItem(d.name);
+    const QList<QListWidgetItem *> same = lisDepartments->findItems(selected, Qt::MatchExactly);
+    if (!same.isEmpty())
+        lisDepartments->setCurrentItem(same.first());
+    else if (lisDepartments->count() > 0)
+        lisDepartments->setCurrentRow(0);
+    UpdateButtons();
+}
+
+void frmDepartmentList::UpdateButtons()
+{
+    const bool any = lisDepartments->count() > 0;
+    cmdEditDepartment->setEnabled(any);
+    cmdDelete->setEnabled(any);
 }
 
 void frmDepartmentList::cmdAdd_Click()
 {
-    const std::optional<QString> answer = m_prompt.input(tr("Enter Department Name"), tr("Add Department"));
+    // The name field holds 30 characters; a longer name is refused, never cut.
+    const std::optional<QString> answer =
+        AskFieldText(m_prompt, tr("Enter Department Name"), tr("Add Department"), 30, tr("department name"));
     const QString name = CodePage::toUpper(answer.value_or(QString()).trimmed());
     if (name.isEmpty())
         return;
     // The name becomes a folder of the data folder; refuse what no file system accepts or
     // what would lead outside it.
-    // The stored name is cut to the field's 30 characters; that form must be safe as well.
-    QString problem = ScheduleHelper::FolderNameProblem(name);
-    if (problem.isEmpty())
-        problem = ScheduleHelper::FolderNameProblem(name.left(30));
+    const QString problem = ScheduleHelper::FolderNameProblem(name);
     if (!problem.isEmpty()) {
         m_prompt.message(problem, tr("Add Department"), Prompt::Icon::Warning);
         return;
@@ -94,17 +119,17 @@ void frmDepartmentList::cmdAdd_Click()
     // A second department of the same name could never be edited on its own: every lookup
     // finds the first. Show the existing one instead.
     for (int row = 0; row < lisDepartments->count(); ++row) {
-        if (lisDepartments->item(row)->text() == name.left(30).trimmed()) {
+        if (lisDepartments->item(row)->text() == name) {
             m_prompt.message(tr("The department %1 already exists.").arg(name), tr("Add Department"),
                              Prompt::Icon::Information);
             lisDepartments->setCurrentRow(row);
             return;
         }
     }
-    m_info.AddDepartment(name);
+    if (!RunShowingFileError(m_prompt, tr("Add Department"), [&] { m_info.AddDepartment(name); }))
+        return;
     if (!ReloadList())
         return;
-    // Settings are kept under the stored name, which is cut to the name field's width.
     const int last = lisDepartments->count() - 1;
     if (last < 0)
         return;
@@ -131,9 +156,20 @@ void frmDepartmentList::cmdDelete_Click()
 {
     QListWidgetItem *item = lisDepartments->currentItem();
     const QString name = item && item->isSelected() ? item->text() : QString();
-    if (!m_prompt.askYesNo(tr("Are you sure?"), tr("Delete Department")))
-        return;
     if (name.isEmpty())
+        return;
+    // Say what goes with the department, and make No the safe default.
+    qsizetype members = 0;
+    for (const Membership &m : m_info.Memberships())
+        members += m.department == name;
+    const qsizetype shifts = m_info.ShiftAutoGetAll(name).size();
+    QString text = tr("Delete the department %1?").arg(name);
+    if (members || shifts)
+        text += u' ' + tr("Its %1 and %2 are deleted with it.")
+                           .arg(CountOf(members, tr("employee membership"), tr("employee memberships")),
+                                CountOf(shifts, tr("default shift"), tr("default shifts")));
+    text += u' ' + tr("The employees themselves and the schedules already made stay.");
+    if (!m_prompt.askYesNo(text, tr("Delete Department"), true))
         return;
     RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteDepartment(name); });
     ReloadList();

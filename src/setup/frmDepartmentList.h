@@ -21,6 +21,10 @@ public:
 
 private:
     bool ReloadList();   // false when the department file could not be written
+    // Shows the departments as they are in memory, keeping the selected one: another window
+    // changed them.
+    void FollowChanges();
+    void UpdateButtons();
     void cmdAdd_Click();
     void cmdEditDepartment_Click();
     void cmdDelete_Click();

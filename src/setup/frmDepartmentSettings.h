@@ -5,9 +5,9 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
-class QLineEdit;
+class QSpinBox;
 class QPushButton;
-class QTimeEdit;
+class TimeBox;
 class Prompt;
 class clsEmployeeInfo;
 class clsOptions;
@@ -29,9 +29,6 @@ public:
     // True after Save has stored everything.
     bool saved() const { return m_saved; }
 
-    // An hour limit as typed: the leading number rounded to whole hours; 0 unless 0 to 255.
-    static quint8 HoursFromText(const QString &text);
-
 private:
     void cmdSave_Click();
     void cmdCancel_Click();
@@ -44,9 +41,9 @@ private:
 
     QComboBox *comFirstDayofWeek;
     QGroupBox *Frame1;
-    QLineEdit *txtDayHours;
-    QLineEdit *txtWeekHours;
-    QTimeEdit *dtpDisplayStartTime;
+    QSpinBox *txtDayHours;
+    QSpinBox *txtWeekHours;
+    TimeBox *dtpDisplayStartTime;
     QCheckBox *chkForceJosDisplayAlways;
     QPushButton *cmdSave;
     QPushButton *cmdCancel;

@@ -11,7 +11,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -23,13 +25,18 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
 
     fraEmployeeList = new QGroupBox(tr("Employee List"), this);
     fraEmployeeList->setObjectName(QStringLiteral("fraEmployeeList"));
+    txtFilter = new QLineEdit(fraEmployeeList);
+    txtFilter->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter->setPlaceholderText(tr("Type to filter"));
+    txtFilter->setClearButtonEnabled(true);
+    txtFilter->setToolTip(tr("Shows only the employees whose names contain what you type."));
     lisEmployeeList = new QListWidget(fraEmployeeList);
     lisEmployeeList->setObjectName(QStringLiteral("lisEmployeeList"));
 
-    cmdAddEmployee = NamedButton(tr("Add"), QStringLiteral("cmdAddEmployee"), fraEmployeeList);
-    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), fraEmployeeList);
-    cmdPrint = NamedButton(tr("Print"), QStringLiteral("cmdPrint"), fraEmployeeList);
-    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), fraEmployeeList);
+    cmdAddEmployee = NamedButton(tr("&Add"), QStringLiteral("cmdAddEmployee"), fraEmployeeList);
+    cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), fraEmployeeList);
+    cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), fraEmployeeList);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), fraEmployeeList);
 
     auto *buttons = new QGridLayout;
     buttons->addWidget(cmdAddEmployee, 0, 0);
@@ -37,6 +44,7 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     buttons->addWidget(cmdPrint, 1, 0);
     buttons->addWidget(cmdClose, 1, 1);
     auto *listLayout = new QVBoxLayout(fraEmployeeList);
+    listLayout->addWidget(txtFilter);
     listLayout->addWidget(lisEmployeeList, 1);
     listLayout->addLayout(buttons);
 
@@ -48,17 +56,25 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     main->addWidget(ctlUserInfo1, 1);
     fraEmployeeList->setMinimumWidth(220);
 
-    TabOrder({lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose});
+    // One round through the list and its buttons, then every field of the editor, and back.
+    TabOrder(QList<QWidget *>{txtFilter, lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose}
+             + ctlUserInfo1->tabChain());
 
     connect(lisEmployeeList, &QListWidget::currentRowChanged, this, &frmEmployeeInfo::lisEmployeeList_Click);
     connect(cmdAddEmployee, &QPushButton::clicked, this, &frmEmployeeInfo::cmdAddEmployee_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmEmployeeInfo::cmdDelete_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmEmployeeInfo::printRequested);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    connect(txtFilter, &QLineEdit::textChanged, this, &frmEmployeeInfo::ApplyFilter);
     CloseFormOnEscape(this);
+    // Departments and positions changed in their own windows show here at once.
+    connect(&m_info, &clsEmployeeInfo::departmentsChanged, ctlUserInfo1, &ctlUserInfo::FollowChoices);
+    connect(&m_info, &clsEmployeeInfo::positionsChanged, ctlUserInfo1, &ctlUserInfo::FollowChoices);
 
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(760, 460)));
     resize(900, 560);
     refreshlist();
+    DescribeForAccessibility(this);
     // Opening the window with no employees asks for the first one at once.
     OnFirstShow(this, [this] {
         if (lisEmployeeList->count() == 0)
@@ -131,6 +147,37 @@ void frmEmployeeInfo::refreshlist()
     } else {
         ctlUserInfo1->hide();
     }
+    ApplyFilter();
+}
+
+void frmEmployeeInfo::ApplyFilter()
+{
+    const QString wanted = txtFilter->text().trimmed();
+    for (int row = 0; row < lisEmployeeList->count(); ++row) {
+        QListWidgetItem *item = lisEmployeeList->item(row);
+        item->setHidden(!item->text().contains(wanted, Qt::CaseInsensitive));
+    }
+    // The shown employee is always one of the listed ones.
+    QListWidgetItem *current = lisEmployeeList->currentItem();
+    if (current && current->isHidden()) {
+        for (int row = 0; row < lisEmployeeList->count(); ++row) {
+            if (!lisEmployeeList->item(row)->isHidden()) {
+                lisEmployeeList->setCurrentRow(row);
+                break;
+            }
+        }
+    }
+    UpdateButtons();
+}
+
+void frmEmployeeInfo::UpdateButtons()
+{
+    QListWidgetItem *current = lisEmployeeList->currentItem();
+    cmdDelete->setEnabled(current && !current->isHidden());
+    // Print opens the employee reports, where the program has them.
+    const bool reports = isSignalConnected(QMetaMethod::fromSignal(&frmEmployeeInfo::printRequested));
+    cmdPrint->setEnabled(reports);
+    cmdPrint->setToolTip(reports ? QString() : tr("Not available yet: the employee reports are not part of this version."));
 }
 
 void frmEmployeeInfo::lisEmployeeList_Click()
@@ -151,18 +198,20 @@ void frmEmployeeInfo::lisEmployeeList_Click()
     }
     RenameItem(previous);
     m_selected = number;
+    UpdateButtons();
 }
 
 void frmEmployeeInfo::cmdAddEmployee_Click()
 {
-    const std::optional<QString> first = m_prompt.input(tr("Enter first name."), tr("Add Employee"));
-    if (!first || first->isEmpty())
-        return;
-    const std::optional<QString> last = m_prompt.input(tr("Enter last name."), tr("Add Employee"));
-    if (!last || last->isEmpty())
-        return;
-    // Keep what is typed in the shown employee before the list is reloaded from the files.
+    // Keep what is typed in the shown employee; what cannot be stored is put right first.
     if (!SaveCurrent())
+        return;
+    // The name fields hold 50 characters each; a longer name is refused, never cut.
+    const std::optional<QString> first = AskFieldText(m_prompt, tr("Enter first name."), tr("Add Employee"), 50, tr("first name"));
+    if (!first)
+        return;
+    const std::optional<QString> last = AskFieldText(m_prompt, tr("Enter last name."), tr("Add Employee"), 50, tr("last name"));
+    if (!last)
         return;
     const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
     qint32 number = 0;
@@ -172,6 +221,7 @@ void frmEmployeeInfo::cmdAddEmployee_Click()
                                         QString(), QString(), QString(), true);
         }))
         return;
+    txtFilter->clear();   // the new employee must be in view
     refreshlist();
     for (int row = 0; row < lisEmployeeList->count(); ++row) {
         if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == number) {
@@ -186,9 +236,18 @@ void frmEmployeeInfo::cmdDelete_Click()
     QListWidgetItem *item = lisEmployeeList->currentItem();
     if (!item)
         return;
-    if (!m_prompt.askYesNo(tr("Delete user?"), tr("Please Confirm")))
-        return;
     const qint32 number = item->data(Qt::UserRole).toInt();
+    // Say who goes and what goes along, and make No the safe default.
+    const qsizetype departments = m_info.DeptEmployeeGetDepts(number).size();
+    const qsizetype positions = m_info.JobEmpAvalGet(number).size();
+    QString text = tr("Delete the employee %1?").arg(item->text());
+    if (departments || positions)
+        text += u' ' + tr("Their %1 and %2 are deleted with them.")
+                           .arg(CountOf(departments, tr("department membership"), tr("department memberships")),
+                                CountOf(positions, tr("position"), tr("positions")));
+    text += u' ' + tr("Shifts already scheduled stay.");
+    if (!m_prompt.askYesNo(text, tr("Please Confirm"), true))
+        return;
     if (!RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteUser(number); }))
         return;
     if (ctlUserInfo1->EmployeeNumber() == number)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QGroupBox;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class Prompt;
@@ -43,12 +44,16 @@ private:
     void cmdDelete_Click();
     void SelectRowQuietly(int row);
     void RenameItem(qint32 number);
+    // Shows only the employees whose names contain the typed text.
+    void ApplyFilter();
+    void UpdateButtons();
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
     qint32 m_selected = 0;
 
     QGroupBox *fraEmployeeList;
+    QLineEdit *txtFilter;
     QListWidget *lisEmployeeList;
     QPushButton *cmdAddEmployee;
     QPushButton *cmdDelete;

@@ -19,7 +19,8 @@ public:
     frmJobSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
 
 private:
-    void ReloadList();
+    // Fills the list from memory and selects `name` (the first position when it is gone).
+    void ReloadList(const QString &name = {});
     void lisJobNames_Click();
     void cmdAdd_Click();
     void cmdDelete_Click();

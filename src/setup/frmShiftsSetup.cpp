@@ -25,12 +25,12 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     lisShifts = new QListWidget(this);
     lisShifts->setObjectName(QStringLiteral("lisShifts"));
 
-    cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
-    cmdEdit = NamedButton(tr("Edit"), QStringLiteral("cmdEdit"), this);
-    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
-    cmdUp = NamedButton(tr("Up"), QStringLiteral("cmdUp"), this);
-    CmdDown = NamedButton(tr("Down"), QStringLiteral("CmdDown"), this);
-    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    cmdAdd = NamedButton(tr("&Add"), QStringLiteral("cmdAdd"), this);
+    cmdEdit = NamedButton(tr("&Edit"), QStringLiteral("cmdEdit"), this);
+    cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), this);
+    cmdUp = NamedButton(tr("&Up"), QStringLiteral("cmdUp"), this);
+    CmdDown = NamedButton(tr("D&own"), QStringLiteral("CmdDown"), this);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
 
     auto *buttons = new QVBoxLayout;
     for (QPushButton *b : {cmdAdd, cmdEdit, cmdDelete})
@@ -42,9 +42,9 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     buttons->addWidget(cmdClose);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(BuddyLabel(tr("Department"), comDepartmentName, this), 0, 0);
+    grid->addWidget(BuddyLabel(tr("De&partment"), comDepartmentName, this), 0, 0);
     grid->addWidget(comDepartmentName, 1, 0);
-    grid->addWidget(BuddyLabel(tr("Shift"), lisShifts, this), 2, 0);
+    grid->addWidget(BuddyLabel(tr("Sh&ift"), lisShifts, this), 2, 0);
     grid->addWidget(lisShifts, 3, 0);
     grid->addLayout(buttons, 3, 1);
     grid->setColumnStretch(0, 1);
@@ -61,7 +61,10 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     // A double click or Enter on a shift edits it.
     connect(lisShifts, &QListWidget::itemActivated, this, &frmShiftsSetup::cmdEdit_Click);
     CloseFormOnEscape(this);
+    connect(lisShifts, &QListWidget::currentRowChanged, this, &frmShiftsSetup::UpdateButtons);
+    connect(&m_info, &clsEmployeeInfo::departmentsChanged, this, &frmShiftsSetup::FollowDepartments);
 
+    setMinimumSize(320, 300);
     resize(380, 360);
 
     if (!RunShowingFileError(m_prompt, windowTitle(), [this] { FillDepartmentList(comDepartmentName, m_info); }))
@@ -71,6 +74,8 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     connect(comDepartmentName, &QComboBox::currentIndexChanged, this, &frmShiftsSetup::comDepartmentName_Click);
     if (m_hasDepartments)
         comDepartmentName_Click();
+    UpdateButtons();
+    DescribeForAccessibility(this);
     OnFirstShow(this, [this] {
         if (!m_hasDepartments) {
             m_prompt.message(tr("Please setup a department"));
@@ -92,6 +97,35 @@ void frmShiftsSetup::comDepartmentName_Click()
     }
     if (!m_shifts.isEmpty())
         lisShifts->setCurrentRow(0);
+    UpdateButtons();
+}
+
+void frmShiftsSetup::UpdateButtons()
+{
+    const bool any = lisShifts->count() > 0;
+    for (QPushButton *b : {cmdEdit, cmdDelete, cmdUp, CmdDown})
+        b->setEnabled(any);
+    cmdAdd->setEnabled(comDepartmentName->count() > 0);
+}
+
+void frmShiftsSetup::FollowDepartments()
+{
+    const QString shown = comDepartmentName->currentText();
+    {
+        const QSignalBlocker block(comDepartmentName);
+        comDepartmentName->clear();
+        for (const DepartmentInfo &d : m_info.Departments())
+            comDepartmentName->addItem(d.name);
+        comDepartmentName->setCurrentIndex(qMax(0, comDepartmentName->findText(shown)));
+    }
+    if (comDepartmentName->count() > 0) {
+        if (comDepartmentName->currentText() != shown)
+            comDepartmentName_Click();
+    } else {
+        m_shifts.clear();
+        lisShifts->clear();
+    }
+    UpdateButtons();
 }
 
 int frmShiftsSetup::SelectedPlace() const

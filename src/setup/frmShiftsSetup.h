@@ -34,7 +34,11 @@ private:
     // Stores the list for the shown department, reloads it (which selects the first shift)
     // and then selects `row` when it is not -1.
     void SaveAndReload(int row);
-    int SelectedPlace() const;   // 1-based; 0 when nothing is selected
+    int SelectedPlace() const;
+    void UpdateButtons();
+    // Another window changed the departments: list them as they are, keeping the shown one
+    // when it still exists.
+    void FollowDepartments();   // 1-based; 0 when nothing is selected
     // The add-shift dialog over the given times; the times saved there, or nothing.
     std::optional<QPair<double, double>> AskTimes(double start, double end);
 

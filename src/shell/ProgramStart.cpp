@@ -1,5 +1,6 @@
 #include "ProgramStart.h"
 
+#include "AppIcon.h"
 #include "WidgetPrompt.h"
 #include "mdiSchedule.h"
 
@@ -9,8 +10,59 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QString>
+#include <QTemporaryFile>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ProgramStart", text);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString PrepareDataFolder(const QString &folder)
+{
+    const QString advice = tr("Start Shiftgrid with --data FOLDER to use a folder where you may write.");
+    const QFileInfo info(folder);
+    if (!info.exists()) {
+        if (QDir().mkpath(folder))
+            return {};
+        // Find the part of the path that is in the way.
+        QString existing = QFileInfo(folder).absolutePath();
+        while (!QFileInfo::exists(existing) && QFileInfo(existing).absolutePath() != existing)
+            existing = QFileInfo(existing).absolutePath();
+        const QFileInfo blocker(existing);
+        QString why;
+        if (!blocker.isDir())
+            why = tr("\"%1\" is a file, not a folder.").arg(native(existing));
+        else if (!blocker.isWritable())
+            why = tr("the folder \"%1\" is read-only.").arg(native(existing));
+        else
+            why = tr("the system refused to create it in \"%1\".").arg(native(existing));
+        return tr("The data folder \"%1\" cannot be created: %2").arg(native(folder), why) + QStringLiteral("\n\n")
+               + advice;
+    }
+    if (!info.isDir())
+        return tr("The data folder \"%1\" cannot be used: it is a file, not a folder.").arg(native(folder))
+               + QStringLiteral("\n\n") + advice;
+    QTemporaryFile probe(folder + QStringLiteral("/.shiftgrid-XXXXXX"));
+    if (!info.isWritable() || !probe.open())
+        return tr("The data folder \"%1\" is read-only, so Shiftgrid could not save your work there.")
+                   .arg(native(folder))
+               + QStringLiteral("\n\n")
+               + tr("Make the folder writable (or copy it to a place where you may write) and start Shiftgrid "
+                    "with --data FOLDER.");
+    return {};
+}
 
 FolderAccess chooseFolderAccess(DataFolderLock &lock, const QString &dataFolder, Prompt &prompt)
 {
@@ -45,33 +97,50 @@ FolderAccess chooseFolderAccess(DataFolderLock &lock, const QString &dataFolder,
                : FolderAccess::Quit;
 }
 
-int runWindowed(const QString &dataFolder)
+int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
 {
+    QApplication::setWindowIcon(ShiftgridIcon());
     WidgetPrompt prompt;
     int result = 1;   // when the data cannot be read, the user is told and the program ends
-    RunShowingFileError(prompt, QString(), [&] {
-        const QString folder = ScheduleHelper::ResolveDataFolder(dataFolder);
-        DataFolderLock lock(folder);
-        const FolderAccess access = chooseFolderAccess(lock, folder, prompt);
-        if (access == FolderAccess::Quit) {
-            result = 0;
-            return;
+    QString folder = ScheduleHelper::ResolveDataFolder(dataFolder, false);
+    // The wizard's demo business runs in the same way, over its own folder.
+    bool demo = false;
+    while (!folder.isEmpty()) {
+        if (const QString problem = PrepareDataFolder(folder); !problem.isEmpty()) {
+            prompt.message(problem, QString(), Prompt::Icon::Critical);
+            return 1;
         }
-        // Only the one writer may clear what an interrupted save left behind.
-        if (access == FolderAccess::Write)
-            ScheduleHelper::RemoveStaleTemporaryFiles(folder);
-        mdiSchedule main(folder, prompt, prompt);
-        main.setReadOnly(access == FolderAccess::ReadOnly);
-        prompt.setParentWidget(&main);
-        if (main.layoutRestored()) {
-            main.show();
-        } else {
-            // First start (or a lost layout): fill the screen.
-            if (const QScreen *screen = main.screen())
-                main.setGeometry(screen->availableGeometry());
-            main.showMaximized();
-        }
-        result = QApplication::exec();
-    });
+        QString next;
+        RunShowingFileError(prompt, QString(), [&] {
+            DataFolderLock lock(folder);
+            const FolderAccess access = chooseFolderAccess(lock, folder, prompt);
+            if (access == FolderAccess::Quit) {
+                result = 0;
+                return;
+            }
+            // Only the one writer may clear what an interrupted save left behind.
+            if (access == FolderAccess::Write)
+                ScheduleHelper::RemoveStaleTemporaryFiles(folder);
+            mdiSchedule main(folder, prompt, prompt);
+            main.setDemoBusinessMaker(makeDemo);
+            if (demo)   // the user sees at a glance that this is not the business's own data
+                main.setWindowTitle(QCoreApplication::translate("ProgramStart", "Shiftgrid - Demo Business"));
+            main.setReadOnly(access == FolderAccess::ReadOnly);
+            prompt.setParentWidget(&main);
+            if (main.layoutRestored()) {
+                main.show();
+            } else {
+                // First start (or a lost layout): fill the screen.
+                if (const QScreen *screen = main.screen())
+                    main.setGeometry(screen->availableGeometry());
+                main.showMaximized();
+            }
+            result = QApplication::exec();
+            prompt.setParentWidget(nullptr);
+            next = main.nextDataFolder();
+        });
+        folder = next;
+        demo = true;
+    }
     return result;
 }

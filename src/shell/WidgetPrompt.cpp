@@ -6,6 +6,8 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QPushButton>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -15,6 +17,26 @@ QString WidgetPrompt::titleOrProgramName(const QString &title)
 {
     return title.isEmpty() ? QStringLiteral("Shiftgrid") : title;
 }
+
+namespace {
+
+// Wide enough that the window frame shows the whole title beside its buttons. A message box
+// sizes itself from its text, so it gets a spacer of that width instead.
+void roomForTitle(QDialog &dialog, const QString &title)
+{
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    const int width = QFontMetrics(titleFont).horizontalAdvance(title) + 140;
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()); grid && qobject_cast<QMessageBox *>(&dialog))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    else if (QLabel *label = dialog.findChild<QLabel *>())   // an input box sizes itself from its parts
+        label->setMinimumWidth(qMax(label->minimumWidth(), width - 40));
+    else
+        dialog.setMinimumWidth(qMax(dialog.minimumWidth(), width));
+}
+
+} // namespace
 
 int WidgetPrompt::exec(QDialog &dialog)
 {
@@ -31,7 +53,8 @@ void WidgetPrompt::message(const QString &text, const QString &title, Icon icon)
     QMessageBox box(boxIcon, titleOrProgramName(title), text, QMessageBox::Ok, m_parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
-    box.exec();
+    roomForTitle(box, box.windowTitle());
+    exec(box);
 }
 
 bool WidgetPrompt::askYesNo(const QString &text, const QString &title, bool defaultNo)
@@ -40,7 +63,9 @@ bool WidgetPrompt::askYesNo(const QString &text, const QString &title, bool defa
                     QMessageBox::Yes | QMessageBox::No, m_parent);
     box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    roomForTitle(box, box.windowTitle());
+    exec(box);
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 std::optional<QString> WidgetPrompt::input(const QString &text, const QString &title, const QString &initial)
@@ -49,7 +74,8 @@ std::optional<QString> WidgetPrompt::input(const QString &text, const QString &t
     dialog.setWindowTitle(titleOrProgramName(title));
     dialog.setLabelText(text);
     dialog.setTextValue(initial);
-    if (dialog.exec() != QDialog::Accepted)
+    roomForTitle(dialog, dialog.windowTitle());
+    if (exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
@@ -79,6 +105,7 @@ std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringLi
     dialog.setLabelText(text);
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
+    roomForTitle(dialog, dialog.windowTitle());
     if (current >= 0 && current < items.size())
         dialog.setTextValue(items.at(current));
     if (exec(dialog) != QDialog::Accepted)

@@ -2,6 +2,9 @@
 
 #include "mdiSchedule.h"
 
+#include "data/clsEmployeeInfo.h"
+#include "setup/WindowHelpers.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,28 +22,41 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     fraSetup->setObjectName(QStringLiteral("fraSetup"));
     auto *setupLayout = new QVBoxLayout(fraSetup);
     setupLayout->addWidget(taskFrame(QStringLiteral("fraDepartments"), tr("Departments"), cmdSetupDepartment,
-                                     QStringLiteral("cmdSetupDepartment"), tr("Setup Departments"),
+                                     QStringLiteral("cmdSetupDepartment"), tr("Setup &Departments"),
                                      labSetupDepartment, QStringLiteral("labSetupDepartment")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraPositions"), tr("Positions"), cmdSetupPosition,
-                                     QStringLiteral("cmdSetupPosition"), tr("Setup Positions"), labSetupPosiition,
+                                     QStringLiteral("cmdSetupPosition"), tr("Setup &Positions"), labSetupPosiition,
                                      QStringLiteral("labSetupPosiition")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraWorkShifts"), tr("Default Work Shifts"), cmdWorkShifts,
-                                     QStringLiteral("cmdWorkShifts"), tr("  Setup   Work Shifts"), labWorkShifts,
+                                     QStringLiteral("cmdWorkShifts"), tr("Setup Wor&k Shifts"), labWorkShifts,
                                      QStringLiteral("labWorkShifts")));
     setupLayout->addWidget(taskFrame(QStringLiteral("fraEmployees"), tr("Employees"), cmdSetupEmloyees,
-                                     QStringLiteral("cmdSetupEmloyees"), tr("Setup Employees"), labEmployees,
+                                     QStringLiteral("cmdSetupEmloyees"), tr("Setup &Employees"), labEmployees,
                                      QStringLiteral("labEmployees")));
 
     auto *laterTasks = new QVBoxLayout;
     laterTasks->addWidget(taskFrame(QStringLiteral("fraScheduleEmployees"), tr("Schedule Employees"),
                                     cmdScheduleEmployees, QStringLiteral("cmdScheduleEmployees"),
-                                    tr("Launch Scheduler"), labScheduleWork, QStringLiteral("labScheduleWork")));
+                                    tr("Launch S&cheduler"), labScheduleWork, QStringLiteral("labScheduleWork")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraAvailability"), tr("Availability"), Command1,
-                                    QStringLiteral("Command1"), tr("Schedule Days Off"), labSetupAval,
+                                    QStringLiteral("Command1"), tr("Schedule Days &Off"), labSetupAval,
                                     QStringLiteral("labSetupAval")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraReports"), tr("Reports"), cmdOpenReports,
-                                    QStringLiteral("cmdOpenReports"), tr(" Print  Reports"), labReportBox,
+                                    QStringLiteral("cmdOpenReports"), tr("Prin&t Reports"), labReportBox,
                                     QStringLiteral("labReportBox")));
+    // On a first start over an empty folder: a made-up business to look around in first.
+    QLabel *labDemo = nullptr;
+    fraDemo = taskFrame(QStringLiteral("fraDemo"), tr("Demo Business"), cmdOpenDemo, QStringLiteral("cmdOpenDemo"),
+                        tr("Open Demo B&usiness"), labDemo, QStringLiteral("labDemo"));
+    labDemo->setText(tr("Explore Shiftgrid with a made-up business first. It opens in a folder of its own; "
+                        "your data folder stays as it is until you set up your business."));
+    laterTasks->addWidget(fraDemo);
+    connect(cmdOpenDemo, &QPushButton::clicked, this, [this] { m_main.openDemoBusiness(); });
+    const clsEmployeeInfo *info = &m_main.GetEmployeeCLASS();
+    for (auto changed : {&clsEmployeeInfo::departmentsChanged, &clsEmployeeInfo::positionsChanged,
+                         &clsEmployeeInfo::employeesChanged})
+        connect(info, changed, this, &frmInitialSetup::updateDemoOffer);
+    updateDemoOffer();
     laterTasks->addStretch(1);
 
     auto *layout = new QHBoxLayout(this);
@@ -58,8 +74,9 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
 
     connect(cmdScheduleEmployees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolScheduleWork")); });
 
-    // The report window is not part of the program yet.
+    // The report windows are not part of the program yet.
     cmdOpenReports->setEnabled(false);
+    cmdOpenReports->setToolTip(tr("Not available yet: this part of Shiftgrid is not in this version."));
 
     setTabOrder(cmdSetupDepartment, cmdSetupPosition);
     setTabOrder(cmdSetupPosition, cmdWorkShifts);
@@ -67,6 +84,7 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
     setTabOrder(cmdSetupEmloyees, cmdScheduleEmployees);
     setTabOrder(cmdScheduleEmployees, Command1);
     setTabOrder(Command1, cmdOpenReports);
+    DescribeForAccessibility(this);
 }
 
 QWidget *frmInitialSetup::taskFrame(const QString &frameName, const QString &caption, QPushButton *&button,
@@ -90,10 +108,15 @@ QWidget *frmInitialSetup::taskFrame(const QString &frameName, const QString &cap
     return frame;
 }
 
+void frmInitialSetup::updateDemoOffer()
+{
+    fraDemo->setVisible(m_main.offersDemoBusiness());
+}
+
 void frmInitialSetup::setLabelTexts()
 {
     labSetupDepartment->setText(
-        tr("Start by setting up each department.  Each indivudal department will be scheduled separately."));
+        tr("Start by setting up each department.  Each individual department will be scheduled separately."));
     labSetupPosiition->setText(tr("Assign employee positions. Employees may be assigned to multiple positions."));
     labWorkShifts->setText(tr("Setup your default work shifts for each department."));
     labEmployees->setText(tr("Setup Employee names, contact, and availability information"));

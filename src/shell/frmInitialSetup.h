@@ -15,6 +15,9 @@ class frmInitialSetup : public QWidget
 public:
     explicit frmInitialSetup(mdiSchedule &main, QWidget *parent = nullptr);
 
+    // Shows the demo business offer while the main window offers one (an empty folder).
+    void updateDemoOffer();
+
     // True from the moment the window starts to close.
     bool isClosing() const { return m_closing; }
 
@@ -37,6 +40,8 @@ private:
     QPushButton *cmdScheduleEmployees = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *cmdOpenReports = nullptr;
+    QPushButton *cmdOpenDemo = nullptr;
+    QWidget *fraDemo = nullptr;
     QLabel *labSetupDepartment = nullptr;
     QLabel *labSetupPosiition = nullptr;
     QLabel *labWorkShifts = nullptr;

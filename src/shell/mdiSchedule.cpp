@@ -1,5 +1,6 @@
 #include "mdiSchedule.h"
 
+#include "AppIcon.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmInitialSetup.h"
@@ -32,6 +33,8 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QScreen>
+#include <QStyle>
 #include <QUrl>
 
 #ifndef SHIFTGRID_HOME_URL
@@ -66,6 +69,7 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     initShellResources();
     setObjectName(QStringLiteral("mdiSchedule"));
     setWindowTitle(QStringLiteral("Shiftgrid"));
+    setWindowIcon(ShiftgridIcon());
     // No built-in menu for hiding the toolbar: the layout is the program's, not a customisation.
     setContextMenuPolicy(Qt::NoContextMenu);
 
@@ -155,7 +159,7 @@ void mdiSchedule::buildMenus()
                           tr("File Menu"));
     addTool(file, QStringLiteral("toolOptions"), tr("&Options"));
     file->addSeparator();
-    addTool(file, QStringLiteral("toolExit"), tr("&Exit"));
+    addTool(file, QStringLiteral("toolExit"), tr("&Exit"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     file->addSeparator();
     addTool(file, QStringLiteral("toolTest"), QString());
 
@@ -180,7 +184,7 @@ void mdiSchedule::buildMenus()
                           tr("HelpMenu"));
     addTool(help, QStringLiteral("toolContents"), tr("&Contents"))->setShortcut(QKeySequence::HelpContents);
     QMenu *online = addBand(help, QStringLiteral("bandOnlineSupport"), QStringLiteral("toolOnlineSupport"),
-                            tr("&Online Support"), tr("Onlline Support"));
+                            tr("&Online Support"), tr("Online Support"));
     addTool(online, QStringLiteral("toolSupportWebSite"), tr("&Support Web Site"));
     addTool(online, QStringLiteral("toolProductInformation"), tr("&Product Information"));
     addTool(help, QStringLiteral("toolHelpWizard"), tr("Help &Wizard"))->setCheckable(true);
@@ -190,10 +194,42 @@ void mdiSchedule::buildMenus()
     QMenu *windows = addBand(nullptr, QStringLiteral("bandWindowList"), QStringLiteral("toolWindowList"),
                              tr("&Window List"), QString());
     connect(windows, &QMenu::aboutToShow, this, &mdiSchedule::fillWindowList);
+    // Commands on the open windows. They live with the main window, so their keys work while
+    // the menu is closed; the menu shows them above the list of windows.
+    const QList<std::tuple<QString, QString, QList<QKeySequence>, std::function<void()>>> windowCommands{
+        {QStringLiteral("toolCascade"), tr("&Cascade"), {}, [this] { m_mdiArea->cascadeSubWindows(); }},
+        {QStringLiteral("toolTile"), tr("&Tile"), {}, [this] { m_mdiArea->tileSubWindows(); }},
+        {QStringLiteral("toolCloseWindow"), tr("C&lose Window"),
+         {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)},
+         [this] { m_mdiArea->closeActiveSubWindow(); }},
+        {QStringLiteral("toolCloseAll"), tr("Close &All"), {}, [this] { unloadChildren(); }},
+    };
+    for (const auto &[id, caption, keys, run] : windowCommands) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(id);
+        // A child window closes itself with the platform's Close key (Ctrl+W on Linux); the
+        // main window adds the other, so that both keys work everywhere without clashing.
+        QList<QKeySequence> own = keys;
+        own.removeIf([](const QKeySequence &key) { return QKeySequence::keyBindings(QKeySequence::Close).contains(key); });
+        action->setShortcuts(own);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        m_tools.insert(id, action);
+        m_windowCommands << action;
+    }
+    fillWindowList();
 
-    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it)
-        if (QAction *action = tool(it.key()))
-            action->setEnabled(bool(it.value()));
+    for (auto it = m_commands.cbegin(); it != m_commands.cend(); ++it) {
+        QAction *action = tool(it.key());
+        if (!action)
+            continue;
+        action->setEnabled(bool(it.value()));
+        if (!it.value())
+            action->setToolTip(tr("Not available yet: %1 is not part of this version of Shiftgrid.")
+                                   .arg(action->text().remove(QLatin1Char('&'))));
+    }
+    for (QMenu *menu : std::as_const(m_bands))
+        menu->setToolTipsVisible(true);
 }
 
 void mdiSchedule::buildToolBar()
@@ -215,6 +251,9 @@ void mdiSchedule::fillWindowList()
     QMenu *menu = band(QStringLiteral("bandWindowList"));
     qDeleteAll(menu->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly));
     menu->clear();
+    for (QAction *action : std::as_const(m_windowCommands))
+        menu->addAction(action);
+    menu->addSeparator();
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     auto *group = new QActionGroup(menu);
     group->setExclusive(true);
@@ -316,8 +355,10 @@ QMdiSubWindow *mdiSchedule::showSingle(const QString &toolId, const std::functio
         window = m_mdiArea->addSubWindow(content);
         window->setAttribute(Qt::WA_DeleteOnClose);
         m_children.insert(toolId, window);
-        window->resize(window->sizeHint().boundedTo(m_mdiArea->viewport()->size()));
+        window->setWindowIcon(windowIcon());
+        window->resize(window->sizeHint().expandedTo(window->minimumSizeHint()).boundedTo(m_mdiArea->viewport()->size()));
         placeChild(window);
+        cascadeFromOthers(window);
         window->show();
     } else if (window->isMinimized()) {
         window->showNormal();
@@ -325,6 +366,40 @@ QMdiSubWindow *mdiSchedule::showSingle(const QString &toolId, const std::functio
     m_mdiArea->setActiveSubWindow(window);
     window->raise();
     return window;
+}
+
+QList<QMdiSubWindow *> mdiSchedule::openChildren() const
+{
+    QList<QMdiSubWindow *> open;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (!window->isHidden() && window != m_wizardWindow)
+            open << window;
+    return open;
+}
+
+void mdiSchedule::cascadeFromOthers(QMdiSubWindow *window) const
+{
+    // The first window is centred; each further one opens a title bar below and right of the
+    // window in front, so that no window hides another. Where that would leave the work area,
+    // the cascade starts again at the top left.
+    QList<QMdiSubWindow *> others = openChildren();
+    others.removeAll(window);
+    if (others.isEmpty())
+        return;
+    const int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window) + 4;
+    const QSize area = m_mdiArea->viewport()->size();
+    QPoint at = others.last()->pos() + QPoint(step, step);
+    for (int tries = 0; tries < 50; ++tries) {
+        if (at.x() + window->width() > area.width() || at.y() + window->height() > area.height())
+            at = QPoint(step * (tries % 8), 0);
+        const bool taken = std::any_of(others.cbegin(), others.cend(), [&](const QMdiSubWindow *other) {
+            return (other->pos() - at).manhattanLength() < step;
+        });
+        if (!taken)
+            break;
+        at += QPoint(step, step);
+    }
+    window->move(at);
 }
 
 void mdiSchedule::placeChild(QWidget *child) const
@@ -368,6 +443,38 @@ void mdiSchedule::setReadOnly(bool readOnly)
 }
 
 // ---- the setup wizard ----------------------------------------------------------------------
+
+void mdiSchedule::setDemoBusinessMaker(std::function<QString(const QString &)> make)
+{
+    m_makeDemo = std::move(make);
+    if (frmInitialSetup *shown = wizard())
+        shown->updateDemoOffer();
+}
+
+bool mdiSchedule::offersDemoBusiness() const
+{
+    return m_makeDemo && m_employeeInfo->Departments().isEmpty() && m_employeeInfo->Positions().isEmpty()
+           && m_employeeInfo->Employees().isEmpty();
+}
+
+void mdiSchedule::openDemoBusiness()
+{
+    const QString folder = demoFolder();
+    // A demo made at an earlier start is opened as it was left.
+    if (!QFileInfo::exists(folder + u'/' + QLatin1String(clsEmployeeInfo::kDepartmentsFile))) {
+        QString refusal;
+        const bool made = RunShowingFileError(m_prompt, tr("Demo Business"), [&] { refusal = m_makeDemo(folder); });
+        if (!made)
+            return;
+        if (!refusal.isEmpty()) {
+            m_prompt.message(refusal, tr("Demo Business"), Prompt::Icon::Warning);
+            return;
+        }
+    }
+    m_nextDataFolder = folder;
+    if (!close())
+        m_nextDataFolder.clear();
+}
 
 void mdiSchedule::HelpWizardSettingSet(bool show)
 {
@@ -464,7 +571,27 @@ void mdiSchedule::loadLayout()
     if (!restoreState(state, kStateVersion))
         return;
     restoreGeometry(geometry);
+    FitToScreen(this);
     m_layoutRestored = true;
+}
+
+void mdiSchedule::FitToScreen(QWidget *window)
+{
+    // A layout saved on a larger screen, or at another scale factor, may no longer fit: keep
+    // the window on the screen it opens on, within its free area.
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect free = screen->availableGeometry();
+    QRect frame = window->frameGeometry();
+    const QSize frameExtra = frame.size() - window->geometry().size();
+    QRect inner = window->geometry();
+    inner.setSize(inner.size().boundedTo(free.size() - frameExtra));
+    frame.setSize(inner.size() + frameExtra);
+    frame.moveLeft(qBound(free.left(), frame.left(), free.right() - frame.width() + 1));
+    frame.moveTop(qBound(free.top(), frame.top(), free.bottom() - frame.height() + 1));
+    window->resize(inner.size());
+    window->move(frame.topLeft());
 }
 
 void mdiSchedule::saveLayout()
@@ -483,8 +610,8 @@ bool mdiSchedule::unloadChildren()
 {
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     for (QMdiSubWindow *window : windows) {
-        if (window->isHidden())
-            continue;   // already closed, waiting to be deleted
+        if (window->isHidden() || (!m_appClosing && window == m_wizardWindow))
+            continue;   // already closed, waiting to be deleted; "Close All" leaves the wizard
         if (!window->close())
             return false;
     }

@@ -76,8 +76,25 @@ public:
     // when there is no web site, and the help's support section is shown instead.
     static QPair<QString, QString> webAddresses();
 
+    // The hook that fills a folder with the demo business (from the program's start); without
+    // one, the wizard offers no demo.
+    void setDemoBusinessMaker(std::function<QString(const QString &)> make);
+    // True when the wizard may offer the demo business: a hook is set and this folder is empty.
+    bool offersDemoBusiness() const;
+    // The demo's own folder, beside the user's: never mixed into the user's data.
+    QString demoFolder() const { return m_dataFolder + QStringLiteral("-demo"); }
+    // Fills the demo folder (unless it holds the demo already) and closes the program so that it
+    // starts again over it. Tells the user when that fails.
+    void openDemoBusiness();
+    // The folder to start over after this window closed; empty: the program ends.
+    const QString &nextDataFolder() const { return m_nextDataFolder; }
+
     // Places a child window of the work area: centred across, its centre at 40% of the height.
     void placeChild(QWidget *child) const;
+    // Moves and shrinks a top-level window so that it lies within its screen's free area.
+    static void FitToScreen(QWidget *window);
+    // The open child windows other than the wizard, topmost last.
+    QList<QMdiSubWindow *> openChildren() const;
 
 public Q_SLOTS:
     // Carries out the menu command with that id. A disabled command does nothing.
@@ -95,6 +112,7 @@ private:
     QAction *addTool(QMenu *band, const QString &toolId, const QString &caption);
     void buildCommands();
     QMdiSubWindow *showSingle(const QString &toolId, const std::function<QWidget *()> &create);
+    void cascadeFromOthers(QMdiSubWindow *window) const;
     void closeWizard();
     void placeWizard();
     bool unloadChildren();
@@ -119,6 +137,9 @@ private:
     QHash<QString, std::function<void()>> m_commands;
     QHash<QString, QPointer<QMdiSubWindow>> m_children;
     QPointer<QMdiSubWindow> m_wizardWindow;
+    std::function<QString(const QString &)> m_makeDemo;
+    QString m_nextDataFolder;
+    QList<QAction *> m_windowCommands;   // Cascade, Tile, Close Window, Close All
 
     bool m_helpWizardShown = false;
     bool m_appClosing = false;

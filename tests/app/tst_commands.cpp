@@ -175,6 +175,21 @@ private slots:
         QVERIFY(partial.json.contains("20010305.KELSCD"));
     }
 
+    // Standard error carries the command's own messages only, also without XDG_RUNTIME_DIR.
+    void standardErrorHoldsOnlyTheCommandsMessages()
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        process.setProcessEnvironment(environment);
+        process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../src/app/shiftgrid"),
+                      {"export", "master", "--data", file("missing")});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 QStringLiteral("shiftgrid: data folder not found: %1\n").arg(file("missing")));
+    }
+
     void demoFillsOnlyAnEmptyFolder()
     {
         HandMade::write(file("notes.txt"), "mine");

@@ -2,6 +2,7 @@
 // shifts, checked against bytes on disk and against files written by hand.
 
 #include "HandMadeRecords.h"
+#include "data/CodePage.h"
 #include "data/EmployeeInfoTarget.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
@@ -63,6 +64,34 @@ private slots:
     {
         m_tmp = std::make_unique<QTemporaryDir>();
         QVERIFY(m_tmp->isValid());
+    }
+
+    // Text the code page cannot hold is refused before anything changes, naming the characters;
+    // nothing is written and no change is announced.
+    void textOutsideTheCodePageIsRefused()
+    {
+        auto info = open();
+        const qint32 ann = addEmployee(*info, "Ann", "Lee");
+        const QByteArray before = HandMade::read(file("EmployeeInfo.dat"));
+        QSignalSpy departments(info.get(), &clsEmployeeInfo::departmentsChanged);
+        QSignalSpy employees(info.get(), &clsEmployeeInfo::employeesChanged);
+        const QList<std::pair<QString, std::function<void()>>> attempts{
+            {"\"Ł\", \"ź\"", [&] { info->AddDepartment(QStringLiteral("Łódź")); }},
+            {"\"ễ\"", [&] { info->JobInfoAdd(QStringLiteral("Nguyễn"), 0, 255); }},
+            {"\"ễ\"", [&] { addEmployee(*info, "Ann", QStringLiteral("Nguyễn")); }},
+            {"\"Ł\", \"Ź\"", [&] { info->DeptEmployeeSetAll(ann, {QStringLiteral("ŁÓDŹ")}); }}};
+        for (const auto &[named, attempt] : attempts) {
+            try {
+                attempt();
+                QFAIL(qPrintable("accepted: " + named));
+            } catch (const CodePage::UnencodableText &e) {
+                QVERIFY2(e.userText().contains(named), qPrintable(e.userText()));
+            }
+        }
+        QCOMPARE(departments.count() + employees.count(), 0);
+        QCOMPARE(info->Departments().size() + info->Positions().size() + info->Memberships().size(), 0);
+        QCOMPARE(info->Employees().size(), 1);
+        QCOMPARE(HandMade::read(file("EmployeeInfo.dat")), before);
     }
 
     void loadingCreatesBarNamesOnlyWhenWritable()

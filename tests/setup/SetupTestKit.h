@@ -63,13 +63,28 @@ inline void click(QWidget *root, const QString &button)
     QTest::mouseClick(child<QAbstractButton>(root, button), Qt::LeftButton);
 }
 
+// Types the text key by key, also letters no key of the test keyboard has ("ễ").
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Types into the named box: a text box, or the text part of a spin box or time box.
 inline void retype(QWidget *root, const QString &box, const QString &text)
 {
-    auto *edit = child<QLineEdit>(root, box);
+    QWidget *named = child<QWidget>(root, box);
+    auto *edit = qobject_cast<QLineEdit *>(named);
+    if (!edit)
+        edit = named->findChild<QLineEdit *>();
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
+    typeText(edit, text);
 }
 
 // A setup window over the folder's data (or over `info`, e.g. as a later run reads it), shown

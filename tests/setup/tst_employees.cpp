@@ -2,9 +2,12 @@
 #include "data/OleDate.h"
 #include "setup/ctlUserInfo.h"
 #include "setup/WindowHelpers.h"
+#include "setup/frmDepartmentList.h"
 #include "setup/frmEmployeeInfo.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QDateEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -66,7 +69,9 @@ private Q_SLOTS:
     }
 
     // Switching employees saves the one left: names trimmed, phone numbers as their digits, the
-    // identification number as one rounded number, unchanged fields as they were.
+    // identification number as one rounded number, unchanged fields as they were. What the box
+    // cannot take is refused as it is typed; a phone that does not fit its field is refused with
+    // a message, and the employee stays shown (stored: empty).
     void typedFieldsAreSavedOnSwitching_data()
     {
         QTest::addColumn<QString>("box");
@@ -74,11 +79,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::newRow("first name") << "txtFirstName" << "  Anna " << "Anna";
         QTest::newRow("city") << "txtCity" << "Springfield" << "Springfield";
+        QTest::newRow("Nguyễn: the letter is refused") << "txtLastName" << "Nguyễn" << "Nguyn";
+        QTest::newRow("state: 25 letters, 20 fit") << "txtState" << "Mecklenburg-Vorpommernxx" << "Mecklenburg-Vorpomme";
         QTest::newRow("phone, area code in brackets") << "txtPhoneNumber" << "(800) 555-1234" << "8005551234";
         QTest::newRow("phone, plus and blanks") << "txtEmergencyPhone" << "+ 555 1234" << "5551234";
         QTest::newRow("phone, empty") << "txtPhoneNumber" << "" << "0";
-        QTest::newRow("phone, dots stay") << "txtEmergencyPhone" << "800.555.1234" << "800.555";
-        QTest::newRow("phone, letters end it") << "txtPhoneNumber" << "555-1234 ext 9" << "5551234";
+        QTest::newRow("phone, leading zero kept") << "txtPhoneNumber" << "06 12 34 56 78" << "0612345678";
+        QTest::newRow("phone, eleven digits") << "txtEmergencyPhone" << "+33 6 12 34 56 78" << "";
+        QTest::newRow("phone, dots") << "txtEmergencyPhone" << "800.555.1234" << "";
+        QTest::newRow("phone, letters") << "txtPhoneNumber" << "555-1234 ext 9" << "";
         QTest::newRow("SS, groups with blanks") << "txtSSNumber" << "123 45 6789" << "123456789";
         QTest::newRow("SS, groups with dashes") << "txtSSNumber" << "123-45-6789" << "123";
         QTest::newRow("SS, not a number") << "txtSSNumber" << "n/a" << "0";
@@ -100,17 +109,33 @@ private Q_SLOTS:
         auto *edit = child<QLineEdit>(window.get(), box);
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
         QTest::qWait(10);
-        QTest::keyClicks(edit, typed);
+        typeText(edit, typed);
+        const bool tookLess = edit->text() != typed;
+        const QString why = edit->property("refusalText").toString();
         clickRow(list(window.get()), 1);
 
-        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
         const EmployeeFields saved = EmployeeEditor::stored(data, ann);
+        if (stored.isEmpty()) {
+            QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
+            QCOMPARE(QApplication::focusWidget(), edit);
+            QCOMPARE(data.prompt.messages().size(), 1);
+            QVERIFY2(data.prompt.messages()[0].contains(typed), qPrintable(data.prompt.messages()[0]));
+            QCOMPARE(saved.phone + saved.emergencyPhone, QString());
+            return;
+        }
+        QVERIFY(data.prompt.messages().isEmpty());
+        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
         const QMap<QString, QString> fields{{"txtFirstName", saved.firstName},
+                                            {"txtLastName", saved.lastName},
+                                            {"txtState", saved.state},
                                             {"txtCity", saved.city},
                                             {"txtPhoneNumber", saved.phone},
                                             {"txtEmergencyPhone", saved.emergencyPhone},
                                             {"txtSSNumber", QString::number(saved.ssNumber)}};
         QCOMPARE(fields.value(box), stored);
+        if (tookLess)   // the box took less, and said why
+            QVERIFY2(why.contains(box == "txtState" ? QStringLiteral("20 characters") : QStringLiteral("\"ễ\"")),
+                     qPrintable(why));
         QCOMPARE(saved.hireDate, 36000);
         QCOMPARE(list(window.get())->item(0)->text(), saved.fullName());
     }
@@ -131,9 +156,6 @@ private Q_SLOTS:
         area.show();
         sub->show();
         QTest::qWait(30);
-        // Placed inside the area, not at its corner.
-        QCOMPARE(sub->pos(), PlacementInMainWindow(sub->size(), area.viewport()->size(), 0));
-        QVERIFY(sub->pos().x() > 0 && sub->pos().y() > 0);
         retype(window, "txtSpouse", QStringLiteral("Sam"));
         child<QTabWidget>(window, "SSTab1")->setCurrentIndex(ctlUserInfo::TabAssignments);
         toggle(window, "lisDepartments", QStringLiteral("BAKERY"));
@@ -153,6 +175,7 @@ private Q_SLOTS:
         QCOMPARE(departments->findItems("DELI", Qt::MatchExactly)[0]->checkState(), Qt::Unchecked);
     }
 
+    // The question names the employee and what goes along; No is the default answer.
     void deleteAsksFirst()
     {
         DataFolder data;
@@ -163,14 +186,103 @@ private Q_SLOTS:
         for (bool yes : {false, true}) {
             data.prompt.queueYesNo(yes);
             click(window.get(), "cmdDelete");
-            QCOMPARE(lastShown(data.prompt), QStringLiteral("Please Confirm: Delete user?"));
+            QCOMPARE(lastShown(data.prompt), QStringLiteral("Please Confirm: Delete the employee Ann Lee? Their 1 "
+                                                            "department membership and 0 positions are deleted with "
+                                                            "them. Shifts already scheduled stay."));
+            QCOMPARE(data.prompt.shown().last().offered, QVariant(true));
             QCOMPARE(list(window.get())->count(), yes ? 0 : 1);
             QCOMPARE(data.reloaded()->Employees().size(), yes ? 0 : 1);
             QCOMPARE(child<QWidget>(window.get(), "ctlUserInfo1")->isVisible(), !yes);
         }
+        QVERIFY(!child<QWidget>(window.get(), "cmdDelete")->isEnabled());
         window->close();   // the deleted employee must not be written back
         QVERIFY(data.reloaded()->Employees().isEmpty());
         QVERIFY(data.reloaded()->DeptEmployeeGetDepts(ann).isEmpty());
+    }
+
+    // A department deleted in its own window while the editor shows a member of it is gone from
+    // the editor at once, and switching employees does not write the membership back.
+    void aDepartmentDeletedElsewhereIsNotSavedBack()
+    {
+        DataFolder data;
+        for (const char *name : {"KITCHEN", "DELI"})
+            data.info->AddDepartment(QString::fromLatin1(name));
+        data.info->GetDepartmentList();
+        const qint32 ann = annAndBob(data);
+        data.info->DeptEmployeeSetAll(ann, {QStringLiteral("KITCHEN"), QStringLiteral("DELI")});
+        auto editor = openOn<frmEmployeeInfo>(data);
+        auto departments = openOn<frmDepartmentList>(data);
+        clickRow(child<QListWidget>(departments.get(), "lisDepartments"), 0);
+        data.prompt.queueYesNo(true);
+        click(departments.get(), "cmdDelete");
+
+        QCOMPARE(texts(child<QListWidget>(editor.get(), "lisDepartments")), QStringList{"DELI"});
+        clickRow(list(editor.get()), 1);
+        QCOMPARE(data.reloaded()->DeptEmployeeGetDepts(ann), QStringList{"DELI"});
+        for (const Membership &m : data.reloaded()->Memberships())
+            QCOMPARE(m.department, QStringLiteral("DELI"));
+    }
+
+    // Escape in the open birth-date calendar closes the calendar only.
+    void escapeInTheOpenCalendarClosesOnlyTheCalendar()
+    {
+        DataFolder data;
+        annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *dob = child<QDateEdit>(window.get(), "dtpDOB");
+        dob->setFocus();
+        QTest::keyClick(dob, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(window->isVisible());
+    }
+
+    // Tab runs once through the list, its buttons, the names, the page tabs and every box of the
+    // page, and comes back to where it started.
+    void tabVisitsEveryControlOnce()
+    {
+        DataFolder data;
+        annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        child<QWidget>(window.get(), "txtFirstName")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 40 && (visited.isEmpty() || visited.last() != "txtFirstName"); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *at = QApplication::focusWidget();
+            // The text part of a picker stands for the picker.
+            visited << (at->objectName().startsWith("qt_") ? at->parentWidget()->objectName() : at->objectName());
+        }
+        QCOMPARE(visited.join(' '), QStringLiteral("txtMiddleName txtLastName txtScheduleName txtSSNumber txtDescCode "
+                                                   "SSTab1 dtpDOB dtpHireDate optMale txtPhoneNumber txtSpouse "
+                                                   "txtEmergencyContact txtEmergencyPhone txtAddressLine1 txtAddressLine2 "
+                                                   "txtCity txtState txtZip txtFilter lisEmployeeList cmdAddEmployee "
+                                                   "cmdDelete cmdClose txtFirstName"));
+    }
+
+    // Typing in the box above the list shows only the matching employees; narrowing the window
+    // keeps the boxes readable.
+    void filterAndMinimumSize()
+    {
+        DataFolder data;
+        annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        QTest::keyClicks(child<QLineEdit>(window.get(), "txtFilter"), QStringLiteral("ra"));
+        QStringList shown;
+        for (int row = 0; row < list(window.get())->count(); ++row)
+            if (!list(window.get())->item(row)->isHidden())
+                shown << list(window.get())->item(row)->text();
+        QCOMPARE(shown, QStringList{"Bob Ray"});
+        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
+
+        window->resize(200, 200);
+        QTest::qWait(10);
+        QVERIFY2(child<QWidget>(window.get(), "txtAddressLine1")->width() >= 80,
+                 qPrintable(QString::number(child<QWidget>(window.get(), "txtAddressLine1")->width())));
     }
 
     void aFailedSaveKeepsTheEmployeeAndWhatWasTyped()
@@ -212,18 +324,6 @@ private Q_SLOTS:
         QCOMPARE(data.prompt.messages().size(), 1);
         QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Dept.dat")), qPrintable(data.prompt.messages()[0]));
         QCOMPARE(texts(child<QListWidget>(window.get(), "lisDepartments")), QStringList{QStringLiteral("DELI")});
-    }
-
-    void availabilityTimesIgnoreTheDateAndMidnightEndsTheDay()
-    {
-        DataFolder data;
-        ctlUserInfo control(*data.info, data.prompt);
-        control.StartTimeSet(1, 36000.25);
-        control.EndTimeSet(1, 0);
-        std::array<double, 7> starts{}, ends{};
-        control.AvalTimesWeekGet(starts, ends);
-        QCOMPARE(OleDate::durationMinutes(starts[0]), 6 * 60);
-        QCOMPARE(ends[0], 1.0);
     }
 };
 

@@ -37,23 +37,49 @@ private Q_SLOTS:
         QCOMPARE(lastShown(data.prompt), QStringLiteral("Add Position: Enter Position Name"));
         QCOMPARE(list(window.get())->count(), 0);
         QVERIFY(!child<QWidget>(window.get(), "JobInfo1")->isVisible());
-        click(window.get(), "cmdDelete");   // nothing selected: nothing is asked
-        QCOMPARE(data.prompt.shown().size(), 1);
+        QVERIFY(!child<QWidget>(window.get(), "cmdDelete")->isEnabled());
+        // The colour editor appears beside the list without moving it.
+        const QRect listPlace = list(window.get())->geometry();
+        data.prompt.queueInput(QStringLiteral("cook"));
+        click(window.get(), "cmdAdd");
+        QTest::qWait(10);
+        QVERIFY(child<QWidget>(window.get(), "JobInfo1")->isVisible());
+        QCOMPARE(list(window.get())->geometry(), listPlace);
     }
 
-    void aNewPositionIsStoredBlackOnRedAndSelected()
+    // A new name is stored black on red and selected; a name that exists keeps its colours and
+    // is selected; a name longer than the field is refused.
+    void addingAName_data()
     {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("new, trimmed") << "  cashier " << QStringList{"BAKER", "CASHIER"} << "CASHIER" << 255 << "";
+        QTest::newRow("exists in other case") << "baker" << QStringList{"BAKER"} << "BAKER" << 65280 << "already exists";
+        QTest::newRow("longer than 20") << "Assistant Kitchen Manager" << QStringList{"BAKER"} << "BAKER" << 65280 << "at most 20";
+    }
+    void addingAName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, stored);
+        QFETCH(QString, selected);
+        QFETCH(int, bar);
+        QFETCH(QString, told);
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 65280);
         auto window = openOn<frmJobSetup>(data);
-        data.prompt.queueInput(QStringLiteral("  cashier "));
+        data.prompt.queueInput(typed);
         click(window.get(), "cmdAdd");
 
-        QCOMPARE(list(window.get())->currentItem()->text(), QStringLiteral("CASHIER"));
-        QCOMPARE(child<QLabel>(window.get(), "labJobName")->text(), QStringLiteral("CASHIER"));
-        QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(255, 0, 0));
-        QCOMPARE(data.reloaded()->JobNamesGetAll(), (QStringList{"BAKER", "CASHIER"}));
-        QCOMPARE(storedColours(data, QStringLiteral("CASHIER")), qMakePair(0, 255));
+        QCOMPARE(data.reloaded()->JobNamesGetAll(), stored);
+        QCOMPARE(list(window.get())->currentItem()->text(), selected);
+        QCOMPARE(storedColours(data, selected), qMakePair(0, bar));
+        QCOMPARE(sample(window.get()).color(QPalette::Window), TimeGridModel::toColor(bar));
+        QCOMPARE(data.prompt.messages().size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QVERIFY2(data.prompt.messages()[0].contains(told), qPrintable(data.prompt.messages()[0]));
     }
 
     // The position starts black on red; a choice is shown and stored at once, a cancelled one not at all.
@@ -90,11 +116,15 @@ private Q_SLOTS:
         DataFolder data;
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
+        data.info->JobEmpAvalReplace(7, {QStringLiteral("BAKER")});
         auto window = openOn<frmJobSetup>(data);
         for (bool yes : {false, true}) {
             data.prompt.queueYesNo(yes);
             click(window.get(), "cmdDelete");
-            QCOMPARE(lastShown(data.prompt), QStringLiteral("Delete Position: Are you sure?"));
+            QCOMPARE(lastShown(data.prompt), QStringLiteral("Delete Position: Delete the position BAKER? 1 employee who "
+                                                            "holds it can then no longer be scheduled for it. Shifts "
+                                                            "already scheduled stay."));
+            QCOMPARE(data.prompt.shown().last().offered, QVariant(true));
             const QStringList left = yes ? QStringList{"CASHIER"} : QStringList{"BAKER", "CASHIER"};
             QCOMPARE(data.reloaded()->JobNamesGetAll(), left);
             QCOMPARE(texts(list(window.get())), left);

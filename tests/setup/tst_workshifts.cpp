@@ -2,8 +2,11 @@
 #include "data/OleDate.h"
 #include "setup/frmShiftsSetup.h"
 
+#include "setup/TimeBox.h"
+
+#include <QApplication>
 #include <QComboBox>
-#include <QTimeEdit>
+#include <QLabel>
 
 class WorkShiftWindows : public QObject
 {
@@ -43,21 +46,42 @@ private Q_SLOTS:
         QVERIFY(!window->isVisible());
     }
 
-    // Eight to four is proposed; a shift over midnight is kept as entered.
-    void addAppendsAnOvernightShift()
+    // Eight to four is proposed; times are typed as people write them, the box shows what it
+    // will store, and a shift over midnight is kept as entered. A text that is no time is not saved.
+    void typedTimesAreStoredAsShown_data()
     {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("startShows");
+        QTest::addColumn<QString>("added");
+        QTest::newRow("10:00 PM, 6a") << "10:00 PM" << "6a" << "= 10:00 PM" << "10:00p - 6:00a";
+        QTest::newRow("10p, 6:00 am") << "10p" << "6:00 am" << "= 10:00 PM" << "10:00p - 6:00a";
+        QTest::newRow("22:00, 0600") << "22:00" << "0600" << "= 10:00 PM" << "10:00p - 6:00a";
+        QTest::newRow("p and a switch the half day") << "p" << "a" << "= 8:00 PM" << "8:00p - 4:00a";
+        QTest::newRow("12a to 12p") << "12a" << "12p" << "= 12:00 AM" << "12:00a - 12:00p";
+        QTest::newRow("25:00 is no time") << "25:00" << "5p" << "not a time" << "";
+    }
+    void typedTimesAreStoredAsShown()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, startShows);
+        QFETCH(QString, added);
         DataFolder data;
         storeShifts(data, QStringLiteral("DELI"), {{at(6), at(14)}});
         auto window = openOn<frmShiftsSetup>(data);
+        QString shows;
         data.dialogs.queue([&](QWidget *dialog) {
-            QCOMPARE(child<QTimeEdit>(dialog, "dtpStart")->time(), QTime(8, 0));
-            QCOMPARE(child<QTimeEdit>(dialog, "dtpEnd")->time(), QTime(16, 0));
-            child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(22, 0));
-            child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(6, 0));
+            QCOMPARE(child<TimeBox>(dialog, "dtpStart")->time(), QTime(8, 0));
+            QCOMPARE(child<TimeBox>(dialog, "dtpEnd")->time(), QTime(16, 0));
+            retype(dialog, "dtpStart", start);
+            retype(dialog, "dtpEnd", end);
+            shows = child<QLabel>(dialog, "dtpStartShows")->text();
             QTest::keyClick(dialog, Qt::Key_Return);   // Save is the default button
         });
         click(window.get(), "cmdAdd");
-        const QStringList expected{"6:00a - 2:00p", "10:00p - 6:00a"};
+        QCOMPARE(shows, startShows);
+        const QStringList expected = QStringList{"6:00a - 2:00p"} + (added.isEmpty() ? QStringList() : QStringList{added});
         QCOMPARE(texts(list(window.get())), expected);
         QCOMPARE(stored(data), expected);
     }
@@ -77,7 +101,7 @@ private Q_SLOTS:
         const QByteArray before = data.bytes("Shifts.dat");
         for (const char *button : {"cmdAdd", "cmdEdit"}) {
             data.dialogs.queue([&](QWidget *dialog) {
-                child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(9, 0));
+                retype(dialog, "dtpStart", QStringLiteral("9a"));
                 if (how == "close")
                     click(dialog, "cmdClose");
                 else if (how == "escape")
@@ -133,10 +157,9 @@ private Q_SLOTS:
         QCOMPARE(texts(list(window.get())), QStringList());
         QCOMPARE(stored(data), QStringList());
         QVERIFY(list(window.get())->currentItem() == nullptr);
-        // Nothing selected: the commands do nothing.
+        // Nothing to edit, delete or move.
         for (const char *button : {"cmdDelete", "cmdUp", "CmdDown", "cmdEdit"})
-            click(window.get(), button);
-        QVERIFY(data.prompt.shown().isEmpty());
+            QVERIFY(!child<QWidget>(window.get(), button)->isEnabled());
     }
 
     // Each department keeps its own list; a double click edits a shift in its place.
@@ -149,8 +172,8 @@ private Q_SLOTS:
         child<QComboBox>(window.get(), "comDepartmentName")->setCurrentIndex(1);
         QCOMPARE(texts(list(window.get())), threeShifts());
         data.dialogs.queue([&](QWidget *dialog) {
-            QCOMPARE(child<QTimeEdit>(dialog, "dtpStart")->time(), QTime(8, 0));
-            child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(17, 30));
+            QCOMPARE(child<TimeBox>(dialog, "dtpStart")->time(), QTime(8, 0));
+            retype(dialog, "dtpEnd", QStringLiteral("5:30p"));
             click(dialog, "cmdSave");
         });
         clickRow(list(window.get()), 1, true);
@@ -159,6 +182,31 @@ private Q_SLOTS:
         QCOMPARE(stored(data), expected);
         QCOMPARE(list(window.get())->currentRow(), 1);
         QCOMPARE(stored(data, QStringLiteral("BAKERY")), QStringList{"4:00a - 12:00p"});
+
+        // A department deleted in another window leaves the drop-down list at once.
+        data.info->DeleteDepartment(QStringLiteral("DELI"));
+        auto *departments = child<QComboBox>(window.get(), "comDepartmentName");
+        QCOMPARE(departments->count(), 1);
+        QCOMPARE(departments->currentText(), QStringLiteral("BAKERY"));
+        QCOMPARE(texts(list(window.get())), QStringList{"4:00a - 12:00p"});
+    }
+
+    // Escape in the open department list closes the list only; a second Escape closes the window.
+    void escapeInTheOpenDropDownClosesOnlyTheDropDown()
+    {
+        DataFolder data;
+        auto window = openWithThree(data);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *departments = child<QComboBox>(window.get(), "comDepartmentName");
+        departments->setFocus();
+        departments->showPopup();
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QVERIFY(window->isVisible());
+        QTest::keyClick(departments, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
     }
 };
 

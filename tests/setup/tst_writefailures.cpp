@@ -11,7 +11,8 @@
 #include "setup/frmShiftsSetup.h"
 
 #include <QLabel>
-#include <QTimeEdit>
+#include <QSpinBox>
+#include "setup/TimeBox.h"
 
 namespace {
 const QString kReason = QStringLiteral("No space left on device");
@@ -40,7 +41,7 @@ class WriteFailures : public QObject
             ScheduleHelper::InjectWriteFailure(data.path(file), kReason);
             click(dialog, "cmdSave");
             out.fileKept = data.bytes(file) == old;
-            out.shown = dialog->isVisible() ? child<QLineEdit>(dialog, "txtWeekHours")->text() : QString();
+            out.shown = dialog->isVisible() ? child<QSpinBox>(dialog, "txtWeekHours")->text() : QString();
             click(dialog, "cmdSave");
         });
         click(window.get(), "cmdEditDepartment");
@@ -74,8 +75,8 @@ class WriteFailures : public QObject
         auto window = openOn<frmShiftsSetup>(data);
         auto addShift = [&](int from, int to) {
             data.dialogs.queue([&, from, to](QWidget *dialog) {
-                child<QTimeEdit>(dialog, "dtpStart")->setTime(QTime(from, 0));
-                child<QTimeEdit>(dialog, "dtpEnd")->setTime(QTime(to, 0));
+                child<TimeBox>(dialog, "dtpStart")->setTime(QTime(from, 0));
+                child<TimeBox>(dialog, "dtpEnd")->setTime(QTime(to, 0));
                 click(dialog, "cmdSave");
             });
             click(window.get(), "cmdAdd");

@@ -5,6 +5,8 @@
 
 #include "data/clsEmployeeInfo.h"
 #include "setup/WindowHelpers.h"
+#include "shell/ProgramStart.h"
+#include "shell/frmInitialSetup.h"
 #include "shell/frmHelp.h"
 
 #include <QtTest>
@@ -47,6 +49,14 @@ class tst_mainwindow : public QObject
 {
     Q_OBJECT
 
+    // The window list's entries for the open windows: those after its commands.
+    static QList<QAction *> windowEntries(QMenu *list)
+    {
+        QList<QAction *> entries = list->actions();
+        while (!entries.isEmpty() && !entries.takeFirst()->isSeparator()) {}
+        return entries;
+    }
+
 private Q_SLOTS:
     void menusAndWhichCommandsAreOff()
     {
@@ -65,7 +75,7 @@ private Q_SLOTS:
             {"bandHelp", "HelpMenu",
              {"toolContents=&Contents", "toolOnlineSupport=&Online Support>bandOnlineSupport",
               "toolHelpWizard=Help &Wizard", "-", "toolAbout=&About"}},
-            {"bandOnlineSupport", "Onlline Support",
+            {"bandOnlineSupport", "Online Support",
              {"toolSupportWebSite=&Support Web Site", "toolProductInformation=&Product Information"}}};
         ShellRun run;
         mdiSchedule &main = run.start();
@@ -75,9 +85,14 @@ private Q_SLOTS:
             QCOMPARE(captionsOf(menu), tools);
             if (!title.isEmpty())
                 QCOMPARE(menu->windowTitle(), title);
-            for (const QString &entry : tools)
-                if (entry.endsWith(QLatin1String(" (off)")))
-                    main.ToolClick(entry.section(QLatin1Char('='), 0, 0));
+            for (const QString &entry : tools) {
+                if (!entry.endsWith(QLatin1String(" (off)")))
+                    continue;
+                // A command that is off says why.
+                QVERIFY2(main.tool(entry.section(QLatin1Char('='), 0, 0))->toolTip().startsWith("Not available yet"),
+                         qPrintable(entry));
+                main.ToolClick(entry.section(QLatin1Char('='), 0, 0));
+            }
         }
         // The commands that are off do nothing, also when asked directly; nor does one that opens a
         // menu. An unknown command names itself.
@@ -111,12 +126,15 @@ private Q_SLOTS:
         QVERIFY(first);
         QCOMPARE(QString::fromLatin1(first->widget()->metaObject()->className()), form);
         QCOMPARE(first->pos(), PlacementInMainWindow(first->size(), main.mdiArea()->viewport()->size(), 0));
+        QVERIFY(!first->windowIcon().isNull());
 
-        // Another window comes in front; the command again brings the same window back.
+        // Another window comes in front, cascaded below and right of the first; the command
+        // again brings the same window back.
         const QString other = tool == QLatin1String("toolPositions") ? QStringLiteral("toolDepartments")
                                                                       : QStringLiteral("toolPositions");
         main.tool(other)->trigger();
         QMdiSubWindow *second = main.childWindow(other);
+        QVERIFY(second->pos().x() > first->pos().x() && second->pos().y() > first->pos().y());
         main.tool(tool)->trigger();
         QCOMPARE(main.childWindow(tool), first);
         QCOMPARE(run.openWindows(), (QList<QMdiSubWindow *>{main.wizardWindow(), second, first}));
@@ -125,7 +143,7 @@ private Q_SLOTS:
         // checked; choosing one brings it to the front.
         QMenu *list = main.band(QStringLiteral("bandWindowList"));
         Q_EMIT list->aboutToShow();
-        const QList<QAction *> entries = list->actions();
+        const QList<QAction *> entries = windowEntries(list);
         QCOMPARE(entries.size(), 3);
         QVERIFY(entries.at(0)->text().endsWith(QStringLiteral("Help Wizard")));
         QVERIFY(entries.at(1)->text().endsWith(first->windowTitle()));
@@ -137,10 +155,106 @@ private Q_SLOTS:
         QVERIFY(first->close());
         QVERIFY(!main.childWindow(tool));
         Q_EMIT list->aboutToShow();
-        QCOMPARE(list->actions().size(), 2);
+        QCOMPARE(windowEntries(list).size(), 2);
         main.tool(tool)->trigger();
         QVERIFY(main.childWindow(tool));
         QVERIFY(run.prompt.messages().isEmpty());
+    }
+
+    // The keys the help names work: Ctrl+W and Ctrl+F4 close the window in front, Ctrl+Q quits.
+    // The window list tiles, cascades and closes all windows but the wizard.
+    void windowKeysAndCommands()
+    {
+        ShellRun run;
+        mdiSchedule &main = run.start();
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees"})
+            main.ToolClick(QLatin1String(id));   // each asks for a first record; the asking is cancelled
+        QTRY_COMPARE(main.openChildren().size(), 3);   // the work shifts need a department
+        QTest::keyClick(&main, Qt::Key_W, Qt::ControlModifier);
+        QTRY_COMPARE(main.openChildren().size(), 2);
+        main.mdiArea()->setActiveSubWindow(main.openChildren().last());
+        QTest::keyClick(&main, Qt::Key_F4, Qt::ControlModifier);
+        QTRY_COMPARE(main.openChildren().size(), 1);
+        main.ToolClick(QStringLiteral("toolPositions"));
+        const QList<QMdiSubWindow *> two = main.openChildren();
+        const auto places = [&] { return QList<QPoint>{two[0]->pos(), two[1]->pos()}; };
+        main.tool(QStringLiteral("toolTile"))->trigger();
+        const QList<QPoint> tiled = places();
+        QVERIFY(tiled[0] != tiled[1]);
+        main.tool(QStringLiteral("toolCascade"))->trigger();
+        QVERIFY(places() != tiled);
+        QVERIFY(places()[0] != places()[1]);
+        main.tool(QStringLiteral("toolCloseAll"))->trigger();
+        QTRY_VERIFY(main.openChildren().isEmpty());
+        QVERIFY(main.wizardWindow());
+        QTest::keyClick(&main, Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!main.isVisible());
+    }
+
+    // Every control of the setup windows has an accessible name and description; every button
+    // has a mnemonic, and no two mnemonics of a window (labels included) nor of the menu bar clash.
+    void setupWindowsAreNamedAndHaveMnemonics()
+    {
+        ShellRun run;
+        mdiSchedule &main = run.start();
+        main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
+        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+        for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees", "wizard"}) {
+            QWidget *window = main.wizard();
+            if (QLatin1String(id) != QLatin1String("wizard")) {
+                main.ToolClick(QLatin1String(id));
+                window = main.childWindow(QLatin1String(id))->widget();
+            }
+            QSet<QChar> letters;   // the menu bar's own (Schedules and Setup share S) come first
+            for (const QAction *menu : main.menuBar()->actions())
+                letters.insert(menu->text().at(menu->text().indexOf('&') + 1).toLower());
+            QStringList captions;
+            for (QWidget *w : window->findChildren<QWidget *>()) {
+                // Parts of other controls (a drop-down's pop-up, a spin box's text) speak through them.
+                if (w->focusPolicy() == Qt::NoFocus || w->objectName().startsWith("qt_") || w->window() != window->window())
+                    continue;
+                QVERIFY2(!w->accessibleName().isEmpty() && !w->accessibleDescription().isEmpty(),
+                         qPrintable(QString::fromLatin1(id) + ' ' + w->objectName() + ' ' + w->metaObject()->className()));
+                if (const auto *button = qobject_cast<QPushButton *>(w))
+                    QVERIFY2(button->text().contains('&'), qPrintable(button->text()));
+            }
+            for (const QAbstractButton *button : window->findChildren<QAbstractButton *>())
+                captions << button->text();
+            for (const QLabel *label : window->findChildren<QLabel *>())
+                captions << (label->buddy() ? label->text() : QString());
+            for (const QString &caption : captions) {
+                const qsizetype amp = caption.indexOf('&');
+                if (amp < 0 || amp + 1 >= caption.size())
+                    continue;
+                QVERIFY2(!letters.contains(caption.at(amp + 1).toLower()), qPrintable(QString::fromLatin1(id) + ": " + caption));
+                letters.insert(caption.at(amp + 1).toLower());
+            }
+        }
+    }
+
+    // A data folder that cannot be created is named with the reason, not a file inside it.
+    void dataFolderProblemsAreNamed()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("plain")), "x");
+        const QString problem = PrepareDataFolder(dir.filePath(QStringLiteral("plain/data")));
+        QVERIFY2(problem.contains("cannot be created: \"" + dir.filePath("plain") + "\" is a file"), qPrintable(problem));
+        QCOMPARE(PrepareDataFolder(dir.filePath(QStringLiteral("new/data"))), QString());
+    }
+
+    // A layout saved on a larger screen is fitted to this one.
+    void restoredLayoutFitsTheScreen()
+    {
+        ShellRun run;
+        mdiSchedule &first = run.start();
+        const QRect free = first.screen()->availableGeometry();
+        first.setGeometry(QRect(free.topLeft() + QPoint(300, 200), free.size() * 2));
+        QVERIFY(run.exit());
+        mdiSchedule again(run.dir.path(), run.prompt, run.dialogs);
+        QVERIFY(again.layoutRestored());
+        QVERIFY2(free.contains(again.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(again.x()).arg(again.y()).arg(again.width()).arg(again.height())));
     }
 
     void helpPageNamesFolderAndShowsSupportSection()

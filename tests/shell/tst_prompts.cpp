@@ -35,6 +35,20 @@ class tst_prompts : public QObject
 
 private Q_SLOTS:
     // Items "DELI", "BAKERY", "DELI" with the second DELI offered; what is picked, how it closes.
+    // Input boxes and questions are wide enough for their whole title.
+    void titlesAreNotCut()
+    {
+        const QString title = QStringLiteral("Department Settings - NIGHT SHIFT BAKERY AND PASTRY");
+        WorkedPrompt prompt;
+        QList<int> widths;
+        for (int i = 0; i < 2; ++i)
+            prompt.dialogs.queue([&](QDialog *dialog) { dialog->adjustSize(); widths << dialog->width(); });
+        static_cast<Prompt &>(prompt).input(QStringLiteral("Name"), title);
+        static_cast<Prompt &>(prompt).askYesNo(QStringLiteral("Sure?"), title, true);
+        for (int width : widths)
+            QVERIFY2(width > QFontMetrics(QApplication::font()).horizontalAdvance(title) + 60, qPrintable(QString::number(width)));
+    }
+
     void itemDialog_data()
     {
         QTest::addColumn<QString>("pick");

@@ -3,6 +3,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "data/clsEmployeeInfo.h"
 #include "setup/WindowHelpers.h"
 #include "shell/frmInitialSetup.h"
 
@@ -90,6 +91,32 @@ private Q_SLOTS:
             main.mdiArea()->setActiveSubWindow(main.wizardWindow());
             QCOMPARE(run.openWindows(), (QList<QMdiSubWindow *>{main.wizardWindow(), list}));
         }
+    }
+
+    // On an empty folder the wizard offers a demo business; it is made in a folder of its own and
+    // the program starts again over it. A folder with data is not offered one.
+    void demoBusinessOpensInItsOwnFolder()
+    {
+        ShellRun run;
+        mdiSchedule &main = run.start();
+        QStringList made;
+        main.setDemoBusinessMaker([&](const QString &folder) {
+            made << folder;
+            return QString();
+        });
+        auto *open = main.wizard()->findChild<QPushButton *>(QStringLiteral("cmdOpenDemo"));
+        QVERIFY(open->isVisible());
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(made, QStringList{run.dir.path() + QStringLiteral("-demo")});
+        QCOMPARE(main.nextDataFolder(), made.value(0));
+        QVERIFY(!main.isVisible());
+        QVERIFY(!QFile::exists(run.dir.filePath(QStringLiteral("Dept.dat"))));
+
+        ShellRun withData;
+        withData.start().setDemoBusinessMaker([](const QString &) { return QString(); });
+        QVERIFY(withData.main->wizard()->findChild<QPushButton *>(QStringLiteral("cmdOpenDemo"))->isVisible());
+        withData.main->GetEmployeeCLASS().JobInfoAdd(QStringLiteral("COOK"), 0, 255);
+        QVERIFY(!withData.main->wizard()->findChild<QPushButton *>(QStringLiteral("cmdOpenDemo"))->isVisible());
     }
 
     void wizardFollowsMainWindowSize()

@@ -12,9 +12,9 @@ QVariant ScriptedPrompt::ask(Shown::Kind kind, const QString &text, const QStrin
     return answers.isEmpty() ? QVariant() : answers.takeFirst();
 }
 
-bool ScriptedPrompt::askYesNo(const QString &text, const QString &title, bool)
+bool ScriptedPrompt::askYesNo(const QString &text, const QString &title, bool defaultNo)
 {
-    return answer<bool>(Shown::Question, text, title, {}).value_or(false);
+    return answer<bool>(Shown::Question, text, title, defaultNo).value_or(false);
 }
 
 std::optional<QString> ScriptedPrompt::input(const QString &text, const QString &title, const QString &initial)

@@ -15,7 +15,8 @@ public:
         enum Kind { Message, Question, Input, Color, SaveFile, Item, Date } kind;
         QString text;
         QString title;
-        QVariant offered;   // the initial value, suggested path or item list the dialog showed
+        QVariant offered;   // the initial value, suggested path or item list the dialog showed;
+                            // for a question, whether No is the default
     };
 
     void queueYesNo(bool yes) { m_answers[Shown::Question].append(yes); }
