@@ -155,20 +155,6 @@ private slots:
             QCOMPARE(QFile::exists(data(e.name)), !(e.ours && e.isOld));
     }
 
-    void oneWriterPerFolder()
-    {
-        DataFolderLock first(data());
-        QCOMPARE(first.tryTake(), DataFolderLock::Result::Taken);
-        DataFolderLock second(data());
-        QCOMPARE(second.tryTake(), DataFolderLock::Result::Held);
-        QCOMPARE(second.holder().process, QCoreApplication::applicationPid());
-        QVERIFY2(second.holder().text().contains(QString::number(QCoreApplication::applicationPid())),
-                 qPrintable(second.holder().text()));
-        QVERIFY(second.holder().since.isValid());
-        first.release();
-        QCOMPARE(second.tryTake(), DataFolderLock::Result::Taken);
-    }
-
     void lockOfAFinishedCopyIsTakenOver()
     {
         // A lock file as a copy writes it that was killed: its process no longer runs.
@@ -182,16 +168,6 @@ private slots:
         DataFolderLock lock(data());
         QCOMPARE(lock.tryTake(), DataFolderLock::Result::TakenOverStale);
         QCOMPARE(lock.previous().process, gone);
-    }
-
-    void lockOfAnUnwritableFolderFails()
-    {
-        // A file where the folder should be stands for a folder no lock can be made in (tests
-        // run as root, so permissions cannot make one).
-        HandMade::write(m_tmp->filePath("plain"), "x");
-        DataFolderLock lock(m_tmp->filePath("plain"));
-        QCOMPARE(lock.tryTake(), DataFolderLock::Result::Failed);
-        QVERIFY(!lock.failure().isEmpty());
     }
 };
 
