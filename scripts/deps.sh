@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
-# clang and its runtime libraries build the fuzzing harnesses (libFuzzer, sanitizers).
-packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev)
+# Build and program: cmake ... libical-dev. Fuzzing harnesses (libFuzzer, sanitizers): clang and its
+# runtime libraries. Checks of the installed files and the Debian package: the last three.
+packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev
+          desktop-file-utils appstream dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
