@@ -15,9 +15,11 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$app.metainfo.xml" >/dev/
 test -s "$prefix/share/icons/hicolor/scalable/apps/$app.svg"
 test -s "$prefix/share/doc/Shiftgrid/help.html"
 
-"$prefix/bin/shiftgrid" --version | grep -qx "Shiftgrid [0-9.]*"
+version=$("$prefix/bin/shiftgrid" --version)
+grep -qx "Shiftgrid [0-9.]*" <<<"$version"
 "$prefix/bin/shiftgrid" demo --data "$work/data" --employees 5 --weeks 1 >/dev/null 2>&1
-"$prefix/bin/shiftgrid" export master --data "$work/data" 2>/dev/null | grep -q '"departments"'
+master=$("$prefix/bin/shiftgrid" export master --data "$work/data" 2>/dev/null)
+grep -q '"departments"' <<<"$master"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/package" >/dev/null
 deb=$(ls "$work"/package/shiftgrid_*.deb)
@@ -25,6 +27,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libical3; do
     case "$depends" in *"$library"*) ;; *) echo "the package does not depend on $library: $depends"; exit 1 ;; esac
 done
-dpkg-deb -c "$deb" | grep -q "./usr/bin/shiftgrid$"
-dpkg-deb -c "$deb" | grep -q "./usr/share/applications/$app.desktop$"
+contents=$(dpkg-deb -c "$deb")
+grep -q "./usr/bin/shiftgrid$" <<<"$contents"
+grep -q "./usr/share/applications/$app.desktop$" <<<"$contents"
 echo "1 passed, 0 failed"
