@@ -4,14 +4,12 @@
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
-#include "HandMadeRecords.h"
+#include "FolderChecks.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,20 +20,6 @@
 namespace {
 const double kMon = OleDate::fromDate(QDate(2001, 3, 5));
 constexpr double H = 1.0 / 24;
-
-// Every file below the folder with a digest of its bytes: a command that changes, adds or
-// removes anything shows in the comparison.
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        files.insert(QDir(folder).relativeFilePath(path),
-                     QCryptographicHash::hash(HandMade::read(path), QCryptographicHash::Sha1));
-    }
-    return files;
-}
 
 QJsonObject parse(const QString &json)
 {
@@ -71,28 +55,6 @@ class TestCommands : public QObject
         HandMade::write(file("JobsAval.dat"), HandMade::assignment(17, "cook") + HandMade::assignment(23, "COOK"));
         HandMade::write(file("Shifts.dat"), HandMade::defaultShift("KITCHEN", 22 * H, 6 * H)
                                                 + HandMade::defaultShift("BAR", 36000 + 0.5, 1.0));
-    }
-
-    // Compares a command's output with its checked-in file under golden/, line by line; true
-    // when they match. With SHIFTGRID_UPDATE_GOLDEN=1 in the environment the file is rewritten.
-    bool matchesGolden(const QString &output, const QString &name)
-    {
-        const QString goldenPath = QStringLiteral(SHIFTGRID_TEST_AREA_DIR "/golden/") + name;
-        const QByteArray json = output.toUtf8();
-        if (qEnvironmentVariableIntValue("SHIFTGRID_UPDATE_GOLDEN")) {
-            HandMade::write(goldenPath, json);
-            qInfo("rewrote %s", qPrintable(goldenPath));
-        }
-        const QList<QByteArray> got = json.split('\n'), want = HandMade::read(goldenPath).split('\n');
-        for (qsizetype i = 0; i < qMax(got.size(), want.size()); ++i) {
-            const QByteArray a = got.value(i, "(end)"), b = want.value(i, "(end)");
-            if (a != b) {
-                qWarning("%s line %d: %s, expected %s", qPrintable(name), int(i + 1), a.trimmed().constData(),
-                         b.trimmed().constData());
-                return false;
-            }
-        }
-        return true;
     }
 
 private slots:

@@ -2,7 +2,7 @@
 // a killed demo, and the check command over a hand-made folder full of faults.
 
 #include "CheckCommand.h"
-#include "HandMadeRecords.h"
+#include "FolderChecks.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedPrompt.h"
 #include "data/DataFolderLock.h"
@@ -11,8 +11,6 @@
 #include "shell/mdiSchedule.h"
 
 #include <QAction>
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -23,25 +21,6 @@
 namespace {
 const double kMon = OleDate::fromDate(QDate(2001, 3, 5));
 constexpr double H = 1.0 / 24;
-
-// Every entry below the folder: regular files with a digest of their bytes, anything else by
-// its kind (a pipe is never opened).
-QMap<QString, QByteArray> snapshot(const QString &folder)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QFileInfo info(path);
-        QByteArray what = info.isSymLink() ? "link " + info.symLinkTarget().toUtf8()
-                          : info.isDir()   ? QByteArray("folder")
-                          : info.isFile()  ? QCryptographicHash::hash(HandMade::read(path), QCryptographicHash::Sha1)
-                                           : QByteArray("special");
-        entries.insert(QDir(folder).relativeFilePath(path), what + " " + QByteArray::number(info.lastModified().toMSecsSinceEpoch()));
-    }
-    return entries;
-}
 
 QString shiftgrid() { return QCoreApplication::applicationDirPath() + "/../src/app/shiftgrid"; }
 
@@ -192,11 +171,7 @@ private Q_SLOTS:
         const CheckCommand::Result result = CheckCommand::run(tmp);
         QCOMPARE(snapshot(tmp), before);
         QCOMPARE(result.exitCode, 1);
-        const QString golden = QStringLiteral(SHIFTGRID_TEST_AREA_DIR "/golden/check-faults.txt");
-        const QByteArray got = result.lines.join('\n').toUtf8() + '\n';
-        if (qEnvironmentVariableIntValue("SHIFTGRID_UPDATE_GOLDEN"))
-            HandMade::write(golden, got);
-        QCOMPARE(QString::fromUtf8(got), QString::fromUtf8(HandMade::read(golden)));
+        QVERIFY(matchesGolden(result.lines.join('\n') + '\n', "check-faults.txt"));
 
         // A clean folder and a missing one.
         QTemporaryDir clean;
