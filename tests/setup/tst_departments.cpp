@@ -181,29 +181,6 @@ private Q_SLOTS:
         QVERIFY(!child<QWidget>(window.get(), "cmdDelete")->isEnabled());
         QVERIFY(!child<QWidget>(window.get(), "cmdEditDepartment")->isEnabled());
     }
-
-    void aFailedSaveIsToldAndTheDialogKeepsTheEntries()
-    {
-        DataFolder data;
-        auto window = open(data);
-        data.breakFile("Dept.dat");
-        bool stillOpen = false;
-        QString keptText;
-        edit(data, window.get(), [&](QWidget *dialog) {
-            retype(dialog, "txtWeekHours", QStringLiteral("38"));
-            click(dialog, "cmdSave");
-            stillOpen = dialog->isVisible();
-            keptText = QString::number(child<QSpinBox>(dialog, "txtWeekHours")->value());
-            data.repairFile("Dept.dat");
-            click(dialog, "cmdSave");
-        });
-        QVERIFY(stillOpen);
-        QCOMPARE(keptText, QStringLiteral("38"));
-        QVERIFY(!data.prompt.messages().isEmpty());
-        QVERIFY2(data.prompt.messages().last().contains(QStringLiteral("Dept.dat")), qPrintable(data.prompt.messages().last()));
-        QCOMPARE(data.prompt.shown().last().kind, ScriptedPrompt::Shown::Message);
-        QCOMPARE(hours(data, true), 38);
-    }
 };
 
 QTEST_MAIN(DepartmentWindows)

@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimeEdit>
 
 class EmployeeEditor : public QObject
 {
@@ -149,6 +150,10 @@ private Q_SLOTS:
         data.info->JobInfoAdd(QStringLiteral("CASHIER"), 0, 255);
         data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
         const qint32 ann = addEmployee(data, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        std::array<double, 7> starts{}, ends{};
+        starts[1] = 36000.25;   // Monday from 6:00, stored with a date part
+        ends.fill(1.0);
+        data.info->EmployeeSetAvalTimes(ann, starts, ends);
         QMdiArea area;
         auto *window = new frmEmployeeInfo(*data.info, *data.options, data.prompt);
         QMdiSubWindow *sub = area.addSubWindow(window);
@@ -157,6 +162,7 @@ private Q_SLOTS:
         sub->show();
         QTest::qWait(30);
         retype(window, "txtSpouse", QStringLiteral("Sam"));
+        retype(window, "txtPhoneNumber", QStringLiteral("8005551234"));
         child<QTabWidget>(window, "SSTab1")->setCurrentIndex(ctlUserInfo::TabAssignments);
         toggle(window, "lisDepartments", QStringLiteral("BAKERY"));
         for (const char *position : {"CASHIER", "BAKER", "CASHIER"})
@@ -173,6 +179,10 @@ private Q_SLOTS:
         auto *departments = child<QListWidget>(again.get(), "lisDepartments");
         QCOMPARE(departments->findItems("BAKERY", Qt::MatchExactly)[0]->checkState(), Qt::Checked);
         QCOMPARE(departments->findItems("DELI", Qt::MatchExactly)[0]->checkState(), Qt::Unchecked);
+        // The reopened editor shows what was stored, the phone formatted.
+        QCOMPARE(text(again.get(), "txtSpouse"), QStringLiteral("Sam"));
+        QCOMPARE(text(again.get(), "txtPhoneNumber"), QStringLiteral("(800) 555-1234"));
+        QCOMPARE(child<QTimeEdit>(again.get(), "dtpStart1")->time(), QTime(6, 0));
     }
 
     // The question names the employee and what goes along; No is the default answer.

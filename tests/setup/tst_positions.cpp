@@ -130,21 +130,6 @@ private Q_SLOTS:
             QCOMPARE(texts(list(window.get())), left);
         }
     }
-
-    void aFailedColourSaveIsToldAndTheChoiceStoredLater()
-    {
-        DataFolder data;
-        data.info->JobInfoAdd(QStringLiteral("BAKER"), 0, 255);
-        auto window = openOn<frmJobSetup>(data);
-        data.breakFile("Jobs.dat");
-        chooseColour(data, window.get(), "cmdEditBackColor", 65280);
-        QCOMPARE(data.prompt.messages().size(), 1);
-        QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Jobs.dat")), qPrintable(data.prompt.messages()[0]));
-        QCOMPARE(sample(window.get()).color(QPalette::Window), QColor(0, 255, 0));
-        data.repairFile("Jobs.dat");
-        chooseColour(data, window.get(), "cmdTextColor", std::nullopt);
-        QCOMPARE(storedColours(data, QStringLiteral("BAKER")), qMakePair(0, 65280));
-    }
 };
 
 QTEST_MAIN(PositionWindows)
