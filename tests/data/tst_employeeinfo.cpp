@@ -3,7 +3,6 @@
 
 #include "HandMadeRecords.h"
 #include "data/CodePage.h"
-#include "data/EmployeeInfoTarget.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
@@ -11,39 +10,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
-
-class RecordingControl : public EmployeeInfoTarget
-{
-public:
-    QStringList calls;
-    QStringList positions, departments;
-    QString phone, emergencyPhone, firstName;
-    bool male = false;
-    double start[8] = {}, end[8] = {};
-
-    void SetPositions(const QStringList &p) override { positions = p; calls << "SetPositions"; }
-    void SetDepartments(const QStringList &d) override { departments = d; calls << "SetDepartments"; }
-    void setDescCode(const QString &) override { calls << "DescCode"; }
-    void setDob(qint32) override { calls << "dob"; }
-    void setFirstName(const QString &t) override { firstName = t; calls << "FirstName"; }
-    void setHireDate(qint32) override { calls << "HireDate"; }
-    void setLastName(const QString &) override { calls << "LastName"; }
-    void setMiddleName(const QString &) override { calls << "MiddleName"; }
-    void setScheduleName(const QString &) override { calls << "ScheduleName"; }
-    void setSSNumber(qint32) override { calls << "SSNumber"; }
-    void setPhoneNumber(const QString &t) override { phone = t; calls << "PhoneNumber"; }
-    void setAddress1(const QString &) override { calls << "Address1"; }
-    void setAddress2(const QString &) override { calls << "Address2"; }
-    void setCity(const QString &) override { calls << "City"; }
-    void setState(const QString &) override { calls << "State"; }
-    void setPostalCode(const QString &) override { calls << "PostalCode"; }
-    void setEmergencyContact(const QString &) override { calls << "EmergencyContact"; }
-    void setEmergencyPhone(const QString &t) override { emergencyPhone = t; calls << "EmergencyPhone"; }
-    void setSpouse(const QString &) override { calls << "Spouse"; }
-    void setGenderIsMale(bool m) override { male = m; calls << "GenderIsMale"; }
-    void StartTimeSet(int day, double t) override { start[day] = t; }
-    void EndTimeSet(int day, double t) override { end[day] = t; }
-};
 
 class TestEmployeeInfo : public QObject
 {
@@ -365,29 +331,6 @@ private slots:
         QCOMPARE(fresh->Memberships().size(), 1);
         QCOMPARE(fresh->Assignments().size(), 1);
         QCOMPARE(fresh->JobEmpAvalGet(2), QStringList{"COOK"});
-    }
-
-    void populateInfoControl()
-    {
-        QByteArray rec = HandMade::employee(9, "Eva", "Diaz", "8005551234", true);
-        HandMade::putF64(rec, 336 + 8, 36000.25);   // Monday start with a day part
-        HandMade::write(file("EmployeeInfo.dat"), rec);
-        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(9, "X"));
-        HandMade::write(file("JobsAval.dat"), HandMade::assignment(9, "COOK"));
-        RecordingControl control;
-        open()->PopulateInfoControl(control, 9);
-        QCOMPARE(control.calls.mid(0, 4), (QStringList{"SetPositions", "SetDepartments", "DescCode", "dob"}));
-        QCOMPARE(control.calls.last(), QStringLiteral("GenderIsMale"));
-        QCOMPARE(control.positions, QStringList{"COOK"});
-        QCOMPARE(control.departments, QStringList{"X"});
-        QCOMPARE(control.phone, QStringLiteral("(800) 555-1234"));
-        QCOMPARE(control.firstName, QStringLiteral("Eva"));
-        QVERIFY(control.male);
-        QCOMPARE(control.start[2], 36000.25);   // handed over unchanged
-
-        RecordingControl unknown;
-        open()->PopulateInfoControl(unknown, 10);
-        QCOMPARE(unknown.calls, (QStringList{"SetPositions", "SetDepartments"}));
     }
 
     void membershipOrder()
