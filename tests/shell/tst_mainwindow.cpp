@@ -29,20 +29,6 @@ struct ProbeWindow : QWidget {
     }
 };
 
-// "id=caption", ">submenu" when it opens one, then " (hidden)" or " (off)" (disabled); "-" for a separator.
-QStringList captionsOf(const QWidget *menu)
-{
-    QStringList captions;
-    for (const QAction *action : menu->actions())
-        captions << (action->isSeparator() ? QStringLiteral("-")
-                     : action->objectName() + QLatin1Char('=') + action->text()
-                           + (action->menu() ? QLatin1Char('>') + action->menu()->objectName() : QString())
-                           + (!action->isVisible()  ? QStringLiteral(" (hidden)")
-                              : !action->isEnabled() ? QStringLiteral(" (off)")
-                                                     : QString()));
-    return captions;
-}
-
 } // namespace
 
 class tst_mainwindow : public QObject
@@ -58,44 +44,32 @@ class tst_mainwindow : public QObject
     }
 
 private Q_SLOTS:
+    // Every command is reachable from the menu bar. Those not yet available are off, say why and
+    // do nothing, also when asked directly; nor does one that opens a menu. An unknown command
+    // names itself.
     void menusAndWhichCommandsAreOff()
     {
-        const QList<std::tuple<QString, QString, QStringList>> menus{
-            {"bandMainMenu", "",
-             {"toolFile=&File>bandFileMenu", "toolSchedule=&Schedules>bandSchedule", "toolReports=&Reports>bandReports",
-              "toolSetup=&Setup>bandSetup", "toolHelp=&Help>bandHelp", "toolWindowList=&Window List>bandWindowList"}},
-            {"bandFileMenu", "File Menu", {"toolOptions=&Options (off)", "-", "toolExit=&Exit", "-", "toolTest= (hidden)"}},
-            {"bandSchedule", "",
-             {"toolScheduleWork=&Employee Scheduler", "toolTimeOffSchedules=&Availability Scheduler"}},
-            {"bandReports", "Reports",
-             {"toolWorkSchedules=&Schedule Reports (off)", "toolsubEmployeeReports=&Employee Reports (off)"}},
-            {"bandSetup", "Setup",
-             {"toolDepartments=&Departments", "toolPositions=&Positions", "toolWorkShifts=Work &Shifts",
-              "toolEmployees=&Employees"}},
-            {"bandHelp", "HelpMenu",
-             {"toolContents=&Contents", "toolOnlineSupport=&Online Support>bandOnlineSupport",
-              "toolHelpWizard=Help &Wizard", "-", "toolAbout=&About"}},
-            {"bandOnlineSupport", "Online Support",
-             {"toolSupportWebSite=&Support Web Site", "toolProductInformation=&Product Information"}}};
         ShellRun run;
         mdiSchedule &main = run.start();
-        for (const auto &[band, title, tools] : menus) {
-            const QWidget *menu = main.findChild<QWidget *>(band);
-            QVERIFY2(menu, qPrintable(band));
-            QCOMPARE(captionsOf(menu), tools);
-            if (!title.isEmpty())
-                QCOMPARE(menu->windowTitle(), title);
-            for (const QString &entry : tools) {
-                if (!entry.endsWith(QLatin1String(" (off)")))
-                    continue;
-                // A command that is off says why.
-                QVERIFY2(main.tool(entry.section(QLatin1Char('='), 0, 0))->toolTip().startsWith("Not available yet"),
-                         qPrintable(entry));
-                main.ToolClick(entry.section(QLatin1Char('='), 0, 0));
+        QStringList reachable;
+        const std::function<void(const QList<QAction *> &)> walk = [&](const QList<QAction *> &actions) {
+            for (const QAction *action : actions) {
+                reachable << action->objectName();
+                if (action->menu())
+                    walk(action->menu()->actions());
             }
+        };
+        walk(main.menuBar()->actions());
+        for (const char *id : {"toolExit", "toolScheduleWork", "toolTimeOffSchedules", "toolDepartments", "toolPositions",
+                               "toolWorkShifts", "toolEmployees", "toolContents", "toolSupportWebSite",
+                               "toolProductInformation", "toolHelpWizard", "toolAbout", "toolTile", "toolCloseAll"})
+            QVERIFY2(reachable.contains(QLatin1String(id)), id);
+        QVERIFY(!main.tool(QStringLiteral("toolTest"))->isVisible());
+        for (const char *id : {"toolOptions", "toolWorkSchedules", "toolsubEmployeeReports"}) {
+            QVERIFY2(!main.tool(QLatin1String(id))->isEnabled(), id);
+            QVERIFY2(main.tool(QLatin1String(id))->toolTip().startsWith("Not available yet"), id);
+            main.ToolClick(QLatin1String(id));
         }
-        // The commands that are off do nothing, also when asked directly; nor does one that opens a
-        // menu. An unknown command names itself.
         main.ToolClick(QStringLiteral("toolSetup"));
         QCOMPARE(run.openWindows(), QList<QMdiSubWindow *>{main.wizardWindow()});
         QVERIFY(run.prompt.shown().isEmpty());
