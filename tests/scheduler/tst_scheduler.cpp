@@ -367,14 +367,7 @@ private Q_SLOTS:
         QCOMPARE(m_form->ChosenDay(), kMon + 16);
 
         // Bob's week: a click on Tuesday adds a shift there; his time off on Wednesday refuses one.
-        QFile off(m_tmp->filePath("202.KELOFF"));
-        QVERIFY(off.open(QIODevice::WriteOnly));
-        QByteArray period(252, ' ');
-        HandMade::putI32(period, 0, BOB);
-        HandMade::putF64(period, 4, kMon + 16);
-        HandMade::putF64(period, 12, kMon + 17);
-        off.write(period);
-        off.close();
+        HandMade::write(m_tmp->filePath("202.KELOFF"), HandMade::timeOff(BOB, kMon + 16, kMon + 17, ""));
         m_dialogs.queue([this](QDialog *d) {
             auto *week = static_cast<frmEmployeeWeek *>(d);
             QCOMPARE(week->employee(), BOB);
