@@ -511,43 +511,43 @@ QString notEditableText()
 }
 } // namespace
 
-void ShiftEditWindow::cutBlock(int id)
+std::optional<BlockSnapshot> ShiftEditWindow::changeableShift(int id)
 {
     const int block = TimeGrid1->model()->TBFromId(id);
     if (block < 0 || m_schedule->isTimeOffBlock(block))
-        return;
+        return std::nullopt;
     if (!isEditable(block)) {
         m_prompt.message(notEditableText());
-        return;
+        return std::nullopt;
     }
-    const BlockSnapshot before = m_editor->snapshot(id);
+    return m_editor->snapshot(id);
+}
+
+void ShiftEditWindow::cutBlock(int id)
+{
+    const std::optional<BlockSnapshot> shift = changeableShift(id);
+    if (!shift)
+        return;
+    const BlockSnapshot &before = *shift;
     copyBlock(id);
     applyEdit(m_editor->remove(id), tr("Cut %1").arg(describe(before)));
 }
 
 void ShiftEditWindow::deleteBlock(int id)
 {
-    const int block = TimeGrid1->model()->TBFromId(id);
-    if (block < 0 || m_schedule->isTimeOffBlock(block))
+    const std::optional<BlockSnapshot> shift = changeableShift(id);
+    if (!shift)
         return;
-    if (!isEditable(block)) {
-        m_prompt.message(notEditableText());
-        return;
-    }
-    const BlockSnapshot before = m_editor->snapshot(id);
+    const BlockSnapshot &before = *shift;
     applyEdit(m_editor->remove(id), tr("Delete %1").arg(describe(before)));
 }
 
 void ShiftEditWindow::changePositionOf(int id)
 {
-    const int block = TimeGrid1->model()->TBFromId(id);
-    if (block < 0 || m_schedule->isTimeOffBlock(block))
+    const std::optional<BlockSnapshot> shift = changeableShift(id);
+    if (!shift)
         return;
-    if (!isEditable(block)) {
-        m_prompt.message(notEditableText());
-        return;
-    }
-    const BlockSnapshot before = m_editor->snapshot(id);
+    const BlockSnapshot &before = *shift;
     const QString position = PickJob(before.row, 0);
     if (position.isEmpty())
         return;

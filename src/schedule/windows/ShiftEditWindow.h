@@ -135,6 +135,9 @@ protected:
     void editCommand(const QString &choice);
     // A block that begins outside the saved days can only be copied.
     bool isEditable(int block) const;
+    // The shift `id` names when it may be cut, deleted or given another position; nothing (after
+    // telling the user why, for a shift that begins outside the days shown) otherwise.
+    std::optional<BlockSnapshot> changeableShift(int id);
 
     void onPointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint point);
     void onClicked(int block, Qt::MouseButton button, QPoint point);
