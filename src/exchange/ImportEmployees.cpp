@@ -234,14 +234,14 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
                 if (options.createMissing)
                     plan.newDepartments << d;
                 else
-                    row.problem(Departments, QStringLiteral("no department named \"%1\" (create it with --create-missing)").arg(d));
+                    row.problem(Departments, QStringLiteral("no department named \"%1\" (create it with %2)").arg(d, options.createMissingName));
             }
         for (const QString &p : std::as_const(e.positions))
             if (!positions.contains(p) && !plan.newPositions.contains(p)) {
                 if (options.createMissing)
                     plan.newPositions << p;
                 else
-                    row.problem(Positions, QStringLiteral("no position named \"%1\" (create it with --create-missing)").arg(p));
+                    row.problem(Positions, QStringLiteral("no position named \"%1\" (create it with %2)").arg(p, options.createMissingName));
             }
         if (row.failed())
             continue;
@@ -266,6 +266,8 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
     try {
         for (const QString &d : plan.newDepartments)
             info.AddDepartment(d);
+        if (!plan.newDepartments.isEmpty())
+            info.GetDepartmentList();   // AddDepartment keeps the name in memory; this stores it with the batch
         for (const QString &p : plan.newPositions)
             info.JobInfoAdd(p, 0, 255);
         for (const NewEmployee &e : plan.employees) {

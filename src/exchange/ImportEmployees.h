@@ -17,6 +17,8 @@ struct Options {
     bool dryRun = false;         // check and report, write nothing
     bool skipBad = false;        // import the good rows even when some are bad
     bool createMissing = false;  // create departments and positions the rows name
+    // How the user asks for createMissing, named where a row's department or position is missing.
+    QString createMissingName = QStringLiteral("--create-missing");
 };
 
 struct Problem {

@@ -130,6 +130,10 @@ private slots:
         QCOMPARE(reread.DeptEmployeeGetDepts(bob.number), (QStringList{"KITCHEN", "BAR"}));
         QCOMPARE(reread.JobEmpAvalGet(bob.number), (QStringList{"COOK", "HOST"}));
         QCOMPARE(reread.JobNamesGetAll(), (QStringList{"COOK", "HOST"}));
+        QStringList departments;
+        for (const DepartmentInfo &d : reread.Departments())
+            departments << d.name;
+        QVERIFY2(departments.contains("BAR") && departments.contains("KITCHEN"), qPrintable(departments.join(',')));
     }
 };
 
