@@ -203,6 +203,8 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
     const QStringList positions = info.JobNamesGetAll();
 
     for (qsizetype r = 1; r < records.size(); ++r) {
+        if (options.progress)
+            options.progress(int(r - 1), int(records.size() - 1));
         const CsvReader::Record &record = records[r];
         RowReader row(record.line, record.fields, columnOfCell, plan.problems);
         if (record.fields.size() > columnOfCell.size())
@@ -270,7 +272,10 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
             info.GetDepartmentList();   // AddDepartment keeps the name in memory; this stores it with the batch
         for (const QString &p : plan.newPositions)
             info.JobInfoAdd(p, 0, 255);
+        int done = 0;
         for (const NewEmployee &e : plan.employees) {
+            if (options.progress)
+                options.progress(done++, int(plan.employees.size()));
             const qint32 number = info.AddEmployee(e.firstName, e.middleName, e.lastName, e.birthDate, e.hireDate,
                                                    e.scheduleName, 0, QString(), 0, e.phone, e.address1, e.address2,
                                                    e.city, e.state, e.postalCode, e.emergencyContact, e.emergencyPhone,

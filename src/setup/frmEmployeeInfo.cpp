@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaMethod>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -287,7 +289,21 @@ void frmEmployeeInfo::cmdImport_Click()
     }
     if (dialog.Display() != QDialog::Accepted)
         return;
-    if (!RunShowingFileError(m_prompt, title, [&] { ImportEmployees::apply(m_info, dialog.plan(), dialog.options()); }))
+    // Many rows show how far the import got (the dialog appears only when it takes a while).
+    ImportEmployees::Options options = dialog.options();
+    std::optional<QProgressDialog> progress;
+    if (dialog.plan().employees.size() >= 200) {
+        progress.emplace(tr("Adding employees..."), QString(), 0, int(dialog.plan().employees.size()), this);
+        progress->setObjectName(QStringLiteral("dlgImportProgress"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+        options.progress = [&progress](int done, int) { progress->setValue(done); };
+    }
+    const bool imported = RunShowingFileError(m_prompt, title, [&] {
+        const auto close = qScopeGuard([&progress] { progress.reset(); });   // gone before any message
+        ImportEmployees::apply(m_info, dialog.plan(), options);
+    });
+    if (!imported)
         return;
     txtFilter->clear();   // the new employees must be in view
     refreshlist();
