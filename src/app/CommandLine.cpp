@@ -4,9 +4,9 @@
 #include "CopyCommand.h"
 #include "DemoBusiness.h"
 #include "ExportHours.h"
-#include "ExportIcs.h"
+#include "exchange/ExportIcs.h"
 #include "ExportMaster.h"
-#include "ImportEmployees.h"
+#include "exchange/ImportEmployees.h"
 #include "ExportWeek.h"
 #include "data/DataFolderLock.h"
 #include "ReportCommand.h"
@@ -26,6 +26,14 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -115,6 +123,20 @@ int exportHours(const QString &dataOption, const QString &from, const QString &t
     return 0;
 }
 
+// A progress line on standard error, rewritten in place, when standard error is a terminal;
+// nothing otherwise, so that pipes, files and tests see no noise. Small jobs show none.
+std::function<void(int, int)> terminalProgress(const QString &what)
+{
+    if (!isatty(fileno(stderr)))
+        return {};
+    return [what](int done, int total) {
+        if (total < 200)
+            return;
+        if (done % 50 == 0 || done + 1 == total)
+            std::fprintf(stderr, "\r%s: %d of %d%s", qPrintable(what), done + 1, total, done + 1 == total ? "\n" : "");
+    };
+}
+
 int exportIcs(const QString &dataOption, const QString &from, const QString &to, const QStringList &departments,
               const QStringList &employees, bool timeOff, const QString &timeZone, const QString &out)
 {
@@ -130,6 +152,7 @@ int exportIcs(const QString &dataOption, const QString &from, const QString &to,
     }
     request.timeOff = timeOff;
     request.timeZone = timeZone;
+    request.progress = terminalProgress(QStringLiteral("export ics: days read"));
     const QString folder = existingDataFolder(dataOption);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
@@ -158,7 +181,9 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
         takeForWriting(*lock, folder);
     }
     clsEmployeeInfo info(folder, options.dryRun ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
-    const ImportEmployees::Plan plan = ImportEmployees::check(info, file.readAll(), options);
+    ImportEmployees::Options withProgress = options;
+    withProgress.progress = terminalProgress(QStringLiteral("import employees: rows checked"));
+    const ImportEmployees::Plan plan = ImportEmployees::check(info, file.readAll(), withProgress);
     if (!plan.error.isEmpty())
         fail(plan.error);
 
@@ -179,7 +204,8 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
         fail(QStringLiteral("%1 bad row(s); nothing was imported (--skip-bad imports the good rows)")
                  .arg(badLines.size()));
     }
-    const int added = ImportEmployees::apply(info, plan, options);
+    withProgress.progress = terminalProgress(QStringLiteral("import employees: employees added"));
+    const int added = ImportEmployees::apply(info, plan, withProgress);
     report += options.dryRun ? QStringLiteral("Would add %1 employee(s); nothing was written (--dry-run)\n").arg(plan.employees.size())
                              : QStringLiteral("Added %1 employee(s)\n").arg(added);
     print(report);

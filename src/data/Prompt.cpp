@@ -29,6 +29,12 @@ std::optional<QString> QuietPrompt::saveFileName(const QString &caption, const Q
     return std::nullopt;
 }
 
+std::optional<QString> QuietPrompt::openFileName(const QString &caption, const QString &)
+{
+    m_texts << caption;
+    return std::nullopt;
+}
+
 std::optional<int> QuietPrompt::chooseItem(const QString &text, const QStringList &, int, const QString &)
 {
     m_texts << text;

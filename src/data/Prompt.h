@@ -28,6 +28,8 @@ public:
     // A file to save to; `filter` as "PDF files (*.pdf)".
     virtual std::optional<QString> saveFileName(const QString &caption, const QString &suggested,
                                                 const QString &filter) = 0;
+    // An existing file to open; `filter` as "CSV files (*.csv)".
+    virtual std::optional<QString> openFileName(const QString &caption, const QString &filter) = 0;
     // One item of `items`, `current` chosen at first; the index of the chosen one.
     virtual std::optional<int> chooseItem(const QString &text, const QStringList &items, int current,
                                           const QString &title = {}) = 0;
@@ -46,6 +48,7 @@ public:
     std::optional<qint32> chooseColor(qint32 initial, const QString &title) override;
     std::optional<QString> saveFileName(const QString &caption, const QString &suggested,
                                         const QString &filter) override;
+    std::optional<QString> openFileName(const QString &caption, const QString &filter) override;
     std::optional<int> chooseItem(const QString &text, const QStringList &items, int current,
                                   const QString &title) override;
     std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override;

@@ -2,23 +2,29 @@
 
 #include "WindowHelpers.h"
 #include "ctlUserInfo.h"
+#include "frmImportEmployees.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMetaMethod>
+#include <QProgressDialog>
+#include <QScopeGuard>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QWidget *parent)
-    : QWidget(parent), m_info(info), m_prompt(prompt)
+frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, DialogRunner &dialogs,
+                                 QWidget *parent)
+    : QWidget(parent), m_info(info), m_prompt(prompt), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmEmployeeInfo"));
     setWindowTitle(tr("Employee Information Manager"));
@@ -35,6 +41,9 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
 
     cmdAddEmployee = NamedButton(tr("&Add"), QStringLiteral("cmdAddEmployee"), fraEmployeeList);
     cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), fraEmployeeList);
+    // Every letter of "Import Employees" is already a mnemonic of this window or the menu bar.
+    cmdImport = NamedButton(tr("Import Employees from Te&xt..."), QStringLiteral("cmdImport"), fraEmployeeList);
+    cmdImport->setToolTip(tr("Adds the employees of a CSV file, after showing what would change."));
     cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), fraEmployeeList);
     cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), fraEmployeeList);
 
@@ -43,6 +52,7 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     buttons->addWidget(cmdDelete, 0, 1);
     buttons->addWidget(cmdPrint, 1, 0);
     buttons->addWidget(cmdClose, 1, 1);
+    buttons->addWidget(cmdImport, 2, 0, 1, 2);
     auto *listLayout = new QVBoxLayout(fraEmployeeList);
     listLayout->addWidget(txtFilter);
     listLayout->addWidget(lisEmployeeList, 1);
@@ -57,12 +67,13 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     fraEmployeeList->setMinimumWidth(220);
 
     // One round through the list and its buttons, then every field of the editor, and back.
-    TabOrder(QList<QWidget *>{txtFilter, lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose}
+    TabOrder(QList<QWidget *>{txtFilter, lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose, cmdImport}
              + ctlUserInfo1->tabChain());
 
     connect(lisEmployeeList, &QListWidget::currentRowChanged, this, &frmEmployeeInfo::lisEmployeeList_Click);
     connect(cmdAddEmployee, &QPushButton::clicked, this, &frmEmployeeInfo::cmdAddEmployee_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmEmployeeInfo::cmdDelete_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmEmployeeInfo::cmdImport_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmEmployeeInfo::printRequested);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     connect(txtFilter, &QLineEdit::textChanged, this, &frmEmployeeInfo::ApplyFilter);
@@ -253,5 +264,47 @@ void frmEmployeeInfo::cmdDelete_Click()
     if (ctlUserInfo1->EmployeeNumber() == number)
         ctlUserInfo1->ForgetEmployee();
     m_selected = 0;
+    refreshlist();
+}
+
+void frmEmployeeInfo::cmdImport_Click()
+{
+    // The import reloads the list; what is typed in the shown employee is kept first.
+    if (!SaveCurrent())
+        return;
+    const QString title = tr("Import Employees");
+    const std::optional<QString> path = m_prompt.openFileName(title, tr("CSV files (*.csv);;All files (*)"));
+    if (!path)
+        return;
+    const QString shownPath = QDir::toNativeSeparators(*path);
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompt.message(tr("Could not read %1: %2").arg(shownPath, file.errorString()), title, Prompt::Icon::Critical);
+        return;
+    }
+    frmImportEmployees dialog(m_info, file.readAll(), *path, m_dialogs, this);
+    if (!dialog.plan().error.isEmpty()) {
+        m_prompt.message(tr("Could not import %1: %2").arg(shownPath, dialog.plan().error), title, Prompt::Icon::Critical);
+        return;
+    }
+    if (dialog.Display() != QDialog::Accepted)
+        return;
+    // Many rows show how far the import got (the dialog appears only when it takes a while).
+    ImportEmployees::Options options = dialog.options();
+    std::optional<QProgressDialog> progress;
+    if (dialog.plan().employees.size() >= 200) {
+        progress.emplace(tr("Adding employees..."), QString(), 0, int(dialog.plan().employees.size()), this);
+        progress->setObjectName(QStringLiteral("dlgImportProgress"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+        options.progress = [&progress](int done, int) { progress->setValue(done); };
+    }
+    const bool imported = RunShowingFileError(m_prompt, title, [&] {
+        const auto close = qScopeGuard([&progress] { progress.reset(); });   // gone before any message
+        ImportEmployees::apply(m_info, dialog.plan(), options);
+    });
+    if (!imported)
+        return;
+    txtFilter->clear();   // the new employees must be in view
     refreshlist();
 }

@@ -6,6 +6,7 @@ class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class DialogRunner;
 class Prompt;
 class clsEmployeeInfo;
 class clsOptions;
@@ -23,7 +24,8 @@ public:
     // does not open cramped and stay so once the first employee is added.
     QSize sizeHint() const override;
 
-    frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
+    frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, DialogRunner &dialogs,
+                    QWidget *parent = nullptr);
 
     // Reloads the list from the stored data and shows the first employee.
     void refreshlist();
@@ -42,6 +44,8 @@ private:
     void lisEmployeeList_Click();
     void cmdAddEmployee_Click();
     void cmdDelete_Click();
+    // Adds the employees of a CSV file the user chooses, after showing what would change.
+    void cmdImport_Click();
     void SelectRowQuietly(int row);
     void RenameItem(qint32 number);
     // Shows only the employees whose names contain the typed text.
@@ -50,6 +54,7 @@ private:
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
+    DialogRunner &m_dialogs;
     qint32 m_selected = 0;
 
     QGroupBox *fraEmployeeList;
@@ -57,6 +62,7 @@ private:
     QListWidget *lisEmployeeList;
     QPushButton *cmdAddEmployee;
     QPushButton *cmdDelete;
+    QPushButton *cmdImport;
     QPushButton *cmdPrint;
     QPushButton *cmdClose;
     ctlUserInfo *ctlUserInfo1;

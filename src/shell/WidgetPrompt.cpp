@@ -97,6 +97,14 @@ std::optional<QString> WidgetPrompt::saveFileName(const QString &caption, const 
     return path;
 }
 
+std::optional<QString> WidgetPrompt::openFileName(const QString &caption, const QString &filter)
+{
+    const QString path = QFileDialog::getOpenFileName(m_parent, titleOrProgramName(caption), QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringList &items, int current,
                                             const QString &title)
 {

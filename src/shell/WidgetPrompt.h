@@ -23,6 +23,7 @@ public:
     std::optional<qint32> chooseColor(qint32 initial, const QString &title) override;
     std::optional<QString> saveFileName(const QString &caption, const QString &suggested,
                                         const QString &filter) override;
+    std::optional<QString> openFileName(const QString &caption, const QString &filter) override;
     std::optional<int> chooseItem(const QString &text, const QStringList &items, int current,
                                   const QString &title) override;
     std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override;

@@ -317,7 +317,8 @@ void mdiSchedule::buildCommands()
         {QStringLiteral("toolPositions"), [this] { return new frmJobSetup(*m_employeeInfo, *m_options, m_prompt); }},
         {QStringLiteral("toolWorkShifts"),
          [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
-        {QStringLiteral("toolEmployees"), [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt); }},
+        {QStringLiteral("toolEmployees"),
+         [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
         {QStringLiteral("toolTimeOffSchedules"),
          [this] { return new frmTimeOffSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
     };

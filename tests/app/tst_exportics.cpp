@@ -1,7 +1,7 @@
 // The calendar export, read back with the calendar library: one event per shift, stable ids,
 // wall-clock times in the named zone, time off when asked.
 
-#include "ExportIcs.h"
+#include "exchange/ExportIcs.h"
 #include "HandMadeRecords.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"

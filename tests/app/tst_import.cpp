@@ -1,9 +1,9 @@
 // Importing employees from CSV: the reader's quoting rules, the checks of every row before
 // anything is written, and what a good file adds.
 
-#include "CsvReader.h"
+#include "exchange/CsvReader.h"
 #include "HandMadeRecords.h"
-#include "ImportEmployees.h"
+#include "exchange/ImportEmployees.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -130,6 +130,10 @@ private slots:
         QCOMPARE(reread.DeptEmployeeGetDepts(bob.number), (QStringList{"KITCHEN", "BAR"}));
         QCOMPARE(reread.JobEmpAvalGet(bob.number), (QStringList{"COOK", "HOST"}));
         QCOMPARE(reread.JobNamesGetAll(), (QStringList{"COOK", "HOST"}));
+        QStringList departments;
+        for (const DepartmentInfo &d : reread.Departments())
+            departments << d.name;
+        QVERIFY2(departments.contains("BAR") && departments.contains("KITCHEN"), qPrintable(departments.join(',')));
     }
 };
 

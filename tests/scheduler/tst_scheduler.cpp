@@ -484,6 +484,52 @@ private Q_SLOTS:
         QVERIFY(!m_form->Form_Load());
         QCOMPARE(m_prompt.messages(), QStringList{"Please setup a department first"});
     }
+
+    void exportCalendarWritesTheShownWeek_data()
+    {
+        QTest::addColumn<int>("clickedRow");   // clicked at Monday 10:00 first; -1: no click
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("events");   // -1: a message names the file instead
+        QTest::newRow("selected employee") << 0 << 0 << "" << 3;
+        QTest::newRow("department, row selected") << 0 << 1 << "" << 4;
+        QTest::newRow("department, nothing selected") << -1 << 0 << "" << 4;
+        QTest::newRow("a new shift is saved first") << 2 << 1 << "" << 5;
+        QTest::newRow("missing folder") << -1 << 0 << "missing/" << -1;
+    }
+
+    void exportCalendarWritesTheShownWeek()
+    {
+        QFETCH(int, clickedRow);
+        QFETCH(int, item);
+        QFETCH(QString, folder);
+        QFETCH(int, events);
+        // Ann: two shifts and a day off this week; Bob: one shift this week, one the next.
+        writeDay(kMon, HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
+                           + HandMade::shift(BOB, kMon + 14 * H, kMon + 22 * H, "WAITER"));
+        writeDay(kMon + 1, HandMade::shift(ANN, kMon + 1 + 9 * H, kMon + 1 + 17 * H, "COOK"));
+        writeDay(kMon + 7, HandMade::shift(BOB, kMon + 7 + 9 * H, kMon + 7 + 17 * H, "COOK"));
+        HandMade::write(m_tmp->filePath(QString::number(ANN) + ".KELOFF"), HandMade::timeOff(ANN, kMon + 3, kMon + 4, "Trip"));
+        open();
+        if (clickedRow >= 0)
+            click(clickedRow, kMon + 10 * H);   // on Ann's shift: selects it; on Cy's free time: adds one
+        const QString path = m_tmp->filePath(folder + "week.ics");
+        m_prompt.clear();
+        m_prompt.queueItem(item);
+        m_prompt.queueSaveFile(path);
+        m_form->ToolClick("toolExportCalendar");
+        QCOMPARE(m_prompt.shown().size(), events < 0 ? 3 : 2);
+        QCOMPARE(m_prompt.shown()[0].offered.toStringList().size(), clickedRow >= 0 ? 2 : 1);
+        QVERIFY(m_prompt.shown()[1].offered.toString().endsWith("/KITCHEN-2001-03-05.ics"));
+        QFile file(path);
+        if (events < 0) {
+            QVERIFY(!file.exists());
+            QVERIFY(m_prompt.messages().last().contains(QDir::toNativeSeparators(path)));
+            return;
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(int(file.readAll().count("BEGIN:VEVENT")), events);
+    }
 };
 
 QTEST_MAIN(tst_scheduler)

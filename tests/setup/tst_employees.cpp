@@ -10,6 +10,7 @@
 #include <QDateEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTableWidget>
 #include <QTimeEdit>
 
 class EmployeeEditor : public QObject
@@ -155,7 +156,7 @@ private Q_SLOTS:
         ends.fill(1.0);
         data.info->EmployeeSetAvalTimes(ann, starts, ends);
         QMdiArea area;
-        auto *window = new frmEmployeeInfo(*data.info, *data.options, data.prompt);
+        auto *window = new frmEmployeeInfo(*data.info, *data.options, data.prompt, data.dialogs);
         QMdiSubWindow *sub = area.addSubWindow(window);
         area.resize(1000, 700);
         area.show();
@@ -271,7 +272,7 @@ private Q_SLOTS:
                                                    "SSTab1 dtpDOB dtpHireDate optMale txtPhoneNumber txtSpouse "
                                                    "txtEmergencyContact txtEmergencyPhone txtAddressLine1 txtAddressLine2 "
                                                    "txtCity txtState txtZip txtFilter lisEmployeeList cmdAddEmployee "
-                                                   "cmdDelete cmdClose txtFirstName"));
+                                                   "cmdDelete cmdClose cmdImport txtFirstName"));
     }
 
     // Typing in the box above the list shows only the matching employees; narrowing the window
@@ -334,6 +335,68 @@ private Q_SLOTS:
         QCOMPARE(data.prompt.messages().size(), 1);
         QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("Dept.dat")), qPrintable(data.prompt.messages()[0]));
         QCOMPARE(texts(child<QListWidget>(window.get(), "lisDepartments")), QStringList{QStringLiteral("DELI")});
+    }
+
+    void importShowsTheChangesAndAddsOnlyWhatWasAccepted_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("changes");   // the preview's first column
+        QTest::addColumn<QStringList>("stored");    // the employees' last names afterwards
+        const QByteArray good = "First Name,Last Name,Birth Date,Departments\n"
+                                "Cara,Diaz,1990-05-01,DELI\nAnn,Lee," + OleDate::isoDate(30000).toLatin1() + ",\n";
+        const QByteArray bad = "First Name,Last Name,Birth Date\nCara,Diaz,1990-05-01\nDan,Eve,1990-13-01\n";
+        const QByteArray missing = "First Name,Last Name,Departments\nCara,Diaz,BAR\n";
+        const QStringList before{"Lee"}, after{"Diaz", "Lee"};
+        QTest::newRow("good file") << good << QStringList() << "cmdImport" << QStringList{"Add", "Already there"} << after;
+        QTest::newRow("cancelled") << good << QStringList() << "cmdCancel" << QStringList{"Add", "Already there"} << before;
+        QTest::newRow("a bad row stops all") << bad << QStringList() << "cmdImport" << QStringList{"Add", "Bad row"} << before;
+        QTest::newRow("bad row skipped") << bad << QStringList{"chkSkipBad"} << "cmdImport" << QStringList{"Add", "Bad row"} << after;
+        QTest::newRow("missing department") << missing << QStringList() << "cmdImport" << QStringList{"Bad row"} << before;
+        QTest::newRow("missing department created") << missing << QStringList{"chkCreateMissing"} << "cmdImport"
+                                                    << QStringList{"Add"} << after;
+    }
+
+    void importShowsTheChangesAndAddsOnlyWhatWasAccepted()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QStringList, ticked);
+        QFETCH(QString, button);
+        QFETCH(QStringList, changes);
+        QFETCH(QStringList, stored);
+        DataFolder data;
+        data.info->AddDepartment(QStringLiteral("DELI"));
+        data.info->GetDepartmentList();   // stores the department
+        addEmployee(data, QStringLiteral("Ann"), QStringLiteral("Lee"));
+        QFile file(data.path("people.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size());
+        file.close();
+        auto window = openOn<frmEmployeeInfo>(data);
+        data.prompt.queueOpenFile(file.fileName());
+        QStringList shownChanges;
+        data.dialogs.queue([&](QDialog *dialog) {
+            auto *table = child<QTableWidget>(dialog, "tblPreview");
+            for (const QString &box : ticked)
+                click(dialog, box);
+            for (int row = 0; row < table->rowCount(); ++row)
+                shownChanges << table->item(row, 0)->text();
+            click(dialog, button);
+        });
+        click(window.get(), "cmdImport");
+        QCOMPARE(data.dialogs.shown(), QStringList{"frmImportEmployees"});
+        QCOMPARE(shownChanges, changes);
+        QStringList lastNames;
+        for (const EmployeeFields &e : data.reloaded()->Employees())
+            lastNames << e.lastName;
+        lastNames.sort();
+        QCOMPARE(lastNames, stored);
+        QCOMPARE(list(window.get())->count(), stored.size());
+        QStringList departments;
+        for (const DepartmentInfo &d : data.reloaded()->Departments())
+            departments << d.name;
+        QCOMPARE(departments.contains("BAR"), ticked.contains("chkCreateMissing"));
+        QCOMPARE(data.prompt.messages(), QStringList());
     }
 };
 

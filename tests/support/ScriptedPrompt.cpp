@@ -33,6 +33,11 @@ std::optional<QString> ScriptedPrompt::saveFileName(const QString &caption, cons
     return answer<QString>(Shown::SaveFile, filter, caption, suggested);
 }
 
+std::optional<QString> ScriptedPrompt::openFileName(const QString &caption, const QString &filter)
+{
+    return answer<QString>(Shown::OpenFile, filter, caption, QVariant());
+}
+
 std::optional<int> ScriptedPrompt::chooseItem(const QString &text, const QStringList &items, int,
                                               const QString &title)
 {

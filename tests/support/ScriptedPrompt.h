@@ -12,7 +12,7 @@ class ScriptedPrompt : public Prompt
 {
 public:
     struct Shown {
-        enum Kind { Message, Question, Input, Color, SaveFile, Item, Date } kind;
+        enum Kind { Message, Question, Input, Color, SaveFile, OpenFile, Item, Date } kind;
         QString text;
         QString title;
         QVariant offered;   // the initial value, suggested path or item list the dialog showed;
@@ -23,6 +23,7 @@ public:
     void queueInput(std::optional<QString> value) { queue(Shown::Input, value); }
     void queueColor(std::optional<qint32> value) { queue(Shown::Color, value); }
     void queueSaveFile(std::optional<QString> path) { queue(Shown::SaveFile, path); }
+    void queueOpenFile(std::optional<QString> path) { queue(Shown::OpenFile, path); }
     void queueItem(std::optional<int> index) { queue(Shown::Item, index); }
     void queueDate(std::optional<QDate> day) { queue(Shown::Date, day); }
 
@@ -32,6 +33,7 @@ public:
     std::optional<qint32> chooseColor(qint32 initial, const QString &title) override;
     std::optional<QString> saveFileName(const QString &caption, const QString &suggested,
                                         const QString &filter) override;
+    std::optional<QString> openFileName(const QString &caption, const QString &filter) override;
     std::optional<int> chooseItem(const QString &text, const QStringList &items, int current,
                                   const QString &title) override;
     std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override;

@@ -38,6 +38,8 @@ public:
     { return m_to.chooseColor(initial, title); }
     std::optional<QString> saveFileName(const QString &caption, const QString &suggested, const QString &filter) override
     { return m_to.saveFileName(caption, suggested, filter); }
+    std::optional<QString> openFileName(const QString &caption, const QString &filter) override
+    { return m_to.openFileName(caption, filter); }
     std::optional<int> chooseItem(const QString &text, const QStringList &items, int current, const QString &title) override
     { return m_to.chooseItem(text, items, current, title); }
     std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override

@@ -7,6 +7,7 @@
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
+#include "exchange/ExportIcs.h"
 #include "schedule/ScheduleCopy.h"
 #include "schedule/WeekPicture.h"
 #include "schedule/clsScheduleData.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -246,6 +248,8 @@ void frmSchedule::buildCommands()
                                     [this] { copyCommand(); }));
     scheduleMenu->addAction(command(QStringLiteral("toolExportPicture"), tr("&Export Picture..."),
                                     [this] { exportPicture(); }));
+    scheduleMenu->addAction(command(QStringLiteral("toolExportCalendar"), tr("Export Calenda&r..."),
+                                    [this] { exportCalendar(); }));
     QAction *print = command(QStringLiteral("toolPrint"), tr("&Print..."), nullptr);
     print->setEnabled(false);
     scheduleMenu->addAction(print);
@@ -554,6 +558,51 @@ void frmSchedule::exportPicture()
         return;
     if (!WeekPicture::write(*m_schedule, *file))
         m_prompt.message(tr("Could not write the picture \"%1\".").arg(QDir::toNativeSeparators(*file)), windowTitle(),
+                         Prompt::Icon::Critical);
+}
+
+void frmSchedule::exportCalendar()
+{
+    // The calendar is made from the files: the week is saved first.
+    if (!saveBeforeLeaving())
+        return;
+    const QString title = tr("Export Calendar");
+    QList<qint32> shown;   // the employees of the grid's rows, as the week shows them
+    for (int row = 0; row < TimeGrid1->model()->ResourcesMax(); ++row)
+        if (const qint32 number = m_schedule->FindEmployeeNumberFromResorce(row))
+            shown << number;
+    const int row = TimeGrid1->currentRow();
+    const qint32 selected = row >= 0 ? m_schedule->FindEmployeeNumberFromResorce(row) : 0;
+    QStringList choices;
+    if (selected != 0)
+        choices << tr("Only %1").arg(m_info.ConvertNumberToName(selected, false));
+    choices << tr("The whole department %1").arg(m_department);
+    const std::optional<int> chosen = m_prompt.chooseItem(tr("Whose shifts of the week?"), choices, 0, title);
+    if (!chosen)
+        return;
+    const QString suggested = QDir::home().filePath(QStringLiteral("%1-%2.ics").arg(m_department, OleDate::isoDate(m_firstDay)));
+    const std::optional<QString> file = m_prompt.saveFileName(title, suggested, tr("iCalendar files (*.ics)"));
+    if (!file || file->isEmpty())
+        return;
+
+    ExportIcs::Request request;
+    request.firstDay = m_firstDay;
+    request.lastDay = m_lastDay;
+    request.departments = {m_department};
+    request.employees = (selected != 0 && *chosen == 0) ? QList<qint32>{selected} : shown;
+    request.timeOff = !request.employees.isEmpty();   // an empty list would mean every employee's
+    ExportIcs::Result result;
+    if (!RunShowingFileError(m_prompt, title, [&] { result = ExportIcs::run(m_info, m_options, request); }))
+        return;
+    const QString shownPath = QDir::toNativeSeparators(*file);
+    if (!result.error.isEmpty()) {
+        m_prompt.message(tr("Could not export the calendar \"%1\": %2").arg(shownPath, result.error), title,
+                         Prompt::Icon::Critical);
+        return;
+    }
+    QSaveFile out(*file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(result.ics) != result.ics.size() || !out.commit())
+        m_prompt.message(tr("Could not write the calendar \"%1\": %2").arg(shownPath, out.errorString()), title,
                          Prompt::Icon::Critical);
 }
 

@@ -74,6 +74,9 @@ private:
     void pickDate();
     void copyCommand();
     void exportPicture();
+    // Writes the shown week of the selected row's employee or of the whole department, with
+    // time off, as an iCalendar file.
+    void exportCalendar();
     void openEmployeeWeek(int row);
     void storeOptions();
     void onDateShown(double time);

@@ -114,18 +114,26 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
     auto name = [&info](qint32 employee) {
         return info.EmployeeExists(employee) ? info.ConvertNumberToName(employee, false) : QString::number(employee);
     };
+    const int days = int(request.lastDay - request.firstDay) + 1;
+    int daysDone = 0;
     for (const QString &department : departments) {
-        RecordList records(Shift::Size);
-        schedule.LoadSchedule(records, department, request.firstDay, request.lastDay, 0, true);   // throws when unreadable
-        for (int i = 1; i <= records.count(); ++i) {
-            const char *r = records.record(i);
-            const qint32 employee = Shift::employee(r);
-            if (!wanted(request, employee) || !showable(Shift::begin(r), Shift::end(r)))
-                continue;
-            const QString position = Shift::position(r).isEmpty() ? QStringLiteral("Shift") : Shift::position(r);
-            addEvent(calendar.get(), zone, uid(employee, department, Shift::begin(r)), Shift::begin(r), Shift::end(r),
-                     position + QStringLiteral(" \u2013 ") + department, name(employee));
-            ++events;
+        for (int d = 0; d < days; ++d) {
+            // One day at a time, so that a long range can show how far it got.
+            if (request.progress)
+                request.progress(daysDone++, days * int(departments.size()));
+            const double day = request.firstDay + d;
+            RecordList records(Shift::Size);
+            schedule.LoadSchedule(records, department, day, day, 0, true);   // throws when unreadable
+            for (int i = 1; i <= records.count(); ++i) {
+                const char *r = records.record(i);
+                const qint32 employee = Shift::employee(r);
+                if (!wanted(request, employee) || !showable(Shift::begin(r), Shift::end(r)))
+                    continue;
+                const QString position = Shift::position(r).isEmpty() ? QStringLiteral("Shift") : Shift::position(r);
+                addEvent(calendar.get(), zone, uid(employee, department, Shift::begin(r)), Shift::begin(r), Shift::end(r),
+                         position + QStringLiteral(" \u2013 ") + department, name(employee));
+                ++events;
+            }
         }
     }
     if (request.timeOff) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class clsEmployeeInfo;
 class clsOptions;
 
@@ -20,6 +22,8 @@ struct Request {
     QList<qint32> employees;   // empty: every employee
     bool timeOff = false;
     QString timeZone;          // an Olson name such as "Europe/Paris"; empty: this machine's zone
+    // Told after each day read: days done, days in all.
+    std::function<void(int done, int total)> progress;
 };
 
 struct Result {

@@ -203,6 +203,8 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
     const QStringList positions = info.JobNamesGetAll();
 
     for (qsizetype r = 1; r < records.size(); ++r) {
+        if (options.progress)
+            options.progress(int(r - 1), int(records.size() - 1));
         const CsvReader::Record &record = records[r];
         RowReader row(record.line, record.fields, columnOfCell, plan.problems);
         if (record.fields.size() > columnOfCell.size())
@@ -234,14 +236,14 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
                 if (options.createMissing)
                     plan.newDepartments << d;
                 else
-                    row.problem(Departments, QStringLiteral("no department named \"%1\" (create it with --create-missing)").arg(d));
+                    row.problem(Departments, QStringLiteral("no department named \"%1\" (create it with %2)").arg(d, options.createMissingName));
             }
         for (const QString &p : std::as_const(e.positions))
             if (!positions.contains(p) && !plan.newPositions.contains(p)) {
                 if (options.createMissing)
                     plan.newPositions << p;
                 else
-                    row.problem(Positions, QStringLiteral("no position named \"%1\" (create it with --create-missing)").arg(p));
+                    row.problem(Positions, QStringLiteral("no position named \"%1\" (create it with %2)").arg(p, options.createMissingName));
             }
         if (row.failed())
             continue;
@@ -266,9 +268,14 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
     try {
         for (const QString &d : plan.newDepartments)
             info.AddDepartment(d);
+        if (!plan.newDepartments.isEmpty())
+            info.GetDepartmentList();   // AddDepartment keeps the name in memory; this stores it with the batch
         for (const QString &p : plan.newPositions)
             info.JobInfoAdd(p, 0, 255);
+        int done = 0;
         for (const NewEmployee &e : plan.employees) {
+            if (options.progress)
+                options.progress(done++, int(plan.employees.size()));
             const qint32 number = info.AddEmployee(e.firstName, e.middleName, e.lastName, e.birthDate, e.hireDate,
                                                    e.scheduleName, 0, QString(), 0, e.phone, e.address1, e.address2,
                                                    e.city, e.state, e.postalCode, e.emergencyContact, e.emergencyPhone,

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class clsEmployeeInfo;
 
 // Adds employees from a CSV file whose header line names the columns (any order, any letter
@@ -17,6 +19,10 @@ struct Options {
     bool dryRun = false;         // check and report, write nothing
     bool skipBad = false;        // import the good rows even when some are bad
     bool createMissing = false;  // create departments and positions the rows name
+    // How the user asks for createMissing, named where a row's department or position is missing.
+    QString createMissingName = QStringLiteral("--create-missing");
+    // Told after each row is checked and after each employee is added: rows done, rows in all.
+    std::function<void(int done, int total)> progress;
 };
 
 struct Problem {
