@@ -476,13 +476,20 @@ QString FolderNameProblem(const QString &name)
     return {};
 }
 
+namespace {
+const char *const kDesktopEntry = "org.shiftgrid.Shiftgrid.desktop";
+}
+
 QString ResolveDataFolder(const QString &requested, bool create)
 {
     QString folder = requested;
     if (folder.isEmpty()) {
         const QString beside = QCoreApplication::applicationDirPath();
         const QFileInfo besideInfo(beside);
-        if (!beside.isEmpty() && besideInfo.isDir() && besideInfo.isWritable())
+        // An installed program (its desktop entry beside it in the prefix) never keeps data in
+        // the system's program folder, even when the user could write there.
+        const bool installed = QFileInfo::exists(beside + QStringLiteral("/../share/applications/") + kDesktopEntry);
+        if (!beside.isEmpty() && !installed && besideInfo.isDir() && besideInfo.isWritable())
             folder = beside + QStringLiteral("/data");
         else
             folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/data");

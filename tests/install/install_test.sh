@@ -18,6 +18,9 @@ test -s "$prefix/share/doc/Shiftgrid/help.html"
 version=$("$prefix/bin/shiftgrid" --version)
 grep -qx "Shiftgrid [0-9.]*" <<<"$version"
 "$prefix/bin/shiftgrid" demo --data "$work/data" --employees 5 --weeks 1 >/dev/null 2>&1
+# Without --data an installed program uses the user's data folder, never one beside itself.
+missing=$(HOME=$work/home XDG_DATA_HOME=$work/home/share "$prefix/bin/shiftgrid" export master 2>&1 || true)
+grep -q "not found: $work/home/share/Shiftgrid/Shiftgrid/data" <<<"$missing" || { echo "data folder: $missing"; exit 1; }
 master=$("$prefix/bin/shiftgrid" export master --data "$work/data" 2>/dev/null)
 grep -q '"departments"' <<<"$master"
 
