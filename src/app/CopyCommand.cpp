@@ -60,10 +60,7 @@ Result run(const Request &request)
     try {
         clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
         const QString department = CodePage::toUpper(CodePage::trimBlanks(request.department));
-        bool known = false;
-        for (const DepartmentInfo &d : info.Departments())
-            known = known || d.name == department;
-        if (!known)
+        if (!info.DepartmentNames().contains(department))
             return wrongRequest(QStringLiteral("no department named \"%1\"").arg(request.department.trimmed()));
 
         const int days = request.week ? 7 : 1;

@@ -48,9 +48,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, double firstDay, double l
     if (lastDay < firstDay)
         return {{}, QStringLiteral("the first date is after the last date")};
     QStringList chosen = departments;
-    QStringList known;
-    for (const DepartmentInfo &d : info.Departments())
-        known << d.name;
+    const QStringList known = info.DepartmentNames();
     if (chosen.isEmpty())
         chosen = known;
     for (const QString &d : std::as_const(chosen))

@@ -14,12 +14,7 @@ namespace ExportWeek {
 Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
            const QString &pngFile)
 {
-    const QStringList known = [&] {
-        QStringList names;
-        for (const DepartmentInfo &d : info.Departments())
-            names << d.name;
-        return names;
-    }();
+    const QStringList known = info.DepartmentNames();
     if (!known.contains(department))
         return {{}, QStringLiteral("no department named \"%1\"").arg(department)};
 

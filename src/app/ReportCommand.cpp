@@ -184,10 +184,7 @@ Built build(const Request &request)
         if (!QFileInfo(folder).isDir())
             throw BadArgument{QStringLiteral("--data: folder not found: %1").arg(folder)};
         clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
-        QStringList departmentNames;
-        for (const DepartmentInfo &d : info.Departments())
-            departmentNames << d.name;
-        const QStringList departments = knownNames(request.departments, departmentNames, "--department");
+        const QStringList departments = knownNames(request.departments, info.DepartmentNames(), "--department");
         const QStringList positions = knownNames(request.positions, info.JobNamesGetAll(), "--position");
         const QList<qint32> employees = knownEmployees(request.employees, info);
         const QPageLayout layout = request.pageLayout.value_or(BandedReport::defaultPageLayout());

@@ -268,6 +268,14 @@ QList<DepartmentInfo> clsEmployeeInfo::Departments() const
     return list;
 }
 
+QStringList clsEmployeeInfo::DepartmentNames() const
+{
+    QStringList names;
+    for (const DepartmentInfo &d : Departments())
+        names << d.name;
+    return names;
+}
+
 qint16 clsEmployeeInfo::GetDepartmentFirstDay(const QString &name) const
 {
     const int i = FindDepartmentIndex(name);

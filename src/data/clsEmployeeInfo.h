@@ -100,6 +100,7 @@ public:
     void OverTimeDepartmentset(const QString &name, bool weekly, quint8 hours);
     quint8 OverTimeDepartmentGet(const QString &name, bool weekly) const;
     QList<DepartmentInfo> Departments() const;   // read-only view, writes nothing
+    QStringList DepartmentNames() const;         // their names, in order; writes nothing
 
     // Positions
     void JobInfoAdd(const QString &name, qint32 textColor, qint32 backColor);

@@ -91,9 +91,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
 {
     if (request.lastDay < request.firstDay)
         return {{}, QStringLiteral("the first date is after the last date"), 0};
-    QStringList known;
-    for (const DepartmentInfo &d : info.Departments())
-        known << d.name;
+    const QStringList known = info.DepartmentNames();
     const QStringList departments = request.departments.isEmpty() ? known : request.departments;
     for (const QString &d : departments)
         if (!known.contains(d))

@@ -197,9 +197,7 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
     QSet<QString> existing;
     for (const EmployeeFields &e : info.Employees())
         existing.insert(identity(e.firstName, e.lastName, e.dob));
-    QStringList departments;
-    for (const DepartmentInfo &d : info.Departments())
-        departments << d.name;
+    const QStringList departments = info.DepartmentNames();
     const QStringList positions = info.JobNamesGetAll();
 
     for (qsizetype r = 1; r < records.size(); ++r) {

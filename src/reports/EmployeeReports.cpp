@@ -13,9 +13,7 @@ QList<EmployeeFields> EmployeeReports::select(const clsEmployeeInfo &info, const
 {
     std::optional<QSet<qint32>> allowed;
     if (!departments.isEmpty() || !positions.isEmpty()) {
-        QStringList allDepartments;
-        for (const DepartmentInfo &d : info.Departments())
-            allDepartments << d.name;
+        const QStringList allDepartments = info.DepartmentNames();
         const QList<qint32> found = info.EmployeeGetForDeptandPost(positions.isEmpty() ? info.JobNamesGetAll() : positions,
                                                                    departments.isEmpty() ? allDepartments : departments);
         allowed = QSet<qint32>(found.cbegin(), found.cend());
