@@ -427,7 +427,7 @@ int run(int argc, char *argv[])
                              parser.value(outOption));
         if (words.size() >= 2 && words.mid(0, 2) == QStringList{QStringLiteral("import"), QStringLiteral("employees")})
             return importEmployees(data, words.mid(2),
-                                   {parser.isSet(dryRunOption), parser.isSet(skipBadOption), parser.isSet(createMissingOption)});
+                                   {parser.isSet(dryRunOption), parser.isSet(skipBadOption), parser.isSet(createMissingOption), {}});
         if (words == QStringList{QStringLiteral("check")})
             return check(data);
         if (words.value(0) == QLatin1String("report"))

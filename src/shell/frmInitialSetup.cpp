@@ -74,9 +74,7 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
 
     connect(cmdScheduleEmployees, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolScheduleWork")); });
 
-    // The report windows are not part of the program yet.
-    cmdOpenReports->setEnabled(false);
-    cmdOpenReports->setToolTip(tr("Not available yet: this part of Shiftgrid is not in this version."));
+    connect(cmdOpenReports, &QPushButton::clicked, this, [this] { m_main.ToolClick(QStringLiteral("toolWorkSchedules")); });
 
     setTabOrder(cmdSetupDepartment, cmdSetupPosition);
     setTabOrder(cmdSetupPosition, cmdWorkShifts);

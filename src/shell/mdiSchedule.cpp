@@ -17,6 +17,9 @@
 #include "setup/frmEmployeeInfo.h"
 #include "setup/frmJobSetup.h"
 #include "setup/frmShiftsSetup.h"
+#include "reports/DelayedPrintStore.h"
+#include "reports/windows/frmEmployeeReports.h"
+#include "reports/windows/frmPrint.h"
 #include "schedule/windows/frmSchedule.h"
 #include "schedule/windows/frmTimeOffSetup.h"
 
@@ -93,6 +96,9 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
 
     m_employeeInfo = std::make_unique<clsEmployeeInfo>(m_dataFolder);
     m_options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(m_dataFolder));
+    m_printers = std::make_unique<PrinterSource>();
+    m_reports = std::make_unique<ReportContext>(
+        ReportContext{m_prompt, m_dialogs, *m_printers, DelayedPrintStore::folderBeside(m_dataFolder)});
 
     tool(QStringLiteral("toolTest"))->setVisible(false);
 
@@ -292,8 +298,6 @@ void mdiSchedule::buildCommands()
     const QList<QPair<QString, std::function<void()>>> commands{
         {QStringLiteral("toolExit"), [this] { close(); }},
         {QStringLiteral("toolScheduleWork"), [this] { showScheduler(); }},
-        {QStringLiteral("toolWorkSchedules"), nullptr},
-        {QStringLiteral("toolsubEmployeeReports"), nullptr},
         {QStringLiteral("toolOptions"), nullptr},
         {QStringLiteral("toolContents"), [this] { ShowContentsTab(); }},
         {QStringLiteral("toolHelpWizard"),
@@ -318,9 +322,16 @@ void mdiSchedule::buildCommands()
         {QStringLiteral("toolWorkShifts"),
          [this] { return new frmShiftsSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
         {QStringLiteral("toolEmployees"),
-         [this] { return new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
+         [this] {
+             auto *editor = new frmEmployeeInfo(*m_employeeInfo, *m_options, m_prompt, m_dialogs);
+             connect(editor, &frmEmployeeInfo::printRequested, this,
+                     [this] { ToolClick(QStringLiteral("toolsubEmployeeReports")); });
+             return editor;
+         }},
         {QStringLiteral("toolTimeOffSchedules"),
          [this] { return new frmTimeOffSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
+        {QStringLiteral("toolWorkSchedules"), [this] { return new frmPrint(*m_employeeInfo, *m_options, *m_reports); }},
+        {QStringLiteral("toolsubEmployeeReports"), [this] { return new frmEmployeeReports(*m_employeeInfo, *m_reports); }},
     };
     for (const auto &[toolId, create] : listWindows)
         m_commands.insert(toolId, [this, toolId, create] { showSingle(toolId, create); });
@@ -330,6 +341,15 @@ void mdiSchedule::showScheduler()
 {
     // Modal, over the whole work area, and resizable.
     frmSchedule form(*m_employeeInfo, *m_options, m_prompt, m_dialogs, this);
+    // The schedule reports of the scheduler's department and range, in a window of the
+    // scheduler's own: the scheduler is modal, and so are the windows outside it.
+    connect(&form, &frmSchedule::printRequested, &form, [this, &form](const QString &department, double first, double last) {
+        auto *print = new frmPrint(*m_employeeInfo, *m_options, *m_reports, &form);
+        print->setWindowFlag(Qt::Dialog);
+        print->setAttribute(Qt::WA_DeleteOnClose);
+        print->DisplayWindow(department, first, last);
+        print->show();
+    });
     if (!form.Form_Load())
         return;
     form.resize(m_mdiArea->size());

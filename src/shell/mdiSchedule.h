@@ -18,6 +18,8 @@ class clsEmployeeInfo;
 class clsOptions;
 class frmInitialSetup;
 class frmHelp;
+class PrinterSource;
+struct ReportContext;
 
 // The main window: holds every other window as a child of its work area, owns the one shared
 // master-data object and the one shared options object, turns menu commands into windows,
@@ -39,6 +41,8 @@ public:
     void setuphelpwizard();
     clsEmployeeInfo &GetEmployeeCLASS() const { return *m_employeeInfo; }
     clsOptions &getOptionClass() const { return *m_options; }
+    // What the report windows share: prompts, printers, the delayed-print folder.
+    ReportContext &reportContext() const { return *m_reports; }
     // Writes "HelpWizardHide" of section "Wizard": "0" when the wizard is to be shown, else "1".
     void HelpWizardSettingSet(bool show);
     // False only when "HelpWizardHide" is exactly "1".
@@ -128,6 +132,8 @@ private:
     DialogRunner &m_dialogs;
     std::unique_ptr<clsEmployeeInfo> m_employeeInfo;
     std::unique_ptr<clsOptions> m_options;
+    std::unique_ptr<PrinterSource> m_printers;
+    std::unique_ptr<ReportContext> m_reports;
 
     QMdiArea *m_mdiArea = nullptr;
     QToolBar *m_toolBar = nullptr;

@@ -1,5 +1,9 @@
 #include "BandedReport.h"
 
+#include "data/FileError.h"
+#include "data/ScheduleHelper.h"
+
+#include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -7,6 +11,7 @@
 #include <QPdfWriter>
 #include <QGlyphRun>
 #include <QTextLayout>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -300,17 +305,20 @@ QImage BandedReport::pageImage(int page, int dpi) const
     return image;
 }
 
-bool BandedReport::print(QPagedPaintDevice &device) const
+bool BandedReport::print(QPagedPaintDevice &device, int firstPage, int lastPage) const
 {
+    firstPage = std::max(firstPage, 1);
+    lastPage = lastPage <= 0 ? pageCount() : std::min(lastPage, pageCount());
     device.setPageLayout(m_layout);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    for (int page = 1; page <= pageCount(); ++page) {
-        if (page > 1)
+    for (int page = firstPage; page <= lastPage; ++page) {
+        if (page > firstPage)
             device.newPage();
         paintPage(page, painter);
-        if (m_progress && (page % 20 == 0 || page == pageCount()) && !m_progress(page, pageCount())) {
+        const int done = page - firstPage + 1, total = lastPage - firstPage + 1;
+        if (m_progress && (done % 20 == 0 || page == lastPage) && !m_progress(done, total)) {
             painter.end();
             return false;
         }
@@ -318,15 +326,36 @@ bool BandedReport::print(QPagedPaintDevice &device) const
     return painter.end();
 }
 
+QByteArray BandedReport::pdfBytes(const QString &title) const
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Shiftgrid"));
+        writer.setResolution(600);
+        if (!print(writer))
+            return {};
+    }
+    return buffer.data();
+}
+
 bool BandedReport::writePdf(const QString &file, const QString &title, QString *error) const
 {
-    QPdfWriter writer(file);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Shiftgrid"));
-    writer.setResolution(600);
-    if (!print(writer)) {
+    // Rendered in memory first, then written in one go: a failed write leaves no half PDF, and
+    // the reason comes from the one place where files are written.
+    const QByteArray pdf = pdfBytes(title);
+    if (pdf.isEmpty()) {
         if (error)
-            *error = QStringLiteral("cannot write %1").arg(QFileInfo(file).absoluteFilePath());
+            *error = QStringLiteral("the report could not be rendered");
+        return false;
+    }
+    try {
+        ScheduleHelper::WriteFileBytes(file, pdf);
+    } catch (const FileError &e) {
+        if (error)
+            *error = e.userText();
         return false;
     }
     return true;

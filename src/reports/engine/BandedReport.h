@@ -80,9 +80,12 @@ public:
     void paintPage(int page, QPainter &painter) const;
     // A whole page with its margins on white, at `dpi` dots per inch.
     QImage pageImage(int page, int dpi) const;
-    // Every page on a printer or PDF writer, which takes the report's page layout. False when
-    // the device cannot be painted on or the progress handler stopped it.
-    bool print(QPagedPaintDevice &device) const;
+    // Pages `firstPage` to `lastPage` (0: the last) on a printer or PDF writer, which takes the
+    // report's page layout. False when the device cannot be painted on or the progress handler
+    // stopped it.
+    bool print(QPagedPaintDevice &device, int firstPage = 1, int lastPage = 0) const;
+    // Every page as a PDF document; empty when the progress handler stopped it.
+    QByteArray pdfBytes(const QString &title) const;
     // Writes every page to a PDF file; false with the reason when the file cannot be written.
     bool writePdf(const QString &file, const QString &title, QString *error = nullptr) const;
 

@@ -140,8 +140,7 @@ void frmSchedule::buildBands()
     }
     cmdCopy = NamedButton(tr("Copy Week"), QStringLiteral("cmdCopy"), nullptr);
     cmdPrint = NamedButton(tr("Print"), QStringLiteral("cmdPrint"), nullptr);
-    cmdPrint->setEnabled(false);   // the schedule reports are not part of the program yet
-    cmdPrint->setToolTip(tr("Printing comes with the schedule reports."));
+    cmdPrint->setToolTip(tr("Saves the week, then opens the schedule reports for this department and these days."));
     labCurrentTime = new QLabel;
     labCurrentTime->setObjectName(QStringLiteral("labCurrentTime"));
     labCurrentTime->setMinimumWidth(320);
@@ -213,6 +212,7 @@ void frmSchedule::buildBands()
     connect(cmdDayMinus, &QPushButton::clicked, this, [this] { stepDays(-1); });
     connect(cmdDayPlus, &QPushButton::clicked, this, [this] { stepDays(1); });
     connect(cmdCopy, &QPushButton::clicked, this, &frmSchedule::copyCommand);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSchedule::printReports);
 }
 
 QAction *frmSchedule::command(const QString &id, const QString &caption, const std::function<void()> &run,
@@ -250,9 +250,8 @@ void frmSchedule::buildCommands()
                                     [this] { exportPicture(); }));
     scheduleMenu->addAction(command(QStringLiteral("toolExportCalendar"), tr("Export Calenda&r..."),
                                     [this] { exportCalendar(); }));
-    QAction *print = command(QStringLiteral("toolPrint"), tr("&Print..."), nullptr);
-    print->setEnabled(false);
-    scheduleMenu->addAction(print);
+    scheduleMenu->addAction(command(QStringLiteral("toolPrint"), tr("&Print..."), [this] { printReports(); },
+                                    QKeySequence::Print));
     scheduleMenu->addSeparator();
     scheduleMenu->addAction(command(QStringLiteral("toolClose"), tr("C&lose"), [this] { close(); }));
 
@@ -559,6 +558,14 @@ void frmSchedule::exportPicture()
     if (!WeekPicture::write(*m_schedule, *file))
         m_prompt.message(tr("Could not write the picture \"%1\".").arg(QDir::toNativeSeparators(*file)), windowTitle(),
                          Prompt::Icon::Critical);
+}
+
+void frmSchedule::printReports()
+{
+    // The reports are made from the files: the week is saved first.
+    if (!saveBeforeLeaving())
+        return;
+    Q_EMIT printRequested(m_department, m_firstDay, m_lastDay);
 }
 
 void frmSchedule::exportCalendar()

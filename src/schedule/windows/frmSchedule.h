@@ -46,6 +46,10 @@ public:
     QString department() const { return m_department; }
     QAction *tool(const QString &id) const { return m_tools.value(id); }
 
+Q_SIGNALS:
+    // Print: the week was saved; the schedule reports are wanted for this department and days.
+    void printRequested(const QString &department, double firstDay, double lastDay);
+
 protected:
     void done(int result) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -74,6 +78,7 @@ private:
     void pickDate();
     void copyCommand();
     void exportPicture();
+    void printReports();
     // Writes the shown week of the selected row's employee or of the whole department, with
     // time off, as an iCalendar file.
     void exportCalendar();

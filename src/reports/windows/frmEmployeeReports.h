@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ReportOutput.h"
+#include "reports/EmployeeReports.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class clsEmployeeInfo;
+
+// "Employee Reports": one of the five employee lists, narrowed by the report filter, printed or
+// previewed.
+class frmEmployeeReports : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmEmployeeReports(clsEmployeeInfo &info, const ReportContext &context, QWidget *parent = nullptr);
+
+    // Preview (true) or Print (false) of the chosen list; the preview opened, or null.
+    QWidget *run(bool preview);
+    // The list entries in order, with their lists.
+    static const QList<QPair<QString, EmployeeReports::Kind>> &reportTypes();
+
+    QComboBox *comReportType = nullptr;
+    QPushButton *cmdPreview = nullptr;
+    QPushButton *cmdPrint = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QLabel *labStatus = nullptr;
+
+private:
+    clsEmployeeInfo &m_info;
+    ReportContext m_context;
+};
