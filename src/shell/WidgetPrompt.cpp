@@ -1,7 +1,10 @@
 #include "WidgetPrompt.h"
 
+#include <QApplication>
+
 #include "grid/TimeGridModel.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -38,6 +41,15 @@ void roomForTitle(QDialog &dialog, const QString &title)
 
 } // namespace
 
+QWidget *WidgetPrompt::owner() const
+{
+    // Over the window the user works in (a report preview is a window of its own), so that
+    // the box does not bring the main window in front of it.
+    if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    return m_parent;
+}
+
 int WidgetPrompt::exec(QDialog &dialog)
 {
     return dialog.exec();
@@ -50,7 +62,7 @@ void WidgetPrompt::message(const QString &text, const QString &title, Icon icon)
         boxIcon = QMessageBox::Warning;
     else if (icon == Icon::Critical)
         boxIcon = QMessageBox::Critical;
-    QMessageBox box(boxIcon, titleOrProgramName(title), text, QMessageBox::Ok, m_parent);
+    QMessageBox box(boxIcon, titleOrProgramName(title), text, QMessageBox::Ok, owner());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Ok);
     roomForTitle(box, box.windowTitle());
@@ -60,7 +72,7 @@ void WidgetPrompt::message(const QString &text, const QString &title, Icon icon)
 bool WidgetPrompt::askYesNo(const QString &text, const QString &title, bool defaultNo)
 {
     QMessageBox box(QMessageBox::Question, titleOrProgramName(title), text,
-                    QMessageBox::Yes | QMessageBox::No, m_parent);
+                    QMessageBox::Yes | QMessageBox::No, owner());
     box.setDefaultButton(defaultNo ? QMessageBox::No : QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     roomForTitle(box, box.windowTitle());
@@ -70,7 +82,7 @@ bool WidgetPrompt::askYesNo(const QString &text, const QString &title, bool defa
 
 std::optional<QString> WidgetPrompt::input(const QString &text, const QString &title, const QString &initial)
 {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(titleOrProgramName(title));
     dialog.setLabelText(text);
     dialog.setTextValue(initial);
@@ -82,7 +94,7 @@ std::optional<QString> WidgetPrompt::input(const QString &text, const QString &t
 
 std::optional<qint32> WidgetPrompt::chooseColor(qint32 initial, const QString &title)
 {
-    const QColor chosen = QColorDialog::getColor(TimeGridModel::toColor(initial), m_parent, titleOrProgramName(title));
+    const QColor chosen = QColorDialog::getColor(TimeGridModel::toColor(initial), owner(), titleOrProgramName(title));
     if (!chosen.isValid())
         return std::nullopt;
     return TimeGridModel::fromColor(chosen.toRgb());
@@ -91,7 +103,7 @@ std::optional<qint32> WidgetPrompt::chooseColor(qint32 initial, const QString &t
 std::optional<QString> WidgetPrompt::saveFileName(const QString &caption, const QString &suggested,
                                                   const QString &filter)
 {
-    const QString path = QFileDialog::getSaveFileName(m_parent, titleOrProgramName(caption), suggested, filter);
+    const QString path = QFileDialog::getSaveFileName(owner(), titleOrProgramName(caption), suggested, filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -99,7 +111,7 @@ std::optional<QString> WidgetPrompt::saveFileName(const QString &caption, const 
 
 std::optional<QString> WidgetPrompt::openFileName(const QString &caption, const QString &filter)
 {
-    const QString path = QFileDialog::getOpenFileName(m_parent, titleOrProgramName(caption), QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(owner(), titleOrProgramName(caption), QString(), filter);
     if (path.isEmpty())
         return std::nullopt;
     return path;
@@ -108,7 +120,7 @@ std::optional<QString> WidgetPrompt::openFileName(const QString &caption, const 
 std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringList &items, int current,
                                             const QString &title)
 {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(owner());
     dialog.setWindowTitle(titleOrProgramName(title));
     dialog.setLabelText(text);
     dialog.setComboBoxItems(items);
@@ -128,7 +140,7 @@ std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringLi
 
 std::optional<QDate> WidgetPrompt::chooseDate(const QString &text, const QDate &initial, const QString &title)
 {
-    QDialog dialog(m_parent);
+    QDialog dialog(owner());
     dialog.setWindowTitle(titleOrProgramName(title));
     auto *calendar = new QCalendarWidget(&dialog);
     calendar->setSelectedDate(initial.isValid() ? initial : QDate::currentDate());

@@ -33,5 +33,7 @@ public:
     static QString titleOrProgramName(const QString &title);
 
 private:
+    QWidget *owner() const;
+
     QPointer<QWidget> m_parent;
 };

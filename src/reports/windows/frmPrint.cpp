@@ -37,6 +37,8 @@ QDateEdit *datePicker(const QString &name, QWidget *parent)
     picker->setDisplayFormat(QStringLiteral("ddd M/d/yyyy"));
     picker->setCalendarPopup(true);
     picker->setDate(QDate::currentDate());
+    // Room for the longest date, "Wed 12/31/2026", beside the drop-down button.
+    picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("Wed 12/31/20269")) + 40);
     return picker;
 }
 } // namespace

@@ -25,7 +25,6 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -126,7 +125,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     toolPrint = action(tr("Print..."), QStringLiteral("toolPrint"), QStyle::SP_DialogOkButton, QKeySequence::Print,
                        tr("Chooses a printer and the pages, then prints"));
     toolExport = action(tr("Export PDF..."), QStringLiteral("toolExport"), QStyle::SP_DialogSaveButton,
-                        QKeySequence(Qt::CTRL | Qt::Key_E), tr("Saves every page as a PDF file"));
+                        QKeySequence::SaveAs, tr("Saves every page as a PDF file"));
     toolPrintLater = action(tr("Print Later"), QStringLiteral("toolPrintLater"), QStyle::SP_FileDialogNewFolder,
                             QKeySequence(Qt::CTRL | Qt::Key_L), tr("Keeps the report in the Delayed Print folder for printing later"));
     ReportViewer1->addSeparator();
@@ -167,13 +166,17 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     lisPages->setObjectName(QStringLiteral("lisPages"));
     lisPages->setAccessibleName(tr("Pages"));
     lisPages->setModel(m_pages);
-    lisPages->setViewMode(QListView::ListMode);
+    // One column of thumbnails, each with its page number below.
+    lisPages->setViewMode(QListView::IconMode);
+    lisPages->setFlow(QListView::TopToBottom);
+    lisPages->setWrapping(false);
+    lisPages->setMovement(QListView::Static);
     lisPages->setIconSize(ReportPageList::thumbnailSize());
     lisPages->setUniformItemSizes(true);
-    lisPages->setSpacing(4);
-    lisPages->setFlow(QListView::TopToBottom);
-    lisPages->setMinimumWidth(ReportPageList::thumbnailSize().width() + 40);
-    lisPages->setMaximumWidth(ReportPageList::thumbnailSize().width() + 160);
+    lisPages->setSpacing(6);
+    lisPages->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lisPages->setFixedWidth(ReportPageList::thumbnailSize().width() + 24
+                            + lisPages->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
     pageView = new ReportPageView;
     scrPage = new QScrollArea(this);
@@ -184,11 +187,10 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     scrPage->setWidgetResizable(false);
     scrPage->setFocusProxy(pageView);
 
-    auto *splitter = new QSplitter(this);
-    splitter->addWidget(lisPages);
-    splitter->addWidget(scrPage);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
+    auto *pages = new QHBoxLayout;
+    pages->setSpacing(0);
+    pages->addWidget(lisPages);
+    pages->addWidget(scrPage, 1);
 
     labStatus = new QLabel(this);
     labStatus->setObjectName(QStringLiteral("labStatus"));
@@ -197,7 +199,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     auto *main = new QVBoxLayout(this);
     main->setContentsMargins(0, 0, 0, 4);
     main->addWidget(ReportViewer1);
-    main->addWidget(splitter, 1);
+    main->addLayout(pages, 1);
     auto *status = new QHBoxLayout;
     status->setContentsMargins(6, 0, 6, 0);
     status->addWidget(labStatus, 1);
@@ -261,6 +263,8 @@ void frmReportPreview::RunReport(std::unique_ptr<BandedReport> report)
     lisPages->setCurrentIndex(m_pages->index(0));
     applyZoom();
     updateNavigation();
+    // The keys turn pages and scroll from the start (the page box would take Page Up and Down).
+    pageView->setFocus();
 }
 
 int frmReportPreview::currentPage() const
