@@ -191,6 +191,12 @@ void frmEmployeeInfo::UpdateButtons()
     cmdPrint->setToolTip(reports ? QString() : tr("Not available yet: the employee reports are not part of this version."));
 }
 
+void frmEmployeeInfo::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&frmEmployeeInfo::printRequested))
+        UpdateButtons();
+}
+
 void frmEmployeeInfo::lisEmployeeList_Click()
 {
     QListWidgetItem *item = lisEmployeeList->currentItem();

@@ -39,6 +39,8 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Print becomes available once someone shows the employee reports for it.
+    void connectNotify(const QMetaMethod &signal) override;
 
 private:
     void lisEmployeeList_Click();

@@ -2,6 +2,7 @@
 // corrected behaviours, exit codes, page breaking, and the geometry of every layout's fields.
 
 #include "FolderChecks.h"
+#include "ReportBusiness.h"
 #include "ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
@@ -14,65 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-const double kMon = OleDate::fromDate(QDate(2001, 3, 5));
-constexpr double H = 1.0 / 24;
 const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
-
-QByteArray person(qint32 number, const QByteArray &first, const QByteArray &last, const QByteArray &phone = {})
-{
-    return HandMade::employee(number, first, last, phone, number % 2 == 1);
-}
-
-// A small business over the week of Monday 5 March 2001 (departments begin on Monday).
-void writeBusiness(const QString &dir)
-{
-    using namespace HandMade;
-    auto file = [&dir](const QString &name) { return dir + u'/' + name; };
-    write(file("Dept.dat"), department("KITCHEN", 1) + department("BAR", 1));
-    write(file("Jobs.dat"), position("COOK", 0, 255) + position("HOST", 0, 65535));
-    QByteArray jose = person(17, "Jos\xe9", "Lee", "5551234");
-    putText(jose, 458, 30, "12 Elm St");
-    putText(jose, 488, 30, "Apt 4");
-    putText(jose, 518, 30, "Springfield");
-    putText(jose, 548, 20, "IL");
-    putText(jose, 568, 10, "62701");
-    putText(jose, 578, 20, "Maria");
-    putText(jose, 598, 20, "Ana Lee");
-    putText(jose, 618, 10, "8005551234");
-    putText(jose, 216, 50, "E-17");
-    putI32(jose, 212, 123456789);
-    putI32(jose, 268, 36892);   // hired 1 January 2001
-    putI32(jose, 156, 25000);
-    write(file("EmployeeInfo.dat"), jose + person(23, "Bo", "Ek") + person(31, "Ann", "Lee", "18005550000")
-                                        + person(40, "Sam", "Ray") + person(41, "Sam", "Ray"));
-    write(file("EmployeeDept.dat"), membership(17, "KITCHEN") + membership(23, "KITCHEN") + membership(31, "BAR")
-                                        + membership(17, "BAR") + membership(40, "BAR") + membership(41, "BAR"));
-    write(file("JobsAval.dat"), assignment(17, "COOK") + assignment(23, "COOK") + assignment(31, "HOST")
-                                    + assignment(40, "HOST") + assignment(41, "HOST"));
-    QDir(dir).mkpath("KITCHEN");
-    QDir(dir).mkpath("BAR");
-    auto day = [&](const char *dept, int d) {
-        return file(QString::fromLatin1(dept) + u'/' + OleDate::format(kMon + d, "yyyymmdd") + ".KELSCD");
-    };
-    const double mon = kMon;
-    write(day("KITCHEN", -1), shift(23, mon - 1 + 22 * H, mon + 6 * H, "COOK"));   // the evening before
-    write(day("KITCHEN", 0), shift(23, mon + 8 * H, mon + 16.5 * H, "COOK") + shift(17, mon + 10 * H, mon + 14 * H, "COOK")
-                                 + shift(17, mon + 22 * H, mon + 1 + 6 * H, "COOK"));
-    write(day("KITCHEN", 1), shift(23, mon + 1 + 9 * H, mon + 1 + 17 * H, "COOK"));
-    write(day("KITCHEN", 6), shift(17, mon + 6 + 22 * H, mon + 7 + 6 * H, "COOK"));   // the last night
-    write(day("BAR", 0), shift(31, mon + 17 * H, mon + 23 * H, "HOST") + shift(17, mon + 18 * H, mon + 22 * H, "COOK"));
-    write(day("BAR", 1), shift(40, mon + 1 + 12 * H, mon + 1 + 20 * H, "HOST"));
-    write(day("BAR", 2), shift(41, mon + 2 + 12 * H, mon + 2 + 18 * H, "HOST"));
-    write(day("BAR", 3), shift(40, mon + 3 + 12 * H, mon + 3 + 14 * H, "HOST"));
-    write(file("17.KELOFF"), timeOff(17, mon + 9 * H, mon + 2 + 17 * H, "Trip")
-                                 + timeOff(17, mon + 6 + 9 * H, mon + 6 + 13 * H, "Dentist")
-                                 + timeOff(17, mon - 4, mon - 3, "Earlier"));
-    write(file("23.KELOFF"), timeOff(23, mon + 14 * H, mon + 18 * H, "Class"));
-    write(file("31.KELOFF"), timeOff(31, mon + 1, mon + 2, "Holiday") + timeOff(31, mon + 2, mon + 2 + (23 * 60 + 59) / 1440.0, "Sick"));
-}
-
-} // namespace
 
 class TestReports : public QObject
 {

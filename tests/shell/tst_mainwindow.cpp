@@ -3,7 +3,10 @@
 
 #include "ShellTestSupport.h"
 
+#include "HandMadeRecords.h"
 #include "data/clsEmployeeInfo.h"
+#include "reports/windows/frmPrint.h"
+#include "schedule/windows/frmSchedule.h"
 #include "setup/WindowHelpers.h"
 #include "shell/ProgramStart.h"
 #include "shell/frmInitialSetup.h"
@@ -65,7 +68,7 @@ private Q_SLOTS:
                                "toolProductInformation", "toolHelpWizard", "toolAbout", "toolTile", "toolCloseAll"})
             QVERIFY2(reachable.contains(QLatin1String(id)), id);
         QVERIFY(!main.tool(QStringLiteral("toolTest"))->isVisible());
-        for (const char *id : {"toolOptions", "toolWorkSchedules", "toolsubEmployeeReports"}) {
+        for (const char *id : {"toolOptions"}) {
             QVERIFY2(!main.tool(QLatin1String(id))->isEnabled(), id);
             QVERIFY2(main.tool(QLatin1String(id))->toolTip().startsWith("Not available yet"), id);
             main.ToolClick(QLatin1String(id));
@@ -75,6 +78,37 @@ private Q_SLOTS:
         QVERIFY(run.prompt.shown().isEmpty());
         main.ToolClick(QStringLiteral("toolNoSuchThing"));
         QCOMPARE(run.prompt.messages(), QStringList{QStringLiteral("toolNoSuchThing")});
+    }
+
+    // The employee editor's Print opens the employee reports; the scheduler's Print saves the
+    // week and opens the schedule reports for its department and days, inside the scheduler.
+    void reportsOpenFromTheEditorAndTheScheduler()
+    {
+        ShellRun run;
+        HandMade::write(run.dir.filePath("Dept.dat"), HandMade::department("KITCHEN", 1));
+        mdiSchedule &main = run.start(kWizardHidden);
+        main.ToolClick(QStringLiteral("toolEmployees"));
+        auto *editor = main.childWindow(QStringLiteral("toolEmployees"))->widget();
+        auto *print = editor->findChild<QPushButton *>(QStringLiteral("cmdPrint"));
+        QVERIFY(print->isEnabled());
+        print->click();
+        QVERIFY(main.childWindow(QStringLiteral("toolsubEmployeeReports")));
+
+        QString department;
+        QDate first, last;
+        run.dialogs.queue([&](QDialog *scheduler) {
+            scheduler->findChild<QPushButton *>(QStringLiteral("cmdPrint"))->click();
+            auto *reports = scheduler->findChild<frmPrint *>();
+            QVERIFY(reports && reports->isVisible());
+            first = reports->dtpFirstDate->date();
+            last = reports->dtpLastDate->date();
+            department = qobject_cast<frmSchedule *>(scheduler)->department();
+            scheduler->close();
+        });
+        main.ToolClick(QStringLiteral("toolScheduleWork"));
+        QCOMPARE(department, QStringLiteral("KITCHEN"));
+        QCOMPARE(first.daysTo(last), 6);
+        QCOMPARE(first.dayOfWeek(), 1);
     }
 
     void listWindowsAreSingleInstances_data()
@@ -87,6 +121,8 @@ private Q_SLOTS:
         QTest::newRow("employees") << "toolEmployees" << "frmEmployeeInfo";
         QTest::newRow("time off") << "toolTimeOffSchedules" << "frmTimeOffSetup";
         QTest::newRow("help") << "toolContents" << "frmHelp";
+        QTest::newRow("schedule reports") << "toolWorkSchedules" << "frmPrint";
+        QTest::newRow("employee reports") << "toolsubEmployeeReports" << "frmEmployeeReports";
     }
     // One window per list command; the command and the window list bring it back to the front.
     void listWindowsAreSingleInstances()

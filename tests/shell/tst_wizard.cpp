@@ -74,6 +74,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tool");
         QTest::newRow("departments") << "cmdSetupDepartment" << "toolDepartments";
         QTest::newRow("days off") << "Command1" << "toolTimeOffSchedules";
+        QTest::newRow("reports") << "cmdOpenReports" << "toolWorkSchedules";
     }
     void listWindowsStayInFrontOfWizard()
     {
