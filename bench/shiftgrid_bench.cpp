@@ -17,12 +17,15 @@
 //                 loading, sorting, layout and every page written to a PDF file
 //   ReportData    the report rows of that year against a plain read of the same day files
 //   ReportLayout  the weekly layout of 52 weeks against 13 weeks of the same business
+//   PreviewFirstPage  that weekly report from the rows to its first page painted in a preview
 
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
 #include "reports/clsPrintschedule.h"
 #include "reports/rptWeekReport.h"
 #include "reports/engine/BandedReport.h"
+#include "reports/windows/frmReportPreview.h"
+#include "reports/windows/ReportPageView.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
@@ -465,6 +468,13 @@ void ReportLayout(benchmark::State &state)
         return rows;
     };
     const QList<ReportShiftRow> quarter = rowsOf(13), year = rowsOf(52);
+    {
+        YearReport r = yearReport(b, b.first, b.last);
+        QList<ReportShiftRow> rows = r.data->LoadReportdata();
+        const auto start = Clock::now();
+        r.data->sortShiftRows(rows, clsPrintschedule::Weekly);
+        state.counters["sort_ms"] = 1000 * secondsSince(start);
+    }
     auto layout = [&b](const QList<ReportShiftRow> &rows) {
         const auto start = Clock::now();
         rptWeekReport report(*b.info, true);
@@ -485,8 +495,31 @@ void ReportLayout(benchmark::State &state)
     state.counters["ratio"] = large / small;
 }
 
+void PreviewFirstPage(benchmark::State &state)
+{
+    YearBusiness &b = yearBusiness();
+    QuietPrompt prompt;
+    NoDialogs dialogs;
+    PrinterSource printers;
+    const ReportContext context{prompt, dialogs, printers, b.dir.filePath(QStringLiteral("Delayed Print"))};
+    double loading = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        YearReport r = yearReport(b, b.first, b.last);
+        auto report = r.data->createReport(clsPrintschedule::Weekly, QStringLiteral("Weekly"));
+        loading += secondsSince(start);
+        frmReportPreview preview(context);
+        preview.RunReport(std::move(report));
+        const QPixmap page = preview.pageView->grab();
+        state.SetIterationTime(secondsSince(start));
+        benchmark::DoNotOptimize(page.width());
+    }
+    state.counters["rows_layout_ms"] = 1000 * loading / double(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(PreviewFirstPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ReportWeeklyPdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ReportData)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ReportLayout)->UseManualTime()->Unit(benchmark::kMillisecond);

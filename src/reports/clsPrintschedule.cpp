@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <tuple>
 
 namespace {
 
@@ -25,24 +26,34 @@ QString padded(const QString &text, int width)
     return text.leftJustified(width, u' ', true);
 }
 
-// A date-time as a fixed-width key: five integer digits and twelve decimals.
-QString timeKey(double value)
+// Where a row goes: an upper-cased text (so that letter case never separates two names), then
+// a number, then the start and the end. The texts are made once per department or employee,
+// not once per row; a long report sorts tens of thousands of rows.
+struct SortKey {
+    QByteArray text;
+    qint64 number = 0;
+    double start = 0;
+    double end = 0;
+    bool operator<(const SortKey &other) const
+    {
+        if (const int c = text.compare(other.text))
+            return c < 0;
+        return std::tie(number, start, end) < std::tie(other.number, other.start, other.end);
+    }
+};
+
+QByteArray upperBytes(const QString &text)
 {
-    return QString::asprintf("%018.12f", value);
+    return CodePage::encode(CodePage::toUpper(text));
 }
 
-// Orders the items by their keys, compared as the stored bytes of the upper-cased texts, so that
-// letter case never separates two names. Items with equal keys keep their order.
+// Orders the items by their keys; items with equal keys keep their order.
 template<typename T>
-void sortByKeys(QList<T> &items, const QStringList &keys)
+void sortByKeys(QList<T> &items, const QList<SortKey> &keys)
 {
-    QList<QByteArray> bytes;
-    bytes.reserve(keys.size());
-    for (const QString &key : keys)
-        bytes.append(CodePage::encode(CodePage::toUpper(key)));
     QList<qsizetype> index(items.size());
     std::iota(index.begin(), index.end(), 0);
-    std::stable_sort(index.begin(), index.end(), [&](qsizetype a, qsizetype b) { return bytes[a] < bytes[b]; });
+    std::stable_sort(index.begin(), index.end(), [&](qsizetype a, qsizetype b) { return keys[a] < keys[b]; });
     QList<T> sorted;
     sorted.reserve(items.size());
     for (qsizetype i : index)
@@ -201,19 +212,23 @@ QList<TimeOffRow> clsPrintschedule::LoadTimeOffData()
 
 void clsPrintschedule::sortShiftRows(QList<ReportShiftRow> &rows, int type) const
 {
-    QStringList keys;
+    QList<SortKey> keys;
     keys.reserve(rows.size());
-    QHash<qint32, QString> names;
+    QHash<qint32, QByteArray> names;
+    QHash<QString, QByteArray> departments;
     for (const ReportShiftRow &row : std::as_const(rows)) {
-        const QString times = timeKey(row.start) + timeKey(row.end);
         if (type == IndividualEmployee) {
             auto name = names.find(row.employee);
             if (name == names.end())
-                name = names.insert(row.employee, m_info.ConvertNumberToName(row.employee, false).trimmed());
+                name = names.insert(row.employee, upperBytes(padded(m_info.ConvertNumberToName(row.employee, false).trimmed(), 70)));
             // The number after the name keeps two employees of one name apart.
-            keys << padded(*name, 70) + QString::asprintf("%010d", row.employee) + times;
+            keys.append({*name, row.employee, row.start, row.end});
         } else {
-            keys << padded(row.department, 30) + times;
+            // A department sorts by its first 30 characters.
+            auto department = departments.find(row.department);
+            if (department == departments.end())
+                department = departments.insert(row.department, upperBytes(padded(row.department, 30)));
+            keys.append({*department, 0, row.start, row.end});
         }
     }
     sortByKeys(rows, keys);
@@ -221,12 +236,18 @@ void clsPrintschedule::sortShiftRows(QList<ReportShiftRow> &rows, int type) cons
 
 void clsPrintschedule::sortTimeOffRows(QList<TimeOffRow> &rows) const
 {
-    QStringList keys;
+    // The whole day first (a period beginning in the afternoon stays on its own day), then the
+    // name, the number and the start.
+    QList<SortKey> keys;
     keys.reserve(rows.size());
-    for (const TimeOffRow &row : std::as_const(rows))
-        keys << QString::asprintf("%05d", int(std::floor(row.start)))
-                    + padded(m_info.ConvertNumberToName(row.employee, false).trimmed(), 70)
-                    + QString::asprintf("%010d", row.employee) + timeKey(row.start);
+    QHash<qint32, QByteArray> names;
+    for (const TimeOffRow &row : std::as_const(rows)) {
+        auto name = names.find(row.employee);
+        if (name == names.end())
+            name = names.insert(row.employee, upperBytes(padded(m_info.ConvertNumberToName(row.employee, false).trimmed(), 70)));
+        const QByteArray day = QByteArray::number(qint64(std::floor(row.start))).rightJustified(5, '0');
+        keys.append({day + *name, row.employee, row.start, 0});
+    }
     sortByKeys(rows, keys);
 }
 

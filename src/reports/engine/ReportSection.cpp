@@ -38,8 +38,16 @@ void ReportSection::addLine(const QRectF &rect)
 
 int ReportSection::indexOf(const QString &name) const
 {
+    // Format callbacks name their controls with literals, called once per printed line: the
+    // text's address finds the control again without hashing it. A different text at a reused
+    // address fails the name check and takes the slow path.
+    const auto known = m_byAddress.constFind(name.constData());
+    if (known != m_byAddress.cend() && m_controls.at(*known).name == name)
+        return *known;
     const int i = m_index.value(name, -1);
     Q_ASSERT_X(i >= 0, "ReportSection", qPrintable(m_name + ": no control " + name));
+    if (i >= 0)
+        m_byAddress.insert(name.constData(), i);
     return i;
 }
 

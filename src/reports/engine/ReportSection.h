@@ -62,4 +62,5 @@ private:
     bool m_visible = true;
     QList<ReportControl> m_controls;
     QHash<QString, int> m_index;
+    mutable QHash<const QChar *, int> m_byAddress;
 };
