@@ -426,6 +426,26 @@ private Q_SLOTS:
         QVERIFY(kit.prompt.messages().value(0).startsWith("The report was not kept for printing later."));
     }
 
+    // Long work gets a progress window after a moment, whose Cancel stops the work; short work
+    // never shows one, and it is gone when the work is done.
+    void progressOnlyForLongWork()
+    {
+        QWidget parent;
+        auto windows = [&parent] { return parent.findChildren<QProgressDialog *>(QStringLiteral("reportProgress")); };
+        {
+            ReportProgress progress(&parent, QStringLiteral("Laying out"));
+            const auto step = progress.callback();
+            QVERIFY(step(1, 10));
+            QVERIFY(windows().isEmpty());
+            QTest::qSleep(450);
+            QVERIFY(step(2, 10));
+            QCOMPARE(windows().size(), 1);
+            windows().first()->cancel();
+            QVERIFY(!step(3, 10));
+        }
+        QTRY_VERIFY(windows().isEmpty());
+    }
+
     // The information file to the byte; the number avoids both names of an earlier pair; the
     // store sits beside the data folder.
     void delayedPrintStore()

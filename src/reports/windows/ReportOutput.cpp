@@ -22,28 +22,34 @@ std::unique_ptr<QPrinter> PrinterSource::defaultPrinter()
     return std::make_unique<QPrinter>(chosen, QPrinter::HighResolution);
 }
 
-ReportProgress::ReportProgress(QWidget *parent, const QString &label)
-    : m_dialog(std::make_unique<QProgressDialog>(label, QObject::tr("Cancel"), 0, 100, parent))
+ReportProgress::ReportProgress(QWidget *parent, const QString &label) : m_parent(parent), m_label(label)
 {
-    m_dialog->setObjectName(QStringLiteral("reportProgress"));
-    m_dialog->setWindowTitle(QObject::tr("Reports"));
-    m_dialog->setWindowModality(Qt::WindowModal);
-    m_dialog->setMinimumDuration(400);
-    m_dialog->setAutoClose(false);
-    m_dialog->setAutoReset(false);
-    m_dialog->setValue(0);
+    m_started.start();
 }
 
 ReportProgress::~ReportProgress() = default;
 
 BandedReport::Progress ReportProgress::callback()
 {
-    QProgressDialog *dialog = m_dialog.get();
-    return [dialog](int done, int total) {
-        dialog->setMaximum(std::max(total, 1));
-        dialog->setValue(std::min(done, std::max(total, 1)));
+    return [this](int done, int total) {
+        // Made only once the work has taken a moment, and only here: a message shown during
+        // the work never finds a progress window popping up over it.
+        if (!m_dialog && m_started.elapsed() >= 400 && done < total) {
+            m_dialog = std::make_unique<QProgressDialog>(m_label, QObject::tr("Cancel"), 0, std::max(total, 1), m_parent);
+            m_dialog->setObjectName(QStringLiteral("reportProgress"));
+            m_dialog->setWindowTitle(QObject::tr("Reports"));
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setAutoClose(false);
+            m_dialog->setAutoReset(false);
+            m_dialog->show();
+        }
+        if (!m_dialog)
+            return true;
+        m_dialog->setMaximum(std::max(total, 1));
+        m_dialog->setValue(std::min(done, std::max(total, 1)));
         QApplication::processEvents();
-        return !dialog->wasCanceled();
+        return !m_dialog->wasCanceled();
     };
 }
 
@@ -70,11 +76,14 @@ QString exportPdf(BandedReport &report, const QString &title, Prompt &prompt, QW
     QString file = *chosen;
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         file += QStringLiteral(".pdf");
-    ReportProgress progress(parent, QObject::tr("Writing %1...").arg(QDir::toNativeSeparators(file)));
     QString error;
-    report.setProgress(progress.callback());
-    const bool written = report.writePdf(file, title, &error);
-    report.setProgress({});
+    bool written = false;
+    {
+        ReportProgress progress(parent, QObject::tr("Writing %1...").arg(QDir::toNativeSeparators(file)));
+        report.setProgress(progress.callback());
+        written = report.writePdf(file, title, &error);
+        report.setProgress({});
+    }
     if (!written) {
         prompt.message(QObject::tr("The report was not exported.\n%1").arg(error), QObject::tr("Export PDF"),
                        Prompt::Icon::Critical);
@@ -94,10 +103,13 @@ QString printWithoutDialog(BandedReport &report, const QString &title, const Rep
         return exportPdf(report, title, context.prompt, parent);
     }
     printer->setDocName(title);
-    ReportProgress progress(parent, QObject::tr("Printing \"%1\"...").arg(title));
-    report.setProgress(progress.callback());
-    const bool printed = report.print(*printer);
-    report.setProgress({});
+    bool printed = false;
+    {
+        ReportProgress progress(parent, QObject::tr("Printing \"%1\"...").arg(title));
+        report.setProgress(progress.callback());
+        printed = report.print(*printer);
+        report.setProgress({});
+    }
     const QString where = printer->outputFileName().isEmpty() ? printer->printerName()
                                                               : QDir::toNativeSeparators(printer->outputFileName());
     if (!printed) {

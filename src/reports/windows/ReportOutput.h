@@ -2,6 +2,7 @@
 
 #include "reports/engine/BandedReport.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 #include <memory>
@@ -32,15 +33,19 @@ struct ReportContext {
 };
 
 // A progress window for long report work, shown only when the work takes more than a moment;
-// its Cancel stops the work.
+// its Cancel stops the work. It closes when this object ends.
 class ReportProgress
 {
 public:
     ReportProgress(QWidget *parent, const QString &label);
     ~ReportProgress();
+    // The handler to give the report; valid while this object lives.
     BandedReport::Progress callback();
 
 private:
+    QWidget *m_parent;
+    QString m_label;
+    QElapsedTimer m_started;
     std::unique_ptr<QProgressDialog> m_dialog;
 };
 

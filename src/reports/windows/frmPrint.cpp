@@ -147,10 +147,13 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
         for (int row : std::as_const(rows)) {
             const int type = reportTypes().at(row).second;
             const QString title = clsPrintschedule::defaultTitle(type, first, last);
-            ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title));
-            data.setProgress(progress.callback());
-            std::unique_ptr<BandedReport> report = data.createReport(type, title);
-            data.setProgress({});
+            std::unique_ptr<BandedReport> report;
+            {
+                ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title));
+                data.setProgress(progress.callback());
+                report = data.createReport(type, title);
+                data.setProgress({});
+            }
             if (!report)
                 continue;
             if (preview) {

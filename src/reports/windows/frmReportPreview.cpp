@@ -125,7 +125,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     toolPrint = action(tr("Print..."), QStringLiteral("toolPrint"), QStyle::SP_DialogOkButton, QKeySequence::Print,
                        tr("Chooses a printer and the pages, then prints"));
     toolExport = action(tr("Export PDF..."), QStringLiteral("toolExport"), QStyle::SP_DialogSaveButton,
-                        QKeySequence::SaveAs, tr("Saves every page as a PDF file"));
+                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), tr("Saves every page as a PDF file"));
     toolPrintLater = action(tr("Print Later"), QStringLiteral("toolPrintLater"), QStyle::SP_FileDialogNewFolder,
                             QKeySequence(Qt::CTRL | Qt::Key_L), tr("Keeps the report in the Delayed Print folder for printing later"));
     ReportViewer1->addSeparator();
@@ -401,10 +401,13 @@ void frmReportPreview::printWithDialog()
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         first = last = currentPage();
     }
-    ReportProgress progress(this, tr("Printing \"%1\"...").arg(title()));
-    m_report->setProgress(progress.callback());
-    const bool printed = m_report->print(printer, first, last);
-    m_report->setProgress({});
+    bool printed = false;
+    {
+        ReportProgress progress(this, tr("Printing \"%1\"...").arg(title()));
+        m_report->setProgress(progress.callback());
+        printed = m_report->print(printer, first, last);
+        m_report->setProgress({});
+    }
     if (!printed)
         m_context.prompt.message(tr("\"%1\" could not be printed on %2.").arg(title(), printer.printerName()), tr("Print"),
                                  Prompt::Icon::Critical);
