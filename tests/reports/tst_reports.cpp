@@ -208,7 +208,9 @@ private slots:
             const QList<PrintedSection> sections = weekly.printedSections(p);
             QCOMPARE(sections.first().fields.at(1).text, QString("Page %1 of ").arg(p));
             QCOMPARE(sections.first().fields.at(2).text, QString::number(weekly.pageCount()));
+            // No header alone at a page's foot, no footer alone at the top of the next.
             QVERIFY(!sections.at(sections.size() - 2).name.startsWith("Group") || sections.at(sections.size() - 2).name.startsWith("GroupFooter"));
+            QVERIFY2(!sections.at(1).name.startsWith("GroupFooter"), qPrintable(QString::number(p)));
             const auto firstDetail = std::find_if(sections.cbegin(), sections.cend(), [](const PrintedSection &s) { return s.name == "Detail"; });
             QVERIFY(firstDetail != sections.cend());
             QCOMPARE(firstDetail->fields.first().name, QString("fldDateNumber"));

@@ -103,26 +103,40 @@ bool BandedReport::run()
         }
     };
 
+    auto keysOf = [&](int row) {
+        QStringList keys(groups);
+        for (int g = 0; g < groups; ++g)
+            keys[g] = breakValue(g, row);
+        return keys;
+    };
+    auto firstChange = [groups](const QStringList &a, const QStringList &b) {
+        int g = 0;
+        while (g < groups && a[g] == b[g])
+            ++g;
+        return g;
+    };
+
     constexpr int kProgressStep = 500;
+    QStringList keys = rows > 0 ? keysOf(0) : QStringList();
     for (int row = 0; row < rows; ++row) {
         if (m_progress && row % kProgressStep == 0 && row > 0 && !m_progress(row, rows))
             return false;
-        QStringList keys(groups);
-        int first = row == 0 ? 0 : groups;
-        for (int g = 0; g < groups; ++g) {
-            keys[g] = breakValue(g, row);
-            if (first == groups && keys[g] != previous[g])
-                first = g;
-        }
+        const int first = row == 0 ? 0 : firstChange(previous, keys);
         if (row > 0)
             placeFooters(first, row - 1);
+        // The groups that end with this row: their footers follow it at once.
+        const QStringList next = row + 1 < rows ? keysOf(row + 1) : QStringList();
+        const int closing = row + 1 < rows ? firstChange(keys, next) : 0;
 
-        // The new groups' headers and the first line after them go together.
+        // The new groups' headers, the line and the footers that close after it go together:
+        // no header alone at the foot of a page, no footer alone at the top of the next.
         qreal needed = 0;
         for (int g = first; g < groups; ++g) {
             formatGroupHeader(g, group(g).header, row);
             needed += group(g).header.height();
         }
+        for (int g = closing; g < groups; ++g)
+            needed += group(g).footer.height();
         m_detailStartsPage = detailsOnPage == 0;
         formatDetail(m_detail, row);
         needed += m_detail.height();
@@ -143,6 +157,7 @@ bool BandedReport::run()
         if (m_detail.isVisible())
             ++detailsOnPage;
         previous = keys;
+        keys = next;
     }
     if (rows > 0)
         placeFooters(0, rows - 1);

@@ -45,8 +45,9 @@ struct PrintedSection {
 //
 // run() lays out every page (so "Page N of M" knows M), then paintPage() paints any page, the
 // same way for the screen, a printer and a PDF file. Layout time grows linearly with the rows.
-// A group header never stays alone at the foot of a page: when the first detail line after it
-// does not fit, the header moves to the next page with it.
+// A group header never stays alone at the foot of a page, nor a group footer alone at the top of
+// the next: a header, the detail line after it and the footers that close after that line move
+// to the next page together.
 class BandedReport
 {
 public:
