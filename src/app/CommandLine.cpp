@@ -425,9 +425,13 @@ int run(int argc, char *argv[])
             return exportIcs(data, parser.value(fromOption), parser.value(toOption), parser.values(departmentOption),
                              parser.values(employeeOption), parser.isSet(timeOffOption), parser.value(timeZoneOption),
                              parser.value(outOption));
-        if (words.size() >= 2 && words.mid(0, 2) == QStringList{QStringLiteral("import"), QStringLiteral("employees")})
-            return importEmployees(data, words.mid(2),
-                                   {parser.isSet(dryRunOption), parser.isSet(skipBadOption), parser.isSet(createMissingOption), {}});
+        if (words.size() >= 2 && words.mid(0, 2) == QStringList{QStringLiteral("import"), QStringLiteral("employees")}) {
+            ImportEmployees::Options options;
+            options.dryRun = parser.isSet(dryRunOption);
+            options.skipBad = parser.isSet(skipBadOption);
+            options.createMissing = parser.isSet(createMissingOption);
+            return importEmployees(data, words.mid(2), options);
+        }
         if (words == QStringList{QStringLiteral("check")})
             return check(data);
         if (words.value(0) == QLatin1String("report"))

@@ -8,16 +8,19 @@ using namespace ReportStyle;
 rptEmployeeAddress::rptEmployeeAddress(const clsEmployeeInfo &info)
     : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::MailingList))
 {
-    // A label-style block: name, two address lines, then city, state and postal code.
+    // An address block as on an envelope: the name, the address lines (the second only when
+    // there is one), then city, state and postal code on one line.
     ReportSection &block = detail();
     block.setHeight(66);
-    block.addField(QStringLiteral("fldFirstName"), QRectF(0, 4, 90, kLine)).bold = true;
-    block.addField(QStringLiteral("fldLastName"), QRectF(92, 4, 200, kLine)).bold = true;
+    block.addField(QStringLiteral("fldFirstName"), QRectF(0, 4, 150, kLine)).bold = true;
+    ReportControl &last = block.addField(QStringLiteral("fldLastName"), QRectF(0, 4, 200, kLine));
+    last.bold = true;
+    last.followsPrevious = true;
     block.addField(QStringLiteral("fldAddressLine1"), QRectF(0, 17, 292, kLine));
-    block.addField(QStringLiteral("fldAddressLine2"), QRectF(0, 30, 292, kLine));
-    block.addField(QStringLiteral("fldCity"), QRectF(0, 43, 130, kLine));
-    block.addField(QStringLiteral("fldState"), QRectF(132, 43, 90, kLine));
-    block.addField(QStringLiteral("fldPostal"), QRectF(224, 43, 68, kLine));
+    block.addField(QStringLiteral("fldAddressLine2"), QRectF(0, 30, 292, kLine)).collapsesWhenEmpty = true;
+    block.addField(QStringLiteral("fldCity"), QRectF(0, 43, 160, kLine));
+    block.addField(QStringLiteral("fldState"), QRectF(0, 43, 60, kLine)).followsPrevious = true;
+    block.addField(QStringLiteral("fldPostal"), QRectF(0, 43, 80, kLine)).followsPrevious = true;
 }
 
 void rptEmployeeAddress::formatDetail(ReportSection &section, int row)

@@ -166,6 +166,53 @@ bool BandedReport::run()
     return !m_progress || m_progress(rows, rows);
 }
 
+QList<QRectF> BandedReport::controlRects(const Placed &placed) const
+{
+    const QList<ReportControl> &controls = placed.section->controls();
+    QList<QRectF> rects;
+    rects.reserve(controls.size());
+    for (const ReportControl &c : controls)
+        rects.append(c.rect);
+    if (!placed.section->hasMovingControls())
+        return rects;
+
+    auto shown = [&](qsizetype i) { return placed.visible.at(i) && !placed.texts.at(i).isEmpty(); };
+    // Text widths in points, measured at a high resolution so that they hold for every device.
+    static const QImage fine = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        image.setDotsPerMeterX(qRound(1200 / 0.0254));
+        image.setDotsPerMeterY(qRound(1200 / 0.0254));
+        return image;
+    }();
+    auto textWidth = [](const ReportControl &c, const QString &text) {
+        const QFontMetricsF metrics(reportFont(c.pointSize, c.bold), &fine);
+        return metrics.horizontalAdvance(text) * 72.0 / 1200.0;
+    };
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const ReportControl &c = controls.at(i);
+        if (c.collapsesWhenEmpty && !shown(i)) {
+            for (qsizetype j = 0; j < controls.size(); ++j)
+                if (controls.at(j).rect.top() >= c.rect.bottom() - 0.01)
+                    rects[j].translate(0, -c.rect.height());
+        }
+        if (c.followsPrevious && i > 0) {
+            const ReportControl &before = controls.at(i - 1);
+            qreal x = rects.at(i - 1).left();
+            if (shown(i - 1)) {
+                // The control before keeps its text and half a space (room for a screen's
+                // rounding); this one starts a space after the text.
+                const qreal space = textWidth(before, QStringLiteral(" "));
+                const qreal text = std::min(textWidth(before, placed.texts.at(i - 1)), rects.at(i - 1).width());
+                rects[i - 1].setWidth(std::min(text + space / 2, rects.at(i - 1).width()));
+                x += text + space;
+            }
+            const qreal right = std::min(x + c.rect.width(), contentSize().width());
+            rects[i] = QRectF(x, rects.at(i).top(), std::max<qreal>(0, right - x), c.rect.height());
+        }
+    }
+    return rects;
+}
+
 void BandedReport::startPage()
 {
     m_pages.append(Page());
@@ -266,12 +313,13 @@ void BandedReport::paintPage(int page, QPainter &painter) const
     };
     for (const Placed &placed : m_pages.at(page - 1)) {
         const QList<ReportControl> &controls = placed.section->controls();
+        const QList<QRectF> rects = controlRects(placed);
         for (qsizetype i = 0; i < controls.size(); ++i) {
             if (!placed.visible.at(i))
                 continue;
             const ReportControl &c = controls.at(i);
-            const QRectF box((c.rect.x()) * kx, (c.rect.y() + placed.y) * ky, c.rect.width() * kx,
-                             c.rect.height() * ky);
+            const QRectF &r = rects.at(i);
+            const QRectF box(r.x() * kx, (r.y() + placed.y) * ky, r.width() * kx, r.height() * ky);
             if (c.kind == ReportControl::Kind::Line) {
                 painter.setPen(linePen);
                 painter.drawLine(box.topLeft(), box.topRight());
@@ -388,12 +436,13 @@ QList<PrintedSection> BandedReport::printedSections(int page) const
         section.name = placed.section->name();
         section.box = QRectF(origin + QPointF(0, placed.y), QSizeF(contentSize().width(), placed.section->height()));
         const QList<ReportControl> &controls = placed.section->controls();
+        const QList<QRectF> rects = controlRects(placed);
         for (qsizetype i = 0; i < controls.size(); ++i) {
             const ReportControl &c = controls.at(i);
             if (!placed.visible.at(i) || !c.hasText())
                 continue;
             section.fields.append({c.name, c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i),
-                                   c.rect.translated(origin + QPointF(0, placed.y))});
+                                   rects.at(i).translated(origin + QPointF(0, placed.y))});
         }
         result.append(section);
     }

@@ -133,6 +133,9 @@ private:
     };
     using Page = QList<Placed>;
 
+    // Where each control of a placed section goes, in points relative to the section: its own
+    // rect, unless it flows after its neighbour or a control above it collapsed.
+    QList<QRectF> controlRects(const Placed &placed) const;
     void startPage();
     void finishPage();
     void place(const ReportSection &section);

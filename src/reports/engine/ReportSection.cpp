@@ -1,5 +1,7 @@
 #include "ReportSection.h"
 
+#include <algorithm>
+
 ReportSection::ReportSection(const QString &name, qreal height) : m_name(name), m_height(height) {}
 
 ReportControl &ReportSection::add(ReportControl::Kind kind, const QString &name, const QRectF &rect,
@@ -69,4 +71,10 @@ void ReportSection::setControlVisible(const QString &name, bool visible)
 bool ReportSection::isControlVisible(const QString &name) const
 {
     return m_controls.at(indexOf(name)).visible;
+}
+
+bool ReportSection::hasMovingControls() const
+{
+    return std::any_of(m_controls.cbegin(), m_controls.cend(),
+                       [](const ReportControl &c) { return c.followsPrevious || c.collapsesWhenEmpty; });
 }

@@ -18,6 +18,12 @@ struct ReportControl {
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     qreal pointSize = 9;
     bool bold = false;
+    // Starts a space after the text of the control before it (at that control's place when it
+    // is hidden or empty), for texts that belong together: "Rosa Silva", "Springfield IL 62701".
+    bool followsPrevious = false;
+    // When its text is empty or it is hidden, the controls below it move up by its height: an
+    // address without a second line prints no blank line.
+    bool collapsesWhenEmpty = false;
 
     bool hasText() const { return kind != Kind::Line; }
 };
@@ -52,6 +58,8 @@ public:
     bool isControlVisible(const QString &name) const;
 
     const QList<ReportControl> &controls() const { return m_controls; }
+    // True when a control flows or collapses, so that its place depends on the texts.
+    bool hasMovingControls() const;
 
 private:
     ReportControl &add(ReportControl::Kind kind, const QString &name, const QRectF &rect, const QString &text);
