@@ -181,11 +181,69 @@ private slots:
                              qPrintable(fields[i].name + " overlaps " + fields[j].name));
                 }
             }
+            // Address blocks: the name on one line, no blank line where a second address line
+            // is missing, city, state and postal code on one line in that order.
+            if (type == "mailing-list") {
+                for (const PrintedSection &s : built.report->printedSections(1)) {
+                    if (s.name != "Detail")
+                        continue;
+                    QMap<QString, QRectF> at;
+                    QList<qreal> tops;
+                    for (const PrintedField &f : s.fields)
+                        if (!f.text.isEmpty()) {
+                            at[f.name] = f.box;
+                            if (!tops.contains(f.box.top()))
+                                tops << f.box.top();
+                        }
+                    std::sort(tops.begin(), tops.end());
+                    for (qsizetype i = 1; i < tops.size(); ++i)
+                        QVERIFY(tops[i] - tops[i - 1] < 1.5 * at.first().height());
+                    if (at.contains("fldLastName") && at.contains("fldFirstName")) {
+                        QCOMPARE(at["fldLastName"].top(), at["fldFirstName"].top());
+                        QVERIFY(at["fldLastName"].left() > at["fldFirstName"].left());
+                    }
+                    if (at.contains("fldState") && at.contains("fldPostal"))
+                        QVERIFY(at["fldCity"].right() <= at["fldState"].left() && at["fldState"].right() <= at["fldPostal"].left());
+                }
+            }
             const QString pdf = m_dir.filePath("out.pdf");
             QVERIFY(built.report->writePdf(pdf, built.title));
             QVERIFY(HandMade::read(pdf).startsWith("%PDF"));
             QFile::remove(pdf);
         }
+    }
+
+    // A control that follows its neighbour starts a space after that neighbour's text, which
+    // keeps only its text's room; one that collapses when empty lifts the controls below it.
+    void movingControls()
+    {
+        struct Block : BandedReport {
+            Block()
+            {
+                detail().setHeight(60);
+                detail().addField("first", QRectF(0, 0, 100, 12));
+                detail().addField("last", QRectF(0, 0, 100, 12)).followsPrevious = true;
+                detail().addField("second", QRectF(0, 12, 100, 12)).collapsesWhenEmpty = true;
+                detail().addField("city", QRectF(0, 24, 100, 12));
+            }
+            int rowCount() const override { return 1; }
+            void formatDetail(ReportSection &s, int) override
+            {
+                s.setText("first", "Rosa");
+                s.setText("last", "Silva");
+                s.setText("second", "");
+                s.setText("city", "Springfield");
+            }
+        } block;
+        block.run();
+        QMap<QString, QRectF> at;
+        for (const PrintedSection &s : block.printedSections(1))
+            for (const PrintedField &f : s.fields)
+                at[f.name] = f.box;
+        QVERIFY(at["first"].width() > 10 && at["first"].width() < 30);
+        QVERIFY(at["last"].left() >= at["first"].right() && at["last"].left() < at["first"].left() + 35);
+        QCOMPARE(at["last"].top(), at["first"].top());
+        QCOMPARE(at["city"].top(), at["first"].top() + 12);
     }
 
     // A long weekly report: no page ends with a group header, every page says which of how many
