@@ -9,6 +9,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -360,6 +361,16 @@ QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
     auto *label = new QLabel(text, parent);
     label->setBuddy(buddy);
     return label;
+}
+
+QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format)
+{
+    auto *picker = new QDateEdit(parent);
+    picker->setObjectName(name);
+    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    picker->setDisplayFormat(format);
+    picker->setCalendarPopup(true);
+    return picker;
 }
 
 QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format)

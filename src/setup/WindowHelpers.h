@@ -9,6 +9,7 @@
 #include <QList>
 
 class QComboBox;
+class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -85,6 +86,8 @@ QString CountOf(qsizetype n, const QString &one, const QString &many);
 // A label for `buddy`: its mnemonic moves the focus there.
 QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent);
 
+// A date box with a calendar pop-up, US English month and day names, in `format`.
+QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format);
 // A time picker named `name` showing English times in `format`, as "9:30 AM".
 QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format = QStringLiteral("h:mm AP"));
 

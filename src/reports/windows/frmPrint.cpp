@@ -31,11 +31,7 @@ const QList<QPair<QString, int>> &frmPrint::reportTypes()
 namespace {
 QDateEdit *datePicker(const QString &name, QWidget *parent)
 {
-    auto *picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    picker->setDisplayFormat(QStringLiteral("ddd M/d/yyyy"));
-    picker->setCalendarPopup(true);
+    QDateEdit *picker = CalendarDatePicker(name, parent, QStringLiteral("ddd M/d/yyyy"));
     picker->setDate(QDate::currentDate());
     // Room for the longest date, "Wed 12/31/2026", beside the drop-down button.
     picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("Wed 12/31/20269")) + 40);

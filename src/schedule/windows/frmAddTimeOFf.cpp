@@ -18,16 +18,6 @@
 
 namespace {
 
-QDateEdit *DatePicker(const QString &name, QWidget *parent)
-{
-    auto *picker = new QDateEdit(parent);
-    picker->setObjectName(name);
-    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
-    picker->setDisplayFormat(QStringLiteral("ddd MMM dd, yyyy"));
-    picker->setCalendarPopup(true);
-    return picker;
-}
-
 QGroupBox *Frame(const QString &name, const QString &caption, QDateEdit *date, QTimeEdit *time, QWidget *parent)
 {
     auto *frame = new QGroupBox(caption, parent);
@@ -45,9 +35,9 @@ frmAddTimeOFf::frmAddTimeOFf(Prompt &prompt, DialogRunner &dialogs, QWidget *par
 {
     setObjectName(QStringLiteral("frmAddTimeOFf"));
 
-    dtpFirstDate = DatePicker(QStringLiteral("dtpFirstDate"), this);
+    dtpFirstDate = CalendarDatePicker(QStringLiteral("dtpFirstDate"), this, QStringLiteral("ddd MMM dd, yyyy"));
     dtpFirstTime = TimePicker(QStringLiteral("dtpFirstTime"), this, QStringLiteral("hh:mm AP"));
-    dtpLastDate = DatePicker(QStringLiteral("dtpLastDate"), this);
+    dtpLastDate = CalendarDatePicker(QStringLiteral("dtpLastDate"), this, QStringLiteral("ddd MMM dd, yyyy"));
     dtpLastTime = TimePicker(QStringLiteral("dtpLastTime"), this, QStringLiteral("hh:mm AP"));
     txtReason = new QLineEdit(this);
     txtReason->setObjectName(QStringLiteral("txtReason"));
