@@ -121,11 +121,10 @@ int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
             // Only the one writer may clear what an interrupted save left behind.
             if (access == FolderAccess::Write)
                 ScheduleHelper::RemoveStaleTemporaryFiles(folder);
-            mdiSchedule main(folder, prompt, prompt);
+            mdiSchedule main(folder, prompt, prompt, nullptr, access == FolderAccess::ReadOnly);
             main.setDemoBusinessMaker(makeDemo);
             if (demo)   // the user sees at a glance that this is not the business's own data
                 main.setWindowTitle(QCoreApplication::translate("ProgramStart", "Shiftgrid - Demo Business"));
-            main.setReadOnly(access == FolderAccess::ReadOnly);
             prompt.setParentWidget(&main);
             if (main.layoutRestored()) {
                 main.show();

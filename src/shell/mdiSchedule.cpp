@@ -64,10 +64,16 @@ constexpr int kStateVersion = 1;
 const char *const kWizardSection = "Wizard";
 const char *const kWizardKey = "HelpWizardHide";
 
+// The commands whose windows change data; the others only show, print or open help.
+const char *const kWritingCommands[] = {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
+                                        "toolScheduleWork", "toolTimeOffSchedules"};
+
 } // namespace
 
-mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent)
-    : QMainWindow(parent), m_dataFolder(QDir::cleanPath(dataFolder)), m_prompt(prompt), m_dialogs(dialogs)
+mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent,
+                         bool readOnly)
+    : QMainWindow(parent), m_dataFolder(QDir::cleanPath(dataFolder)), m_prompt(prompt), m_dialogs(dialogs),
+      m_readOnly(readOnly)
 {
     initShellResources();
     setObjectName(QStringLiteral("mdiSchedule"));
@@ -94,13 +100,15 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     resize(1024, 700);
     loadLayout();
 
-    m_employeeInfo = std::make_unique<clsEmployeeInfo>(m_dataFolder);
+    m_employeeInfo = std::make_unique<clsEmployeeInfo>(
+        m_dataFolder, readOnly ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
     m_options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(m_dataFolder));
     m_printers = std::make_unique<PrinterSource>();
     m_reports = std::make_unique<ReportContext>(
         ReportContext{m_prompt, m_dialogs, *m_printers, DelayedPrintStore::folderBeside(m_dataFolder)});
 
     tool(QStringLiteral("toolTest"))->setVisible(false);
+    applyReadOnly();
 
     m_helpWizardShown = HelpWizardSettingGet();
     setuphelpwizard();
@@ -360,8 +368,15 @@ void mdiSchedule::showScheduler()
 void mdiSchedule::ToolClick(const QString &toolId)
 {
     const QAction *action = tool(toolId);
-    if (action && !action->isEnabled())
+    if (action && !action->isEnabled()) {
+        // The wizard's buttons ask too: a command that is off only because the folder is read
+        // here says so.
+        if (m_readOnly && std::find_if(std::begin(kWritingCommands), std::end(kWritingCommands),
+                                       [&](const char *id) { return toolId == QLatin1String(id); })
+                              != std::end(kWritingCommands))
+            m_prompt.message(action->toolTip());
         return;
+    }
     if (const auto command = m_commands.constFind(toolId); command != m_commands.cend() && command.value())
         RunShowingFileError(m_prompt, QString(), command.value());
     else if (!action || !action->menu())   // a command that opens a menu does nothing else
@@ -453,14 +468,17 @@ void mdiSchedule::openWebPage(const QString &address)
                          Prompt::Icon::Warning);
 }
 
-void mdiSchedule::setReadOnly(bool readOnly)
+void mdiSchedule::applyReadOnly()
 {
-    m_readOnly = readOnly;
-    setWindowTitle(readOnly ? tr("Shiftgrid (read-only)") : QStringLiteral("Shiftgrid"));
-    // The commands whose windows change data; the others only show or open help.
-    for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees"})
-        if (QAction *action = tool(QLatin1String(id)))
-            action->setEnabled(!readOnly && bool(m_commands.value(QLatin1String(id))));
+    if (!m_readOnly)
+        return;
+    setWindowTitle(tr("Shiftgrid (read-only)"));
+    for (const char *id : kWritingCommands)
+        if (QAction *action = tool(QLatin1String(id))) {
+            action->setEnabled(false);
+            action->setToolTip(tr("Not available: another copy of Shiftgrid is changing this data folder, so this "
+                                  "one only reads it."));
+        }
 }
 
 // ---- the setup wizard ----------------------------------------------------------------------

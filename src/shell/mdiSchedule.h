@@ -30,8 +30,10 @@ class mdiSchedule : public QMainWindow
 
 public:
     // Reads the master data and the settings of `dataFolder`. Throws FileError when a master-data
-    // file cannot be read.
-    mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent = nullptr);
+    // file cannot be read. Read-only (another copy of the program holds the folder): no file of
+    // the folder is created or written, and the commands that would are off.
+    mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent = nullptr,
+                bool readOnly = false);
     ~mdiSchedule() override;
 
     // Opens the help window on its contents page, or at `anchor` when one is given.
@@ -70,10 +72,10 @@ public:
     // True when the saved layout was found and applied at start-up.
     bool layoutRestored() const { return m_layoutRestored; }
 
-    // Read-only: another copy of the program holds the data folder. The title says so, the
-    // commands that change data are disabled and the program writes no file, the menu layout
-    // and the Help Wizard setting included. Windows added later check isReadOnly().
-    void setReadOnly(bool readOnly);
+    // Read-only (set at construction): another copy of the program holds the data folder. The
+    // title says so, the commands that change data (setup, scheduler, availability) are off and
+    // say why when asked, and the program writes no file, the menu layout and the Help Wizard
+    // setting included.
     bool isReadOnly() const { return m_readOnly; }
 
     // The product information and support page addresses this program was built with; empty
@@ -126,6 +128,7 @@ private:
     void showAbout();
     void showScheduler();
     void openWebPage(const QString &address);
+    void applyReadOnly();
 
     QString m_dataFolder;
     Prompt &m_prompt;
