@@ -8,19 +8,20 @@ using namespace ReportStyle;
 rptEmployeeAddress::rptEmployeeAddress(const clsEmployeeInfo &info)
     : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::MailingList))
 {
-    // An address block as on an envelope: the name, the address lines (the second only when
-    // there is one), then city, state and postal code on one line.
+    // Address labels three across, each as on an envelope: the name, the address lines (the
+    // second only when there is one), then city, state and postal code on one line.
+    setDetailColumns(3);
     ReportSection &block = detail();
-    block.setHeight(66);
-    block.addField(QStringLiteral("fldFirstName"), QRectF(0, 4, 150, kLine)).bold = true;
-    ReportControl &last = block.addField(QStringLiteral("fldLastName"), QRectF(0, 4, 200, kLine));
+    block.setHeight(72);
+    block.addField(QStringLiteral("fldFirstName"), QRectF(0, 4, 100, kLine)).bold = true;
+    ReportControl &last = block.addField(QStringLiteral("fldLastName"), QRectF(0, 4, 100, kLine));
     last.bold = true;
     last.followsPrevious = true;
-    block.addField(QStringLiteral("fldAddressLine1"), QRectF(0, 17, 292, kLine));
-    block.addField(QStringLiteral("fldAddressLine2"), QRectF(0, 30, 292, kLine)).collapsesWhenEmpty = true;
-    block.addField(QStringLiteral("fldCity"), QRectF(0, 43, 160, kLine));
-    block.addField(QStringLiteral("fldState"), QRectF(0, 43, 60, kLine)).followsPrevious = true;
-    block.addField(QStringLiteral("fldPostal"), QRectF(0, 43, 80, kLine)).followsPrevious = true;
+    block.addField(QStringLiteral("fldAddressLine1"), QRectF(0, 17, 165, kLine));
+    block.addField(QStringLiteral("fldAddressLine2"), QRectF(0, 30, 165, kLine)).collapsesWhenEmpty = true;
+    block.addField(QStringLiteral("fldCity"), QRectF(0, 43, 100, kLine));
+    block.addField(QStringLiteral("fldState"), QRectF(0, 43, 30, kLine)).followsPrevious = true;
+    block.addField(QStringLiteral("fldPostal"), QRectF(0, 43, 50, kLine)).followsPrevious = true;
 }
 
 void rptEmployeeAddress::formatDetail(ReportSection &section, int row)

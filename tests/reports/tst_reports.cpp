@@ -184,6 +184,17 @@ private slots:
             // Address blocks: the name on one line, no blank line where a second address line
             // is missing, city, state and postal code on one line in that order.
             if (type == "mailing-list") {
+                // Three across, then down.
+                QList<QRectF> labels;
+                for (const PrintedSection &s : built.report->printedSections(1))
+                    if (s.name == "Detail")
+                        labels << s.box;
+                QCOMPARE(labels.size(), 5);
+                QCOMPARE(labels[1].top(), labels[0].top());
+                QCOMPARE(labels[2].left() - labels[1].left(), labels[1].left() - labels[0].left());
+                QVERIFY(labels[1].left() >= labels[0].right() - 0.01);
+                QCOMPARE(labels[3].left(), labels[0].left());
+                QCOMPARE(labels[3].top(), labels[0].bottom());
                 for (const PrintedSection &s : built.report->printedSections(1)) {
                     if (s.name != "Detail")
                         continue;

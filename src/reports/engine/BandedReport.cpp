@@ -139,7 +139,9 @@ bool BandedReport::run()
             needed += group(g).footer.height();
         m_detailStartsPage = detailsOnPage == 0;
         formatDetail(m_detail, row);
-        needed += m_detail.height();
+        // Beside an earlier detail of the same row, the line takes no more room.
+        if (m_column == 0 || first < groups)
+            needed += m_detail.height();
         if (!fits(needed) && pageHasBody()) {
             newPage();
             for (int g = 0; g < first; ++g) {
@@ -206,7 +208,8 @@ QList<QRectF> BandedReport::controlRects(const Placed &placed) const
                 rects[i - 1].setWidth(std::min(text + space / 2, rects.at(i - 1).width()));
                 x += text + space;
             }
-            const qreal right = std::min(x + c.rect.width(), contentSize().width());
+            const qreal room = placed.section == &m_detail ? columnWidth() : contentSize().width();
+            const qreal right = std::min(x + c.rect.width(), room);
             rects[i] = QRectF(x, rects.at(i).top(), std::max<qreal>(0, right - x), c.rect.height());
         }
     }
@@ -217,6 +220,7 @@ void BandedReport::startPage()
 {
     m_pages.append(Page());
     m_y = 0;
+    m_column = 0;
     formatPageHeader(m_pageHeader, int(m_pages.size()));
     place(m_pageHeader);
     m_bodyTop = m_y;
@@ -243,7 +247,19 @@ void BandedReport::place(const ReportSection &section)
 {
     if (!section.isVisible())
         return;
-    Placed placed{&section, m_y, {}, {}};
+    qreal x = 0;
+    qreal y = m_y;
+    if (&section == &m_detail && m_columns > 1) {
+        // A detail beside the one before it shares that one's row.
+        if (m_column > 0) {
+            y = m_y - section.height();
+            x = m_column * columnWidth();
+        }
+        m_column = (m_column + 1) % m_columns;
+    } else {
+        m_column = 0;
+    }
+    Placed placed{&section, y, x, {}, {}};
     const QList<ReportControl> &controls = section.controls();
     placed.texts.reserve(controls.size());
     placed.visible.reserve(controls.size());
@@ -252,7 +268,7 @@ void BandedReport::place(const ReportSection &section)
         placed.visible.append(c.visible);
     }
     m_pages.last().append(std::move(placed));
-    m_y += section.height();
+    m_y = y + section.height();
 }
 
 // ---- Output ----------------------------------------------------------------------------------
@@ -319,7 +335,7 @@ void BandedReport::paintPage(int page, QPainter &painter) const
                 continue;
             const ReportControl &c = controls.at(i);
             const QRectF &r = rects.at(i);
-            const QRectF box(r.x() * kx, (r.y() + placed.y) * ky, r.width() * kx, r.height() * ky);
+            const QRectF box((r.x() + placed.x) * kx, (r.y() + placed.y) * ky, r.width() * kx, r.height() * ky);
             if (c.kind == ReportControl::Kind::Line) {
                 painter.setPen(linePen);
                 painter.drawLine(box.topLeft(), box.topRight());
@@ -434,7 +450,8 @@ QList<PrintedSection> BandedReport::printedSections(int page) const
     for (const Placed &placed : m_pages.at(page - 1)) {
         PrintedSection section;
         section.name = placed.section->name();
-        section.box = QRectF(origin + QPointF(0, placed.y), QSizeF(contentSize().width(), placed.section->height()));
+        const qreal width = placed.section == &m_detail ? columnWidth() : contentSize().width();
+        section.box = QRectF(origin + QPointF(placed.x, placed.y), QSizeF(width, placed.section->height()));
         const QList<ReportControl> &controls = placed.section->controls();
         const QList<QRectF> rects = controlRects(placed);
         for (qsizetype i = 0; i < controls.size(); ++i) {
@@ -442,7 +459,7 @@ QList<PrintedSection> BandedReport::printedSections(int page) const
             if (!placed.visible.at(i) || !c.hasText())
                 continue;
             section.fields.append({c.name, c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i),
-                                   rects.at(i).translated(origin + QPointF(0, placed.y))});
+                                   rects.at(i).translated(origin + QPointF(placed.x, placed.y))});
         }
         result.append(section);
     }

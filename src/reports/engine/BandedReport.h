@@ -103,6 +103,11 @@ public:
     ReportGroup &addGroup(const QString &headerName, qreal headerHeight, const QString &footerName,
                           qreal footerHeight);
     ReportGroup &group(int i) { return *m_groups[size_t(i)]; }
+    // Detail lines side by side in `columns` equal columns across the page, filled left to right
+    // and then down (labels); any other section starts a new row.
+    void setDetailColumns(int columns) { m_columns = std::max(1, columns); }
+    int detailColumns() const { return m_columns; }
+    qreal columnWidth() const { return contentSize().width() / m_columns; }
     int groupCount() const { return int(m_groups.size()); }
 
 protected:
@@ -128,6 +133,7 @@ private:
     struct Placed {
         const ReportSection *section;
         qreal y;
+        qreal x;                // the column's left edge; 0 but for detail columns
         QStringList texts;      // one per control
         QList<bool> visible;    // one per control
     };
@@ -155,4 +161,6 @@ private:
     qreal m_y = 0;
     qreal m_bodyTop = 0;
     bool m_detailStartsPage = false;
+    int m_columns = 1;
+    int m_column = 0;           // the next detail's column in the current row
 };
