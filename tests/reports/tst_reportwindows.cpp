@@ -408,12 +408,26 @@ private Q_SLOTS:
         preview.printWithDialog();   // cancelled: nothing printed
         QCOMPARE(pdfPages(printed), 2);
 
+        // Landscape chosen in the dialog: the pages are laid out again for it, printed and shown.
+        const QString landscape = kit.dir.filePath("landscape.pdf");
+        kit.dialogs.queue([landscape](QDialog *dialog) {
+            auto *print = qobject_cast<QPrintDialog *>(dialog);
+            print->printer()->setOutputFileName(landscape);
+            print->printer()->setPageOrientation(QPageLayout::Landscape);
+            print->done(QDialog::Accepted);
+        });
+        preview.printWithDialog();
+        QCOMPARE(preview.report()->pageLayout().orientation(), QPageLayout::Landscape);
+        QVERIFY(preview.report()->pageCount() > pages);
+        QCOMPARE(pdfPages(landscape), preview.report()->pageCount());
+        QCOMPARE(preview.labPageCount->text(), QStringLiteral(" of %1 ").arg(preview.report()->pageCount()));
+
         const QString first = preview.storeinprintlater();
         const QString second = preview.storeinprintlater();
         QVERIFY(!first.isEmpty() && !second.isEmpty() && first != second);
         for (const QString &wha : {first, second}) {
             QVERIFY(HandMade::read(wha).startsWith("REPORT NAME=Long\r\nDELAYED PRINT TIME="));
-            QCOMPARE(pdfPages(QString(wha).replace(".WHA", ".RDF")), pages);
+            QCOMPARE(pdfPages(QString(wha).replace(".WHA", ".RDF")), preview.report()->pageCount());
         }
         QVERIFY(preview.labStatus->text().startsWith("Kept for printing later as "));
 

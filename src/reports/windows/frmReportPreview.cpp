@@ -256,6 +256,11 @@ QString frmReportPreview::title() const
 void frmReportPreview::RunReport(std::unique_ptr<BandedReport> report)
 {
     m_report = std::move(report);
+    showPages();
+}
+
+void frmReportPreview::showPages()
+{
     pageView->setReport(m_report.get());
     m_pages->setReport(m_report.get());
     spnPage->setRange(1, std::max(1, m_report ? m_report->pageCount() : 1));
@@ -394,6 +399,31 @@ void frmReportPreview::printWithDialog()
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (m_context.dialogs.exec(dialog) != QDialog::Accepted)
         return;
+    // Another paper or orientation chosen in the dialog: the pages are laid out for it, and the
+    // preview shows them as they are printed.
+    const QPageLayout chosen = printer.pageLayout();
+    const QPageLayout original = m_report->pageLayout();
+    if (!chosen.pageSize().isEquivalentTo(original.pageSize()) || chosen.orientation() != original.orientation()) {
+        QPageLayout layout = original;
+        layout.setPageSize(chosen.pageSize());
+        layout.setOrientation(chosen.orientation());
+        m_report->setPageLayout(layout);
+        bool laidOut = false;
+        {
+            ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title()));
+            m_report->setProgress(progress.callback());
+            laidOut = m_report->run();
+            m_report->setProgress({});
+        }
+        if (!laidOut) {
+            // Cancelled: nothing is printed and the preview keeps its pages.
+            m_report->setPageLayout(original);
+            m_report->run();
+        }
+        showPages();
+        if (!laidOut)
+            return;
+    }
     int first = 1, last = 0;
     if (printer.printRange() == QPrinter::PageRange) {
         first = printer.fromPage();

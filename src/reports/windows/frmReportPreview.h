@@ -76,6 +76,8 @@ protected:
 
 private:
     QString title() const;
+    // Shows the report's pages from the first, after it was laid out anew.
+    void showPages();
     void applyZoom();
     void stepZoom(int direction);
     void updateNavigation();
