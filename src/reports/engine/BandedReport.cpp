@@ -170,13 +170,14 @@ bool BandedReport::run()
 
 QList<QRectF> BandedReport::controlRects(const Placed &placed) const
 {
+    // Most sections have fixed controls: no list is made for them.
+    if (!placed.section->hasMovingControls())
+        return {};
     const QList<ReportControl> &controls = placed.section->controls();
     QList<QRectF> rects;
     rects.reserve(controls.size());
     for (const ReportControl &c : controls)
         rects.append(c.rect);
-    if (!placed.section->hasMovingControls())
-        return rects;
 
     auto shown = [&](qsizetype i) { return placed.visible.at(i) && !placed.texts.at(i).isEmpty(); };
     // Text widths in points, measured at a high resolution so that they hold for every device.
@@ -334,7 +335,7 @@ void BandedReport::paintPage(int page, QPainter &painter) const
             if (!placed.visible.at(i))
                 continue;
             const ReportControl &c = controls.at(i);
-            const QRectF &r = rects.at(i);
+            const QRectF &r = rects.isEmpty() ? c.rect : rects.at(i);
             const QRectF box((r.x() + placed.x) * kx, (r.y() + placed.y) * ky, r.width() * kx, r.height() * ky);
             if (c.kind == ReportControl::Kind::Line) {
                 painter.setPen(linePen);
@@ -459,7 +460,7 @@ QList<PrintedSection> BandedReport::printedSections(int page) const
             if (!placed.visible.at(i) || !c.hasText())
                 continue;
             section.fields.append({c.name, c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i),
-                                   rects.at(i).translated(origin + QPointF(placed.x, placed.y))});
+                                   (rects.isEmpty() ? c.rect : rects.at(i)).translated(origin + QPointF(placed.x, placed.y))});
         }
         result.append(section);
     }

@@ -140,7 +140,8 @@ private:
     using Page = QList<Placed>;
 
     // Where each control of a placed section goes, in points relative to the section: its own
-    // rect, unless it flows after its neighbour or a control above it collapsed.
+    // rect, unless it flows after its neighbour or a control above it collapsed. Empty when the
+    // section has no such controls (every control is then at its own rect).
     QList<QRectF> controlRects(const Placed &placed) const;
     void startPage();
     void finishPage();

@@ -361,13 +361,6 @@ void frmReportPreview::applyZoom()
     updateNavigation();
 }
 
-void frmReportPreview::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    if (m_fit != Fit::None)
-        applyZoom();
-}
-
 bool frmReportPreview::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Resize && watched == scrPage->viewport() && m_fit != Fit::None)

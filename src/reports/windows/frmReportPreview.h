@@ -71,7 +71,6 @@ public:
     QLabel *labStatus = nullptr;
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
