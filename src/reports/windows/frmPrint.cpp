@@ -140,6 +140,7 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
         data.EmployeeFilter(!choice->allEmployees);
         data.EmployeeFilterEmployees(choice->employees);
         QStringList printed;
+        QStringList unreadable;   // of every report made: each load starts its own list
         for (int row : std::as_const(rows)) {
             const int type = reportTypes().at(row).second;
             const QString title = clsPrintschedule::defaultTitle(type, first, last);
@@ -150,6 +151,9 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
                 report = data.createReport(type, title);
                 data.setProgress({});
             }
+            for (const FileError &e : data.unreadableFiles())
+                if (!unreadable.contains(e.userText()))
+                    unreadable << e.userText();
             if (!report)
                 continue;
             if (preview) {
@@ -159,12 +163,9 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
                 printed << tr("\"%1\" to %2").arg(title, where);
             }
         }
-        if (!data.unreadableFiles().isEmpty()) {
-            QStringList files;
-            for (const FileError &e : data.unreadableFiles())
-                files << e.userText();
+        if (!unreadable.isEmpty()) {
             m_context.prompt.message(tr("Some schedule files could not be read, so the reports leave their shifts out:\n%1")
-                                         .arg(files.join(u'\n')),
+                                         .arg(unreadable.join(u'\n')),
                                      windowTitle(), Prompt::Icon::Warning);
         }
         if (!printed.isEmpty())
