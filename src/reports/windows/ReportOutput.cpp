@@ -53,6 +53,15 @@ BandedReport::Progress ReportProgress::callback()
     };
 }
 
+bool ReportProgress::run(BandedReport &report, QWidget *parent, const QString &label, const std::function<bool()> &work)
+{
+    ReportProgress progress(parent, label);
+    report.setProgress(progress.callback());
+    const bool done = work();
+    report.setProgress({});
+    return done;
+}
+
 namespace ReportOutput {
 
 QString fileNameFor(const QString &title)
@@ -77,13 +86,8 @@ QString exportPdf(BandedReport &report, const QString &title, Prompt &prompt, QW
     if (!file.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         file += QStringLiteral(".pdf");
     QString error;
-    bool written = false;
-    {
-        ReportProgress progress(parent, QObject::tr("Writing %1...").arg(QDir::toNativeSeparators(file)));
-        report.setProgress(progress.callback());
-        written = report.writePdf(file, title, &error);
-        report.setProgress({});
-    }
+    const bool written = ReportProgress::run(report, parent, QObject::tr("Writing %1...").arg(QDir::toNativeSeparators(file)),
+                                             [&] { return report.writePdf(file, title, &error); });
     if (!written) {
         prompt.message(QObject::tr("The report was not exported.\n%1").arg(error), QObject::tr("Export PDF"),
                        Prompt::Icon::Critical);
@@ -103,13 +107,8 @@ QString printWithoutDialog(BandedReport &report, const QString &title, const Rep
         return exportPdf(report, title, context.prompt, parent);
     }
     printer->setDocName(title);
-    bool printed = false;
-    {
-        ReportProgress progress(parent, QObject::tr("Printing \"%1\"...").arg(title));
-        report.setProgress(progress.callback());
-        printed = report.print(*printer);
-        report.setProgress({});
-    }
+    const bool printed = ReportProgress::run(report, parent, QObject::tr("Printing \"%1\"...").arg(title),
+                                             [&] { return report.print(*printer); });
     const QString where = printer->outputFileName().isEmpty() ? printer->printerName()
                                                               : QDir::toNativeSeparators(printer->outputFileName());
     if (!printed) {

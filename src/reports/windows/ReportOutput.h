@@ -41,6 +41,9 @@ public:
     ~ReportProgress();
     // The handler to give the report; valid while this object lives.
     BandedReport::Progress callback();
+    // Runs `work` on `report` (layout, printing, writing) with a progress window over `parent`,
+    // closed again before it returns; the result of the work, false when cancelled.
+    static bool run(BandedReport &report, QWidget *parent, const QString &label, const std::function<bool()> &work);
 
 private:
     QWidget *m_parent;

@@ -85,14 +85,8 @@ QWidget *frmEmployeeReports::run(bool preview)
     const QString title = EmployeeReports::title(kind);
     std::unique_ptr<BandedReport> report = EmployeeReports::create(kind, m_info, records);
     report->setPageLayout(BandedReport::defaultPageLayout());
-    {
-        ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title));
-        report->setProgress(progress.callback());
-        const bool done = report->run();
-        report->setProgress({});
-        if (!done)
-            return nullptr;
-    }
+    if (!ReportProgress::run(*report, this, tr("Laying out \"%1\"...").arg(title), [&] { return report->run(); }))
+        return nullptr;
     labStatus->clear();
     if (preview) {
         return ReportOutput::openPreview(std::move(report), title, m_context, ReportOutput::previewOwner(this));

@@ -401,13 +401,8 @@ void frmReportPreview::printWithDialog()
         layout.setPageSize(chosen.pageSize());
         layout.setOrientation(chosen.orientation());
         m_report->setPageLayout(layout);
-        bool laidOut = false;
-        {
-            ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title()));
-            m_report->setProgress(progress.callback());
-            laidOut = m_report->run();
-            m_report->setProgress({});
-        }
+        const bool laidOut = ReportProgress::run(*m_report, this, tr("Laying out \"%1\"...").arg(title()),
+                                                 [this] { return m_report->run(); });
         if (!laidOut) {
             // Cancelled: nothing is printed and the preview keeps its pages.
             m_report->setPageLayout(original);
@@ -424,13 +419,8 @@ void frmReportPreview::printWithDialog()
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         first = last = currentPage();
     }
-    bool printed = false;
-    {
-        ReportProgress progress(this, tr("Printing \"%1\"...").arg(title()));
-        m_report->setProgress(progress.callback());
-        printed = m_report->print(printer, first, last);
-        m_report->setProgress({});
-    }
+    const bool printed = ReportProgress::run(*m_report, this, tr("Printing \"%1\"...").arg(title()),
+                                             [&] { return m_report->print(printer, first, last); });
     if (!printed)
         m_context.prompt.message(tr("\"%1\" could not be printed on %2.").arg(title(), printer.printerName()), tr("Print"),
                                  Prompt::Icon::Critical);
