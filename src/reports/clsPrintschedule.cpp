@@ -320,7 +320,11 @@ std::unique_ptr<BandedReport> clsPrintschedule::createReport(int type, const QSt
     }
     report->setPageLayout(m_pageLayout);
     report->setProgress(m_progress);
-    if (!report->run())
+    const bool laidOut = report->run();
+    // The handler belongs to this layout only: whoever prints or writes the report later brings
+    // its own (the one given here may be gone by then).
+    report->setProgress({});
+    if (!laidOut)
         return nullptr;
     return report;
 }

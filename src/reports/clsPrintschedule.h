@@ -64,8 +64,9 @@ public:
     void EmployeeFilterEmployees(const QList<qint32> &employees) { m_employees = employees; }
     // The page size and margins of the reports made from now on.
     void setPageLayout(const QPageLayout &layout) { m_pageLayout = layout; }
-    // Handed to each report made from now on (see BandedReport::setProgress); a report whose
-    // layout it stops is not returned.
+    // Told how the layout of each report made from now on comes along (see
+    // BandedReport::setProgress); a report whose layout it stops is not returned. The returned
+    // report no longer holds it.
     void setProgress(BandedReport::Progress progress) { m_progress = std::move(progress); }
 
     // The shifts of the chosen departments beginning on the days of the range, grouped by

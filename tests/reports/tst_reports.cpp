@@ -6,6 +6,9 @@
 #include "ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsOptions.h"
 #include "reports/clsPrintschedule.h"
 #include "reports/rptWeekReport.h"
 #include "reports/engine/BandedReport.h"
@@ -222,6 +225,26 @@ private slots:
             QVERIFY(HandMade::read(pdf).startsWith("%PDF"));
             QFile::remove(pdf);
         }
+    }
+
+    // The layout's progress handler stays with the layout: printing the report later (when the
+    // window that gave the handler is gone) never calls it.
+    void progressHandlerEndsWithTheLayout()
+    {
+        clsEmployeeInfo info(m_dir.path(), clsEmployeeInfo::Access::ReadOnly);
+        clsOptions options(ScheduleHelper::SettingsFilePath(m_dir.path()));
+        QuietPrompt prompt;
+        clsPrintschedule data(info, options, prompt);
+        data.FirstDate(kMon);
+        data.Lastdate(kMon + 6);
+        int calls = 0;
+        data.setProgress([&calls](int, int) { ++calls; return true; });
+        const auto report = data.createReport(clsPrintschedule::Weekly, "Weekly");
+        QVERIFY(report);
+        QVERIFY(calls > 0);
+        const int laidOut = calls;
+        QVERIFY(!report->pdfBytes("Weekly").isEmpty());
+        QCOMPARE(calls, laidOut);
     }
 
     // A control that follows its neighbour starts a space after that neighbour's text, which

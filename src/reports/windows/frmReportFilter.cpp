@@ -71,14 +71,15 @@ QWidget *frmReportFilter::makeStep(const QString &frame, QListWidget *&list, QRa
                                    const QString &listName, const QString &allName, const QString &selectedName)
 {
     auto *page = new QWidget;
+    // Made in the order they stand, so that Tab goes from the options to the list below them.
     auto *box = new QGroupBox(frame, page);
-    list = new QListWidget(box);
-    list->setObjectName(listName);
-    list->setSelectionMode(QAbstractItemView::MultiSelection);
     all = new QRadioButton(tr("&All"), box);
     all->setObjectName(allName);
     selected = new QRadioButton(tr("&Selected"), box);
     selected->setObjectName(selectedName);
+    list = new QListWidget(box);
+    list->setObjectName(listName);
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
     all->setChecked(true);
     auto *options = new QHBoxLayout;
     options->addWidget(all);

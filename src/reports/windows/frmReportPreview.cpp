@@ -440,7 +440,10 @@ QString frmReportPreview::storeinprintlater()
         QStringList info = m_info;
         if (info.isEmpty())
             info << title();
-        stored = store.store(*m_report, info);
+        ReportProgress::run(*m_report, this, tr("Keeping \"%1\" for later...").arg(title()), [&] {
+            stored = store.store(*m_report, info);
+            return true;
+        });
     } catch (const FileError &error) {
         m_context.prompt.message(tr("The report was not kept for printing later.\n%1").arg(error.userText()),
                                  tr("Print Later"), Prompt::Icon::Critical);
