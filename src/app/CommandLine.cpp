@@ -226,9 +226,12 @@ int positiveNumber(const QString &text, const QString &option, int fallback)
 // Takes the data folder for a command that writes, or fails naming the copy that holds it.
 void takeForWriting(DataFolderLock &lock, const QString &folder)
 {
-    switch (lock.tryTake()) {
+    const DataFolderLock::Result taken = lock.tryTake();
+    switch (taken) {
     case DataFolderLock::Result::Taken:
     case DataFolderLock::Result::TakenOverStale:   // its holder no longer runs
+        for (const QString &notice : lock.notices(taken))
+            std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(notice));
         return;
     case DataFolderLock::Result::Held:
         fail(QStringLiteral("the data folder %1 is in use by %2").arg(folder, lock.holder().text()));

@@ -12,6 +12,7 @@
 #include "schedule/clsScheduleData.h"
 
 #include <QFileInfo>
+#include <cstdio>
 #include <QStringList>
 
 namespace CopyCommand {
@@ -47,9 +48,12 @@ Result run(const Request &request)
 
     // A copy writes day files: no other copy of the program may write the folder meanwhile.
     DataFolderLock lock(folder);
-    switch (lock.tryTake()) {
+    const DataFolderLock::Result taken = lock.tryTake();
+    switch (taken) {
     case DataFolderLock::Result::Taken:
     case DataFolderLock::Result::TakenOverStale:
+        for (const QString &notice : lock.notices(taken))
+            std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(notice));
         break;
     case DataFolderLock::Result::Held:
         return {1, {}, QStringLiteral("the data folder %1 is in use by %2").arg(folder, lock.holder().text())};

@@ -1,11 +1,14 @@
 #include "DataFolderLock.h"
 
+#include "FileError.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 QString DataFolderLock::Holder::text() const
 {
-    QString text = QStringLiteral("process %1").arg(process);
+    QString text = process != 0 ? QStringLiteral("process %1").arg(process)
+                                : QStringLiteral("an unknown copy (the lock file names no process)");
     if (!program.isEmpty())
         text += QStringLiteral(" (%1)").arg(program);
     if (!host.isEmpty())
@@ -36,8 +39,9 @@ DataFolderLock::Holder DataFolderLock::readHolder() const
     Holder holder;
     const QLockFile reader(m_path);
     if (!reader.getLockInfo(&holder.process, &holder.host, &holder.program))
-        return {};
-    holder.since = QFileInfo(m_path).lastModified();
+        holder = {};
+    if (QFileInfo::exists(m_path))
+        holder.since = QFileInfo(m_path).lastModified();
     return holder;
 }
 
@@ -49,16 +53,46 @@ DataFolderLock::Result DataFolderLock::tryTake()
     const Holder before = readHolder();
     if (m_lock.tryLock(0)) {
         m_holder = before;
-        return before.process != 0 ? Result::TakenOverStale : Result::Taken;
+        return taken(before.process != 0 ? Result::TakenOverStale : Result::Taken);
     }
     if (m_lock.error() == QLockFile::LockFailedError) {
         m_holder = readHolder();
+        // A lock file that names nobody is never released by anyone: once it is old enough that
+        // no copy can still be writing its first line, it is a leftover.
+        const bool namesNobody = m_holder.process == 0;
+        const bool old = m_holder.since.isValid()
+                         && m_holder.since.secsTo(QDateTime::currentDateTime()) >= kUnreadableLockSeconds;
+        if (namesNobody && old && m_lock.removeStaleLockFile() && m_lock.tryLock(0))
+            return taken(Result::TakenOverStale);
         return Result::Held;
     }
     m_failure = m_lock.error() == QLockFile::PermissionError
                     ? QStringLiteral("no lock file can be made in %1 (permission denied)").arg(QFileInfo(m_path).absolutePath())
                     : QStringLiteral("the lock file %1 cannot be made").arg(m_path);
     return Result::Failed;
+}
+
+DataFolderLock::Result DataFolderLock::taken(Result result)
+{
+    try {
+        m_recovery = MultiFileCommit::FinishInterrupted(QFileInfo(m_path).absolutePath());
+    } catch (const FileError &error) {
+        // A folder whose interrupted save cannot be finished must not be written over.
+        m_lock.unlock();
+        m_failure = QStringLiteral("an interrupted save could not be finished: %1").arg(error.userText());
+        return Result::Failed;
+    }
+    return result;
+}
+
+QStringList DataFolderLock::notices(Result result) const
+{
+    QStringList lines;
+    if (result == Result::TakenOverStale)
+        lines << QStringLiteral("took over the lock of the data folder from %1, which no longer runs").arg(m_holder.text());
+    if (const QString recovered = m_recovery.text(); !recovered.isEmpty())
+        lines << recovered;
+    return lines;
 }
 
 void DataFolderLock::release()

@@ -3,6 +3,9 @@
 #include <QDateTime>
 #include <QLockFile>
 #include <QString>
+#include <QStringList>
+
+#include "MultiFileCommit.h"
 
 // One writer per data folder: a lock file in the folder, taken by the windowed program and by
 // every command that writes, and held until the object goes. Commands that only read never take
@@ -23,7 +26,8 @@ public:
         QString host;
         QString program;
         QDateTime since;   // when the holder took the lock; invalid when unknown
-        // "process 4242 (shiftgrid) on host kitchen-pc, since 2026-12-07 09:15"
+        // "process 4242 (shiftgrid) on host kitchen-pc, since 2026-12-07 09:15"; for a lock file
+        // that names nobody: "an unknown copy (the lock file names no process), since ..."
         QString text() const;
     };
 
@@ -32,7 +36,8 @@ public:
     DataFolderLock(const DataFolderLock &) = delete;
     DataFolderLock &operator=(const DataFolderLock &) = delete;
 
-    // Tries once, without waiting.
+    // Tries once, without waiting. Once the folder is ours, an operation that a killed writer left
+    // half committed is finished or rolled back before anything else (see recovery()).
     Result tryTake();
     void release();
     bool isTaken() const { return m_lock.isLocked(); }
@@ -42,15 +47,26 @@ public:
     // The copy whose lock was taken over, after TakenOverStale.
     const Holder &previous() const { return m_holder; }
     const QString &failure() const { return m_failure; }
+    // What a command says on standard error after taking the folder with `result`: a lock taken
+    // over, an interrupted save finished or rolled back. Empty when there is nothing to say.
+    QStringList notices(Result result) const;
+    // What was found of an interrupted multi-file save when the lock was taken.
+    const MultiFileCommit::Recovery &recovery() const { return m_recovery; }
+
+    // A lock file that names no holder (left empty by a kill between its creation and its first
+    // write) is taken over once it is this old.
+    static constexpr int kUnreadableLockSeconds = 60;
 
     // The lock file's name inside the data folder.
     static QString fileName();
 
 private:
     Holder readHolder() const;
+    Result taken(Result result);
 
     QString m_path;
     QLockFile m_lock;
     Holder m_holder;
     QString m_failure;
+    MultiFileCommit::Recovery m_recovery;
 };

@@ -2,6 +2,7 @@
 
 #include "CodePage.h"
 #include "FileError.h"
+#include "MultiFileCommit.h"
 #include "OleDate.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QRegularExpression>
+#include <QRandomGenerator>
 #include <QThread>
+#include <cerrno>
 #include <cmath>
 #include <optional>
 
@@ -20,6 +23,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
 #endif
 
 namespace {
@@ -74,16 +80,12 @@ std::optional<WriteFault> takeWriteFault(const QString &path)
     return std::nullopt;
 }
 
-// Writes the whole buffer into the temporary file of `file` and makes sure every byte reached
-// the file system: a short write, a failed flush or a size that does not match is a failure.
-// Returns the reason on failure, with `busy` telling whether a retry may pass.
-std::optional<QString> writeTemporary(QSaveFile &file, const QString &path, const QByteArray &buffer, bool &busy)
+// Writes the whole buffer into the opened file and makes sure every byte reached the file
+// system: a short write, a failed flush or a size that does not match is a failure. Returns the
+// reason on failure, with `busy` telling whether a retry may pass.
+std::optional<QString> writeAll(QFileDevice &file, const QString &path, const QByteArray &buffer, bool &busy)
 {
     busy = false;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        busy = isBusy(file.errorString());
-        return file.errorString();
-    }
     qint64 done = 0;
     while (done < buffer.size()) {
         const qint64 n = file.write(buffer.constData() + done, buffer.size() - done);
@@ -102,6 +104,55 @@ std::optional<QString> writeTemporary(QSaveFile &file, const QString &path, cons
         return fault->reason;
     }
     return std::nullopt;
+}
+
+// The same into the temporary file of a QSaveFile.
+std::optional<QString> writeTemporary(QSaveFile &file, const QString &path, const QByteArray &buffer, bool &busy)
+{
+    busy = false;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        busy = isBusy(file.errorString());
+        return file.errorString();
+    }
+    return writeAll(file, path, buffer, busy);
+}
+
+// Six letters or digits, the suffix that QSaveFile also gives its temporary files, so that one
+// rule recognises what an interrupted save of either kind left.
+QString temporarySuffix()
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < 6; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return suffix;
+}
+
+// Makes the bytes of an open file durable before anything names it in a journal.
+bool syncFile(QFileDevice &file)
+{
+#ifdef Q_OS_UNIX
+    return ::fsync(file.handle()) == 0;
+#else
+    Q_UNUSED(file);
+    return true;
+#endif
+}
+
+// Renames `from` over `to`, replacing it in one step. Returns the reason on failure.
+std::optional<QString> renameOver(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                    reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return std::nullopt;
+    return qt_error_string(int(GetLastError()));
+#else
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return std::nullopt;
+    return qt_error_string(errno);
+#endif
 }
 
 QString notRegular() { return QStringLiteral("it is not a regular file (a folder, pipe, device or other special file)"); }
@@ -173,7 +224,7 @@ const QRegularExpression &ownTemporaryName(bool inDepartmentFolder)
     static const QRegularExpression top(
         QStringLiteral("^(Dept\\.dat|Jobs\\.dat|EmployeeInfo\\.dat|EmployeeContact\\.dat|EmployeeAddress\\.dat"
                        "|EmployeeDept\\.dat|JobsAval\\.dat|Shifts\\.dat|BarNames\\.dat|Schedule\\.ini"
-                       "|MenuCustom\\.bin|-?[0-9]{1,10}\\.KELOFF)\\.[A-Za-z0-9]{6}$"),
+                       "|MenuCustom\\.bin|Shiftgrid\\.journal|-?[0-9]{1,10}\\.KELOFF)\\.[A-Za-z0-9]{6}$"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression day(QStringLiteral("^[0-9]{8}\\.KELSCD\\.[A-Za-z0-9]{6}$"),
                                         QRegularExpression::CaseInsensitiveOption);
@@ -246,6 +297,9 @@ QStringList RemoveStaleTemporaryFiles(const QString &dataPath, int minimumAgeSec
 
 QByteArray ReadFileBytes(const QString &path)
 {
+    if (const MultiFileCommit *operation = MultiFileCommit::openFor(path))
+        if (const QByteArray *prepared = operation->prepared(path))
+            return *prepared;
     for (int attempt = 0;; ++attempt) {
         const QFileInfo info(path);
         if (!info.exists() && !info.isSymLink())
@@ -285,6 +339,10 @@ QByteArray ReadFileBytes(const QString &path)
 
 void WriteFileBytes(const QString &path, const QByteArray &buffer)
 {
+    if (MultiFileCommit *operation = MultiFileCommit::openFor(path)) {
+        operation->prepare(path, buffer);
+        return;
+    }
     QString problem = FileProblem(path);
     if (problem.isEmpty() && buffer.size() > kMaxFileBytes)
         problem = tooLarge();
@@ -308,6 +366,61 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer)
             throw FileError(QStringLiteral("WriteFileBytes"), path, *failure, FileError::Kind::Write);
         QThread::msleep(kBusyPauseMs);
     }
+}
+
+QString WriteTemporaryFile(const QString &path, const QByteArray &buffer)
+{
+    auto refuse = [&](const QString &reason) {
+        return FileError(QStringLiteral("WriteFileBytes"), path, reason, FileError::Kind::Write);
+    };
+    QString problem = FileProblem(path);
+    if (problem.isEmpty() && buffer.size() > kMaxFileBytes)
+        problem = tooLarge();
+    if (!problem.isEmpty())
+        throw refuse(problem);
+    const QFileInfo target(path);
+    for (int attempt = 0;; ++attempt) {
+        QFile file;
+        QString temporary;
+        for (int names = 0; names < 100 && !file.isOpen(); ++names) {
+            temporary = path + u'.' + temporarySuffix();
+            file.setFileName(temporary);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && !QFileInfo::exists(temporary))
+                break;   // not a name taken by chance: the folder refuses
+        }
+        bool busy = false;
+        std::optional<QString> failure;
+        if (!file.isOpen()) {
+            failure = file.errorString();
+            busy = isBusy(*failure);
+        } else {
+            failure = writeAll(file, path, buffer, busy);
+            if (!failure && !syncFile(file))
+                failure = qt_error_string(errno);
+            file.close();
+            if (!failure) {
+                // The new file keeps the old one's permissions, as a QSaveFile does.
+                if (target.exists())
+                    QFile::setPermissions(temporary, target.permissions());
+                return temporary;
+            }
+            QFile::remove(temporary);
+        }
+        if (attempt >= kBusyRetries || !busy)
+            throw refuse(*failure);
+        QThread::msleep(kBusyPauseMs);
+    }
+}
+
+void ReplaceFile(const QString &temporary, const QString &path)
+{
+    if (const auto failure = renameOver(temporary, path))
+        throw FileError(QStringLiteral("ReplaceFile"), path, *failure, FileError::Kind::Write);
+}
+
+void SyncFolder(const QString &folder)
+{
+    syncFolderOf(QDir(folder).filePath(QStringLiteral(".")));
 }
 
 void InjectWriteFailure(const QString &path, const QString &reason, int times, bool busy)

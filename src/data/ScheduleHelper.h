@@ -16,8 +16,19 @@ namespace ScheduleHelper {
 QByteArray ReadFileBytes(const QString &path);
 // Makes the buffer the whole content of the file, atomically: the old file or the new one
 // survives a crash or a full disk, never a torn one. An empty buffer leaves a 0-byte file.
-// Throws FileError when any byte could not be written; the old file is then unchanged.
+// Throws FileError when any byte could not be written; the old file is then unchanged. Inside
+// an open MultiFileCommit of the file's data folder the new content is only prepared, and
+// ReadFileBytes gives it back until the operation commits.
 void WriteFileBytes(const QString &path, const QByteArray &buffer);
+
+// Writes the buffer into a new temporary file beside `path` ("<path>.Ab12Cd"), synced to the
+// disk, and returns its name; the file at `path` does not change. Throws FileError as
+// WriteFileBytes does. The building block of MultiFileCommit.
+QString WriteTemporaryFile(const QString &path, const QByteArray &buffer);
+// Renames the temporary file over `path` in one step; throws FileError on failure.
+void ReplaceFile(const QString &temporary, const QString &path);
+// Makes the renames inside the folder durable.
+void SyncFolder(const QString &folder);
 
 // Test seam: the next `times` writes of `path` (of every file when `path` is empty; `times`
 // negative: until cleared) fail after the new bytes were written to the temporary file, as a

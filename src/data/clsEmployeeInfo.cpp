@@ -4,6 +4,7 @@
 #include "EmployeeInfoTarget.h"
 #include "FileError.h"
 #include "OleDate.h"
+#include "MultiFileCommit.h"
 #include "ScheduleHelper.h"
 
 #include <QFile>
@@ -145,15 +146,17 @@ void clsEmployeeInfo::endBatch()
     if (m_batchDepth == 0 || --m_batchDepth > 0)
         return;
     const int dirty = std::exchange(m_dirty, 0);
+    MultiFileCommit together(m_dataPath);   // the batch reaches the disk whole, or not at all
     if (dirty & DirtyDepartments) writeDepartments();
     if (dirty & DirtyPositions) writePositions();
     if (dirty & DirtyEmployees) writeEmployees();
     if (dirty & DirtyMemberships) writeMemberships();
     if (dirty & DirtyAssignments) writeAssignments();
-    if (dirty & DirtyDefaultShifts) {
+    if (dirty & DirtyDefaultShifts)
         writeDefaultShifts();
+    together.commit();
+    if (dirty & DirtyDefaultShifts)
         loadDefaultShifts();
-    }
 }
 
 void clsEmployeeInfo::cancelBatch()
@@ -236,6 +239,7 @@ void clsEmployeeInfo::AddDepartment(const QString &name)
 
 void clsEmployeeInfo::DeleteDepartment(const QString &name)
 {
+    MultiFileCommit together(m_dataPath);   // every file of the delete, or none
     const auto wanted = lookupField(name, Dept::NameWidth);
     m_departments.removeAllMovingLast(
         [&](const char *r) { return fieldMatches(r + Dept::Name, wanted, Dept::NameWidth); });
@@ -243,6 +247,7 @@ void clsEmployeeInfo::DeleteDepartment(const QString &name)
     DeleteShiftsFromDept(name);
     writeDefaultShifts();
     writeDepartments();
+    together.commit();
     Q_EMIT departmentsChanged();
     Q_EMIT shiftsChanged();
 }
@@ -355,6 +360,7 @@ void clsEmployeeInfo::JobDelete(const QString &name)
 {
     const QString k = key(name);
     removeAllMovingLast(m_positions, [&](const PositionInfo &p) { return key(p.name) == k; });
+    MultiFileCommit together(m_dataPath);   // the position and its memberships go together
     writePositions();
 
     // Memberships of a department that bears exactly the position's name go with it, as the older
@@ -365,6 +371,7 @@ void clsEmployeeInfo::JobDelete(const QString &name)
     if (m_memberships.removeAllMovingLast(
             [&](const char *r) { return FieldToText(r + Member::Dept, Member::DeptWidth) == k; }))
         writeMemberships();
+    together.commit();
     Q_EMIT positionsChanged();
 }
 
@@ -486,6 +493,7 @@ qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &Mid
 
 void clsEmployeeInfo::DeleteUser(qint32 employee)
 {
+    MultiFileCommit together(m_dataPath);   // every file of the delete, or none
     if (const int i = findEmployee(employee)) {
         m_employees.removeMovingLast(i);
         m_employeeIndexValid = false;
@@ -496,6 +504,7 @@ void clsEmployeeInfo::DeleteUser(qint32 employee)
     writeMemberships();
     writeAssignments();
     writeEmployees();
+    together.commit();
     Q_EMIT employeesChanged();
 }
 

@@ -4,6 +4,7 @@
 #include "clsScheduleData.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
+#include "data/MultiFileCommit.h"
 #include "data/RecordList.h"
 #include "data/ScheduleHelper.h"
 
@@ -12,16 +13,6 @@
 
 namespace Shift = ScheduleFiles::Shift;
 
-namespace {
-
-// What a target day's file held before the copy, to put it back.
-struct OldTarget {
-    QString file;
-    bool existed = false;
-    QByteArray bytes;
-};
-
-} // namespace
 
 ScheduleCopy::ScheduleCopy(clsScheduleData &schedule, const QString &department)
     : m_schedule(schedule), m_department(department)
@@ -57,8 +48,8 @@ void ScheduleCopy::copy(double sourceFirst, double targetFirst, int days)
     const double target = OleDate::wholeDay(targetFirst);
     const double delta = target - source;
 
-    // Read everything first: the source days' shifts, moved, and the targets' old bytes. A day
-    // that cannot be read stops the copy here, before any file changes.
+    // Read every source day first: a day that cannot be read stops the copy here, before any
+    // file changes.
     QList<RecordList> moved;
     for (int d = 0; d < days; ++d) {
         RecordList records(Shift::Size);
@@ -69,38 +60,15 @@ void ScheduleCopy::copy(double sourceFirst, double targetFirst, int days)
         }
         moved << records;
     }
-    QList<OldTarget> old;
-    for (int d = 0; d < days; ++d) {
-        OldTarget t;
-        t.file = dayFile(target + d);
-        t.existed = QFileInfo::exists(t.file);
-        t.bytes = ScheduleHelper::ReadFileBytes(t.file);
-        old << t;
-    }
-
-    int written = 0;
+    // Every target day reaches the disk with the others, or none does.
     try {
+        MultiFileCommit together(m_schedule.dataPath());
         ScheduleHelper::MakeDirectory(QFileInfo(dayFile(target)).absolutePath());
-        for (; written < days; ++written)
-            moved[written].save(old[written].file);
+        for (int d = 0; d < days; ++d)
+            moved[d].save(dayFile(target + d));
+        together.commit();
     } catch (const FileError &error) {
-        QStringList notRestored;
-        for (int d = 0; d < written; ++d) {
-            try {
-                if (old[d].existed)
-                    ScheduleHelper::WriteFileBytes(old[d].file, old[d].bytes);
-                else if (!QFile::remove(old[d].file))
-                    notRestored << QFileInfo(old[d].file).fileName();
-            } catch (const FileError &) {
-                notRestored << QFileInfo(old[d].file).fileName();
-            }
-        }
-        if (notRestored.isEmpty())
-            throw FileError(error.routine(), error.path(),
-                            error.reason() + QStringLiteral("; nothing was copied"), error.kind());
-        throw FileError(error.routine(), error.path(),
-                        error.reason() + QStringLiteral("; the copy is incomplete: %1 could not be put back")
-                                             .arg(notRestored.join(QStringLiteral(", "))),
+        throw FileError(error.routine(), error.path(), error.reason() + QStringLiteral("; nothing was copied"),
                         error.kind());
     }
 }

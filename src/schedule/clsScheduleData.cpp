@@ -6,6 +6,7 @@
 #include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
+#include "data/MultiFileCommit.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -328,7 +329,9 @@ void clsScheduleData::SaveSchedule()
         std::memcpy(perDay[d].record(perDay[d].append()), refused.record.constData(), Shift::Size);
     }
 
+    // The days reach the disk together: a failure leaves every day file as it was.
     QStringList unread;
+    MultiFileCommit together(m_dataPath);
     for (int d = 0; d < days; ++d) {
         const double day = m_firstDay + d;
         if (isUnreadable(ScheduleFiles::dayFile(m_dataPath, m_department, day)))
@@ -336,6 +339,7 @@ void clsScheduleData::SaveSchedule()
         else
             SaveScheduleDay(m_department, perDay[d], day);
     }
+    together.commit();
     if (!unread.isEmpty())
         throw FileError(QStringLiteral("SaveSchedule"), ScheduleFiles::departmentFolder(m_dataPath, m_department),
                         QStringLiteral("the shifts of %1 could not be read when the week was opened, so their "

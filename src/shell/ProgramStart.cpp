@@ -119,8 +119,11 @@ int runWindowed(const QString &dataFolder, const DemoBusinessMaker &makeDemo)
                 return;
             }
             // Only the one writer may clear what an interrupted save left behind.
-            if (access == FolderAccess::Write)
+            if (access == FolderAccess::Write) {
+                if (const QString recovered = lock.recovery().text(); !recovered.isEmpty())
+                    prompt.message(recovered, QString(), Prompt::Icon::Information);
                 ScheduleHelper::RemoveStaleTemporaryFiles(folder);
+            }
             mdiSchedule main(folder, prompt, prompt, nullptr, access == FolderAccess::ReadOnly);
             main.setDemoBusinessMaker(makeDemo);
             if (demo)   // the user sees at a glance that this is not the business's own data

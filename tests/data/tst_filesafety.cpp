@@ -1,11 +1,14 @@
 // What the whole-file routines refuse (special files, links out of the folder, huge files),
-// the stale temporary files of interrupted saves, and the one-writer lock of a data folder.
+// the stale temporary files of interrupted saves, saves of several files that are whole or
+// absent, and the one-writer lock of a data folder.
 
 #include "HandMadeRecords.h"
 #include "data/DataFolderLock.h"
 #include "data/FileError.h"
+#include "data/MultiFileCommit.h"
 #include "data/ScheduleHelper.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -13,6 +16,22 @@
 #include <sys/stat.h>
 
 using namespace ScheduleHelper;
+using Outcome = MultiFileCommit::Recovery::Outcome;
+
+namespace {
+// The three files of an operation in the recovery cases, with their old and new bytes.
+const QStringList kFiles = {"Dept.dat", "Jobs.dat", "KITCHEN/20010305.KELSCD"};
+QByteArray oldBytes(int i) { return QByteArray("old bytes of file ") + QByteArray::number(i); }
+QByteArray newBytes(int i) { return QByteArray("the new, longer bytes of file ") + QByteArray::number(i); }
+QString temporaryOf(const QString &file) { return file + ".Zz9Yy8"; }
+// A journal line as the format is documented: quoted file and temporary, size, SHA-256 in hex.
+QByteArray journalLine(const QString &file, const QByteArray &bytes)
+{
+    return "\"" + file.toUtf8() + "\",\"" + temporaryOf(file).toUtf8() + "\"," + QByteArray::number(bytes.size()) + ","
+           + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "\n";
+}
+const QByteArray kJournalHeader = "File,Temporary,Bytes,SHA-256\n";
+} // namespace
 
 class TestFileSafety : public QObject
 {
@@ -30,6 +49,7 @@ private slots:
         QVERIFY(QDir().mkpath(data("KITCHEN")));
         QVERIFY(QDir().mkpath(m_tmp->filePath("outside")));
     }
+    void cleanup() { ClearInjectedWriteFailures(); }
 
     // Each case lays one entry at `file` (relative to the data folder); `refused` is a part of
     // the reason, empty when the bytes "inside" are read. Reading and writing answer the same,
@@ -153,6 +173,166 @@ private slots:
         QCOMPARE(removed, expected);
         for (const Entry &e : entries)
             QCOMPARE(QFile::exists(data(e.name)), !(e.ours && e.isOld));
+    }
+
+    // A save of several files that a kill interrupted: the journal names every file; each file's
+    // state is what the kill left. All new files complete: the operation is finished; one
+    // missing or incomplete: every file not yet renamed keeps its old bytes.
+    void interruptedSaveIsFinishedOrUndone_data()
+    {
+        QTest::addColumn<QStringList>("states");    // per file: pending, renamed, missing, truncated
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("expected");  // per file: old or new
+        const QStringList allNew = {"new", "new", "new"}, allOld = {"old", "old", "old"};
+        QTest::newRow("killed after the journal") << QStringList{"pending", "pending", "pending"} << int(Outcome::Finished) << allNew;
+        QTest::newRow("killed between two renames") << QStringList{"renamed", "renamed", "pending"} << int(Outcome::Finished) << allNew;
+        QTest::newRow("killed before the journal went") << QStringList{"renamed", "renamed", "renamed"} << int(Outcome::Finished) << allNew;
+        QTest::newRow("a new file missing") << QStringList{"pending", "missing", "pending"} << int(Outcome::RolledBack) << allOld;
+        QTest::newRow("a new file cut short") << QStringList{"pending", "pending", "truncated"} << int(Outcome::RolledBack) << allOld;
+    }
+    void interruptedSaveIsFinishedOrUndone()
+    {
+        QFETCH(QStringList, states);
+        QFETCH(int, outcome);
+        QFETCH(QStringList, expected);
+        QByteArray journal = kJournalHeader;
+        for (int i = 0; i < kFiles.size(); ++i) {
+            HandMade::write(data(kFiles[i]), states[i] == "renamed" ? newBytes(i) : oldBytes(i));
+            if (states[i] == "pending")
+                HandMade::write(data(temporaryOf(kFiles[i])), newBytes(i));
+            if (states[i] == "truncated")
+                HandMade::write(data(temporaryOf(kFiles[i])), newBytes(i).left(5));
+            journal += journalLine(kFiles[i], newBytes(i));
+        }
+        HandMade::write(data(MultiFileCommit::journalFileName()), journal);
+
+        // The next writer of the folder does it as it takes the lock.
+        DataFolderLock lock(data());
+        QCOMPARE(lock.tryTake(), DataFolderLock::Result::Taken);
+        QCOMPARE(int(lock.recovery().outcome), outcome);
+        QCOMPARE(lock.recovery().files, kFiles);
+        QVERIFY(!lock.recovery().text().isEmpty());
+        for (int i = 0; i < kFiles.size(); ++i) {
+            QCOMPARE(ReadFileBytes(data(kFiles[i])), expected[i] == "new" ? newBytes(i) : oldBytes(i));
+            QVERIFY(!QFile::exists(data(temporaryOf(kFiles[i]))));
+        }
+        QVERIFY(!QFile::exists(data(MultiFileCommit::journalFileName())));
+        QCOMPARE(MultiFileCommit::FinishInterrupted(data()).outcome, Outcome::None);
+    }
+
+    // A journal that cannot be trusted is removed and nothing it names is touched.
+    void untrustworthyJournalIsIgnored_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        const QByteArray line = journalLine("Dept.dat", newBytes(0));
+        QTest::newRow("no header") << line;
+        QTest::newRow("file outside the folder") << kJournalHeader + journalLine("../outside/Dept.dat", newBytes(0));
+        QTest::newRow("absolute file") << kJournalHeader + journalLine(outside("Dept.dat"), newBytes(0));
+        QTest::newRow("three folders deep") << kJournalHeader + journalLine("a/b/Dept.dat", newBytes(0));
+        QTest::newRow("temporary of another name")
+            << kJournalHeader + QByteArray(line).replace("\"Dept.dat.Zz9Yy8\"", "\"Jobs.dat.Zz9Yy8\"");
+        QTest::newRow("open quote") << kJournalHeader + "\"Dept.dat,\"Dept.dat.Zz9Yy8\",1,00\n";
+        QTest::newRow("short digest") << kJournalHeader + "\"Dept.dat\",\"Dept.dat.Zz9Yy8\",19,abc\n";
+        QTest::newRow("negative size") << kJournalHeader + QByteArray(line).replace(",31,", ",-31,");
+        QTest::newRow("a file twice") << kJournalHeader + line + line;
+    }
+    void untrustworthyJournalIsIgnored()
+    {
+        QFETCH(QByteArray, journal);
+        HandMade::write(data("Dept.dat"), oldBytes(0));
+        HandMade::write(data("Dept.dat.Zz9Yy8"), newBytes(0));
+        HandMade::write(outside("Dept.dat.Zz9Yy8"), newBytes(0));
+        HandMade::write(data(MultiFileCommit::journalFileName()), journal);
+        const MultiFileCommit::Recovery recovery = MultiFileCommit::FinishInterrupted(data());
+        QCOMPARE(recovery.outcome, Outcome::Unreadable);
+        QVERIFY2(recovery.text().contains("no file was changed"), qPrintable(recovery.text()));
+        QCOMPARE(ReadFileBytes(data("Dept.dat")), oldBytes(0));
+        QVERIFY(!QFile::exists(outside("Dept.dat")));
+        QVERIFY(QFile::exists(outside("Dept.dat.Zz9Yy8")));
+        QVERIFY(!QFile::exists(data(MultiFileCommit::journalFileName())));
+    }
+
+    // Inside an operation the saves are only prepared: the old files stay until commit, the
+    // operation reads back what it saved, a failure or no commit leaves every old file and no
+    // temporary, and an inner operation over the same folder commits with the outer one.
+    void operationIsWholeOrAbsent()
+    {
+        for (int i = 0; i < kFiles.size(); ++i)
+            HandMade::write(data(kFiles[i]), oldBytes(i));
+        auto folderIsOld = [&] {
+            for (int i = 0; i < kFiles.size(); ++i)
+                if (ReadFileBytes(data(kFiles[i])) != oldBytes(i))
+                    return false;
+            return StaleTemporaryFiles(data()).isEmpty() && !QFile::exists(data(MultiFileCommit::journalFileName()));
+        };
+        {
+            MultiFileCommit together(data());
+            WriteFileBytes(data(kFiles[0]), newBytes(0));
+            QCOMPARE(ReadFileBytes(data(kFiles[0])), newBytes(0));
+            QCOMPARE(QFileInfo(data(kFiles[0])).size(), oldBytes(0).size());
+        }   // no commit
+        QVERIFY(folderIsOld());
+
+        InjectWriteFailure(data(kFiles[1]), "No space left on device");
+        try {
+            MultiFileCommit together(data());
+            for (int i = 0; i < kFiles.size(); ++i)
+                WriteFileBytes(data(kFiles[i]), newBytes(i));
+            together.commit();
+            QFAIL("the failing save went through");
+        } catch (const FileError &error) {
+            QCOMPARE(error.reason(), QString("No space left on device"));
+        }
+        QVERIFY(folderIsOld());
+
+        {
+            MultiFileCommit together(data());
+            WriteFileBytes(data(kFiles[0]), newBytes(0));
+            {
+                MultiFileCommit inner(data());
+                WriteFileBytes(data(kFiles[1]), newBytes(1));
+                inner.commit();
+            }
+            QCOMPARE(ReadFileBytes(data(kFiles[1])), newBytes(1));
+            QCOMPARE(QFileInfo(data(kFiles[1])).size(), oldBytes(1).size());   // not yet on disk
+            WriteFileBytes(outside("report.pdf"), "not part of it");            // outside: written at once
+            QCOMPARE(ReadFileBytes(outside("report.pdf")), QByteArray("not part of it"));
+            together.commit();
+        }
+        QCOMPARE(ReadFileBytes(data(kFiles[0])), newBytes(0));
+        QCOMPARE(ReadFileBytes(data(kFiles[1])), newBytes(1));
+        QCOMPARE(ReadFileBytes(data(kFiles[2])), oldBytes(2));
+        QVERIFY(StaleTemporaryFiles(data()).isEmpty());
+    }
+
+    // A lock file that names no process (a kill between its creation and its first line) is
+    // left over once it is a minute old; younger, a copy may still be writing it.
+    void lockThatNamesNobody_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("ageSeconds");
+        QTest::addColumn<int>("result");
+        QTest::newRow("empty, two minutes old") << QByteArray() << 120 << int(DataFolderLock::Result::TakenOverStale);
+        QTest::newRow("garbage, two minutes old") << QByteArray("\x01\x02zz") << 120 << int(DataFolderLock::Result::TakenOverStale);
+        QTest::newRow("empty, just made") << QByteArray() << 0 << int(DataFolderLock::Result::Held);
+    }
+    void lockThatNamesNobody()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, ageSeconds);
+        QFETCH(int, result);
+        const QString path = data(DataFolderLock::fileName());
+        HandMade::write(path, content);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds), QFileDevice::FileModificationTime));
+        f.close();
+        DataFolderLock lock(data());
+        const DataFolderLock::Result taken = lock.tryTake();
+        QCOMPARE(int(taken), result);
+        QVERIFY2(lock.holder().text().contains("names no process"), qPrintable(lock.holder().text()));
+        if (taken == DataFolderLock::Result::TakenOverStale)
+            QVERIFY(lock.notices(taken).join(' ').contains("took over the lock"));
     }
 
     void lockOfAFinishedCopyIsTakenOver()

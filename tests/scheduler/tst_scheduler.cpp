@@ -308,19 +308,22 @@ private Q_SLOTS:
     void aFailedSaveLetsTheUserStayOrDiscard()
     {
         open();
-        click(0, kMon + 8 * H);
+        click(0, kMon + 8 * H);         // Monday's edit, saved before Wednesday's file
         QFile::remove(dayPath(kMon));
-        QDir().mkpath(dayPath(kMon));   // a folder where the day file goes: every write fails
+        QFile::remove(dayPath(kMon + 2));
+        QDir().mkpath(dayPath(kMon + 2));   // a folder where Wednesday's file goes: the save fails
         m_prompt.queueItem(2);          // stay
         m_form->ToolClick("toolNextWeek");
         QCOMPARE(m_form->FirstDay(), kMon);
         QCOMPARE(model().TBMax(), 1);
-        QVERIFY2(m_prompt.shown().last().text.contains("20010305.KELSCD"), qPrintable(m_prompt.shown().last().text));
+        QVERIFY2(m_prompt.shown().last().text.contains("20010307.KELSCD"), qPrintable(m_prompt.shown().last().text));
         m_prompt.queueItem(2);
         QVERIFY(!m_form->close());      // closing waits too
         m_prompt.queueItem(1);          // discard
         m_form->ToolClick("toolNextWeek");
         QCOMPARE(m_form->FirstDay(), kMon + 7);
+        // The week was saved whole or not at all: Monday is as it was on disk.
+        QVERIFY(!QFileInfo::exists(dayPath(kMon)));
     }
 
     void weekCopyAsksEverythingBeforeWriting()
