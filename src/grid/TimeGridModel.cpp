@@ -116,6 +116,11 @@ QString TimeGridModel::ResourceInfo(int row) const
     return isValidRow(row) ? m_rows[row].info : QString();
 }
 
+QString TimeGridModel::ResourceInfoTip(int row) const
+{
+    return isValidRow(row) ? m_rows[row].infoTip : QString();
+}
+
 qint32 TimeGridModel::ResourceForeColor(int row) const
 {
     return isValidRow(row) ? m_rows[row].foreColor : 0;
@@ -137,6 +142,7 @@ int TimeGridModel::ResourceFont(int row) const
 void TimeGridModel::setResourceTitle(int row, const QString &title) { SET_ROW_FIELD(title, title) }
 void TimeGridModel::setResourceKey(int row, const QString &key) { SET_ROW_FIELD(key, key) }
 void TimeGridModel::setResourceInfo(int row, const QString &info) { SET_ROW_FIELD(info, info) }
+void TimeGridModel::setResourceInfoTip(int row, const QString &tip) { SET_ROW_FIELD(infoTip, tip) }
 void TimeGridModel::setResourceForeColor(int row, qint32 color) { SET_ROW_FIELD(foreColor, color) }
 void TimeGridModel::setResourceFont(int row, int fontIndex) { SET_ROW_FIELD(font, fontIndex) }
 
@@ -422,6 +428,11 @@ QString TimeGridModel::TBNote(int block) const
     return isValidBlock(block) ? m_blocks[block].note : QString();
 }
 
+QString TimeGridModel::TBWarning(int block) const
+{
+    return isValidBlock(block) ? m_blocks[block].warning : QString();
+}
+
 #define SET_BLOCK_FIELD(field, value)                          \
     if (!isValidBlock(block) || m_blocks[block].field == value) \
         return;                                                \
@@ -432,6 +443,7 @@ void TimeGridModel::setTBBar(int block, int bar) { SET_BLOCK_FIELD(bar, bar) }
 void TimeGridModel::setTBText(int block, const QString &text) { SET_BLOCK_FIELD(text, text) }
 void TimeGridModel::setTBTag(int block, const QString &tag) { SET_BLOCK_FIELD(tag, tag) }
 void TimeGridModel::setTBNote(int block, const QString &note) { SET_BLOCK_FIELD(note, note) }
+void TimeGridModel::setTBWarning(int block, const QString &warning) { SET_BLOCK_FIELD(warning, warning) }
 
 #undef SET_BLOCK_FIELD
 

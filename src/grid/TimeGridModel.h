@@ -67,6 +67,9 @@ public:
     void setResourceKey(int row, const QString &key);
     QString ResourceInfo(int row) const; // text of the hours column
     void setResourceInfo(int row, const QString &info);
+    // Tooltip of the hours column of a row (empty: none).
+    QString ResourceInfoTip(int row) const;
+    void setResourceInfoTip(int row, const QString &tip);
     qint32 ResourceForeColor(int row) const; // colour of the hours-column text; 0 = black
     void setResourceForeColor(int row, qint32 color);
     int ResourceFont(int row) const;
@@ -127,6 +130,10 @@ public:
     void setTBTag(int block, const QString &tag);
     QString TBNote(int block) const;
     void setTBNote(int block, const QString &note);
+    // A warning about the block (a shift that overlaps the employee's shift in another
+    // department): a marked block, whose tooltip gives the text. Empty: no mark.
+    QString TBWarning(int block) const;
+    void setTBWarning(int block, const QString &warning);
 
     // End minus begin in whole minutes, rounded to the nearest minute.
     qint64 TBDurMinutes(int block) const;
@@ -196,6 +203,7 @@ private:
         QString title;
         QString key;
         QString info;
+        QString infoTip;
         qint32 foreColor = 0;
         int font = 0;
     };
@@ -215,6 +223,7 @@ private:
         QString text;
         QString tag;
         QString note;
+        QString warning;
     };
 
     enum Dirty { DirtyRows = 1, DirtyBars = 2, DirtyBlocks = 4, DirtyView = 8, DirtyFonts = 16 };

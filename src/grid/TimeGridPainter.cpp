@@ -22,6 +22,7 @@ const QColor kCaptionBack(0xFA, 0xFB, 0xFC);
 const QColor kCaptionAltBack(0xF0, 0xF2, 0xF5);
 const QColor kRowLine(0xE4, 0xE7, 0xEB);
 const QColor kHourLine(0xEE, 0xF0, 0xF3);
+const QColor kWarningMark(0xD0, 0x10, 0x10);   // the corner of a block that overlaps another department's shift
 const QColor kAvailableBack(0xE3, 0xF4, 0xE1);   // a light green band: hours the employee can work
 const QColor kWarningEdge(0xFF, 0xD0, 0x00);     // a shift outside those hours: yellow dashes
 const QColor kWarningDark(0x40, 0x28, 0x00);     // on a dark line
@@ -468,6 +469,16 @@ void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block
     p.setPen(QPen(lifted ? kFocusBlue : fill.darker(fill.lightness() > 200 ? 150 : 140),
                   lifted ? 2.0 : 1.0));
     p.drawPath(path);
+    if (!m_model->TBWarning(block).isEmpty()) {
+        // A red corner, as a spreadsheet marks a commented cell: the block's tooltip says why.
+        const double size = std::min(10.0, std::min(rect.width(), rect.height()) / 2.0);
+        QPainterPath corner;
+        corner.moveTo(rect.right() - size, rect.top());
+        corner.lineTo(rect.right(), rect.top());
+        corner.lineTo(rect.right(), rect.top() + size);
+        corner.closeSubpath();
+        p.fillPath(corner, kWarningMark);
+    }
 
     QString text;
     switch (m_model->BarTextMode(bar)) {

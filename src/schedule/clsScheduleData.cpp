@@ -1,5 +1,8 @@
 #include "clsScheduleData.h"
 
+#include <QMap>
+#include <QSet>
+
 #include "ScheduleFiles.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
@@ -115,6 +118,7 @@ double clsScheduleData::WeekStart(const clsEmployeeInfo &info, const QString &de
 void clsScheduleData::Reload()
 {
     m_refused.clear();
+    m_otherDepartments.clear();
     m_unreadable.clear();
     m_damaged = 0;
     m_grid->beginUpdate();
@@ -123,11 +127,111 @@ void clsScheduleData::Reload()
             reloadAll();
         else
             reloadSingleEmployee();
+        loadOtherDepartments();
     } catch (...) {
         m_grid->endUpdate();
         throw;
     }
     m_grid->endUpdate();
+}
+
+void clsScheduleData::loadOtherDepartments()
+{
+    m_otherDepartments.clear();
+    QSet<qint32> employees;
+    for (int row = 0; row < m_grid->ResourcesMax(); ++row)
+        employees.insert(employeeOfRow(row));
+    QStringList departments = m_info.DepartmentNames();
+    departments.removeDuplicates();
+    const QString shown = CodePage::toUpper(CodePage::trimBlanks(m_department));
+    for (const QString &department : std::as_const(departments)) {
+        if (department == shown || !ScheduleHelper::IsSafeFolderName(department))
+            continue;
+        // Read directly: another department's folder is never created from here, and a file it
+        // cannot read only hides what it would warn of.
+        for (double day = m_firstDay - 1; day <= m_lastDay + 1; day += 1) {
+            QByteArray records;
+            try {
+                records = ScheduleHelper::RecordsFromFileBytes(
+                    ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
+            } catch (const FileError &) {
+                continue;
+            }
+            for (qsizetype at = 0; at + Shift::Size <= records.size(); at += Shift::Size) {
+                const char *r = records.constData() + at;
+                const qint32 employee = Shift::employee(r);
+                const double begin = Shift::begin(r), end = Shift::end(r);
+                if (employees.contains(employee) && OleDate::isPlausible(begin)
+                    && OleDate::isPlausible(end) && begin < end)
+                    m_otherDepartments[employee].append({department, begin, end});
+            }
+        }
+    }
+    for (int row = 0; row < m_grid->ResourcesMax(); ++row)
+        markOtherDepartments(row);
+}
+
+QList<OtherDepartmentShift> clsScheduleData::otherDepartmentOverlaps(qint32 employee, double begin, double end) const
+{
+    QList<OtherDepartmentShift> overlaps;
+    for (const OtherDepartmentShift &other : m_otherDepartments.value(employee))
+        if (begin < other.end && other.begin < end)
+            overlaps << other;
+    return overlaps;
+}
+
+QString clsScheduleData::describe(const OtherDepartmentShift &shift)
+{
+    return QStringLiteral("%1 %2-%3").arg(shift.department, OleDate::format(shift.begin, QStringLiteral("ddd h:mma/p")),
+                                          OleDate::format(shift.end, QStringLiteral("h:mma/p")));
+}
+
+void clsScheduleData::markOtherDepartments(int row)
+{
+    if (!m_grid->isValidRow(row))
+        return;
+    const qint32 employee = employeeOfRow(row);
+    const QList<OtherDepartmentShift> others = m_otherDepartments.value(employee);
+    if (others.isEmpty() && m_grid->ResourceInfoTip(row).isEmpty()) {
+        bool marked = false;
+        for (int block : m_grid->blocksInResource(row))
+            marked = marked || !m_grid->TBWarning(block).isEmpty();
+        if (!marked)
+            return;   // the common case: nothing to mark and nothing to clear
+    }
+    qint64 minutesHere = 0;
+    for (int block : m_grid->blocksInResource(row)) {
+        if (isTimeOffBlock(block)) {
+            m_grid->setTBWarning(block, QString());
+            continue;
+        }
+        const double begin = m_grid->TBBeg(block), end = m_grid->TBEnd(block);
+        if (begin >= m_firstDay && begin < m_lastDay + 1)
+            minutesHere += m_grid->TBDurMinutes(block);
+        QStringList overlaps;
+        for (const OtherDepartmentShift &other : otherDepartmentOverlaps(employee, begin, end))
+            overlaps << describe(other);
+        m_grid->setTBWarning(block, overlaps.isEmpty() ? QString()
+                                                        : QStringLiteral("Also scheduled at this time in %1")
+                                                              .arg(overlaps.join(QStringLiteral(", "))));
+    }
+    // The hours in every department over the shown days, shifts counted on the day they begin.
+    QMap<QString, qint64> minutes;
+    for (const OtherDepartmentShift &other : others)
+        if (other.begin >= m_firstDay && other.begin < m_lastDay + 1)
+            minutes[other.department] += std::llround((other.end - other.begin) * OleDate::kMinutesPerDay);
+    if (minutes.isEmpty()) {
+        m_grid->setResourceInfoTip(row, QString());
+        return;
+    }
+    qint64 total = minutesHere;
+    QStringList lines{QStringLiteral("%1: %2").arg(m_department, OleDate::hoursText(minutesHere / double(OleDate::kMinutesPerDay)))};
+    for (auto it = minutes.cbegin(); it != minutes.cend(); ++it) {
+        lines << QStringLiteral("%1: %2").arg(it.key(), OleDate::hoursText(it.value() / double(OleDate::kMinutesPerDay)));
+        total += it.value();
+    }
+    lines << QStringLiteral("All departments: %1").arg(OleDate::hoursText(total / double(OleDate::kMinutesPerDay)));
+    m_grid->setResourceInfoTip(row, lines.join(u'\n'));
 }
 
 int clsScheduleData::addEmployeeRow(qint32 employee, const QString &caption)
@@ -541,9 +645,15 @@ void clsScheduleData::formatTotalHours(int row, int block)
     const QString text = hoursText(row, m_hoursMode, m_chosenDay == 0 ? m_firstDay : m_chosenDay, &over);
     m_grid->setResourceInfo(row, text);
     m_grid->setResourceForeColor(row, over ? kRed : 0);
+    markOtherDepartments(row);
 }
 
 // ---- Rows ------------------------------------------------------------------------------------
+
+qint32 clsScheduleData::employeeOfRow(int row) const
+{
+    return m_filterEmployee != 0 ? m_filterEmployee : FindEmployeeNumberFromResorce(row);
+}
 
 qint32 clsScheduleData::FindEmployeeNumberFromResorce(int row) const
 {

@@ -9,6 +9,13 @@
 #include <QString>
 #include <QStringList>
 
+// A shift of an employee in another department than the one shown.
+struct OtherDepartmentShift {
+    QString department;
+    double begin = 0;
+    double end = 0;
+};
+
 class clsEmployeeInfo;
 class clsOptions;
 class Prompt;
@@ -117,8 +124,21 @@ public:
     // The hour totals of a row's blocks over the current range.
     HourTotals rowTotals(int row) const;
 
+    // ---- Other departments
+    // The employee's shifts in the other departments that overlap begin..end (touching is no
+    // overlap), from the shifts read at the last reload: the shown days and one day either side.
+    // Each department keeps its own collision rule; these are only told and marked.
+    QList<OtherDepartmentShift> otherDepartmentOverlaps(qint32 employee, double begin, double end) const;
+    // "KITCHEN Mon 11:00a-7:00p": one overlap as the windows name it.
+    static QString describe(const OtherDepartmentShift &shift);
+    // Marks the row's blocks that overlap a shift in another department (TBWarning) and gives
+    // the hours column the employee's hours in every department (ResourceInfoTip).
+    void markOtherDepartments(int row);
+
     // ---- Rows
     qint32 FindEmployeeNumberFromResorce(int row) const;
+    // The employee a row's shifts are saved under: the filtered employee in a one-employee view.
+    qint32 employeeOfRow(int row) const;
     int findEmployeeRow(qint32 employee) const;   // -2 when no row holds the employee
 
     static constexpr const char *kCollisionMessage = "This conflicts with a previously scheduled shift";
@@ -132,6 +152,7 @@ private:
     void placeStoredShifts(const RecordList &records, bool singleRow);
     bool isUnreadable(const QString &file) const;
     void setColumnCaption();
+    void loadOtherDepartments();
 
     clsEmployeeInfo &m_info;
     clsOptions &m_options;
@@ -151,6 +172,7 @@ private:
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
     QList<RefusedShift> m_refused;
+    QHash<qint32, QList<OtherDepartmentShift>> m_otherDepartments;   // by employee, read at reload
     QList<FileError> m_unreadable;
     int m_damaged = 0;
 };

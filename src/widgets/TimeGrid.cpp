@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -291,7 +292,27 @@ bool TimeGrid::viewportEvent(QEvent *event)
 {
     if (event->type() == QEvent::Leave && m_drag.kind == DragKind::None)
         viewport()->unsetCursor();
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const QString tip = toolTipAt(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
+    }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+QString TimeGrid::toolTipAt(QPoint point) const
+{
+    const TimeGridMapper m = mapper();
+    if (point.x() >= m.captionWidth && point.x() < m.timeLeft()) {   // the hours column
+        const int row = m.rowAtY(point.y());
+        return row >= 0 ? m_model->ResourceInfoTip(row) : QString();
+    }
+    const int block = TBFromPoint(point);
+    return block >= 0 ? m_model->TBWarning(block) : QString();
 }
 
 void TimeGrid::keyPressEvent(QKeyEvent *event)

@@ -95,6 +95,11 @@ protected:
     void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
 
+public:
+    // What a tooltip at the point shows: the hours column's note of the row, or the warning of
+    // the block under the point; empty for nothing.
+    QString toolTipAt(QPoint point) const;
+
 private:
     enum class DragKind { None, Move, ResizeBegin, ResizeEnd };
     struct Drag {

@@ -301,8 +301,46 @@ private Q_SLOTS:
         // One message lists the refused shift; the save keeps it byte for byte.
         QCOMPARE(m_prompt.messages().size(), 1);
         QVERIFY(m_prompt.messages().first().contains("Ann Lee  Mon 03/05 4:00p - 8:00p  OLD POSITION"));
+        m_form->GoToDate(kMon + 2);   // the same week, saved and read again: not listed again
+        QCOMPARE(m_prompt.messages().size(), 1);
+        m_form->ToolClick("toolConflicts");   // but still to be had
+        QCOMPARE(m_prompt.messages().size(), 2);
+        QCOMPARE(m_prompt.messages().last(), m_prompt.messages().first());
         m_form->close();
         QCOMPARE(HandMade::read(dayPath(kMon)).mid(540), stored.mid(540));
+    }
+
+    // Ann also tends the BAR on Monday 11a-7p. Her KITCHEN shift over it is marked, her hours
+    // tooltip counts both departments, and placing another shift over it is asked first.
+    void aShiftInAnotherDepartmentIsAskedMarkedAndCounted()
+    {
+        HandMade::write(m_tmp->filePath("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8) + HandMade::department("BAR", 1));
+        QDir().mkpath(m_tmp->filePath("BAR"));
+        HandMade::write(m_tmp->filePath("BAR/20010305.KELSCD"), HandMade::shift(ANN, kMon + 11 * H, kMon + 19 * H, "COOK"));
+        writeDay(kMon, HandMade::shift(ANN, kMon + 7 * H, kMon + 12 * H, "COOK"));
+        m_info->Refresh();
+        open();
+        QCOMPARE(model().TBMax(), 1);
+        QCOMPARE(model().TBWarning(0), QString("Also scheduled at this time in BAR Mon 11:00a-7:00p"));
+        const TimeGridMapper m = grid()->mapper();
+        const QString tip = grid()->toolTipAt(QPoint(m.captionWidth + 5, m.rowTop(0) + 3));
+        QVERIFY2(tip.contains("BAR: 8:00") && tip.contains("All departments: 13:00"), qPrintable(tip));
+        QVERIFY(grid()->toolTipAt(QPoint(m.captionWidth + 5, m.rowTop(2) + 3)).isEmpty());   // Cy works here only
+
+        m_prompt.queueYesNo(false);    // 3p-7p over the BAR shift: not placed
+        click(0, kMon + 15 * H);
+        QCOMPARE(model().TBMax(), 1);
+        QCOMPARE(m_prompt.texts().last(),
+                 QString("Ann Lee is already scheduled at this time in BAR Mon 11:00a-7:00p.\n\nSchedule this shift anyway?"));
+        m_prompt.queueYesNo(true);
+        click(0, kMon + 15 * H);
+        QCOMPARE(model().TBMax(), 2);
+        QVERIFY(!model().TBWarning(1).isEmpty());
+        const int asked = int(m_prompt.texts().size());
+        click(2, kMon + 15 * H);       // Cy: nothing to ask
+        QCOMPARE(int(m_prompt.texts().size()), asked);
+        QCOMPARE(model().TBMax(), 3);
+        QVERIFY(model().TBWarning(2).isEmpty());
     }
 
     void aFailedSaveLetsTheUserStayOrDiscard()

@@ -96,7 +96,7 @@ bool runAndKill(const QString &writer, const QStringList &arguments, int delayUs
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(writer, arguments);
-    if (!child.waitForStarted() || !child.waitForReadyRead(10000)) {
+    if (!child.waitForStarted() || !child.waitForReadyRead(60000)) {
         child.kill();
         child.waitForFinished();
         return false;
@@ -230,6 +230,10 @@ Figures soakOperation(const QString &writer, const QString &data, const Folder &
         const MultiFileCommit::Recovery recovery = takeOver(data, figures);
         figures.finished += recovery.outcome == MultiFileCommit::Recovery::Outcome::Finished;
         figures.rolledBack += recovery.outcome == MultiFileCommit::Recovery::Outcome::RolledBack;
+        if (recovery.outcome == MultiFileCommit::Recovery::Outcome::Unreadable) {
+            ++figures.unreadable;
+            std::fprintf(stderr, "trial %d: %s\n", trial, qPrintable(recovery.text()));
+        }
         const Folder now = readFolder(data);
         QStringList asBefore, asAfter, neither;
         for (const QString &name : std::as_const(changed)) {
@@ -255,8 +259,8 @@ Figures soakOperation(const QString &writer, const QString &data, const Folder &
         const bool whole = asBefore.isEmpty() && (!read || employees == employeesAfter);
         if (!asBefore.isEmpty() && !asAfter.isEmpty()) {
             ++figures.halfDone;
-            std::fprintf(stderr, "trial %d: half done: %s changed, %s not\n", trial, qPrintable(asAfter.join(", ")),
-                         qPrintable(asBefore.join(", ")));
+            std::fprintf(stderr, "trial %d: half done: %s changed, %s not (%s)\n", trial, qPrintable(asAfter.join(", ")),
+                         qPrintable(asBefore.join(", ")), qPrintable(recovery.text()));
         } else if (asAfter.isEmpty()) {
             ++figures.untouched;
         } else if (whole) {

@@ -224,20 +224,14 @@ bool ShiftEditWindow::reloadGrid()
     }
     updateAvailability();
 
-    const QList<RefusedShift> &refused = m_schedule->refusedShifts();
-    if (!refused.isEmpty()) {
-        QStringList lines;
-        for (const RefusedShift &r : refused)
-            lines << QStringLiteral("  %1  %2 - %3  %4")
-                         .arg(m_info.ConvertNumberToName(r.employee, false),
-                              OleDate::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")), clockTime(r.end),
-                              r.position);
-        m_prompt.message(QString::fromLatin1(clsScheduleData::kCollisionMessage) + QStringLiteral(":\n")
-                             + lines.join(u'\n')
-                             + tr("\n\nThese stored shifts are not shown. They stay in their files as they are; "
-                                  "remove what they collide with to see them again."),
-                         windowTitle(), Prompt::Icon::Warning);
-    }
+    // Listed once per week opened; Show Conflicts lists them again on demand.
+    QString listed = QStringLiteral("%1|%2|%3|%4|").arg(m_schedule->Department()).arg(m_schedule->FirstDay())
+                         .arg(m_schedule->LastDay()).arg(m_schedule->FilterEmployee());
+    for (const RefusedShift &r : m_schedule->refusedShifts())
+        listed += QStringLiteral("%1@%2-%3;").arg(r.employee).arg(r.begin, 0, 'g', 17).arg(r.end, 0, 'g', 17);
+    if (hasConflicts() && listed != m_conflictsListed)
+        showConflicts();
+    m_conflictsListed = listed;
     const QList<FileError> &unreadable = m_schedule->unreadableFiles();
     if (!unreadable.isEmpty()) {
         QStringList lines;
@@ -248,6 +242,31 @@ bool ShiftEditWindow::reloadGrid()
                          windowTitle(), Prompt::Icon::Warning);
     }
     return true;
+}
+
+bool ShiftEditWindow::hasConflicts() const
+{
+    return !m_schedule->refusedShifts().isEmpty();
+}
+
+void ShiftEditWindow::showConflicts()
+{
+    const QList<RefusedShift> &refused = m_schedule->refusedShifts();
+    if (refused.isEmpty()) {
+        m_prompt.message(tr("No stored shift of these days conflicts with another shift or with time off."),
+                         windowTitle(), Prompt::Icon::Information);
+        return;
+    }
+    QStringList lines;
+    for (const RefusedShift &r : refused)
+        lines << QStringLiteral("  %1  %2 - %3  %4")
+                     .arg(m_info.ConvertNumberToName(r.employee, false),
+                          OleDate::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")), clockTime(r.end), r.position);
+    m_prompt.message(QString::fromLatin1(clsScheduleData::kCollisionMessage) + QStringLiteral(":\n")
+                         + lines.join(u'\n')
+                         + tr("\n\nThese stored shifts are not shown. They stay in their files as they are; "
+                              "remove what they collide with to see them again."),
+                     windowTitle(), Prompt::Icon::Warning);
 }
 
 void ShiftEditWindow::updateAvailability()
@@ -422,9 +441,23 @@ void ShiftEditWindow::addShift(int row, double begin, double end, const QString 
         m_prompt.message(refusal);
         return;
     }
-    if (begin == end)
+    if (begin == end || !confirmOtherDepartments(row, begin, end))
         return;
     applyEdit(m_editor->add(row, begin, end, position), verb + u' ' + describe(begin, end, row));
+}
+
+bool ShiftEditWindow::confirmOtherDepartments(int row, double begin, double end)
+{
+    const QList<OtherDepartmentShift> overlaps =
+        m_schedule->otherDepartmentOverlaps(m_schedule->employeeOfRow(row), begin, end);
+    if (overlaps.isEmpty())
+        return true;
+    QStringList where;
+    for (const OtherDepartmentShift &o : overlaps)
+        where << clsScheduleData::describe(o);
+    return m_prompt.askYesNo(tr("%1 is already scheduled at this time in %2.\n\nSchedule this shift anyway?")
+                                 .arg(TimeGrid1->model()->ResourceTitle(row).trimmed(), where.join(tr(" and "))),
+                             windowTitle(), true);
 }
 
 void ShiftEditWindow::addShiftAt(int row, double time)

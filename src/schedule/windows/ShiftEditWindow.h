@@ -105,6 +105,10 @@ protected:
     // Reloads from the files: the undo history ends, stored shifts that collide are listed in
     // one message, unreadable files are told. False (and an empty grid) when it failed.
     bool reloadGrid();
+    // Lists the stored shifts that the last reload refused as collisions (the Schedule menu's
+    // Show Conflicts); says so when there are none.
+    void showConflicts();
+    bool hasConflicts() const;
     // The department's default shifts and force-pick option, and the add-shift list.
     void loadDepartmentShifts(const QString &department, QComboBox *addShiftBox);
     void fillSnapAndBarLists(QComboBox *snap, QComboBox *bars);
@@ -120,6 +124,9 @@ protected:
     // The days whose shifts a save writes: a shift must begin on one of them to be kept.
     bool isSavedBegin(double begin) const;
     QString refusalForNew(int row, double begin, double end) const;
+    // Asks before a shift of the row goes where the employee already works in another
+    // department; true to go on (also when there is no such shift).
+    bool confirmOtherDepartments(int row, double begin, double end);
     // "6a-2p for Rosa Haddad".
     QString describe(double begin, double end, int row) const;
     QString describe(const BlockSnapshot &block) const;
@@ -151,6 +158,9 @@ protected:
     Prompt &m_prompt;
     DialogRunner &m_dialogs;
     ReloadPrompt m_reloadPrompt;
+    // The week and conflicts last listed after a reload: the same list is not shown again at
+    // every reload of the same week, only when the week or its conflicts change.
+    QString m_conflictsListed;
     TimeGrid *TimeGrid1 = nullptr;
     QLabel *labStatus = nullptr;
     std::unique_ptr<clsScheduleData> m_schedule;

@@ -172,6 +172,8 @@ void frmEmployeeWeek::onBlockChangeRequested(int id, BlockPlace from, BlockPlace
         return;
     }
     const bool stretched = std::abs((to.end - to.begin) - (from.end - from.begin)) > 1e-9;
+    if (!confirmOtherDepartments(0, to.begin, to.end))
+        return;
     applyEdit(m_editor->place(id, 0, to.begin, to.end),
               (stretched ? tr("Stretch %1 to %2") : tr("Move %1 to %2")).arg(describe(from.begin, from.end, from.row), describe(to.begin, to.end, -1)));
 }

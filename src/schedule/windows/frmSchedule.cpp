@@ -246,6 +246,9 @@ void frmSchedule::buildCommands()
     scheduleMenu->addSeparator();
     scheduleMenu->addAction(command(QStringLiteral("toolCopySchedule"), tr("&Copy Day or Week..."),
                                     [this] { copyCommand(); }));
+    QAction *conflicts = command(QStringLiteral("toolConflicts"), tr("Show C&onflicts..."), [this] { showConflicts(); });
+    scheduleMenu->addAction(conflicts);
+    connect(scheduleMenu, &QMenu::aboutToShow, conflicts, [this, conflicts] { conflicts->setEnabled(hasConflicts()); });
     scheduleMenu->addAction(command(QStringLiteral("toolExportPicture"), tr("&Export Picture..."),
                                     [this] { exportPicture(); }));
     scheduleMenu->addAction(command(QStringLiteral("toolExportCalendar"), tr("Export Calenda&r..."),
@@ -509,6 +512,8 @@ void frmSchedule::onBlockChangeRequested(int id, BlockPlace from, BlockPlace to)
         return;
     }
     const bool stretched = std::abs((to.end - to.begin) - (from.end - from.begin)) > 1e-9;
+    if (!confirmOtherDepartments(to.row, to.begin, to.end))
+        return;
     applyEdit(m_editor->place(id, to), (stretched ? tr("Stretch %1 to %2") : tr("Move %1 to %2"))
                                             .arg(describe(from.begin, from.end, from.row), describe(to.begin, to.end, -1)));
 }
