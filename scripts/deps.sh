@@ -2,9 +2,11 @@
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
 # Build and program: cmake ... libical-dev. Fuzzing harnesses (libFuzzer, sanitizers): clang and its
-# runtime libraries. Checks of the installed files and the Debian package: the last three.
+# runtime libraries. Checks of the installed files and the Debian package: desktop-file-utils,
+# appstream, dpkg-dev. khal is a calendar client that a test imports the exported iCalendar file
+# into; only the tests need it, so the Debian package does not depend on it.
 packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev
-          desktop-file-utils appstream dpkg-dev)
+          desktop-file-utils appstream dpkg-dev khal)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -157,8 +157,15 @@ int exportIcs(const QString &dataOption, const QString &from, const QString &to,
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const ExportIcs::Result result = ExportIcs::run(info, options, request);
+    if (result.badTimeZone) {   // a wrong argument, like a bad date: nothing is written
+        std::fprintf(stderr, "shiftgrid: %s%s\n", qPrintable(result.error),
+                     timeZone.isEmpty() ? "; name the zone with --time-zone" : "");
+        return 2;
+    }
     if (!result.error.isEmpty())
         fail(result.error);
+    for (const QString &shift : result.leftOut)
+        std::fprintf(stderr, "shiftgrid: left out, the scheduler refuses it as a collision: %s\n", qPrintable(shift));
     writeOutput(result.ics, out);
     return 0;
 }

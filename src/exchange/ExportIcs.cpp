@@ -3,14 +3,17 @@
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
+#include "grid/TimeGridModel.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QTimeZone>
 #include <QUrl>
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace ExportIcs {
@@ -25,17 +28,56 @@ struct ComponentDeleter {
 };
 using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 
-// The zone of the stored times; UTC when the name is unknown to the calendar library.
-icaltimezone *zoneNamed(const QString &name)
+struct Event {
+    QByteArray id;
+    double begin = 0;
+    double end = 0;
+    QString summary;
+    QString description;
+};
+
+// The zone the stored wall-clock times are read in. An unknown name is refused rather than
+// replaced by UTC: every event would be off by hours without a word.
+struct Zone {
+    QTimeZone zone;
+    QString error;
+};
+
+// A zone of the time zone database, or an invalid zone. Qt reads a name that it does not find
+// there as a POSIX TZ rule, so that "Paris" becomes a valid zone at UTC called "Paris"; such a
+// name has no '/', no offset change ever, and is none of the database's few fixed zones.
+QTimeZone knownZone(const QByteArray &id)
 {
-    const QByteArray wanted = (name.isEmpty() ? QTimeZone::systemTimeZoneId() : name.toUtf8());
-    icaltimezone *zone = wanted.isEmpty() ? nullptr : icaltimezone_get_builtin_timezone(wanted.constData());
-    return zone ? zone : icaltimezone_get_utc_timezone();
+    static const QList<QByteArray> fixed{"UTC", "UCT", "GMT", "GMT0", "GMT+0", "GMT-0", "Greenwich",
+                                         "Universal", "Zulu", "EST", "MST", "HST"};
+    const QTimeZone zone(id);
+    if (!zone.isValid() || id.isEmpty())
+        return {};
+    if (QTimeZone::isTimeZoneIdAvailable(id) || id.contains('/') || fixed.contains(id)
+        || zone.previousTransition(QDateTime(QDate(2200, 1, 1), QTime(0, 0), Qt::UTC)).atUtc.isValid())
+        return zone;
+    return {};
 }
 
-icalproperty *timeProperty(icalproperty *(*make)(struct icaltimetype), double value, icaltimezone *zone)
+Zone zoneNamed(const QString &name)
 {
-    const QDateTime at = OleDate::toDateTime(value);
+    if (!name.isEmpty()) {
+        const QTimeZone zone = knownZone(name.toUtf8());
+        if (!zone.isValid())
+            return {{}, QStringLiteral("unknown time zone \"%1\" (use a name such as Europe/Paris or Etc/UTC)").arg(name)};
+        return {zone, {}};
+    }
+    const QByteArray system = QTimeZone::systemTimeZoneId();
+    const QTimeZone zone = knownZone(system);
+    if (!zone.isValid())
+        return {{}, QStringLiteral("this machine's time zone \"%1\" is not a known zone, so the times cannot be "
+                                   "placed in a calendar")
+                        .arg(QString::fromUtf8(system))};
+    return {zone, {}};
+}
+
+struct icaltimetype wallClock(const QDateTime &at)
+{
     struct icaltimetype t = icaltime_null_time();
     t.year = at.date().year();
     t.month = at.date().month();
@@ -44,10 +86,71 @@ icalproperty *timeProperty(icalproperty *(*make)(struct icaltimetype), double va
     t.minute = at.time().minute();
     t.second = at.time().second();
     t.is_date = 0;
-    icaltime_set_timezone(&t, zone);
+    return t;
+}
+
+// One STANDARD or DAYLIGHT part of a VTIMEZONE: from its onset (a local time in the offset in
+// force before it) the zone is `to` seconds ahead of UTC.
+void addObservance(icalcomponent *vtimezone, const QDateTime &onsetLocal, int from, int to, bool daylight,
+                   const QString &name)
+{
+    icalcomponent *part = daylight ? icalcomponent_new_xdaylight() : icalcomponent_new_xstandard();
+    icalcomponent_add_property(part, icalproperty_new_dtstart(wallClock(onsetLocal)));
+    icalcomponent_add_property(part, icalproperty_new_tzoffsetfrom(from));
+    icalcomponent_add_property(part, icalproperty_new_tzoffsetto(to));
+    if (!name.isEmpty())
+        icalcomponent_add_property(part, icalproperty_new_tzname(name.toUtf8().constData()));
+    icalcomponent_add_component(vtimezone, part);
+}
+
+QDateTime atUtc(QDate date)
+{
+    return QDateTime(date, QTime(0, 0), Qt::UTC);
+}
+
+// The zone over the days first..last: the observance in force on the first day and each change
+// up to the last day, and nothing older or later. Null for a zone that is UTC throughout, whose
+// times are written as UTC.
+Component describeZone(const QTimeZone &zone, QDate first, QDate last)
+{
+    // A day on each side covers every offset a wall-clock time of those days can have.
+    const QDateTime from = atUtc(first.addDays(-1)), to = atUtc(last.addDays(2));
+    const QTimeZone::OffsetData before = zone.previousTransition(from);
+    const QTimeZone::OffsetDataList changes = zone.transitions(from, to);
+    const QTimeZone::OffsetData start = zone.offsetData(from);
+    if (!before.atUtc.isValid() && changes.isEmpty() && start.offsetFromUtc == 0)
+        return nullptr;
+
+    Component vtimezone(icalcomponent_new_vtimezone());
+    icalcomponent_add_property(vtimezone.get(), icalproperty_new_tzid(zone.id().constData()));
+    int offset = start.offsetFromUtc;
+    if (before.atUtc.isValid()) {
+        const int earlier = zone.offsetFromUtc(before.atUtc.addSecs(-1));
+        addObservance(vtimezone.get(), before.atUtc.addSecs(earlier), earlier, before.offsetFromUtc,
+                      before.daylightTimeOffset != 0, before.abbreviation);
+        offset = before.offsetFromUtc;
+    } else {
+        // The offset never changed before: one observance from before any date a file can hold.
+        addObservance(vtimezone.get(), atUtc(QDate(1800, 1, 1)), offset, offset, start.daylightTimeOffset != 0,
+                      start.abbreviation);
+    }
+    for (const QTimeZone::OffsetData &change : changes) {
+        addObservance(vtimezone.get(), change.atUtc.addSecs(offset), offset, change.offsetFromUtc,
+                      change.daylightTimeOffset != 0, change.abbreviation);
+        offset = change.offsetFromUtc;
+    }
+    return vtimezone;
+}
+
+// A stored wall-clock time, in the zone named by tzid, or in UTC when there is none.
+icalproperty *timeProperty(icalproperty *(*make)(struct icaltimetype), double value, const QByteArray &tzid)
+{
+    struct icaltimetype t = wallClock(OleDate::toDateTime(value));
+    if (tzid.isEmpty())
+        icaltime_set_timezone(&t, icaltimezone_get_utc_timezone());
     icalproperty *property = make(t);
-    if (zone != icaltimezone_get_utc_timezone())
-        icalproperty_add_parameter(property, icalparameter_new_tzid(icaltimezone_get_tzid(zone)));
+    if (!tzid.isEmpty())
+        icalproperty_add_parameter(property, icalparameter_new_tzid(tzid.constData()));
     return property;
 }
 
@@ -58,19 +161,37 @@ QByteArray uid(qint32 employee, const QString &what, double begin)
            + OleDate::clockText(OleDate::timeOfDay(begin)).remove(u':').toLatin1() + "@shiftgrid";
 }
 
-void addEvent(icalcomponent *calendar, icaltimezone *zone, const QByteArray &id, double begin, double end,
-              const QString &summary, const QString &description)
+// Ids stay distinct when records share employee, department and begin: the first keeps the plain
+// id (so files exported before still match), the n-th in stored order gets "-n" before the "@".
+class UniqueIds
+{
+public:
+    QByteArray take(const QByteArray &id)
+    {
+        const int n = ++m_seen[id];
+        if (n == 1)
+            return id;
+        QByteArray numbered = id;
+        numbered.insert(id.lastIndexOf('@'), '-' + QByteArray::number(n));
+        return numbered;
+    }
+
+private:
+    QHash<QByteArray, int> m_seen;
+};
+
+void addEvent(icalcomponent *calendar, const QByteArray &tzid, const QDateTime &stamp, const Event &e)
 {
     icalcomponent *event = icalcomponent_new_vevent();
-    icalcomponent_add_property(event, icalproperty_new_uid(id.constData()));
+    icalcomponent_add_property(event, icalproperty_new_uid(e.id.constData()));
     icalcomponent_add_property(
-        event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(QDateTime::currentSecsSinceEpoch(), 0,
+        event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0,
                                                                       icaltimezone_get_utc_timezone())));
-    icalcomponent_add_property(event, timeProperty(icalproperty_new_dtstart, begin, zone));
-    icalcomponent_add_property(event, timeProperty(icalproperty_new_dtend, end, zone));
-    icalcomponent_add_property(event, icalproperty_new_summary(summary.toUtf8().constData()));
-    if (!description.isEmpty())
-        icalcomponent_add_property(event, icalproperty_new_description(description.toUtf8().constData()));
+    icalcomponent_add_property(event, timeProperty(icalproperty_new_dtstart, e.begin, tzid));
+    icalcomponent_add_property(event, timeProperty(icalproperty_new_dtend, e.end, tzid));
+    icalcomponent_add_property(event, icalproperty_new_summary(e.summary.toUtf8().constData()));
+    if (!e.description.isEmpty())
+        icalcomponent_add_property(event, icalproperty_new_description(e.description.toUtf8().constData()));
     icalcomponent_add_component(calendar, event);
 }
 
@@ -85,79 +206,170 @@ bool showable(double begin, double end)
     return OleDate::isPlausible(begin) && OleDate::isPlausible(end) && end > begin;
 }
 
+QString clock(double value)
+{
+    return OleDate::isoDate(value) + u' ' + OleDate::clockText(OleDate::timeOfDay(value));
+}
+
+// A department's stored shifts of one day file, each with whether the scheduler refuses it.
+struct StoredShift {
+    double day = 0;
+    QByteArray record;
+    bool refused = false;
+};
+
+// The shifts of the days week..week+6 as the scheduler judges them when it opens that week:
+// it reads the day before and the day after too, lays each row's time off first and then the
+// shifts in stored order, and refuses a shift that touches or overlaps a block already laid.
+QList<StoredShift> judgedWeek(clsEmployeeInfo &info, clsOptions &options, const QString &department, double week)
+{
+    QuietPrompt prompt;
+    TimeGridModel grid;
+    clsScheduleData schedule(info, options, prompt);
+    schedule.setReadOnly(true);
+    schedule.setScheduleControl(&grid);
+    schedule.SetDate(week, week + 6);
+    schedule.SetDepartment(department);
+    schedule.Reload();
+    if (!schedule.unreadableFiles().isEmpty())
+        throw schedule.unreadableFiles().first();   // its refusals cannot be known
+
+    // The reload names the refused records, not their files. Of records with the same bytes the
+    // later ones are refused (what refuses one refuses every later copy), so a record is refused
+    // when no more of its copies follow it than the reload left unrefused.
+    QHash<QByteArray, int> refusedCopies, copies;
+    for (const RefusedShift &r : schedule.refusedShifts())
+        ++refusedCopies[r.record];
+    QList<StoredShift> shifts;
+    for (double day = week - 1; day <= week + 7; day += 1) {
+        RecordList records(Shift::Size);
+        schedule.LoadSchedule(records, department, day, day, 0, true);
+        for (int i = 1; i <= records.count(); ++i) {
+            const QByteArray record(records.record(i), Shift::Size);
+            shifts.append({day, record, false});
+            ++copies[record];
+        }
+    }
+    QHash<QByteArray, int> seen;
+    for (StoredShift &s : shifts) {
+        const int index = seen[s.record]++;
+        s.refused = index >= copies.value(s.record) - refusedCopies.value(s.record);
+    }
+    shifts.removeIf([week](const StoredShift &s) { return s.day < week || s.day > week + 6; });
+    return shifts;
+}
+
 } // namespace
 
 Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
 {
-    if (request.lastDay < request.firstDay)
-        return {{}, QStringLiteral("the first date is after the last date"), 0};
-    const QStringList known = info.DepartmentNames();
-    const QStringList departments = request.departments.isEmpty() ? known : request.departments;
-    for (const QString &d : departments)
-        if (!known.contains(d))
-            return {{}, QStringLiteral("no department named \"%1\"").arg(d), 0};
+    Result result;
+    if (request.lastDay < request.firstDay) {
+        result.error = QStringLiteral("the first date is after the last date");
+        return result;
+    }
+    const Zone zone = zoneNamed(request.timeZone);
+    if (!zone.error.isEmpty()) {
+        result.error = zone.error;
+        result.badTimeZone = true;
+        return result;
+    }
+    QStringList known = info.DepartmentNames();
+    known.removeDuplicates();   // a name stored twice is still one department
+    QStringList departments = request.departments.isEmpty() ? known : request.departments;
+    departments.removeDuplicates();
+    for (const QString &d : std::as_const(departments))
+        if (!known.contains(d)) {
+            result.error = QStringLiteral("no department named \"%1\"").arg(d);
+            return result;
+        }
 
-    QuietPrompt prompt;
-    clsScheduleData schedule(info, options, prompt);
-    schedule.setReadOnly(true);
-    icaltimezone *zone = zoneNamed(request.timeZone);
+    auto name = [&info](qint32 employee) {
+        return info.EmployeeExists(employee) ? info.ConvertNumberToName(employee, false) : QString::number(employee);
+    };
+    QList<Event> events;
+    UniqueIds ids;
+    const int days = int(request.lastDay - request.firstDay) + 1;
+    int daysDone = 0;
+    for (const QString &department : std::as_const(departments)) {
+        // Week by week, as the scheduler opens them, so that the calendar agrees with it.
+        for (double week = clsScheduleData::WeekStart(info, department, request.firstDay); week <= request.lastDay;
+             week += 7) {
+            for (const StoredShift &s : judgedWeek(info, options, department, week)) {
+                if (s.day < request.firstDay || s.day > request.lastDay)
+                    continue;
+                const char *r = s.record.constData();
+                const qint32 employee = Shift::employee(r);
+                const double begin = Shift::begin(r), end = Shift::end(r);
+                if (!wanted(request, employee) || !showable(begin, end))
+                    continue;
+                if (s.refused) {
+                    result.leftOut << QStringLiteral("%1 (%2), %3, %4-%5")
+                                          .arg(name(employee)).arg(employee).arg(department, clock(begin), clock(end));
+                    continue;
+                }
+                const QString position = Shift::position(r).isEmpty() ? QStringLiteral("Shift") : Shift::position(r);
+                events.append({ids.take(uid(employee, department, begin)), begin, end,
+                               position + QStringLiteral(" \u2013 ") + department, name(employee)});
+            }
+            if (request.progress)
+                for (double day = std::max(week, request.firstDay); day <= std::min(week + 6, request.lastDay); day += 1)
+                    request.progress(daysDone++, days * int(departments.size()));
+        }
+    }
+    if (request.timeOff) {
+        // Named employees, else the members of the chosen departments (everybody for every one).
+        QList<qint32> employees = request.employees;
+        if (employees.isEmpty() && request.departments.isEmpty()) {
+            for (const EmployeeFields &e : info.Employees())
+                employees << e.number;
+        } else if (employees.isEmpty()) {
+            for (const QString &department : std::as_const(departments))
+                for (qint32 member : info.GetEmployeeInDept(department))
+                    if (info.EmployeeExists(member) && !employees.contains(member))
+                        employees << member;
+        }
+        QuietPrompt prompt;
+        clsScheduleData schedule(info, options, prompt);
+        schedule.setReadOnly(true);
+        for (qint32 employee : std::as_const(employees)) {
+            RecordList periods(TimeOff::Size);
+            schedule.TimeOffLoad(employee, periods);   // throws when unreadable
+            UniqueIds periodIds;   // numbered over the whole file, so that the range changes no id
+            for (int p = 1; p <= periods.count(); ++p) {
+                const char *r = periods.record(p);
+                const double begin = TimeOff::begin(r), end = TimeOff::end(r);
+                const QByteArray id = periodIds.take(uid(employee, QStringLiteral("TIME OFF"), begin));
+                if (!showable(begin, end) || end <= request.firstDay || begin >= request.lastDay + 1)
+                    continue;
+                const QString reason = TimeOff::reason(r).trimmed();
+                events.append({id, begin, end,
+                               reason.isEmpty() ? QStringLiteral("Time off") : QStringLiteral("Time off: ") + reason,
+                               name(employee)});
+            }
+        }
+    }
 
     Component calendar(icalcomponent_new_vcalendar());
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
     icalcomponent_add_property(calendar.get(), icalproperty_new_prodid("-//Shiftgrid//Shiftgrid " SHIFTGRID_VERSION "//EN"));
-    if (zone != icaltimezone_get_utc_timezone())
-        icalcomponent_add_component(calendar.get(), icalcomponent_new_clone(icaltimezone_get_component(zone)));
-
-    int events = 0;
-    auto name = [&info](qint32 employee) {
-        return info.EmployeeExists(employee) ? info.ConvertNumberToName(employee, false) : QString::number(employee);
-    };
-    const int days = int(request.lastDay - request.firstDay) + 1;
-    int daysDone = 0;
-    for (const QString &department : departments) {
-        for (int d = 0; d < days; ++d) {
-            // One day at a time, so that a long range can show how far it got.
-            if (request.progress)
-                request.progress(daysDone++, days * int(departments.size()));
-            const double day = request.firstDay + d;
-            RecordList records(Shift::Size);
-            schedule.LoadSchedule(records, department, day, day, 0, true);   // throws when unreadable
-            for (int i = 1; i <= records.count(); ++i) {
-                const char *r = records.record(i);
-                const qint32 employee = Shift::employee(r);
-                if (!wanted(request, employee) || !showable(Shift::begin(r), Shift::end(r)))
-                    continue;
-                const QString position = Shift::position(r).isEmpty() ? QStringLiteral("Shift") : Shift::position(r);
-                addEvent(calendar.get(), zone, uid(employee, department, Shift::begin(r)), Shift::begin(r), Shift::end(r),
-                         position + QStringLiteral(" \u2013 ") + department, name(employee));
-                ++events;
-            }
-        }
+    double first = request.firstDay, last = request.lastDay + 1;
+    for (const Event &e : std::as_const(events)) {
+        first = std::min(first, e.begin);
+        last = std::max(last, e.end);
     }
-    if (request.timeOff) {
-        QList<qint32> employees = request.employees;
-        if (employees.isEmpty())
-            for (const EmployeeFields &e : info.Employees())
-                employees << e.number;
-        for (qint32 employee : std::as_const(employees)) {
-            RecordList periods(TimeOff::Size);
-            schedule.TimeOffLoad(employee, periods);   // throws when unreadable
-            for (int p = 1; p <= periods.count(); ++p) {
-                const char *r = periods.record(p);
-                const double begin = TimeOff::begin(r), end = TimeOff::end(r);
-                if (!showable(begin, end) || end <= request.firstDay || begin >= request.lastDay + 1)
-                    continue;
-                const QString reason = TimeOff::reason(r).trimmed();
-                addEvent(calendar.get(), zone, uid(employee, QStringLiteral("TIME OFF"), begin), begin, end,
-                         reason.isEmpty() ? QStringLiteral("Time off") : QStringLiteral("Time off: ") + reason,
-                         name(employee));
-                ++events;
-            }
-        }
+    QByteArray tzid;
+    if (Component vtimezone = describeZone(zone.zone, OleDate::toDate(first), OleDate::toDate(last))) {
+        tzid = zone.zone.id();
+        icalcomponent_add_component(calendar.get(), vtimezone.release());
     }
+    const QDateTime stamp = QDateTime::currentDateTimeUtc();
+    for (const Event &e : std::as_const(events))
+        addEvent(calendar.get(), tzid, stamp, e);
 
     char *text = icalcomponent_as_ical_string_r(calendar.get());
-    Result result{QByteArray(text), {}, events};
+    result.ics = QByteArray(text);
+    result.events = int(events.size());
     icalmemory_free_buffer(text);
     return result;
 }
