@@ -247,6 +247,7 @@ void MultiFileCommit::commit()
     m_done = true;
     if (m_entries.isEmpty())
         return;
+    const QByteArray journalBytes = journalText();
     const QList<Entry> entries = std::exchange(m_entries, {});
     QSet<QString> folders;
     for (const Entry &e : entries)
@@ -258,7 +259,7 @@ void MultiFileCommit::commit()
     if (journaled) {
         try {
             // Written directly, never prepared: this object is still the open operation.
-            const QString temporary = ScheduleHelper::WriteTemporaryFile(journal, journalText());
+            const QString temporary = ScheduleHelper::WriteTemporaryFile(journal, journalBytes);
             ScheduleHelper::ReplaceFile(temporary, journal);
             ScheduleHelper::SyncFolder(m_dataPath);
         } catch (const FileError &) {

@@ -64,6 +64,13 @@ QList<WriteFault> &writeFaults()
     return faults;
 }
 
+// The renames a test has asked to fail (see InjectRenameFailure).
+QList<WriteFault> &renameFaults()
+{
+    static QList<WriteFault> faults;
+    return faults;
+}
+
 // Takes the next injected fault for the path, if any.
 std::optional<WriteFault> takeWriteFault(const QString &path)
 {
@@ -414,6 +421,11 @@ QString WriteTemporaryFile(const QString &path, const QByteArray &buffer)
 
 void ReplaceFile(const QString &temporary, const QString &path)
 {
+    for (qsizetype i = 0; i < renameFaults().size(); ++i)
+        if (QFileInfo(renameFaults()[i].path).absoluteFilePath() == QFileInfo(path).absoluteFilePath()) {
+            const QString reason = renameFaults().takeAt(i).reason;
+            throw FileError(QStringLiteral("ReplaceFile"), path, reason, FileError::Kind::Write);
+        }
     if (const auto failure = renameOver(temporary, path))
         throw FileError(QStringLiteral("ReplaceFile"), path, *failure, FileError::Kind::Write);
 }
@@ -428,9 +440,15 @@ void InjectWriteFailure(const QString &path, const QString &reason, int times, b
     writeFaults().append({path, reason, times, busy});
 }
 
+void InjectRenameFailure(const QString &path, const QString &reason)
+{
+    renameFaults().append({path, reason, 1, false});
+}
+
 void ClearInjectedWriteFailures()
 {
     writeFaults().clear();
+    renameFaults().clear();
 }
 
 bool TruncateFile(const QString &path, qint64 length)

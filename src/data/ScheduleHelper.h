@@ -35,6 +35,9 @@ void SyncFolder(const QString &folder);
 // failing disk would, with `reason`. `busy` makes the failure one that is retried (a file held
 // open by another program). Used by tests only; nothing in the program calls it.
 void InjectWriteFailure(const QString &path, const QString &reason, int times = 1, bool busy = false);
+// Test seam: the next ReplaceFile over `path` fails with `reason` (a rename that the file system
+// refuses after the new bytes were written), as a kill in the middle of a commit would leave it.
+void InjectRenameFailure(const QString &path, const QString &reason);
 void ClearInjectedWriteFailures();
 // No file of a data folder comes near this size; a larger one is refused unread.
 constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;

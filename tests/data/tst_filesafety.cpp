@@ -305,6 +305,34 @@ private slots:
         QVERIFY(StaleTemporaryFiles(data()).isEmpty());
     }
 
+    // A commit stopped between two renames (a refused rename here; a kill in the kill trials)
+    // leaves the journal it wrote, and the next writer finishes the operation from it.
+    void commitStoppedBetweenRenamesIsFinishedFromItsJournal()
+    {
+        for (int i = 0; i < kFiles.size(); ++i)
+            HandMade::write(data(kFiles[i]), oldBytes(i));
+        InjectRenameFailure(data(kFiles[1]), "Input/output error");
+        try {
+            MultiFileCommit together(data());
+            for (int i = 0; i < kFiles.size(); ++i)
+                WriteFileBytes(data(kFiles[i]), newBytes(i));
+            together.commit();
+            QFAIL("the refused rename went unnoticed");
+        } catch (const FileError &error) {
+            QVERIFY2(error.reason().contains("finished when the data folder is next opened"), qPrintable(error.reason()));
+        }
+        QCOMPARE(ReadFileBytes(data(kFiles[0])), newBytes(0));
+        QCOMPARE(ReadFileBytes(data(kFiles[1])), oldBytes(1));
+        QVERIFY(QFile::exists(data(MultiFileCommit::journalFileName())));
+        DataFolderLock lock(data());
+        QCOMPARE(lock.tryTake(), DataFolderLock::Result::Taken);
+        QCOMPARE(lock.recovery().outcome, Outcome::Finished);
+        QCOMPARE(lock.recovery().files, kFiles);
+        for (int i = 0; i < kFiles.size(); ++i)
+            QCOMPARE(ReadFileBytes(data(kFiles[i])), newBytes(i));
+        QVERIFY(StaleTemporaryFiles(data()).isEmpty());
+    }
+
     // A lock file that names no process (a kill between its creation and its first line) is
     // left over once it is a minute old; younger, a copy may still be writing it.
     void lockThatNamesNobody_data()
