@@ -150,6 +150,7 @@ private:
     bool m_readOnly = false;
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
+    QHash<int, QByteArray> m_storedRecords;   // block id -> the stored record it was placed from
     QList<RefusedShift> m_refused;
     QList<FileError> m_unreadable;
     int m_damaged = 0;
