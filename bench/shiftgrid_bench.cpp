@@ -18,7 +18,10 @@
 //   ReportData    the report rows of that year against a plain read of the same day files
 //   ReportLayout  the weekly layout of 52 weeks against 13 weeks of the same business
 //   PreviewFirstPage  that weekly report from the rows to its first page painted in a preview
+//   CheckDay/N    the check command over a folder whose one day file holds N copies of one shift
+//                 (every pair overlaps) against a plain read of the folder's files
 
+#include "CheckCommand.h"
 #include "DemoBusiness.h"
 #include "ExportMaster.h"
 #include "reports/clsPrintschedule.h"
@@ -52,6 +55,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 #include <map>
 #include <memory>
@@ -519,10 +523,59 @@ void PreviewFirstPage(benchmark::State &state)
 
 } // namespace
 
+void CheckDay(benchmark::State &state)
+{
+    const int copies = int(state.range(0));
+    QTemporaryDir dir;
+    const QString folder = dir.path();
+    QDir(folder).mkpath(kDepartment);
+    const auto put = [&folder](const QString &name, const QByteArray &bytes) {
+        ScheduleHelper::WriteFileBytes(folder + u'/' + name, bytes);
+        return folder + u'/' + name;
+    };
+    QByteArray dept(530, '\0'), job(328, '\0'), employee(732, '\0'), member(36, '\0'), assignment(24, '\0');
+    std::memcpy(dept.data(), "KITCHEN                       ", 30);
+    std::memcpy(job.data(), "COOK                ", 20);
+    employee[0] = 17;
+    member[0] = 17;
+    std::memcpy(member.data() + 4, "KITCHEN                       ", 30);
+    assignment[0] = 17;
+    std::memcpy(assignment.data() + 4, "COOK                ", 20);
+    QStringList files = {put(QStringLiteral("Dept.dat"), dept), put(QStringLiteral("Jobs.dat"), job),
+                         put(QStringLiteral("EmployeeInfo.dat"), employee),
+                         put(QStringLiteral("EmployeeDept.dat"), member), put(QStringLiteral("JobsAval.dat"), assignment)};
+    QByteArray shift(ScheduleFiles::Shift::Size, '\0');
+    ScheduleFiles::Shift::setEmployee(shift.data(), 17);
+    ScheduleFiles::Shift::setTimes(shift.data(), kToday + 8.0 / 24, kToday + 16.0 / 24);
+    ScheduleFiles::Shift::setPosition(shift.data(), QStringLiteral("COOK"));
+    files << ScheduleFiles::dayFile(folder, kDepartment, kToday);
+    ScheduleHelper::WriteFileBytes(files.last(), shift.repeated(copies));
+
+    double check = 0, baseline = 0;
+    qsizetype lines = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        readAll(files);
+        baseline += secondsSince(start);
+
+        start = Clock::now();
+        const CheckCommand::Result result = CheckCommand::run(folder);
+        const double t = secondsSince(start);
+        check += t;
+        state.SetIterationTime(t);
+        lines = result.lines.size();
+    }
+    const double n = double(state.iterations());
+    state.counters["lines"] = double(lines);
+    state.counters["baseline_ms"] = 1000 * baseline / n;
+    state.counters["ratio"] = check / baseline;
+}
+
 BENCHMARK(PreviewFirstPage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ReportWeeklyPdf)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(ReportData)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(ReportLayout)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(CheckDay)->Arg(2000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Paint)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);

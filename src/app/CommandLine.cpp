@@ -187,10 +187,12 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
         lock.emplace(folder);
         takeForWriting(*lock, folder);
     }
-    clsEmployeeInfo info(folder, options.dryRun ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
+    // Read-only until the file is known to import: opening the folder for writing creates
+    // files (BarNames.dat), and a refused import writes nothing at all.
+    std::optional<clsEmployeeInfo> info(std::in_place, folder, clsEmployeeInfo::Access::ReadOnly);
     ImportEmployees::Options withProgress = options;
     withProgress.progress = terminalProgress(QStringLiteral("import employees: rows checked"));
-    const ImportEmployees::Plan plan = ImportEmployees::check(info, file.readAll(), withProgress);
+    const ImportEmployees::Plan plan = ImportEmployees::check(*info, file.readAll(), withProgress);
     if (!plan.error.isEmpty())
         fail(plan.error);
 
@@ -212,7 +214,10 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
                  .arg(badLines.size()));
     }
     withProgress.progress = terminalProgress(QStringLiteral("import employees: employees added"));
-    const int added = ImportEmployees::apply(info, plan, withProgress);
+    const bool adds = !plan.employees.isEmpty() || !plan.newDepartments.isEmpty() || !plan.newPositions.isEmpty();
+    if (!options.dryRun && adds)
+        info.emplace(folder, clsEmployeeInfo::Access::ReadWrite);   // the lock kept the files as checked
+    const int added = options.dryRun || !adds ? 0 : ImportEmployees::apply(*info, plan, withProgress);
     report += options.dryRun ? QStringLiteral("Would add %1 employee(s); nothing was written (--dry-run)\n").arg(plan.employees.size())
                              : QStringLiteral("Added %1 employee(s)\n").arg(added);
     print(report);

@@ -7,7 +7,10 @@
 #include "data/clsEmployeeInfo.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
+
+#include <algorithm>
 
 namespace ImportEmployees {
 
@@ -28,6 +31,112 @@ constexpr ColumnInfo kColumns[ColumnCount] = {
     {"Hire Date", 0}, {"Phone", 10}, {"Emergency Contact", 20}, {"Emergency Phone", 10}, {"Address 1", 30},
     {"Address 2", 30}, {"City", 30}, {"State", 20}, {"Postal Code", 10}, {"Male", 0}, {"Departments", 30},
     {"Positions", 20}};
+
+// The control characters of a text by name, each once; empty when there are none.
+QString controlCharacters(const QString &text)
+{
+    QStringList names;
+    for (const QChar c : text) {
+        if (c.category() != QChar::Other_Control)
+            continue;
+        QString name;
+        switch (c.unicode()) {
+        case 0x00: name = QStringLiteral("NUL"); break;
+        case 0x07: name = QStringLiteral("BEL"); break;
+        case 0x08: name = QStringLiteral("backspace"); break;
+        case 0x09: name = QStringLiteral("TAB"); break;
+        case 0x0A:
+        case 0x0D: name = QStringLiteral("line break"); break;
+        case 0x1B: name = QStringLiteral("ESC"); break;
+        case 0x7F: name = QStringLiteral("DEL"); break;
+        default: name = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+        }
+        if (!names.contains(name))
+            names << name;
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+// The offset of the first byte that does not belong to a valid UTF-8 sequence; -1 when the
+// whole text is valid UTF-8.
+qsizetype firstInvalidUtf8(const QByteArray &bytes)
+{
+    const auto *b = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = b[i];
+        int follow = 0;
+        char32_t code = 0, least = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            follow = 1, code = c & 0x1F, least = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            follow = 2, code = c & 0x0F, least = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            follow = 3, code = c & 0x07, least = 0x10000;
+        } else {
+            return i;
+        }
+        if (i + follow >= n)
+            return i;
+        for (int k = 1; k <= follow; ++k) {
+            if ((b[i + k] & 0xC0) != 0x80)
+                return i;
+            code = (code << 6) | (b[i + k] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return i;   // an overlong form, beyond Unicode, or half of a UTF-16 pair
+        i += follow + 1;
+    }
+    return -1;
+}
+
+// Why the bytes are not a UTF-8 text, naming the encoding they look like; empty when they are.
+QString encodingProblem(const QByteArray &bytes)
+{
+    const auto tellAs = [](const QString &looksLike) {
+        return QStringLiteral("the file is not UTF-8: it looks like %1; save it as UTF-8 (in a spreadsheet: "
+                              "CSV UTF-8) and import it again").arg(looksLike);
+    };
+    if (bytes.startsWith(QByteArray("\xFF\xFE\0\0", 4)))
+        return tellAs(QStringLiteral("UTF-32 (little-endian, with a byte-order mark)"));
+    if (bytes.startsWith(QByteArray("\0\0\xFE\xFF", 4)))
+        return tellAs(QStringLiteral("UTF-32 (big-endian, with a byte-order mark)"));
+    if (bytes.startsWith("\xFF\xFE"))
+        return tellAs(QStringLiteral("UTF-16 (little-endian, with a byte-order mark)"));
+    if (bytes.startsWith("\xFE\xFF"))
+        return tellAs(QStringLiteral("UTF-16 (big-endian, with a byte-order mark)"));
+    // Without a mark: in UTF-16 the Latin letters, digits and commas of a CSV file are one zero
+    // byte and one ASCII byte each.
+    const qsizetype sample = std::min<qsizetype>(bytes.size(), 1024) & ~qsizetype(1);
+    int evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < sample; i += 2) {
+        evenZeros += bytes[i] == '\0';
+        oddZeros += bytes[i + 1] == '\0';
+    }
+    const int pairs = int(sample / 2);
+    if (pairs >= 2 && oddZeros * 2 > pairs && evenZeros * 8 < pairs)
+        return tellAs(QStringLiteral("UTF-16 (little-endian)"));
+    if (pairs >= 2 && evenZeros * 2 > pairs && oddZeros * 8 < pairs)
+        return tellAs(QStringLiteral("UTF-16 (big-endian)"));
+
+    const qsizetype bad = firstInvalidUtf8(bytes);
+    if (bad < 0)
+        return {};
+    const int line = int(bytes.left(bad).count('\n')) + 1;
+    const QString where = QStringLiteral("line %1 holds the byte 0x%2")
+                              .arg(line)
+                              .arg(QString::number(quint8(bytes[bad]), 16).toUpper().rightJustified(2, u'0'));
+    if (bytes.contains('\0'))
+        return QStringLiteral("the file is not UTF-8 text (%1, and it holds zero bytes)").arg(where);
+    // Every byte is a character in the single-byte Western encodings; 0x80 to 0x9F are letters
+    // and signs in Windows-1252 only.
+    const bool windows = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) >= 0x80 && quint8(c) <= 0x9F; });
+    return tellAs(windows ? QStringLiteral("Windows-1252 (%1)").arg(where)
+                          : QStringLiteral("Latin-1 (ISO 8859-1) or Windows-1252 (%1)").arg(where));
+}
 
 // Characters the data files cannot hold; empty when every one fits.
 QString charactersOutsideCodePage(const QString &text)
@@ -55,8 +164,11 @@ public:
     QString text(Column c)
     {
         const QString value = m_cells[c];
+        const QString control = controlCharacters(value);
         const QString bad = charactersOutsideCodePage(value);
-        if (!bad.isEmpty())
+        if (!control.isEmpty())
+            problem(c, QStringLiteral("control characters are not allowed: %1").arg(control));
+        else if (!bad.isEmpty())
             problem(c, QStringLiteral("the data files cannot hold these characters: %1").arg(bad));
         else if (kColumns[c].width > 0 && value.size() > kColumns[c].width)
             problem(c, QStringLiteral("longer than %1 characters").arg(kColumns[c].width));
@@ -68,7 +180,9 @@ public:
         const QString value = m_cells[c];
         if (value.isEmpty())
             return 0;
-        const QDate date = QDate::fromString(value, Qt::ISODate);
+        // A date alone: the ISO reading would also take a time after it ("1990-01-02T10:00").
+        static const QRegularExpression dateOnly(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
+        const QDate date = dateOnly.match(value).hasMatch() ? QDate::fromString(value, Qt::ISODate) : QDate();
         if (!date.isValid() || date.year() < 1900 || date.year() > 2200) {
             problem(c, QStringLiteral("not a date (YYYY-MM-DD): %1").arg(value));
             return 0;
@@ -113,8 +227,11 @@ public:
             const QString name = CodePage::toUpper(part.trimmed());
             if (name.isEmpty() || list.contains(name))
                 continue;
+            const QString control = controlCharacters(name);
             const QString bad = charactersOutsideCodePage(name);
-            if (!bad.isEmpty())
+            if (!control.isEmpty())
+                problem(c, QStringLiteral("control characters are not allowed: %1").arg(control));
+            else if (!bad.isEmpty())
                 problem(c, QStringLiteral("the data files cannot hold these characters: %1").arg(bad));
             else if (name.size() > kColumns[c].width)
                 problem(c, QStringLiteral("\"%1\" is longer than %2 characters").arg(name).arg(kColumns[c].width));
@@ -164,6 +281,9 @@ QStringList columns()
 Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &options)
 {
     Plan plan;
+    plan.error = encodingProblem(csv);
+    if (!plan.error.isEmpty())
+        return plan;
     QString error;
     const QList<CsvReader::Record> records = CsvReader::parse(csv, &error);
     if (!error.isEmpty()) {

@@ -201,10 +201,11 @@ QList<TimeOffRow> clsPrintschedule::LoadTimeOffData()
                 ++m_damaged;
                 continue;
             }
-            if (begin < m_first || begin >= rangeEnd)
+            // Every period that covers a moment of the range, also one that began before it; an
+            // empty one counts where it lies.
+            if (begin >= rangeEnd || (end <= m_first && begin < m_first))
                 continue;
-            const double nextMidnight = std::floor(begin) + 1;
-            rows.append({employee, begin, std::min(end, nextMidnight), CodePage::trimBlanks(TimeOff::reason(r))});
+            rows.append({employee, begin, end, CodePage::trimBlanks(TimeOff::reason(r)), std::max(std::floor(begin), m_first)});
         }
     }
     return rows;
@@ -236,8 +237,8 @@ void clsPrintschedule::sortShiftRows(QList<ReportShiftRow> &rows, int type) cons
 
 void clsPrintschedule::sortTimeOffRows(QList<TimeOffRow> &rows) const
 {
-    // The whole day first (a period beginning in the afternoon stays on its own day), then the
-    // name, the number and the start.
+    // The day it is listed under first (a period beginning in the afternoon stays on its own
+    // day), then the name, the number and the start.
     QList<SortKey> keys;
     keys.reserve(rows.size());
     QHash<qint32, QByteArray> names;
@@ -245,7 +246,7 @@ void clsPrintschedule::sortTimeOffRows(QList<TimeOffRow> &rows) const
         auto name = names.find(row.employee);
         if (name == names.end())
             name = names.insert(row.employee, upperBytes(padded(m_info.ConvertNumberToName(row.employee, false).trimmed(), 70)));
-        const QByteArray day = QByteArray::number(qint64(std::floor(row.start))).rightJustified(5, '0');
+        const QByteArray day = QByteArray::number(qint64(row.day)).rightJustified(5, '0');
         keys.append({day + *name, row.employee, row.start, 0});
     }
     sortByKeys(rows, keys);

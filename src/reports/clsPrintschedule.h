@@ -24,12 +24,14 @@ struct ReportShiftRow {
     QString department;   // the department the shift was read under
 };
 
-// One time-off period, listed on the day it begins and never past that day's midnight.
+// One time-off period, whole, listed once: on the day it begins, or on the report's first day
+// when it began earlier.
 struct TimeOffRow {
     qint32 employee = 0;
     double start = 0;
     double end = 0;
     QString reason;       // trimmed
+    double day = 0;       // the whole day it is listed under
 };
 
 // Turns stored shifts and time off into sorted report rows for a date range and a selection of
@@ -73,7 +75,7 @@ public:
     // department, then day, then file order.
     QList<ReportShiftRow> LoadReportdata();
     // The time off of the chosen employees (or of every member of the chosen departments, each
-    // once) beginning in the range, on the day it begins.
+    // once) that overlaps the range, each period whole.
     QList<TimeOffRow> LoadTimeOffData();
 
     // The laid-out report of a type with its rows sorted, ready to paint, print or preview. When

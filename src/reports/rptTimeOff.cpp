@@ -20,9 +20,10 @@ rptTimeOff::rptTimeOff(const clsEmployeeInfo &info) : m_info(info)
     date.footer.addLine(QRectF(0, 4, kWidth, 0));
 
     detail().setHeight(kLine);
-    addLineField(detail(), QStringLiteral("fldName"), 14, 200);
-    addLineField(detail(), QStringLiteral("fldTimeOff"), 220, 120);
-    addLineField(detail(), QStringLiteral("fldReason"), 346, 177);
+    // The span of a period over several days takes up to "Wed 12/30/15 12:00a - Thu 12/31/15 11:58p".
+    addLineField(detail(), QStringLiteral("fldName"), 14, 146);
+    addLineField(detail(), QStringLiteral("fldTimeOff"), 164, 204);
+    addLineField(detail(), QStringLiteral("fldReason"), 372, 151);
 }
 
 void rptTimeOff::SetupData(const QString &title, const QList<TimeOffRow> &rows)
@@ -33,17 +34,27 @@ void rptTimeOff::SetupData(const QString &title, const QList<TimeOffRow> &rows)
 
 QString rptTimeOff::timeText(double start, double end)
 {
+    // A period covers its first day whole when it begins at midnight, and its last day whole
+    // when it ends at the next midnight or at 11:59p.
     const bool startsAtMidnight = OleDate::durationSeconds(OleDate::timeOfDay(start)) == 0;
     const bool endsAtMidnight = OleDate::durationSeconds(OleDate::timeOfDay(end)) == 0;
-    if (startsAtMidnight && (endsAtMidnight || OleDate::format(end, QStringLiteral("hh:mma/p")) == QLatin1String("11:59p")))
-        return QStringLiteral("All Day");
-    return OleDate::format(start, QStringLiteral("h:mma/p")) + QStringLiteral(" - ")
-           + OleDate::format(end, QStringLiteral("h:mma/p"));
+    const bool wholeLastDay = endsAtMidnight || OleDate::format(end, QStringLiteral("hh:mma/p")) == QLatin1String("11:59p");
+    const double firstDay = std::floor(start);
+    const double lastDay = endsAtMidnight && end > start ? std::floor(end) - 1 : std::floor(end);
+    const QString clock = QStringLiteral("h:mma/p");
+    if (lastDay <= firstDay) {
+        if (startsAtMidnight && wholeLastDay)
+            return QStringLiteral("All Day");
+        return OleDate::format(start, clock) + QStringLiteral(" - ") + OleDate::format(end, clock);
+    }
+    const QString date = QStringLiteral("ddd m/d/yy");
+    return OleDate::format(start, startsAtMidnight ? date : date + u' ' + clock) + QStringLiteral(" - ")
+           + OleDate::format(lastDay, date) + (wholeLastDay ? QString() : QStringLiteral(" ") + OleDate::format(end, clock));
 }
 
 QString rptTimeOff::breakValue(int, int row) const
 {
-    return QString::number(qint64(std::floor(m_rows.at(row).start)));
+    return QString::number(qint64(m_rows.at(row).day));
 }
 
 void rptTimeOff::formatPageHeader(ReportSection &section, int page)
@@ -53,7 +64,7 @@ void rptTimeOff::formatPageHeader(ReportSection &section, int page)
 
 void rptTimeOff::formatGroupHeader(int, ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("labDate"), OleDate::format(m_rows.at(row).start, QStringLiteral("ddd mmm dd, yyyy")));
+    section.setText(QStringLiteral("labDate"), OleDate::format(m_rows.at(row).day, QStringLiteral("ddd mmm dd, yyyy")));
 }
 
 void rptTimeOff::formatDetail(ReportSection &section, int row)

@@ -5,7 +5,8 @@
 
 class clsEmployeeInfo;
 
-// Scheduled time off, grouped by the day each period begins.
+// Scheduled time off, grouped by the day each period begins (or the report's first day, for
+// periods that began before it), each period with its whole span.
 class rptTimeOff : public BandedReport
 {
 public:
@@ -13,7 +14,9 @@ public:
 
     // Keeps the rows (already in print order) and the title.
     void SetupData(const QString &title, const QList<TimeOffRow> &rows);
-    // "All Day", or the start and end times: "9:00a - 1:30p".
+    // The span of a period. Within one day: "All Day", or the start and end times "9:00a - 1:30p".
+    // Over several days: the first and the last day, each with its time when the period does not
+    // cover that day whole: "Sun 11/29/15 - Wed 12/2/15", "Tue 12/15/15 9:00a - Fri 12/18/15".
     static QString timeText(double start, double end);
 
 protected:

@@ -117,6 +117,7 @@ double clsScheduleData::WeekStart(const clsEmployeeInfo &info, const QString &de
 
 void clsScheduleData::Reload()
 {
+    m_storedRecords.clear();
     m_refused.clear();
     m_otherDepartments.clear();
     m_unreadable.clear();
@@ -313,7 +314,10 @@ void clsScheduleData::placeStoredShifts(const RecordList &records, bool singleRo
         const qint32 employee = singleRow ? m_filterEmployee : Shift::employee(r);
         const int row = singleRow ? 0 : findEmployeeRow(employee);
         const QString position = Shift::position(r);
-        if (AddScheduleTime(row, begin, end, position, false) < 0 && begin != end)
+        const int block = AddScheduleTime(row, begin, end, position, false);
+        if (block >= 0)
+            m_storedRecords.insert(m_grid->TBId(block), QByteArray(r, Shift::Size));
+        else if (begin != end)
             m_refused.append({employee, begin, end, position, QByteArray(r, Shift::Size)});
     }
 }
@@ -412,6 +416,10 @@ void clsScheduleData::SaveSchedule()
             continue;
         const int d = int(day - m_firstDay);
         char *r = perDay[d].record(perDay[d].append());
+        // A block read from a file starts from its record, so that the bytes this program does
+        // not use (the reserved ones) are written back as they were.
+        if (const auto stored = m_storedRecords.constFind(m_grid->TBId(block)); stored != m_storedRecords.cend())
+            std::memcpy(r, stored->constData(), Shift::Size);
         Shift::setEmployee(r, m_filterEmployee != 0 ? m_filterEmployee
                                                     : FindEmployeeNumberFromResorce(m_grid->TBResource(block)));
         Shift::setTimes(r, begin, m_grid->TBEnd(block));

@@ -171,6 +171,7 @@ private:
     bool m_readOnly = false;
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
+    QHash<int, QByteArray> m_storedRecords;   // block id -> the stored record it was placed from
     QList<RefusedShift> m_refused;
     QHash<qint32, QList<OtherDepartmentShift>> m_otherDepartments;   // by employee, read at reload
     QList<FileError> m_unreadable;

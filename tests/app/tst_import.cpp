@@ -2,12 +2,14 @@
 // anything is written, and what a good file adds.
 
 #include "exchange/CsvReader.h"
-#include "HandMadeRecords.h"
+#include "FolderChecks.h"
 #include "exchange/ImportEmployees.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 
+#include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -97,12 +99,87 @@ private slots:
                            "line 4: Bob Ray with this birth date is already there; not added again", "adds Bob Ray"};
         QTest::newRow("unsafe department name") << header + "Bob,Ray,,,Bar/Grill,,\n"
             << QStringList{"line 2, Departments: \"BAR/GRILL\": " + ScheduleHelper::FolderNameProblem("BAR/GRILL")};
+        QTest::newRow("TAB inside a first name") << header + "\"Bo\tb\",Ray,,,,,\n"
+            << QStringList{"line 2, First Name: control characters are not allowed: TAB"};
+        QTest::newRow("BEL and ESC in a last name") << header + "Bob,R\x07" "a\x1by,,,,,\n"
+            << QStringList{"line 2, Last Name: control characters are not allowed: BEL, ESC"};
+        static const char nul[] = "Bob,Ray,,,KIT\0CHEN,,\n";
+        QTest::newRow("NUL in a department") << header + QByteArray(nul, sizeof nul - 1)
+            << QStringList{"line 2, Departments: control characters are not allowed: NUL"};
+        QTest::newRow("line break inside a quoted city")
+            << QByteArray("First Name,City\nBob,\"Paris\r\nTexas\"\n")
+            << QStringList{"line 2, City: control characters are not allowed: line break"};
+        QTest::newRow("time after the birth date") << header + "Bob,Ray,1990-01-02T10:00,,,,\n"
+            << QStringList{"line 2, Birth Date: not a date (YYYY-MM-DD): 1990-01-02T10:00"};
     }
 
     void rowsAreChecked()
     {
         QFETCH(QByteArray, csv);
         QTEST(checked(csv), "expected");
+    }
+
+    // A file in another encoding is named as such, before any row is read.
+    void encodingIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("expected");
+        const QString text = QString::fromUtf8("First Name,Last Name\nJos\xc3\xa9,Lee\n");
+        auto utf16 = [&text](QStringConverter::Flags flags, QStringConverter::Encoding encoding) {
+            QStringEncoder encoder(encoding, flags);
+            return QByteArray(encoder.encode(text));
+        };
+        const QString saveAs = "; save it as UTF-8 (in a spreadsheet: CSV UTF-8) and import it again";
+        QTest::newRow("Latin-1") << QByteArray("First Name,Last Name\nJos\xe9,Lee\n")
+            << "the file is not UTF-8: it looks like Latin-1 (ISO 8859-1) or Windows-1252 (line 2 holds the byte 0xE9)" + saveAs;
+        QTest::newRow("Windows-1252 quotes") << QByteArray("First Name,Last Name\n\x93" "Bo\x94,Lee\n")
+            << "the file is not UTF-8: it looks like Windows-1252 (line 2 holds the byte 0x93)" + saveAs;
+        QTest::newRow("UTF-16 LE with a byte-order mark") << utf16(QStringConverter::Flag::WriteBom, QStringConverter::Utf16LE)
+            << "the file is not UTF-8: it looks like UTF-16 (little-endian, with a byte-order mark)" + saveAs;
+        QTest::newRow("UTF-16 BE with a byte-order mark") << utf16(QStringConverter::Flag::WriteBom, QStringConverter::Utf16BE)
+            << "the file is not UTF-8: it looks like UTF-16 (big-endian, with a byte-order mark)" + saveAs;
+        QTest::newRow("UTF-16 LE without a mark") << utf16(QStringConverter::Flag::Default, QStringConverter::Utf16LE)
+            << "the file is not UTF-8: it looks like UTF-16 (little-endian)" + saveAs;
+        QTest::newRow("UTF-16 BE without a mark") << utf16(QStringConverter::Flag::Default, QStringConverter::Utf16BE)
+            << "the file is not UTF-8: it looks like UTF-16 (big-endian)" + saveAs;
+    }
+    void encodingIsNamed()
+    {
+        QFETCH(QByteArray, csv);
+        QTEST(checked(csv).value(0), "expected");
+        QCOMPARE(checked(csv).size(), 1);
+    }
+
+    // The command: an import that adds nothing leaves the folder exactly as it was, not even
+    // creating BarNames.dat.
+    void importThatAddsNothingWritesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("a bad row") << QByteArray("First Name,Birth Date\nBob,1990-13-01\n") << 1;
+        QTest::newRow("UTF-16") << QByteArray("\xff\xfe" "F\0i\0", 6) << 1;
+        QTest::newRow("only employees already there") << QByteArray("First Name,Last Name,Birth Date\nAnn,Lee,1990-02-03\n") << 0;
+    }
+    void importThatAddsNothingWritesNothing()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(int, exitCode);
+        QTemporaryDir folder;
+        HandMade::write(folder.filePath("Dept.dat"), HandMade::department("KITCHEN"));
+        QByteArray ann = HandMade::employee(7, "Ann", "Lee");
+        HandMade::putI32(ann, 156, qint32(OleDate::fromDate(QDate(1990, 2, 3))));
+        HandMade::write(folder.filePath("EmployeeInfo.dat"), ann);
+        QTemporaryDir elsewhere;
+        const QString file = elsewhere.filePath("staff.csv");
+        HandMade::write(file, csv);
+        const auto before = snapshot(folder.path());
+
+        QProcess import;
+        import.start(QCoreApplication::applicationDirPath() + "/../src/app/shiftgrid",
+                     {"import", "employees", "--data", folder.path(), file});
+        QVERIFY(import.waitForFinished(30000));
+        QCOMPARE(import.exitCode(), exitCode);
+        QCOMPARE(snapshot(folder.path()), before);
     }
 
     void importWritesAllOrNothing()

@@ -63,6 +63,9 @@ inline void writeBusiness(const QString &dir)
                                  + timeOff(17, mon - 4, mon - 3, "Earlier"));
     write(file("23.KELOFF"), timeOff(23, mon + 14 * H, mon + 18 * H, "Class"));
     write(file("31.KELOFF"), timeOff(31, mon + 1, mon + 2, "Holiday") + timeOff(31, mon + 2, mon + 2 + (23 * 60 + 59) / 1440.0, "Sick"));
+    // Off since the Saturday before the week, and into the next week.
+    write(file("40.KELOFF"), timeOff(40, mon - 2, mon + 1, "Leave"));
+    write(file("41.KELOFF"), timeOff(41, mon + 5 + 9 * H, mon + 8, "Course"));
 }
 
 } // namespace ReportBusiness

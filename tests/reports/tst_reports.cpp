@@ -86,11 +86,25 @@ private slots:
         const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11", "--text"};
         QTest::newRow("time off beginning at 9:00 on the last day is listed")
             << (QStringList{"report", "time-off"} + week) << "Detail\tJos\u00e9"
-            << QStringList{"Detail\tJos\u00e9 Lee\t9:00a - 12:00a\tTrip", "Detail\tJos\u00e9 Lee\t9:00a - 1:00p\tDentist"};
+            << QStringList{"Detail\tJos\u00e9 Lee\tMon 3/5/01 9:00a - Wed 3/7/01 5:00p\tTrip",
+                           "Detail\tJos\u00e9 Lee\t9:00a - 1:00p\tDentist"};
         QTest::newRow("time off at 14:00 Monday stays in Monday's one group")
             << (QStringList{"report", "time-off"} + week) << "groupDateHead"
             << QStringList{"groupDateHead\tMon Mar 05", "groupDateHead\tTue Mar 06", "groupDateHead\tWed Mar 07",
-                           "groupDateHead\tSun Mar 11"};
+                           "groupDateHead\tSat Mar 10", "groupDateHead\tSun Mar 11"};
+        // Who is off on a day: every period that covers part of it, whole, also one that began
+        // earlier or ends later.
+        const auto day = [](const char *date) { return QStringList{"--from", date, "--to", date, "--text"}; };
+        QTest::newRow("time off on Tuesday")
+            << (QStringList{"report", "time-off"} + day("2001-03-06")) << "Detail"
+            << QStringList{"Detail\tAnn Lee\tAll Day\tHoliday", "Detail\tJos\u00e9 Lee\tMon 3/5/01 9:00a - Wed 3/7/01 5:00p\tTrip"};
+        QTest::newRow("time off on Monday")
+            << (QStringList{"report", "time-off"} + day("2001-03-05")) << "Detail"
+            << QStringList{"Detail\tBo Ek\t2:00p - 6:00p\tClass", "Detail\tJos\u00e9 Lee\tMon 3/5/01 9:00a - Wed 3/7/01 5:00p\tTrip",
+                           "Detail\tSam Ray\tSat 3/3/01 - Mon 3/5/01\tLeave"};
+        QTest::newRow("time off on Monday 12th")
+            << (QStringList{"report", "time-off"} + day("2001-03-12")) << "Detail"
+            << QStringList{"Detail\tSam Ray\tSat 3/10/01 9:00a - Mon 3/12/01\tCourse"};
         QTest::newRow("two employees of one name never interleave")
             << (QStringList{"report", "individual"} + week) << "GroupEmployee\t"
             << QStringList{"GroupEmployee\tAnn Lee", "GroupEmployee\tBo Ek", "GroupEmployee\tJos\u00e9 Lee",

@@ -340,6 +340,45 @@ private slots:
         QCOMPARE(HandMade::f64(day, 1620 + 4), kMon + 10 * H);
     }
 
+    // Saving writes every shift read from a file from its own record: the reserved bytes that
+    // another program may use stay as they were, also for the shift moved.
+    void savingKeepsTheReservedBytesOfStoredShifts_data()
+    {
+        QTest::addColumn<bool>("oneEmployee");
+        QTest::addColumn<int>("toDay");   // the day the second shift is moved to, from Monday
+        QTest::newRow("department week, moved within Monday") << false << 0;
+        QTest::newRow("department week, moved to Tuesday") << false << 1;
+        QTest::newRow("one employee's week, moved within Monday") << true << 0;
+    }
+    void savingKeepsTheReservedBytesOfStoredShifts()
+    {
+        QFETCH(bool, oneEmployee);
+        QFETCH(int, toDay);
+        QByteArray early = HandMade::shift(ANN, kMon + 6 * H, kMon + 10 * H, "COOK");
+        QByteArray late = HandMade::shift(ANN, kMon + 12 * H, kMon + 16 * H, "WAITER");
+        for (int i = 40; i < 540; ++i) {
+            early[i] = char(i * 7);
+            late[i] = char(255 - i);
+        }
+        writeDay("KITCHEN", kMon, early + late);
+        if (oneEmployee)
+            m_data->setFilterEmployee(ANN);
+        showWeek();
+        const int row = oneEmployee ? 0 : rowOf(ANN);
+        QCOMPARE(m_grid->TBMax(), 2);
+        ScheduleEditor editor(*m_data);
+        QVERIFY(editor.place(m_grid->TBId(1), row, kMon + toDay + 13 * H, kMon + toDay + 17 * H).applied);
+        m_data->SaveSchedule();
+
+        const QByteArray monday = HandMade::read(dayPath("KITCHEN", kMon));
+        const QByteArray moved = toDay == 0 ? monday.mid(540) : HandMade::read(dayPath("KITCHEN", kMon + toDay));
+        QCOMPARE(monday.left(540), early);
+        QCOMPARE(moved.size(), 540);
+        QCOMPARE(HandMade::f64(moved, 4), kMon + toDay + 13 * H);
+        QCOMPARE(HandMade::f64(moved, 12), kMon + toDay + 17 * H);
+        QCOMPARE(moved.mid(20), late.mid(20));
+    }
+
     void employeeWeekKeepsFileOrderOfOverlappingShifts()
     {
         // Two overlapping stored shifts: both views must show the same one, the first in the file.
