@@ -215,7 +215,7 @@ Figures soakOperation(const QString &writer, const QString &data, const Folder &
         if (fullDisk) {
             // Leave less free space than the operation needs: it fails somewhere in its middle.
             QFile::remove(filler);
-            const qint64 free = QStorageInfo(data).bytesAvailable() - random.bounded(needed + 8192);
+            const qint64 free = QStorageInfo(data).bytesAvailable() - random.bounded(2 * needed + 65536);
             QFile fill(filler);
             if (free > 0 && (!fill.open(QIODevice::WriteOnly) || fill.write(QByteArray(free, 'x')) < 0))
                 throw std::runtime_error("cannot fill the disk");
@@ -351,10 +351,10 @@ int main(int argc, char *argv[])
                             f.trials, f.seconds, f.filesChecked, f.torn, f.unreadable, f.mixed, f.staleFiles,
                             f.failedStarts);
             else
-                std::printf("%s: %d kill trials in %.1f s: %d half done, %d files neither old nor new, %d times the "
+                std::printf("%s: %d %s trials in %.1f s: %d half done, %d files neither old nor new, %d times the "
                             "folder did not read back; %d untouched, %d whole (%d finished by the next writer, %d "
                             "rolled back), %d stale temporary files removed, %d writers that did not start\n",
-                            qPrintable(kind), f.trials, f.seconds, f.halfDone, f.torn, f.unreadable, f.untouched,
+                            qPrintable(kind), f.trials, fullDisk ? "full-disk" : "kill", f.seconds, f.halfDone, f.torn, f.unreadable, f.untouched,
                             f.whole, f.finished, f.rolledBack, f.staleFiles, f.failedStarts);
             std::fflush(stdout);
             ok = ok && f.ok();
