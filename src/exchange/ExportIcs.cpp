@@ -5,6 +5,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "grid/TimeGridModel.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/StoredShiftJudge.h"
 #include "schedule/clsScheduleData.h"
 
 #include <QDateTime>
@@ -211,54 +212,6 @@ QString clock(double value)
     return OleDate::isoDate(value) + u' ' + OleDate::clockText(OleDate::timeOfDay(value));
 }
 
-// A department's stored shifts of one day file, each with whether the scheduler refuses it.
-struct StoredShift {
-    double day = 0;
-    QByteArray record;
-    bool refused = false;
-};
-
-// The shifts of the days week..week+6 as the scheduler judges them when it opens that week:
-// it reads the day before and the day after too, lays each row's time off first and then the
-// shifts in stored order, and refuses a shift that touches or overlaps a block already laid.
-QList<StoredShift> judgedWeek(clsEmployeeInfo &info, clsOptions &options, const QString &department, double week)
-{
-    QuietPrompt prompt;
-    TimeGridModel grid;
-    clsScheduleData schedule(info, options, prompt);
-    schedule.setReadOnly(true);
-    schedule.setScheduleControl(&grid);
-    schedule.SetDate(week, week + 6);
-    schedule.SetDepartment(department);
-    schedule.Reload();
-    if (!schedule.unreadableFiles().isEmpty())
-        throw schedule.unreadableFiles().first();   // its refusals cannot be known
-
-    // The reload names the refused records, not their files. Of records with the same bytes the
-    // later ones are refused (what refuses one refuses every later copy), so a record is refused
-    // when no more of its copies follow it than the reload left unrefused.
-    QHash<QByteArray, int> refusedCopies, copies;
-    for (const RefusedShift &r : schedule.refusedShifts())
-        ++refusedCopies[r.record];
-    QList<StoredShift> shifts;
-    for (double day = week - 1; day <= week + 7; day += 1) {
-        RecordList records(Shift::Size);
-        schedule.LoadSchedule(records, department, day, day, 0, true);
-        for (int i = 1; i <= records.count(); ++i) {
-            const QByteArray record(records.record(i), Shift::Size);
-            shifts.append({day, record, false});
-            ++copies[record];
-        }
-    }
-    QHash<QByteArray, int> seen;
-    for (StoredShift &s : shifts) {
-        const int index = seen[s.record]++;
-        s.refused = index >= copies.value(s.record) - refusedCopies.value(s.record);
-    }
-    shifts.removeIf([week](const StoredShift &s) { return s.day < week || s.day > week + 6; });
-    return shifts;
-}
-
 } // namespace
 
 Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
@@ -295,7 +248,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
         // Week by week, as the scheduler opens them, so that the calendar agrees with it.
         for (double week = clsScheduleData::WeekStart(info, department, request.firstDay); week <= request.lastDay;
              week += 7) {
-            for (const StoredShift &s : judgedWeek(info, options, department, week)) {
+            for (const JudgedShift &s : StoredShiftJudge::week(info, options, department, week)) {
                 if (s.day < request.firstDay || s.day > request.lastDay)
                     continue;
                 const char *r = s.record.constData();

@@ -11,15 +11,21 @@
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
+#include "schedule/HourTotals.h"
 #include "schedule/ScheduleFiles.h"
+#include "schedule/StoredShiftJudge.h"
 #include "schedule/clsScheduleData.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 #include <tuple>
 
 namespace {
+
+// A shift record's employee, begin and end: what tells one stored shift from another.
+constexpr int kShiftKeyBytes = 20;
 
 QString padded(const QString &text, int width)
 {
@@ -106,6 +112,7 @@ QList<ReportShiftRow> clsPrintschedule::LoadReportdata()
     using namespace ScheduleFiles;
     QList<ReportShiftRow> rows;
     m_unreadable.clear();
+    m_timeOffSpans.clear();
     m_damaged = 0;
     if (m_first > m_last)
         return rows;
@@ -131,34 +138,41 @@ QList<ReportShiftRow> clsPrintschedule::LoadReportdata()
         int position;
         qint32 employee;
         double begin, end;
+        char key[kShiftKeyBytes];
     };
     QList<Candidate> candidates;
+    QList<QByteArray> stored;   // every shift of the department around the range, for its conflicts
     QList<int> perDay(days + 1);
     for (const QString &department : departmentList()) {
-        // The day files from the evening before the range to its last day, one at a time.
+        // The day files from the evening before the range to the day after it, one at a time.
         candidates.clear();
+        stored.clear();
         perDay.fill(0);
         RecordList records(Shift::Size);
-        for (double file = m_first - 1; file <= m_last; ++file) {
+        for (double file = m_first - 1; file <= m_last + 1; ++file) {
             m_schedule->LoadSchedule(records, department, file, file, 0, true, &m_unreadable);
             for (int i = 1; i <= records.count(); ++i) {
                 const char *r = records.record(i);
                 const double begin = Shift::begin(r);
                 const double end = Shift::end(r);
                 if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
-                    ++m_damaged;
+                    if (file <= m_last)
+                        ++m_damaged;
                     continue;
                 }
+                stored << QByteArray(r, kShiftKeyBytes);
                 const double d = std::floor(begin) - m_first;
                 if (d < 0 || d >= days)
-                    continue;   // the evening before the range
+                    continue;   // the evening before the range, or the day after it
                 const int position = positionOf(r);
                 if (m_jobFilter && !positions.contains(positionNames.at(position)))
                     continue;
                 const qint32 employee = Shift::employee(r);
                 if (m_employeeFilter && !employees.contains(employee))
                     continue;
-                candidates.append({int(d), position, employee, begin, end});
+                Candidate c{int(d), position, employee, begin, end, {}};
+                std::memcpy(c.key, r, kShiftKeyBytes);
+                candidates.append(c);
                 ++perDay[int(d) + 1];
             }
         }
@@ -168,12 +182,84 @@ QList<ReportShiftRow> clsPrintschedule::LoadReportdata()
         QList<qsizetype> order(candidates.size());
         for (qsizetype i = 0; i < candidates.size(); ++i)
             order[perDay[candidates[i].day]++] = i;
+        QHash<QByteArray, int> refused = refusedShifts(department, stored);
         for (qsizetype i : std::as_const(order)) {
             const Candidate &c = candidates.at(i);
             rows.append({c.employee, c.begin, c.end, positionNames.at(c.position), department});
+            if (!refused.isEmpty()) {
+                auto it = refused.find(QByteArray(c.key, kShiftKeyBytes));
+                if (it != refused.end() && it.value() > 0) {
+                    rows.last().conflict = true;
+                    --it.value();
+                }
+            }
         }
     }
     return rows;
+}
+
+qint64 ReportShiftRow::countedSeconds() const
+{
+    return conflict ? 0 : HourTotals::countedSeconds(start, end);
+}
+
+QHash<QByteArray, int> clsPrintschedule::refusedShifts(const QString &department, const QList<QByteArray> &stored)
+{
+    using namespace ScheduleFiles;
+    // The scheduler refuses a shift only where it touches another shift of the employee or the
+    // employee's time off. Such weeks are rare; only they are judged as the scheduler judges them.
+    struct Span {
+        qint32 employee;
+        double begin, end;
+    };
+    QList<Span> spans;
+    spans.reserve(stored.size());
+    for (const QByteArray &key : stored)
+        spans.append({Shift::employee(key.constData()), Shift::begin(key.constData()), Shift::end(key.constData())});
+    std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) {
+        return a.employee != b.employee ? a.employee < b.employee : a.begin < b.begin;
+    });
+    QSet<double> weeks;
+    auto suspect = [&](double time) { weeks.insert(clsScheduleData::WeekStart(m_info, department, time)); };
+    for (qsizetype i = 0; i < spans.size(); ++i) {
+        const Span &s = spans.at(i);
+        for (qsizetype j = i + 1; j < spans.size() && spans.at(j).employee == s.employee && spans.at(j).begin <= s.end; ++j) {
+            suspect(s.begin);
+            suspect(spans.at(j).begin);
+        }
+        if (i == 0 || spans.at(i - 1).employee != s.employee) {
+            auto cached = m_timeOffSpans.find(s.employee);
+            if (cached == m_timeOffSpans.end()) {
+                QList<QPair<double, double>> periods;
+                RecordList records(TimeOff::Size);
+                try {
+                    m_schedule->TimeOffLoad(s.employee, records);
+                } catch (const FileError &) {
+                    records.clear();   // reported with the time-off report; the week judge tells
+                }
+                for (int p = 1; p <= records.count(); ++p)
+                    periods.append({TimeOff::begin(records.record(p)), TimeOff::end(records.record(p))});
+                cached = m_timeOffSpans.insert(s.employee, periods);
+            }
+        }
+        for (const auto &period : m_timeOffSpans.value(s.employee))
+            if (s.begin <= period.second && period.first <= s.end)
+                suspect(s.begin);
+    }
+    QHash<QByteArray, int> refused;
+    for (double week : std::as_const(weeks)) {
+        QList<JudgedShift> judged;
+        try {
+            judged = StoredShiftJudge::week(m_info, m_options, department, week);
+        } catch (const FileError &error) {
+            m_unreadable.append(error);
+            continue;
+        }
+        for (const JudgedShift &s : std::as_const(judged))
+            if (s.refused && s.day >= m_first && s.day <= m_last)
+                ++refused[s.record.left(kShiftKeyBytes)];
+    }
+    return refused;
 }
 
 QList<TimeOffRow> clsPrintschedule::LoadTimeOffData()

@@ -3,6 +3,7 @@
 #include "data/FileError.h"
 #include "reports/engine/BandedReport.h"
 
+#include <QHash>
 #include <QList>
 #include <QPageLayout>
 #include <QSet>
@@ -22,6 +23,10 @@ struct ReportShiftRow {
     double end = 0;
     QString position;     // trimmed, as stored
     QString department;   // the department the shift was read under
+    bool conflict = false; // the scheduler refuses it (it collides with a shift or time off): listed, never counted
+
+    // The seconds the shift adds to a total: none for a conflict.
+    qint64 countedSeconds() const;
 };
 
 // One time-off period, whole, listed once: on the day it begins, or on the report's first day
@@ -98,6 +103,10 @@ public:
     static constexpr const char *kReversedRange = "The first date is after the last date.";
 
 private:
+    // The shifts (their employee, begin and end bytes) that the scheduler refuses among a
+    // department's stored shifts beginning on the report's days, each key as often as refused.
+    QHash<QByteArray, int> refusedShifts(const QString &department, const QList<QByteArray> &stored);
+
     QStringList departmentList() const;
     QList<qint32> employeeList() const;
 
@@ -105,6 +114,7 @@ private:
     clsOptions &m_options;
     Prompt &m_prompt;
     std::unique_ptr<clsScheduleData> m_schedule;
+    QHash<qint32, QList<QPair<double, double>>> m_timeOffSpans;   // by employee, read once per report data
     QPageLayout m_pageLayout;
     BandedReport::Progress m_progress;
 

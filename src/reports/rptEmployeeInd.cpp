@@ -44,7 +44,7 @@ void rptEmployeeInd::SetupData(const QString &title, const QList<ReportShiftRow>
     m_rows = rows;
     m_employeeSeconds.clear();
     for (const ReportShiftRow &row : rows)
-        m_employeeSeconds[row.employee] += HourTotals::countedSeconds(row.start, row.end);
+        m_employeeSeconds[row.employee] += row.countedSeconds();
     pageHeader().setText(QStringLiteral("labReportName"), title);
     group(0).header.setControlVisible(QStringLiteral("labPosition"), m_showPosition);
     detail().setControlVisible(QStringLiteral("fldPosition"), m_showPosition);
@@ -80,7 +80,9 @@ void rptEmployeeInd::formatDetail(ReportSection &section, int row)
     section.setText(QStringLiteral("FldTo"), m_texts.clock(r.end));
     section.setText(QStringLiteral("FldDepartment"), r.department);
     section.setText(QStringLiteral("fldPosition"), r.position);
-    section.setText(QStringLiteral("fldHours"), OleDate::hoursTextFromSeconds(HourTotals::countedSeconds(r.start, r.end)));
+    // A shift the scheduler refuses is listed as what it is and counted nowhere.
+    section.setText(QStringLiteral("fldHours"), r.conflict ? QStringLiteral("Conflict")
+                                                           : OleDate::hoursTextFromSeconds(r.countedSeconds()));
 }
 
 void rptEmployeeInd::formatGroupFooter(int, ReportSection &section, int row)

@@ -43,6 +43,8 @@ void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShi
     m_groupSeconds.clear();
     QHash<QString, qsizetype> pairs;
     for (const ReportShiftRow &row : rows) {
+        if (row.conflict)
+            continue;   // refused by the scheduler: no hours anywhere
         const QString pair = row.department + u'\n' + row.position;
         auto it = pairs.find(pair);
         if (it == pairs.end()) {

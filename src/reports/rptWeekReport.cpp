@@ -65,7 +65,7 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
     m_dayKeys.clear();
     m_dayKeys.reserve(rows.size());
     for (const ReportShiftRow &row : rows) {
-        const qint64 seconds = HourTotals::countedSeconds(row.start, row.end);
+        const qint64 seconds = row.countedSeconds();
         m_dayKeys << dayKey(row);
         m_departmentSeconds[row.department] += seconds;
         m_daySeconds[m_dayKeys.last()] += seconds;
@@ -107,7 +107,9 @@ void rptWeekReport::formatDetail(ReportSection &section, int row)
     section.setText(QStringLiteral("FldTo"), m_texts.clock(r.end));
     section.setText(QStringLiteral("FldName"), m_texts.name(r.employee));
     section.setText(QStringLiteral("fldPosition"), r.position);
-    section.setText(QStringLiteral("fldShiftHours"), OleDate::hoursTextFromSeconds(HourTotals::countedSeconds(r.start, r.end)));
+    // A shift the scheduler refuses is listed as what it is and counted nowhere.
+    section.setText(QStringLiteral("fldShiftHours"), r.conflict ? QStringLiteral("Conflict")
+                                                                 : OleDate::hoursTextFromSeconds(r.countedSeconds()));
 }
 
 void rptWeekReport::formatGroupFooter(int group, ReportSection &section, int row)

@@ -128,7 +128,8 @@ void clsScheduleData::Reload()
             reloadAll();
         else
             reloadSingleEmployee();
-        loadOtherDepartments();
+        if (!m_readOnly)   // exports judge one department's shifts and need no marks
+            loadOtherDepartments();
     } catch (...) {
         m_grid->endUpdate();
         throw;
