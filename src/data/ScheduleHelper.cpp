@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QRegularExpression>
 #include <QThread>
 #include <cmath>
@@ -56,6 +57,13 @@ QList<WriteFault> &writeFaults()
 {
     static QList<WriteFault> faults;
     return faults;
+}
+
+// Folders that a test has made count as mounted read-only (see InjectReadOnlyFileSystem).
+QStringList &readOnlyFolders()
+{
+    static QStringList folders;
+    return folders;
 }
 
 // Takes the next injected fault for the path, if any.
@@ -305,7 +313,7 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer)
         // Nothing of the failed attempt stays behind: the old file keeps its bytes.
         file.cancelWriting();
         if (attempt >= kBusyRetries || !busy)
-            throw FileError(QStringLiteral("WriteFileBytes"), path, *failure, FileError::Kind::Write);
+            throw FileError(QStringLiteral("WriteFileBytes"), path, WriteFailureReason(path, *failure), FileError::Kind::Write);
         QThread::msleep(kBusyPauseMs);
     }
 }
@@ -318,6 +326,7 @@ void InjectWriteFailure(const QString &path, const QString &reason, int times, b
 void ClearInjectedWriteFailures()
 {
     writeFaults().clear();
+    readOnlyFolders().clear();
 }
 
 bool TruncateFile(const QString &path, qint64 length)
@@ -503,6 +512,35 @@ QString ResolveDataFolder(const QString &requested, bool create)
 QString SettingsFilePath(const QString &dataPath)
 {
     return dataPath + QStringLiteral("/Schedule.ini");
+}
+
+bool IsOnReadOnlyFileSystem(const QString &path)
+{
+    // The file, or even its folder, may not be there yet: ask about the nearest place that is.
+    QString place = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (const QString &folder : std::as_const(readOnlyFolders()))
+        if (place == folder || place.startsWith(folder + u'/'))
+            return true;
+    while (!QFileInfo::exists(place)) {
+        const QString up = QFileInfo(place).absolutePath();
+        if (up == place)
+            return false;
+        place = up;
+    }
+    const QStorageInfo volume(place);
+    return volume.isValid() && volume.isReadOnly();
+}
+
+QString WriteFailureReason(const QString &path, const QString &reason)
+{
+    // The platform words a write refused by a read-only mount in many ways ("Permission
+    // denied" from some calls); the user needs to know that no write there can succeed.
+    return IsOnReadOnlyFileSystem(path) ? QStringLiteral("read-only file system") : reason;
+}
+
+void InjectReadOnlyFileSystem(const QString &folder)
+{
+    readOnlyFolders().append(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
 }
 
 } // namespace ScheduleHelper
