@@ -8,6 +8,7 @@
 #include "ExportMaster.h"
 #include "exchange/ImportEmployees.h"
 #include "ExportWeek.h"
+#include "OutputFile.h"
 #include "data/DataFolderLock.h"
 #include "ReportCommand.h"
 #include "data/OleDate.h"
@@ -42,10 +43,16 @@ namespace {
 class CommandFailed : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    CommandFailed(const QString &reason, int exitCode) : std::runtime_error(reason.toStdString()), m_exitCode(exitCode) {}
+    int exitCode() const { return m_exitCode; }
+
+private:
+    int m_exitCode;
 };
 
-[[noreturn]] void fail(const QString &reason) { throw CommandFailed(reason.toStdString()); }
+// Ends the command with the reason on standard error: exit code 1, or 2 for a request that
+// must not be done at all.
+[[noreturn]] void fail(const QString &reason, int exitCode = 1) { throw CommandFailed(reason, exitCode); }
 
 void print(const QString &text)
 {
@@ -63,6 +70,15 @@ QString existingDataFolder(const QString &requested)
     return folder;
 }
 
+// Refuses, before anything is read, an output file that lies in the data folder.
+void refuseOutputInDataFolder(const QString &option, const QString &file, const QString &folder)
+{
+    if (file.isEmpty())
+        return;
+    if (const QString refusal = OutputFile::refusal(option, file, folder); !refusal.isEmpty())
+        fail(refusal, 2);
+}
+
 int exportMaster(const QString &dataOption)
 {
     const clsEmployeeInfo info(existingDataFolder(dataOption), clsEmployeeInfo::Access::ReadOnly);
@@ -78,6 +94,7 @@ int exportWeek(const QString &dataOption, const QString &department, const QStri
     if (!date.isValid())
         fail(QStringLiteral("export week needs --date YYYY-MM-DD"));
     const QString folder = existingDataFolder(dataOption);
+    refuseOutputInDataFolder(QStringLiteral("--png"), png, folder);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const ExportWeek::Result result = ExportWeek::run(info, options, department, OleDate::fromDate(date), png);
@@ -105,7 +122,7 @@ void writeOutput(const QByteArray &bytes, const QString &out)
     }
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        fail(QStringLiteral("could not write %1: %2").arg(out, file.errorString()));
+        fail(QStringLiteral("could not write %1: %2").arg(out, ScheduleHelper::WriteFailureReason(out, file.errorString())));
 }
 
 int exportHours(const QString &dataOption, const QString &from, const QString &to, const QStringList &departments,
@@ -114,6 +131,7 @@ int exportHours(const QString &dataOption, const QString &from, const QString &t
     const double first = OleDate::fromDate(isoDateOption(from, QStringLiteral("--from")));
     const double last = OleDate::fromDate(isoDateOption(to, QStringLiteral("--to")));
     const QString folder = existingDataFolder(dataOption);
+    refuseOutputInDataFolder(QStringLiteral("--out"), out, folder);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const ExportHours::Result result = ExportHours::run(info, options, first, last, departments);
@@ -143,7 +161,6 @@ int exportIcs(const QString &dataOption, const QString &from, const QString &to,
     ExportIcs::Request request;
     request.firstDay = OleDate::fromDate(isoDateOption(from, QStringLiteral("--from")));
     request.lastDay = OleDate::fromDate(isoDateOption(to, QStringLiteral("--to")));
-    request.departments = departments;
     for (const QString &text : employees) {
         bool ok = false;
         request.employees << text.toInt(&ok);
@@ -154,7 +171,13 @@ int exportIcs(const QString &dataOption, const QString &from, const QString &to,
     request.timeZone = timeZone;
     request.progress = terminalProgress(QStringLiteral("export ics: days read"));
     const QString folder = existingDataFolder(dataOption);
+    refuseOutputInDataFolder(QStringLiteral("--out"), out, folder);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+    QString unknown;
+    const std::optional<QStringList> named = info.DepartmentsNamed(departments, &unknown);
+    if (!named)
+        fail(QStringLiteral("no department named \"%1\"").arg(unknown.trimmed()));
+    request.departments = *named;
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const ExportIcs::Result result = ExportIcs::run(info, options, request);
     if (result.badTimeZone) {   // a wrong argument, like a bad date: nothing is written
@@ -278,8 +301,10 @@ int demo(const QString &dataOption, const QString &employees, const QString &wee
     options.employees = positiveNumber(employees, QStringLiteral("--employees"), options.employees);
     options.weeks = positiveNumber(weeks, QStringLiteral("--weeks"), options.weeks);
     const QString folder = ScheduleHelper::ResolveDataFolder(dataOption, false);
-    if (!QDir().mkpath(folder))
-        fail(QStringLiteral("cannot create the data folder %1").arg(folder));
+    if (!QDir().mkpath(folder)) {
+        const QString reason = ScheduleHelper::WriteFailureReason(folder, {});
+        fail(QStringLiteral("cannot create the data folder %1%2").arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+    }
     {
         DataFolderLock lock(folder);
         takeForWriting(lock, folder);
@@ -295,7 +320,8 @@ int demo(const QString &dataOption, const QString &employees, const QString &wee
         // Built beside the target, then moved in whole: a killed run leaves no half-built folder.
         QTemporaryDir built(parent.filePath(buildPrefix + QStringLiteral("XXXXXX")));
         if (!built.isValid())
-            fail(QStringLiteral("cannot create a folder beside %1: %2").arg(folder, built.errorString()));
+            fail(QStringLiteral("cannot create a folder beside %1: %2")
+                     .arg(folder, ScheduleHelper::WriteFailureReason(parent.path(), built.errorString())));
         const QString refusal = DemoBusiness::create(built.path(), options);
         if (!refusal.isEmpty())
             fail(refusal);
@@ -465,6 +491,7 @@ int run(int argc, char *argv[])
         fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
     } catch (const CommandFailed &e) {
         std::fprintf(stderr, "shiftgrid: %s\n", e.what());
+        return e.exitCode();
     } catch (const FileError &e) {
         std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(e.userText()));
     }

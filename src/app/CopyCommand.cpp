@@ -1,6 +1,5 @@
 #include "CopyCommand.h"
 
-#include "data/CodePage.h"
 #include "data/DataFolderLock.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
@@ -63,9 +62,10 @@ Result run(const Request &request)
 
     try {
         clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
-        const QString department = CodePage::toUpper(CodePage::trimBlanks(request.department));
-        if (!info.DepartmentNames().contains(department))
+        const std::optional<QStringList> named = info.DepartmentsNamed({request.department});
+        if (!named)
             return wrongRequest(QStringLiteral("no department named \"%1\"").arg(request.department.trimmed()));
+        const QString department = named->first();
 
         const int days = request.week ? 7 : 1;
         double source = OleDate::fromDate(from), target = OleDate::fromDate(to);

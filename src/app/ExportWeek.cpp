@@ -11,12 +11,13 @@
 
 namespace ExportWeek {
 
-Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
+Result run(clsEmployeeInfo &info, clsOptions &options, const QString &departmentTyped, double date,
            const QString &pngFile)
 {
-    const QStringList known = info.DepartmentNames();
-    if (!known.contains(department))
-        return {{}, QStringLiteral("no department named \"%1\"").arg(department)};
+    const std::optional<QStringList> named = info.DepartmentsNamed({departmentTyped});
+    if (!named)
+        return {{}, QStringLiteral("no department named \"%1\"").arg(departmentTyped.trimmed())};
+    const QString department = named->first();
 
     QuietPrompt prompt;
     TimeGridModel model;

@@ -15,6 +15,7 @@ struct Result {
     QString error;   // not empty when the week could not be exported
 };
 
+// The department as a user types it: letter case and blanks around the name do not matter.
 Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
            const QString &pngFile = {});
 

@@ -1,5 +1,6 @@
 #include "ReportCommand.h"
 
+#include "OutputFile.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
@@ -184,7 +185,11 @@ Built build(const Request &request)
         if (!QFileInfo(folder).isDir())
             throw BadArgument{QStringLiteral("--data: folder not found: %1").arg(folder)};
         clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
-        const QStringList departments = knownNames(request.departments, info.DepartmentNames(), "--department");
+        QString unknown;
+        const std::optional<QStringList> named = info.DepartmentsNamed(request.departments, &unknown);
+        if (!named)
+            throw BadArgument{QStringLiteral("--department: no such name \"%1\"").arg(unknown)};
+        const QStringList departments = *named;
         const QStringList positions = knownNames(request.positions, info.JobNamesGetAll(), "--position");
         const QList<qint32> employees = knownEmployees(request.employees, info);
         const QPageLayout layout = request.pageLayout.value_or(BandedReport::defaultPageLayout());
@@ -234,6 +239,12 @@ Result execute(const Request &request)
         return finished(2, QStringLiteral("report needs exactly one of --pdf FILE, --print or --text"));
     if (!request.printer.isEmpty() && !request.print)
         return finished(2, QStringLiteral("--printer needs --print"));
+    if (!request.pdf.isEmpty()) {
+        const QString refusal = OutputFile::refusal(QStringLiteral("--pdf"), request.pdf,
+                                                    ScheduleHelper::ResolveDataFolder(request.data, false));
+        if (!refusal.isEmpty())
+            return finished(2, refusal);
+    }
     const Built built = build(request);
     if (!built.report)
         return built.failure;

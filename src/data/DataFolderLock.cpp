@@ -1,6 +1,7 @@
 #include "DataFolderLock.h"
 
 #include "FileError.h"
+#include "ScheduleHelper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,9 +67,11 @@ DataFolderLock::Result DataFolderLock::tryTake()
             return taken(Result::TakenOverStale);
         return Result::Held;
     }
-    m_failure = m_lock.error() == QLockFile::PermissionError
-                    ? QStringLiteral("no lock file can be made in %1 (permission denied)").arg(QFileInfo(m_path).absolutePath())
-                    : QStringLiteral("the lock file %1 cannot be made").arg(m_path);
+    // QLockFile tells a read-only mount as a missing permission; the reason says which it is.
+    const QString reason = ScheduleHelper::WriteFailureReason(
+        m_path, m_lock.error() == QLockFile::PermissionError ? QStringLiteral("permission denied") : QString());
+    m_failure = !reason.isEmpty() ? QStringLiteral("no lock file can be made in %1 (%2)").arg(QFileInfo(m_path).absolutePath(), reason)
+                                  : QStringLiteral("the lock file %1 cannot be made").arg(m_path);
     return Result::Failed;
 }
 

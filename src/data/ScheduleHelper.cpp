@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QRegularExpression>
 #include <QRandomGenerator>
 #include <QThread>
@@ -69,6 +70,13 @@ QList<WriteFault> &renameFaults()
 {
     static QList<WriteFault> faults;
     return faults;
+}
+
+// Folders that a test has made count as mounted read-only (see InjectReadOnlyFileSystem).
+QStringList &readOnlyFolders()
+{
+    static QStringList folders;
+    return folders;
 }
 
 // Takes the next injected fault for the path, if any.
@@ -370,7 +378,7 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer)
         // Nothing of the failed attempt stays behind: the old file keeps its bytes.
         file.cancelWriting();
         if (attempt >= kBusyRetries || !busy)
-            throw FileError(QStringLiteral("WriteFileBytes"), path, *failure, FileError::Kind::Write);
+            throw FileError(QStringLiteral("WriteFileBytes"), path, WriteFailureReason(path, *failure), FileError::Kind::Write);
         QThread::msleep(kBusyPauseMs);
     }
 }
@@ -414,7 +422,7 @@ QString WriteTemporaryFile(const QString &path, const QByteArray &buffer)
             QFile::remove(temporary);
         }
         if (attempt >= kBusyRetries || !busy)
-            throw refuse(*failure);
+            throw refuse(WriteFailureReason(path, *failure));
         QThread::msleep(kBusyPauseMs);
     }
 }
@@ -427,7 +435,7 @@ void ReplaceFile(const QString &temporary, const QString &path)
             throw FileError(QStringLiteral("ReplaceFile"), path, reason, FileError::Kind::Write);
         }
     if (const auto failure = renameOver(temporary, path))
-        throw FileError(QStringLiteral("ReplaceFile"), path, *failure, FileError::Kind::Write);
+        throw FileError(QStringLiteral("ReplaceFile"), path, WriteFailureReason(path, *failure), FileError::Kind::Write);
 }
 
 void SyncFolder(const QString &folder)
@@ -449,6 +457,7 @@ void ClearInjectedWriteFailures()
 {
     writeFaults().clear();
     renameFaults().clear();
+    readOnlyFolders().clear();
 }
 
 bool TruncateFile(const QString &path, qint64 length)
@@ -634,6 +643,35 @@ QString ResolveDataFolder(const QString &requested, bool create)
 QString SettingsFilePath(const QString &dataPath)
 {
     return dataPath + QStringLiteral("/Schedule.ini");
+}
+
+bool IsOnReadOnlyFileSystem(const QString &path)
+{
+    // The file, or even its folder, may not be there yet: ask about the nearest place that is.
+    QString place = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (const QString &folder : std::as_const(readOnlyFolders()))
+        if (place == folder || place.startsWith(folder + u'/'))
+            return true;
+    while (!QFileInfo::exists(place)) {
+        const QString up = QFileInfo(place).absolutePath();
+        if (up == place)
+            return false;
+        place = up;
+    }
+    const QStorageInfo volume(place);
+    return volume.isValid() && volume.isReadOnly();
+}
+
+QString WriteFailureReason(const QString &path, const QString &reason)
+{
+    // The platform words a write refused by a read-only mount in many ways ("Permission
+    // denied" from some calls); the user needs to know that no write there can succeed.
+    return IsOnReadOnlyFileSystem(path) ? QStringLiteral("read-only file system") : reason;
+}
+
+void InjectReadOnlyFileSystem(const QString &folder)
+{
+    readOnlyFolders().append(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()));
 }
 
 } // namespace ScheduleHelper

@@ -38,7 +38,16 @@ void InjectWriteFailure(const QString &path, const QString &reason, int times = 
 // Test seam: the next ReplaceFile over `path` fails with `reason` (a rename that the file system
 // refuses after the new bytes were written), as a kill in the middle of a commit would leave it.
 void InjectRenameFailure(const QString &path, const QString &reason);
+// Test seam: the folder and everything inside it count as mounted read-only (for the wording of
+// failures only: writes there are not refused by this). Cleared with the write failures.
+void InjectReadOnlyFileSystem(const QString &folder);
 void ClearInjectedWriteFailures();
+// True when the file (or, when it is not there, the nearest folder above it that is) lies on a
+// file system mounted read-only.
+bool IsOnReadOnlyFileSystem(const QString &path);
+// The reason every message about a failed write of a file gives: "read-only file system" when
+// the file lies on one, whatever the platform said, otherwise the platform's `reason`.
+QString WriteFailureReason(const QString &path, const QString &reason);
 // No file of a data folder comes near this size; a larger one is refused unread.
 constexpr qint64 kMaxFileBytes = qint64(256) * 1024 * 1024;
 // Why the file cannot be read or written as a data file, or an empty text: not a regular file

@@ -277,7 +277,26 @@ QStringList clsEmployeeInfo::DepartmentNames() const
 {
     QStringList names;
     for (const DepartmentInfo &d : Departments())
-        names << d.name;
+        if (!names.contains(d.name))   // a handful of departments: a linear look is enough
+            names << d.name;
+    return names;
+}
+
+std::optional<QStringList> clsEmployeeInfo::DepartmentsNamed(const QStringList &typed, QString *unknown) const
+{
+    const QStringList known = DepartmentNames();
+    QStringList names;
+    for (const QString &name : typed) {
+        // Cut to the field's width, as every lookup of a stored name cuts what it is given.
+        const QString stored = key(name.trimmed()).left(Dept::NameWidth);
+        if (stored.isEmpty() || !known.contains(stored)) {
+            if (unknown)
+                *unknown = name;
+            return std::nullopt;
+        }
+        if (!names.contains(stored))
+            names << stored;
+    }
     return names;
 }
 

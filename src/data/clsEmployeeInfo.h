@@ -99,8 +99,16 @@ public:
     void SaveDepartmentFirstDay(const QString &name, qint16 day);
     void OverTimeDepartmentset(const QString &name, bool weekly, quint8 hours);
     quint8 OverTimeDepartmentGet(const QString &name, bool weekly) const;
-    QList<DepartmentInfo> Departments() const;   // read-only view, writes nothing
-    QStringList DepartmentNames() const;         // their names, in order; writes nothing
+    QList<DepartmentInfo> Departments() const;   // read-only view of every record, writes nothing
+    // The departments' names in record order, each name once: old files may hold two records of
+    // one name, which every lookup resolves to the first, so a list or an output that walks the
+    // departments must not meet the name twice. Writes nothing.
+    QStringList DepartmentNames() const;
+    // The stored names of the departments a user typed (a command's --department), in the order
+    // given and each once: letter case (as the code page upper-cases) and white space around a
+    // name do not matter. Nothing when a typed name matches no department; `unknown` then
+    // receives the first such name, as typed.
+    std::optional<QStringList> DepartmentsNamed(const QStringList &typed, QString *unknown = nullptr) const;
 
     // Positions
     void JobInfoAdd(const QString &name, qint32 textColor, qint32 backColor);

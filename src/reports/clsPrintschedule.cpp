@@ -86,10 +86,7 @@ QStringList clsPrintschedule::departmentList() const
 {
     if (m_departmentFilter)
         return m_departments;
-    QStringList names;
-    for (const DepartmentInfo &d : m_info.Departments())
-        names << d.name;
-    return names;
+    return m_info.DepartmentNames();   // a name that two records carry is reported once
 }
 
 QList<qint32> clsPrintschedule::employeeList() const

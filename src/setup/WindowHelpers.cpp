@@ -189,7 +189,8 @@ void SelectAllOnFocusIn(QWidget *container)
 
 void FillDepartmentList(QComboBox *box, clsEmployeeInfo &info)
 {
-    const QStringList names = info.GetDepartmentList();
+    QStringList names = info.GetDepartmentList();
+    names.removeDuplicates();   // two records of one name are one department
     box->clear();
     box->addItems(names);
     if (!names.isEmpty())

@@ -251,18 +251,15 @@ void ctlUserInfo::ReloadChoices()
     // Listing writes the department file; when that fails the user is told, and the names in
     // memory are offered all the same.
     if (!RunShowingFileError(m_prompt, formTitle(), [&] { departments = m_info.GetDepartmentList(); }))
-        for (const DepartmentInfo &d : m_info.Departments())
-            departments << d.name;
+        departments = m_info.DepartmentNames();
+    departments.removeDuplicates();   // two records of one name are one department
     fillChoices(lisDepartments, departments, checkedDepartments());
     fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
 }
 
 void ctlUserInfo::FollowChoices()
 {
-    QStringList departments;
-    for (const DepartmentInfo &d : m_info.Departments())
-        departments << d.name;
-    fillChoices(lisDepartments, departments, checkedDepartments());
+    fillChoices(lisDepartments, m_info.DepartmentNames(), checkedDepartments());
     fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
 }
 

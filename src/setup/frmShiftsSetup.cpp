@@ -68,8 +68,7 @@ frmShiftsSetup::frmShiftsSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prom
     resize(380, 360);
 
     if (!RunShowingFileError(m_prompt, windowTitle(), [this] { FillDepartmentList(comDepartmentName, m_info); }))
-        for (const DepartmentInfo &d : m_info.Departments())
-            comDepartmentName->addItem(d.name);
+        comDepartmentName->addItems(m_info.DepartmentNames());
     m_hasDepartments = comDepartmentName->count() > 0;
     connect(comDepartmentName, &QComboBox::currentIndexChanged, this, &frmShiftsSetup::comDepartmentName_Click);
     if (m_hasDepartments)
@@ -114,8 +113,7 @@ void frmShiftsSetup::FollowDepartments()
     {
         const QSignalBlocker block(comDepartmentName);
         comDepartmentName->clear();
-        for (const DepartmentInfo &d : m_info.Departments())
-            comDepartmentName->addItem(d.name);
+        comDepartmentName->addItems(m_info.DepartmentNames());
         comDepartmentName->setCurrentIndex(qMax(0, comDepartmentName->findText(shown)));
     }
     if (comDepartmentName->count() > 0) {

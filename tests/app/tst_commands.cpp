@@ -1,14 +1,18 @@
 // The headless commands: export master, export week (with its picture) and demo, over data
-// folders written by hand from the file layouts.
+// folders written by hand from the file layouts; what every command shares: department names,
+// output files kept out of the data folder, a department of two records counted once.
 
 #include "DemoBusiness.h"
+#include "ExportHours.h"
 #include "ExportMaster.h"
 #include "ExportWeek.h"
 #include "FolderChecks.h"
+#include "ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
+#include "exchange/ExportIcs.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -28,6 +32,20 @@ QJsonObject parse(const QString &json)
     if (error.error != QJsonParseError::NoError)
         qWarning() << error.errorString();
     return doc.object();
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+Run shiftgrid(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../src/app/shiftgrid"), arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 } // namespace
 
@@ -150,6 +168,127 @@ private slots:
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
                  QStringLiteral("shiftgrid: data folder not found: %1\n").arg(file("missing")));
+    }
+
+    // No command writes what it makes into the data folder it reads, whatever path leads there.
+    // {data} is the data folder, {tmp} the folder around it.
+    void outputInTheDataFolderIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("target");
+        const QStringList hours{"export", "hours", "--from", "2001-03-05", "--to", "2001-03-11"};
+        QTest::newRow("--out {data}/Dept.dat") << hours << "--out" << "{data}/Dept.dat";
+        QTest::newRow("--out {data}/new/folder/hours.csv") << hours << "--out" << "{data}/new/folder/hours.csv";
+        QTest::newRow("--out {tmp}/elsewhere/../data/hours.csv") << hours << "--out" << "{tmp}/elsewhere/../data/hours.csv";
+        QTest::newRow("--out through a link to the folder") << hours << "--out" << "{tmp}/link-to-data/hours.csv";
+        QTest::newRow("--out a link to Dept.dat") << hours << "--out" << "{tmp}/link-to-dept.csv";
+        QTest::newRow("--out a link to a new file inside") << hours << "--out" << "{tmp}/link-to-new.csv";
+        QTest::newRow("export ics --out {data}/KITCHEN/week.ics")
+            << QStringList{"export", "ics", "--from", "2001-03-05", "--to", "2001-03-11"} << "--out"
+            << "{data}/KITCHEN/week.ics";
+        QTest::newRow("export week --png {data}/week.png")
+            << QStringList{"export", "week", "--department", "KITCHEN", "--date", "2001-03-05"} << "--png"
+            << "{data}/week.png";
+        QTest::newRow("report weekly --pdf {data}/weekly.pdf")
+            << QStringList{"report", "weekly", "--from", "2001-03-05", "--to", "2001-03-11"} << "--pdf"
+            << "{data}/weekly.pdf";
+    }
+    void outputInTheDataFolderIsRefused()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, option);
+        QFETCH(QString, target);
+        const QString data = file("data");
+        QVERIFY(QDir().mkpath(data + "/KITCHEN"));
+        QVERIFY(QDir().mkpath(file("elsewhere")));
+        QVERIFY(QFile::link(data, file("link-to-data")));
+        QVERIFY(QFile::link(data + "/Dept.dat", file("link-to-dept.csv")));
+        QVERIFY(QFile::link(data + "/new.csv", file("link-to-new.csv")));
+        HandMade::write(data + "/Dept.dat", HandMade::department("KITCHEN", 1));
+        const auto before = snapshot(data);
+
+        target.replace("{data}", data).replace("{tmp}", m_tmp->path());
+        const Run run = shiftgrid(command + QStringList{"--data", data, option, target});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.err, QStringLiteral("shiftgrid: %1 %2 is inside the data folder %3 that the command reads; "
+                                         "write it elsewhere\n").arg(option, target, data));
+        QCOMPARE(snapshot(data), before);
+    }
+
+    // Every command takes a department in any letter case, with blanks around it.
+    void departmentInAnyLetterCase_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("department");
+        QTest::addColumn<QString>("shown");   // a piece of the output that only KITCHEN's week holds
+        const QStringList days{"--from", "2001-03-05", "--to", "2001-03-11"};
+        QTest::newRow("export hours, kitchen") << QStringList{"export", "hours"} + days << "kitchen" << "KITCHEN,23,Bo Ek";
+        QTest::newRow("export week,  Kitchen ") << QStringList{"export", "week", "--date", "2001-03-05"} << " Kitchen "
+                                                << "\"department\": \"KITCHEN\"";
+        QTest::newRow("export ics, kItChEn and a tab") << QStringList{"export", "ics"} + days << "kItChEn\t"
+                                                       << "BEGIN:VEVENT";
+        QTest::newRow("report weekly, kitchen") << QStringList{"report", "weekly", "--text"} + days << "kitchen"
+                                                << "KITCHEN";
+    }
+    void departmentInAnyLetterCase()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, department);
+        QFETCH(QString, shown);
+        writeBusiness();
+        QDir().mkpath(file("KITCHEN"));
+        HandMade::write(file("KITCHEN/20010305.KELSCD"), HandMade::shift(23, kMon + 8 * H, kMon + 16 * H, "COOK"));
+        const Run run = shiftgrid(command + QStringList{"--data", m_tmp->path(), "--department", department});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(shown), qPrintable(run.out));
+        const Run unknown = shiftgrid(command + QStringList{"--data", m_tmp->path(), "--department", "KITCHN"});
+        QVERIFY(unknown.exitCode != 0);
+        QVERIFY2(unknown.err.contains("\"KITCHN\""), qPrintable(unknown.err));
+    }
+
+    // A department that old files hold as two records is one department in every output.
+    void departmentOfTwoRecordsCountsOnce_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("line");   // a line of the output that must appear exactly once
+        QTest::newRow("export hours") << "hours" << "KITCHEN,23,Bo Ek,2001-03-05,COOK,480,no,no";
+        QTest::newRow("export ics") << "ics" << "BEGIN:VEVENT";
+        QTest::newRow("report individual") << "individual" << "Detail\t3/5/01\tMon\t8:00 A\t4:00 P\tKITCHEN\tCOOK\t8:00";
+        QTest::newRow("report weekly") << "weekly" << "Detail\t3/5/01\tMon\t8:00 A\t4:00 P\tBo Ek\tCOOK\t8:00";
+        QTest::newRow("report hours-by-department") << "hours-by-department" << "GroupDepartmentFoot\tTotal Hours 8:00";
+    }
+    void departmentOfTwoRecordsCountsOnce()
+    {
+        QFETCH(QString, output);
+        QFETCH(QString, line);
+        writeBusiness();
+        HandMade::write(file("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8) + HandMade::department("BAR", 5)
+                                              + HandMade::department("KITCHEN", 3));
+        QDir().mkpath(file("KITCHEN"));
+        HandMade::write(file("KITCHEN/20010305.KELSCD"), HandMade::shift(23, kMon + 8 * H, kMon + 16 * H, "COOK"));
+        clsEmployeeInfo info(m_tmp->path(), clsEmployeeInfo::Access::ReadOnly);
+        clsOptions options(ScheduleHelper::SettingsFilePath(m_tmp->path()));
+        QCOMPARE(info.DepartmentNames(), (QStringList{"KITCHEN", "BAR"}));
+
+        QString text;
+        if (output == "hours") {
+            text = ExportHours::run(info, options, kMon, kMon + 6, {}).csv;
+        } else if (output == "ics") {
+            ExportIcs::Request request;
+            request.firstDay = kMon;
+            request.lastDay = kMon + 6;
+            text = QString::fromUtf8(ExportIcs::run(info, options, request).ics);
+        } else {
+            ReportCommand::Request request;
+            request.type = output;
+            request.data = m_tmp->path();
+            request.from = "2001-03-05";
+            request.to = "2001-03-11";
+            request.text = true;
+            text = ReportCommand::execute(request).out;
+        }
+        QCOMPARE(text.split(QRegularExpression("\r?\n")).count(line), 1);
     }
 
     void demoFillsOnlyAnEmptyFolder()

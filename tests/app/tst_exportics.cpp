@@ -279,8 +279,8 @@ private slots:
         QFETCH(int, exitCode);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("TZ", tz);
-        const QString out = m_tmp.filePath("out.ics");
-        QFile::remove(out);
+        const QTemporaryDir outside;   // never the data folder: no command writes into what it reads
+        const QString out = outside.filePath("out.ics");
         const Run result = runProgram(shiftgrid(), QStringList{"export", "ics", "--data", m_tmp.path(), "--from", "2001-03-05",
                                                                "--to", "2001-03-11", "--out", out} + arguments, environment);
         QTEST(QString::fromUtf8(result.err), "error");

@@ -1,6 +1,7 @@
 // What the whole-file routines refuse (special files, links out of the folder, huge files),
 // the stale temporary files of interrupted saves, saves of several files that are whole or
-// absent, and the one-writer lock of a data folder.
+// absent, the one-writer lock of a data folder, and how a failed write on a read-only file
+// system is told.
 
 #include "HandMadeRecords.h"
 #include "data/DataFolderLock.h"
@@ -361,6 +362,46 @@ private slots:
         QVERIFY2(lock.holder().text().contains("names no process"), qPrintable(lock.holder().text()));
         if (taken == DataFolderLock::Result::TakenOverStale)
             QVERIFY(lock.notices(taken).join(' ').contains("took over the lock"));
+    }
+
+    // A write refused by a read-only mount is told as such, not as a missing permission. Tests run
+    // as root, who lacks no permission, so the mount is the seam's, the save's failure an
+    // injected one, and the lock fails on a folder that is not there.
+    void readOnlyFileSystemIsNamed_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("save, read-only mount") << "save" << true
+                                               << QString("Could not save \"Dept.dat\" (in %1): read-only file system.");
+        QTest::newRow("save, writable mount") << "save" << false
+                                              << QString("Could not save \"Dept.dat\" (in %1): Permission denied.");
+        QTest::newRow("lock, read-only mount") << "lock" << true
+                                               << QString("no lock file can be made in %1/gone (read-only file system)");
+    }
+    void readOnlyFileSystemIsNamed()
+    {
+        QFETCH(QString, write);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, told);
+        if (readOnly)
+            InjectReadOnlyFileSystem(data());
+        QString text;
+        if (write == "save") {
+            InjectWriteFailure(data("Dept.dat"), "Permission denied");
+            try {
+                WriteFileBytes(data("Dept.dat"), "new");
+            } catch (const FileError &error) {
+                text = error.userText();
+            }
+        } else {
+            DataFolderLock lock(data("gone"));
+            if (lock.tryTake() == DataFolderLock::Result::Failed)
+                text = lock.failure();
+        }
+        ClearInjectedWriteFailures();
+        QCOMPARE(text, told.arg(data()));
+        QVERIFY(!QFileInfo::exists(data("Dept.dat")));
     }
 
     void lockOfAFinishedCopyIsTakenOver()
