@@ -22,7 +22,8 @@ const QColor kCaptionBack(0xFA, 0xFB, 0xFC);
 const QColor kCaptionAltBack(0xF0, 0xF2, 0xF5);
 const QColor kRowLine(0xE4, 0xE7, 0xEB);
 const QColor kHourLine(0xEE, 0xF0, 0xF3);
-const QColor kWarningMark(0xD0, 0x10, 0x10);   // the corner of a block that overlaps another department's shift
+const QColor kWarningMark(0xB0, 0x00, 0x20);   // the corner of a block that overlaps another department's shift
+const QColor kWarningMarkEdge(0xFF, 0xFF, 0xFF);
 const QColor kAvailableBack(0xE3, 0xF4, 0xE1);   // a light green band: hours the employee can work
 const QColor kWarningEdge(0xFF, 0xD0, 0x00);     // a shift outside those hours: yellow dashes
 const QColor kWarningDark(0x40, 0x28, 0x00);     // on a dark line
@@ -470,14 +471,16 @@ void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block
                   lifted ? 2.0 : 1.0));
     p.drawPath(path);
     if (!m_model->TBWarning(block).isEmpty()) {
-        // A red corner, as a spreadsheet marks a commented cell: the block's tooltip says why.
-        const double size = std::min(10.0, std::min(rect.width(), rect.height()) / 2.0);
+        // A dark red corner edged in white, seen on any bar colour: the block's tooltip says why.
+        const double size = std::min(12.0, std::min(rect.width(), rect.height()) * 0.6);
         QPainterPath corner;
         corner.moveTo(rect.right() - size, rect.top());
         corner.lineTo(rect.right(), rect.top());
         corner.lineTo(rect.right(), rect.top() + size);
         corner.closeSubpath();
         p.fillPath(corner, kWarningMark);
+        p.setPen(QPen(kWarningMarkEdge, 1.0));
+        p.drawPath(corner);
     }
 
     QString text;
