@@ -616,6 +616,10 @@ void frmSchedule::exportCalendar()
     if (!out.open(QIODevice::WriteOnly) || out.write(result.ics) != result.ics.size() || !out.commit())
         m_prompt.message(tr("Could not write the calendar \"%1\": %2").arg(shownPath, out.errorString()), title,
                          Prompt::Icon::Critical);
+    else if (!result.leftOut.isEmpty())   // the calendar shows what the grid shows
+        labStatus->setText(tr("Exported %1 without %n conflicting shift(s) (Schedule, Show Conflicts lists them).", "",
+                              int(result.leftOut.size()))
+                               .arg(shownPath));
 }
 
 void frmSchedule::copyCommand()
