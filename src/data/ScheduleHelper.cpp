@@ -250,6 +250,17 @@ const QRegularExpression &ownTemporaryName(bool inDepartmentFolder)
 
 namespace ScheduleHelper {
 
+// What no write of a data file may replace or become: a special file, a link out of the folder,
+// more bytes than any data file holds. Throws FileError naming it.
+static void refuseUnwritable(const QString &path, const QByteArray &buffer)
+{
+    QString problem = FileProblem(path);
+    if (problem.isEmpty() && buffer.size() > kMaxFileBytes)
+        problem = tooLarge();
+    if (!problem.isEmpty())
+        throw FileError(QStringLiteral("WriteFileBytes"), path, problem, FileError::Kind::Write);
+}
+
 QString FileProblem(const QString &path)
 {
     const QFileInfo info(path);
@@ -358,11 +369,7 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer)
         operation->prepare(path, buffer);
         return;
     }
-    QString problem = FileProblem(path);
-    if (problem.isEmpty() && buffer.size() > kMaxFileBytes)
-        problem = tooLarge();
-    if (!problem.isEmpty())
-        throw FileError(QStringLiteral("WriteFileBytes"), path, problem, FileError::Kind::Write);
+    refuseUnwritable(path, buffer);
     for (int attempt = 0;; ++attempt) {
         QSaveFile file(path);
         bool busy = false;
@@ -388,11 +395,7 @@ QString WriteTemporaryFile(const QString &path, const QByteArray &buffer)
     auto refuse = [&](const QString &reason) {
         return FileError(QStringLiteral("WriteFileBytes"), path, reason, FileError::Kind::Write);
     };
-    QString problem = FileProblem(path);
-    if (problem.isEmpty() && buffer.size() > kMaxFileBytes)
-        problem = tooLarge();
-    if (!problem.isEmpty())
-        throw refuse(problem);
+    refuseUnwritable(path, buffer);
     const QFileInfo target(path);
     for (int attempt = 0;; ++attempt) {
         QFile file;

@@ -224,22 +224,7 @@ QHash<QByteArray, int> clsPrintschedule::refusedShifts(const QString &department
             suspect(s.begin);
             suspect(spans.at(j).begin);
         }
-        if (i == 0 || spans.at(i - 1).employee != s.employee) {
-            auto cached = m_timeOffSpans.find(s.employee);
-            if (cached == m_timeOffSpans.end()) {
-                QList<QPair<double, double>> periods;
-                RecordList records(TimeOff::Size);
-                try {
-                    m_schedule->TimeOffLoad(s.employee, records);
-                } catch (const FileError &) {
-                    records.clear();   // reported with the time-off report; the week judge tells
-                }
-                for (int p = 1; p <= records.count(); ++p)
-                    periods.append({TimeOff::begin(records.record(p)), TimeOff::end(records.record(p))});
-                cached = m_timeOffSpans.insert(s.employee, periods);
-            }
-        }
-        for (const auto &period : m_timeOffSpans.value(s.employee))
+        for (const auto &period : timeOffSpans(s.employee))
             if (s.begin <= period.second && period.first <= s.end)
                 suspect(s.begin);
     }
@@ -257,6 +242,23 @@ QHash<QByteArray, int> clsPrintschedule::refusedShifts(const QString &department
                 ++refused[s.record.left(kShiftKeyBytes)];
     }
     return refused;
+}
+
+const QList<QPair<double, double>> &clsPrintschedule::timeOffSpans(qint32 employee)
+{
+    auto cached = m_timeOffSpans.find(employee);
+    if (cached != m_timeOffSpans.end())
+        return *cached;
+    QList<QPair<double, double>> periods;
+    RecordList records(ScheduleFiles::TimeOff::Size);
+    try {
+        m_schedule->TimeOffLoad(employee, records);
+    } catch (const FileError &) {
+        records.clear();   // the judge of a suspect week, or the time-off report, tells
+    }
+    for (int p = 1; p <= records.count(); ++p)
+        periods.append({ScheduleFiles::TimeOff::begin(records.record(p)), ScheduleFiles::TimeOff::end(records.record(p))});
+    return *m_timeOffSpans.insert(employee, periods);
 }
 
 QList<TimeOffRow> clsPrintschedule::LoadTimeOffData()

@@ -106,6 +106,8 @@ private:
     // The shifts (their employee, begin and end bytes) that the scheduler refuses among a
     // department's stored shifts beginning on the report's days, each key as often as refused.
     QHash<QByteArray, int> refusedShifts(const QString &department, const QList<QByteArray> &stored);
+    // The employee's time-off periods (begin, end), read once per report data.
+    const QList<QPair<double, double>> &timeOffSpans(qint32 employee);
 
     QStringList departmentList() const;
     QList<qint32> employeeList() const;

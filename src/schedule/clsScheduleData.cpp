@@ -1,7 +1,7 @@
 #include "clsScheduleData.h"
 
-#include <QMap>
 #include <QSet>
+#include <map>
 
 #include "ScheduleFiles.h"
 #include "data/CodePage.h"
@@ -194,46 +194,31 @@ void clsScheduleData::markOtherDepartments(int row)
         return;
     const qint32 employee = employeeOfRow(row);
     const QList<OtherDepartmentShift> others = m_otherDepartments.value(employee);
-    if (others.isEmpty() && m_grid->ResourceInfoTip(row).isEmpty()) {
-        bool marked = false;
-        for (int block : m_grid->blocksInResource(row))
-            marked = marked || !m_grid->TBWarning(block).isEmpty();
-        if (!marked)
-            return;   // the common case: nothing to mark and nothing to clear
-    }
-    qint64 minutesHere = 0;
+    // Unchanged marks and tips cost nothing to set again: the common row, with no shift in
+    // another department, only clears what is already clear.
     for (int block : m_grid->blocksInResource(row)) {
-        if (isTimeOffBlock(block)) {
-            m_grid->setTBWarning(block, QString());
-            continue;
-        }
-        const double begin = m_grid->TBBeg(block), end = m_grid->TBEnd(block);
-        if (begin >= m_firstDay && begin < m_lastDay + 1)
-            minutesHere += m_grid->TBDurMinutes(block);
         QStringList overlaps;
-        for (const OtherDepartmentShift &other : otherDepartmentOverlaps(employee, begin, end))
-            overlaps << describe(other);
+        if (!others.isEmpty() && !isTimeOffBlock(block))
+            for (const OtherDepartmentShift &other : otherDepartmentOverlaps(employee, m_grid->TBBeg(block), m_grid->TBEnd(block)))
+                overlaps << describe(other);
         m_grid->setTBWarning(block, overlaps.isEmpty() ? QString()
                                                         : QStringLiteral("Also scheduled at this time in %1")
                                                               .arg(overlaps.join(QStringLiteral(", "))));
     }
-    // The hours in every department over the shown days, shifts counted on the day they begin.
-    QMap<QString, qint64> minutes;
+    // The hours in every department over the shown days, counted as the hours column counts them.
+    std::map<QString, HourTotals> elsewhere;   // by department, in name order
     for (const OtherDepartmentShift &other : others)
-        if (other.begin >= m_firstDay && other.begin < m_lastDay + 1)
-            minutes[other.department] += std::llround((other.end - other.begin) * OleDate::kMinutesPerDay);
-    if (minutes.isEmpty()) {
-        m_grid->setResourceInfoTip(row, QString());
-        return;
+        elsewhere.try_emplace(other.department, m_firstDay, m_lastDay, HourTotals::Limits{}).first->second.add(other.begin, other.end);
+    qint64 total = rowTotals(row).rangeSeconds();
+    QStringList lines{QStringLiteral("%1: %2").arg(m_department, OleDate::hoursTextFromSeconds(total))};
+    for (const auto &[department, totals] : elsewhere) {
+        if (totals.rangeSeconds() == 0)
+            continue;   // only on the days around the shown ones
+        lines << QStringLiteral("%1: %2").arg(department, OleDate::hoursTextFromSeconds(totals.rangeSeconds()));
+        total += totals.rangeSeconds();
     }
-    qint64 total = minutesHere;
-    QStringList lines{QStringLiteral("%1: %2").arg(m_department, OleDate::hoursText(minutesHere / double(OleDate::kMinutesPerDay)))};
-    for (auto it = minutes.cbegin(); it != minutes.cend(); ++it) {
-        lines << QStringLiteral("%1: %2").arg(it.key(), OleDate::hoursText(it.value() / double(OleDate::kMinutesPerDay)));
-        total += it.value();
-    }
-    lines << QStringLiteral("All departments: %1").arg(OleDate::hoursText(total / double(OleDate::kMinutesPerDay)));
-    m_grid->setResourceInfoTip(row, lines.join(u'\n'));
+    lines << QStringLiteral("All departments: %1").arg(OleDate::hoursTextFromSeconds(total));
+    m_grid->setResourceInfoTip(row, lines.size() > 2 ? lines.join(u'\n') : QString());
 }
 
 int clsScheduleData::addEmployeeRow(qint32 employee, const QString &caption)
@@ -421,8 +406,7 @@ void clsScheduleData::SaveSchedule()
         // not use (the reserved ones) are written back as they were.
         if (const auto stored = m_storedRecords.constFind(m_grid->TBId(block)); stored != m_storedRecords.cend())
             std::memcpy(r, stored->constData(), Shift::Size);
-        Shift::setEmployee(r, m_filterEmployee != 0 ? m_filterEmployee
-                                                    : FindEmployeeNumberFromResorce(m_grid->TBResource(block)));
+        Shift::setEmployee(r, employeeOfRow(m_grid->TBResource(block)));
         Shift::setTimes(r, begin, m_grid->TBEnd(block));
         // A shift on the "None" bar keeps the name it was stored or placed with (a position
         // deleted since), rather than "NONE"; "DEFAULT" (an employee without positions) is

@@ -4,6 +4,7 @@
 // file and at least one other, so each row tests a real operation over several files.
 
 #include "DemoBusiness.h"
+#include "WeekEdit.h"
 #include "data/FileError.h"
 #include "data/MultiFileCommit.h"
 #include "data/OleDate.h"
@@ -12,7 +13,6 @@
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
 #include "exchange/ImportEmployees.h"
-#include "grid/TimeGridModel.h"
 #include "schedule/ScheduleCopy.h"
 #include "schedule/clsScheduleData.h"
 
@@ -51,29 +51,11 @@ struct Operation {
     std::function<void(const QString &data)> run;
 };
 
-void saveWeekDeletingEveryOtherShift(const QString &data)
-{
-    clsEmployeeInfo info(data);
-    clsOptions options(ScheduleHelper::SettingsFilePath(data));
-    QuietPrompt quiet;
-    TimeGridModel grid;
-    clsScheduleData schedule(info, options, quiet);
-    schedule.setScheduleControl(&grid);
-    const double first = clsScheduleData::WeekStart(info, "KITCHEN", kToday);
-    schedule.SetDate(first, first + 6);
-    schedule.SetDepartment("KITCHEN");
-    schedule.Reload();
-    for (int block = grid.TBMax() - 1; block >= 0; --block)
-        if (block % 2 == 0 && !schedule.isTimeOffBlock(block) && OleDate::isPlausible(grid.TBBeg(block)))
-            schedule.TBDelete(block);
-    schedule.SaveSchedule();
-}
-
 QMap<QString, Operation> operations()
 {
     QMap<QString, Operation> ops;
     ops["week save"] = {[](const clsEmployeeInfo &info) { return dayFile(info, "KITCHEN", 3); },
-                        saveWeekDeletingEveryOtherShift};
+                        [](const QString &data) { WeekEdit::deleteEveryOtherShiftAndSave(data, "KITCHEN", kToday); }};
     ops["week copy"] = {[](const clsEmployeeInfo &info) { return dayFile(info, "KITCHEN", 7 + 3); },
                         [](const QString &data) {
                             clsEmployeeInfo info(data);

@@ -11,14 +11,10 @@
 //         runs one shiftgrid command (copy, import, ...) as the program would
 
 #include "CommandLine.h"
+#include "WeekEdit.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
-#include "data/clsEmployeeInfo.h"
-#include "data/clsOptions.h"
-#include "grid/TimeGridModel.h"
-#include "schedule/clsScheduleData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,21 +59,8 @@ int saveFilesForEver(const QString &dataPath, const QString &first, const QStrin
 
 int saveWeek(const QString &dataPath, const QString &department, const QString &date)
 {
-    clsEmployeeInfo info(dataPath);
-    clsOptions options(ScheduleHelper::SettingsFilePath(dataPath));
-    QuietPrompt quiet;
-    TimeGridModel grid;
-    clsScheduleData schedule(info, options, quiet);
-    schedule.setScheduleControl(&grid);
-    const double first = clsScheduleData::WeekStart(info, department, OleDate::fromDate(QDate::fromString(date, Qt::ISODate)));
-    schedule.SetDate(first, first + 6);
-    schedule.SetDepartment(department);
-    schedule.Reload();
-    for (int block = grid.TBMax() - 1; block >= 0; --block)
-        if (block % 2 == 0 && !schedule.isTimeOffBlock(block) && OleDate::isPlausible(grid.TBBeg(block)))
-            schedule.TBDelete(block);
-    ready();
-    schedule.SaveSchedule();
+    WeekEdit::deleteEveryOtherShiftAndSave(dataPath, department, OleDate::fromDate(QDate::fromString(date, Qt::ISODate)),
+                                           ready);
     return 0;
 }
 
