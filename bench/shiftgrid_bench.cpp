@@ -21,14 +21,14 @@
 //   CheckDay/N    the check command over a folder whose one day file holds N copies of one shift
 //                 (every pair overlaps) against a plain read of the folder's files
 
-#include "CheckCommand.h"
-#include "DemoBusiness.h"
-#include "ExportMaster.h"
+#include "app/commands/CheckCommand.h"
+#include "app/commands/DemoBusiness.h"
+#include "exchange/ExportMaster.h"
 #include "reports/clsPrintschedule.h"
 #include "reports/rptWeekReport.h"
 #include "reports/engine/BandedReport.h"
-#include "reports/windows/frmReportPreview.h"
-#include "reports/windows/ReportPageView.h"
+#include "ui/reporting/frmReportPreview.h"
+#include "ui/reporting/ReportPageView.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
@@ -39,9 +39,9 @@
 #include "grid/TimeGridPainter.h"
 #include "schedule/ScheduleEditor.h"
 #include "schedule/ShiftEditCommand.h"
-#include "schedule/windows/frmSchedule.h"
-#include "setup/DialogRunner.h"
-#include "widgets/TimeGrid.h"
+#include "ui/scheduling/frmSchedule.h"
+#include "ui/common/DialogRunner.h"
+#include "ui/widgets/TimeGrid.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -6,7 +6,7 @@ set -euo pipefail
 # appstream, dpkg-dev. khal is a calendar client that a test imports the exported iCalendar file
 # into; only the tests need it, so the Debian package does not depend on it.
 packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev
-          desktop-file-utils appstream dpkg-dev khal)
+          desktop-file-utils appstream dpkg-dev python3 khal)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,4 +1,4 @@
-#include "grid/TimeGridMapper.h"
+#include "TimeGridMapper.h"
 
 #include <algorithm>
 #include <cmath>

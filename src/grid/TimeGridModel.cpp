@@ -1,4 +1,4 @@
-#include "grid/TimeGridModel.h"
+#include "TimeGridModel.h"
 
 #include "data/OleDate.h"
 

@@ -1,4 +1,4 @@
-#include "grid/TimeGridPainter.h"
+#include "TimeGridPainter.h"
 
 #include "data/OleDate.h"
 

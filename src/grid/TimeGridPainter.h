@@ -1,8 +1,8 @@
 #pragma once
 
-#include "grid/Availability.h"
-#include "grid/TimeGridMapper.h"
-#include "grid/TimeGridModel.h"
+#include "Availability.h"
+#include "TimeGridMapper.h"
+#include "TimeGridModel.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/clsEmployeeInfo.h"
-#include "engine/BandedReport.h"
+#include "reports/engine/BandedReport.h"
 
 // What the employee list layouts share: the records (one detail per record, in the given
 // order), the page header with title and page count, column captions under the title.

@@ -1,6 +1,6 @@
 #include "ReportStyle.h"
 
-#include "engine/ReportSection.h"
+#include "reports/engine/ReportSection.h"
 
 namespace ReportStyle {
 

@@ -1,7 +1,7 @@
 #include "clsPrintschedule.h"
 
 #include "EmployeeReports.h"
-#include "engine/BandedReport.h"
+#include "reports/engine/BandedReport.h"
 #include "rptEmployeeInd.h"
 #include "rptTimeOff.h"
 #include "rptTotalHoursSummary.h"

@@ -2,7 +2,7 @@
 
 #include "ReportTexts.h"
 #include "clsPrintschedule.h"
-#include "engine/BandedReport.h"
+#include "reports/engine/BandedReport.h"
 
 #include <QHash>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "clsPrintschedule.h"
-#include "engine/BandedReport.h"
+#include "reports/engine/BandedReport.h"
 
 // Hours of one department and position pair.
 struct HoursSummaryRow {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedule/ScheduleEditor.h"
+#include "ScheduleEditor.h"
 
 #include <QUndoCommand>
 

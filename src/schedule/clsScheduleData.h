@@ -2,7 +2,7 @@
 
 #include "data/FileError.h"
 #include "data/RecordList.h"
-#include "schedule/HourTotals.h"
+#include "HourTotals.h"
 
 #include <QHash>
 #include <QList>

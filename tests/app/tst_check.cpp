@@ -3,7 +3,7 @@
 // someone outside the department, shifts at the same time in two departments), and findings
 // that stay one line however many records share them.
 
-#include "CheckCommand.h"
+#include "app/commands/CheckCommand.h"
 #include "FolderChecks.h"
 #include "data/OleDate.h"
 

@@ -2,12 +2,12 @@
 // folders written by hand from the file layouts; what every command shares: department names,
 // output files kept out of the data folder, a department of two records counted once.
 
-#include "DemoBusiness.h"
-#include "ExportHours.h"
-#include "ExportMaster.h"
-#include "ExportWeek.h"
+#include "app/commands/DemoBusiness.h"
+#include "exchange/ExportHours.h"
+#include "exchange/ExportMaster.h"
+#include "exchange/ExportWeek.h"
 #include "FolderChecks.h"
-#include "ReportCommand.h"
+#include "app/commands/ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"

@@ -1,6 +1,6 @@
 // `shiftgrid copy` over hand-made data folders: what it refuses, and the day files it leaves.
 
-#include "CopyCommand.h"
+#include "app/commands/CopyCommand.h"
 #include "HandMadeRecords.h"
 #include "data/OleDate.h"
 

@@ -1,14 +1,14 @@
 // The data folder as a whole: one writer at a time (the demo command and the windowed start),
 // a killed demo, and the check command over a hand-made folder full of faults.
 
-#include "CheckCommand.h"
+#include "app/commands/CheckCommand.h"
 #include "FolderChecks.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedPrompt.h"
 #include "data/DataFolderLock.h"
 #include "data/OleDate.h"
-#include "shell/ProgramStart.h"
-#include "shell/mdiSchedule.h"
+#include "ui/shell/ProgramStart.h"
+#include "ui/shell/mdiSchedule.h"
 
 #include <QAction>
 #include <QProcess>

@@ -3,7 +3,7 @@
 // temporary file or journal behind. The same operation without the failure changes the failing
 // file and at least one other, so each row tests a real operation over several files.
 
-#include "DemoBusiness.h"
+#include "app/commands/DemoBusiness.h"
 #include "WeekEdit.h"
 #include "data/FileError.h"
 #include "data/MultiFileCommit.h"

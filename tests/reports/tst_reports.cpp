@@ -3,7 +3,7 @@
 
 #include "FolderChecks.h"
 #include "ReportBusiness.h"
-#include "ReportCommand.h"
+#include "app/commands/ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/Prompt.h"

@@ -18,7 +18,7 @@
 //         an uninterrupted run; the import numbers new employees at random, so there the folder
 //         must read back with every new employee's memberships and positions).
 
-#include "DemoBusiness.h"
+#include "app/commands/DemoBusiness.h"
 #include "data/FileError.h"
 #include "data/DataFolderLock.h"
 #include "data/MultiFileCommit.h"

@@ -10,7 +10,7 @@
 //     shiftgrid-soak-writer command ARGUMENTS...
 //         runs one shiftgrid command (copy, import, ...) as the program would
 
-#include "CommandLine.h"
+#include "app/commands/CommandLine.h"
 #include "WeekEdit.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"

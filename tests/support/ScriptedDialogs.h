@@ -3,7 +3,7 @@
 // The user working the program's own dialogs, scripted. Header only: it needs QtWidgets, which
 // not every test links.
 
-#include "setup/DialogRunner.h"
+#include "ui/common/DialogRunner.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,0 +1,269 @@
+#include "ReportCommand.h"
+
+#include "exchange/OutputFile.h"
+#include "data/CodePage.h"
+#include "data/FileError.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "reports/EmployeeReports.h"
+#include "reports/clsPrintschedule.h"
+#include "reports/engine/BandedReport.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <cstdio>
+
+namespace ReportCommand {
+
+namespace {
+
+struct Type {
+    const char *word;
+    int schedule;   // clsPrintschedule type, or -1 for an employee list
+    EmployeeReports::Kind list;
+};
+const Type kTypes[] = {
+    {"individual", clsPrintschedule::IndividualEmployee, {}},
+    {"weekly", clsPrintschedule::Weekly, {}},
+    {"hours-by-department", clsPrintschedule::HoursByDepartment, {}},
+    {"hours-by-position", clsPrintschedule::HoursByPosition, {}},
+    {"time-off", clsPrintschedule::ScheduledTimeOff, {}},
+    {"master-list", -1, EmployeeReports::MasterList},
+    {"contact-list", -1, EmployeeReports::ContactList},
+    {"phone-list", -1, EmployeeReports::PhoneList},
+    {"id-list", -1, EmployeeReports::IdList},
+    {"mailing-list", -1, EmployeeReports::MailingList},
+};
+
+struct BadArgument {
+    QString text;
+};
+
+Result finished(int code, const QString &err = {}, const QString &out = {})
+{
+    return {code, out, err.isEmpty() ? QString() : err + u'\n'};
+}
+
+std::optional<QDate> dateOption(const QString &text, const char *option, bool required)
+{
+    if (text.isEmpty()) {
+        if (required)
+            throw BadArgument{QStringLiteral("%1 needs a date YYYY-MM-DD").arg(QLatin1String(option))};
+        return std::nullopt;
+    }
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid())
+        throw BadArgument{QStringLiteral("%1 needs a date YYYY-MM-DD, not \"%2\"").arg(QLatin1String(option), text)};
+    return date;
+}
+
+// Names as the program stores them (trimmed, upper-cased), each checked against the known ones.
+QStringList knownNames(const QStringList &given, const QStringList &known, const char *option)
+{
+    QStringList names;
+    for (const QString &name : given) {
+        const QString stored = CodePage::toUpper(name.trimmed());
+        if (!known.contains(stored))
+            throw BadArgument{QStringLiteral("%1: no such name \"%2\"").arg(QLatin1String(option), name)};
+        names << stored;
+    }
+    return names;
+}
+
+QList<qint32> knownEmployees(const QStringList &given, const clsEmployeeInfo &info)
+{
+    QList<qint32> numbers;
+    for (const QString &text : given) {
+        bool ok = false;
+        const qint32 number = text.toInt(&ok);
+        if (!ok || number < 1)
+            throw BadArgument{QStringLiteral("--employee needs an employee number, not \"%1\"").arg(text)};
+        if (!info.EmployeeExists(number))
+            throw BadArgument{QStringLiteral("--employee: no employee number %1").arg(number)};
+        numbers << number;
+    }
+    return numbers;
+}
+
+QString unreadableText(const QList<FileError> &errors)
+{
+    QString text;
+    for (const FileError &e : errors)
+        text += QStringLiteral("could not read %1: %2\n").arg(e.path(), e.reason());
+    return text;
+}
+
+Result output(BandedReport &report, const Request &request, const QString &title)
+{
+    if (request.text)
+        return {0, report.pagesText(), {}};
+    if (!request.pdf.isEmpty()) {
+        QString error;
+        if (!report.writePdf(request.pdf, title, &error))
+            return finished(1, error);
+        return finished(0);
+    }
+    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+    if (printers.isEmpty())
+        return finished(1, QStringLiteral("no printer is installed; write the report to a file with --pdf FILE instead"));
+    QPrinterInfo chosen = request.printer.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(request.printer);
+    if (request.printer.isEmpty() && chosen.isNull())
+        chosen = printers.first();
+    if (chosen.isNull())
+        return finished(2, QStringLiteral("--printer: no printer named \"%1\"").arg(request.printer));
+    QPrinter printer(chosen, QPrinter::HighResolution);
+    printer.setDocName(title);
+    if (!report.print(printer))
+        return finished(1, QStringLiteral("could not print on %1").arg(chosen.printerName()));
+    return finished(0);
+}
+
+} // namespace
+
+QStringList types()
+{
+    QStringList words;
+    for (const Type &t : kTypes)
+        words << QString::fromLatin1(t.word);
+    return words;
+}
+
+QList<QCommandLineOption> options()
+{
+    return {
+        {QStringLiteral("position"), QStringLiteral("A position name."), QStringLiteral("NAME")},
+        {QStringLiteral("pdf"), QStringLiteral("A PDF file to write."), QStringLiteral("FILE")},
+        {QStringLiteral("print"), QStringLiteral("Print on a printer.")},
+        {QStringLiteral("printer"), QStringLiteral("The printer to print on."), QStringLiteral("NAME")},
+        {QStringLiteral("text"), QStringLiteral("Print the report's pages as text.")},
+    };
+}
+
+Request fromParser(const QCommandLineParser &parser, const QStringList &words)
+{
+    Request r;
+    r.type = words.value(1);
+    if (words.size() > 2)
+        r.type += u' ' + words.mid(2).join(u' ');
+    r.data = parser.value(QStringLiteral("data"));
+    r.from = parser.value(QStringLiteral("from"));
+    r.to = parser.value(QStringLiteral("to"));
+    r.departments = parser.values(QStringLiteral("department"));
+    r.positions = parser.values(QStringLiteral("position"));
+    r.employees = parser.values(QStringLiteral("employee"));
+    r.pdf = parser.value(QStringLiteral("pdf"));
+    r.print = parser.isSet(QStringLiteral("print"));
+    r.printer = parser.value(QStringLiteral("printer"));
+    r.text = parser.isSet(QStringLiteral("text"));
+    return r;
+}
+
+Built build(const Request &request)
+{
+    Built built;
+    try {
+        const Type *type = nullptr;
+        for (const Type &t : kTypes)
+            if (request.type == QLatin1String(t.word))
+                type = &t;
+        if (!type)
+            throw BadArgument{request.type.isEmpty()
+                                  ? QStringLiteral("report needs a TYPE: %1").arg(types().join(QStringLiteral(", ")))
+                                  : QStringLiteral("unknown report TYPE \"%1\"; one of %2").arg(request.type, types().join(QStringLiteral(", ")))};
+        const bool schedule = type->schedule >= 0;
+        const auto from = dateOption(request.from, "--from", schedule);
+        const auto to = dateOption(request.to, "--to", schedule);
+        if (from && to && *from > *to)
+            throw BadArgument{QStringLiteral("--from %1 is after --to %2: the dates are reversed").arg(request.from, request.to)};
+
+        const QString folder = ScheduleHelper::ResolveDataFolder(request.data, false);
+        if (!QFileInfo(folder).isDir())
+            throw BadArgument{QStringLiteral("--data: folder not found: %1").arg(folder)};
+        clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+        QString unknown;
+        const std::optional<QStringList> named = info.DepartmentsNamed(request.departments, &unknown);
+        if (!named)
+            throw BadArgument{QStringLiteral("--department: no such name \"%1\"").arg(unknown)};
+        const QStringList departments = *named;
+        const QStringList positions = knownNames(request.positions, info.JobNamesGetAll(), "--position");
+        const QList<qint32> employees = knownEmployees(request.employees, info);
+        const QPageLayout layout = request.pageLayout.value_or(BandedReport::defaultPageLayout());
+
+        if (schedule) {
+            clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+            QuietPrompt prompt;
+            clsPrintschedule data(info, options, prompt);
+            data.setPageLayout(layout);
+            data.FirstDate(OleDate::fromDate(*from));
+            data.Lastdate(OleDate::fromDate(*to));
+            data.DepartmentFilter(!departments.isEmpty());
+            data.DepartmentSet(departments);
+            data.JobFilter(!positions.isEmpty());
+            data.JobsSet(positions);
+            data.EmployeeFilter(!employees.isEmpty());
+            data.EmployeeFilterEmployees(employees);
+            built.title = clsPrintschedule::defaultTitle(type->schedule, OleDate::fromDate(*from), OleDate::fromDate(*to));
+            built.report = data.createReport(type->schedule, built.title);
+            built.warnings = unreadableText(data.unreadableFiles());
+            if (!built.report) {
+                const bool noData = prompt.texts().contains(QLatin1String(clsPrintschedule::kNoData));
+                built.failure = {noData ? 3 : 1, {}, built.warnings + prompt.texts().join(u'\n') + u'\n'};
+            }
+        } else {
+            const QList<EmployeeFields> records = EmployeeReports::select(info, departments, positions, employees);
+            if (records.isEmpty()) {
+                built.failure = finished(3, QString::fromLatin1(clsPrintschedule::kNoData));
+                return built;
+            }
+            built.title = EmployeeReports::title(type->list);
+            built.report = EmployeeReports::create(type->list, info, records);
+            built.report->setPageLayout(layout);
+            built.report->run();
+        }
+    } catch (const BadArgument &bad) {
+        built.failure = finished(2, bad.text);
+    } catch (const FileError &error) {
+        built.failure = finished(1, error.userText());
+    }
+    return built;
+}
+
+Result execute(const Request &request)
+{
+    if (int(request.text) + int(request.print) + int(!request.pdf.isEmpty()) != 1)
+        return finished(2, QStringLiteral("report needs exactly one of --pdf FILE, --print or --text"));
+    if (!request.printer.isEmpty() && !request.print)
+        return finished(2, QStringLiteral("--printer needs --print"));
+    if (!request.pdf.isEmpty()) {
+        const QString refusal = OutputFile::refusal(QStringLiteral("--pdf"), request.pdf,
+                                                    ScheduleHelper::ResolveDataFolder(request.data, false));
+        if (!refusal.isEmpty())
+            return finished(2, refusal);
+    }
+    const Built built = build(request);
+    if (!built.report)
+        return built.failure;
+    Result result = output(*built.report, request, built.title);
+    // What could be read is printed; files that could not be read make the command fail.
+    if (!built.warnings.isEmpty() && result.exitCode == 0) {
+        result.exitCode = 1;
+        result.err = built.warnings + result.err;
+    }
+    return result;
+}
+
+int run(const QCommandLineParser &parser, const QStringList &words)
+{
+    const Result result = execute(fromParser(parser, words));
+    std::fputs(result.out.toUtf8().constData(), stdout);
+    for (const QString &line : result.err.split(u'\n', Qt::SkipEmptyParts))
+        std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(line));
+    return result.exitCode;
+}
+
+} // namespace ReportCommand

@@ -1,0 +1,175 @@
+#include "frmPrint.h"
+
+#include "frmReportFilter.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+#include "reports/clsPrintschedule.h"
+#include "ui/common/WindowHelpers.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+const QList<QPair<QString, int>> &frmPrint::reportTypes()
+{
+    static const QList<QPair<QString, int>> types{
+        {QStringLiteral("Individual Employee"), clsPrintschedule::IndividualEmployee},
+        {QStringLiteral("Weekly"), clsPrintschedule::Weekly},
+        {QStringLiteral("Total Hours By Dept"), clsPrintschedule::HoursByDepartment},
+        {QStringLiteral("Total Hours By Position"), clsPrintschedule::HoursByPosition},
+        {QStringLiteral("Scheduled Time Off"), clsPrintschedule::ScheduledTimeOff},
+    };
+    return types;
+}
+
+namespace {
+QDateEdit *datePicker(const QString &name, QWidget *parent)
+{
+    QDateEdit *picker = CalendarDatePicker(name, parent, QStringLiteral("ddd M/d/yyyy"));
+    picker->setDate(QDate::currentDate());
+    // Room for the longest date, "Wed 12/31/2026", beside the drop-down button.
+    picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("Wed 12/31/20269")) + 40);
+    return picker;
+}
+} // namespace
+
+frmPrint::frmPrint(clsEmployeeInfo &info, clsOptions &options, const ReportContext &context, QWidget *parent)
+    : QWidget(parent), m_info(info), m_options(options), m_context(context)
+{
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(tr("Print"));
+
+    lisReportType = new QListWidget(this);
+    lisReportType->setObjectName(QStringLiteral("lisReportType"));
+    lisReportType->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (const auto &[text, type] : reportTypes())
+        lisReportType->addItem(tr(qPrintable(text)));
+    lisReportType->setToolTip(tr("Click each report to print; each chosen report comes out on its own."));
+    auto *typeLabel = BuddyLabel(tr("Report &Type"), lisReportType, this);
+
+    fraDates = new QGroupBox(tr("Dates"), this);
+    fraDates->setObjectName(QStringLiteral("fraDates"));
+    dtpFirstDate = datePicker(QStringLiteral("dtpFirstDate"), fraDates);
+    dtpLastDate = datePicker(QStringLiteral("dtpLastDate"), fraDates);
+    auto *dates = new QFormLayout(fraDates);
+    dates->addRow(BuddyLabel(tr("&First Date"), dtpFirstDate, fraDates), dtpFirstDate);
+    dates->addRow(BuddyLabel(tr("&Last Date"), dtpLastDate, fraDates), dtpLastDate);
+
+    cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), this);
+    cmdPrint->setToolTip(tr("Prints each chosen report on the default printer."));
+    cmdPreview = NamedButton(tr("Pre&view"), QStringLiteral("cmdPreview"), this);
+    cmdPreview->setToolTip(tr("Opens each chosen report in a preview window."));
+    cmdPreview->setDefault(true);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
+    labStatus = new QLabel(this);
+    labStatus->setObjectName(QStringLiteral("labStatus"));
+    labStatus->setWordWrap(true);
+
+    auto *side = new QVBoxLayout;
+    side->addWidget(fraDates);
+    side->addStretch();
+    side->addWidget(cmdPrint);
+    side->addWidget(cmdPreview);
+    side->addWidget(cmdClose);
+    auto *left = new QVBoxLayout;
+    left->addWidget(typeLabel);
+    left->addWidget(lisReportType, 1);
+    auto *row = new QHBoxLayout;
+    row->addLayout(left, 1);
+    row->addLayout(side);
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(row, 1);
+    main->addWidget(labStatus);
+
+    TabOrder({lisReportType, dtpFirstDate, dtpLastDate, cmdPrint, cmdPreview, cmdClose});
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { CmdPrint_Click(false); });
+    connect(cmdPreview, &QPushButton::clicked, this, [this] { CmdPrint_Click(true); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    CloseFormOnEscape(this);
+    setMinimumSize(420, 260);
+    resize(460, 280);
+    OnFirstShow(this);
+}
+
+void frmPrint::DisplayWindow(const QString &department, double firstDay, double lastDay)
+{
+    m_department = department;
+    dtpFirstDate->setDate(OleDate::toDate(firstDay));
+    dtpLastDate->setDate(OleDate::toDate(lastDay));
+}
+
+QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
+{
+    QList<QWidget *> previews;
+    QList<int> rows;
+    for (int row = 0; row < lisReportType->count(); ++row)
+        if (lisReportType->item(row)->isSelected())
+            rows << row;
+    if (rows.isEmpty()) {
+        m_context.prompt.message(tr("Please select a report type"));
+        return previews;
+    }
+    const double first = OleDate::fromDate(dtpFirstDate->date());
+    const double last = OleDate::fromDate(dtpLastDate->date());
+    if (first > last) {
+        m_context.prompt.message(tr("The first date (%1) is after the last date (%2). Please put them in order.")
+                                     .arg(dtpFirstDate->text(), dtpLastDate->text()));
+        return previews;
+    }
+    frmReportFilter filter(m_info, m_context.prompt, this);
+    const auto choice = filter.GetReturnValues(m_context.dialogs, m_department.isEmpty() ? QStringList() : QStringList{m_department});
+    if (!choice)
+        return previews;
+
+    labStatus->clear();
+    RunShowingFileError(m_context.prompt, windowTitle(), [&] {
+        clsPrintschedule data(m_info, m_options, m_context.prompt);
+        data.setPageLayout(BandedReport::defaultPageLayout());
+        data.FirstDate(first);
+        data.Lastdate(last);
+        data.DepartmentFilter(!choice->allDepartments);
+        data.DepartmentSet(choice->departments);
+        data.JobFilter(!choice->allPositions);
+        data.JobsSet(choice->positions);
+        data.EmployeeFilter(!choice->allEmployees);
+        data.EmployeeFilterEmployees(choice->employees);
+        QStringList printed;
+        QStringList unreadable;   // of every report made: each load starts its own list
+        for (int row : std::as_const(rows)) {
+            const int type = reportTypes().at(row).second;
+            const QString title = clsPrintschedule::defaultTitle(type, first, last);
+            std::unique_ptr<BandedReport> report;
+            {
+                ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title));
+                data.setProgress(progress.callback());
+                report = data.createReport(type, title);
+                data.setProgress({});
+            }
+            for (const FileError &e : data.unreadableFiles())
+                if (!unreadable.contains(e.userText()))
+                    unreadable << e.userText();
+            if (!report)
+                continue;
+            if (preview) {
+                previews << ReportOutput::openPreview(std::move(report), title, m_context, ReportOutput::previewOwner(this));
+            } else if (const QString where = ReportOutput::printWithoutDialog(*report, title, m_context, this);
+                       !where.isEmpty()) {
+                printed << tr("\"%1\" to %2").arg(title, where);
+            }
+        }
+        if (!unreadable.isEmpty()) {
+            m_context.prompt.message(tr("Some schedule files could not be read, so the reports leave their shifts out:\n%1")
+                                         .arg(unreadable.join(u'\n')),
+                                     windowTitle(), Prompt::Icon::Warning);
+        }
+        if (!printed.isEmpty())
+            labStatus->setText(tr("Printed %1.").arg(printed.join(QStringLiteral(", "))));
+    });
+    return previews;
+}

@@ -1,0 +1,312 @@
+#include "frmTimeOffSetup.h"
+
+#include "frmAddTimeOFf.h"
+#include "data/CodePage.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/RecordList.h"
+#include "data/clsEmployeeInfo.h"
+#include "schedule/ScheduleEditor.h"
+#include "schedule/ScheduleFiles.h"
+#include "schedule/ShiftEditCommand.h"
+#include "schedule/clsScheduleData.h"
+#include "ui/common/WindowHelpers.h"
+#include "ui/widgets/TimeGrid.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+namespace TimeOff = ScheduleFiles::TimeOff;
+
+namespace {
+// The time axis runs from the first day the files of the older program can hold to twenty
+// years ahead.
+constexpr int kFirstYear = 2001;
+constexpr int kYearsAhead = 20;
+constexpr double kDaysShown = 7;
+} // namespace
+
+frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
+                                 DialogRunner &dialogs, QWidget *parent)
+    : QWidget(parent), m_info(info), m_prompt(prompt), m_dialogs(dialogs),
+      m_schedule(std::make_unique<clsScheduleData>(info, options, prompt)),
+      m_editor(std::make_unique<ScheduleEditor>(*m_schedule)), m_undo(new QUndoStack(this))
+{
+    setObjectName(QStringLiteral("frmTimeOffSetup"));
+    setWindowTitle(tr("Availability Manager"));
+
+    comEmployee = new QComboBox(this);
+    comEmployee->setObjectName(QStringLiteral("comEmployee"));
+    comEmployee->setMinimumContentsLength(24);
+    TimeGrid1 = new TimeGrid(this);
+    TimeGrid1->setObjectName(QStringLiteral("TimeGrid1"));
+    cmdUndo = NamedButton(tr("&Undo"), QStringLiteral("cmdUndo"), this);
+    cmdRedo = NamedButton(tr("&Redo"), QStringLiteral("cmdRedo"), this);
+    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    for (QPushButton *b : {cmdUndo, cmdRedo, cmdClose})
+        b->setAutoDefault(false);
+
+    // The grid: one row, periods on the "Off" bar labelled with their reason and times.
+    TimeGridModel *model = TimeGrid1->model();
+    m_schedule->setScheduleControl(model);
+    model->setBarTextMode(m_schedule->OffBar(), TimeGridModel::Text);
+    model->setDateScaleFormat(QStringLiteral("%a %m/%d/%y"));   // the years run by: show them
+    model->setSnapMinutes(QStringLiteral("15 Minutes"));
+    const QDate today = QDate::currentDate();
+    model->setViewRange(OleDate::fromDate(QDate(kFirstYear, 1, 1)), OleDate::fromDate(today.addYears(kYearsAhead)));
+    TimeGrid1->setCaptionWidth(170);
+    TimeGrid1->setInfoWidth(0);
+    TimeGrid1->setMinimumRowHeight(52);
+    TimeGrid1->setVisibleSpan(kDaysShown);
+    model->setScrollTime(OleDate::fromDate(today));
+    const TimeGridMapper m = TimeGrid1->mapper();
+    TimeGrid1->setFixedHeight(m.headerHeight + m.rowHeight + TimeGrid1->horizontalScrollBar()->sizeHint().height() + 4);
+
+    // Undo and redo, named after the edit they take back or make again.
+    QAction *undo = m_undo->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction *redo = m_undo->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (QAction *action : {undo, redo}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(cmdUndo, &QPushButton::clicked, undo, &QAction::trigger);
+    connect(cmdRedo, &QPushButton::clicked, redo, &QAction::trigger);
+    connect(undo, &QAction::changed, cmdUndo, [this, undo] {
+        cmdUndo->setEnabled(undo->isEnabled());
+        cmdUndo->setToolTip(undo->text());
+    });
+    connect(redo, &QAction::changed, cmdRedo, [this, redo] {
+        cmdRedo->setEnabled(redo->isEnabled());
+        cmdRedo->setToolTip(redo->text());
+    });
+    cmdUndo->setEnabled(false);
+    cmdRedo->setEnabled(false);
+    connect(m_undo, &QUndoStack::indexChanged, this, &frmTimeOffSetup::relabel);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(BuddyLabel(tr("&Employee"), comEmployee, this));
+    top->addWidget(comEmployee);
+    top->addStretch();
+    top->addWidget(cmdUndo);
+    top->addWidget(cmdRedo);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(cmdClose);
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(top);
+    main->addWidget(TimeGrid1);
+    main->addStretch();
+    main->addLayout(bottom);
+    TabOrder({comEmployee, TimeGrid1, cmdUndo, cmdRedo, cmdClose});
+
+    connect(TimeGrid1, &TimeGrid::clickedWithoutMove, this, &frmTimeOffSetup::gridClicked);
+    connect(TimeGrid1, &TimeGrid::blockChangeRequested, this, &frmTimeOffSetup::blockDragged);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    CloseFormOnEscape(this);
+    resize(sizeHint());
+
+    QStringList names;
+    QList<qint32> numbers;
+    m_info.GetEmpNames(names, numbers);
+    for (int i = 0; i < names.size() && i < numbers.size(); ++i)
+        comEmployee->addItem(names[i], numbers[i]);
+    m_hasEmployees = comEmployee->count() > 0;
+    if (m_hasEmployees)
+        loadEmployee(0);
+    connect(comEmployee, &QComboBox::currentIndexChanged, this, &frmTimeOffSetup::comEmployee_Click);
+    OnFirstShow(this, [this] {
+        if (!m_hasEmployees) {
+            m_prompt.message(tr("Please setup employees first."));
+            CloseForm(this);
+        }
+    });
+}
+
+frmTimeOffSetup::~frmTimeOffSetup()
+{
+    // The commands refer to the editor; they go first.
+    m_undo->clear();
+}
+
+QSize frmTimeOffSetup::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(1000, 0));
+}
+
+void frmTimeOffSetup::comEmployee_Click(int index)
+{
+    if (index == m_shownIndex)
+        return;
+    // However the choice changed (mouse, keys, wheel), the shown periods are written first; when
+    // that fails the employee stays, with the periods the user made.
+    if (!SaveTimeOff()) {
+        const QSignalBlocker blocker(comEmployee);
+        comEmployee->setCurrentIndex(m_shownIndex);
+        return;
+    }
+    loadEmployee(index);
+}
+
+void frmTimeOffSetup::loadEmployee(int index)
+{
+    m_undo->clear();
+    m_shownIndex = index;
+    m_employee = 0;
+    TimeGridModel *model = TimeGrid1->model();
+    model->beginUpdate();
+    model->ClearBlocks();
+    model->ClearResources();
+    model->AddResource(comEmployee->itemText(index));
+    model->endUpdate();
+
+    const qint32 number = comEmployee->itemData(index).toInt();
+    RecordList periods(TimeOff::Size);
+    // An unreadable file is never shown as "no time off": nothing can be edited or saved over it.
+    const bool read = number != 0
+                      && RunShowingFileError(m_prompt, windowTitle(), [&] { m_schedule->TimeOffLoad(number, periods); });
+    TimeGrid1->setEnabled(read);
+    if (!read)
+        return;
+    m_employee = number;
+    // Every stored period is shown and written back as it is, even one that overlaps another.
+    model->beginUpdate();
+    for (int i = 1; i <= periods.count(); ++i) {
+        const char *r = periods.record(i);
+        const int block = model->TBAdd(0, TimeOff::begin(r), TimeOff::end(r), m_schedule->OffBar());
+        model->setTBNote(block, CodePage::trimBlanks(TimeOff::reason(r)));
+    }
+    model->endUpdate();
+    relabel();
+}
+
+bool frmTimeOffSetup::SaveTimeOff()
+{
+    if (m_employee == 0 || m_undo->isClean())
+        return true;
+    const TimeGridModel *model = TimeGrid1->model();
+    RecordList records(TimeOff::Size);
+    for (int block = 0; block < model->TBMax(); ++block)
+        TimeOff::set(records.record(records.append()), m_employee, model->TBBeg(block), model->TBEnd(block),
+                     model->TBNote(block));
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] { m_schedule->TimeOffSave(m_employee, records); }))
+        return false;
+    m_undo->setClean();
+    return true;
+}
+
+void frmTimeOffSetup::closeEvent(QCloseEvent *event)
+{
+    if (!SaveTimeOff()
+        && !m_prompt.askYesNo(tr("The time off of %1 could not be saved. Close anyway and lose the changes?")
+                                  .arg(comEmployee->currentText()),
+                              windowTitle(), true)) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+void frmTimeOffSetup::gridClicked(int block, Qt::MouseButton button, QPoint point)
+{
+    if (button != Qt::LeftButton || m_employee == 0)
+        return;
+    if (block >= 0)
+        editPeriod(block);
+    else if (TimeGrid1->mapper().inTimeArea(point))
+        addPeriod(OleDate::wholeDay(TimeGrid1->DateFromPoint(point)));
+}
+
+void frmTimeOffSetup::addPeriod(double day)
+{
+    // The whole day: midnight to one minute before the next.
+    double first = day, last = day + 1 - OleDate::timeValue(0, 1);
+    QString reason;
+    for (;;) {   // a refused period comes back to the dialog as typed
+        frmAddTimeOFf dialog(m_prompt, m_dialogs, this);
+        dialog.HideDelete(true);
+        bool saved = false, deleted = false, cancelled = true;
+        dialog.DisplayWindow(first, last, reason, saved, deleted, cancelled);
+        if (!saved)
+            return;
+        if (record(m_editor->add(0, first, last, QString(), true, reason),
+                   tr("Add time off %1").arg(periodText(first, last))))
+            return;
+    }
+}
+
+void frmTimeOffSetup::editPeriod(int block)
+{
+    const BlockSnapshot before = m_editor->snapshot(TimeGrid1->model()->TBId(block));
+    BlockSnapshot wanted = before;
+    for (;;) {
+        frmAddTimeOFf dialog(m_prompt, m_dialogs, this);
+        dialog.HideDelete(false);
+        bool saved = false, deleted = false, cancelled = true;
+        dialog.DisplayWindow(wanted.begin, wanted.end, wanted.note, saved, deleted, cancelled);
+        if (deleted) {
+            record(m_editor->remove(before.id), tr("Delete time off %1").arg(periodText(before.begin, before.end)));
+            return;
+        }
+        if (!saved || (wanted.begin == before.begin && wanted.end == before.end && wanted.note == before.note))
+            return;
+        if (record(m_editor->put(wanted), tr("Edit time off %1").arg(periodText(before.begin, before.end))))
+            return;
+    }
+}
+
+void frmTimeOffSetup::blockDragged(int id, BlockPlace from, BlockPlace to)
+{
+    if (m_employee == 0)
+        return;
+    const bool sameLength = OleDate::durationMinutes(to.end - to.begin) == OleDate::durationMinutes(from.end - from.begin);
+    const QString text = sameLength ? tr("Move time off %1") : tr("Resize time off %1");
+    record(m_editor->place(id, 0, to.begin, to.end), text.arg(periodText(from.begin, from.end)));
+}
+
+bool frmTimeOffSetup::record(const EditOutcome &outcome, const QString &text)
+{
+    if (!outcome.applied) {
+        const QString why = outcome.refusal == QLatin1String(clsScheduleData::kCollisionMessage)
+                                ? tr("This time off touches or overlaps another period of time off of %1.")
+                                      .arg(comEmployee->currentText())
+                                : outcome.refusal;
+        m_prompt.message(why, windowTitle(), Prompt::Icon::Warning);
+        return false;
+    }
+    m_undo->push(new ShiftEditCommand(*m_editor, outcome, text));
+    return true;
+}
+
+void frmTimeOffSetup::relabel()
+{
+    TimeGridModel *model = TimeGrid1->model();
+    model->beginUpdate();
+    for (int block = 0; block < model->TBMax(); ++block) {
+        const QString times = periodText(model->TBBeg(block), model->TBEnd(block));
+        const QString note = model->TBNote(block);
+        model->setTBText(block, note.isEmpty() ? times : note + u'\n' + times);
+    }
+    model->endUpdate();
+}
+
+QString frmTimeOffSetup::periodText(double begin, double end)
+{
+    const QString day = QStringLiteral("ddd mmm d");
+    if (OleDate::wholeDay(begin) == OleDate::wholeDay(end))
+        return OleDate::format(begin, day + QStringLiteral(", h:mma/p")) + QStringLiteral(" - ")
+               + OleDate::format(end, QStringLiteral("h:mma/p"));
+    return OleDate::format(begin, day + QStringLiteral(" h:mma/p")) + QStringLiteral(" - ")
+           + OleDate::format(end, day + QStringLiteral(" h:mma/p"));
+}

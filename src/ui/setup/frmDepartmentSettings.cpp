@@ -1,0 +1,134 @@
+#include "frmDepartmentSettings.h"
+
+#include "ui/widgets/TimeBox.h"
+#include "ui/common/WindowHelpers.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &options,
+                                             Prompt &prompt, QWidget *parent)
+    : QDialog(parent), m_info(info), m_options(options), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("frmDepartmentSettings"));
+    setWindowTitle(tr("Department Settings - "));
+
+    comFirstDayofWeek = new QComboBox(this);
+    comFirstDayofWeek->setObjectName(QStringLiteral("comFirstDayofWeek"));
+    // The week-day index stored with the department is the index in this list.
+    comFirstDayofWeek->addItems({tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"),
+                                 tr("Thursday"), tr("Friday"), tr("Saturday")});
+
+    Frame1 = new QGroupBox(tr("Flag Overtime if"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    // Whole hours within what the department record holds (one byte); 0 means no limit.
+    txtDayHours = new QSpinBox(Frame1);
+    txtDayHours->setObjectName(QStringLiteral("txtDayHours"));
+    txtWeekHours = new QSpinBox(Frame1);
+    txtWeekHours->setObjectName(QStringLiteral("txtWeekHours"));
+    for (QSpinBox *box : {txtDayHours, txtWeekHours}) {
+        box->setRange(0, 255);
+        box->setSpecialValueText(tr("0 (no limit)"));
+        box->setToolTip(tr("Whole hours, 0 to 255; 0 means no limit."));
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(tr("0 (no limit)")) + 40);
+    }
+    auto *frameForm = new QFormLayout(Frame1);
+    frameForm->addRow(BuddyLabel(tr("&Day hours greater than"), txtDayHours, Frame1), txtDayHours);
+    frameForm->addRow(BuddyLabel(tr("&Week hours greater than"), txtWeekHours, Frame1), txtWeekHours);
+
+    dtpDisplayStartTime = new TimeBox(QStringLiteral("dtpDisplayStartTime"), this);
+
+    chkForceJosDisplayAlways = new QCheckBox(tr("&Always display job pick list"), this);
+    chkForceJosDisplayAlways->setObjectName(QStringLiteral("chkForceJosDisplayAlways"));
+
+    cmdSave = NamedButton(tr("&Save"), QStringLiteral("cmdSave"), this);
+    cmdSave->setDefault(true);
+    cmdCancel = NamedButton(tr("&Cancel"), QStringLiteral("cmdCancel"), this);
+    cmdCancel->setAutoDefault(false);
+
+    auto *form = new QFormLayout;
+    form->addRow(BuddyLabel(tr("&First day of week"), comFirstDayofWeek, this), comFirstDayofWeek);
+    form->addRow(Frame1);
+    form->addRow(BuddyLabel(tr("Display Start &Time"), dtpDisplayStartTime, this), dtpDisplayStartTime);
+    form->addRow(chkForceJosDisplayAlways);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    buttons->addWidget(cmdCancel);
+
+    auto *main = new QVBoxLayout(this);
+    main->addLayout(form);
+    main->addStretch();
+    main->addLayout(buttons);
+
+    TabOrder({comFirstDayofWeek, txtDayHours, txtWeekHours, dtpDisplayStartTime, chkForceJosDisplayAlways, cmdSave,
+              cmdCancel});
+
+    // The hour boxes select their text on entry, so typing replaces it.
+    for (QSpinBox *box : {txtDayHours, txtWeekHours})
+        SelectAllOnFocus(box->findChild<QLineEdit *>());
+    SelectAllOnFocus(dtpDisplayStartTime->lineEdit());
+
+    connect(cmdSave, &QPushButton::clicked, this, &frmDepartmentSettings::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmDepartmentSettings::cmdCancel_Click);
+    setMinimumWidth(380);
+    DescribeForAccessibility(this);
+}
+
+void frmDepartmentSettings::DisplayForm(const QString &name)
+{
+    m_name = name;
+    const qint16 day = m_info.GetDepartmentFirstDay(name);
+    if (day == -1)
+        comFirstDayofWeek->setCurrentIndex(-1);
+    else
+        comFirstDayofWeek->setCurrentIndex(day >= 0 && day <= 6 ? day : 0);
+    txtDayHours->setValue(m_info.OverTimeDepartmentGet(name, false));
+    txtWeekHours->setValue(m_info.OverTimeDepartmentGet(name, true));
+    dtpDisplayStartTime->setTime(OleDate::toTime(m_options.GetScheduleStartTime(name)));
+    setWindowTitle(tr("Department Settings - ") + name.trimmed());
+    chkForceJosDisplayAlways->setChecked(m_options.ForceJobDisplayForSingleJobGet(name.trimmed()));
+    adjustSize();
+    PlaceFormInMainWindow(this);
+}
+
+void frmDepartmentSettings::cmdSave_Click()
+{
+    if (!dtpDisplayStartTime->hasAcceptableInput()) {
+        m_prompt.message(tr("\"%1\" is not a time of day. Type it as 9a, 9:30 pm or 21:30.")
+                             .arg(dtpDisplayStartTime->lineEdit()->text()),
+                         windowTitle(), Prompt::Icon::Warning);
+        dtpDisplayStartTime->setFocus();
+        return;
+    }
+    const QTime start = dtpDisplayStartTime->time();
+    // On failure the dialog stays open with what the user entered, so Save can be tried again.
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
+            m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
+            m_info.OverTimeDepartmentset(m_name, false, quint8(txtDayHours->value()));
+            m_info.OverTimeDepartmentset(m_name, true, quint8(txtWeekHours->value()));
+            m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
+            m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
+        }))
+        return;
+    m_saved = true;
+    accept();
+}
+
+void frmDepartmentSettings::cmdCancel_Click()
+{
+    reject();
+}

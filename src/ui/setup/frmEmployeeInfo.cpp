@@ -1,0 +1,316 @@
+#include "frmEmployeeInfo.h"
+
+#include "ui/common/WindowHelpers.h"
+#include "ctlUserInfo.h"
+#include "frmImportEmployees.h"
+#include "data/OleDate.h"
+#include "data/Prompt.h"
+#include "data/clsEmployeeInfo.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMetaMethod>
+#include <QProgressDialog>
+#include <QScopeGuard>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, DialogRunner &dialogs,
+                                 QWidget *parent)
+    : QWidget(parent), m_info(info), m_prompt(prompt), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmEmployeeInfo"));
+    setWindowTitle(tr("Employee Information Manager"));
+
+    fraEmployeeList = new QGroupBox(tr("Employee List"), this);
+    fraEmployeeList->setObjectName(QStringLiteral("fraEmployeeList"));
+    txtFilter = new QLineEdit(fraEmployeeList);
+    txtFilter->setObjectName(QStringLiteral("txtFilter"));
+    txtFilter->setPlaceholderText(tr("Type to filter"));
+    txtFilter->setClearButtonEnabled(true);
+    txtFilter->setToolTip(tr("Shows only the employees whose names contain what you type."));
+    lisEmployeeList = new QListWidget(fraEmployeeList);
+    lisEmployeeList->setObjectName(QStringLiteral("lisEmployeeList"));
+
+    cmdAddEmployee = NamedButton(tr("&Add"), QStringLiteral("cmdAddEmployee"), fraEmployeeList);
+    cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), fraEmployeeList);
+    // Every letter of "Import Employees" is already a mnemonic of this window or the menu bar.
+    cmdImport = NamedButton(tr("Import Employees from Te&xt..."), QStringLiteral("cmdImport"), fraEmployeeList);
+    cmdImport->setToolTip(tr("Adds the employees of a CSV file, after showing what would change."));
+    cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), fraEmployeeList);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), fraEmployeeList);
+
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(cmdAddEmployee, 0, 0);
+    buttons->addWidget(cmdDelete, 0, 1);
+    buttons->addWidget(cmdPrint, 1, 0);
+    buttons->addWidget(cmdClose, 1, 1);
+    buttons->addWidget(cmdImport, 2, 0, 1, 2);
+    auto *listLayout = new QVBoxLayout(fraEmployeeList);
+    listLayout->addWidget(txtFilter);
+    listLayout->addWidget(lisEmployeeList, 1);
+    listLayout->addLayout(buttons);
+
+    ctlUserInfo1 = new ctlUserInfo(info, prompt, this);
+    ctlUserInfo1->setObjectName(QStringLiteral("ctlUserInfo1"));
+
+    auto *main = new QHBoxLayout(this);
+    main->addWidget(fraEmployeeList, 0);
+    main->addWidget(ctlUserInfo1, 1);
+    fraEmployeeList->setMinimumWidth(220);
+
+    // One round through the list and its buttons, then every field of the editor, and back.
+    TabOrder(QList<QWidget *>{txtFilter, lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose, cmdImport}
+             + ctlUserInfo1->tabChain());
+
+    connect(lisEmployeeList, &QListWidget::currentRowChanged, this, &frmEmployeeInfo::lisEmployeeList_Click);
+    connect(cmdAddEmployee, &QPushButton::clicked, this, &frmEmployeeInfo::cmdAddEmployee_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmEmployeeInfo::cmdDelete_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmEmployeeInfo::cmdImport_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmEmployeeInfo::printRequested);
+    connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
+    connect(txtFilter, &QLineEdit::textChanged, this, &frmEmployeeInfo::ApplyFilter);
+    CloseFormOnEscape(this);
+    // Departments and positions changed in their own windows show here at once.
+    connect(&m_info, &clsEmployeeInfo::departmentsChanged, ctlUserInfo1, &ctlUserInfo::FollowChoices);
+    connect(&m_info, &clsEmployeeInfo::positionsChanged, ctlUserInfo1, &ctlUserInfo::FollowChoices);
+
+    setMinimumSize(minimumSizeHint().expandedTo(QSize(760, 460)));
+    resize(900, 560);
+    refreshlist();
+    DescribeForAccessibility(this);
+    // Opening the window with no employees asks for the first one at once.
+    OnFirstShow(this, [this] {
+        if (lisEmployeeList->count() == 0)
+            cmdAddEmployee_Click();
+    });
+}
+
+QSize frmEmployeeInfo::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(900, 560));
+}
+
+void frmEmployeeInfo::closeEvent(QCloseEvent *event)
+{
+    if (!SaveCurrent()
+        && !m_prompt.askYesNo(tr("The changes to this employee could not be saved. Close anyway and lose them?"),
+                              windowTitle(), true)) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+bool frmEmployeeInfo::SaveCurrent()
+{
+    if (!ctlUserInfo1->SaveCurrent())
+        return false;
+    RenameItem(ctlUserInfo1->EmployeeNumber());
+    return true;
+}
+
+void frmEmployeeInfo::RenameItem(qint32 number)
+{
+    // The list shows the saved name, so a corrected name is visible at once.
+    if (number == 0)
+        return;
+    for (int row = 0; row < lisEmployeeList->count(); ++row) {
+        QListWidgetItem *item = lisEmployeeList->item(row);
+        if (item->data(Qt::UserRole).toInt() == number) {
+            if (const std::optional<EmployeeFields> fields = m_info.GetEmployee(number))
+                item->setText(fields->fullName());
+            break;
+        }
+    }
+}
+
+void frmEmployeeInfo::SelectRowQuietly(int row)
+{
+    const QSignalBlocker block(lisEmployeeList);
+    lisEmployeeList->setCurrentRow(row);
+}
+
+void frmEmployeeInfo::refreshlist()
+{
+    QStringList names;
+    QList<qint32> numbers;
+    {
+        const QSignalBlocker block(lisEmployeeList);
+        lisEmployeeList->clear();
+        RunShowingFileError(m_prompt, windowTitle(), [this] { m_info.Refresh(); });
+        m_info.GetEmpNames(names, numbers);
+        for (int i = 0; i < names.size() && i < numbers.size(); ++i) {
+            auto *item = new QListWidgetItem(names[i], lisEmployeeList);
+            item->setData(Qt::UserRole, numbers[i]);
+        }
+    }
+    if (lisEmployeeList->count() > 0) {
+        lisEmployeeList->setCurrentRow(0);   // loads the first employee
+        ctlUserInfo1->show();
+    } else {
+        ctlUserInfo1->hide();
+    }
+    ApplyFilter();
+}
+
+void frmEmployeeInfo::ApplyFilter()
+{
+    const QString wanted = txtFilter->text().trimmed();
+    for (int row = 0; row < lisEmployeeList->count(); ++row) {
+        QListWidgetItem *item = lisEmployeeList->item(row);
+        item->setHidden(!item->text().contains(wanted, Qt::CaseInsensitive));
+    }
+    // The shown employee is always one of the listed ones.
+    QListWidgetItem *current = lisEmployeeList->currentItem();
+    if (current && current->isHidden()) {
+        for (int row = 0; row < lisEmployeeList->count(); ++row) {
+            if (!lisEmployeeList->item(row)->isHidden()) {
+                lisEmployeeList->setCurrentRow(row);
+                break;
+            }
+        }
+    }
+    UpdateButtons();
+}
+
+void frmEmployeeInfo::UpdateButtons()
+{
+    QListWidgetItem *current = lisEmployeeList->currentItem();
+    cmdDelete->setEnabled(current && !current->isHidden());
+    // Print opens the employee reports, where the program has them.
+    const bool reports = isSignalConnected(QMetaMethod::fromSignal(&frmEmployeeInfo::printRequested));
+    cmdPrint->setEnabled(reports);
+    cmdPrint->setToolTip(reports ? QString() : tr("Not available yet: the employee reports are not part of this version."));
+}
+
+void frmEmployeeInfo::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&frmEmployeeInfo::printRequested))
+        UpdateButtons();
+}
+
+void frmEmployeeInfo::lisEmployeeList_Click()
+{
+    QListWidgetItem *item = lisEmployeeList->currentItem();
+    if (!item)
+        return;
+    const qint32 number = item->data(Qt::UserRole).toInt();
+    if (number == ctlUserInfo1->EmployeeNumber() && number == m_selected)
+        return;
+    const qint32 previous = ctlUserInfo1->EmployeeNumber();
+    if (!ctlUserInfo1->SetEmployeeNumber(number)) {
+        // The shown employee could not be written: stay with it, so nothing typed is lost.
+        for (int row = 0; row < lisEmployeeList->count(); ++row)
+            if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == previous)
+                SelectRowQuietly(row);
+        return;
+    }
+    RenameItem(previous);
+    m_selected = number;
+    UpdateButtons();
+}
+
+void frmEmployeeInfo::cmdAddEmployee_Click()
+{
+    // Keep what is typed in the shown employee; what cannot be stored is put right first.
+    if (!SaveCurrent())
+        return;
+    // The name fields hold 50 characters each; a longer name is refused, never cut.
+    const std::optional<QString> first = AskFieldText(m_prompt, tr("Enter first name."), tr("Add Employee"), 50, tr("first name"));
+    if (!first)
+        return;
+    const std::optional<QString> last = AskFieldText(m_prompt, tr("Enter last name."), tr("Add Employee"), 50, tr("last name"));
+    if (!last)
+        return;
+    const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
+    qint32 number = 0;
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
+            number = m_info.AddEmployee(*first, QString(), *last, today - 7300, today, QString(), 0, QString(), 0,
+                                        QString(), QString(), QString(), QString(), QString(), QString(),
+                                        QString(), QString(), QString(), true);
+        }))
+        return;
+    txtFilter->clear();   // the new employee must be in view
+    refreshlist();
+    for (int row = 0; row < lisEmployeeList->count(); ++row) {
+        if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == number) {
+            lisEmployeeList->setCurrentRow(row);
+            break;
+        }
+    }
+}
+
+void frmEmployeeInfo::cmdDelete_Click()
+{
+    QListWidgetItem *item = lisEmployeeList->currentItem();
+    if (!item)
+        return;
+    const qint32 number = item->data(Qt::UserRole).toInt();
+    // Say who goes and what goes along, and make No the safe default.
+    const qsizetype departments = m_info.DeptEmployeeGetDepts(number).size();
+    const qsizetype positions = m_info.JobEmpAvalGet(number).size();
+    QString text = tr("Delete the employee %1?").arg(item->text());
+    if (departments || positions)
+        text += u' ' + tr("Their %1 and %2 are deleted with them.")
+                           .arg(CountOf(departments, tr("department membership"), tr("department memberships")),
+                                CountOf(positions, tr("position"), tr("positions")));
+    text += u' ' + tr("Shifts already scheduled stay.");
+    if (!m_prompt.askYesNo(text, tr("Please Confirm"), true))
+        return;
+    if (!RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteUser(number); }))
+        return;
+    if (ctlUserInfo1->EmployeeNumber() == number)
+        ctlUserInfo1->ForgetEmployee();
+    m_selected = 0;
+    refreshlist();
+}
+
+void frmEmployeeInfo::cmdImport_Click()
+{
+    // The import reloads the list; what is typed in the shown employee is kept first.
+    if (!SaveCurrent())
+        return;
+    const QString title = tr("Import Employees");
+    const std::optional<QString> path = m_prompt.openFileName(title, tr("CSV files (*.csv);;All files (*)"));
+    if (!path)
+        return;
+    const QString shownPath = QDir::toNativeSeparators(*path);
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompt.message(tr("Could not read %1: %2").arg(shownPath, file.errorString()), title, Prompt::Icon::Critical);
+        return;
+    }
+    frmImportEmployees dialog(m_info, file.readAll(), *path, m_dialogs, this);
+    if (!dialog.plan().error.isEmpty()) {
+        m_prompt.message(tr("Could not import %1: %2").arg(shownPath, dialog.plan().error), title, Prompt::Icon::Critical);
+        return;
+    }
+    if (dialog.Display() != QDialog::Accepted)
+        return;
+    // Many rows show how far the import got (the dialog appears only when it takes a while).
+    ImportEmployees::Options options = dialog.options();
+    std::optional<QProgressDialog> progress;
+    if (dialog.plan().employees.size() >= 200) {
+        progress.emplace(tr("Adding employees..."), QString(), 0, int(dialog.plan().employees.size()), this);
+        progress->setObjectName(QStringLiteral("dlgImportProgress"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+        options.progress = [&progress](int done, int) { progress->setValue(done); };
+    }
+    const bool imported = RunShowingFileError(m_prompt, title, [&] {
+        const auto close = qScopeGuard([&progress] { progress.reset(); });   // gone before any message
+        ImportEmployees::apply(m_info, dialog.plan(), options);
+    });
+    if (!imported)
+        return;
+    txtFilter->clear();   // the new employees must be in view
+    refreshlist();
+}

@@ -1,0 +1,137 @@
+#include "frmImportEmployees.h"
+
+#include "ui/common/DialogRunner.h"
+#include "ui/common/WindowHelpers.h"
+#include "data/OleDate.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+enum PreviewColumn { ColWhat, ColLine, ColName, ColBirthDate, ColDepartments, ColPositions, ColCount };
+
+void setRow(QTableWidget *table, int row, const QStringList &cells)
+{
+    for (int c = 0; c < cells.size(); ++c) {
+        auto *item = new QTableWidgetItem(cells[c]);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        table->setItem(row, c, item);
+    }
+}
+
+} // namespace
+
+frmImportEmployees::frmImportEmployees(const clsEmployeeInfo &info, const QByteArray &csv, const QString &fileName,
+                                       DialogRunner &dialogs, QWidget *parent)
+    : QDialog(parent), m_info(info), m_csv(csv), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmImportEmployees"));
+    setWindowTitle(tr("Import Employees - %1").arg(QFileInfo(fileName).fileName()));
+
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setWordWrap(true);
+    tblPreview = new QTableWidget(0, ColCount, this);
+    tblPreview->setObjectName(QStringLiteral("tblPreview"));
+    tblPreview->setHorizontalHeaderLabels(
+        {tr("Change"), tr("Line"), tr("Name"), tr("Birth Date"), tr("Departments"), tr("Positions")});
+    tblPreview->verticalHeader()->hide();
+    tblPreview->horizontalHeader()->setStretchLastSection(true);
+    tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    chkCreateMissing = new QCheckBox(tr("Create missing departments and positions"), this);
+    chkCreateMissing->setObjectName(QStringLiteral("chkCreateMissing"));
+    chkSkipBad = new QCheckBox(tr("Skip bad rows"), this);
+    chkSkipBad->setObjectName(QStringLiteral("chkSkipBad"));
+
+    cmdImport = NamedButton(tr("&Import"), QStringLiteral("cmdImport"), this);
+    cmdImport->setDefault(true);
+    cmdCancel = NamedButton(tr("Cancel"), QStringLiteral("cmdCancel"), this);
+    cmdCancel->setAutoDefault(false);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(chkCreateMissing);
+    buttons->addWidget(chkSkipBad);
+    buttons->addStretch();
+    buttons->addWidget(cmdImport);
+    buttons->addWidget(cmdCancel);
+    auto *main = new QVBoxLayout(this);
+    main->addWidget(lblSummary);
+    main->addWidget(tblPreview, 1);
+    main->addLayout(buttons);
+    TabOrder({tblPreview, chkCreateMissing, chkSkipBad, cmdImport, cmdCancel});
+
+    connect(chkCreateMissing, &QCheckBox::toggled, this, &frmImportEmployees::Recheck);
+    connect(chkSkipBad, &QCheckBox::toggled, this, &frmImportEmployees::Recheck);
+    connect(cmdImport, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    resize(820, 480);
+    Recheck();
+    DescribeForAccessibility(this);
+}
+
+ImportEmployees::Options frmImportEmployees::options() const
+{
+    ImportEmployees::Options options;
+    options.createMissing = chkCreateMissing->isChecked();
+    options.skipBad = chkSkipBad->isChecked();
+    options.createMissingName = u'"' + chkCreateMissing->text() + u'"';
+    return options;
+}
+
+int frmImportEmployees::Display()
+{
+    PlaceFormInMainWindow(this);
+    return m_dialogs.exec(*this);
+}
+
+void frmImportEmployees::Recheck()
+{
+    m_plan = ImportEmployees::check(m_info, m_csv, options());
+    const int rows = int(m_plan.employees.size() + m_plan.problems.size() + m_plan.duplicates.size());
+    tblPreview->clearSpans();
+    tblPreview->setRowCount(rows);
+    int row = 0;
+    for (const ImportEmployees::NewEmployee &e : std::as_const(m_plan.employees)) {
+        const QString name = QStringList{e.firstName, e.middleName, e.lastName}.join(u' ').simplified();
+        setRow(tblPreview, row++,
+               {tr("Add"), QString::number(e.line), name, e.birthDate ? OleDate::isoDate(e.birthDate) : QString(),
+                e.departments.join(QStringLiteral(", ")), e.positions.join(QStringLiteral(", "))});
+    }
+    for (const ImportEmployees::Problem &p : std::as_const(m_plan.problems)) {
+        tblPreview->setSpan(row, ColBirthDate, 1, ColCount - ColBirthDate);
+        setRow(tblPreview, row++, {tr("Bad row"), QString::number(p.line), p.column, p.reason});
+    }
+    for (const ImportEmployees::Problem &p : std::as_const(m_plan.duplicates)) {
+        tblPreview->setSpan(row, ColName, 1, ColCount - ColName);
+        setRow(tblPreview, row++, {tr("Already there"), QString::number(p.line), p.reason});
+    }
+    tblPreview->resizeColumnsToContents();
+
+    QSet<int> badLines;
+    for (const ImportEmployees::Problem &p : std::as_const(m_plan.problems))
+        badLines.insert(p.line);
+    QStringList summary;
+    summary << tr("%1 to add.").arg(CountOf(m_plan.employees.size(), tr("employee"), tr("employees")));
+    if (!badLines.isEmpty())
+        summary << (chkSkipBad->isChecked() ? tr("%1 skipped.") : tr("%1: nothing is imported unless they are skipped."))
+                       .arg(CountOf(badLines.size(), tr("bad row"), tr("bad rows")));
+    if (!m_plan.duplicates.isEmpty())
+        summary << tr("%1 already there.").arg(CountOf(m_plan.duplicates.size(), tr("employee"), tr("employees")));
+    if (!m_plan.newDepartments.isEmpty())
+        summary << tr("New departments: %1.").arg(m_plan.newDepartments.join(QStringLiteral(", ")));
+    if (!m_plan.newPositions.isEmpty())
+        summary << tr("New positions: %1.").arg(m_plan.newPositions.join(QStringLiteral(", ")));
+    lblSummary->setText(m_plan.error.isEmpty() ? summary.join(u' ') : m_plan.error);
+    cmdImport->setEnabled(m_plan.error.isEmpty() && !m_plan.employees.isEmpty()
+                          && (badLines.isEmpty() || chkSkipBad->isChecked()));
+}

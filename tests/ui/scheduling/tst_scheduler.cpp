@@ -1,0 +1,577 @@
+// The scheduler window and the employee week, driven as a user drives them: mouse clicks and
+// drags at points computed through the grid's mapper, keys, and a scripted user answering the
+// pick lists and questions.
+
+#include "HandMadeRecords.h"
+#include "ScriptedDialogs.h"
+#include "ScriptedPrompt.h"
+#include "exchange/ExportWeek.h"
+#include "data/OleDate.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "schedule/clsScheduleData.h"
+#include "ui/scheduling/frmCopySchedule.h"
+#include "ui/scheduling/frmEmployeeWeek.h"
+#include "ui/scheduling/frmPickDate.h"
+#include "ui/scheduling/frmSchedule.h"
+#include "ui/widgets/TimeGrid.h"
+
+#include <QCalendarWidget>
+#include <array>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QUndoStack>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr double kMon = 36955.0;   // Monday 5 March 2001
+constexpr double H = 1.0 / 24;
+constexpr double M = H / 60;
+constexpr qint32 ANN = 101, BOB = 202, CY = 303;   // rows 0, 1, 2
+
+QString hm(double t) { return OleDate::format(t, "ddd h:mma/p"); }
+
+// Every block as "row begin-end bar tag", sorted, with the hours column: what a user sees.
+QStringList gridState(const TimeGridModel &m)
+{
+    QStringList all;
+    for (int b = 0; b < m.TBMax(); ++b)
+        all << QStringLiteral("%1 %2-%3 %4 %5").arg(m.TBResource(b)).arg(hm(m.TBBeg(b)), hm(m.TBEnd(b)))
+                   .arg(m.TBBar(b)).arg(m.TBTag(b));
+    all.sort();
+    for (int r = 0; r < m.ResourcesMax(); ++r)
+        all << m.ResourceInfo(r);
+    return all;
+}
+
+} // namespace
+
+class tst_scheduler : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    std::unique_ptr<clsEmployeeInfo> m_info;
+    std::unique_ptr<clsOptions> m_options;
+    ScriptedPrompt m_prompt;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<frmSchedule> m_form;
+
+    QString dayPath(double day) const
+    {
+        return m_tmp->filePath("KITCHEN/" + OleDate::format(day, "yyyymmdd") + ".KELSCD");
+    }
+    void writeDay(double day, const QByteArray &bytes)
+    {
+        QDir().mkpath(m_tmp->filePath("KITCHEN"));
+        HandMade::write(dayPath(day), bytes);
+    }
+
+    // KITCHEN weeks start on Monday. Ann cooks, Bob cooks or waits, Cy has no position. Default
+    // shifts 6a-2p, 2p-10p and 9a-5p.
+    void makeBusiness()
+    {
+        HandMade::write(m_tmp->filePath("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8));
+        HandMade::write(m_tmp->filePath("Jobs.dat"),
+                        HandMade::position("COOK", 16777215, 255) + HandMade::position("WAITER", 0, 65535));
+        HandMade::write(m_tmp->filePath("EmployeeInfo.dat"), HandMade::employee(ANN, "Ann", "Lee")
+                                                                 + HandMade::employee(BOB, "Bob", "Ray")
+                                                                 + HandMade::employee(CY, "Cy", "Day"));
+        HandMade::write(m_tmp->filePath("EmployeeDept.dat"), HandMade::membership(ANN, "KITCHEN")
+                                                                 + HandMade::membership(BOB, "KITCHEN")
+                                                                 + HandMade::membership(CY, "KITCHEN"));
+        m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
+        m_info->JobEmpAvalReplace(ANN, {"COOK"});
+        m_info->JobEmpAvalReplace(BOB, {"COOK", "WAITER"});
+        m_info->ShiftSaveAll("KITCHEN", {{"KITCHEN", 6 * H, 14 * H}, {"KITCHEN", 14 * H, 22 * H}, {"KITCHEN", 9 * H, 17 * H}});
+        m_options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(m_tmp->path()));
+        m_options->SetShiftLength("KITCHEN", 4 * H);
+    }
+
+    // The scheduler on the week of 5 March 2001, one day wide from 6:00 on Monday.
+    frmSchedule &open()
+    {
+        m_form = std::make_unique<frmSchedule>(*m_info, *m_options, m_prompt, m_dialogs);
+        m_form->resize(1400, 500);
+        m_form->show();
+        if (!m_form->Form_Load())
+            return *m_form;
+        m_form->GoToDate(kMon);
+        m_form->findChild<QComboBox *>("comAddShift")->setCurrentIndex(0);   // "Default": no list
+        showDay(kMon);
+        return *m_form;
+    }
+    void showDay(double day)
+    {
+        grid()->setVisibleSpan(1);
+        grid()->scrollToTime(day + 6 * H);
+        QTest::qWait(1);
+    }
+    TimeGrid *grid() const { return m_form->grid(); }
+    TimeGridModel &model() const { return *m_form->grid()->model(); }
+    QPoint at(int row, double time) const
+    {
+        const TimeGridMapper m = grid()->mapper();
+        return QPoint(int(std::lround(m.xForTime(time))), m.rowTop(row) + m.rowHeight / 2);
+    }
+    void click(int row, double time, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(grid()->viewport(), button, {}, at(row, time));
+    }
+    void drag(QPoint from, QPoint to)
+    {
+        QWidget *v = grid()->viewport();
+        QTest::mousePress(v, Qt::LeftButton, {}, from);
+        for (int i = 1; i <= 4; ++i)
+            QTest::mouseMove(v, from + (to - from) * i / 4);
+        QTest::mouseRelease(v, Qt::LeftButton, {}, to);
+    }
+    QString blocksText() const
+    {
+        QStringList all;
+        for (int b = 0; b < model().TBMax(); ++b)
+            all << QStringLiteral("%1 %2-%3 %4").arg(model().TBResource(b)).arg(hm(model().TBBeg(b)), hm(model().TBEnd(b)),
+                                                                           model().BarCaption(model().TBBar(b)));
+        all.sort();
+        return all.join("; ");
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_tmp = std::make_unique<QTemporaryDir>();
+        m_prompt = ScriptedPrompt();
+        m_dialogs = ScriptedDialogs();
+        makeBusiness();
+    }
+    void cleanup()
+    {
+        if (m_form) {
+            m_form->hide();
+            m_form.reset();
+        }
+    }
+
+    void addsAShiftInEachMode_data()
+    {
+        QTest::addColumn<int>("mode");          // comAddShift index
+        QTest::addColumn<int>("row");
+        QTest::addColumn<double>("clicked");
+        QTest::addColumn<QList<int>>("picks");  // answers to the pick lists, in order
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QStringList>("lists"); // the items the last pick list offered
+        QTest::newRow("default, snapped") << 0 << 0 << kMon + 10 * H + 7 * M << QList<int>{}
+                                          << "0 Mon 10:00a-Mon 2:00p COOK" << QStringList{};
+        QTest::newRow("pick shift") << 1 << 0 << kMon + 11 * H << QList<int>{1}
+                                    << "0 Mon 2:00p-Mon 10:00p COOK"
+                                    << QStringList{"6:00a - 2:00p", "2:00p - 10:00p", "9:00a - 5:00p", "Cancel"};
+        QTest::newRow("pick start before the click") << 2 << 0 << kMon + 20 * H << QList<int>{0}
+                                                     << "0 Mon 6:00a-Mon 8:00p COOK"
+                                                     << QStringList{"Starts 6:00a", "Starts 2:00p", "Starts 9:00a", "Cancel"};
+        QTest::newRow("pick end after midnight") << 3 << 0 << kMon + 23 * H << QList<int>{0}
+                                                 << "0 Mon 11:00p-Tue 2:00p COOK"
+                                                 << QStringList{"Ends 2:00p", "Ends 10:00p", "Ends 5:00p", "Cancel"};
+        QTest::newRow("named shift, position asked") << 5 << 1 << kMon + 7 * H << QList<int>{1}
+                                                     << "1 Mon 2:00p-Mon 10:00p WAITER"
+                                                     << QStringList{"COOK", "WAITER", "Cancel"};
+        QTest::newRow("no position: None bar") << 0 << 2 << kMon + 8 * H << QList<int>{}
+                                               << "2 Mon 8:00a-Mon 12:00p None" << QStringList{};
+        QTest::newRow("position list cancelled") << 0 << 1 << kMon + 8 * H << QList<int>{2} << "" << QStringList{};
+        QTest::newRow("shift list cancelled") << 1 << 0 << kMon + 8 * H << QList<int>{3} << "" << QStringList{};
+    }
+    void addsAShiftInEachMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, row);
+        QFETCH(double, clicked);
+        QFETCH(QList<int>, picks);
+        QFETCH(QString, expected);
+        QFETCH(QStringList, lists);
+        open();
+        m_form->findChild<QComboBox *>("comAddShift")->setCurrentIndex(mode);
+        for (int pick : picks)
+            m_prompt.queueItem(pick);
+        click(row, clicked);
+        QCOMPARE(blocksText(), expected);
+        if (!lists.isEmpty())
+            QCOMPARE(m_prompt.shown().last().offered.toStringList(), lists);
+        QCOMPARE(m_prompt.messages(), QStringList());
+    }
+
+    void pickStartBeforeTheFirstDayIsRefused()
+    {
+        open();
+        m_form->findChild<QComboBox *>("comAddShift")->setCurrentIndex(2);
+        m_prompt.queueItem(1);   // starts 2:00p, so the shift would begin on Sunday, outside the week
+        click(0, kMon + 7 * H);
+        QCOMPARE(blocksText(), QString());
+        QVERIFY(m_prompt.messages().value(0).contains("outside the days shown"));
+    }
+
+    void aClickOnABlockDoesNotBlockAdding()
+    {
+        open();
+        click(0, kMon + 8 * H);
+        click(0, kMon + 9 * H);               // on the new block: selects it
+        QCOMPARE(grid()->selectedBlockId(), model().TBId(0));
+        click(0, kMon + 16 * H);
+        QCOMPARE(model().TBMax(), 2);
+    }
+
+    void dragsAreCheckedAndCopyToAnotherRow()
+    {
+        open();
+        click(0, kMon + 8 * H);                // Ann 8a-12p
+        click(0, kMon + 14 * H);               // Ann 2p-6p
+        m_prompt.queueItem(0);
+        drag(at(0, kMon + 10 * H), at(1, kMon + 10 * H));   // onto Bob: a copy, as COOK
+        QCOMPARE(blocksText(), "0 Mon 2:00p-Mon 6:00p COOK; 0 Mon 8:00a-Mon 12:00p COOK; 1 Mon 8:00a-Mon 12:00p COOK");
+        drag(at(0, kMon + 10 * H), at(0, kMon + 12 * H));   // onto the afternoon shift: refused
+        QVERIFY2(m_prompt.messages().size() == 1, qPrintable(blocksText()));
+        QCOMPARE(m_prompt.messages().value(0), QString(clsScheduleData::kCollisionMessage));
+        const QRectF block = grid()->mapper().blockRect(1, kMon + 8 * H, kMon + 12 * H);
+        drag(QPoint(int(block.right()) - 2, int(block.center().y())), at(1, kMon + 13 * H));   // stretch
+        QVERIFY(blocksText().contains("1 Mon 8:00a-Mon 1:00p COOK"));
+        QCOMPARE(m_form->undoStack().undoText(), QString("Stretch 8a-12p for Bob Ray to 8a-1p"));
+    }
+
+    void rightButtonMenusAndKeys()
+    {
+        open();
+        m_prompt.queueItem(0);                 // Bob: COOK
+        click(1, kMon + 8 * H);
+        click(1, kMon + 9 * H, Qt::RightButton);
+        // Bob has two positions, so the menu offers Change Position.
+        QCOMPARE(m_prompt.shown().last().offered.toStringList(),
+                 QStringList({"Cut", "Copy", "Delete", "Change Position", "Cancel"}));
+        click(1, kMon + 9 * H);                // select, then change the position by the menu
+        m_prompt.queueItem(3);
+        m_prompt.queueItem(1);
+        click(1, kMon + 9 * H, Qt::RightButton);
+        QCOMPARE(blocksText(), "1 Mon 8:00a-Mon 12:00p WAITER");
+        QTest::keyClick(grid(), Qt::Key_X, Qt::ControlModifier);   // cut
+        QCOMPARE(blocksText(), QString());
+        click(0, kMon + 20 * H, Qt::RightButton);                  // free time: only Paste
+        QCOMPARE(m_prompt.shown().last().offered.toStringList(), QStringList({"Paste", "Cancel"}));
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);   // onto Ann's row, as cut
+        QCOMPARE(blocksText(), "0 Mon 8:00a-Mon 12:00p COOK");
+        click(0, kMon + 9 * H);
+        QTest::keyClick(grid(), Qt::Key_Right);                    // one snap step later
+        QTest::keyClick(grid(), Qt::Key_Right, Qt::ShiftModifier); // and a step longer
+        QCOMPARE(blocksText(), "0 Mon 8:15a-Mon 12:30p COOK");
+        QTest::keyClick(grid(), Qt::Key_Delete);
+        QCOMPARE(blocksText(), QString());
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(blocksText(), "0 Mon 8:15a-Mon 12:30p COOK");
+        QCOMPARE(m_form->undoStack().undoText(), QString("Stretch 8:15a-12:15p for Ann Lee to 8:15a-12:30p"));
+    }
+
+    void pasteFromAnotherWeekIsRefused()
+    {
+        open();
+        click(0, kMon + 8 * H);
+        click(0, kMon + 9 * H);
+        QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(grid(), Qt::Key_PageDown);                 // next week, saved
+        QCOMPARE(m_form->FirstDay(), kMon + 7);
+        click(0, kMon + 7 + 6 * H, Qt::LeftButton);                // a row to paste on
+        m_prompt.clear();
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);   // the history ended with the week
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(m_prompt.messages().value(0).contains("outside the days shown"));
+        QCOMPARE(HandMade::read(dayPath(kMon)).size(), 540);
+    }
+
+    void openingSavesNothingAndRefusedShiftsStay()
+    {
+        writeDay(kMon, HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
+                           + HandMade::shift(ANN, kMon + 16 * H, kMon + 20 * H, "OLD POSITION"));
+        const QByteArray stored = HandMade::read(dayPath(kMon));
+        m_form = std::make_unique<frmSchedule>(*m_info, *m_options, m_prompt, m_dialogs);
+        QVERIFY(m_form->Form_Load());   // this week, not the stored one: nothing written there
+        QCOMPARE(HandMade::read(dayPath(kMon)), stored);
+        m_form->GoToDate(kMon);
+        // One message lists the refused shift; the save keeps it byte for byte.
+        QCOMPARE(m_prompt.messages().size(), 1);
+        QVERIFY(m_prompt.messages().first().contains("Ann Lee  Mon 03/05 4:00p - 8:00p  OLD POSITION"));
+        m_form->GoToDate(kMon + 2);   // the same week, saved and read again: not listed again
+        QCOMPARE(m_prompt.messages().size(), 1);
+        m_form->ToolClick("toolConflicts");   // but still to be had
+        QCOMPARE(m_prompt.messages().size(), 2);
+        QCOMPARE(m_prompt.messages().last(), m_prompt.messages().first());
+        m_form->close();
+        QCOMPARE(HandMade::read(dayPath(kMon)).mid(540), stored.mid(540));
+    }
+
+    // Ann also tends the BAR on Monday 11a-7p. Her KITCHEN shift over it is marked, her hours
+    // tooltip counts both departments, and placing another shift over it is asked first.
+    void aShiftInAnotherDepartmentIsAskedMarkedAndCounted()
+    {
+        HandMade::write(m_tmp->filePath("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8) + HandMade::department("BAR", 1));
+        QDir().mkpath(m_tmp->filePath("BAR"));
+        HandMade::write(m_tmp->filePath("BAR/20010305.KELSCD"), HandMade::shift(ANN, kMon + 11 * H, kMon + 19 * H, "COOK"));
+        writeDay(kMon, HandMade::shift(ANN, kMon + 7 * H, kMon + 12 * H, "COOK"));
+        m_info->Refresh();
+        open();
+        QCOMPARE(model().TBMax(), 1);
+        QCOMPARE(model().TBWarning(0), QString("Also scheduled at this time in BAR Mon 11:00a-7:00p"));
+        const TimeGridMapper m = grid()->mapper();
+        const QString tip = grid()->toolTipAt(QPoint(m.captionWidth + 5, m.rowTop(0) + 3));
+        QVERIFY2(tip.contains("BAR: 8:00") && tip.contains("All departments: 13:00"), qPrintable(tip));
+        QVERIFY(grid()->toolTipAt(QPoint(m.captionWidth + 5, m.rowTop(2) + 3)).isEmpty());   // Cy works here only
+
+        m_prompt.queueYesNo(false);    // 3p-7p over the BAR shift: not placed
+        click(0, kMon + 15 * H);
+        QCOMPARE(model().TBMax(), 1);
+        QCOMPARE(m_prompt.texts().last(),
+                 QString("Ann Lee is already scheduled at this time in BAR Mon 11:00a-7:00p.\n\nSchedule this shift anyway?"));
+        m_prompt.queueYesNo(true);
+        click(0, kMon + 15 * H);
+        QCOMPARE(model().TBMax(), 2);
+        QVERIFY(!model().TBWarning(1).isEmpty());
+        const int asked = int(m_prompt.texts().size());
+        click(2, kMon + 15 * H);       // Cy: nothing to ask
+        QCOMPARE(int(m_prompt.texts().size()), asked);
+        QCOMPARE(model().TBMax(), 3);
+        QVERIFY(model().TBWarning(2).isEmpty());
+    }
+
+    void aFailedSaveLetsTheUserStayOrDiscard()
+    {
+        open();
+        click(0, kMon + 8 * H);         // Monday's edit, saved before Wednesday's file
+        QFile::remove(dayPath(kMon));
+        QFile::remove(dayPath(kMon + 2));
+        QDir().mkpath(dayPath(kMon + 2));   // a folder where Wednesday's file goes: the save fails
+        m_prompt.queueItem(2);          // stay
+        m_form->ToolClick("toolNextWeek");
+        QCOMPARE(m_form->FirstDay(), kMon);
+        QCOMPARE(model().TBMax(), 1);
+        QVERIFY2(m_prompt.shown().last().text.contains("20010307.KELSCD"), qPrintable(m_prompt.shown().last().text));
+        m_prompt.queueItem(2);
+        QVERIFY(!m_form->close());      // closing waits too
+        m_prompt.queueItem(1);          // discard
+        m_form->ToolClick("toolNextWeek");
+        QCOMPARE(m_form->FirstDay(), kMon + 7);
+        // The week was saved whole or not at all: Monday is as it was on disk.
+        QVERIFY(!QFileInfo::exists(dayPath(kMon)));
+    }
+
+    void weekCopyAsksEverythingBeforeWriting()
+    {
+        writeDay(kMon + 7, HandMade::shift(BOB, kMon + 7 + 9 * H, kMon + 7 + 17 * H, "COOK"));
+        writeDay(kMon + 9, HandMade::shift(BOB, kMon + 9 + 9 * H, kMon + 9 + 17 * H, "COOK"));
+        open();
+        m_form->ToolClick("toolViewMode");
+        QVERIFY(m_form->isWeekView());
+        click(0, kMon + 8 * H);
+        auto pickWeek = [](QDialog *d) {
+            auto *copy = static_cast<frmCopySchedule *>(d);
+            QCOMPARE(copy->Label1->text(), QString("Select the week to copy to."));
+            Q_EMIT copy->MonthView1->clicked(QDate(2001, 3, 14));   // a Wednesday of the next week
+        };
+        m_dialogs.queue(pickWeek);
+        m_prompt.queueYesNo(true);     // verify
+        m_prompt.queueYesNo(true);     // replace the 12th
+        m_prompt.queueYesNo(false);    // not the 14th: nothing is copied
+        m_form->ToolClick("toolCopySchedule");
+        QCOMPARE(m_prompt.texts().mid(0, 3), QStringList({"Copy week of 3/5/2001 to week of 3/12/2001",
+                                                          "Shifts were previously scheduled\r\nReplace schedule?",
+                                                          "Shifts were previously scheduled\r\nReplace schedule?"}));
+        QCOMPARE(HandMade::read(dayPath(kMon + 7)).size(), 540);
+        QCOMPARE(HandMade::i32(HandMade::read(dayPath(kMon + 7)), 0), BOB);
+        m_dialogs.queue(pickWeek);
+        for (int i = 0; i < 3; ++i)
+            m_prompt.queueYesNo(true);
+        m_form->ToolClick("toolCopySchedule");
+        QCOMPARE(HandMade::i32(HandMade::read(dayPath(kMon + 7)), 0), ANN);
+        QCOMPARE(HandMade::read(dayPath(kMon + 9)).size(), 0);
+    }
+
+    void goToDateAndTheEmployeeWeek()
+    {
+        open();
+        m_dialogs.queue([](QDialog *d) {
+            auto *pick = static_cast<frmPickDate *>(d);
+            pick->dtpFirstDate->setSelectedDate(QDate(2001, 3, 21));
+            QTest::mouseClick(pick->cmdOk, Qt::LeftButton);
+        });
+        QTest::keyClick(grid(), Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(m_form->FirstDay(), kMon + 14);
+        QCOMPARE(m_form->ChosenDay(), kMon + 16);
+
+        // Bob's week: a click on Tuesday adds a shift there; his time off on Wednesday refuses one.
+        HandMade::write(m_tmp->filePath("202.KELOFF"), HandMade::timeOff(BOB, kMon + 16, kMon + 17, ""));
+        m_dialogs.queue([this](QDialog *d) {
+            auto *week = static_cast<frmEmployeeWeek *>(d);
+            QCOMPARE(week->employee(), BOB);
+            week->findChild<QComboBox *>("comShiftAddConfig")->setCurrentIndex(0);
+            TimeGrid *g = week->grid();
+            g->setVisibleSpan(1);
+            auto point = [g](double t) {
+                const TimeGridMapper m = g->mapper();
+                return QPoint(int(std::lround(m.xForTime(t))), m.rowTop(0) + m.rowHeight / 2);
+            };
+            g->scrollToTime(kMon + 15 + 6 * H);
+            m_prompt.queueItem(1);
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, point(kMon + 15 + 9 * H));
+            QCOMPARE(g->model()->TBMax(), 1);
+            g->scrollToTime(kMon + 16 + 6 * H);
+            m_prompt.queueItem(1);
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, point(kMon + 16 + 9 * H));
+            QVERIFY2(m_prompt.messages().value(0).contains("time off"), qPrintable(m_prompt.texts().join("|")));
+            week->undoStack().undo();
+            QCOMPARE(g->model()->TBMax(), 0);
+            week->undoStack().redo();
+            week->accept();
+        });
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, QPoint(40, at(1, kMon).y()));
+        QTRY_VERIFY(blocksText().contains("1 Tue 9:00a-Tue 1:00p WAITER"));
+    }
+
+    void exportPictureIsTheExportWeekPicture()
+    {
+        open();
+        click(0, kMon + 8 * H);
+        const QString fromWindow = m_tmp->filePath("window.png");
+        m_prompt.queueSaveFile(fromWindow);
+        m_form->ToolClick("toolExportPicture");
+        m_form->close();
+        const QString fromCommand = m_tmp->filePath("command.png");
+        QVERIFY(ExportWeek::run(*m_info, *m_options, "KITCHEN", kMon, fromCommand).error.isEmpty());
+        QCOMPARE(QImage(fromWindow), QImage(fromCommand));
+    }
+
+    void randomEditsUndoAndRedoExactly()
+    {
+        open();
+        m_form->ToolClick("toolViewMode");   // the whole week in view
+        writeDay(kMon, {});
+        QRandomGenerator random(20010305);
+        const QStringList first = gridState(model());
+        for (int step = 0; step < 300; ++step) {
+            const int row = int(random.bounded(3));
+            const double time = kMon + random.bounded(6) + (6 + random.bounded(14)) * H;
+            switch (random.bounded(7)) {
+            case 0:
+            case 1:
+                m_prompt.queueItem(int(random.bounded(2)));   // Bob's position, if asked
+                click(row, time);
+                break;
+            case 2:
+                click(row, time);
+                QTest::keyClick(grid(), Qt::Key_Delete);
+                break;
+            case 3:
+                click(row, time);
+                QTest::keyClick(grid(), random.bounded(2) ? Qt::Key_Left : Qt::Key_Right,
+                                random.bounded(2) ? Qt::ShiftModifier : Qt::NoModifier);
+                break;
+            case 4:
+                click(row, time);
+                QTest::keyClick(grid(), random.bounded(2) ? Qt::Key_X : Qt::Key_C, Qt::ControlModifier);
+                break;
+            case 5:
+                m_prompt.queueItem(0);
+                click(row, time);
+                QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+                break;
+            default:
+                m_prompt.queueItem(0);
+                drag(at(row, time), at(int(random.bounded(3)), time + random.bounded(8) * H));
+                break;
+            }
+        }
+        const QStringList last = gridState(model());
+        QUndoStack &undo = m_form->undoStack();
+        QVERIFY(undo.count() > 100);
+        while (undo.canUndo())
+            undo.undo();
+        QCOMPARE(gridState(model()), first);
+        while (undo.canRedo())
+            undo.redo();
+        QCOMPARE(gridState(model()), last);
+    }
+
+    void shiftsOutsideAvailabilityAreAllowedButTold()
+    {
+        std::array<double, 7> starts{}, ends{1, 1, 1, 1, 1, 1, 1};
+        starts[1] = 9 * H;   // Monday 9:00a - 5:00p
+        ends[1] = 17 * H;
+        m_info->EmployeeSetAvalTimes(ANN, starts, ends);
+        open();
+        click(0, kMon + 10 * H);
+        QCOMPARE(m_form->findChild<QLabel *>("labStatus")->text(), QString());
+        click(0, kMon + 15 * H);
+        QCOMPARE(model().TBMax(), 2);
+        QCOMPARE(m_form->findChild<QLabel *>("labStatus")->text(),
+                 QString("3p-7p is outside Ann Lee's available hours on Monday (9:00a - 5:00p)."));
+        QVERIFY(grid()->painter().isOutsideAvailability(1));
+        QVERIFY(!grid()->painter().isOutsideAvailability(0));
+    }
+
+    void noDepartmentNoWindow()
+    {
+        QFile::remove(m_tmp->filePath("Dept.dat"));
+        m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
+        m_form = std::make_unique<frmSchedule>(*m_info, *m_options, m_prompt, m_dialogs);
+        QVERIFY(!m_form->Form_Load());
+        QCOMPARE(m_prompt.messages(), QStringList{"Please setup a department first"});
+    }
+
+    void exportCalendarWritesTheShownWeek_data()
+    {
+        QTest::addColumn<int>("clickedRow");   // clicked at Monday 10:00 first; -1: no click
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<int>("events");   // -1: a message names the file instead
+        QTest::newRow("selected employee") << 0 << 0 << "" << 3;
+        QTest::newRow("department, row selected") << 0 << 1 << "" << 4;
+        QTest::newRow("department, nothing selected") << -1 << 0 << "" << 4;
+        QTest::newRow("a new shift is saved first") << 2 << 1 << "" << 5;
+        QTest::newRow("missing folder") << -1 << 0 << "missing/" << -1;
+    }
+
+    void exportCalendarWritesTheShownWeek()
+    {
+        QFETCH(int, clickedRow);
+        QFETCH(int, item);
+        QFETCH(QString, folder);
+        QFETCH(int, events);
+        // Ann: two shifts and a day off this week; Bob: one shift this week, one the next.
+        writeDay(kMon, HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
+                           + HandMade::shift(BOB, kMon + 14 * H, kMon + 22 * H, "WAITER"));
+        writeDay(kMon + 1, HandMade::shift(ANN, kMon + 1 + 9 * H, kMon + 1 + 17 * H, "COOK"));
+        writeDay(kMon + 7, HandMade::shift(BOB, kMon + 7 + 9 * H, kMon + 7 + 17 * H, "COOK"));
+        HandMade::write(m_tmp->filePath(QString::number(ANN) + ".KELOFF"), HandMade::timeOff(ANN, kMon + 3, kMon + 4, "Trip"));
+        open();
+        if (clickedRow >= 0)
+            click(clickedRow, kMon + 10 * H);   // on Ann's shift: selects it; on Cy's free time: adds one
+        const QString path = m_tmp->filePath(folder + "week.ics");
+        m_prompt.clear();
+        m_prompt.queueItem(item);
+        m_prompt.queueSaveFile(path);
+        m_form->ToolClick("toolExportCalendar");
+        QCOMPARE(m_prompt.shown().size(), events < 0 ? 3 : 2);
+        QCOMPARE(m_prompt.shown()[0].offered.toStringList().size(), clickedRow >= 0 ? 2 : 1);
+        QVERIFY(m_prompt.shown()[1].offered.toString().endsWith("/KITCHEN-2001-03-05.ics"));
+        QFile file(path);
+        if (events < 0) {
+            QVERIFY(!file.exists());
+            QVERIFY(m_prompt.messages().last().contains(QDir::toNativeSeparators(path)));
+            return;
+        }
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(int(file.readAll().count("BEGIN:VEVENT")), events);
+    }
+};
+
+QTEST_MAIN(tst_scheduler)
+#include "tst_scheduler.moc"

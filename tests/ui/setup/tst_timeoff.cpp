@@ -1,0 +1,190 @@
+// The time-off scheduler driven with the mouse and the keyboard: adding a period through its
+// dialog, edits written before another employee shows, undo and redo, and a write that fails.
+
+#include "HandMadeRecords.h"
+#include "SetupTestKit.h"
+#include "data/OleDate.h"
+#include "ui/scheduling/frmTimeOffSetup.h"
+#include "ui/widgets/TimeGrid.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QTimeEdit>
+#include <QUndoStack>
+
+namespace {
+const double kMon = OleDate::fromDate(QDate(2001, 3, 5));   // Monday 5 March 2001
+constexpr double H = 1.0 / 24;
+const qint32 ANN = 101, BOB = 202;
+// Ann's stored period: Wednesday 9:00 to Thursday 17:00.
+const QByteArray kStored = HandMade::timeOff(ANN, kMon + 2 + 9 * H, kMon + 3 + 17 * H, "Wedding");
+} // namespace
+
+class TestTimeOff : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<DataFolder> m_data;
+    std::unique_ptr<clsEmployeeInfo> m_info;
+    std::unique_ptr<frmTimeOffSetup> m_window;
+
+    TimeGrid *grid() const { return m_window->grid(); }
+    TimeGridModel *model() const { return grid()->model(); }
+    QPoint at(double time) const { return QPoint(int(grid()->mapper().xForTime(time)), grid()->mapper().rowTop(0) + 20); }
+    void click(double time) { QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at(time)); }
+    QString undoText() const { return m_window->findChild<QAction *>("actUndo")->text(); }
+    QString annFile() const { return m_data->path("101.KELOFF"); }
+    // The periods shown, as "begin..end reason" in block order, days counted from kMon.
+    QStringList shown() const
+    {
+        QStringList periods;
+        for (int b = 0; b < model()->TBMax(); ++b)
+            periods << OleDate::format(model()->TBBeg(b), "ddd h:mma/p") + ".." + OleDate::format(model()->TBEnd(b), "ddd h:mma/p") + " " + model()->TBNote(b);
+        return periods;
+    }
+    // The next dialog gets these times (hours after kMon) and reason, then `button` is clicked.
+    void answerDialog(const QString &button, double first = -1, double last = -1, const QString &reason = {})
+    {
+        m_data->dialogs.queue([=](QDialog *d) {
+            if (first >= 0) {
+                child<QDateEdit>(d, "dtpFirstDate")->setDate(OleDate::toDate(kMon + first * H));
+                child<QTimeEdit>(d, "dtpFirstTime")->setTime(OleDate::toTime(kMon + first * H));
+                child<QDateEdit>(d, "dtpLastDate")->setDate(OleDate::toDate(kMon + last * H));
+                child<QTimeEdit>(d, "dtpLastTime")->setTime(OleDate::toTime(kMon + last * H));
+                retype(d, "txtReason", reason);
+            }
+            ::click(d, button);
+        });
+    }
+    void pickByKey(Qt::Key key) { QTest::keyClick(child<QComboBox>(m_window.get(), "comEmployee"), key); }
+
+private slots:
+    void init()
+    {
+        m_data = std::make_unique<DataFolder>();
+        HandMade::write(m_data->path("EmployeeInfo.dat"), HandMade::employee(ANN, "Ann", "Lee") + HandMade::employee(BOB, "Bob", "Ray"));
+        HandMade::write(annFile(), kStored);
+        m_info = m_data->reloaded();
+        m_window = openOn<frmTimeOffSetup>(*m_data, m_info.get());
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_window->resize(1400, 240);   // about 8 minutes a pixel: drags land within the snap step
+        QTest::qWait(10);
+        grid()->scrollToTime(kMon);
+    }
+    void cleanup() { ScheduleHelper::ClearInjectedWriteFailures(); }
+
+    // A click on free Monday proposes the whole day; the period is kept as changed, and written
+    // with the stored one when the window closes.
+    void addsAPeriodThroughItsDialog()
+    {
+        openOn<frmTimeOffSetup>(*m_data, m_info.get()).swap(m_window);   // a fresh window opens at today
+        QCOMPARE(model()->ScrollTime(), OleDate::fromDate(QDate::currentDate()));
+        QCOMPARE(model()->ViewEnd(), OleDate::fromDate(QDate::currentDate().addYears(20)));
+        m_window->resize(1400, 240);
+        QTest::qWait(10);
+        grid()->scrollToTime(kMon);
+        m_data->dialogs.queue([](QDialog *d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Add Time Off"));
+            QVERIFY(!child(d, "cmdDelete")->isVisible());
+            QCOMPARE(child<QDateEdit>(d, "dtpFirstDate")->date(), QDate(2001, 3, 5));
+            QCOMPARE(child<QTimeEdit>(d, "dtpFirstTime")->time(), QTime(0, 0));
+            QCOMPARE(child<QDateEdit>(d, "dtpLastDate")->date(), QDate(2001, 3, 5));
+            QCOMPARE(child<QTimeEdit>(d, "dtpLastTime")->time(), QTime(23, 59));
+            child<QTimeEdit>(d, "dtpLastTime")->setTime(QTime(12, 0));
+            retype(d, "txtReason", "Dentist");
+            ::click(d, "cmdAdd");
+        });
+        click(kMon + 10 * H);
+        QCOMPARE(shown(), (QStringList{"Wed 9:00a..Thu 5:00p Wedding", "Mon 12:00a..Mon 12:00p Dentist"}));
+        QCOMPARE(undoText(), QStringLiteral("Undo Add time off Mon Mar 5, 12:00a - 12:00p"));
+        QCOMPARE(HandMade::read(annFile()), kStored);   // nothing written yet
+
+        QVERIFY(m_window->close());
+        QCOMPARE(HandMade::read(annFile()), kStored + HandMade::timeOff(ANN, kMon, kMon + 12 * H, "Dentist"));
+    }
+
+    // The edits are written before another employee shows, however the choice changes; the
+    // undo history belongs to the employee shown.
+    void editsSurviveAnEmployeeChangeByKeyboard()
+    {
+        answerDialog("cmdAdd", 24 + 8, 24 + 12, "Doctor");
+        click(kMon + 1 + 10 * H);
+        pickByKey(Qt::Key_Down);
+        QCOMPARE(m_window->currentEmployee(), BOB);
+        QCOMPARE(m_window->undoStack()->count(), 0);
+        QCOMPARE(HandMade::read(annFile()), kStored + HandMade::timeOff(ANN, kMon + 1 + 8 * H, kMon + 1 + 12 * H, "Doctor"));
+        QVERIFY(shown().isEmpty());
+        QVERIFY(!QFile::exists(m_data->path("202.KELOFF")));   // no change, nothing written
+
+        pickByKey(Qt::Key_Up);
+        QCOMPARE(shown(), (QStringList{"Wed 9:00a..Thu 5:00p Wedding", "Tue 8:00a..Tue 12:00p Doctor"}));
+    }
+
+    // Edit, drag and delete, then every step back with Ctrl+Z and forward with Ctrl+Shift+Z and
+    // Ctrl+Y; the undo command names the step it takes back.
+    void undoesAndRedoesEveryEdit()
+    {
+        const QStringList original = shown();
+        answerDialog("cmdAdd", 48 + 9, 72 + 18, "Wedding trip");   // edit the stored period
+        click(kMon + 2 + 12 * H);
+        const QStringList edited{"Wed 9:00a..Thu 6:00p Wedding trip"};
+        QCOMPARE(shown(), edited);
+        QCOMPARE(undoText(), QStringLiteral("Undo Edit time off Wed Mar 7 9:00a - Thu Mar 8 5:00p"));
+
+        // Dragged a day earlier.
+        const QPoint from = at(kMon + 2 + 20 * H), to = from - QPoint(qRound(grid()->mapper().pixelsPerDay()), 0);
+        QTest::mousePress(grid()->viewport(), Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, to, grid()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(grid()->viewport(), &move);
+        QTest::mouseRelease(grid()->viewport(), Qt::LeftButton, {}, to);
+        const QStringList moved{"Tue 9:00a..Wed 6:00p Wedding trip"};
+        QCOMPARE(shown(), moved);
+        QCOMPARE(undoText(), QStringLiteral("Undo Move time off Wed Mar 7 9:00a - Thu Mar 8 6:00p"));
+
+        answerDialog("cmdDelete");
+        click(kMon + 1 + 12 * H);
+        QVERIFY(shown().isEmpty());
+        QCOMPARE(undoText(), QStringLiteral("Undo Delete time off Tue Mar 6 9:00a - Wed Mar 7 6:00p"));
+
+        const QList<QStringList> states{original, edited, moved, {}};
+        for (int step = 2; step >= 0; --step) {
+            QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(shown(), states[step]);
+        }
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(shown(), edited);
+        QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(shown().isEmpty());
+        QVERIFY(m_window->close());
+        QCOMPARE(HandMade::read(annFile()), QByteArray());
+    }
+
+    // A write that fails names the file and the reason and keeps the employee and the edits;
+    // closing then asks before anything is lost.
+    void failedSaveKeepsTheEdits()
+    {
+        ScheduleHelper::InjectWriteFailure(annFile(), "Disk full", -1);
+        answerDialog("cmdAdd", 8, 12, "Dentist");
+        click(kMon + 10 * H);
+        pickByKey(Qt::Key_Down);
+        QCOMPARE(m_window->currentEmployee(), ANN);
+        QCOMPARE(child<QComboBox>(m_window.get(), "comEmployee")->currentIndex(), 0);
+        QCOMPARE(shown().size(), 2);
+        QCOMPARE(m_data->prompt.messages().size(), 1);
+        QVERIFY(m_data->prompt.messages().first().contains(QRegularExpression("101.KELOFF.*Disk full")));
+
+        m_data->prompt.queueYesNo(false);
+        QVERIFY(!m_window->close());
+        QCOMPARE(HandMade::read(annFile()), kStored);
+
+        ScheduleHelper::ClearInjectedWriteFailures();
+        QVERIFY(m_window->close());
+        QCOMPARE(HandMade::read(annFile()), kStored + HandMade::timeOff(ANN, kMon + 8 * H, kMon + 12 * H, "Dentist"));
+    }
+};
+
+QTEST_MAIN(TestTimeOff)
+#include "tst_timeoff.moc"

@@ -1,0 +1,348 @@
+#include "ui/widgets/TimeGrid.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kDay = 36955.0; // Monday 5 March 2001
+constexpr double kMinute = 1.0 / 1440.0;
+constexpr qint32 kCook = 0xC07030;
+
+double at(int hours, int minutes = 0)
+{
+    return kDay + (hours * 60 + minutes) * kMinute;
+}
+
+qint64 minutesOf(double time)
+{
+    return std::llround((time - kDay) * 1440.0);
+}
+
+QString hm(double time)
+{
+    const qint64 m = minutesOf(time);
+    return QStringLiteral("%1:%2").arg(m / 60).arg(m % 60, 2, 10, QLatin1Char('0'));
+}
+
+QImage render(const TimeGrid &grid, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    grid.painter().paintTo(painter, size);
+    return image;
+}
+
+QString placeText(const BlockPlace &place)
+{
+    return QStringLiteral("%1 %2-%3").arg(place.row).arg(hm(place.begin), hm(place.end));
+}
+
+// A grid of three employees with a few shifts, shown one day wide from 06:00. `log` records
+// the grid's signals in order. The owner applies requested changes only when told to.
+struct Fixture {
+    TimeGrid grid;
+    TimeGridModel *model = grid.model();
+    int shift = -1; // row 0, 9:00 - 17:00, id 7
+    int late = -1;  // row 1, 16:00 - 20:00
+    bool applyChanges = false;
+    QStringList log;
+
+    Fixture()
+    {
+        grid.resize(1400, 420);
+        for (const char *name : {"Adams, Ann", "Brown, Bob", "Clark, Cy"})
+            model->AddResource(QString::fromLatin1(name));
+        model->SetBarStyle(1, kCook, 16777215, 0, QStringLiteral("COOK"));
+        model->SetBarStyle(2, 16777215, 0, 0, QStringLiteral("Off"));
+        model->setViewRange(kDay - 0.3, kDay + 7.3);
+        model->setScrollTime(at(6));
+        shift = model->TBAddWithId(7, 0, at(9), at(17), 1);
+        late = model->TBAdd(1, at(16), at(20), 1);
+        model->TBAdd(2, at(8), at(12), 2);
+
+        QObject::connect(&grid, &TimeGrid::blockPressed, [this](int b) { log << QStringLiteral("pressed %1").arg(b); });
+        QObject::connect(&grid, &TimeGrid::buttonReleased,
+                         [this](Qt::MouseButton b) { log << QStringLiteral("released %1").arg(int(b)); });
+        QObject::connect(&grid, &TimeGrid::clickedWithoutMove, [this](int block, Qt::MouseButton b) {
+            log << QStringLiteral("clicked %1 %2").arg(block).arg(int(b));
+        });
+        QObject::connect(&grid, &TimeGrid::blockChangeRequested, [this](int id, BlockPlace from, BlockPlace to) {
+            log << QStringLiteral("change %1 %2 to %3").arg(id).arg(placeText(from), placeText(to));
+            if (applyChanges)
+                model->setTBPlace(model->TBFromId(id), to.row, to.begin, to.end);
+        });
+        QObject::connect(&grid, &TimeGrid::resourceDoubleClicked,
+                         [this](int row) { log << QStringLiteral("double-clicked %1").arg(row); });
+        grid.show();
+        if (!QTest::qWaitForWindowExposed(&grid))
+            qWarning("grid window not exposed");
+    }
+
+    QString placeOf(int b) const { return placeText(model->TBPlace(b)); }
+    QWidget *view() { return grid.viewport(); }
+    TimeGridMapper map() const { return grid.mapper(); }
+    QPoint point(double time, int row) const
+    {
+        const TimeGridMapper m = map();
+        return QPoint(int(std::lround(m.xForTime(time))), m.rowTop(row) + m.rowHeight / 2);
+    }
+    // A pointer move with a button held, delivered at once.
+    void moveHeld(QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(view()->mapToGlobal(to)),
+                         Qt::NoButton, button, Qt::NoModifier);
+        QCoreApplication::sendEvent(view(), &move);
+    }
+    void drag(QPoint from, QPoint to, Qt::MouseButton button, bool release = true)
+    {
+        QTest::mousePress(view(), button, Qt::NoModifier, from);
+        moveHeld(from + (to - from) / 2, button); // two steps, as a hand would
+        moveHeld(to, button);
+        if (release)
+            QTest::mouseRelease(view(), button, Qt::NoModifier, to);
+    }
+    // What the widget itself shows, drag preview included.
+    QColor shownAt(QPoint p) { return view()->grab().toImage().pixelColor(p); }
+};
+
+} // namespace
+
+class TestTimeGrid : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void hitTestsAndTimeAxis();
+    void pressMoveRelease_data();
+    void pressMoveRelease();
+    void ownerAppliesOrRefusesADrag();
+    void interruptedDragsChangeNothing();
+    void doubleClickOnCaption();
+    void scrollingByBarAndKeys();
+    void paintsBarsWhereHitTestsFindThem();
+};
+
+void TestTimeGrid::hitTestsAndTimeAxis()
+{
+    Fixture f;
+    const TimeGridMapper m = f.map();
+    const QRectF r = m.blockRect(0, at(9), at(17));
+    const int left = int(std::ceil(r.left()));
+    const int right = int(std::ceil(r.right())) - 1;
+    const int y = int(r.center().y());
+    const struct { const char *what; QPoint p; int row, block; } cases[] = {
+        {"first pixel of block", {left, y}, 0, f.shift},
+        {"pixel before block", {left - 1, y}, 0, -1},
+        {"last pixel of block", {right, y}, 0, f.shift},
+        {"pixel after block", {right + 1, y}, 0, -1},
+        {"gap above bar in row", {left + 50, m.rowTop(0)}, 0, -1},
+        {"first time pixel", {m.timeLeft(), y}, 0, -1},
+        {"hours column", {m.timeLeft() - 1, y}, -1, -1},
+        {"header", {left + 50, m.headerHeight - 1}, -1, -1},
+        {"below last row", {left + 50, m.rowTop(3) + 2}, -1, -1},
+    };
+    for (const auto &c : cases) {
+        QVERIFY2(f.grid.ResourceFromPoint(c.p) == c.row, c.what);
+        QVERIFY2(f.grid.TBFromPoint(c.p) == c.block, c.what);
+    }
+
+    // The time area spans the scroll time to the scroll time plus the visible span.
+    QCOMPARE(minutesOf(f.grid.DateFromPoint(QPoint(m.timeLeft(), 100))), qint64(6 * 60));
+    QCOMPARE(minutesOf(f.grid.DateFromPoint(QPoint(m.width, 100))), qint64(30 * 60));
+    f.grid.setVisibleSpan(30); // at most a week
+    QCOMPARE(f.grid.visibleSpan(), 7.0);
+    f.grid.setVisibleSpan(0.1); // at least half a day
+    QCOMPARE(minutesOf(f.grid.DateFromPoint(QPoint(m.width, 100))), qint64(18 * 60));
+    // A scroll time beyond the range is shown at the last possible place.
+    f.model->setScrollTime(kDay + 100);
+    QCOMPARE(minutesOf(f.grid.DateFromPoint(QPoint(m.width, 100))), std::llround(7.3 * 1440));
+}
+
+void TestTimeGrid::pressMoveRelease_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("grab");    // on block 0: 0 middle, 1 begin edge, 2 end edge; 3 free time
+    QTest::addColumn<int>("minutes"); // pointer movement in minutes
+    QTest::addColumn<int>("toRow");   // row under the release; 3 below the last row, -1 header
+    QTest::addColumn<QString>("snap");
+    QTest::addColumn<QString>("log"); // the grid's signals
+
+    // The release comes first, then the request to move block 0 (id 7).
+    auto moved = [](const char *place) {
+        return QStringLiteral("pressed 0|released 1|change 7 0 9:00-17:00 to %1").arg(QLatin1String(place));
+    };
+    const int left = Qt::LeftButton;
+    QTest::newRow("move, snaps down") << left << 0 << 37 << 0 << "15 Minutes" << moved("0 9:30-17:30");
+    QTest::newRow("move, snaps up") << left << 0 << 53 << 0 << "15 Minutes" << moved("0 10:00-18:00");
+    QTest::newRow("move earlier") << left << 0 << -128 << 0 << "30 Minutes" << moved("0 7:00-15:00");
+    QTest::newRow("to another row") << left << 0 << 0 << 2 << "15 Minutes" << moved("2 9:00-17:00");
+    QTest::newRow("other row and later") << left << 0 << 100 << 1 << "1 Hour" << moved("1 11:00-19:00");
+    QTest::newRow("below last row") << left << 0 << 0 << 3 << "15 Minutes" << moved("2 9:00-17:00");
+    QTest::newRow("into header") << left << 0 << 0 << -1 << "15 Minutes" << moved("0 9:00-17:00");
+    QTest::newRow("stretch begin") << left << 1 << -62 << 0 << "15 Minutes" << moved("0 8:00-17:00");
+    QTest::newRow("shrink begin") << left << 1 << 95 << 0 << "5 Minutes" << moved("0 10:35-17:00");
+    QTest::newRow("stretch end, row kept") << left << 2 << 125 << 2 << "15 Minutes" << moved("0 9:00-19:00");
+    QTest::newRow("shrink end") << left << 2 << -46 << 0 << "15 Minutes" << moved("0 9:00-16:15");
+    QTest::newRow("end stops after begin") << left << 2 << -600 << 0 << "15 Minutes" << moved("0 9:00-9:15");
+    QTest::newRow("begin stops before end") << left << 1 << 600 << 0 << "30 Minutes" << moved("0 16:30-17:00");
+    // Without movement (or less than the drag distance) a press is a click. Only a left press
+    // on a block is a block press, as it may start a drag.
+    QTest::newRow("click on block") << left << 0 << 0 << 0 << "15 Minutes" << "pressed 0|released 1|clicked 0 1";
+    QTest::newRow("hand shakes") << left << 0 << 2 << 0 << "15 Minutes" << "pressed 0|released 1|clicked 0 1";
+    QTest::newRow("click on free time") << left << 3 << 0 << 0 << "15 Minutes" << "released 1|clicked -1 1";
+    QTest::newRow("right click on block") << int(Qt::RightButton) << 0 << 0 << 0 << "15 Minutes" << "released 2|clicked 0 2";
+}
+
+void TestTimeGrid::pressMoveRelease()
+{
+    QFETCH(int, button);
+    QFETCH(int, grab);
+    QFETCH(int, minutes);
+    QFETCH(int, toRow);
+    QFETCH(QString, snap);
+    QFETCH(QString, log);
+    Fixture f;
+    f.model->setSnapMinutes(snap);
+    const TimeGridMapper m = f.map();
+    const QRectF r = m.blockRect(0, at(9), at(17));
+    const int x = QList<int>{int(r.center().x()), int(std::ceil(r.left())) + 1, int(std::ceil(r.right())) - 2,
+                             f.point(at(21), 0).x()}[grab];
+    const int y = toRow < 0 ? 3 : toRow > 2 ? m.rowTop(3) + 40 : f.point(0, toRow).y();
+    const int dx = int(std::lround(minutes * kMinute * m.pixelsPerDay()));
+    f.drag(QPoint(x, int(r.center().y())), QPoint(x + dx, y), Qt::MouseButton(button));
+
+    QCOMPARE(f.log.join(QLatin1Char('|')), log);
+    // Only a request: the model, which the owner here leaves alone, is unchanged.
+    QCOMPARE(f.placeOf(f.shift), QStringLiteral("0 9:00-17:00"));
+    QCOMPARE(f.model->TBBeg(f.late), at(16));
+}
+
+void TestTimeGrid::ownerAppliesOrRefusesADrag()
+{
+    const QColor cook = TimeGridModel::toColor(kCook);
+    for (const bool apply : {true, false}) {
+        Fixture f;
+        f.applyChanges = apply;
+        // From the shift's middle to row 2, six hours later: lifted there while held, faded at home.
+        const QPoint from = f.point(at(13), 0), to = f.point(at(19), 2);
+        f.drag(from, to, Qt::LeftButton, false);
+        QVERIFY(f.shownAt(to) == cook && f.shownAt(from) != cook);
+        QTest::mouseRelease(f.view(), Qt::LeftButton, Qt::NoModifier, to);
+        QCOMPARE(f.placeOf(f.shift), apply ? QStringLiteral("2 15:00-23:00") : QStringLiteral("0 9:00-17:00"));
+        // Shown and found only where the model has it: no preview is left behind.
+        const QPoint there = apply ? to : from, elsewhere = apply ? from : to;
+        QVERIFY2(f.shownAt(there) == cook && f.shownAt(elsewhere) != cook, apply ? "applied" : "refused");
+        QVERIFY(f.grid.TBFromPoint(there) == f.shift && f.grid.TBFromPoint(elsewhere) == -1);
+    }
+}
+
+void TestTimeGrid::interruptedDragsChangeNothing()
+{
+    Fixture f;
+    // A popup opened elsewhere can swallow a release; the next press must still count.
+    const QPoint first = f.point(at(13), 0);
+    QTest::mousePress(f.view(), Qt::LeftButton, Qt::NoModifier, first);
+    f.moveHeld(first + QPoint(40, 0));
+    const QPoint second = f.point(at(18), 1);
+    QTest::mouseClick(f.view(), Qt::LeftButton, Qt::NoModifier, second);
+    QCOMPARE(f.log.join(QLatin1Char('|')), QStringLiteral("pressed 0|pressed 1|released 1|clicked 1 1"));
+    QCOMPARE(f.model->TBBeg(f.shift), at(9));
+
+    // Removing a block renumbers the others under a drag: the drag is dropped.
+    f.log.clear();
+    QTest::mousePress(f.view(), Qt::LeftButton, Qt::NoModifier, second);
+    f.moveHeld(second + QPoint(60, 0));
+    f.model->TBRemove(f.shift);
+    QTest::mouseRelease(f.view(), Qt::LeftButton, Qt::NoModifier, second + QPoint(60, 0));
+    QCOMPARE(f.log.join(QLatin1Char('|')), QStringLiteral("pressed 1|released 1"));
+    QCOMPARE(f.model->TBResource(0), 1); // the late shift, now number 0, kept its place
+    QCOMPARE(f.model->TBBeg(0), at(16));
+}
+
+void TestTimeGrid::doubleClickOnCaption()
+{
+    Fixture f;
+    const int bottom = f.map().rowTop(3);
+    // On the second caption; then in the time area, below the last row and in the header.
+    for (const QPoint p : {QPoint(40, f.point(0, 1).y()), f.point(at(21), 1), QPoint(40, bottom + 5), QPoint(40, 5)})
+        QTest::mouseDClick(f.view(), Qt::LeftButton, Qt::NoModifier, p);
+    QCOMPARE(f.log.filter(QStringLiteral("double")), QStringList{QStringLiteral("double-clicked 1")});
+}
+
+void TestTimeGrid::scrollingByBarAndKeys()
+{
+    Fixture f;
+    QList<double> shown;
+    connect(&f.grid, &TimeGrid::dateShownChanged, [&](double time) { shown << time; });
+    QScrollBar *h = f.grid.horizontalScrollBar();
+    // The bar counts minutes from the range's begin (0.3 day before kDay) and follows the model.
+    f.model->setScrollTime(at(30));
+    QCOMPARE(h->value(), int(std::lround(0.3 * 1440)) + 30 * 60);
+    // The user drags the bar: the model follows; only reaching another day is reported, with
+    // the new left-edge time.
+    h->setValue(h->value() + 120);
+    QCOMPARE(minutesOf(f.model->ScrollTime()), qint64(32 * 60));
+    h->setValue(h->value() + 24 * 60);
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(minutesOf(shown.first()), qint64(56 * 60));
+    QTest::keyClick(&f.grid, Qt::Key_Right);
+    QCOMPARE(minutesOf(f.model->ScrollTime()), qint64(56 * 60 + 30));
+
+    // Rows scroll under the header by keys; painting and hit tests follow.
+    for (int r = 0; r < 200; ++r)
+        f.model->AddResource(QStringLiteral("Extra %1").arg(r));
+    const int last = f.model->TBAdd(202, kDay + 2, kDay + 3, 1);
+    QScrollBar *v = f.grid.verticalScrollBar();
+    const TimeGridMapper m = f.map();
+    QTest::keyClick(&f.grid, Qt::Key_PageDown);
+    QTest::keyClick(&f.grid, Qt::Key_Down);
+    QCOMPARE(v->value(), v->pageStep() + m.rowHeight);
+    QCOMPARE(f.grid.ResourceFromPoint(QPoint(m.timeLeft() + 10, m.headerHeight + 1)), v->value() / m.rowHeight);
+    QTest::keyClick(&f.grid, Qt::Key_End);
+    const QPoint p = f.point(at(60), 202);
+    QCOMPARE(render(f.grid, f.view()->size()).pixelColor(p), TimeGridModel::toColor(kCook));
+    QCOMPARE(f.grid.TBFromPoint(p), last);
+    QTest::keyClick(&f.grid, Qt::Key_Home);
+    QCOMPARE(v->value(), 0);
+}
+
+void TestTimeGrid::paintsBarsWhereHitTestsFindThem()
+{
+    Fixture f;
+    QImage image = render(f.grid, f.view()->size());
+    const QColor cook = TimeGridModel::toColor(kCook);
+    const TimeGridMapper m = f.map();
+    // Along the middle of the shift's row every pixel in the bar's colour is one where the hit
+    // test finds the shift, and the fill reaches both ends of what the hit test finds.
+    const int y = f.point(0, 0).y();
+    int first = -1, last = -1;
+    for (int x = m.timeLeft(); x < image.width(); ++x) {
+        const bool hit = f.grid.TBFromPoint(QPoint(x, y)) == f.shift;
+        QVERIFY2(hit || image.pixelColor(x, y) != cook, qPrintable(QStringLiteral("x %1").arg(x)));
+        first = (hit && first < 0) ? x : first;
+        last = hit ? x : last;
+    }
+    QCOMPARE(image.pixelColor(first + 2, y), cook);
+    QCOMPARE(image.pixelColor(last - 2, y), cook);
+    // The time-off bar is white, on its own row; the whole image was painted.
+    QCOMPARE(image.pixelColor(f.point(at(11, 45), 2)), QColor(Qt::white));
+    QVERIFY(image.pixelColor(image.width() - 1, image.height() - 1) != QColor(Qt::black));
+
+    // A block that starts before the left edge is cut there, not painted over the captions.
+    f.model->setScrollTime(at(12));
+    image = render(f.grid, f.view()->size());
+    QCOMPARE(image.pixelColor(m.timeLeft() + 2, y), cook);
+    for (int py = m.headerHeight; py < image.height(); py += 3)
+        for (int x = 0; x < m.timeLeft(); x += 3)
+            QVERIFY(image.pixelColor(x, py) != cook);
+}
+
+QTEST_MAIN(TestTimeGrid)
+#include "tst_timegrid.moc"
