@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need, when any is missing.
 set -euo pipefail
-# Build and program: cmake ... libical-dev. Fuzzing harnesses (libFuzzer, sanitizers): clang and its
+# Build and program: cmake ... libical-dev; lupdate and lrelease (qt6-l10n-tools) make the translations,
+# Qt's own (qt6-translations-l10n) are loaded beside them. Fuzzing harnesses (libFuzzer, sanitizers): clang and its
 # runtime libraries. Checks of the installed files and the Debian package: desktop-file-utils,
 # appstream, dpkg-dev. khal is a calendar client that a test imports the exported iCalendar file
 # into; only the tests need it, so the Debian package does not depend on it.
-packages=(cmake ninja-build g++ ccache qt6-base-dev libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev
           desktop-file-utils appstream dpkg-dev python3 khal)
 missing=()
 for p in "${packages[@]}"; do

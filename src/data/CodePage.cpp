@@ -1,5 +1,6 @@
 #include "CodePage.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -83,7 +84,7 @@ QString UnencodableMessage(const QString &characters)
         if (pair)
             ++i;
     }
-    return QStringLiteral("Shiftgrid cannot store %1: its data files hold only Western European letters "
+    return QCoreApplication::translate("CodePage", "Shiftgrid cannot store %1: its data files hold only Western European letters "
                           "(the Windows-1252 character set). Please write the text without %2.")
         .arg(named.join(QStringLiteral(", ")), named.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
 }

@@ -3,17 +3,18 @@
 #include "FileError.h"
 #include "ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 QString DataFolderLock::Holder::text() const
 {
     QString text = process != 0 ? QStringLiteral("process %1").arg(process)
-                                : QStringLiteral("an unknown copy (the lock file names no process)");
+                                : QCoreApplication::translate("DataFolderLock", "an unknown copy (the lock file names no process)");
     if (!program.isEmpty())
         text += QStringLiteral(" (%1)").arg(program);
     if (!host.isEmpty())
-        text += QStringLiteral(" on host %1").arg(host);
+        text += QCoreApplication::translate("DataFolderLock", " on host %1").arg(host);
     if (since.isValid())
         text += QStringLiteral(", since %1").arg(since.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     return text;
@@ -69,9 +70,9 @@ DataFolderLock::Result DataFolderLock::tryTake()
     }
     // QLockFile tells a read-only mount as a missing permission; the reason says which it is.
     const QString reason = ScheduleHelper::WriteFailureReason(
-        m_path, m_lock.error() == QLockFile::PermissionError ? QStringLiteral("permission denied") : QString());
-    m_failure = !reason.isEmpty() ? QStringLiteral("no lock file can be made in %1 (%2)").arg(QFileInfo(m_path).absolutePath(), reason)
-                                  : QStringLiteral("the lock file %1 cannot be made").arg(m_path);
+        m_path, m_lock.error() == QLockFile::PermissionError ? QCoreApplication::translate("DataFolderLock", "permission denied") : QString());
+    m_failure = !reason.isEmpty() ? QCoreApplication::translate("DataFolderLock", "no lock file can be made in %1 (%2)").arg(QFileInfo(m_path).absolutePath(), reason)
+                                  : QCoreApplication::translate("DataFolderLock", "the lock file %1 cannot be made").arg(m_path);
     return Result::Failed;
 }
 
@@ -82,7 +83,7 @@ DataFolderLock::Result DataFolderLock::taken(Result result)
     } catch (const FileError &error) {
         // A folder whose interrupted save cannot be finished must not be written over.
         m_lock.unlock();
-        m_failure = QStringLiteral("an interrupted save could not be finished: %1").arg(error.userText());
+        m_failure = QCoreApplication::translate("DataFolderLock", "an interrupted save could not be finished: %1").arg(error.userText());
         return Result::Failed;
     }
     return result;
@@ -92,7 +93,7 @@ QStringList DataFolderLock::notices(Result result) const
 {
     QStringList lines;
     if (result == Result::TakenOverStale)
-        lines << QStringLiteral("took over the lock of the data folder from %1, which no longer runs").arg(m_holder.text());
+        lines << QCoreApplication::translate("DataFolderLock", "took over the lock of the data folder from %1, which no longer runs").arg(m_holder.text());
     if (const QString recovered = m_recovery.text(); !recovered.isEmpty())
         lines << recovered;
     return lines;

@@ -3,6 +3,7 @@
 #include "FileError.h"
 #include "ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -108,7 +109,7 @@ std::optional<QList<JournalEntry>> readJournal(const QString &dataPath, const QS
     }
     const QStringList lines = QString::fromUtf8(text).split(QStringLiteral("\n"), Qt::SkipEmptyParts);
     if (lines.isEmpty() || lines.first().trimmed() != QLatin1String(kHeader)) {
-        problem = QStringLiteral("its first line is not the journal's header");
+        problem = QCoreApplication::translate("MultiFileCommit", "its first line is not the journal's header");
         return std::nullopt;
     }
     QList<JournalEntry> entries;
@@ -117,23 +118,23 @@ std::optional<QList<JournalEntry>> readJournal(const QString &dataPath, const QS
         const auto fields = fieldsOf(lines.at(n).trimmed());
         bool sizeOk = false;
         if (!fields || fields->size() != 4) {
-            problem = QStringLiteral("line %1 does not have four fields").arg(n + 1);
+            problem = QCoreApplication::translate("MultiFileCommit", "line %1 does not have four fields").arg(n + 1);
             return std::nullopt;
         }
         JournalEntry e{fields->at(0), fields->at(1), fields->at(2).toLongLong(&sizeOk), fields->at(3).toLatin1()};
         if (!isPlainRelativeName(e.file) || !e.temporary.startsWith(e.file)
             || !temporarySuffix().match(e.temporary.mid(e.file.size())).hasMatch()) {
-            problem = QStringLiteral("line %1 names a file outside the data folder or a temporary file of another name")
+            problem = QCoreApplication::translate("MultiFileCommit", "line %1 names a file outside the data folder or a temporary file of another name")
                           .arg(n + 1);
             return std::nullopt;
         }
         if (!sizeOk || e.bytes < 0 || e.digest.size() != 64 || seen.contains(e.file)) {
-            problem = QStringLiteral("line %1 is not a complete entry").arg(n + 1);
+            problem = QCoreApplication::translate("MultiFileCommit", "line %1 is not a complete entry").arg(n + 1);
             return std::nullopt;
         }
         if (!ScheduleHelper::FileProblem(QDir(dataPath).filePath(e.file)).isEmpty()
             || !ScheduleHelper::FileProblem(QDir(dataPath).filePath(e.temporary)).isEmpty()) {
-            problem = QStringLiteral("line %1 names a file that is not a regular file of the data folder").arg(n + 1);
+            problem = QCoreApplication::translate("MultiFileCommit", "line %1 names a file that is not a regular file of the data folder").arg(n + 1);
             return std::nullopt;
         }
         seen.insert(e.file);
@@ -276,7 +277,7 @@ void MultiFileCommit::commit()
         } catch (const FileError &error) {
             throw FileError(error.routine(), error.path(),
                             error.reason()
-                                + (journaled ? QStringLiteral("; the other files of this save are finished when the "
+                                + (journaled ? QCoreApplication::translate("MultiFileCommit", "; the other files of this save are finished when the "
                                                               "data folder is next opened")
                                              : QString()),
                             error.kind());
@@ -316,7 +317,7 @@ MultiFileCommit::Recovery MultiFileCommit::FinishInterrupted(const QString &data
         const bool alreadyRenamed = !QFileInfo::exists(folder.filePath(e.temporary)) && holds(folder.filePath(e.file), e);
         if (!ready && !alreadyRenamed) {
             complete = false;
-            recovery.reason = QStringLiteral("the new %1 is missing or incomplete").arg(e.file);
+            recovery.reason = QCoreApplication::translate("MultiFileCommit", "the new %1 is missing or incomplete").arg(e.file);
         }
     }
     if (complete) {
@@ -346,12 +347,12 @@ QString MultiFileCommit::Recovery::text() const
     case Outcome::None:
         return {};
     case Outcome::Finished:
-        return QStringLiteral("A save that was interrupted has been finished: %1.").arg(names);
+        return QCoreApplication::translate("MultiFileCommit", "A save that was interrupted has been finished: %1.").arg(names);
     case Outcome::RolledBack:
-        return QStringLiteral("A save that was interrupted could not be finished (%1); %2 keep their earlier content.")
+        return QCoreApplication::translate("MultiFileCommit", "A save that was interrupted could not be finished (%1); %2 keep their earlier content.")
             .arg(reason, names);
     case Outcome::Unreadable:
-        return QStringLiteral("The journal of an interrupted save could not be used (%1) and was removed; no file was changed.")
+        return QCoreApplication::translate("MultiFileCommit", "The journal of an interrupted save could not be used (%1) and was removed; no file was changed.")
             .arg(reason);
     }
     return {};

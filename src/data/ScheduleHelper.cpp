@@ -113,7 +113,7 @@ std::optional<QString> writeAll(QFileDevice &file, const QString &path, const QB
     if (!complete)
         return file.error() != QFileDevice::NoError
                    ? file.errorString()
-                   : QStringLiteral("only %1 of %2 bytes reached the disk").arg(file.size()).arg(buffer.size());
+                   : QCoreApplication::translate("ScheduleHelper", "only %1 of %2 bytes reached the disk").arg(file.size()).arg(buffer.size());
     if (const auto fault = takeWriteFault(path)) {
         busy = fault->busy;
         return fault->reason;
@@ -170,10 +170,10 @@ std::optional<QString> renameOver(const QString &from, const QString &to)
 #endif
 }
 
-QString notRegular() { return QStringLiteral("it is not a regular file (a folder, pipe, device or other special file)"); }
+QString notRegular() { return QCoreApplication::translate("ScheduleHelper", "it is not a regular file (a folder, pipe, device or other special file)"); }
 QString tooLarge()
 {
-    return QStringLiteral("it is larger than %1 MiB, more than any data folder holds")
+    return QCoreApplication::translate("ScheduleHelper", "it is larger than %1 MiB, more than any data folder holds")
         .arg(ScheduleHelper::kMaxFileBytes / (1024 * 1024));
 }
 // Opens the file for reading without ever waiting: a pipe put in a data file's place would
@@ -273,7 +273,7 @@ QString FileProblem(const QString &path)
         if (target.isEmpty() && info.isSymLink())
             target = QDir::cleanPath(QFileInfo(info.symLinkTarget()).absoluteFilePath());
         if (!target.isEmpty() && !isInside(target, folder))
-            return QStringLiteral("it is a link to %1, outside the data folder").arg(target);
+            return QCoreApplication::translate("ScheduleHelper", "it is a link to %1, outside the data folder").arg(target);
     }
     if (!info.exists())
         return {};
@@ -595,17 +595,17 @@ QString FolderNameProblem(const QString &name)
 {
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("The name cannot be empty.");
+        return QCoreApplication::translate("ScheduleHelper", "The name cannot be empty.");
     if (trimmed == QLatin1String(".") || trimmed == QLatin1String(".."))
-        return QStringLiteral("The names \".\" and \"..\" are not allowed.");
+        return QCoreApplication::translate("ScheduleHelper", "The names \".\" and \"..\" are not allowed.");
     for (const QChar c : trimmed) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("The name cannot contain control characters.");
+            return QCoreApplication::translate("ScheduleHelper", "The name cannot contain control characters.");
         if (QStringLiteral("/\\:*?\"<>|").contains(c))
-            return QStringLiteral("The name cannot contain any of these characters: / \\ : * ? \" < > |");
+            return QCoreApplication::translate("ScheduleHelper", "The name cannot contain any of these characters: / \\ : * ? \" < > |");
     }
     if (trimmed.endsWith(u'.'))
-        return QStringLiteral("The name cannot end with a period.");
+        return QCoreApplication::translate("ScheduleHelper", "The name cannot end with a period.");
     static const QStringList reserved = {
         QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"), QStringLiteral("NUL"),
         QStringLiteral("COM1"), QStringLiteral("COM2"), QStringLiteral("COM3"), QStringLiteral("COM4"),
@@ -615,7 +615,7 @@ QString FolderNameProblem(const QString &name)
         QStringLiteral("LPT8"), QStringLiteral("LPT9")};
     const QString base = trimmed.section(u'.', 0, 0).trimmed().toUpper();
     if (reserved.contains(base))
-        return QStringLiteral("The name \"%1\" is reserved by the system and cannot be used.").arg(base);
+        return QCoreApplication::translate("ScheduleHelper", "The name \"%1\" is reserved by the system and cannot be used.").arg(base);
     return {};
 }
 
@@ -669,7 +669,7 @@ QString WriteFailureReason(const QString &path, const QString &reason)
 {
     // The platform words a write refused by a read-only mount in many ways ("Permission
     // denied" from some calls); the user needs to know that no write there can succeed.
-    return IsOnReadOnlyFileSystem(path) ? QStringLiteral("read-only file system") : reason;
+    return IsOnReadOnlyFileSystem(path) ? QCoreApplication::translate("ScheduleHelper", "read-only file system") : reason;
 }
 
 void InjectReadOnlyFileSystem(const QString &folder)

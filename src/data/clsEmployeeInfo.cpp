@@ -7,6 +7,7 @@
 #include "MultiFileCommit.h"
 #include "ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QRandomGenerator>
@@ -133,7 +134,7 @@ void clsEmployeeInfo::requireWritable() const
 {
     if (m_access == Access::ReadOnly)
         throw FileError(QStringLiteral("WriteFileBytes"), m_dataPath,
-                        QStringLiteral("the data folder was opened for reading only"), FileError::Kind::Write);
+                        QCoreApplication::translate("clsEmployeeInfo", "the data folder was opened for reading only"), FileError::Kind::Write);
 }
 
 void clsEmployeeInfo::beginBatch()

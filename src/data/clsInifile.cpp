@@ -4,6 +4,7 @@
 #include "FileError.h"
 #include "ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 namespace {
@@ -122,11 +123,11 @@ QString writeProblem(const QString &section, const QString &key, const QString &
         return s.contains(u'\n') || s.contains(u'\r') || s.contains(QChar(0));
     };
     if (section.isEmpty() || key.isEmpty())
-        return QStringLiteral("a setting needs a section and a key name");
+        return QCoreApplication::translate("clsInifile", "a setting needs a section and a key name");
     if (breaksLine(section) || breaksLine(key) || breaksLine(value))
-        return QStringLiteral("a setting cannot hold a line break");
+        return QCoreApplication::translate("clsInifile", "a setting cannot hold a line break");
     if (key.contains(u'=') || key.startsWith(u';') || key.startsWith(u'['))
-        return QStringLiteral("the key name \"%1\" cannot be stored").arg(key);
+        return QCoreApplication::translate("clsInifile", "the key name \"%1\" cannot be stored").arg(key);
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "CsvReader.h"
+#include <QCoreApplication>
 
 namespace CsvReader {
 
@@ -52,14 +53,14 @@ QList<Record> parse(const QByteArray &bytes, QString *error)
         } else if (c == u'"' && field.isEmpty() && !wasQuoted) {
             quoted = true;
         } else if (c == u'"' || wasQuoted) {
-            *error = QStringLiteral("line %1: a quote in the middle of a field").arg(line);
+            *error = QCoreApplication::translate("CsvReader", "line %1: a quote in the middle of a field").arg(line);
             return {};
         } else {
             field += c;
         }
     }
     if (quoted) {
-        *error = QStringLiteral("line %1: a quoted field is not closed").arg(record.line);
+        *error = QCoreApplication::translate("CsvReader", "line %1: a quoted field is not closed").arg(record.line);
         return {};
     }
     if (!field.isEmpty() || !record.fields.isEmpty() || wasQuoted)

@@ -9,6 +9,7 @@
 #include "schedule/HourTotals.h"
 #include "schedule/clsScheduleData.h"
 
+#include <QCoreApplication>
 #include <QMap>
 #include <cmath>
 
@@ -66,12 +67,12 @@ Result run(clsEmployeeInfo &info, clsOptions &options, double firstDay, double l
            const QStringList &departments)
 {
     if (lastDay < firstDay)
-        return {{}, QStringLiteral("the first date is after the last date")};
+        return {{}, QCoreApplication::translate("ExportHours", "the first date is after the last date")};
     QString unknown;
     const std::optional<QStringList> chosen = departments.isEmpty() ? info.DepartmentNames()
                                                                     : info.DepartmentsNamed(departments, &unknown);
     if (!chosen)
-        return {{}, QStringLiteral("no department named \"%1\"").arg(unknown.trimmed())};
+        return {{}, QCoreApplication::translate("ExportHours", "no department named \"%1\"").arg(unknown.trimmed())};
 
     // Each department week is loaded as the scheduler loads it, so that the shifts it refuses
     // (colliding with an earlier shift or with time off) are left out here too.

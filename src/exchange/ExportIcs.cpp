@@ -8,6 +8,7 @@
 #include "schedule/StoredShiftJudge.h"
 #include "schedule/clsScheduleData.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QTimeZone>
@@ -65,13 +66,13 @@ Zone zoneNamed(const QString &name)
     if (!name.isEmpty()) {
         const QTimeZone zone = knownZone(name.toUtf8());
         if (!zone.isValid())
-            return {{}, QStringLiteral("unknown time zone \"%1\" (use a name such as Europe/Paris or Etc/UTC)").arg(name)};
+            return {{}, QCoreApplication::translate("ExportIcs", "unknown time zone \"%1\" (use a name such as Europe/Paris or Etc/UTC)").arg(name)};
         return {zone, {}};
     }
     const QByteArray system = QTimeZone::systemTimeZoneId();
     const QTimeZone zone = knownZone(system);
     if (!zone.isValid())
-        return {{}, QStringLiteral("this machine's time zone \"%1\" is not a known zone, so the times cannot be "
+        return {{}, QCoreApplication::translate("ExportIcs", "this machine's time zone \"%1\" is not a known zone, so the times cannot be "
                                    "placed in a calendar")
                         .arg(QString::fromUtf8(system))};
     return {zone, {}};
@@ -218,7 +219,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
 {
     Result result;
     if (request.lastDay < request.firstDay) {
-        result.error = QStringLiteral("the first date is after the last date");
+        result.error = QCoreApplication::translate("ExportIcs", "the first date is after the last date");
         return result;
     }
     const Zone zone = zoneNamed(request.timeZone);
@@ -233,7 +234,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
     departments.removeDuplicates();
     for (const QString &d : std::as_const(departments))
         if (!known.contains(d)) {
-            result.error = QStringLiteral("no department named \"%1\"").arg(d);
+            result.error = QCoreApplication::translate("ExportIcs", "no department named \"%1\"").arg(d);
             return result;
         }
 

@@ -8,6 +8,7 @@
 #include "schedule/clsScheduleData.h"
 #include "grid/TimeGridModel.h"
 #include "schedule/WeekPicture.h"
+#include <QCoreApplication>
 
 namespace ExportWeek {
 
@@ -16,7 +17,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
 {
     const std::optional<QStringList> named = info.DepartmentsNamed({departmentTyped});
     if (!named)
-        return {{}, QStringLiteral("no department named \"%1\"").arg(departmentTyped.trimmed())};
+        return {{}, QCoreApplication::translate("ExportWeek", "no department named \"%1\"").arg(departmentTyped.trimmed())};
     const QString department = named->first();
 
     QuietPrompt prompt;
@@ -101,11 +102,11 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
 
     Result result{json.text() + u'\n', {}};
     if (!schedule.unreadableFiles().isEmpty())
-        result.error = QStringLiteral("%1 file(s) could not be read, so the week is incomplete: %2")
-                           .arg(schedule.unreadableFiles().size())
+        result.error = QCoreApplication::translate("ExportWeek", "%n file(s) could not be read, so the week is incomplete: %1",
+                                                   nullptr, int(schedule.unreadableFiles().size()))
                            .arg(schedule.unreadableFiles().first().userText());
     if (!pngFile.isEmpty() && !WeekPicture::write(schedule, pngFile))
-        result.error = QStringLiteral("could not write the picture %1").arg(pngFile);
+        result.error = QCoreApplication::translate("ExportWeek", "could not write the picture %1").arg(pngFile);
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -46,7 +47,7 @@ QString controlCharacters(const QString &text)
         case 0x08: name = QStringLiteral("backspace"); break;
         case 0x09: name = QStringLiteral("TAB"); break;
         case 0x0A:
-        case 0x0D: name = QStringLiteral("line break"); break;
+        case 0x0D: name = QCoreApplication::translate("ImportEmployees", "line break"); break;
         case 0x1B: name = QStringLiteral("ESC"); break;
         case 0x7F: name = QStringLiteral("DEL"); break;
         default: name = QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
@@ -97,17 +98,17 @@ qsizetype firstInvalidUtf8(const QByteArray &bytes)
 QString encodingProblem(const QByteArray &bytes)
 {
     const auto tellAs = [](const QString &looksLike) {
-        return QStringLiteral("the file is not UTF-8: it looks like %1; save it as UTF-8 (in a spreadsheet: "
+        return QCoreApplication::translate("ImportEmployees", "the file is not UTF-8: it looks like %1; save it as UTF-8 (in a spreadsheet: "
                               "CSV UTF-8) and import it again").arg(looksLike);
     };
     if (bytes.startsWith(QByteArray("\xFF\xFE\0\0", 4)))
-        return tellAs(QStringLiteral("UTF-32 (little-endian, with a byte-order mark)"));
+        return tellAs(QCoreApplication::translate("ImportEmployees", "UTF-32 (little-endian, with a byte-order mark)"));
     if (bytes.startsWith(QByteArray("\0\0\xFE\xFF", 4)))
-        return tellAs(QStringLiteral("UTF-32 (big-endian, with a byte-order mark)"));
+        return tellAs(QCoreApplication::translate("ImportEmployees", "UTF-32 (big-endian, with a byte-order mark)"));
     if (bytes.startsWith("\xFF\xFE"))
-        return tellAs(QStringLiteral("UTF-16 (little-endian, with a byte-order mark)"));
+        return tellAs(QCoreApplication::translate("ImportEmployees", "UTF-16 (little-endian, with a byte-order mark)"));
     if (bytes.startsWith("\xFE\xFF"))
-        return tellAs(QStringLiteral("UTF-16 (big-endian, with a byte-order mark)"));
+        return tellAs(QCoreApplication::translate("ImportEmployees", "UTF-16 (big-endian, with a byte-order mark)"));
     // Without a mark: in UTF-16 the Latin letters, digits and commas of a CSV file are one zero
     // byte and one ASCII byte each.
     const qsizetype sample = std::min<qsizetype>(bytes.size(), 1024) & ~qsizetype(1);
@@ -126,11 +127,11 @@ QString encodingProblem(const QByteArray &bytes)
     if (bad < 0)
         return {};
     const int line = int(bytes.left(bad).count('\n')) + 1;
-    const QString where = QStringLiteral("line %1 holds the byte 0x%2")
+    const QString where = QCoreApplication::translate("ImportEmployees", "line %1 holds the byte 0x%2")
                               .arg(line)
                               .arg(QString::number(quint8(bytes[bad]), 16).toUpper().rightJustified(2, u'0'));
     if (bytes.contains('\0'))
-        return QStringLiteral("the file is not UTF-8 text (%1, and it holds zero bytes)").arg(where);
+        return QCoreApplication::translate("ImportEmployees", "the file is not UTF-8 text (%1, and it holds zero bytes)").arg(where);
     // Every byte is a character in the single-byte Western encodings; 0x80 to 0x9F are letters
     // and signs in Windows-1252 only.
     const bool windows = std::any_of(bytes.cbegin(), bytes.cend(), [](char c) { return quint8(c) >= 0x80 && quint8(c) <= 0x9F; });
@@ -167,11 +168,11 @@ public:
         const QString control = controlCharacters(value);
         const QString bad = charactersOutsideCodePage(value);
         if (!control.isEmpty())
-            problem(c, QStringLiteral("control characters are not allowed: %1").arg(control));
+            problem(c, QCoreApplication::translate("ImportEmployees", "control characters are not allowed: %1").arg(control));
         else if (!bad.isEmpty())
-            problem(c, QStringLiteral("the data files cannot hold these characters: %1").arg(bad));
+            problem(c, QCoreApplication::translate("ImportEmployees", "the data files cannot hold these characters: %1").arg(bad));
         else if (kColumns[c].width > 0 && value.size() > kColumns[c].width)
-            problem(c, QStringLiteral("longer than %1 characters").arg(kColumns[c].width));
+            problem(c, QCoreApplication::translate("ImportEmployees", "longer than %1 characters").arg(kColumns[c].width));
         return value;
     }
 
@@ -184,7 +185,7 @@ public:
         static const QRegularExpression dateOnly(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
         const QDate date = dateOnly.match(value).hasMatch() ? QDate::fromString(value, Qt::ISODate) : QDate();
         if (!date.isValid() || date.year() < 1900 || date.year() > 2200) {
-            problem(c, QStringLiteral("not a date (YYYY-MM-DD): %1").arg(value));
+            problem(c, QCoreApplication::translate("ImportEmployees", "not a date (YYYY-MM-DD): %1").arg(value));
             return 0;
         }
         return qint32(OleDate::fromDate(date));
@@ -199,12 +200,12 @@ public:
             if (ch.isDigit() && ch.unicode() < 128)
                 digits += ch;
             else if (!QStringLiteral(" -.()").contains(ch)) {
-                problem(c, QStringLiteral("a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
+                problem(c, QCoreApplication::translate("ImportEmployees", "a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
                 return {};
             }
         }
         if (digits.size() > 10)
-            problem(c, QStringLiteral("a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
+            problem(c, QCoreApplication::translate("ImportEmployees", "a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
         return digits;
     }
 
@@ -215,7 +216,7 @@ public:
             return false;
         if (value == u"yes" || value == u"y" || value == u"true" || value == u"1" || value == u"m")
             return true;
-        problem(c, QStringLiteral("yes or no is needed: %1").arg(m_cells[c]));
+        problem(c, QCoreApplication::translate("ImportEmployees", "yes or no is needed: %1").arg(m_cells[c]));
         return false;
     }
 
@@ -230,11 +231,11 @@ public:
             const QString control = controlCharacters(name);
             const QString bad = charactersOutsideCodePage(name);
             if (!control.isEmpty())
-                problem(c, QStringLiteral("control characters are not allowed: %1").arg(control));
+                problem(c, QCoreApplication::translate("ImportEmployees", "control characters are not allowed: %1").arg(control));
             else if (!bad.isEmpty())
-                problem(c, QStringLiteral("the data files cannot hold these characters: %1").arg(bad));
+                problem(c, QCoreApplication::translate("ImportEmployees", "the data files cannot hold these characters: %1").arg(bad));
             else if (name.size() > kColumns[c].width)
-                problem(c, QStringLiteral("\"%1\" is longer than %2 characters").arg(name).arg(kColumns[c].width));
+                problem(c, QCoreApplication::translate("ImportEmployees", "\"%1\" is longer than %2 characters").arg(name).arg(kColumns[c].width));
             else if (c == Departments && !ScheduleHelper::IsSafeFolderName(name))
                 problem(c, QStringLiteral("\"%1\": %2").arg(name, ScheduleHelper::FolderNameProblem(name)));
             else
@@ -291,7 +292,7 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         return plan;
     }
     if (records.isEmpty()) {
-        plan.error = QStringLiteral("the file is empty; its first line must name the columns");
+        plan.error = QCoreApplication::translate("ImportEmployees", "the file is empty; its first line must name the columns");
         return plan;
     }
 
@@ -304,11 +305,11 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
             if (known[k].compare(name.trimmed(), Qt::CaseInsensitive) == 0)
                 found = k;
         if (found < 0) {
-            plan.error = QStringLiteral("unknown column \"%1\"; the columns are: %2").arg(name, known.join(QStringLiteral(", ")));
+            plan.error = QCoreApplication::translate("ImportEmployees", "unknown column \"%1\"; the columns are: %2").arg(name, known.join(QStringLiteral(", ")));
             return plan;
         }
         if (columnOfCell.contains(int(found))) {
-            plan.error = QStringLiteral("the column \"%1\" is named twice").arg(name);
+            plan.error = QCoreApplication::translate("ImportEmployees", "the column \"%1\" is named twice").arg(name);
             return plan;
         }
         columnOfCell << int(found);
@@ -326,7 +327,7 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         const CsvReader::Record &record = records[r];
         RowReader row(record.line, record.fields, columnOfCell, plan.problems);
         if (record.fields.size() > columnOfCell.size())
-            row.rowProblem({}, QStringLiteral("%1 fields, but the header names %2 columns")
+            row.rowProblem({}, QCoreApplication::translate("ImportEmployees", "%1 fields, but the header names %2 columns")
                                    .arg(record.fields.size()).arg(columnOfCell.size()));
         NewEmployee e;
         e.line = record.line;
@@ -348,26 +349,26 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         e.departments = row.names(Departments);
         e.positions = row.names(Positions);
         if (e.firstName.isEmpty() && e.lastName.isEmpty())
-            row.rowProblem({}, QStringLiteral("a first or last name is needed"));
+            row.rowProblem({}, QCoreApplication::translate("ImportEmployees", "a first or last name is needed"));
         for (const QString &d : std::as_const(e.departments))
             if (!departments.contains(d) && !plan.newDepartments.contains(d)) {
                 if (options.createMissing)
                     plan.newDepartments << d;
                 else
-                    row.problem(Departments, QStringLiteral("no department named \"%1\" (create it with %2)").arg(d, options.createMissingName));
+                    row.problem(Departments, QCoreApplication::translate("ImportEmployees", "no department named \"%1\" (create it with %2)").arg(d, options.createMissingName));
             }
         for (const QString &p : std::as_const(e.positions))
             if (!positions.contains(p) && !plan.newPositions.contains(p)) {
                 if (options.createMissing)
                     plan.newPositions << p;
                 else
-                    row.problem(Positions, QStringLiteral("no position named \"%1\" (create it with %2)").arg(p, options.createMissingName));
+                    row.problem(Positions, QCoreApplication::translate("ImportEmployees", "no position named \"%1\" (create it with %2)").arg(p, options.createMissingName));
             }
         if (row.failed())
             continue;
         const QString id = identity(e.firstName, e.lastName, e.birthDate);
         if (existing.contains(id)) {
-            plan.duplicates.append({e.line, {}, QStringLiteral("%1 %2 with this birth date is already there; not added again")
+            plan.duplicates.append({e.line, {}, QCoreApplication::translate("ImportEmployees", "%1 %2 with this birth date is already there; not added again")
                                                     .arg(e.firstName, e.lastName).trimmed()});
             continue;
         }

@@ -1,5 +1,6 @@
 #include "OutputFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -47,7 +48,7 @@ QString refusal(const QString &option, const QString &file, const QString &dataF
 {
     if (!isInside(resolved(file), resolved(dataFolder)))
         return {};
-    return QStringLiteral("%1 %2 is inside the data folder %3 that the command reads; write it elsewhere")
+    return QCoreApplication::translate("OutputFile", "%1 %2 is inside the data folder %3 that the command reads; write it elsewhere")
         .arg(option, QDir::toNativeSeparators(file), QDir::toNativeSeparators(dataFolder));
 }
 

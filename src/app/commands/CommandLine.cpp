@@ -9,6 +9,7 @@
 #include "exchange/ImportEmployees.h"
 #include "exchange/ExportWeek.h"
 #include "exchange/OutputFile.h"
+#include "ui/common/Translations.h"
 #include "data/DataFolderLock.h"
 #include "ReportCommand.h"
 #include "data/OleDate.h"
@@ -434,6 +435,7 @@ int run(int argc, char *argv[])
     QGuiApplication::setApplicationName(QStringLiteral("Shiftgrid"));
     QGuiApplication::setOrganizationName(QStringLiteral("Shiftgrid"));
     QGuiApplication::setApplicationVersion(QStringLiteral(SHIFTGRID_VERSION));
+    Translations::install(*app);
 
     if (!parsed) {
         std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(parser.errorText()));

@@ -352,11 +352,6 @@ void DescribeForAccessibility(QWidget *root)
     }
 }
 
-QString CountOf(qsizetype n, const QString &one, const QString &many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
-}
-
 QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -364,11 +359,30 @@ QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent)
     return label;
 }
 
+QLocale WindowLocale()
+{
+    const QLocale user;
+    return user.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : user;
+}
+
+QString WindowDateFormat()
+{
+    QString format = WindowLocale().dateFormat(QLocale::ShortFormat);
+    // A birth date needs its century: "yy" becomes "yyyy", a "yyyy" stays.
+    static const QRegularExpression shortYear(QStringLiteral("(?<!y)yy(?!y)"));
+    return format.replace(shortYear, QStringLiteral("yyyy"));
+}
+
+QString WindowTimeFormat()
+{
+    return WindowLocale().timeFormat(QLocale::ShortFormat);
+}
+
 QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format)
 {
     auto *picker = new QDateEdit(parent);
     picker->setObjectName(name);
-    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    picker->setLocale(WindowLocale());
     picker->setDisplayFormat(format);
     picker->setCalendarPopup(true);
     return picker;
@@ -378,7 +392,7 @@ QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &forma
 {
     auto *picker = new QTimeEdit(parent);
     picker->setObjectName(name);
-    picker->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    picker->setLocale(WindowLocale());
     picker->setDisplayFormat(format);
     return picker;
 }

@@ -2,6 +2,7 @@
 
 #include "data/Prompt.h"
 
+#include <QLocale>
 #include <QPoint>
 #include <QSize>
 #include <functional>
@@ -80,16 +81,21 @@ std::optional<QString> AskFieldText(Prompt &prompt, const QString &text, const Q
 // keeping any that were set by hand.
 void DescribeForAccessibility(QWidget *root);
 
-// "1 default shift", "3 default shifts".
-QString CountOf(qsizetype n, const QString &one, const QString &many);
-
 // A label for `buddy`: its mnemonic moves the focus there.
 QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent);
 
-// A date box with a calendar pop-up, US English month and day names, in `format`.
-QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format);
-// A time picker named `name` showing English times in `format`, as "9:30 AM".
-QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format = QStringLiteral("h:mm AP"));
+// The locale the windows show dates and times in: the user's, or US English when the system
+// names none (the C locale).
+QLocale WindowLocale();
+// The user's short date with the year in full ("M/d/yyyy", "dd.MM.yyyy") and short time of day
+// ("h:mm AP", "HH:mm").
+QString WindowDateFormat();
+QString WindowTimeFormat();
+
+// A date box with a calendar pop-up in the windows' locale, in `format` (default: the short date).
+QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format = WindowDateFormat());
+// A time picker named `name` in the windows' locale, in `format` (default: the short time).
+QTimeEdit *TimePicker(const QString &name, QWidget *parent, const QString &format = WindowTimeFormat());
 
 // A push button carrying its control name as object name.
 QPushButton *NamedButton(const QString &text, const QString &name, QWidget *parent);

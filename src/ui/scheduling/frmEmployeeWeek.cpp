@@ -39,7 +39,7 @@ frmEmployeeWeek::frmEmployeeWeek(clsEmployeeInfo &info, clsOptions &options, Pro
     labMousePos->setObjectName(QStringLiteral("labMousePos"));
     labMousePos->setAutoFillBackground(true);
     labMousePos->setMinimumWidth(300);
-    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
     cmdClose->setAutoDefault(false);
 
     auto *undoBar = new QToolBar(this);

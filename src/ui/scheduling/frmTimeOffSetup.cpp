@@ -50,7 +50,7 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     TimeGrid1->setObjectName(QStringLiteral("TimeGrid1"));
     cmdUndo = NamedButton(tr("&Undo"), QStringLiteral("cmdUndo"), this);
     cmdRedo = NamedButton(tr("&Redo"), QStringLiteral("cmdRedo"), this);
-    cmdClose = NamedButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
     for (QPushButton *b : {cmdUndo, cmdRedo, cmdClose})
         b->setAutoDefault(false);
 

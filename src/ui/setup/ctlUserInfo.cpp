@@ -62,7 +62,6 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     : QWidget(parent), m_info(info), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("ctlUserInfo"));
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
 
     // Identity, above the tabs. The lengths are the widths of the stored fields, so nothing
     // typed is cut off silently when it is saved; the box says so when it is full.
@@ -102,8 +101,8 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     dtpHireDate = new DatePicker(general);
     dtpHireDate->setObjectName(QStringLiteral("dtpHireDate"));
     for (QDateEdit *picker : {dtpDOB, dtpHireDate}) {
-        picker->setLocale(english);
-        picker->setDisplayFormat(QStringLiteral("M/d/yyyy"));
+        picker->setLocale(WindowLocale());
+        picker->setDisplayFormat(WindowDateFormat());
         picker->setCalendarPopup(true);
         picker->setMinimumDate(QDate(100, 1, 1));
     }
@@ -163,8 +162,8 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     week->addWidget(new QLabel(tr("To"), availability), 0, 2);
     const QStringList days = {tr("Sun"), tr("Mon"), tr("Tue"), tr("Wed"), tr("Thu"), tr("Fri"), tr("Sat")};
     for (int i = 0; i < 7; ++i) {
-        dtpStart[i] = TimePicker(QStringLiteral("dtpStart%1").arg(i), availability, QStringLiteral("hh:mm AP"));
-        dtpEnd[i] = TimePicker(QStringLiteral("dtpEnd%1").arg(i), availability, QStringLiteral("hh:mm AP"));
+        dtpStart[i] = TimePicker(QStringLiteral("dtpStart%1").arg(i), availability);
+        dtpEnd[i] = TimePicker(QStringLiteral("dtpEnd%1").arg(i), availability);
         week->addWidget(new QLabel(days[i], availability), i + 1, 0);
         week->addWidget(dtpStart[i], i + 1, 1);
         week->addWidget(dtpEnd[i], i + 1, 2);

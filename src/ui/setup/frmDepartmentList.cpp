@@ -166,8 +166,8 @@ void frmDepartmentList::cmdDelete_Click()
     QString text = tr("Delete the department %1?").arg(name);
     if (members || shifts)
         text += u' ' + tr("Its %1 and %2 are deleted with it.")
-                           .arg(CountOf(members, tr("employee membership"), tr("employee memberships")),
-                                CountOf(shifts, tr("default shift"), tr("default shifts")));
+                           .arg(tr("%n employee membership(s)", nullptr, int(members)),
+                                tr("%n default shift(s)", nullptr, int(shifts)));
     text += u' ' + tr("The employees themselves and the schedules already made stay.");
     if (!m_prompt.askYesNo(text, tr("Delete Department"), true))
         return;

@@ -99,7 +99,7 @@ void frmDepartmentSettings::DisplayForm(const QString &name)
     txtDayHours->setValue(m_info.OverTimeDepartmentGet(name, false));
     txtWeekHours->setValue(m_info.OverTimeDepartmentGet(name, true));
     dtpDisplayStartTime->setTime(OleDate::toTime(m_options.GetScheduleStartTime(name)));
-    setWindowTitle(tr("Department Settings - ") + name.trimmed());
+    setWindowTitle(tr("Department Settings - %1").arg(name.trimmed()));
     chkForceJosDisplayAlways->setChecked(m_options.ForceJobDisplayForSingleJobGet(name.trimmed()));
     adjustSize();
     PlaceFormInMainWindow(this);

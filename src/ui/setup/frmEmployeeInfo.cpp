@@ -260,8 +260,8 @@ void frmEmployeeInfo::cmdDelete_Click()
     QString text = tr("Delete the employee %1?").arg(item->text());
     if (departments || positions)
         text += u' ' + tr("Their %1 and %2 are deleted with them.")
-                           .arg(CountOf(departments, tr("department membership"), tr("department memberships")),
-                                CountOf(positions, tr("position"), tr("positions")));
+                           .arg(tr("%n department membership(s)", nullptr, int(departments)),
+                                tr("%n position(s)", nullptr, int(positions)));
     text += u' ' + tr("Shifts already scheduled stay.");
     if (!m_prompt.askYesNo(text, tr("Please Confirm"), true))
         return;

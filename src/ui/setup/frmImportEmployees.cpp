@@ -121,12 +121,13 @@ void frmImportEmployees::Recheck()
     for (const ImportEmployees::Problem &p : std::as_const(m_plan.problems))
         badLines.insert(p.line);
     QStringList summary;
-    summary << tr("%1 to add.").arg(CountOf(m_plan.employees.size(), tr("employee"), tr("employees")));
+    summary << tr("%n employee(s) to add.", nullptr, int(m_plan.employees.size()));
     if (!badLines.isEmpty())
-        summary << (chkSkipBad->isChecked() ? tr("%1 skipped.") : tr("%1: nothing is imported unless they are skipped."))
-                       .arg(CountOf(badLines.size(), tr("bad row"), tr("bad rows")));
+        summary << (chkSkipBad->isChecked()
+                        ? tr("%n bad row(s) skipped.", nullptr, int(badLines.size()))
+                        : tr("%n bad row(s): nothing is imported unless they are skipped.", nullptr, int(badLines.size())));
     if (!m_plan.duplicates.isEmpty())
-        summary << tr("%1 already there.").arg(CountOf(m_plan.duplicates.size(), tr("employee"), tr("employees")));
+        summary << tr("%n employee(s) already there.", nullptr, int(m_plan.duplicates.size()));
     if (!m_plan.newDepartments.isEmpty())
         summary << tr("New departments: %1.").arg(m_plan.newDepartments.join(QStringLiteral(", ")));
     if (!m_plan.newPositions.isEmpty())

@@ -124,8 +124,7 @@ void frmJobSetup::cmdDelete_Click()
         holders += CodePage::trimBlanks(a.position) == name;
     QString text = tr("Delete the position %1?").arg(name);
     if (holders)
-        text += u' ' + tr("%1 can then no longer be scheduled for it.")
-                           .arg(CountOf(holders, tr("employee who holds it"), tr("employees who hold it")));
+        text += u' ' + tr("%n employee(s) who hold(s) it can then no longer be scheduled for it.", nullptr, int(holders));
     text += u' ' + tr("Shifts already scheduled stay.");
     if (!m_prompt.askYesNo(text, tr("Delete Position"), true))
         return;

@@ -9,6 +9,7 @@
 #include "ui/common/WindowHelpers.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
@@ -17,10 +18,9 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ProgramStart", text);
-}
+struct StartTexts {
+    Q_DECLARE_TR_FUNCTIONS(ProgramStart)
+};
 
 QString native(const QString &path)
 {
@@ -31,7 +31,7 @@ QString native(const QString &path)
 
 QString PrepareDataFolder(const QString &folder)
 {
-    const QString advice = tr("Start Shiftgrid with --data FOLDER to use a folder where you may write.");
+    const QString advice = StartTexts::tr("Start Shiftgrid with --data FOLDER to use a folder where you may write.");
     const QFileInfo info(folder);
     if (!info.exists()) {
         if (QDir().mkpath(folder))
@@ -41,26 +41,26 @@ QString PrepareDataFolder(const QString &folder)
         while (!QFileInfo::exists(existing) && QFileInfo(existing).absolutePath() != existing)
             existing = QFileInfo(existing).absolutePath();
         const QFileInfo blocker(existing);
-        QString why;
+        QString problem;
         if (!blocker.isDir())
-            why = tr("\"%1\" is a file, not a folder.").arg(native(existing));
+            problem = StartTexts::tr("The data folder \"%1\" cannot be created: \"%2\" is a file, not a folder.");
         else if (!blocker.isWritable())
-            why = tr("the folder \"%1\" is read-only.").arg(native(existing));
+            problem = StartTexts::tr("The data folder \"%1\" cannot be created: the folder \"%2\" is read-only.");
         else
-            why = tr("the system refused to create it in \"%1\".").arg(native(existing));
-        return tr("The data folder \"%1\" cannot be created: %2").arg(native(folder), why) + QStringLiteral("\n\n")
-               + advice;
+            problem = StartTexts::tr("The data folder \"%1\" cannot be created: the system refused to create it "
+                                     "in \"%2\".");
+        return problem.arg(native(folder), native(existing)) + QStringLiteral("\n\n") + advice;
     }
     if (!info.isDir())
-        return tr("The data folder \"%1\" cannot be used: it is a file, not a folder.").arg(native(folder))
+        return StartTexts::tr("The data folder \"%1\" cannot be used: it is a file, not a folder.").arg(native(folder))
                + QStringLiteral("\n\n") + advice;
     QTemporaryFile probe(folder + QStringLiteral("/.shiftgrid-XXXXXX"));
     if (!info.isWritable() || !probe.open())
-        return tr("The data folder \"%1\" is read-only, so Shiftgrid could not save your work there.")
+        return StartTexts::tr("The data folder \"%1\" is read-only, so Shiftgrid could not save your work there.")
                    .arg(native(folder))
                + QStringLiteral("\n\n")
-               + tr("Make the folder writable (or copy it to a place where you may write) and start Shiftgrid "
-                    "with --data FOLDER.");
+               + StartTexts::tr("Make the folder writable (or copy it to a place where you may write) and start "
+                                "Shiftgrid with --data FOLDER.");
     return {};
 }
 

@@ -1,4 +1,5 @@
 #include "SetupTestKit.h"
+#include "ui/common/Translations.h"
 #include "ui/setup/frmDepartmentList.h"
 
 #include <QCheckBox>
@@ -36,6 +37,8 @@ class DepartmentWindows : public QObject
     }
 
 private Q_SLOTS:
+    // Counted texts take their English plural forms from the English translation, as in the program.
+    void initTestCase() { Translations::install(*QCoreApplication::instance()); }
     void firstDepartmentIsAskedForAtOnceAndStoredTrimmedUpperCase()
     {
         DataFolder data;

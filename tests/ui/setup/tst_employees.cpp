@@ -1,4 +1,5 @@
 #include "SetupTestKit.h"
+#include "ui/common/Translations.h"
 #include "data/OleDate.h"
 #include "ui/setup/ctlUserInfo.h"
 #include "ui/common/WindowHelpers.h"
@@ -46,6 +47,8 @@ class EmployeeEditor : public QObject
     }
 
 private Q_SLOTS:
+    // Counted texts take their English plural forms from the English translation, as in the program.
+    void initTestCase() { Translations::install(*QCoreApplication::instance()); }
     void namesAreAskedForAtOnceAndOnAdd()
     {
         DataFolder data;

@@ -1,4 +1,5 @@
 #include "SetupTestKit.h"
+#include "ui/common/Translations.h"
 #include "grid/TimeGridModel.h"
 #include "ui/setup/frmJobSetup.h"
 
@@ -29,6 +30,8 @@ class PositionWindows : public QObject
     }
 
 private Q_SLOTS:
+    // Counted texts take their English plural forms from the English translation, as in the program.
+    void initTestCase() { Translations::install(*QCoreApplication::instance()); }
     void withNoPositionsTheFirstIsAskedForAndCancelHidesTheEditor()
     {
         DataFolder data;

@@ -1,0 +1,2512 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CodePage</name>
+    <message>
+        <source>Shiftgrid cannot store %1: its data files hold only Western European letters (the Windows-1252 character set). Please write the text without %2.</source>
+        <translation>Shiftgrid kann %1 nicht speichern: Seine Datendateien fassen nur westeuropäische Buchstaben (den Zeichensatz Windows-1252). Bitte schreiben Sie den Text ohne %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>line %1: a quote in the middle of a field</source>
+        <translation>Zeile %1: ein Anführungszeichen mitten in einem Feld</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>Zeile %1: ein Feld in Anführungszeichen wird nicht geschlossen</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolderLock</name>
+    <message>
+        <source>an unknown copy (the lock file names no process)</source>
+        <translation>eine unbekannte Kopie (die Sperrdatei nennt keinen Prozess)</translation>
+    </message>
+    <message>
+        <source> on host %1</source>
+        <translation> auf dem Rechner %1</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>no lock file can be made in %1 (%2)</source>
+        <translation>in %1 kann keine Sperrdatei angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the lock file %1 cannot be made</source>
+        <translation>die Sperrdatei %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>an interrupted save could not be finished: %1</source>
+        <translation>ein unterbrochenes Speichern konnte nicht abgeschlossen werden: %1</translation>
+    </message>
+    <message>
+        <source>took over the lock of the data folder from %1, which no longer runs</source>
+        <translation>hat die Sperre des Datenordners von %1 übernommen, das nicht mehr läuft</translation>
+    </message>
+</context>
+<context>
+    <name>ExportHours</name>
+    <message>
+        <source>the first date is after the last date</source>
+        <translation>das erste Datum liegt nach dem letzten</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>ExportIcs</name>
+    <message>
+        <source>unknown time zone &quot;%1&quot; (use a name such as Europe/Paris or Etc/UTC)</source>
+        <translation>unbekannte Zeitzone „%1“ (verwenden Sie einen Namen wie Europe/Berlin oder Etc/UTC)</translation>
+    </message>
+    <message>
+        <source>this machine&apos;s time zone &quot;%1&quot; is not a known zone, so the times cannot be placed in a calendar</source>
+        <translation>die Zeitzone „%1“ dieses Rechners ist unbekannt, daher können die Zeiten nicht in einen Kalender gesetzt werden</translation>
+    </message>
+    <message>
+        <source>the first date is after the last date</source>
+        <translation>das erste Datum liegt nach dem letzten</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>ExportWeek</name>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) could not be read, so the week is incomplete: %1</source>
+        <translation>
+            <numerusform>%n Datei konnte nicht gelesen werden, die Woche ist daher unvollständig: %1</numerusform>
+            <numerusform>%n Dateien konnten nicht gelesen werden, die Woche ist daher unvollständig: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not write the picture %1</source>
+        <translation>das Bild %1 konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>FileError</name>
+    <message>
+        <source>Could not read &quot;%1&quot; (in %2): %3.</source>
+        <translation>„%1“ (in %2) konnte nicht gelesen werden: %3.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot; (in %2): %3.</source>
+        <translation>„%1“ (in %2) konnte nicht gespeichert werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportEmployees</name>
+    <message>
+        <source>line break</source>
+        <translation>Zeilenumbruch</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8: it looks like %1; save it as UTF-8 (in a spreadsheet: CSV UTF-8) and import it again</source>
+        <translation>die Datei ist kein UTF-8: Sie sieht nach %1 aus; speichern Sie sie als UTF-8 (in einer Tabellenkalkulation: CSV UTF-8) und importieren Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>UTF-32 (little-endian, with a byte-order mark)</source>
+        <translation>UTF-32 (Little Endian, mit Byte-Order-Mark)</translation>
+    </message>
+    <message>
+        <source>UTF-32 (big-endian, with a byte-order mark)</source>
+        <translation>UTF-32 (Big Endian, mit Byte-Order-Mark)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (little-endian, with a byte-order mark)</source>
+        <translation>UTF-16 (Little Endian, mit Byte-Order-Mark)</translation>
+    </message>
+    <message>
+        <source>UTF-16 (big-endian, with a byte-order mark)</source>
+        <translation>UTF-16 (Big Endian, mit Byte-Order-Mark)</translation>
+    </message>
+    <message>
+        <source>line %1 holds the byte 0x%2</source>
+        <translation>Zeile %1 enthält das Byte 0x%2</translation>
+    </message>
+    <message>
+        <source>the file is not UTF-8 text (%1, and it holds zero bytes)</source>
+        <translation>die Datei ist kein UTF-8-Text (%1, und sie enthält Nullbytes)</translation>
+    </message>
+    <message>
+        <source>control characters are not allowed: %1</source>
+        <translation>Steuerzeichen sind nicht erlaubt: %1</translation>
+    </message>
+    <message>
+        <source>the data files cannot hold these characters: %1</source>
+        <translation>die Datendateien können diese Zeichen nicht fassen: %1</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>not a date (YYYY-MM-DD): %1</source>
+        <translation>kein Datum (JJJJ-MM-TT): %1</translation>
+    </message>
+    <message>
+        <source>a phone number of at most 10 digits is needed: %1</source>
+        <translation>eine Telefonnummer mit höchstens 10 Ziffern wird gebraucht: %1</translation>
+    </message>
+    <message>
+        <source>yes or no is needed: %1</source>
+        <translation>ja oder nein wird gebraucht: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is longer than %2 characters</source>
+        <translation>„%1“ ist länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>the file is empty; its first line must name the columns</source>
+        <translation>die Datei ist leer; ihre erste Zeile muss die Spalten nennen</translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot;; the columns are: %2</source>
+        <translation>unbekannte Spalte „%1“; die Spalten sind: %2</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is named twice</source>
+        <translation>die Spalte „%1“ ist zweimal genannt</translation>
+    </message>
+    <message>
+        <source>%1 fields, but the header names %2 columns</source>
+        <translation>%1 Felder, aber die Kopfzeile nennt %2 Spalten</translation>
+    </message>
+    <message>
+        <source>a first or last name is needed</source>
+        <translation>ein Vor- oder Nachname wird gebraucht</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot; (create it with %2)</source>
+        <translation>keine Abteilung namens „%1“ (mit %2 anlegen)</translation>
+    </message>
+    <message>
+        <source>no position named &quot;%1&quot; (create it with %2)</source>
+        <translation>keine Position namens „%1“ (mit %2 anlegen)</translation>
+    </message>
+    <message>
+        <source>%1 %2 with this birth date is already there; not added again</source>
+        <translation>%1 %2 mit diesem Geburtsdatum ist schon vorhanden; nicht erneut hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>JobInfo</name>
+    <message>
+        <source>Job Caption</source>
+        <translation>Positionsbeschriftung</translation>
+    </message>
+    <message>
+        <source>&amp;Background Color</source>
+        <translation>&amp;Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>&amp;Text Color</source>
+        <translation>&amp;Textfarbe</translation>
+    </message>
+    <message>
+        <source>Job Name</source>
+        <translation>Positionsname</translation>
+    </message>
+    <message>
+        <source>BarColor</source>
+        <translation>Balkenfarbe</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+</context>
+<context>
+    <name>MultiFileCommit</name>
+    <message>
+        <source>its first line is not the journal&apos;s header</source>
+        <translation>seine erste Zeile ist nicht die Kopfzeile des Journals</translation>
+    </message>
+    <message>
+        <source>line %1 does not have four fields</source>
+        <translation>Zeile %1 hat nicht vier Felder</translation>
+    </message>
+    <message>
+        <source>line %1 names a file outside the data folder or a temporary file of another name</source>
+        <translation>Zeile %1 nennt eine Datei außerhalb des Datenordners oder eine temporäre Datei anderen Namens</translation>
+    </message>
+    <message>
+        <source>line %1 is not a complete entry</source>
+        <translation>Zeile %1 ist kein vollständiger Eintrag</translation>
+    </message>
+    <message>
+        <source>line %1 names a file that is not a regular file of the data folder</source>
+        <translation>Zeile %1 nennt eine Datei, die keine gewöhnliche Datei des Datenordners ist</translation>
+    </message>
+    <message>
+        <source>; the other files of this save are finished when the data folder is next opened</source>
+        <translation>; die übrigen Dateien dieses Speicherns werden beim nächsten Öffnen des Datenordners abgeschlossen</translation>
+    </message>
+    <message>
+        <source>the new %1 is missing or incomplete</source>
+        <translation>die neue %1 fehlt oder ist unvollständig</translation>
+    </message>
+    <message>
+        <source>A save that was interrupted has been finished: %1.</source>
+        <translation>Ein unterbrochenes Speichern wurde abgeschlossen: %1.</translation>
+    </message>
+    <message>
+        <source>A save that was interrupted could not be finished (%1); %2 keep their earlier content.</source>
+        <translation>Ein unterbrochenes Speichern konnte nicht abgeschlossen werden (%1); %2 behalten ihren früheren Inhalt.</translation>
+    </message>
+    <message>
+        <source>The journal of an interrupted save could not be used (%1) and was removed; no file was changed.</source>
+        <translation>Das Journal eines unterbrochenen Speicherns war nicht verwendbar (%1) und wurde entfernt; keine Datei wurde geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFile</name>
+    <message>
+        <source>%1 %2 is inside the data folder %3 that the command reads; write it elsewhere</source>
+        <translation>%1 %2 liegt im Datenordner %3, den der Befehl liest; schreiben Sie die Datei anderswohin</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStart</name>
+    <message>
+        <source>Open the data folder read-only? (No quits the program.)</source>
+        <translation>Den Datenordner schreibgeschützt öffnen? (Nein beendet das Programm.)</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; was left locked by a copy of Shiftgrid that ended without closing: %2.
+
+Take the folder over?</source>
+        <translation>Der Datenordner „%1“ ist noch von einer Shiftgrid-Kopie gesperrt, die ohne Schließen endete: %2.
+
+Den Ordner übernehmen?</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; is in use by another copy of Shiftgrid: %2. Only one copy at a time can change it.
+
+%3</source>
+        <translation>Der Datenordner „%1“ wird von einer anderen Shiftgrid-Kopie benutzt: %2. Nur eine Kopie zur Zeit kann ihn ändern.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Shiftgrid cannot lock the data folder &quot;%1&quot;: %2.
+
+%3</source>
+        <translation>Shiftgrid kann den Datenordner „%1“ nicht sperren: %2.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Shiftgrid - Demo Business</source>
+        <translation>Shiftgrid – Beispielbetrieb</translation>
+    </message>
+    <message>
+        <source>Start Shiftgrid with --data FOLDER to use a folder where you may write.</source>
+        <translation>Starten Sie Shiftgrid mit --data ORDNER, um einen Ordner zu verwenden, in den Sie schreiben dürfen.</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; cannot be created: &quot;%2&quot; is a file, not a folder.</source>
+        <translation>Der Datenordner „%1“ kann nicht angelegt werden: „%2“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; cannot be created: the folder &quot;%2&quot; is read-only.</source>
+        <translation>Der Datenordner „%1“ kann nicht angelegt werden: Der Ordner „%2“ ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; cannot be created: the system refused to create it in &quot;%2&quot;.</source>
+        <translation>Der Datenordner „%1“ kann nicht angelegt werden: Das System hat das Anlegen in „%2“ verweigert.</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; cannot be used: it is a file, not a folder.</source>
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: Er ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The data folder &quot;%1&quot; is read-only, so Shiftgrid could not save your work there.</source>
+        <translation>Der Datenordner „%1“ ist schreibgeschützt, daher könnte Shiftgrid Ihre Arbeit dort nicht speichern.</translation>
+    </message>
+    <message>
+        <source>Make the folder writable (or copy it to a place where you may write) and start Shiftgrid with --data FOLDER.</source>
+        <translation>Machen Sie den Ordner beschreibbar (oder kopieren Sie ihn an einen Ort, an dem Sie schreiben dürfen) und starten Sie Shiftgrid mit --data ORDNER.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>The report was not exported.
+%1</source>
+        <translation>Der Bericht wurde nicht exportiert.
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so &quot;%1&quot; cannot be printed.
+
+Export it as a PDF file instead?</source>
+        <translation>Es ist kein Drucker eingerichtet, daher kann „%1“ nicht gedruckt werden.
+
+Stattdessen als PDF-Datei exportieren?</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Printing &quot;%1&quot;...</source>
+        <translation>„%1“ wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be printed on %2.</source>
+        <translation>„%1“ konnte nicht auf %2 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>This shift begins outside the days shown, so it can be copied but not changed here.</source>
+        <translation>Diese Schicht beginnt außerhalb der gezeigten Tage; sie kann hier kopiert, aber nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleHelper</name>
+    <message>
+        <source>only %1 of %2 bytes reached the disk</source>
+        <translation>nur %1 von %2 Bytes haben den Datenträger erreicht</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a folder, pipe, device or other special file)</source>
+        <translation>sie ist keine gewöhnliche Datei (ein Ordner, eine Pipe, ein Gerät oder eine andere Spezialdatei)</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB, more than any data folder holds</source>
+        <translation>sie ist größer als %1 MiB, mehr als ein Datenordner je enthält</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the data folder</source>
+        <translation>sie ist ein Verweis auf %1, außerhalb des Datenordners</translation>
+    </message>
+    <message>
+        <source>The name cannot be empty.</source>
+        <translation>Der Name darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The names &quot;.&quot; and &quot;..&quot; are not allowed.</source>
+        <translation>Die Namen „.“ und „..“ sind nicht erlaubt.</translation>
+    </message>
+    <message>
+        <source>The name cannot contain control characters.</source>
+        <translation>Der Name darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>The name cannot contain any of these characters: / \ : * ? &quot; &lt; &gt; |</source>
+        <translation>Der Name darf keines dieser Zeichen enthalten: / \ : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>The name cannot end with a period.</source>
+        <translation>Der Name darf nicht mit einem Punkt enden.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is reserved by the system and cannot be used.</source>
+        <translation>Der Name „%1“ ist vom System reserviert und kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>read-only file system</source>
+        <translation>schreibgeschütztes Dateisystem</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftEditWindow</name>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Bearbei&amp;ten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>C&amp;hange Position...</source>
+        <translation>&amp;Position ändern...</translation>
+    </message>
+    <message>
+        <source>Position of %1&apos;s shift:</source>
+        <translation>Position der Schicht von %1:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Shift:</source>
+        <translation>Schicht:</translation>
+    </message>
+    <message>
+        <source>Start of the shift:</source>
+        <translation>Beginn der Schicht:</translation>
+    </message>
+    <message>
+        <source>End of the shift:</source>
+        <translation>Ende der Schicht:</translation>
+    </message>
+    <message>
+        <source>Some files could not be read, so their shifts or time off are not shown and those files will not be overwritten:
+</source>
+        <translation>Einige Dateien konnten nicht gelesen werden; ihre Schichten oder Abwesenheiten werden nicht gezeigt, und diese Dateien werden nicht überschrieben:
+</translation>
+    </message>
+    <message>
+        <source>No stored shift of these days conflicts with another shift or with time off.</source>
+        <translation>Keine gespeicherte Schicht dieser Tage kollidiert mit einer anderen Schicht oder einer Abwesenheit.</translation>
+    </message>
+    <message>
+        <source>
+
+These stored shifts are not shown. They stay in their files as they are; remove what they collide with to see them again.</source>
+        <translation>
+
+Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in ihren Dateien; entfernen Sie, womit sie kollidieren, um sie wieder zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2&apos;s available hours on %3 (%4 - %5).</source>
+        <translation>%1 liegt außerhalb der verfügbaren Stunden von %2 am %3 (%4 - %5).</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Pick Shift</source>
+        <translation>Schicht wählen</translation>
+    </message>
+    <message>
+        <source>Pick Start</source>
+        <translation>Beginn wählen</translation>
+    </message>
+    <message>
+        <source>Pick End</source>
+        <translation>Ende wählen</translation>
+    </message>
+    <message>
+        <source>5 Minutes</source>
+        <translation>5 Minuten</translation>
+    </message>
+    <message>
+        <source>10 Minutes</source>
+        <translation>10 Minuten</translation>
+    </message>
+    <message>
+        <source>15 Minutes</source>
+        <translation>15 Minuten</translation>
+    </message>
+    <message>
+        <source>30 Minutes</source>
+        <translation>30 Minuten</translation>
+    </message>
+    <message>
+        <source>1 Hour</source>
+        <translation>1 Stunde</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Times</source>
+        <translation>Zeiten</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>The week could not be saved.
+%1
+
+Your changes are still on the grid.</source>
+        <translation>Die Woche konnte nicht gespeichert werden.
+%1
+
+Ihre Änderungen sind noch im Raster.</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Discard the changes</source>
+        <translation>Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>Stay on this week</source>
+        <translation>In dieser Woche bleiben</translation>
+    </message>
+    <message>
+        <source>Save Failed</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>This shift would begin on %1, outside the days shown, so it could not be saved here. Go to that week to add it.</source>
+        <translation>Diese Schicht würde am %1 beginnen, außerhalb der gezeigten Tage, und kann daher hier nicht gespeichert werden. Gehen Sie zu jener Woche, um sie hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source> for %1</source>
+        <translation> für %1</translation>
+    </message>
+    <message>
+        <source>%1 is already scheduled at this time in %2.
+
+Schedule this shift anyway?</source>
+        <translation>%1 ist zu dieser Zeit schon in %2 eingeplant.
+
+Diese Schicht trotzdem einplanen?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Change Position</source>
+        <translation>Position ändern</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>%1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Change %1 to %2</source>
+        <translation>%1 zu %2 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>TimeBox</name>
+    <message>
+        <source>e.g. 9a, 5:30p, 22:00</source>
+        <translation>z. B. 9a, 5:30p, 22:00</translation>
+    </message>
+    <message>
+        <source>not a time</source>
+        <translation>keine Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>WindowHelpers</name>
+    <message>
+        <source>At most %1 characters fit here.</source>
+        <translation>Hier passen höchstens %1 Zeichen hinein.</translation>
+    </message>
+    <message>
+        <source>A %1 can have at most %2 characters; &quot;%3&quot; has %4.</source>
+        <translation>Ein Feld „%1“ fasst höchstens %2 Zeichen; „%3“ hat %4.</translation>
+    </message>
+    <message>
+        <source>Drop-down list</source>
+        <translation>Aufklappliste</translation>
+    </message>
+    <message>
+        <source>Text box</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>Entry box</source>
+        <translation>Eingabefeld</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Steuerelement</translation>
+    </message>
+</context>
+<context>
+    <name>clsEmployeeInfo</name>
+    <message>
+        <source>the data folder was opened for reading only</source>
+        <translation>der Datenordner wurde nur zum Lesen geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>clsInifile</name>
+    <message>
+        <source>a setting needs a section and a key name</source>
+        <translation>eine Einstellung braucht einen Abschnitt und einen Schlüsselnamen</translation>
+    </message>
+    <message>
+        <source>a setting cannot hold a line break</source>
+        <translation>eine Einstellung darf keinen Zeilenumbruch enthalten</translation>
+    </message>
+    <message>
+        <source>the key name &quot;%1&quot; cannot be stored</source>
+        <translation>der Schlüsselname „%1“ kann nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>ctlUserInfo</name>
+    <message>
+        <source>First &amp;Name</source>
+        <translation>&amp;Vorname</translation>
+    </message>
+    <message>
+        <source>&amp;Middle Name</source>
+        <translation>Zweiter V&amp;orname</translation>
+    </message>
+    <message>
+        <source>&amp;Last Name</source>
+        <translation>&amp;Nachname</translation>
+    </message>
+    <message>
+        <source>Sched&amp;ule Name</source>
+        <translation>Name &amp;im Plan</translation>
+    </message>
+    <message>
+        <source>SS Num&amp;ber</source>
+        <translation>Sozialversicherungsnu&amp;mmer</translation>
+    </message>
+    <message>
+        <source>Employee &amp;ID</source>
+        <translation>Pe&amp;rsonalnummer</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <source>Up to 10 digits; blanks, brackets, dashes and + may be typed between them.</source>
+        <translation>Bis zu 10 Ziffern; Leerzeichen, Klammern, Bindestriche und + dürfen dazwischen stehen.</translation>
+    </message>
+    <message>
+        <source>D&amp;OB</source>
+        <translation>&amp;Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Hire Da&amp;te</source>
+        <translation>Ein&amp;trittsdatum</translation>
+    </message>
+    <message>
+        <source>Home Phon&amp;e</source>
+        <translation>Telefon priv&amp;at</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Partner/in</translation>
+    </message>
+    <message>
+        <source>Emer&amp;gency</source>
+        <translation>Notfall&amp;kontakt</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Cit&amp;y</source>
+        <translation>&amp;Wohnort</translation>
+    </message>
+    <message>
+        <source>State / Pro&amp;vince</source>
+        <translation>Bunde&amp;sland / Region</translation>
+    </message>
+    <message>
+        <source>Postal Code</source>
+        <translation>Postleitzahl</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation>Abteilungen</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Assignments</source>
+        <translation>Zuordnungen</translation>
+    </message>
+    <message>
+        <source>home phone</source>
+        <translation>Telefon privat</translation>
+    </message>
+    <message>
+        <source>emergency phone</source>
+        <translation>Notfalltelefon</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; has %3 digits; at most 10 can be stored. Please shorten it.</source>
+        <translation>Das Feld %1 „%2“ hat %3 Ziffern; höchstens 10 können gespeichert werden. Bitte kürzen Sie es.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; can hold only digits, with blanks, brackets, dashes or + between them. Please correct it.</source>
+        <translation>Das Feld %1 „%2“ darf nur Ziffern enthalten, mit Leerzeichen, Klammern, Bindestrichen oder + dazwischen. Bitte korrigieren Sie es.</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Shiftgrid</source>
+        <translation>Über Shiftgrid</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Plans the work shifts of a business&apos;s employees, department by department.</source>
+        <translation>Plant die Arbeitsschichten der Mitarbeiter eines Betriebs, Abteilung für Abteilung.</translation>
+    </message>
+    <message>
+        <source>Released under the MIT License.</source>
+        <translation>Veröffentlicht unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Data folder: %1</source>
+        <translation>Datenordner: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmAddShift</name>
+    <message>
+        <source>Add Shift</source>
+        <translation>Schicht hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>&amp;Beginn</translation>
+    </message>
+    <message>
+        <source>&amp;End</source>
+        <translation>&amp;Ende</translation>
+    </message>
+</context>
+<context>
+    <name>frmAddTimeOFf</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Reason</source>
+        <translation>&amp;Grund</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Add Time Off</source>
+        <translation>Abwesenheit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Time Off</source>
+        <translation>Abwesenheit bearbeiten</translation>
+    </message>
+    <message>
+        <source>The time off must end after it begins.</source>
+        <translation>Die Abwesenheit muss nach ihrem Beginn enden.</translation>
+    </message>
+    <message>
+        <source>The reason cannot hold these characters: %1</source>
+        <translation>Der Grund darf diese Zeichen nicht enthalten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmCopySchedule</name>
+    <message>
+        <source>Copy Schedule</source>
+        <translation>Plan kopieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>frmDepartmentList</name>
+    <message>
+        <source>Department List Manager</source>
+        <translation>Abteilungen verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Bearbei&amp;ten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>De&amp;partments</source>
+        <translation>&amp;Abteilungen</translation>
+    </message>
+    <message>
+        <source>Enter Department Name</source>
+        <translation>Namen der Abteilung eingeben</translation>
+    </message>
+    <message>
+        <source>Add Department</source>
+        <translation>Abteilung hinzufügen</translation>
+    </message>
+    <message>
+        <source>department name</source>
+        <translation>Abteilungsname</translation>
+    </message>
+    <message>
+        <source>The department %1 already exists.</source>
+        <translation>Die Abteilung %1 gibt es schon.</translation>
+    </message>
+    <message>
+        <source>Delete the department %1?</source>
+        <translation>Die Abteilung %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Its %1 and %2 are deleted with it.</source>
+        <translation>Ihre %1 und %2 werden mit ihr gelöscht.</translation>
+    </message>
+    <message>
+        <source>The employees themselves and the schedules already made stay.</source>
+        <translation>Die Mitarbeiter selbst und die schon erstellten Pläne bleiben.</translation>
+    </message>
+    <message>
+        <source>Delete Department</source>
+        <translation>Abteilung löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n employee membership(s)</source>
+        <translation>
+            <numerusform>%n Mitarbeiterzugehörigkeit</numerusform>
+            <numerusform>%n Mitarbeiterzugehörigkeiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n default shift(s)</source>
+        <translation>
+            <numerusform>%n Standardschicht</numerusform>
+            <numerusform>%n Standardschichten</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmDepartmentSettings</name>
+    <message>
+        <source>Department Settings - </source>
+        <translation>Abteilungseinstellungen - </translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Flag Overtime if</source>
+        <translation>Überstunden markieren, wenn</translation>
+    </message>
+    <message>
+        <source>0 (no limit)</source>
+        <translation>0 (keine Grenze)</translation>
+    </message>
+    <message>
+        <source>Whole hours, 0 to 255; 0 means no limit.</source>
+        <translation>Ganze Stunden, 0 bis 255; 0 heißt keine Grenze.</translation>
+    </message>
+    <message>
+        <source>&amp;Day hours greater than</source>
+        <translation>&amp;Tagesstunden größer als</translation>
+    </message>
+    <message>
+        <source>&amp;Week hours greater than</source>
+        <translation>&amp;Wochenstunden größer als</translation>
+    </message>
+    <message>
+        <source>&amp;Always display job pick list</source>
+        <translation>Positions&amp;auswahl immer zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;First day of week</source>
+        <translation>&amp;Erster Wochentag</translation>
+    </message>
+    <message>
+        <source>Display Start &amp;Time</source>
+        <translation>Anzeige&amp;beginn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day. Type it as 9a, 9:30 pm or 21:30.</source>
+        <translation>„%1“ ist keine Uhrzeit. Schreiben Sie sie als 9a, 9:30 pm oder 21:30.</translation>
+    </message>
+    <message>
+        <source>Department Settings - %1</source>
+        <translation>Abteilungseinstellungen - %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmEmployeeInfo</name>
+    <message>
+        <source>Employee Information Manager</source>
+        <translation>Mitarbeiterdaten verwalten</translation>
+    </message>
+    <message>
+        <source>Employee List</source>
+        <translation>Mitarbeiterliste</translation>
+    </message>
+    <message>
+        <source>Type to filter</source>
+        <translation>Tippen zum Filtern</translation>
+    </message>
+    <message>
+        <source>Shows only the employees whose names contain what you type.</source>
+        <translation>Zeigt nur die Mitarbeiter, deren Name das Getippte enthält.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Import Employees from Te&amp;xt...</source>
+        <translation>Mitarbeiter aus Te&amp;xt importieren...</translation>
+    </message>
+    <message>
+        <source>Adds the employees of a CSV file, after showing what would change.</source>
+        <translation>Fügt die Mitarbeiter einer CSV-Datei hinzu, nachdem gezeigt wurde, was sich ändern würde.</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>The changes to this employee could not be saved. Close anyway and lose them?</source>
+        <translation>Die Änderungen an diesem Mitarbeiter konnten nicht gespeichert werden. Trotzdem schließen und sie verlieren?</translation>
+    </message>
+    <message>
+        <source>Not available yet: the employee reports are not part of this version.</source>
+        <translation>Noch nicht verfügbar: Die Mitarbeiterberichte gehören nicht zu dieser Version.</translation>
+    </message>
+    <message>
+        <source>Enter first name.</source>
+        <translation>Vornamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Add Employee</source>
+        <translation>Mitarbeiter hinzufügen</translation>
+    </message>
+    <message>
+        <source>first name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Enter last name.</source>
+        <translation>Nachnamen eingeben.</translation>
+    </message>
+    <message>
+        <source>last name</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Delete the employee %1?</source>
+        <translation>Den Mitarbeiter %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Their %1 and %2 are deleted with them.</source>
+        <translation>Seine %1 und %2 werden mit ihm gelöscht.</translation>
+    </message>
+    <message>
+        <source>Shifts already scheduled stay.</source>
+        <translation>Schon geplante Schichten bleiben.</translation>
+    </message>
+    <message>
+        <source>Please Confirm</source>
+        <translation>Bitte bestätigen</translation>
+    </message>
+    <message>
+        <source>Import Employees</source>
+        <translation>Mitarbeiter importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not import %1: %2</source>
+        <translation>%1 konnte nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Adding employees...</source>
+        <translation>Mitarbeiter werden hinzugefügt...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n department membership(s)</source>
+        <translation>
+            <numerusform>%n Abteilungszugehörigkeit</numerusform>
+            <numerusform>%n Abteilungszugehörigkeiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n position(s)</source>
+        <translation>
+            <numerusform>%n Position</numerusform>
+            <numerusform>%n Positionen</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmEmployeeReports</name>
+    <message>
+        <source>Employee Reports</source>
+        <translation>Mitarbeiterberichte</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>Prints the list on the default printer.</source>
+        <translation>Druckt die Liste auf dem Standarddrucker.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Report &amp;Type</source>
+        <translation>Bericht&amp;sart</translation>
+    </message>
+    <message>
+        <source>Laying out &quot;%1&quot;...</source>
+        <translation>„%1“ wird gesetzt...</translation>
+    </message>
+    <message>
+        <source>Printed &quot;%1&quot; to %2.</source>
+        <translation>„%1“ auf %2 gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>frmEmployeeWeek</name>
+    <message>
+        <source>Shift Configuration</source>
+        <translation>Schicht-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Bar Display</source>
+        <translation>Balkenanzeige</translation>
+    </message>
+    <message>
+        <source>Snap To</source>
+        <translation>Einrasten auf</translation>
+    </message>
+    <message>
+        <source>Mouse Position</source>
+        <translation>Mausposition</translation>
+    </message>
+    <message>
+        <source>This shift touches %1&apos;s time off (%2 to %3).</source>
+        <translation>Diese Schicht berührt die Abwesenheit von %1 (%2 bis %3).</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Stretch %1 to %2</source>
+        <translation>%1 auf %2 dehnen</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>%1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Shiftgrid Help</source>
+        <translation>Shiftgrid-Hilfe</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help page could not be loaded.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Die Hilfeseite konnte nicht geladen werden.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportEmployees</name>
+    <message>
+        <source>Import Employees - %1</source>
+        <translation>Mitarbeiter importieren - %1</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Birth Date</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation>Abteilungen</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>Create missing departments and positions</source>
+        <translation>Fehlende Abteilungen und Positionen anlegen</translation>
+    </message>
+    <message>
+        <source>Skip bad rows</source>
+        <translation>Fehlerhafte Zeilen überspringen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Bad row</source>
+        <translation>Fehlerhafte Zeile</translation>
+    </message>
+    <message>
+        <source>Already there</source>
+        <translation>Schon vorhanden</translation>
+    </message>
+    <message>
+        <source>New departments: %1.</source>
+        <translation>Neue Abteilungen: %1.</translation>
+    </message>
+    <message>
+        <source>New positions: %1.</source>
+        <translation>Neue Positionen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n employee(s) to add.</source>
+        <translation>
+            <numerusform>%n Mitarbeiter hinzuzufügen.</numerusform>
+            <numerusform>%n Mitarbeiter hinzuzufügen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bad row(s) skipped.</source>
+        <translation>
+            <numerusform>%n fehlerhafte Zeile übersprungen.</numerusform>
+            <numerusform>%n fehlerhafte Zeilen übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bad row(s): nothing is imported unless they are skipped.</source>
+        <translation>
+            <numerusform>%n fehlerhafte Zeile: Nichts wird importiert, solange sie nicht übersprungen wird.</numerusform>
+            <numerusform>%n fehlerhafte Zeilen: Nichts wird importiert, solange sie nicht übersprungen werden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n employee(s) already there.</source>
+        <translation>
+            <numerusform>%n Mitarbeiter schon vorhanden.</numerusform>
+            <numerusform>%n Mitarbeiter schon vorhanden.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmInitialSetup</name>
+    <message>
+        <source>Help Wizard</source>
+        <translation>Hilfe-Assistent</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>Departments</source>
+        <translation>Abteilungen</translation>
+    </message>
+    <message>
+        <source>Setup &amp;Departments</source>
+        <translation>&amp;Abteilungen einrichten</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>Setup &amp;Positions</source>
+        <translation>P&amp;ositionen einrichten</translation>
+    </message>
+    <message>
+        <source>Default Work Shifts</source>
+        <translation>Standard-Arbeitsschichten</translation>
+    </message>
+    <message>
+        <source>Setup Wor&amp;k Shifts</source>
+        <translation>Arbeits&amp;schichten einrichten</translation>
+    </message>
+    <message>
+        <source>Employees</source>
+        <translation>Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Setup &amp;Employees</source>
+        <translation>&amp;Mitarbeiter einrichten</translation>
+    </message>
+    <message>
+        <source>Schedule Employees</source>
+        <translation>Mitarbeiter einplanen</translation>
+    </message>
+    <message>
+        <source>Launch S&amp;cheduler</source>
+        <translation>Schichtplaner s&amp;tarten</translation>
+    </message>
+    <message>
+        <source>Availability</source>
+        <translation>Verfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Schedule Days &amp;Off</source>
+        <translation>Freie Tage p&amp;lanen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Prin&amp;t Reports</source>
+        <translation>Berichte dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>Demo Business</source>
+        <translation>Beispielbetrieb</translation>
+    </message>
+    <message>
+        <source>Open Demo B&amp;usiness</source>
+        <translation>Beispielbetrieb öffne&amp;n</translation>
+    </message>
+    <message>
+        <source>Explore Shiftgrid with a made-up business first. It opens in a folder of its own; your data folder stays as it is until you set up your business.</source>
+        <translation>Erkunden Sie Shiftgrid zuerst mit einem erfundenen Betrieb. Er öffnet sich in einem eigenen Ordner; Ihr Datenordner bleibt unverändert, bis Sie Ihren Betrieb einrichten.</translation>
+    </message>
+    <message>
+        <source>Start by setting up each department.  Each individual department will be scheduled separately.</source>
+        <translation>Richten Sie zuerst jede Abteilung ein.  Jede Abteilung wird für sich geplant.</translation>
+    </message>
+    <message>
+        <source>Assign employee positions. Employees may be assigned to multiple positions.</source>
+        <translation>Legen Sie die Positionen fest. Mitarbeiter können mehrere Positionen haben.</translation>
+    </message>
+    <message>
+        <source>Setup your default work shifts for each department.</source>
+        <translation>Richten Sie die Standard-Arbeitsschichten jeder Abteilung ein.</translation>
+    </message>
+    <message>
+        <source>Setup Employee names, contact, and availability information</source>
+        <translation>Richten Sie Namen, Kontaktdaten und Verfügbarkeit der Mitarbeiter ein</translation>
+    </message>
+    <message>
+        <source>Setup your employee work schedules.</source>
+        <translation>Erstellen Sie die Dienstpläne Ihrer Mitarbeiter.</translation>
+    </message>
+    <message>
+        <source>Schedule employee days off.</source>
+        <translation>Planen Sie die freien Tage der Mitarbeiter.</translation>
+    </message>
+    <message>
+        <source>Configure and print various reports.</source>
+        <translation>Stellen Sie Berichte zusammen und drucken Sie sie.</translation>
+    </message>
+</context>
+<context>
+    <name>frmJobSetup</name>
+    <message>
+        <source>Positions List Manager</source>
+        <translation>Positionen verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Position &amp;Name</source>
+        <translation>Positions&amp;name</translation>
+    </message>
+    <message>
+        <source>Enter Position Name</source>
+        <translation>Namen der Position eingeben</translation>
+    </message>
+    <message>
+        <source>Add Position</source>
+        <translation>Position hinzufügen</translation>
+    </message>
+    <message>
+        <source>position name</source>
+        <translation>Positionsname</translation>
+    </message>
+    <message>
+        <source>The position %1 already exists; its colours stay as they are.</source>
+        <translation>Die Position %1 gibt es schon; ihre Farben bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Delete the position %1?</source>
+        <translation>Die Position %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Shifts already scheduled stay.</source>
+        <translation>Schon geplante Schichten bleiben.</translation>
+    </message>
+    <message>
+        <source>Delete Position</source>
+        <translation>Position löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n employee(s) who hold(s) it can then no longer be scheduled for it.</source>
+        <translation>
+            <numerusform>%n Mitarbeiter, der sie innehat, kann dann nicht mehr für sie eingeplant werden.</numerusform>
+            <numerusform>%n Mitarbeiter, die sie innehaben, können dann nicht mehr für sie eingeplant werden.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmPickDate</name>
+    <message>
+        <source>Pick Date</source>
+        <translation>Datum wählen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>frmPrint</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Click each report to print; each chosen report comes out on its own.</source>
+        <translation>Klicken Sie jeden zu druckenden Bericht an; jeder gewählte Bericht wird für sich ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Report &amp;Type</source>
+        <translation>Bericht&amp;sart</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Daten</translation>
+    </message>
+    <message>
+        <source>&amp;First Date</source>
+        <translation>E&amp;rstes Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Last Date</source>
+        <translation>&amp;Letztes Datum</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>Prints each chosen report on the default printer.</source>
+        <translation>Druckt jeden gewählten Bericht auf dem Standarddrucker.</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Opens each chosen report in a preview window.</source>
+        <translation>Öffnet jeden gewählten Bericht in einem Vorschaufenster.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Please select a report type</source>
+        <translation>Bitte wählen Sie eine Berichtsart</translation>
+    </message>
+    <message>
+        <source>The first date (%1) is after the last date (%2). Please put them in order.</source>
+        <translation>Das erste Datum (%1) liegt nach dem letzten (%2). Bitte bringen Sie sie in die richtige Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Laying out &quot;%1&quot;...</source>
+        <translation>„%1“ wird gesetzt...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; to %2</source>
+        <translation>„%1“ an %2</translation>
+    </message>
+    <message>
+        <source>Some schedule files could not be read, so the reports leave their shifts out:
+%1</source>
+        <translation>Einige Plandateien konnten nicht gelesen werden, daher lassen die Berichte ihre Schichten weg:
+%1</translation>
+    </message>
+    <message>
+        <source>Printed %1.</source>
+        <translation>%1 gedruckt.</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportFilter</name>
+    <message>
+        <source>Report Filter</source>
+        <translation>Berichtsfilter</translation>
+    </message>
+    <message>
+        <source>Department Filter</source>
+        <translation>Abteilungsfilter</translation>
+    </message>
+    <message>
+        <source>&amp;Department</source>
+        <translation>&amp;Abteilung</translation>
+    </message>
+    <message>
+        <source>Position Filter</source>
+        <translation>Positionsfilter</translation>
+    </message>
+    <message>
+        <source>&amp;Position</source>
+        <translation>&amp;Position</translation>
+    </message>
+    <message>
+        <source>Employee Filter</source>
+        <translation>Mitarbeiterfilter</translation>
+    </message>
+    <message>
+        <source>&amp;Employee</source>
+        <translation>&amp;Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>&lt; &amp;Back</source>
+        <translation>&lt; &amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next &gt;</source>
+        <translation>&amp;Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Fertig</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>A&amp;lle</translation>
+    </message>
+    <message>
+        <source>&amp;Selected</source>
+        <translation>&amp;Ausgewählte</translation>
+    </message>
+</context>
+<context>
+    <name>frmReportPreview</name>
+    <message>
+        <source>Report Preview</source>
+        <translation>Berichtsvorschau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes this preview</source>
+        <translation>Schließt diese Vorschau</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Chooses a printer and the pages, then prints</source>
+        <translation>Wählt Drucker und Seiten, dann wird gedruckt</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves every page as a PDF file</source>
+        <translation>Speichert alle Seiten als PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Print Later</source>
+        <translation>Später drucken</translation>
+    </message>
+    <message>
+        <source>Keeps the report in the Delayed Print folder for printing later</source>
+        <translation>Legt den Bericht zum späteren Drucken im Ordner für verzögerten Druck ab</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Erste</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorige</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Page </source>
+        <translation>Seite </translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Letzte</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Seitenbreite</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source> Preview</source>
+        <translation> – Vorschau</translation>
+    </message>
+    <message>
+        <source> of %1 </source>
+        <translation> von %1 </translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>Laying out &quot;%1&quot;...</source>
+        <translation>„%1“ wird gesetzt...</translation>
+    </message>
+    <message>
+        <source>Printing &quot;%1&quot;...</source>
+        <translation>„%1“ wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be printed on %2.</source>
+        <translation>„%1“ konnte nicht auf %2 gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Sent to %1.</source>
+        <translation>An %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Keeping &quot;%1&quot; for later...</source>
+        <translation>„%1“ wird für später abgelegt...</translation>
+    </message>
+    <message>
+        <source>The report was not kept for printing later.
+%1</source>
+        <translation>Der Bericht wurde nicht zum späteren Drucken abgelegt.
+%1</translation>
+    </message>
+    <message>
+        <source>Kept for printing later as %1 in %2.</source>
+        <translation>Zum späteren Drucken als %1 in %2 abgelegt.</translation>
+    </message>
+</context>
+<context>
+    <name>frmSchedule</name>
+    <message>
+        <source>Schedule</source>
+        <translation>Plan</translation>
+    </message>
+    <message>
+        <source>Go to another week (Ctrl+G)</source>
+        <translation>Zu einer anderen Woche gehen (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>Woche</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source> Week View</source>
+        <translation> – Wochenansicht</translation>
+    </message>
+    <message>
+        <source>Previous week (Page Up)</source>
+        <translation>Vorige Woche (Bild auf)</translation>
+    </message>
+    <message>
+        <source>Next week (Page Down)</source>
+        <translation>Nächste Woche (Bild ab)</translation>
+    </message>
+    <message>
+        <source>Previous day</source>
+        <translation>Voriger Tag</translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation>Nächster Tag</translation>
+    </message>
+    <message>
+        <source>Copy Week</source>
+        <translation>Woche kopieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Saves the week, then opens the schedule reports for this department and these days.</source>
+        <translation>Speichert die Woche und öffnet dann die Planberichte für diese Abteilung und diese Tage.</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Add Shift</source>
+        <translation>Schicht hinzufügen</translation>
+    </message>
+    <message>
+        <source>Snap To</source>
+        <translation>Einrasten auf</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>Bar Text</source>
+        <translation>Balkentext</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Mouse Position</source>
+        <translation>Mausposition</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Previous &amp;Week</source>
+        <translation>Vorige &amp;Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>&amp;Nächste Woche</translation>
+    </message>
+    <message>
+        <source>Previous &amp;Day</source>
+        <translation>Voriger &amp;Tag</translation>
+    </message>
+    <message>
+        <source>Next D&amp;ay</source>
+        <translation>Nächster T&amp;ag</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Date...</source>
+        <translation>&amp;Gehe zu Datum...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Day or Week...</source>
+        <translation>Tag oder Woche &amp;kopieren...</translation>
+    </message>
+    <message>
+        <source>Show C&amp;onflicts...</source>
+        <translation>K&amp;onflikte zeigen...</translation>
+    </message>
+    <message>
+        <source>&amp;Export Picture...</source>
+        <translation>&amp;Bild exportieren...</translation>
+    </message>
+    <message>
+        <source>Export Calenda&amp;r...</source>
+        <translation>Kalende&amp;r exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Switch &amp;Day/Week View</source>
+        <translation>&amp;Tages-/Wochenansicht wechseln</translation>
+    </message>
+    <message>
+        <source>&amp;Week Hours</source>
+        <translation>&amp;Wochenstunden</translation>
+    </message>
+    <message>
+        <source>D&amp;ay Hours</source>
+        <translation>T&amp;agesstunden</translation>
+    </message>
+    <message>
+        <source>Days &amp;Worked</source>
+        <translation>&amp;Gearbeitete Tage</translation>
+    </message>
+    <message>
+        <source>Bars Show &amp;Position</source>
+        <translation>Balken zeigen &amp;Position</translation>
+    </message>
+    <message>
+        <source>Bars Show &amp;Times</source>
+        <translation>Balken zeigen &amp;Zeiten</translation>
+    </message>
+    <message>
+        <source>Bars Show &amp;Nothing</source>
+        <translation>Balken zeigen &amp;nichts</translation>
+    </message>
+    <message>
+        <source>&amp;Add Shift</source>
+        <translation>Schicht &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>Pick &amp;Shift</source>
+        <translation>S&amp;chicht wählen</translation>
+    </message>
+    <message>
+        <source>Pick S&amp;tart</source>
+        <translation>&amp;Beginn wählen</translation>
+    </message>
+    <message>
+        <source>Pick &amp;End</source>
+        <translation>&amp;Ende wählen</translation>
+    </message>
+    <message>
+        <source>The Chosen Default Shift</source>
+        <translation>Die gewählte Standardschicht</translation>
+    </message>
+    <message>
+        <source>Customize...</source>
+        <translation>Anpassen...</translation>
+    </message>
+    <message>
+        <source>Please setup a department first</source>
+        <translation>Bitte richten Sie zuerst eine Abteilung ein</translation>
+    </message>
+    <message>
+        <source> Day View</source>
+        <translation> – Tagesansicht</translation>
+    </message>
+    <message>
+        <source>Copy Day</source>
+        <translation>Tag kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Time off is changed in the time-off window (Schedules, Availability Scheduler).</source>
+        <translation>Abwesenheiten werden im Abwesenheitsfenster geändert (Pläne, Abwesenheitsplaner).</translation>
+    </message>
+    <message>
+        <source>This shift begins outside the days shown, so it can be copied but not changed here.</source>
+        <translation>Diese Schicht beginnt außerhalb der gezeigten Tage; sie kann hier kopiert, aber nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Stretch %1 to %2</source>
+        <translation>%1 auf %2 dehnen</translation>
+    </message>
+    <message>
+        <source>Move %1 to %2</source>
+        <translation>%1 nach %2 verschieben</translation>
+    </message>
+    <message>
+        <source>Export Picture</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>Could not write the picture &quot;%1&quot;.</source>
+        <translation>Das Bild „%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Only %1</source>
+        <translation>Nur %1</translation>
+    </message>
+    <message>
+        <source>The whole department %1</source>
+        <translation>Die ganze Abteilung %1</translation>
+    </message>
+    <message>
+        <source>Whose shifts of the week?</source>
+        <translation>Wessen Schichten der Woche?</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
+    <message>
+        <source>Could not export the calendar &quot;%1&quot;: %2</source>
+        <translation>Der Kalender „%1“ konnte nicht exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the calendar &quot;%1&quot;: %2</source>
+        <translation>Der Kalender „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %1 without %n conflicting shift(s) (Schedule, Show Conflicts lists them).</source>
+        <translation>
+            <numerusform>%1 exportiert, ohne %n kollidierende Schicht (Plan, Konflikte zeigen listet sie).</numerusform>
+            <numerusform>%1 exportiert, ohne %n kollidierende Schichten (Plan, Konflikte zeigen listet sie).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Copy </source>
+        <translation>Kopieren: </translation>
+    </message>
+    <message>
+        <source>Select the week to copy to.</source>
+        <translation>Wählen Sie die Woche, in die kopiert wird.</translation>
+    </message>
+    <message>
+        <source>Select the day to copy to.</source>
+        <translation>Wählen Sie den Tag, auf den kopiert wird.</translation>
+    </message>
+    <message>
+        <source>Copy week of %1 to week of %2</source>
+        <translation>Woche vom %1 in die Woche vom %2 kopieren</translation>
+    </message>
+    <message>
+        <source>Copy %1 to %2</source>
+        <translation>%1 auf %2 kopieren</translation>
+    </message>
+    <message>
+        <source>Verify Copy</source>
+        <translation>Kopieren bestätigen</translation>
+    </message>
+    <message>
+        <source>Copy Schedule</source>
+        <translation>Plan kopieren</translation>
+    </message>
+    <message>
+        <source>Shifts were previously scheduled<byte value="xd"/>
+Replace schedule?</source>
+        <translation>Es waren schon Schichten geplant<byte value="xd"/>
+Plan ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace Schedule</source>
+        <translation>Plan ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>frmShiftsSetup</name>
+    <message>
+        <source>Default Shifts Manager</source>
+        <translation>Standardschichten verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Bearbei&amp;ten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>&amp;Nach oben</translation>
+    </message>
+    <message>
+        <source>D&amp;own</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>De&amp;partment</source>
+        <translation>&amp;Abteilung</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ift</source>
+        <translation>&amp;Schicht</translation>
+    </message>
+    <message>
+        <source>Please setup a department</source>
+        <translation>Bitte richten Sie eine Abteilung ein</translation>
+    </message>
+</context>
+<context>
+    <name>frmTimeOffSetup</name>
+    <message>
+        <source>Availability Manager</source>
+        <translation>Abwesenheitsplaner</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Employee</source>
+        <translation>&amp;Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Please setup employees first.</source>
+        <translation>Bitte richten Sie zuerst Mitarbeiter ein.</translation>
+    </message>
+    <message>
+        <source>The time off of %1 could not be saved. Close anyway and lose the changes?</source>
+        <translation>Die Abwesenheiten von %1 konnten nicht gespeichert werden. Trotzdem schließen und die Änderungen verlieren?</translation>
+    </message>
+    <message>
+        <source>Add time off %1</source>
+        <translation>Abwesenheit %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete time off %1</source>
+        <translation>Abwesenheit %1 löschen</translation>
+    </message>
+    <message>
+        <source>Edit time off %1</source>
+        <translation>Abwesenheit %1 bearbeiten</translation>
+    </message>
+    <message>
+        <source>Move time off %1</source>
+        <translation>Abwesenheit %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Resize time off %1</source>
+        <translation>Dauer der Abwesenheit %1 ändern</translation>
+    </message>
+    <message>
+        <source>This time off touches or overlaps another period of time off of %1.</source>
+        <translation>Diese Abwesenheit berührt oder überschneidet eine andere Abwesenheit von %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+</context>
+<context>
+    <name>mdiSchedule</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>File Menu</source>
+        <translation>Menü Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Schedules</source>
+        <translation>&amp;Pläne</translation>
+    </message>
+    <message>
+        <source>&amp;Employee Scheduler</source>
+        <translation>&amp;Schichtplaner</translation>
+    </message>
+    <message>
+        <source>&amp;Availability Scheduler</source>
+        <translation>&amp;Abwesenheitsplaner</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>&amp;Schedule Reports</source>
+        <translation>&amp;Planberichte</translation>
+    </message>
+    <message>
+        <source>&amp;Employee Reports</source>
+        <translation>&amp;Mitarbeiterberichte</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Departments</source>
+        <translation>&amp;Abteilungen</translation>
+    </message>
+    <message>
+        <source>&amp;Positions</source>
+        <translation>&amp;Positionen</translation>
+    </message>
+    <message>
+        <source>Work &amp;Shifts</source>
+        <translation>Arbeits&amp;schichten</translation>
+    </message>
+    <message>
+        <source>&amp;Employees</source>
+        <translation>&amp;Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>HelpMenu</source>
+        <translation>Hilfemenü</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Online Support</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>Online Support</source>
+        <translation>Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Support Web Site</source>
+        <translation>&amp;Support-Website</translation>
+    </message>
+    <message>
+        <source>&amp;Product Information</source>
+        <translation>&amp;Produktinformation</translation>
+    </message>
+    <message>
+        <source>Help &amp;Wizard</source>
+        <translation>Hilfe-&amp;Assistent</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Window List</source>
+        <translation>&amp;Fensterliste</translation>
+    </message>
+    <message>
+        <source>&amp;Cascade</source>
+        <translation>&amp;Überlappend</translation>
+    </message>
+    <message>
+        <source>&amp;Tile</source>
+        <translation>&amp;Nebeneinander</translation>
+    </message>
+    <message>
+        <source>C&amp;lose Window</source>
+        <translation>Fenster sch&amp;ließen</translation>
+    </message>
+    <message>
+        <source>Close &amp;All</source>
+        <translation>&amp;Alle schließen</translation>
+    </message>
+    <message>
+        <source>Not available yet: %1 is not part of this version of Shiftgrid.</source>
+        <translation>Noch nicht verfügbar: %1 gehört nicht zu dieser Version von Shiftgrid.</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>No windows are open</source>
+        <translation>Keine Fenster geöffnet</translation>
+    </message>
+    <message>
+        <source>Could not open %1 in the web browser.</source>
+        <translation>%1 konnte nicht im Webbrowser geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Shiftgrid (read-only)</source>
+        <translation>Shiftgrid (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>Not available: another copy of Shiftgrid is changing this data folder, so this one only reads it.</source>
+        <translation>Nicht verfügbar: Eine andere Shiftgrid-Kopie ändert diesen Datenordner, daher liest diese ihn nur.</translation>
+    </message>
+    <message>
+        <source>Demo Business</source>
+        <translation>Beispielbetrieb</translation>
+    </message>
+    <message>
+        <source>Could not save the Help Wizard setting in &quot;%1&quot;.</source>
+        <translation>Die Einstellung des Hilfe-Assistenten konnte nicht in „%1“ gespeichert werden.</translation>
+    </message>
+</context>
+</TS>
