@@ -49,6 +49,14 @@
         <source>took over the lock of the data folder from %1, which no longer runs</source>
         <translation>hat die Sperre des Datenordners von %1 übernommen, das nicht mehr läuft</translation>
     </message>
+    <message>
+        <source>process %1</source>
+        <translation>Prozess %1</translation>
+    </message>
+    <message>
+        <source>, since %1</source>
+        <translation>, seit %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportHours</name>

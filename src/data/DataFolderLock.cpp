@@ -9,14 +9,14 @@
 
 QString DataFolderLock::Holder::text() const
 {
-    QString text = process != 0 ? QStringLiteral("process %1").arg(process)
+    QString text = process != 0 ? QCoreApplication::translate("DataFolderLock", "process %1").arg(process)
                                 : QCoreApplication::translate("DataFolderLock", "an unknown copy (the lock file names no process)");
     if (!program.isEmpty())
         text += QStringLiteral(" (%1)").arg(program);
     if (!host.isEmpty())
         text += QCoreApplication::translate("DataFolderLock", " on host %1").arg(host);
     if (since.isValid())
-        text += QStringLiteral(", since %1").arg(since.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        text += QCoreApplication::translate("DataFolderLock", ", since %1").arg(since.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     return text;
 }
 

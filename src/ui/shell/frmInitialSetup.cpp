@@ -93,7 +93,8 @@ QWidget *frmInitialSetup::taskFrame(const QString &frameName, const QString &cap
     frame->setObjectName(frameName);
     button = new QPushButton(buttonCaption, frame);
     button->setObjectName(buttonName);
-    button->setMinimumWidth(140);
+    // The buttons line up at 140 pixels, but never cut a caption that a language makes longer.
+    button->setMinimumWidth(qMax(140, button->sizeHint().width()));
     button->setAutoDefault(false);
     label = new QLabel(frame);
     label->setObjectName(labelName);

@@ -209,6 +209,15 @@ private Q_SLOTS:
         const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
         QVERIFY2(needed.width() <= 1024 && needed.height() <= 560,
                  qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->windowTitle()).arg(needed.width()).arg(needed.height())));
+        // At its smallest, no button cuts its caption.
+        QWidget *frame = window->parentWidget() ? window->parentWidget() : window;
+        frame->resize(frame->minimumSizeHint());
+        QApplication::processEvents();
+        for (const QPushButton *button : window->findChildren<QPushButton *>())
+            if (button->isVisibleTo(window))
+                QVERIFY2(button->width() >= button->sizeHint().width(),
+                         qPrintable(QStringLiteral("%1: %2 is %3 wide, needs %4").arg(window->windowTitle(), button->text())
+                                        .arg(button->width()).arg(button->sizeHint().width())));
     }
 };
 
