@@ -232,9 +232,15 @@ void clsEmployeeInfo::LoadDepartmentList()
 void clsEmployeeInfo::AddDepartment(const QString &name)
 {
     CodePage::RequireEncodable(name);
-    // Memory only: the record reaches the file with the next write of Dept.dat.
     const int i = m_departments.append();
     TextToField(m_departments.record(i) + Dept::Name, Dept::NameWidth, key(name));
+    try {
+        writeDepartments();
+    } catch (const FileError &) {
+        // What is not on disk is not kept in memory either.
+        m_departments.removeMovingLast(i);
+        throw;
+    }
     Q_EMIT departmentsChanged();
 }
 
@@ -251,15 +257,6 @@ void clsEmployeeInfo::DeleteDepartment(const QString &name)
     together.commit();
     Q_EMIT departmentsChanged();
     Q_EMIT shiftsChanged();
-}
-
-QStringList clsEmployeeInfo::GetDepartmentList()
-{
-    QStringList names;
-    for (const DepartmentInfo &d : Departments())
-        names << d.name;
-    writeDepartments();
-    return names;
 }
 
 QList<DepartmentInfo> clsEmployeeInfo::Departments() const
@@ -811,7 +808,7 @@ qint16 clsEmployeeInfo::GetAvalJobs(qint32 employee) const
 }
 
 void clsEmployeeInfo::EmployeeGetAvalTimes(qint32 employee, std::array<double, 7> &starts,
-                                           std::array<double, 7> &ends)
+                                           std::array<double, 7> &ends) const
 {
     for (int i = 1; i <= m_employees.count(); ++i) {
         const char *r = m_employees.record(i);
@@ -823,8 +820,6 @@ void clsEmployeeInfo::EmployeeGetAvalTimes(qint32 employee, std::array<double, 7
             ends[d] = end == 0 ? 1.0 : end;
         }
     }
-    if (m_access == Access::ReadWrite)   // the older program rewrote the file here too
-        writeEmployees();
 }
 
 void clsEmployeeInfo::EmployeeSetAvalTimes(qint32 employee, const std::array<double, 7> &starts,

@@ -33,7 +33,7 @@ struct EmployeeFields {
 };
 
 struct DepartmentInfo {
-    QString name;       // trimmed and upper-cased, as GetDepartmentList lists it
+    QString name;       // trimmed and upper-cased, as DepartmentNames lists it
     qint16 firstDay = 0;
     quint8 weekLimit = 0;
     quint8 dayLimit = 0;
@@ -93,7 +93,6 @@ public:
     // Departments
     void AddDepartment(const QString &name);
     void DeleteDepartment(const QString &name);
-    QStringList GetDepartmentList();          // also writes Dept.dat
     void LoadDepartmentList();
     qint16 GetDepartmentFirstDay(const QString &name) const;
     void SaveDepartmentFirstDay(const QString &name, qint16 day);
@@ -152,8 +151,8 @@ public:
     bool JobEmployeeHasMultiple(qint32 employee) const;
     qint16 GetAvalJobs(qint32 employee) const;
     // Fills starts and ends (Sunday first) with the time-of-day parts, an end of 0 read as 1.0;
-    // leaves them unchanged when no record has the number. Writes EmployeeInfo.dat.
-    void EmployeeGetAvalTimes(qint32 employee, std::array<double, 7> &starts, std::array<double, 7> &ends);
+    // leaves them unchanged when no record has the number.
+    void EmployeeGetAvalTimes(qint32 employee, std::array<double, 7> &starts, std::array<double, 7> &ends) const;
     void EmployeeSetAvalTimes(qint32 employee, const std::array<double, 7> &starts,
                               const std::array<double, 7> &ends);
     QList<qint32> EmployeeGetForDeptandPost(const QStringList &positions, const QStringList &departments) const;

@@ -387,8 +387,6 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
     try {
         for (const QString &d : plan.newDepartments)
             info.AddDepartment(d);
-        if (!plan.newDepartments.isEmpty())
-            info.GetDepartmentList();   // AddDepartment keeps the name in memory; this stores it with the batch
         for (const QString &p : plan.newPositions)
             info.JobInfoAdd(p, 0, 255);
         int done = 0;

@@ -79,8 +79,7 @@ private slots:
     {
         auto info = open();
         info->AddDepartment("  Bakery ");
-        QVERIFY(!QFile::exists(file("Dept.dat")));   // adding changes memory only
-        QCOMPARE(info->GetDepartmentList(), QStringList{"BAKERY"});
+        QCOMPARE(info->DepartmentNames(), QStringList{"BAKERY"});
         QByteArray expected = HandMade::department("BAKERY");
         QCOMPARE(HandMade::read(file("Dept.dat")), expected);
 
@@ -100,17 +99,21 @@ private slots:
 
         const QString longName = QString(35, u'X');
         info->AddDepartment(longName);
-        info->GetDepartmentList();
         info->SaveDepartmentFirstDay(longName, 5);   // the 30-character field is found
         QCOMPARE(info->GetDepartmentFirstDay(QString(30, u'X')), qint16(5));
     }
 
-    void addedDepartmentIsLostWithoutAWrite()
+    // A department is stored as it is added; one that cannot be stored is not kept in memory.
+    void addedDepartmentIsStoredAtOnce()
     {
         auto info = open();
         info->AddDepartment("Deli");
         info->Refresh();
-        QVERIFY(info->GetDepartmentList().isEmpty());
+        QCOMPARE(info->DepartmentNames(), QStringList{"DELI"});
+        clsEmployeeInfo ro(m_tmp->path(), clsEmployeeInfo::Access::ReadOnly);
+        QVERIFY_THROWS_EXCEPTION(FileError, ro.AddDepartment("Bakery"));
+        QCOMPARE(ro.DepartmentNames(), QStringList{"DELI"});
+        QCOMPARE(HandMade::read(file("Dept.dat")), HandMade::department("DELI"));
     }
 
     void duplicateDepartmentsAndDeletion()
@@ -129,7 +132,7 @@ private slots:
         QCOMPARE(HandMade::i32(HandMade::read(file("Dept.dat")), 4 * 530 + 30) & 0xFFFF, 2);
 
         info->DeleteDepartment("DUP");
-        QCOMPARE(info->GetDepartmentList(), (QStringList{"A", "B", "C"}));
+        QCOMPARE(info->DepartmentNames(), (QStringList{"A", "B", "C"}));
         QCOMPARE(open()->Memberships().size(), 1);
         QCOMPARE(open()->DefaultShifts().size(), 1);
         QCOMPARE(open()->DefaultShifts().first().department, QStringLiteral("A"));
@@ -140,9 +143,8 @@ private slots:
         auto info = open();
         for (const char *n : {"ONE", "TWO", "THREE", "FOUR", "FIVE"})
             info->AddDepartment(n);
-        info->GetDepartmentList();
         info->DeleteDepartment("TWO");
-        QCOMPARE(open()->GetDepartmentList(), (QStringList{"ONE", "FIVE", "THREE", "FOUR"}));
+        QCOMPARE(open()->DepartmentNames(), (QStringList{"ONE", "FIVE", "THREE", "FOUR"}));
     }
 
     void positions()

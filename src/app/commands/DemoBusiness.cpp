@@ -107,7 +107,6 @@ QString create(const QString &dataPath, const Options &options)
         info.JobInfoAdd(QString::fromLatin1(p.name), p.text, p.back);
     for (const DepartmentPlan &d : plans())
         info.AddDepartment(QString::fromLatin1(d.name));
-    info.GetDepartmentList();
     for (const DepartmentPlan &d : plans()) {
         const QString name = QString::fromLatin1(d.name);
         info.SaveDepartmentFirstDay(name, d.firstDay);

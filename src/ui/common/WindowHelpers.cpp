@@ -189,8 +189,7 @@ void SelectAllOnFocusIn(QWidget *container)
 
 void FillDepartmentList(QComboBox *box, clsEmployeeInfo &info)
 {
-    QStringList names = info.GetDepartmentList();
-    names.removeDuplicates();   // two records of one name are one department
+    const QStringList names = info.DepartmentNames();
     box->clear();
     box->addItems(names);
     if (!names.isEmpty())

@@ -246,13 +246,7 @@ void ctlUserInfo::fillChoices(QListWidget *list, const QStringList &names, const
 
 void ctlUserInfo::ReloadChoices()
 {
-    QStringList departments;
-    // Listing writes the department file; when that fails the user is told, and the names in
-    // memory are offered all the same.
-    if (!RunShowingFileError(m_prompt, formTitle(), [&] { departments = m_info.GetDepartmentList(); }))
-        departments = m_info.DepartmentNames();
-    departments.removeDuplicates();   // two records of one name are one department
-    fillChoices(lisDepartments, departments, checkedDepartments());
+    fillChoices(lisDepartments, m_info.DepartmentNames(), checkedDepartments());
     fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
 }
 

@@ -65,19 +65,16 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     });
 }
 
-bool frmDepartmentList::ReloadList()
+void frmDepartmentList::ReloadList()
 {
     lisDepartments->clear();
     QStringList names;
-    const bool written = RunShowingFileError(m_prompt, windowTitle(), [&] { names = m_info.GetDepartmentList(); });
-    if (!written)
-        for (const DepartmentInfo &d : m_info.Departments())
-            names << d.name;
+    for (const DepartmentInfo &d : m_info.Departments())
+        names << d.name;
     lisDepartments->addItems(names);
     if (!names.isEmpty())
         lisDepartments->setCurrentRow(0);
     UpdateButtons();
-    return written;
 }
 
 void frmDepartmentList::FollowChanges()
@@ -128,8 +125,7 @@ void frmDepartmentList::cmdAdd_Click()
     }
     if (!RunShowingFileError(m_prompt, tr("Add Department"), [&] { m_info.AddDepartment(name); }))
         return;
-    if (!ReloadList())
-        return;
+    ReloadList();
     const int last = lisDepartments->count() - 1;
     if (last < 0)
         return;

@@ -20,7 +20,7 @@ public:
                       QWidget *parent = nullptr);
 
 private:
-    bool ReloadList();   // false when the department file could not be written
+    void ReloadList();
     // Shows the departments as they are in memory, keeping the selected one: another window
     // changed them.
     void FollowChanges();
