@@ -8,7 +8,6 @@
 #include "data/FileError.h"
 #include "data/LeadingNumber.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/MultiFileCommit.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -47,8 +46,8 @@ void keepInOrder(RecordList &records, Keep keep)
 
 } // namespace
 
-clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
-    : m_info(info), m_options(options), m_prompt(prompt), m_dataPath(info.DataPath())
+clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options)
+    : m_info(info), m_options(options), m_dataPath(info.DataPath())
 {
 }
 
@@ -119,6 +118,7 @@ void clsScheduleData::Reload()
 {
     m_storedRecords.clear();
     m_refused.clear();
+    m_refusedTimeOff.clear();
     m_otherDepartments.clear();
     m_unreadable.clear();
     m_damaged = 0;
@@ -281,6 +281,8 @@ void clsScheduleData::reloadAll()
             const int block = AddScheduleTime(row, TimeOff::begin(r), TimeOff::end(r), QString(), true);
             if (block >= 0)
                 m_grid->setTBNote(block, CodePage::trimBlanks(TimeOff::reason(r)));
+            else if (TimeOff::begin(r) != TimeOff::end(r))
+                m_refusedTimeOff.append({employee, TimeOff::begin(r), TimeOff::end(r)});
         }
     }
 
@@ -499,10 +501,8 @@ int clsScheduleData::AddScheduleTime(int row, double begin, double end, const QS
 {
     if (begin == end)
         return -1;
-    if (IsOverlapping(begin, end, row)) {
-        m_prompt.message(QString::fromLatin1(kCollisionMessage));
+    if (IsOverlapping(begin, end, row))
         return -1;
-    }
     return placeBlock(row, begin, end, position, isTimeOff);
 }
 
@@ -519,10 +519,15 @@ int clsScheduleData::placeBlock(int row, double begin, double end, const QString
 
 bool clsScheduleData::IsOverlapping(double begin, double end, int row, int ignoredBlock) const
 {
+    return overlappingBlock(begin, end, row, ignoredBlock) >= 0;
+}
+
+int clsScheduleData::overlappingBlock(double begin, double end, int row, int ignoredBlock) const
+{
     for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
         if (b != ignoredBlock && m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
-            return true;
-    return false;
+            return b;
+    return -1;
 }
 
 bool clsScheduleData::isTimeOffBlock(int block) const

@@ -1,5 +1,6 @@
 #include "ShiftEditWindow.h"
 
+#include "EditOutcomeText.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
@@ -19,11 +20,6 @@
 
 namespace {
 
-QString shortTime(double t)
-{
-    return OleDate::format(t, QStringLiteral("h:mma/p")).replace(QStringLiteral(":00"), QString());
-}
-
 QString clockTime(double t)
 {
     return OleDate::format(t, QStringLiteral("h:mma/p"));
@@ -31,19 +27,11 @@ QString clockTime(double t)
 
 } // namespace
 
-void ReloadPrompt::message(const QString &text, const QString &title, Icon icon)
-{
-    if (collecting && text == QLatin1String(clsScheduleData::kCollisionMessage))
-        return;   // listed once after the reload
-    m_to.message(text, title, icon);
-}
-
 ShiftEditWindow::ShiftEditWindow(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
                                  DialogRunner &dialogs, QWidget *parent)
-    : QDialog(parent), m_info(info), m_options(options), m_prompt(prompt), m_dialogs(dialogs),
-      m_reloadPrompt(prompt)
+    : QDialog(parent), m_info(info), m_options(options), m_prompt(prompt), m_dialogs(dialogs)
 {
-    m_schedule = std::make_unique<clsScheduleData>(info, options, m_reloadPrompt);
+    m_schedule = std::make_unique<clsScheduleData>(info, options);
     m_editor = std::make_unique<ScheduleEditor>(*m_schedule);
 }
 
@@ -163,9 +151,9 @@ std::optional<std::pair<double, double>> ShiftEditWindow::timesForMode(double ti
             if (m_addMode == ModePickShift)
                 texts << clockTime(s.start) + QStringLiteral(" - ") + clockTime(s.end);
             else if (m_addMode == ModePickStart)
-                texts << QStringLiteral("Starts ") + clockTime(s.start);
+                texts << tr("Starts %1").arg(clockTime(s.start));
             else
-                texts << QStringLiteral("Ends ") + clockTime(s.end);
+                texts << tr("Ends %1").arg(clockTime(s.end));
             values << k;
         }
         RemoveDuplicates(texts, values);
@@ -207,7 +195,7 @@ qint32 ShiftEditWindow::employeeOfRow(int row) const
     return m_schedule->FindEmployeeNumberFromResorce(row);
 }
 
-QString ShiftEditWindow::extraRefusal(int, double, double) const
+EditOutcome ShiftEditWindow::extraRefusal(int, double, double) const
 {
     return {};
 }
@@ -215,9 +203,7 @@ QString ShiftEditWindow::extraRefusal(int, double, double) const
 bool ShiftEditWindow::reloadGrid()
 {
     m_undo.clear();
-    m_reloadPrompt.collecting = true;
     const bool ok = RunShowingFileError(m_prompt, windowTitle(), [this] { m_schedule->Reload(); });
-    m_reloadPrompt.collecting = false;
     if (!ok) {
         TimeGrid1->model()->ClearBlocks();
         return false;
@@ -238,7 +224,7 @@ bool ShiftEditWindow::reloadGrid()
         for (const FileError &e : unreadable)
             lines << e.userText();
         m_prompt.message(tr("Some files could not be read, so their shifts or time off are not shown and "
-                            "those files will not be overwritten:\n") + lines.join(u'\n'),
+                            "those files will not be overwritten:\n%1").arg(lines.join(u'\n')),
                          windowTitle(), Prompt::Icon::Warning);
     }
     return true;
@@ -257,15 +243,8 @@ void ShiftEditWindow::showConflicts()
                          windowTitle(), Prompt::Icon::Information);
         return;
     }
-    QStringList lines;
-    for (const RefusedShift &r : refused)
-        lines << QStringLiteral("  %1  %2 - %3  %4")
-                     .arg(m_info.ConvertNumberToName(r.employee, false),
-                          OleDate::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")), clockTime(r.end), r.position);
-    m_prompt.message(QString::fromLatin1(clsScheduleData::kCollisionMessage) + QStringLiteral(":\n")
-                         + lines.join(u'\n')
-                         + tr("\n\nThese stored shifts are not shown. They stay in their files as they are; "
-                              "remove what they collide with to see them again."),
+    m_prompt.message(EditOutcomeText::storedConflicts(
+                         refused, [this](qint32 employee) { return m_info.ConvertNumberToName(employee, false); }),
                      windowTitle(), Prompt::Icon::Warning);
 }
 
@@ -397,21 +376,19 @@ bool ShiftEditWindow::isEditable(int block) const
     return isSavedBegin(TimeGrid1->model()->TBBeg(block));
 }
 
-QString ShiftEditWindow::refusalForNew(int row, double begin, double end) const
+EditOutcome ShiftEditWindow::refusalForNew(int row, double begin, double end) const
 {
-    if (!isSavedBegin(begin))
-        return tr("This shift would begin on %1, outside the days shown, so it could not be saved here. "
-                  "Go to that week to add it.")
-            .arg(OleDate::format(begin, QStringLiteral("ddd mmm dd,yyyy")));
+    const EditOutcome vetted = m_editor->vetNewShift(row, begin, end);
+    if (vetted.refusal != EditRefusal::None)
+        return vetted;
     return extraRefusal(row, begin, end);
 }
 
 QString ShiftEditWindow::describe(double begin, double end, int row) const
 {
-    QString text = shortTime(begin) + u'-' + shortTime(end);
     if (row >= 0 && row < TimeGrid1->model()->ResourcesMax())
-        text += tr(" for %1").arg(TimeGrid1->model()->ResourceTitle(row).trimmed());
-    return text;
+        return EditOutcomeText::shift(begin, end, TimeGrid1->model()->ResourceTitle(row).trimmed());
+    return EditOutcomeText::shift(begin, end);
 }
 
 QString ShiftEditWindow::describe(const BlockSnapshot &block) const
@@ -422,12 +399,18 @@ QString ShiftEditWindow::describe(const BlockSnapshot &block) const
 bool ShiftEditWindow::applyEdit(const EditOutcome &outcome, const QString &what)
 {
     if (!outcome.applied) {
-        m_prompt.message(outcome.refusal);
+        tellRefusal(outcome);
         return false;
     }
     m_undo.push(new ShiftEditCommand(*m_editor, outcome, what));
     tellAvailability(outcome.after.id);
     return true;
+}
+
+void ShiftEditWindow::tellRefusal(const EditOutcome &outcome)
+{
+    m_prompt.message(
+        EditOutcomeText::refusal(outcome, m_info.ConvertNumberToName(employeeOfRow(outcome.wanted.row), false)));
 }
 
 void ShiftEditWindow::addShift(int row, double begin, double end, const QString &position, const QString &verb)
@@ -436,9 +419,9 @@ void ShiftEditWindow::addShift(int row, double begin, double end, const QString 
     // equal and collides, whatever arithmetic produced the two times.
     begin = OleDate::roundToMinute(begin);
     end = OleDate::roundToMinute(end);
-    const QString refusal = refusalForNew(row, begin, end);
-    if (!refusal.isEmpty()) {
-        m_prompt.message(refusal);
+    const EditOutcome refused = refusalForNew(row, begin, end);
+    if (refused.refusal != EditRefusal::None) {
+        tellRefusal(refused);
         return;
     }
     if (begin == end || !confirmOtherDepartments(row, begin, end))
@@ -452,12 +435,9 @@ bool ShiftEditWindow::confirmOtherDepartments(int row, double begin, double end)
         m_schedule->otherDepartmentOverlaps(m_schedule->employeeOfRow(row), begin, end);
     if (overlaps.isEmpty())
         return true;
-    QStringList where;
-    for (const OtherDepartmentShift &o : overlaps)
-        where << clsScheduleData::describe(o);
-    return m_prompt.askYesNo(tr("%1 is already scheduled at this time in %2.\n\nSchedule this shift anyway?")
-                                 .arg(TimeGrid1->model()->ResourceTitle(row).trimmed(), where.join(tr(" and "))),
-                             windowTitle(), true);
+    return m_prompt.askYesNo(
+        EditOutcomeText::otherDepartmentsQuestion(TimeGrid1->model()->ResourceTitle(row).trimmed(), overlaps),
+        windowTitle(), true);
 }
 
 void ShiftEditWindow::addShiftAt(int row, double time)
@@ -537,20 +517,13 @@ void ShiftEditWindow::copyBlock(int id)
     labStatus->setText(tr("Copied %1.").arg(describe(m_editor->snapshot(id))));
 }
 
-namespace {
-QString notEditableText()
-{
-    return QObject::tr("This shift begins outside the days shown, so it can be copied but not changed here.");
-}
-} // namespace
-
 std::optional<BlockSnapshot> ShiftEditWindow::changeableShift(int id)
 {
     const int block = TimeGrid1->model()->TBFromId(id);
     if (block < 0 || m_schedule->isTimeOffBlock(block))
         return std::nullopt;
     if (!isEditable(block)) {
-        m_prompt.message(notEditableText());
+        tellRefusal(EditOutcome::refused(EditRefusal::NotChangeable, m_editor->snapshot(id)));
         return std::nullopt;
     }
     return m_editor->snapshot(id);

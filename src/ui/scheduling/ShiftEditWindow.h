@@ -21,34 +21,6 @@ class TimeGrid;
 class clsOptions;
 class clsScheduleData;
 
-// Passes every question on to the real prompt, except the collision message while a reload
-// places stored shifts: those are collected and told once, as a list.
-class ReloadPrompt : public Prompt
-{
-public:
-    explicit ReloadPrompt(Prompt &to) : m_to(to) {}
-    bool collecting = false;
-
-    void message(const QString &text, const QString &title, Icon icon) override;
-    bool askYesNo(const QString &text, const QString &title, bool defaultNo) override
-    { return m_to.askYesNo(text, title, defaultNo); }
-    std::optional<QString> input(const QString &text, const QString &title, const QString &initial) override
-    { return m_to.input(text, title, initial); }
-    std::optional<qint32> chooseColor(qint32 initial, const QString &title) override
-    { return m_to.chooseColor(initial, title); }
-    std::optional<QString> saveFileName(const QString &caption, const QString &suggested, const QString &filter) override
-    { return m_to.saveFileName(caption, suggested, filter); }
-    std::optional<QString> openFileName(const QString &caption, const QString &filter) override
-    { return m_to.openFileName(caption, filter); }
-    std::optional<int> chooseItem(const QString &text, const QStringList &items, int current, const QString &title) override
-    { return m_to.chooseItem(text, items, current, title); }
-    std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override
-    { return m_to.chooseDate(text, initial, title); }
-
-private:
-    Prompt &m_to;
-};
-
 // What the scheduler window and the employee week window share: a time grid bound to a
 // clsScheduleData, the five ways of adding a shift, the right-button menu, the clipboard, the
 // checks on drags and key moves, and undo of every grid edit. Every edit goes through the
@@ -88,8 +60,8 @@ protected:
 
     // The window's employee of a row.
     virtual qint32 employeeOfRow(int row) const;
-    // A further reason to refuse a shift at begin..end in a row (empty: none).
-    virtual QString extraRefusal(int row, double begin, double end) const;
+    // A further reason to refuse a shift at begin..end in a row (EditRefusal::None: none).
+    virtual EditOutcome extraRefusal(int row, double begin, double end) const;
     // Right-button Paste on free time of a row.
     virtual void pasteAt(int row, double time) = 0;
     // A drag or key move asks for a block to go elsewhere.
@@ -121,9 +93,11 @@ protected:
     bool saveWithChoice();
     // Shows a refusal, or pushes the applied edit named `what`; true when applied.
     bool applyEdit(const EditOutcome &outcome, const QString &what);
+    // Tells the user why an edit was refused.
+    void tellRefusal(const EditOutcome &outcome);
     // The days whose shifts a save writes: a shift must begin on one of them to be kept.
     bool isSavedBegin(double begin) const;
-    QString refusalForNew(int row, double begin, double end) const;
+    EditOutcome refusalForNew(int row, double begin, double end) const;
     // Asks before a shift of the row goes where the employee already works in another
     // department; true to go on (also when there is no such shift).
     bool confirmOtherDepartments(int row, double begin, double end);
@@ -157,7 +131,6 @@ protected:
     clsOptions &m_options;
     Prompt &m_prompt;
     DialogRunner &m_dialogs;
-    ReloadPrompt m_reloadPrompt;
     // The week and conflicts last listed after a reload: the same list is not shown again at
     // every reload of the same week, only when the week or its conflicts change.
     QString m_conflictsListed;

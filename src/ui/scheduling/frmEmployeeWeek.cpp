@@ -126,14 +126,12 @@ qint32 frmEmployeeWeek::employeeOfRow(int) const
     return m_employee;
 }
 
-QString frmEmployeeWeek::extraRefusal(int, double begin, double end) const
+EditOutcome frmEmployeeWeek::extraRefusal(int row, double begin, double end) const
 {
     for (const auto &[offBegin, offEnd] : m_timeOff)
         if (offEnd >= begin && offBegin <= end)
-            return tr("This shift touches %1's time off (%2 to %3).")
-                .arg(m_info.ConvertNumberToName(m_employee, false),
-                     OleDate::format(offBegin, QStringLiteral("ddd mm/dd h:mma/p")),
-                     OleDate::format(offEnd, QStringLiteral("ddd mm/dd h:mma/p")));
+            return EditOutcome::refused(EditRefusal::TouchesTimeOff, {0, row, begin, end}, {},
+                                        {0, row, offBegin, offEnd, QString(), true});
     return {};
 }
 
@@ -166,9 +164,9 @@ void frmEmployeeWeek::onBlockChangeRequested(int id, BlockPlace from, BlockPlace
         addShift(0, from.begin + (toDay - fromDay), from.end + (toDay - fromDay), position, tr("Copy"));
         return;
     }
-    const QString refusal = extraRefusal(0, to.begin, to.end);
-    if (!refusal.isEmpty()) {
-        m_prompt.message(refusal);
+    const EditOutcome refused = extraRefusal(0, to.begin, to.end);
+    if (refused.refusal != EditRefusal::None) {
+        tellRefusal(refused);
         return;
     }
     const bool stretched = std::abs((to.end - to.begin) - (from.end - from.begin)) > 1e-9;

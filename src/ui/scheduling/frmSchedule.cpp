@@ -500,7 +500,7 @@ void frmSchedule::onBlockChangeRequested(int id, BlockPlace from, BlockPlace to)
         return;
     }
     if (!isSavedBegin(from.begin)) {
-        m_prompt.message(tr("This shift begins outside the days shown, so it can be copied but not changed here."));
+        tellRefusal(EditOutcome::refused(EditRefusal::NotChangeable, m_editor->snapshot(id)));
         return;
     }
     if (to.row != from.row) {

@@ -1,5 +1,6 @@
 #include "frmTimeOffSetup.h"
 
+#include "EditOutcomeText.h"
 #include "frmAddTimeOFf.h"
 #include "data/CodePage.h"
 #include "data/OleDate.h"
@@ -37,7 +38,7 @@ constexpr double kDaysShown = 7;
 frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
                                  DialogRunner &dialogs, QWidget *parent)
     : QWidget(parent), m_info(info), m_prompt(prompt), m_dialogs(dialogs),
-      m_schedule(std::make_unique<clsScheduleData>(info, options, prompt)),
+      m_schedule(std::make_unique<clsScheduleData>(info, options)),
       m_editor(std::make_unique<ScheduleEditor>(*m_schedule)), m_undo(new QUndoStack(this))
 {
     setObjectName(QStringLiteral("frmTimeOffSetup"));
@@ -278,11 +279,8 @@ void frmTimeOffSetup::blockDragged(int id, BlockPlace from, BlockPlace to)
 bool frmTimeOffSetup::record(const EditOutcome &outcome, const QString &text)
 {
     if (!outcome.applied) {
-        const QString why = outcome.refusal == QLatin1String(clsScheduleData::kCollisionMessage)
-                                ? tr("This time off touches or overlaps another period of time off of %1.")
-                                      .arg(comEmployee->currentText())
-                                : outcome.refusal;
-        m_prompt.message(why, windowTitle(), Prompt::Icon::Warning);
+        m_prompt.message(EditOutcomeText::refusal(outcome, comEmployee->currentText()), windowTitle(),
+                         Prompt::Icon::Warning);
         return false;
     }
     m_undo->push(new ShiftEditCommand(*m_editor, outcome, text));
