@@ -28,10 +28,8 @@ EditOutcome ScheduleEditor::vetNewShift(int row, double begin, double end) const
     // Shifts are saved in the file of the day they begin on; one beginning outside the days of
     // the schedule would never be saved.
     if (begin < m_schedule.FirstDay() || begin >= m_schedule.LastDay() + 1)
-        return EditOutcome::refused(EditRefusal::NewOutsideDays, {0, row, begin, end});
-    EditOutcome fine;
-    fine.applied = true;
-    return fine;
+        return EditOutcome::refused(EditRefusal::NewOutsideDays, BlockSnapshot::at(0, row, begin, end));
+    return {};
 }
 
 BlockSnapshot ScheduleEditor::snapshot(int id) const
@@ -78,7 +76,7 @@ EditOutcome ScheduleEditor::remove(int id)
 {
     const BlockSnapshot before = snapshot(id);
     if (!before.isValid())
-        return EditOutcome::refused(EditRefusal::BlockGone, {id});
+        return EditOutcome::refused(EditRefusal::BlockGone, BlockSnapshot::at(id, -1, 0, 0));
     m_schedule.TBDelete(m_schedule.grid()->TBFromId(id));
     EditOutcome outcome;
     outcome.applied = true;
@@ -90,7 +88,7 @@ EditOutcome ScheduleEditor::place(int id, int row, double begin, double end)
 {
     const BlockSnapshot before = snapshot(id);
     if (!before.isValid())
-        return EditOutcome::refused(EditRefusal::BlockGone, {id, row, begin, end});
+        return EditOutcome::refused(EditRefusal::BlockGone, BlockSnapshot::at(id, row, begin, end));
     BlockSnapshot wanted = before;
     wanted.row = row;
     wanted.begin = begin;
@@ -137,7 +135,7 @@ EditOutcome ScheduleEditor::put(const BlockSnapshot &wanted)
 EditOutcome ScheduleEditor::changePosition(int id, const QString &position)
 {
     const BlockSnapshot before = snapshot(id);
-    BlockSnapshot wanted = before.isValid() ? before : BlockSnapshot{id};
+    BlockSnapshot wanted = before.isValid() ? before : BlockSnapshot::at(id, -1, 0, 0);
     wanted.position = position;
     if (!before.isValid())
         return EditOutcome::refused(EditRefusal::BlockGone, wanted);

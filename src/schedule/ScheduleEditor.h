@@ -18,6 +18,11 @@ struct BlockSnapshot {
     QString note;      // a time-off block's reason
 
     bool isValid() const { return id != 0; }
+    // A block by its place alone, as an edit wants it.
+    static BlockSnapshot at(int id, int row, double begin, double end, bool timeOff = false)
+    {
+        return {id, row, begin, end, QString(), timeOff, QString()};
+    }
 };
 
 // Why an edit was refused. The engine only names the reason; the windows word it, from the
@@ -80,7 +85,8 @@ public:
     EditOutcome put(const BlockSnapshot &block);
 
     // The check a new shift passes before anything is asked about it: refused (NewOutsideDays)
-    // when it would begin outside the days of the schedule, whose files a save writes.
+    // when it would begin outside the days of the schedule, whose files a save writes;
+    // EditRefusal::None when it may be added.
     EditOutcome vetNewShift(int row, double begin, double end) const;
 
     BlockSnapshot snapshot(int id) const;

@@ -182,12 +182,6 @@ QList<OtherDepartmentShift> clsScheduleData::otherDepartmentOverlaps(qint32 empl
     return overlaps;
 }
 
-QString clsScheduleData::describe(const OtherDepartmentShift &shift)
-{
-    return QStringLiteral("%1 %2-%3").arg(shift.department, OleDate::format(shift.begin, QStringLiteral("ddd h:mma/p")),
-                                          OleDate::format(shift.end, QStringLiteral("h:mma/p")));
-}
-
 void clsScheduleData::markOtherDepartments(int row)
 {
     if (!m_grid->isValidRow(row))
@@ -197,28 +191,31 @@ void clsScheduleData::markOtherDepartments(int row)
     // Unchanged marks and tips cost nothing to set again: the common row, with no shift in
     // another department, only clears what is already clear.
     for (int block : m_grid->blocksInResource(row)) {
-        QStringList overlaps;
+        QList<OtherDepartmentShift> overlaps;
         if (!others.isEmpty() && !isTimeOffBlock(block))
-            for (const OtherDepartmentShift &other : otherDepartmentOverlaps(employee, m_grid->TBBeg(block), m_grid->TBEnd(block)))
-                overlaps << describe(other);
-        m_grid->setTBWarning(block, overlaps.isEmpty() ? QString()
-                                                        : QStringLiteral("Also scheduled at this time in %1")
-                                                              .arg(overlaps.join(QStringLiteral(", "))));
+            overlaps = otherDepartmentOverlaps(employee, m_grid->TBBeg(block), m_grid->TBEnd(block));
+        QString warning;
+        if (!overlaps.isEmpty() && m_wording.overlaps) {
+            warning = m_wording.overlaps(overlaps);
+        } else {
+            for (const OtherDepartmentShift &other : std::as_const(overlaps))
+                warning += (warning.isEmpty() ? QString() : QStringLiteral(", ")) + other.department;
+        }
+        m_grid->setTBWarning(block, warning);
     }
     // The hours in every department over the shown days, counted as the hours column counts them.
     std::map<QString, HourTotals> elsewhere;   // by department, in name order
     for (const OtherDepartmentShift &other : others)
         elsewhere.try_emplace(other.department, m_firstDay, m_lastDay, HourTotals::Limits{}).first->second.add(other.begin, other.end);
     qint64 total = rowTotals(row).rangeSeconds();
-    QStringList lines{QStringLiteral("%1: %2").arg(m_department, OleDate::hoursTextFromSeconds(total))};
+    QList<DepartmentHours> hours{{m_department, total}};
     for (const auto &[department, totals] : elsewhere) {
         if (totals.rangeSeconds() == 0)
             continue;   // only on the days around the shown ones
-        lines << QStringLiteral("%1: %2").arg(department, OleDate::hoursTextFromSeconds(totals.rangeSeconds()));
+        hours.append({department, totals.rangeSeconds()});
         total += totals.rangeSeconds();
     }
-    lines << QStringLiteral("All departments: %1").arg(OleDate::hoursTextFromSeconds(total));
-    m_grid->setResourceInfoTip(row, lines.size() > 2 ? lines.join(u'\n') : QString());
+    m_grid->setResourceInfoTip(row, hours.size() > 1 && m_wording.hours ? m_wording.hours(hours, total) : QString());
 }
 
 int clsScheduleData::addEmployeeRow(qint32 employee, const QString &caption)

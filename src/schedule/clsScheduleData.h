@@ -8,12 +8,28 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // A shift of an employee in another department than the one shown.
 struct OtherDepartmentShift {
     QString department;
     double begin = 0;
     double end = 0;
+};
+
+// An employee's hours in one department over the shown days.
+struct DepartmentHours {
+    QString department;
+    qint64 seconds = 0;
+};
+
+// The words of the marks on shifts that overlap another department's; the windows give them.
+struct OtherDepartmentWording {
+    // A block's warning, from the shifts in other departments it overlaps.
+    std::function<QString(const QList<OtherDepartmentShift> &)> overlaps;
+    // The hours column's tip: the shown department first, then each other one with hours, and
+    // the total of them all.
+    std::function<QString(const QList<DepartmentHours> &, qint64 totalSeconds)> hours;
 };
 
 class clsEmployeeInfo;
@@ -140,8 +156,9 @@ public:
     // overlap), from the shifts read at the last reload: the shown days and one day either side.
     // Each department keeps its own collision rule; these are only told and marked.
     QList<OtherDepartmentShift> otherDepartmentOverlaps(qint32 employee, double begin, double end) const;
-    // "KITCHEN Mon 11:00a-7:00p": one overlap as the windows name it.
-    static QString describe(const OtherDepartmentShift &shift);
+    // The words of the marks. Without them a marked block's warning lists the departments only
+    // (so that it is still marked), and the hours column has no tip.
+    void setOtherDepartmentWording(OtherDepartmentWording wording) { m_wording = std::move(wording); }
     // Marks the row's blocks that overlap a shift in another department (TBWarning) and gives
     // the hours column the employee's hours in every department (ResourceInfoTip).
     void markOtherDepartments(int row);
@@ -183,6 +200,7 @@ private:
     QList<RefusedShift> m_refused;
     QList<RefusedTimeOff> m_refusedTimeOff;
     QHash<qint32, QList<OtherDepartmentShift>> m_otherDepartments;   // by employee, read at reload
+    OtherDepartmentWording m_wording;
     QList<FileError> m_unreadable;
     int m_damaged = 0;
 };

@@ -68,6 +68,25 @@ QString otherDepartmentShift(const OtherDepartmentShift &shift)
                               OleDate::format(shift.end, QStringLiteral("h:mma/p")));
 }
 
+OtherDepartmentWording otherDepartmentWording()
+{
+    OtherDepartmentWording wording;
+    wording.overlaps = [](const QList<OtherDepartmentShift> &overlaps) {
+        QStringList where;
+        for (const OtherDepartmentShift &o : overlaps)
+            where << otherDepartmentShift(o);
+        return tr("Also scheduled at this time in %1").arg(where.join(tr(", ")));
+    };
+    wording.hours = [](const QList<DepartmentHours> &hours, qint64 totalSeconds) {
+        QStringList lines;
+        for (const DepartmentHours &h : hours)
+            lines << tr("%1: %2").arg(h.department, OleDate::hoursTextFromSeconds(h.seconds));
+        lines << tr("All departments: %1").arg(OleDate::hoursTextFromSeconds(totalSeconds));
+        return lines.join(u'\n');
+    };
+    return wording;
+}
+
 QString otherDepartmentsQuestion(const QString &employee, const QList<OtherDepartmentShift> &overlaps)
 {
     QStringList where;

@@ -21,6 +21,9 @@ QString shift(double begin, double end, const QString &employee = {});
 
 // One shift in another department: "KITCHEN Mon 11:00a-7:00p".
 QString otherDepartmentShift(const OtherDepartmentShift &shift);
+// The marks on shifts that overlap another department's: a block's warning and the hours
+// column's tip, for clsScheduleData::setOtherDepartmentWording.
+OtherDepartmentWording otherDepartmentWording();
 // Whether a shift of `employee` may go where they already work in other departments.
 QString otherDepartmentsQuestion(const QString &employee, const QList<OtherDepartmentShift> &overlaps);
 

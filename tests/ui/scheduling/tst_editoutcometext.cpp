@@ -95,6 +95,15 @@ private slots:
                    {{QStringLiteral("BAR"), kMon + 11 * H, kMon + 19 * H}, {QStringLiteral("DOOR"), kMon + 20 * H, kMon + 22 * H}})
             << "Ann Lee is already scheduled at this time in BAR Mon 11:00a-7:00p and DOOR Mon 8:00p-10:00p.\n\n"
                "Schedule this shift anyway?";
+        const OtherDepartmentWording marks = EditOutcomeText::otherDepartmentWording();
+        QTest::newRow("mark of a shift over two departments")
+            << marks.overlaps({{QStringLiteral("BAR"), kMon + 11 * H, kMon + 19 * H},
+                               {QStringLiteral("DOOR"), kMon + 20 * H, kMon + 22 * H}})
+            << "Also scheduled at this time in BAR Mon 11:00a-7:00p, DOOR Mon 8:00p-10:00p";
+        QTest::newRow("hours in every department")
+            << marks.hours({{QStringLiteral("KITCHEN"), 5 * 3600}, {QStringLiteral("BAR"), 8 * 3600 + 1800}},
+                           13 * 3600 + 1800)
+            << "KITCHEN: 5:00\nBAR: 8:30\nAll departments: 13:30";
         QTest::newRow("stored conflicts")
             << EditOutcomeText::storedConflicts({{101, kMon + 17 * H, kMon + 20 * H, QStringLiteral("WAITER"), {}}},
                                                 [](qint32 employee) { return QStringLiteral("#%1").arg(employee); })
