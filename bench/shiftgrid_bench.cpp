@@ -113,7 +113,6 @@ void readAll(const QStringList &files)
 }
 
 struct LoadedWeek {
-    QuietPrompt prompt;
     TimeGridModel grid;
     std::unique_ptr<clsScheduleData> schedule;
 };
@@ -121,7 +120,7 @@ struct LoadedWeek {
 std::unique_ptr<LoadedWeek> loadWeek(Business &b)
 {
     auto week = std::make_unique<LoadedWeek>();
-    week->schedule = std::make_unique<clsScheduleData>(*b.info, *b.options, week->prompt);
+    week->schedule = std::make_unique<clsScheduleData>(*b.info, *b.options);
     week->schedule->setScheduleControl(&week->grid);
     week->schedule->SetDate(b.weekStart, b.weekStart + 6);
     week->schedule->SetDepartment(kDepartment);

@@ -2,7 +2,6 @@
 
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "CsvWriter.h"
 #include "grid/TimeGridModel.h"
@@ -76,9 +75,8 @@ Result run(clsEmployeeInfo &info, clsOptions &options, double firstDay, double l
 
     // Each department week is loaded as the scheduler loads it, so that the shifts it refuses
     // (colliding with an earlier shift or with time off) are left out here too.
-    QuietPrompt prompt;
     TimeGridModel grid;
-    clsScheduleData schedule(info, options, prompt);
+    clsScheduleData schedule(info, options);
     schedule.setReadOnly(true);
     schedule.setScheduleControl(&grid);
 

@@ -1,7 +1,6 @@
 #include "ExportIcs.h"
 
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "grid/TimeGridModel.h"
 #include "schedule/ScheduleFiles.h"
@@ -283,8 +282,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const Request &request)
                     if (info.EmployeeExists(member) && !employees.contains(member))
                         employees << member;
         }
-        QuietPrompt prompt;
-        clsScheduleData schedule(info, options, prompt);
+        clsScheduleData schedule(info, options);
         schedule.setReadOnly(true);
         for (qint32 employee : std::as_const(employees)) {
             RecordList periods(TimeOff::Size);

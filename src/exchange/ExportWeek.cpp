@@ -3,7 +3,6 @@
 #include "JsonWriter.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "schedule/clsScheduleData.h"
 #include "grid/TimeGridModel.h"
@@ -20,9 +19,8 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
         return {{}, QCoreApplication::translate("ExportWeek", "no department named \"%1\"").arg(departmentTyped.trimmed())};
     const QString department = named->first();
 
-    QuietPrompt prompt;
     TimeGridModel model;
-    clsScheduleData schedule(info, options, prompt);
+    clsScheduleData schedule(info, options);
     schedule.setReadOnly(true);
     const double first = clsScheduleData::WeekStart(info, department, date);
     schedule.setScheduleControl(&model);
@@ -97,7 +95,13 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
     }
     json.endArray();
     json.value(QStringLiteral("damagedRecords"), qint64(schedule.damagedRecords()));
-    json.stringArray(QStringLiteral("messages"), prompt.texts());
+    // One line for every stored block the reload refused as a collision (the list above names
+    // the shifts among them).
+    QStringList messages;
+    const qsizetype collisions = schedule.refusedTimeOff().size() + schedule.refusedShifts().size();
+    for (qsizetype i = 0; i < collisions; ++i)
+        messages << QStringLiteral("This conflicts with a previously scheduled shift");
+    json.stringArray(QStringLiteral("messages"), messages);
     json.endObject();
 
     Result result{json.text() + u'\n', {}};

@@ -71,7 +71,7 @@ void sortByKeys(QList<T> &items, const QList<SortKey> &keys)
 
 clsPrintschedule::clsPrintschedule(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
     : m_info(info), m_options(options), m_prompt(prompt),
-      m_schedule(std::make_unique<clsScheduleData>(info, options, prompt)),
+      m_schedule(std::make_unique<clsScheduleData>(info, options)),
       m_pageLayout(BandedReport::defaultPageLayout())
 {
     m_schedule->setReadOnly(true);

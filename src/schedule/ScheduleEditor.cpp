@@ -3,17 +3,33 @@
 #include "clsScheduleData.h"
 #include "grid/TimeGridModel.h"
 
-EditOutcome ScheduleEditor::refused(const QString &reason, const BlockSnapshot &before) const
+EditOutcome EditOutcome::refused(EditRefusal why, const BlockSnapshot &wanted, const BlockSnapshot &before,
+                                 const BlockSnapshot &other)
 {
     EditOutcome outcome;
-    outcome.refusal = reason;
+    outcome.refusal = why;
+    outcome.wanted = wanted;
     outcome.before = before;
+    outcome.other = other;
     return outcome;
 }
 
-QString ScheduleEditor::collisionText() const
+std::optional<EditOutcome> ScheduleEditor::collision(const BlockSnapshot &wanted, const BlockSnapshot &before,
+                                                     int ignoredBlock) const
 {
-    return QString::fromLatin1(clsScheduleData::kCollisionMessage);
+    const int other = m_schedule.overlappingBlock(wanted.begin, wanted.end, wanted.row, ignoredBlock);
+    if (other < 0)
+        return std::nullopt;
+    return EditOutcome::refused(EditRefusal::Collision, wanted, before, snapshot(m_schedule.grid()->TBId(other)));
+}
+
+EditOutcome ScheduleEditor::vetNewShift(int row, double begin, double end) const
+{
+    // Shifts are saved in the file of the day they begin on; one beginning outside the days of
+    // the schedule would never be saved.
+    if (begin < m_schedule.FirstDay() || begin >= m_schedule.LastDay() + 1)
+        return EditOutcome::refused(EditRefusal::NewOutsideDays, BlockSnapshot::at(0, row, begin, end));
+    return {};
 }
 
 BlockSnapshot ScheduleEditor::snapshot(int id) const
@@ -40,14 +56,14 @@ EditOutcome ScheduleEditor::add(int row, double begin, double end, const QString
 EditOutcome ScheduleEditor::restore(const BlockSnapshot &block)
 {
     if (block.row < 0)
-        return refused(QStringLiteral("There is no row to place the shift in."));
+        return EditOutcome::refused(EditRefusal::NoRow, block);
     if (block.begin == block.end)
-        return refused(QStringLiteral("A shift must end after it begins."));
-    if (m_schedule.IsOverlapping(block.begin, block.end, block.row))
-        return refused(collisionText());
+        return EditOutcome::refused(EditRefusal::NoLength, block);
+    if (std::optional<EditOutcome> refused = collision(block, {}))
+        return *refused;
     const int number = m_schedule.placeBlock(block.row, block.begin, block.end, block.position, block.timeOff, block.id);
     if (number < 0)
-        return refused(QStringLiteral("There is no row to place the shift in."));
+        return EditOutcome::refused(EditRefusal::NoRow, block);
     if (!block.note.isEmpty())
         m_schedule.grid()->setTBNote(number, block.note);
     EditOutcome outcome;
@@ -60,7 +76,7 @@ EditOutcome ScheduleEditor::remove(int id)
 {
     const BlockSnapshot before = snapshot(id);
     if (!before.isValid())
-        return refused(QStringLiteral("The shift no longer exists."));
+        return EditOutcome::refused(EditRefusal::BlockGone, BlockSnapshot::at(id, -1, 0, 0));
     m_schedule.TBDelete(m_schedule.grid()->TBFromId(id));
     EditOutcome outcome;
     outcome.applied = true;
@@ -72,19 +88,19 @@ EditOutcome ScheduleEditor::place(int id, int row, double begin, double end)
 {
     const BlockSnapshot before = snapshot(id);
     if (!before.isValid())
-        return refused(QStringLiteral("The shift no longer exists."));
-    if (row < 0)
-        return refused(QStringLiteral("There is no row to place the shift in."), before);
-    if (!(begin < end))
-        return refused(QStringLiteral("A shift must end after it begins."), before);
-    // Shifts are saved in the file of the day they begin on; one beginning outside the days of
-    // the schedule would never be saved.
-    if (!before.timeOff && (begin < m_schedule.FirstDay() || begin >= m_schedule.LastDay() + 1))
-        return refused(QStringLiteral("A shift must begin on one of the days shown."), before);
+        return EditOutcome::refused(EditRefusal::BlockGone, BlockSnapshot::at(id, row, begin, end));
     BlockSnapshot wanted = before;
     wanted.row = row;
     wanted.begin = begin;
     wanted.end = end;
+    if (row < 0)
+        return EditOutcome::refused(EditRefusal::NoRow, wanted, before);
+    if (!(begin < end))
+        return EditOutcome::refused(EditRefusal::NoLength, wanted, before);
+    // Shifts are saved in the file of the day they begin on; one beginning outside the days of
+    // the schedule would never be saved.
+    if (!before.timeOff && (begin < m_schedule.FirstDay() || begin >= m_schedule.LastDay() + 1))
+        return EditOutcome::refused(EditRefusal::MovedOutsideDays, wanted, before);
     return put(wanted);
 }
 
@@ -92,11 +108,11 @@ EditOutcome ScheduleEditor::put(const BlockSnapshot &wanted)
 {
     const BlockSnapshot before = snapshot(wanted.id);
     if (!before.isValid())
-        return refused(QStringLiteral("The shift no longer exists."));
+        return EditOutcome::refused(EditRefusal::BlockGone, wanted);
     TimeGridModel *grid = m_schedule.grid();
     const int block = grid->TBFromId(wanted.id);
-    if (m_schedule.IsOverlapping(wanted.begin, wanted.end, wanted.row, block))
-        return refused(collisionText(), before);
+    if (std::optional<EditOutcome> refused = collision(wanted, before, block))
+        return *refused;
 
     grid->setTBPlace(block, wanted.row, wanted.begin, wanted.end);
     if (wanted.note != before.note)
@@ -119,11 +135,11 @@ EditOutcome ScheduleEditor::put(const BlockSnapshot &wanted)
 EditOutcome ScheduleEditor::changePosition(int id, const QString &position)
 {
     const BlockSnapshot before = snapshot(id);
-    if (!before.isValid())
-        return refused(QStringLiteral("The shift no longer exists."));
-    if (before.timeOff)
-        return refused(QStringLiteral("Time off has no position."), before);
-    BlockSnapshot wanted = before;
+    BlockSnapshot wanted = before.isValid() ? before : BlockSnapshot::at(id, -1, 0, 0);
     wanted.position = position;
+    if (!before.isValid())
+        return EditOutcome::refused(EditRefusal::BlockGone, wanted);
+    if (before.timeOff)
+        return EditOutcome::refused(EditRefusal::TimeOffHasNoPosition, wanted, before);
     return put(wanted);
 }

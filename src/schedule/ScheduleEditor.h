@@ -3,6 +3,7 @@
 #include "grid/TimeGridModel.h"
 
 #include <QString>
+#include <optional>
 
 class clsScheduleData;
 
@@ -17,15 +18,41 @@ struct BlockSnapshot {
     QString note;      // a time-off block's reason
 
     bool isValid() const { return id != 0; }
+    // A block by its place alone, as an edit wants it.
+    static BlockSnapshot at(int id, int row, double begin, double end, bool timeOff = false)
+    {
+        return {id, row, begin, end, QString(), timeOff, QString()};
+    }
+};
+
+// Why an edit was refused. The engine only names the reason; the windows word it, from the
+// facts the outcome carries with it.
+enum class EditRefusal {
+    None,
+    NoRow,                  // `wanted.row` is no row of the grid
+    NoLength,               // `wanted` does not end after it begins
+    BlockGone,              // no block has the id `wanted.id` any more
+    MovedOutsideDays,       // `wanted` would begin outside the days of the schedule
+    NewOutsideDays,         // a new shift at `wanted` would begin outside the days of the schedule
+    Collision,              // `wanted` touches or overlaps `other`, a block of the same row
+    TimeOffHasNoPosition,   // `wanted` is time off, which has no position to change
+    TouchesTimeOff,         // the shift `wanted` touches `other`, the employee's time off
+    NotChangeable,          // `wanted` begins outside the days shown: it can be copied, not changed
 };
 
 // What an edit did: `applied` with the block before and after (an added block has no `before`,
-// a removed one no `after`), or the reason it was refused, in the words the user is shown.
+// a removed one no `after`), or why it was refused: the reason, the block as the edit wanted it
+// and, for a collision, the block in the way.
 struct EditOutcome {
     bool applied = false;
-    QString refusal;
+    EditRefusal refusal = EditRefusal::None;
     BlockSnapshot before;
     BlockSnapshot after;
+    BlockSnapshot wanted;
+    BlockSnapshot other;
+
+    static EditOutcome refused(EditRefusal why, const BlockSnapshot &wanted, const BlockSnapshot &before = {},
+                               const BlockSnapshot &other = {});
 };
 
 // The one way the windows change a schedule's grid: add, remove, move or resize, and change a
@@ -57,11 +84,17 @@ public:
     // the place was the block's before.
     EditOutcome put(const BlockSnapshot &block);
 
+    // The check a new shift passes before anything is asked about it: refused (NewOutsideDays)
+    // when it would begin outside the days of the schedule, whose files a save writes;
+    // EditRefusal::None when it may be added.
+    EditOutcome vetNewShift(int row, double begin, double end) const;
+
     BlockSnapshot snapshot(int id) const;
 
 private:
-    EditOutcome refused(const QString &reason, const BlockSnapshot &before = {}) const;
-    QString collisionText() const;
+    // Refused as a collision when `wanted` touches another block of its row than `ignoredBlock`.
+    std::optional<EditOutcome> collision(const BlockSnapshot &wanted, const BlockSnapshot &before,
+                                         int ignoredBlock = -1) const;
 
     clsScheduleData &m_schedule;
 };

@@ -2,7 +2,6 @@
 
 #include "ScheduleFiles.h"
 #include "clsScheduleData.h"
-#include "data/Prompt.h"
 #include "data/RecordList.h"
 #include "grid/TimeGridModel.h"
 
@@ -12,9 +11,8 @@ namespace Shift = ScheduleFiles::Shift;
 
 QList<JudgedShift> StoredShiftJudge::week(clsEmployeeInfo &info, clsOptions &options, const QString &department, double week)
 {
-    QuietPrompt prompt;
     TimeGridModel grid;
-    clsScheduleData schedule(info, options, prompt);
+    clsScheduleData schedule(info, options);
     schedule.setReadOnly(true);
     schedule.setScheduleControl(&grid);
     schedule.SetDate(week, week + 6);

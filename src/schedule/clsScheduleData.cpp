@@ -8,7 +8,6 @@
 #include "data/FileError.h"
 #include "data/LeadingNumber.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/MultiFileCommit.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -47,8 +46,8 @@ void keepInOrder(RecordList &records, Keep keep)
 
 } // namespace
 
-clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
-    : m_info(info), m_options(options), m_prompt(prompt), m_dataPath(info.DataPath())
+clsScheduleData::clsScheduleData(clsEmployeeInfo &info, clsOptions &options)
+    : m_info(info), m_options(options), m_dataPath(info.DataPath())
 {
 }
 
@@ -119,6 +118,7 @@ void clsScheduleData::Reload()
 {
     m_storedRecords.clear();
     m_refused.clear();
+    m_refusedTimeOff.clear();
     m_otherDepartments.clear();
     m_unreadable.clear();
     m_damaged = 0;
@@ -182,12 +182,6 @@ QList<OtherDepartmentShift> clsScheduleData::otherDepartmentOverlaps(qint32 empl
     return overlaps;
 }
 
-QString clsScheduleData::describe(const OtherDepartmentShift &shift)
-{
-    return QStringLiteral("%1 %2-%3").arg(shift.department, OleDate::format(shift.begin, QStringLiteral("ddd h:mma/p")),
-                                          OleDate::format(shift.end, QStringLiteral("h:mma/p")));
-}
-
 void clsScheduleData::markOtherDepartments(int row)
 {
     if (!m_grid->isValidRow(row))
@@ -197,28 +191,31 @@ void clsScheduleData::markOtherDepartments(int row)
     // Unchanged marks and tips cost nothing to set again: the common row, with no shift in
     // another department, only clears what is already clear.
     for (int block : m_grid->blocksInResource(row)) {
-        QStringList overlaps;
+        QList<OtherDepartmentShift> overlaps;
         if (!others.isEmpty() && !isTimeOffBlock(block))
-            for (const OtherDepartmentShift &other : otherDepartmentOverlaps(employee, m_grid->TBBeg(block), m_grid->TBEnd(block)))
-                overlaps << describe(other);
-        m_grid->setTBWarning(block, overlaps.isEmpty() ? QString()
-                                                        : QStringLiteral("Also scheduled at this time in %1")
-                                                              .arg(overlaps.join(QStringLiteral(", "))));
+            overlaps = otherDepartmentOverlaps(employee, m_grid->TBBeg(block), m_grid->TBEnd(block));
+        QString warning;
+        if (!overlaps.isEmpty() && m_wording.overlaps) {
+            warning = m_wording.overlaps(overlaps);
+        } else {
+            for (const OtherDepartmentShift &other : std::as_const(overlaps))
+                warning += (warning.isEmpty() ? QString() : QStringLiteral(", ")) + other.department;
+        }
+        m_grid->setTBWarning(block, warning);
     }
     // The hours in every department over the shown days, counted as the hours column counts them.
     std::map<QString, HourTotals> elsewhere;   // by department, in name order
     for (const OtherDepartmentShift &other : others)
         elsewhere.try_emplace(other.department, m_firstDay, m_lastDay, HourTotals::Limits{}).first->second.add(other.begin, other.end);
     qint64 total = rowTotals(row).rangeSeconds();
-    QStringList lines{QStringLiteral("%1: %2").arg(m_department, OleDate::hoursTextFromSeconds(total))};
+    QList<DepartmentHours> hours{{m_department, total}};
     for (const auto &[department, totals] : elsewhere) {
         if (totals.rangeSeconds() == 0)
             continue;   // only on the days around the shown ones
-        lines << QStringLiteral("%1: %2").arg(department, OleDate::hoursTextFromSeconds(totals.rangeSeconds()));
+        hours.append({department, totals.rangeSeconds()});
         total += totals.rangeSeconds();
     }
-    lines << QStringLiteral("All departments: %1").arg(OleDate::hoursTextFromSeconds(total));
-    m_grid->setResourceInfoTip(row, lines.size() > 2 ? lines.join(u'\n') : QString());
+    m_grid->setResourceInfoTip(row, hours.size() > 1 && m_wording.hours ? m_wording.hours(hours, total) : QString());
 }
 
 int clsScheduleData::addEmployeeRow(qint32 employee, const QString &caption)
@@ -281,6 +278,8 @@ void clsScheduleData::reloadAll()
             const int block = AddScheduleTime(row, TimeOff::begin(r), TimeOff::end(r), QString(), true);
             if (block >= 0)
                 m_grid->setTBNote(block, CodePage::trimBlanks(TimeOff::reason(r)));
+            else if (TimeOff::begin(r) != TimeOff::end(r))
+                m_refusedTimeOff.append({employee, TimeOff::begin(r), TimeOff::end(r)});
         }
     }
 
@@ -499,10 +498,8 @@ int clsScheduleData::AddScheduleTime(int row, double begin, double end, const QS
 {
     if (begin == end)
         return -1;
-    if (IsOverlapping(begin, end, row)) {
-        m_prompt.message(QString::fromLatin1(kCollisionMessage));
+    if (IsOverlapping(begin, end, row))
         return -1;
-    }
     return placeBlock(row, begin, end, position, isTimeOff);
 }
 
@@ -519,10 +516,15 @@ int clsScheduleData::placeBlock(int row, double begin, double end, const QString
 
 bool clsScheduleData::IsOverlapping(double begin, double end, int row, int ignoredBlock) const
 {
+    return overlappingBlock(begin, end, row, ignoredBlock) >= 0;
+}
+
+int clsScheduleData::overlappingBlock(double begin, double end, int row, int ignoredBlock) const
+{
     for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
         if (b != ignoredBlock && m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
-            return true;
-    return false;
+            return b;
+    return -1;
 }
 
 bool clsScheduleData::isTimeOffBlock(int block) const

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // A shift of an employee in another department than the one shown.
 struct OtherDepartmentShift {
@@ -16,9 +17,23 @@ struct OtherDepartmentShift {
     double end = 0;
 };
 
+// An employee's hours in one department over the shown days.
+struct DepartmentHours {
+    QString department;
+    qint64 seconds = 0;
+};
+
+// The words of the marks on shifts that overlap another department's; the windows give them.
+struct OtherDepartmentWording {
+    // A block's warning, from the shifts in other departments it overlaps.
+    std::function<QString(const QList<OtherDepartmentShift> &)> overlaps;
+    // The hours column's tip: the shown department first, then each other one with hours, and
+    // the total of them all.
+    std::function<QString(const QList<DepartmentHours> &, qint64 totalSeconds)> hours;
+};
+
 class clsEmployeeInfo;
 class clsOptions;
-class Prompt;
 class TimeGridModel;
 
 // A stored shift that a reload refused because it collides with another block of its row.
@@ -28,6 +43,14 @@ struct RefusedShift {
     double end = 0;
     QString position;
     QByteArray record;   // the stored record as read, so that a save writes it back unchanged
+};
+
+// A stored period of time off that a reload refused because it collides with another block of
+// its row; it stays in its file.
+struct RefusedTimeOff {
+    qint32 employee = 0;
+    double begin = 0;
+    double end = 0;
 };
 
 // Binds one department's shifts for a range of days to a time-bar grid: defines the bar styles
@@ -42,7 +65,7 @@ class clsScheduleData
 public:
     enum HoursMode { WeekHours = 0, DayHours = 1, DaysWorked = 2 };
 
-    clsScheduleData(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt);
+    clsScheduleData(clsEmployeeInfo &info, clsOptions &options);
 
     // ---- Set-up
     void setScheduleControl(TimeGridModel *grid);
@@ -63,6 +86,8 @@ public:
     int dayLimit() const { return m_dayLimit; }
     // The shifts the last reload refused as collisions, in load order.
     const QList<RefusedShift> &refusedShifts() const { return m_refused; }
+    // The time off the last reload refused as collisions, in load order.
+    const QList<RefusedTimeOff> &refusedTimeOff() const { return m_refusedTimeOff; }
     // Day and time-off files that exist but could not be read at the last reload. The grid shows
     // nothing of them, so a save never replaces them.
     const QList<FileError> &unreadableFiles() const { return m_unreadable; }
@@ -96,13 +121,15 @@ public:
 
     // ---- Placement
     // Adds a shift or time-off block; the new block's number, or -1 when begin equals end or the
-    // block collides with another block of the row (the user is told).
+    // block collides with another block of the row (the caller decides what to tell).
     int AddScheduleTime(int row, double begin, double end, const QString &position, bool isTimeOff);
     // Adds a block that was already checked, without asking anything; its label and the row's
     // hours follow. -1 when begin equals end.
     int placeBlock(int row, double begin, double end, const QString &position, bool isTimeOff, int id = 0);
     // True when a block of the row other than `ignoredBlock` touches or overlaps begin..end.
     bool IsOverlapping(double begin, double end, int row, int ignoredBlock = -1) const;
+    // The first such block, or -1.
+    int overlappingBlock(double begin, double end, int row, int ignoredBlock = -1) const;
     void ChangeJob(int block, const QString &position);
     void TBDelete(int block);
     void FormatTimeBlockText(int block, double begin = 0, double end = 0);
@@ -129,8 +156,9 @@ public:
     // overlap), from the shifts read at the last reload: the shown days and one day either side.
     // Each department keeps its own collision rule; these are only told and marked.
     QList<OtherDepartmentShift> otherDepartmentOverlaps(qint32 employee, double begin, double end) const;
-    // "KITCHEN Mon 11:00a-7:00p": one overlap as the windows name it.
-    static QString describe(const OtherDepartmentShift &shift);
+    // The words of the marks. Without them a marked block's warning lists the departments only
+    // (so that it is still marked), and the hours column has no tip.
+    void setOtherDepartmentWording(OtherDepartmentWording wording) { m_wording = std::move(wording); }
     // Marks the row's blocks that overlap a shift in another department (TBWarning) and gives
     // the hours column the employee's hours in every department (ResourceInfoTip).
     void markOtherDepartments(int row);
@@ -140,8 +168,6 @@ public:
     // The employee a row's shifts are saved under: the filtered employee in a one-employee view.
     qint32 employeeOfRow(int row) const;
     int findEmployeeRow(qint32 employee) const;   // -2 when no row holds the employee
-
-    static constexpr const char *kCollisionMessage = "This conflicts with a previously scheduled shift";
 
 private:
     void defineBars();
@@ -156,7 +182,6 @@ private:
 
     clsEmployeeInfo &m_info;
     clsOptions &m_options;
-    Prompt &m_prompt;
     QString m_dataPath;
     TimeGridModel *m_grid = nullptr;
 
@@ -173,7 +198,9 @@ private:
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
     QHash<int, QByteArray> m_storedRecords;   // block id -> the stored record it was placed from
     QList<RefusedShift> m_refused;
+    QList<RefusedTimeOff> m_refusedTimeOff;
     QHash<qint32, QList<OtherDepartmentShift>> m_otherDepartments;   // by employee, read at reload
+    OtherDepartmentWording m_wording;
     QList<FileError> m_unreadable;
     int m_damaged = 0;
 };

@@ -8,7 +8,6 @@
 #include "data/FileError.h"
 #include "data/MultiFileCommit.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -60,8 +59,7 @@ QMap<QString, Operation> operations()
                         [](const QString &data) {
                             clsEmployeeInfo info(data);
                             clsOptions options(ScheduleHelper::SettingsFilePath(data));
-                            QuietPrompt quiet;
-                            clsScheduleData schedule(info, options, quiet);
+                            clsScheduleData schedule(info, options);
                             const double first = clsScheduleData::WeekStart(info, "KITCHEN", kToday);
                             ScheduleCopy(schedule, "KITCHEN").copy(first, first + 7, 7);
                         }};

@@ -6,7 +6,6 @@
 #include "HandMadeRecords.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -54,9 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     try {
         clsEmployeeInfo info(folder.path(), clsEmployeeInfo::Access::ReadOnly);
         clsOptions options(ScheduleHelper::SettingsFilePath(folder.path()));
-        QuietPrompt quiet;
         TimeGridModel grid;
-        clsScheduleData schedule(info, options, quiet);
+        clsScheduleData schedule(info, options);
         schedule.setReadOnly(true);
         schedule.setScheduleControl(&grid);
         schedule.SetDate(kMonday, kMonday + 6);

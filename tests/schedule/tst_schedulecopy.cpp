@@ -2,7 +2,6 @@
 // that a failed read or write leaves every target day as it was.
 
 #include "HandMadeRecords.h"
-#include "ScriptedPrompt.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
@@ -99,8 +98,7 @@ private slots:
 
         clsEmployeeInfo info(m_tmp->path());
         clsOptions options(ScheduleHelper::SettingsFilePath(m_tmp->path()));
-        ScriptedPrompt prompt;
-        clsScheduleData schedule(info, options, prompt);
+        clsScheduleData schedule(info, options);
         double first = kMon + target;
         if (days == 7)
             first = clsScheduleData::WeekStart(info, "KITCHEN", first);

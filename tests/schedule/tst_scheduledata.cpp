@@ -4,7 +4,6 @@
 #include "HandMadeRecords.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "ScriptedPrompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -28,6 +27,8 @@ constexpr double H = 1.0 / 24;
 const qint32 ANN = 101, BOB = 202, CY = 303;
 } // namespace
 
+Q_DECLARE_METATYPE(EditRefusal)
+
 class TestScheduleData : public QObject
 {
     Q_OBJECT
@@ -35,7 +36,6 @@ class TestScheduleData : public QObject
     std::unique_ptr<QTemporaryDir> m_tmp;
     std::unique_ptr<clsEmployeeInfo> m_info;
     std::unique_ptr<clsOptions> m_options;
-    ScriptedPrompt m_prompt;
     std::unique_ptr<TimeGridModel> m_grid;
     std::unique_ptr<clsScheduleData> m_data;
 
@@ -70,7 +70,7 @@ class TestScheduleData : public QObject
         m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
         m_options = std::make_unique<clsOptions>(ScheduleHelper::SettingsFilePath(m_tmp->path()));
         m_grid = std::make_unique<TimeGridModel>();
-        m_data = std::make_unique<clsScheduleData>(*m_info, *m_options, m_prompt);
+        m_data = std::make_unique<clsScheduleData>(*m_info, *m_options);
         m_data->setScheduleControl(m_grid.get());
     }
 
@@ -88,7 +88,6 @@ private slots:
     {
         m_tmp = std::make_unique<QTemporaryDir>();
         QVERIFY(m_tmp->isValid());
-        m_prompt = ScriptedPrompt();
         makeBusiness();
     }
 
@@ -195,9 +194,7 @@ private slots:
         QCOMPARE(m_grid->TBBar(0), 3);
         QCOMPARE(m_grid->TBNote(0), QStringLiteral("Trip"));
         // The period blocks every touching shift of that employee, and only of that employee.
-        m_prompt.clear();
         QCOMPARE(m_data->AddScheduleTime(rowOf(ANN), kMon + 5 + 8 * H, kMon + 5 + 12 * H, "COOK", false), -1);
-        QCOMPARE(m_prompt.messages(), QStringList{clsScheduleData::kCollisionMessage});
         QVERIFY(m_data->AddScheduleTime(rowOf(BOB), kMon + 5 + 8 * H, kMon + 5 + 12 * H, "COOK", false) >= 0);
         m_data->SaveSchedule();
         QCOMPARE(QFileInfo(dayPath("KITCHEN", kMon + 5)).size(), 540);
@@ -214,15 +211,11 @@ private slots:
         showWeek();
         const int row = rowOf(ANN);
         QVERIFY(m_data->AddScheduleTime(row, kMon + 9 * H, kMon + 17 * H, "COOK", false) >= 0);
-        m_prompt.clear();
         QCOMPARE(m_data->AddScheduleTime(row, kMon + 17 * H, kMon + 21 * H, "COOK", false), -1);
-        QCOMPARE(m_prompt.messages().size(), 1);
         QCOMPARE(m_data->AddScheduleTime(row, kMon + 5 * H, kMon + 9 * H, "COOK", false), -1);
         QVERIFY(m_data->AddScheduleTime(row, kMon + 17 * H + 1.0 / 1440, kMon + 21 * H, "COOK", false) >= 0);
-        // Equal begin and end are ignored without a message.
-        m_prompt.clear();
+        // Equal begin and end are ignored.
         QCOMPARE(m_data->AddScheduleTime(row, kMon + 22 * H, kMon + 22 * H, "COOK", false), -1);
-        QVERIFY(m_prompt.shown().isEmpty());
         QCOMPARE(m_grid->TBMax(), 2);
     }
 
@@ -233,7 +226,6 @@ private slots:
                                       + HandMade::shift(BOB, kMon + 17 * H, kMon + 20 * H, "WAITER"));
         showWeek();
         QCOMPARE(m_grid->TBMax(), 2);
-        QCOMPARE(m_prompt.messages(), QStringList{clsScheduleData::kCollisionMessage});
         QCOMPARE(m_data->refusedShifts().size(), 1);
         QCOMPARE(m_data->refusedShifts().first().position, QStringLiteral("WAITER"));
         // The refused record goes back to its day unchanged, after the shown ones.
@@ -506,6 +498,101 @@ private slots:
         QCOMPARE(loaded.count(), 0);
     }
 
+    // Every refusal comes back as a reason with the block the edit wanted and, for a collision,
+    // the block in its way; never as words. Ann has a shift Mon 9a-5p and time off Tue 8a-noon.
+    void refusalsNameTheReasonAndTheBlocks_data()
+    {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<EditRefusal>("reason");
+        QTest::addColumn<double>("wantedBegin");
+        QTest::addColumn<double>("otherBegin");   // 0: no block in the way
+        QTest::newRow("add a shift touching a shift") << "add 5p-8p" << EditRefusal::Collision << kMon + 17 * H
+                                                      << kMon + 9 * H;
+        QTest::newRow("add time off over time off") << "add off Tue 11a-1p" << EditRefusal::Collision
+                                                    << kMon + 1 + 11 * H << kMon + 1 + 8 * H;
+        QTest::newRow("add a shift over time off") << "add Tue 7a-9a" << EditRefusal::Collision << kMon + 1 + 7 * H
+                                                   << kMon + 1 + 8 * H;
+        QTest::newRow("move a shift onto time off") << "move to Tue 10a-2p" << EditRefusal::Collision
+                                                    << kMon + 1 + 10 * H << kMon + 1 + 8 * H;
+        QTest::newRow("add on no row") << "add on row -1" << EditRefusal::NoRow << kMon + 6 * H << 0.0;
+        QTest::newRow("add without length") << "add 6a-6a" << EditRefusal::NoLength << kMon + 6 * H << 0.0;
+        QTest::newRow("move backwards") << "move to 9a-8a" << EditRefusal::NoLength << kMon + 9 * H << 0.0;
+        QTest::newRow("move a removed shift") << "move removed" << EditRefusal::BlockGone << kMon + 10 * H << 0.0;
+        QTest::newRow("move before the week") << "move to Sun 9a-5p" << EditRefusal::MovedOutsideDays
+                                              << kMon - 1 + 9 * H << 0.0;
+        QTest::newRow("new shift after the week") << "vet next Mon 9a-5p" << EditRefusal::NewOutsideDays
+                                                  << kMon + 7 + 9 * H << 0.0;
+        QTest::newRow("position of time off") << "position of time off" << EditRefusal::TimeOffHasNoPosition
+                                              << kMon + 1 + 8 * H << 0.0;
+    }
+
+    void refusalsNameTheReasonAndTheBlocks()
+    {
+        QFETCH(QString, edit);
+        QFETCH(EditRefusal, reason);
+        QFETCH(double, wantedBegin);
+        QFETCH(double, otherBegin);
+        showWeek();
+        ScheduleEditor editor(*m_data);
+        const int ann = rowOf(ANN);
+        const int shift = editor.add(ann, kMon + 9 * H, kMon + 17 * H, "COOK").after.id;
+        const int off = editor.add(ann, kMon + 1 + 8 * H, kMon + 1 + 12 * H, QString(), true, "Dentist").after.id;
+        QVERIFY(shift != 0 && off != 0);
+        const int blocks = m_grid->TBMax();
+
+        EditOutcome outcome;
+        if (edit == "add 5p-8p")
+            outcome = editor.add(ann, kMon + 17 * H, kMon + 20 * H, "COOK");
+        else if (edit == "add off Tue 11a-1p")
+            outcome = editor.add(ann, kMon + 1 + 11 * H, kMon + 1 + 13 * H, QString(), true, "Trip");
+        else if (edit == "add Tue 7a-9a")
+            outcome = editor.add(ann, kMon + 1 + 7 * H, kMon + 1 + 9 * H, "COOK");
+        else if (edit == "move to Tue 10a-2p")
+            outcome = editor.place(shift, ann, kMon + 1 + 10 * H, kMon + 1 + 14 * H);
+        else if (edit == "add on row -1")
+            outcome = editor.add(-1, kMon + 6 * H, kMon + 7 * H, "COOK");
+        else if (edit == "add 6a-6a")
+            outcome = editor.add(ann, kMon + 6 * H, kMon + 6 * H, "COOK");
+        else if (edit == "move to 9a-8a")
+            outcome = editor.place(shift, ann, kMon + 9 * H, kMon + 8 * H);
+        else if (edit == "move removed") {
+            QVERIFY(editor.remove(shift).applied);
+            outcome = editor.place(shift, ann, kMon + 10 * H, kMon + 11 * H);
+        } else if (edit == "move to Sun 9a-5p")
+            outcome = editor.place(shift, ann, kMon - 1 + 9 * H, kMon - 1 + 17 * H);
+        else if (edit == "vet next Mon 9a-5p")
+            outcome = editor.vetNewShift(ann, kMon + 7 + 9 * H, kMon + 7 + 17 * H);
+        else if (edit == "position of time off")
+            outcome = editor.changePosition(off, "WAITER");
+        else
+            QFAIL("unknown edit");
+
+        QVERIFY(!outcome.applied);
+        QCOMPARE(outcome.refusal, reason);
+        QCOMPARE(outcome.wanted.begin, wantedBegin);
+        QCOMPARE(outcome.other.begin, otherBegin);
+        if (otherBegin != 0)
+            QCOMPARE(outcome.other.id, outcome.other.timeOff ? off : shift);
+        QVERIFY(!outcome.after.isValid());
+        if (edit != "move removed")
+            QCOMPARE(m_grid->TBMax(), blocks);   // nothing changed
+    }
+
+    // A reload leaves out the stored blocks that collide and keeps them as facts: the shifts
+    // with their records, the time off with its times.
+    void reloadKeepsRefusedTimeOffAsFacts()
+    {
+        HandMade::write(m_tmp->filePath("101.KELOFF"),
+                        HandMade::timeOff(ANN, kMon + 9 * H, kMon + 12 * H, "A")
+                            + HandMade::timeOff(ANN, kMon + 11 * H, kMon + 13 * H, "B"));
+        showWeek();
+        QCOMPARE(m_data->refusedTimeOff().size(), 1);
+        QCOMPARE(m_data->refusedTimeOff().first().employee, ANN);
+        QCOMPARE(m_data->refusedTimeOff().first().begin, kMon + 11 * H);
+        showWeek();   // counted again at each reload, not added up
+        QCOMPARE(m_data->refusedTimeOff().size(), 1);
+    }
+
     void editsNameBlocksByStableIds()
     {
         showWeek();
@@ -515,9 +602,7 @@ private slots:
         const EditOutcome second = editor.add(ann, kMon + 9 * H, kMon + 17 * H, "COOK");
         const int id = second.after.id;
         QVERIFY(first.applied && second.applied && id != first.after.id);
-        QCOMPARE(editor.add(ann, kMon + 17 * H, kMon + 20 * H, "COOK").refusal,
-                 QString::fromLatin1(clsScheduleData::kCollisionMessage));
-        QVERIFY(m_prompt.shown().isEmpty());   // the editor asks nothing; its caller tells the user
+        QCOMPARE(editor.add(ann, kMon + 17 * H, kMon + 20 * H, "COOK").refusal, EditRefusal::Collision);
 
         // Removing an earlier block renumbers, but the id still finds the shift.
         QVERIFY(editor.remove(first.after.id).applied);

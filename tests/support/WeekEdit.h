@@ -4,7 +4,6 @@
 // department's week as the scheduler does, deletes every other shift and saves the week.
 
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -21,9 +20,8 @@ inline void deleteEveryOtherShiftAndSave(const QString &data, const QString &dep
 {
     clsEmployeeInfo info(data);
     clsOptions options(ScheduleHelper::SettingsFilePath(data));
-    QuietPrompt quiet;
     TimeGridModel grid;
-    clsScheduleData schedule(info, options, quiet);
+    clsScheduleData schedule(info, options);
     schedule.setScheduleControl(&grid);
     const double first = clsScheduleData::WeekStart(info, department, date);
     schedule.SetDate(first, first + 6);

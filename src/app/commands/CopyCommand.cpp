@@ -3,7 +3,6 @@
 #include "data/DataFolderLock.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -75,8 +74,7 @@ Result run(const Request &request)
         }
 
         clsOptions options(ScheduleHelper::SettingsFilePath(folder));
-        QuietPrompt prompt;
-        clsScheduleData schedule(info, options, prompt);
+        clsScheduleData schedule(info, options);
         ScheduleCopy copy(schedule, department);
         const QList<double> occupied = copy.occupiedDays(target, days);
         if (!occupied.isEmpty() && !request.replace) {

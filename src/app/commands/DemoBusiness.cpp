@@ -1,7 +1,6 @@
 #include "DemoBusiness.h"
 
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -170,8 +169,7 @@ QString create(const QString &dataPath, const Options &options)
 
     // Time off first, so that shifts keep clear of it.
     if (options.timeOffEvery > 0) {
-        QuietPrompt quiet;
-        clsScheduleData writer(info, settings, quiet);
+        clsScheduleData writer(info, settings);
         for (int i = 0; i < people.size(); ++i) {
             if (random.bounded(options.timeOffEvery) != 0)
                 continue;
@@ -193,9 +191,8 @@ QString create(const QString &dataPath, const Options &options)
         const double firstWeek = clsScheduleData::WeekStart(info, name, today) - 7 * (options.weeks / 2);
         for (int w = 0; w < options.weeks; ++w) {
             const double weekStart = firstWeek + 7 * w;
-            QuietPrompt quiet;
             TimeGridModel grid;
-            clsScheduleData schedule(info, settings, quiet);
+            clsScheduleData schedule(info, settings);
             schedule.setScheduleControl(&grid);
             schedule.SetDate(weekStart, weekStart + 6);
             schedule.SetDepartment(name);

@@ -1,28 +1,21 @@
 #include "ShiftEditWindow.h"
 
+#include "EditOutcomeText.h"
+
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsOptions.h"
-#include "schedule/ShiftEditCommand.h"
 #include "schedule/clsScheduleData.h"
 #include "ui/common/WindowHelpers.h"
 #include "ui/widgets/TimeGrid.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QKeySequence>
 #include <QLabel>
-#include <QMenu>
 
 #include <cmath>
 
 namespace {
-
-QString shortTime(double t)
-{
-    return OleDate::format(t, QStringLiteral("h:mma/p")).replace(QStringLiteral(":00"), QString());
-}
 
 QString clockTime(double t)
 {
@@ -31,27 +24,22 @@ QString clockTime(double t)
 
 } // namespace
 
-void ReloadPrompt::message(const QString &text, const QString &title, Icon icon)
-{
-    if (collecting && text == QLatin1String(clsScheduleData::kCollisionMessage))
-        return;   // listed once after the reload
-    m_to.message(text, title, icon);
-}
-
 ShiftEditWindow::ShiftEditWindow(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
                                  DialogRunner &dialogs, QWidget *parent)
     : QDialog(parent), m_info(info), m_options(options), m_prompt(prompt), m_dialogs(dialogs),
-      m_reloadPrompt(prompt)
+      m_schedule(std::make_unique<clsScheduleData>(info, options)),
+      m_edits(std::make_unique<ShiftEditController>(*m_schedule, info, prompt, this))
 {
-    m_schedule = std::make_unique<clsScheduleData>(info, options, m_reloadPrompt);
-    m_editor = std::make_unique<ScheduleEditor>(*m_schedule);
+    ShiftEditController::Hooks hooks;
+    hooks.employeeOfRow = [this](int row) { return employeeOfRow(row); };
+    hooks.extraRefusal = [this](int row, double begin, double end) { return extraRefusal(row, begin, end); };
+    hooks.pasteAt = [this](int row, double time) { pasteAt(row, time); };
+    hooks.applied = [this](int id) { tellAvailability(id); };
+    m_edits->setHooks(std::move(hooks));
+    m_schedule->setOtherDepartmentWording(EditOutcomeText::otherDepartmentWording());
 }
 
-ShiftEditWindow::~ShiftEditWindow()
-{
-    // The commands refer to the editor; they go first.
-    m_undo.clear();
-}
+ShiftEditWindow::~ShiftEditWindow() = default;
 
 void ShiftEditWindow::buildEditing()
 {
@@ -72,65 +60,10 @@ void ShiftEditWindow::buildEditing()
     connect(TimeGrid1, &TimeGrid::blockChangeRequested, this, &ShiftEditWindow::onBlockChangeRequested);
     connect(TimeGrid1, &TimeGrid::pointerMoved, this, &ShiftEditWindow::onPointerMoved);
 
-    m_editMenu = new QMenu(tr("&Edit"), this);
-    m_editMenu->setObjectName(QStringLiteral("bandEdit"));
-    m_undoAction = m_undo.createUndoAction(this, tr("Undo"));
-    m_undoAction->setObjectName(QStringLiteral("toolUndo"));
-    m_undoAction->setShortcuts(QKeySequence::Undo);
-    m_redoAction = m_undo.createRedoAction(this, tr("Redo"));
-    m_redoAction->setObjectName(QStringLiteral("toolRedo"));
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    m_editMenu->addAction(m_undoAction);
-    m_editMenu->addAction(m_redoAction);
-    m_editMenu->addSeparator();
-    struct Command { const char *id; QString caption; QKeySequence key; const char *choice; };
-    const QList<Command> commands{
-        {"toolCut", tr("Cu&t"), QKeySequence::Cut, "CUT"},
-        {"toolCopy", tr("&Copy"), QKeySequence::Copy, "COPY"},
-        {"toolPaste", tr("&Paste"), QKeySequence::Paste, "PASTE"},
-        {"toolDelete", tr("&Delete"), QKeySequence::Delete, "DELETE"},
-        {"toolChangeJob", tr("C&hange Position..."), QKeySequence(), "CHANGEJOB"},
-    };
-    for (const Command &c : commands) {
-        QAction *action = m_editMenu->addAction(c.caption);
-        action->setObjectName(QLatin1String(c.id));
-        action->setShortcut(c.key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        const QString choice = QLatin1String(c.choice);
-        connect(action, &QAction::triggered, this, [this, choice] { editCommand(choice); });
-        addAction(action);
-    }
-    addAction(m_undoAction);
-    addAction(m_redoAction);
+    m_edits->attach(TimeGrid1, labStatus);
 }
 
 // ---- pick lists -------------------------------------------------------------------------------
-
-QString ShiftEditWindow::PickJob(int row, qint32 employee)
-{
-    if (employee == 0)
-        employee = employeeOfRow(row);
-    const QStringList positions = m_info.JobEmpAvalGet(employee);
-    if (positions.isEmpty())
-        return QStringLiteral("DEFAULT");
-    if (positions.size() == 1 && !m_forcePick)
-        return positions.first();
-    const int chosen = DisplayPopupMenu(positions, true,
-                                        tr("Position of %1's shift:").arg(m_info.ConvertNumberToName(employee, false)));
-    return chosen >= 1 && chosen <= positions.size() ? positions[chosen - 1] : QString();
-}
-
-int ShiftEditWindow::DisplayPopupMenu(QStringList items, bool addCancel, const QString &question)
-{
-    if (items.isEmpty())
-        return 0;
-    if (addCancel)
-        items << tr("Cancel");
-    const std::optional<int> chosen = m_prompt.chooseItem(question, items, 0, windowTitle());
-    if (!chosen || *chosen < 0 || *chosen >= items.size() || (addCancel && *chosen == items.size() - 1))
-        return -1;
-    return *chosen + 1;
-}
 
 void ShiftEditWindow::RemoveDuplicates(QStringList &texts, QList<int> &values)
 {
@@ -163,15 +96,15 @@ std::optional<std::pair<double, double>> ShiftEditWindow::timesForMode(double ti
             if (m_addMode == ModePickShift)
                 texts << clockTime(s.start) + QStringLiteral(" - ") + clockTime(s.end);
             else if (m_addMode == ModePickStart)
-                texts << QStringLiteral("Starts ") + clockTime(s.start);
+                texts << tr("Starts %1").arg(clockTime(s.start));
             else
-                texts << QStringLiteral("Ends ") + clockTime(s.end);
+                texts << tr("Ends %1").arg(clockTime(s.end));
             values << k;
         }
         RemoveDuplicates(texts, values);
         const QString question = m_addMode == ModePickShift ? tr("Shift:")
                                  : m_addMode == ModePickStart ? tr("Start of the shift:") : tr("End of the shift:");
-        const int chosen = DisplayPopupMenu(texts, true, question);
+        const int chosen = m_edits->DisplayPopupMenu(texts, true, question);
         if (chosen < 1)
             return std::nullopt;
         shift = values[chosen - 1];
@@ -207,17 +140,15 @@ qint32 ShiftEditWindow::employeeOfRow(int row) const
     return m_schedule->FindEmployeeNumberFromResorce(row);
 }
 
-QString ShiftEditWindow::extraRefusal(int, double, double) const
+EditOutcome ShiftEditWindow::extraRefusal(int, double, double) const
 {
     return {};
 }
 
 bool ShiftEditWindow::reloadGrid()
 {
-    m_undo.clear();
-    m_reloadPrompt.collecting = true;
+    m_edits->undoStack().clear();
     const bool ok = RunShowingFileError(m_prompt, windowTitle(), [this] { m_schedule->Reload(); });
-    m_reloadPrompt.collecting = false;
     if (!ok) {
         TimeGrid1->model()->ClearBlocks();
         return false;
@@ -238,7 +169,7 @@ bool ShiftEditWindow::reloadGrid()
         for (const FileError &e : unreadable)
             lines << e.userText();
         m_prompt.message(tr("Some files could not be read, so their shifts or time off are not shown and "
-                            "those files will not be overwritten:\n") + lines.join(u'\n'),
+                            "those files will not be overwritten:\n%1").arg(lines.join(u'\n')),
                          windowTitle(), Prompt::Icon::Warning);
     }
     return true;
@@ -257,15 +188,8 @@ void ShiftEditWindow::showConflicts()
                          windowTitle(), Prompt::Icon::Information);
         return;
     }
-    QStringList lines;
-    for (const RefusedShift &r : refused)
-        lines << QStringLiteral("  %1  %2 - %3  %4")
-                     .arg(m_info.ConvertNumberToName(r.employee, false),
-                          OleDate::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")), clockTime(r.end), r.position);
-    m_prompt.message(QString::fromLatin1(clsScheduleData::kCollisionMessage) + QStringLiteral(":\n")
-                         + lines.join(u'\n')
-                         + tr("\n\nThese stored shifts are not shown. They stay in their files as they are; "
-                              "remove what they collide with to see them again."),
+    m_prompt.message(EditOutcomeText::storedConflicts(
+                         refused, [this](qint32 employee) { return m_info.ConvertNumberToName(employee, false); }),
                      windowTitle(), Prompt::Icon::Warning);
 }
 
@@ -301,7 +225,7 @@ void ShiftEditWindow::tellAvailability(int id)
     const WeekAvailability a = m_availabilityOf.value(employeeOfRow(row), WeekAvailability());
     const int wd = Availability::weekday(m->TBBeg(block));
     labStatus->setText(tr("%1 is outside %2's available hours on %3 (%4 - %5).")
-                           .arg(describe(m->TBBeg(block), m->TBEnd(block), -1), m->ResourceTitle(row).trimmed(),
+                           .arg(m_edits->describe(m->TBBeg(block), m->TBEnd(block), -1), m->ResourceTitle(row).trimmed(),
                                 OleDate::format(m->TBBeg(block), QStringLiteral("dddd")), clockTime(a.start[wd]),
                                 clockTime(a.end[wd])));
 }
@@ -309,7 +233,7 @@ void ShiftEditWindow::tellAvailability(int id)
 void ShiftEditWindow::loadDepartmentShifts(const QString &department, QComboBox *addShiftBox)
 {
     m_defaultShifts = m_info.ShiftAutoGetAll(department);
-    m_forcePick = m_options.ForceJobDisplayForSingleJobGet(department);
+    m_edits->setForcePick(m_options.ForceJobDisplayForSingleJobGet(department));
     const QSignalBlocker block(addShiftBox);
     addShiftBox->clear();
     addShiftBox->addItems({tr("Default"), tr("Pick Shift"), tr("Pick Start"), tr("Pick End")});
@@ -341,7 +265,10 @@ void ShiftEditWindow::fillSnapAndBarLists(QComboBox *snap, QComboBox *bars)
     for (const auto &[text, minutes] : steps)
         snap->addItem(text, minutes);
     bars->clear();
-    bars->addItems({tr("Position"), tr("Times"), tr("None")});
+    // The stored choice is the key, whatever language the list is shown in.
+    bars->addItem(tr("Position"), QStringLiteral("Position"));
+    bars->addItem(tr("Times"), QStringLiteral("Times"));
+    bars->addItem(tr("None"), QStringLiteral("None"));
 }
 
 void ShiftEditWindow::applyBarDisplay(const QString &choice)
@@ -387,79 +314,6 @@ bool ShiftEditWindow::saveWithChoice()
 
 // ---- edits ------------------------------------------------------------------------------------
 
-bool ShiftEditWindow::isSavedBegin(double begin) const
-{
-    return begin >= m_schedule->FirstDay() && begin < m_schedule->LastDay() + 1;
-}
-
-bool ShiftEditWindow::isEditable(int block) const
-{
-    return isSavedBegin(TimeGrid1->model()->TBBeg(block));
-}
-
-QString ShiftEditWindow::refusalForNew(int row, double begin, double end) const
-{
-    if (!isSavedBegin(begin))
-        return tr("This shift would begin on %1, outside the days shown, so it could not be saved here. "
-                  "Go to that week to add it.")
-            .arg(OleDate::format(begin, QStringLiteral("ddd mmm dd,yyyy")));
-    return extraRefusal(row, begin, end);
-}
-
-QString ShiftEditWindow::describe(double begin, double end, int row) const
-{
-    QString text = shortTime(begin) + u'-' + shortTime(end);
-    if (row >= 0 && row < TimeGrid1->model()->ResourcesMax())
-        text += tr(" for %1").arg(TimeGrid1->model()->ResourceTitle(row).trimmed());
-    return text;
-}
-
-QString ShiftEditWindow::describe(const BlockSnapshot &block) const
-{
-    return describe(block.begin, block.end, block.row);
-}
-
-bool ShiftEditWindow::applyEdit(const EditOutcome &outcome, const QString &what)
-{
-    if (!outcome.applied) {
-        m_prompt.message(outcome.refusal);
-        return false;
-    }
-    m_undo.push(new ShiftEditCommand(*m_editor, outcome, what));
-    tellAvailability(outcome.after.id);
-    return true;
-}
-
-void ShiftEditWindow::addShift(int row, double begin, double end, const QString &position, const QString &verb)
-{
-    // Whole minutes, as drags and keys give: a shift that begins as another ends then compares
-    // equal and collides, whatever arithmetic produced the two times.
-    begin = OleDate::roundToMinute(begin);
-    end = OleDate::roundToMinute(end);
-    const QString refusal = refusalForNew(row, begin, end);
-    if (!refusal.isEmpty()) {
-        m_prompt.message(refusal);
-        return;
-    }
-    if (begin == end || !confirmOtherDepartments(row, begin, end))
-        return;
-    applyEdit(m_editor->add(row, begin, end, position), verb + u' ' + describe(begin, end, row));
-}
-
-bool ShiftEditWindow::confirmOtherDepartments(int row, double begin, double end)
-{
-    const QList<OtherDepartmentShift> overlaps =
-        m_schedule->otherDepartmentOverlaps(m_schedule->employeeOfRow(row), begin, end);
-    if (overlaps.isEmpty())
-        return true;
-    QStringList where;
-    for (const OtherDepartmentShift &o : overlaps)
-        where << clsScheduleData::describe(o);
-    return m_prompt.askYesNo(tr("%1 is already scheduled at this time in %2.\n\nSchedule this shift anyway?")
-                                 .arg(TimeGrid1->model()->ResourceTitle(row).trimmed(), where.join(tr(" and "))),
-                             windowTitle(), true);
-}
-
 void ShiftEditWindow::addShiftAt(int row, double time)
 {
     if (row < 0 || time < m_schedule->FirstDay() || time >= m_schedule->LastDay() + 1)
@@ -470,151 +324,13 @@ void ShiftEditWindow::addShiftAt(int row, double time)
     const double day = OleDate::wholeDay(snapped);
     const double begin = OleDate::roundToMinute(day + std::floor((snapped - day) * OleDate::kMinutesPerDay + 1e-6)
                                                           / OleDate::kMinutesPerDay);
-    const QString position = PickJob(row, 0);
+    const QString position = m_edits->PickJob(row, 0);
     if (position.isEmpty())
         return;
     const auto times = timesForMode(begin);
     if (!times)
         return;
-    addShift(row, times->first, times->second, position, tr("Add"));
-}
-
-void ShiftEditWindow::blockMenu(int block)
-{
-    const TimeGridModel *m = TimeGrid1->model();
-    if (m_schedule->isTimeOffBlock(block))
-        return;
-    const int id = m->TBId(block);
-    const bool editable = isEditable(block);
-    QStringList items;
-    QStringList choices;
-    if (editable) {
-        items << tr("Cut");
-        choices << QStringLiteral("CUT");
-    }
-    items << tr("Copy");
-    choices << QStringLiteral("COPY");
-    if (editable) {
-        items << tr("Delete");
-        choices << QStringLiteral("DELETE");
-        if (m_info.JobEmployeeHasMultiple(employeeOfRow(m->TBResource(block)))) {
-            items << tr("Change Position");
-            choices << QStringLiteral("CHANGEJOB");
-        }
-    }
-    m_popupChoice.clear();
-    const int chosen = DisplayPopupMenu(items, true, describe(m_editor->snapshot(id)));
-    if (chosen >= 1)
-        m_popupChoice = choices[chosen - 1];
-    const QString choice = getpopup1choice();
-    if (choice == QLatin1String("DELETE"))
-        deleteBlock(id);
-    else if (choice == QLatin1String("COPY"))
-        copyBlock(id);
-    else if (choice == QLatin1String("CUT"))
-        cutBlock(id);
-    else if (choice == QLatin1String("CHANGEJOB"))
-        changePositionOf(id);
-}
-
-void ShiftEditWindow::freeMenu(int row, double time)
-{
-    if (row < 0 || m_clip.begin == 0)
-        return;
-    m_popupChoice.clear();
-    if (DisplayPopupMenu({tr("Paste")}, true, describe(m_clip.begin, m_clip.end, row)) == 1)
-        m_popupChoice = QStringLiteral("PASTE");
-    if (getpopup1choice() == QLatin1String("PASTE"))
-        pasteAt(row, time);
-}
-
-void ShiftEditWindow::copyBlock(int id)
-{
-    const int block = TimeGrid1->model()->TBFromId(id);
-    if (block < 0 || m_schedule->isTimeOffBlock(block))
-        return;
-    m_clip = {TimeGrid1->model()->TBBeg(block), TimeGrid1->model()->TBEnd(block), TimeGrid1->model()->TBBar(block)};
-    labStatus->setText(tr("Copied %1.").arg(describe(m_editor->snapshot(id))));
-}
-
-namespace {
-QString notEditableText()
-{
-    return QObject::tr("This shift begins outside the days shown, so it can be copied but not changed here.");
-}
-} // namespace
-
-std::optional<BlockSnapshot> ShiftEditWindow::changeableShift(int id)
-{
-    const int block = TimeGrid1->model()->TBFromId(id);
-    if (block < 0 || m_schedule->isTimeOffBlock(block))
-        return std::nullopt;
-    if (!isEditable(block)) {
-        m_prompt.message(notEditableText());
-        return std::nullopt;
-    }
-    return m_editor->snapshot(id);
-}
-
-void ShiftEditWindow::cutBlock(int id)
-{
-    const std::optional<BlockSnapshot> shift = changeableShift(id);
-    if (!shift)
-        return;
-    const BlockSnapshot &before = *shift;
-    copyBlock(id);
-    applyEdit(m_editor->remove(id), tr("Cut %1").arg(describe(before)));
-}
-
-void ShiftEditWindow::deleteBlock(int id)
-{
-    const std::optional<BlockSnapshot> shift = changeableShift(id);
-    if (!shift)
-        return;
-    const BlockSnapshot &before = *shift;
-    applyEdit(m_editor->remove(id), tr("Delete %1").arg(describe(before)));
-}
-
-void ShiftEditWindow::changePositionOf(int id)
-{
-    const std::optional<BlockSnapshot> shift = changeableShift(id);
-    if (!shift)
-        return;
-    const BlockSnapshot &before = *shift;
-    const QString position = PickJob(before.row, 0);
-    if (position.isEmpty())
-        return;
-    applyEdit(m_editor->changePosition(id, position),
-              tr("Change %1 to %2").arg(describe(before), position.trimmed().toUpper()));
-}
-
-void ShiftEditWindow::pasteOnCurrentRow()
-{
-    if (m_clip.begin == 0)
-        return;
-    int row = TimeGrid1->currentRow();
-    const int selected = TimeGrid1->model()->TBFromId(TimeGrid1->selectedBlockId());
-    if (selected >= 0)
-        row = TimeGrid1->model()->TBResource(selected);
-    if (row < 0)
-        return;
-    pasteAt(row, m_lastClickTime);
-}
-
-void ShiftEditWindow::editCommand(const QString &choice)
-{
-    m_popupChoice = choice;
-    const int id = TimeGrid1->selectedBlockId();
-    if (choice == QLatin1String("PASTE"))
-        pasteOnCurrentRow();
-    else if (choice == QLatin1String("COPY"))
-        copyBlock(id);
-    else if (choice == QLatin1String("CUT"))
-        cutBlock(id);
-    else if (choice == QLatin1String("DELETE"))
-        deleteBlock(id);
-    else if (choice == QLatin1String("CHANGEJOB"))
-        changePositionOf(id);
+    m_edits->addShift(row, times->first, times->second, position, tr("Add"));
 }
 
 // ---- pointer ----------------------------------------------------------------------------------
@@ -626,13 +342,13 @@ void ShiftEditWindow::onClicked(int block, Qt::MouseButton button, QPoint point)
         return;
     const int row = TimeGrid1->ResourceFromPoint(point);
     const double time = TimeGrid1->DateFromPoint(point);
-    m_lastClickTime = time;
+    m_edits->setPasteTime(time);
     if (button == Qt::LeftButton && block < 0)
         addShiftAt(row, time);
     else if (button == Qt::RightButton && block >= 0)
-        blockMenu(block);
+        m_edits->blockMenu(block);
     else if (button == Qt::RightButton)
-        freeMenu(row, time);
+        m_edits->freeMenu(row, time);
 }
 
 void ShiftEditWindow::onPointerMoved(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint point)

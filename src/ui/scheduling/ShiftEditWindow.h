@@ -4,15 +4,13 @@
 #include "data/clsEmployeeInfo.h"
 #include "grid/Availability.h"
 #include "grid/TimeGridModel.h"
-#include "schedule/ScheduleEditor.h"
+#include "ShiftEditController.h"
 
 #include <QDialog>
-#include <QUndoStack>
 #include <memory>
 #include <optional>
 #include <utility>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -21,38 +19,11 @@ class TimeGrid;
 class clsOptions;
 class clsScheduleData;
 
-// Passes every question on to the real prompt, except the collision message while a reload
-// places stored shifts: those are collected and told once, as a list.
-class ReloadPrompt : public Prompt
-{
-public:
-    explicit ReloadPrompt(Prompt &to) : m_to(to) {}
-    bool collecting = false;
-
-    void message(const QString &text, const QString &title, Icon icon) override;
-    bool askYesNo(const QString &text, const QString &title, bool defaultNo) override
-    { return m_to.askYesNo(text, title, defaultNo); }
-    std::optional<QString> input(const QString &text, const QString &title, const QString &initial) override
-    { return m_to.input(text, title, initial); }
-    std::optional<qint32> chooseColor(qint32 initial, const QString &title) override
-    { return m_to.chooseColor(initial, title); }
-    std::optional<QString> saveFileName(const QString &caption, const QString &suggested, const QString &filter) override
-    { return m_to.saveFileName(caption, suggested, filter); }
-    std::optional<QString> openFileName(const QString &caption, const QString &filter) override
-    { return m_to.openFileName(caption, filter); }
-    std::optional<int> chooseItem(const QString &text, const QStringList &items, int current, const QString &title) override
-    { return m_to.chooseItem(text, items, current, title); }
-    std::optional<QDate> chooseDate(const QString &text, const QDate &initial, const QString &title) override
-    { return m_to.chooseDate(text, initial, title); }
-
-private:
-    Prompt &m_to;
-};
-
-// What the scheduler window and the employee week window share: a time grid bound to a
-// clsScheduleData, the five ways of adding a shift, the right-button menu, the clipboard, the
-// checks on drags and key moves, and undo of every grid edit. Every edit goes through the
-// ScheduleEditor; an applied one is pushed on the undo stack, a refused one is told.
+// The window of a week of shifts on a time grid, which the scheduler and the employee week
+// share: the grid bound to a clsScheduleData, its reload (with the stored conflicts and the
+// unreadable files told) and save, the lists of add-shift modes, snap steps and bar texts, the
+// pointer's text and the employee's available hours. The edits themselves are the
+// ShiftEditController's.
 class ShiftEditWindow : public QDialog
 {
     Q_OBJECT
@@ -64,19 +35,11 @@ public:
 
     clsScheduleData &schedule() const { return *m_schedule; }
     TimeGrid *grid() const { return TimeGrid1; }
-    QUndoStack &undoStack() { return m_undo; }
+    QUndoStack &undoStack() { return m_edits->undoStack(); }
     int addMode() const { return m_addMode; }
 
-    // Which position a shift of the row's employee (or of `employee` when not 0) is for: the
-    // only one without asking (unless the department forces the list), "DEFAULT" without any,
-    // empty when the list was cancelled.
-    QString PickJob(int row, qint32 employee);
-    // Shows the items as a pick list; the chosen item's number from 1, -1 for "Cancel" or none,
-    // 0 for an empty list.
-    int DisplayPopupMenu(QStringList items, bool addCancel, const QString &question = {});
     // Keeps the first item of each text, with its value.
     static void RemoveDuplicates(QStringList &texts, QList<int> &values);
-    QString getpopup1choice() const { return m_popupChoice; }
 
     // The begin and end a click at `time` gives in the current add-shift mode, asking for the
     // default shift when the mode needs it; nothing when cancelled.
@@ -88,8 +51,8 @@ protected:
 
     // The window's employee of a row.
     virtual qint32 employeeOfRow(int row) const;
-    // A further reason to refuse a shift at begin..end in a row (empty: none).
-    virtual QString extraRefusal(int row, double begin, double end) const;
+    // A further reason to refuse a shift at begin..end in a row (EditRefusal::None: none).
+    virtual EditOutcome extraRefusal(int row, double begin, double end) const;
     // Right-button Paste on free time of a row.
     virtual void pasteAt(int row, double time) = 0;
     // A drag or key move asks for a block to go elsewhere.
@@ -97,10 +60,9 @@ protected:
     // Shows the pointer's text; empty hides it.
     virtual void setPositionText(const QString &text, const QColor &color) = 0;
 
-    // Builds the grid, the clipboard commands and the undo actions; call once from the
+    // Builds the grid and the status line and gives them to the editing; call once from the
     // subclass constructor.
     void buildEditing();
-    QMenu *editMenu() const { return m_editMenu; }
 
     // Reloads from the files: the undo history ends, stored shifts that collide are listed in
     // one message, unreadable files are told. False (and an empty grid) when it failed.
@@ -112,6 +74,7 @@ protected:
     // The department's default shifts and force-pick option, and the add-shift list.
     void loadDepartmentShifts(const QString &department, QComboBox *addShiftBox);
     void fillSnapAndBarLists(QComboBox *snap, QComboBox *bars);
+    // The bar texts of a key of the bar list: "Position", "Times" or "None".
     void applyBarDisplay(const QString &choice);
     void applySnapChoice(QComboBox *snap);
     void setAddModeFromList(int index);
@@ -119,35 +82,8 @@ protected:
     // Saves the grid; when that fails the user chooses to try again, to discard the changes
     // (true) or to stay (false).
     bool saveWithChoice();
-    // Shows a refusal, or pushes the applied edit named `what`; true when applied.
-    bool applyEdit(const EditOutcome &outcome, const QString &what);
-    // The days whose shifts a save writes: a shift must begin on one of them to be kept.
-    bool isSavedBegin(double begin) const;
-    QString refusalForNew(int row, double begin, double end) const;
-    // Asks before a shift of the row goes where the employee already works in another
-    // department; true to go on (also when there is no such shift).
-    bool confirmOtherDepartments(int row, double begin, double end);
-    // "6a-2p for Rosa Haddad".
-    QString describe(double begin, double end, int row) const;
-    QString describe(const BlockSnapshot &block) const;
 
     void addShiftAt(int row, double time);
-    void addShift(int row, double begin, double end, const QString &position, const QString &verb);
-    void blockMenu(int block);
-    void freeMenu(int row, double time);
-    // The clipboard and menu commands on a block (by stable id).
-    void copyBlock(int id);
-    void cutBlock(int id);
-    void deleteBlock(int id);
-    void changePositionOf(int id);
-    void pasteOnCurrentRow();
-    void editCommand(const QString &choice);
-    // A block that begins outside the saved days can only be copied.
-    bool isEditable(int block) const;
-    // The shift `id` names when it may be cut, deleted or given another position; nothing (after
-    // telling the user why, for a shift that begins outside the days shown) otherwise.
-    std::optional<BlockSnapshot> changeableShift(int id);
-
     void onPointerMoved(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, QPoint point);
     void onClicked(int block, Qt::MouseButton button, QPoint point);
     void updateAvailability();
@@ -157,30 +93,18 @@ protected:
     clsOptions &m_options;
     Prompt &m_prompt;
     DialogRunner &m_dialogs;
-    ReloadPrompt m_reloadPrompt;
     // The week and conflicts last listed after a reload: the same list is not shown again at
     // every reload of the same week, only when the week or its conflicts change.
     QString m_conflictsListed;
     TimeGrid *TimeGrid1 = nullptr;
     QLabel *labStatus = nullptr;
     std::unique_ptr<clsScheduleData> m_schedule;
-    std::unique_ptr<ScheduleEditor> m_editor;
-    QUndoStack m_undo;
-    QMenu *m_editMenu = nullptr;
-    QAction *m_undoAction = nullptr;
-    QAction *m_redoAction = nullptr;
+    std::unique_ptr<ShiftEditController> m_edits;   // after the schedule: it edits it
 
     QString m_department;
     QList<DefaultShift> m_defaultShifts;
     int m_addMode = ModeDefault;
     int m_namedShift = -1;   // index into m_defaultShifts for ModeNamedShift
-    bool m_forcePick = false;
-    struct Clip {
-        double begin = 0;   // 0: empty
-        double end = 0;
-        int bar = 0;
-    } m_clip;
-    QString m_popupChoice;
     struct Pressed {
         bool set = false;
         double begin = 0;
@@ -189,6 +113,5 @@ protected:
         QString name;
     } m_pressed;
     bool m_hoverBusy = false;
-    double m_lastClickTime = 0;   // where a pasted shift goes in a window that pastes by day
     QHash<qint32, WeekAvailability> m_availabilityOf;
 };

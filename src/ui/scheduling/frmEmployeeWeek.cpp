@@ -44,8 +44,8 @@ frmEmployeeWeek::frmEmployeeWeek(clsEmployeeInfo &info, clsOptions &options, Pro
 
     auto *undoBar = new QToolBar(this);
     undoBar->setObjectName(QStringLiteral("bandUndo"));
-    undoBar->addAction(m_undoAction);
-    undoBar->addAction(m_redoAction);
+    undoBar->addAction(m_edits->undoAction());
+    undoBar->addAction(m_edits->redoAction());
 
     auto *controls = new QHBoxLayout;
     controls->addWidget(BuddyLabel(tr("Shift Configuration"), comShiftAddConfig, this));
@@ -64,7 +64,7 @@ frmEmployeeWeek::frmEmployeeWeek(clsEmployeeInfo &info, clsOptions &options, Pro
     bottom->addWidget(cmdClose);
 
     auto *menuBar = new QMenuBar(this);
-    menuBar->addMenu(editMenu());
+    menuBar->addMenu(m_edits->editMenu());
     auto *main = new QVBoxLayout(this);
     main->setMenuBar(menuBar);
     main->addLayout(controls);
@@ -73,7 +73,8 @@ frmEmployeeWeek::frmEmployeeWeek(clsEmployeeInfo &info, clsOptions &options, Pro
 
     connect(comShiftAddConfig, &QComboBox::currentIndexChanged, this, [this](int index) { setAddModeFromList(index); });
     connect(comSnapTo, &QComboBox::currentIndexChanged, this, [this] { applySnapChoice(comSnapTo); });
-    connect(comBarDisplay, &QComboBox::currentTextChanged, this, [this](const QString &text) { applyBarDisplay(text); });
+    connect(comBarDisplay, &QComboBox::currentIndexChanged, this,
+            [this] { applyBarDisplay(comBarDisplay->currentData().toString()); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     resize(1100, 320);
 }
@@ -109,14 +110,14 @@ bool frmEmployeeWeek::DisplayWindow(qint32 employee, double firstDay, const QStr
     loadDepartmentShifts(department, comShiftAddConfig);
     model->setSnapMinutes(QString::number(m_options.GetSnapToMinutes()) + QStringLiteral(" Minutes"));
     comBarDisplay->setCurrentIndex(0);
-    applyBarDisplay(comBarDisplay->currentText());
+    applyBarDisplay(comBarDisplay->currentData().toString());
     const int snap = comSnapTo->findData(int(m_options.GetSnapToMinutes()));
     if (snap >= 0)
         comSnapTo->setCurrentIndex(snap);
-    const int bars = comBarDisplay->findText(m_options.bardisplay());
+    const int bars = comBarDisplay->findData(m_options.bardisplay());
     if (bars >= 0)
         comBarDisplay->setCurrentIndex(bars);
-    applyBarDisplay(comBarDisplay->currentText());
+    applyBarDisplay(comBarDisplay->currentData().toString());
     OnFirstShow(this, [this] { TimeGrid1->setFocus(); });
     return loaded;
 }
@@ -126,29 +127,27 @@ qint32 frmEmployeeWeek::employeeOfRow(int) const
     return m_employee;
 }
 
-QString frmEmployeeWeek::extraRefusal(int, double begin, double end) const
+EditOutcome frmEmployeeWeek::extraRefusal(int row, double begin, double end) const
 {
     for (const auto &[offBegin, offEnd] : m_timeOff)
         if (offEnd >= begin && offBegin <= end)
-            return tr("This shift touches %1's time off (%2 to %3).")
-                .arg(m_info.ConvertNumberToName(m_employee, false),
-                     OleDate::format(offBegin, QStringLiteral("ddd mm/dd h:mma/p")),
-                     OleDate::format(offEnd, QStringLiteral("ddd mm/dd h:mma/p")));
+            return EditOutcome::refused(EditRefusal::TouchesTimeOff, BlockSnapshot::at(0, row, begin, end), {},
+                                        BlockSnapshot::at(0, row, offBegin, offEnd, true));
     return {};
 }
 
 void frmEmployeeWeek::pasteAt(int, double time)
 {
-    if (m_clip.begin == 0)
+    if (m_edits->clip().begin == 0)
         return;
     // The day under the pointer, found on a five-minute step (fixed, whatever the snap).
     qint16 five = 5;
     const double t = ScheduleHelper::SnapTime(time, five);
-    const double delta = OleDate::wholeDay(t) - OleDate::wholeDay(m_clip.begin);
-    const QString position = PickJob(0, m_employee);
+    const double delta = OleDate::wholeDay(t) - OleDate::wholeDay(m_edits->clip().begin);
+    const QString position = m_edits->PickJob(0, m_employee);
     if (position.isEmpty())
         return;
-    addShift(0, m_clip.begin + delta, m_clip.end + delta, position, tr("Paste"));
+    m_edits->addShift(0, m_edits->clip().begin + delta, m_edits->clip().end + delta, position, tr("Paste"));
 }
 
 void frmEmployeeWeek::onBlockChangeRequested(int id, BlockPlace from, BlockPlace to)
@@ -160,22 +159,23 @@ void frmEmployeeWeek::onBlockChangeRequested(int id, BlockPlace from, BlockPlace
     const double toDay = OleDate::wholeDay(to.begin);
     if (fromDay != toDay) {
         // Dragging to another day copies the shift there.
-        const QString position = PickJob(0, m_employee);
+        const QString position = m_edits->PickJob(0, m_employee);
         if (position.isEmpty())
             return;
-        addShift(0, from.begin + (toDay - fromDay), from.end + (toDay - fromDay), position, tr("Copy"));
+        m_edits->addShift(0, from.begin + (toDay - fromDay), from.end + (toDay - fromDay), position, tr("Copy"));
         return;
     }
-    const QString refusal = extraRefusal(0, to.begin, to.end);
-    if (!refusal.isEmpty()) {
-        m_prompt.message(refusal);
+    const EditOutcome refused = extraRefusal(0, to.begin, to.end);
+    if (refused.refusal != EditRefusal::None) {
+        m_edits->tellRefusal(refused);
         return;
     }
     const bool stretched = std::abs((to.end - to.begin) - (from.end - from.begin)) > 1e-9;
-    if (!confirmOtherDepartments(0, to.begin, to.end))
+    if (!m_edits->confirmOtherDepartments(0, to.begin, to.end))
         return;
-    applyEdit(m_editor->place(id, 0, to.begin, to.end),
-              (stretched ? tr("Stretch %1 to %2") : tr("Move %1 to %2")).arg(describe(from.begin, from.end, from.row), describe(to.begin, to.end, -1)));
+    m_edits->applyEdit(m_edits->editor().place(id, 0, to.begin, to.end),
+                       (stretched ? tr("Stretch %1 to %2") : tr("Move %1 to %2"))
+                           .arg(m_edits->describe(from.begin, from.end, from.row), m_edits->describe(to.begin, to.end, -1)));
 }
 
 void frmEmployeeWeek::setPositionText(const QString &text, const QColor &color)

@@ -27,7 +27,7 @@ public:
 protected:
     void done(int result) override;
     qint32 employeeOfRow(int row) const override;
-    QString extraRefusal(int row, double begin, double end) const override;
+    EditOutcome extraRefusal(int row, double begin, double end) const override;
     void pasteAt(int row, double time) override;
     void onBlockChangeRequested(int id, BlockPlace from, BlockPlace to) override;
     void setPositionText(const QString &text, const QColor &color) override;

@@ -165,8 +165,8 @@ void frmSchedule::buildBands()
     first->addWidget(band(QStringLiteral("bandPrint"), QStringLiteral("toolPrint"), QStringLiteral("fraPrint"), cmdPrint));
     auto *undoBar = new QToolBar(this);
     undoBar->setObjectName(QStringLiteral("bandUndo"));
-    undoBar->addAction(m_undoAction);
-    undoBar->addAction(m_redoAction);
+    undoBar->addAction(m_edits->undoAction());
+    undoBar->addAction(m_edits->redoAction());
     first->addWidget(undoBar);
     first->addStretch();
 
@@ -204,7 +204,8 @@ void frmSchedule::buildBands()
     connect(comSnapTo, &QComboBox::currentIndexChanged, this, [this] { applySnapChoice(comSnapTo); });
     connect(comViewRange, &QComboBox::currentIndexChanged, this, &frmSchedule::setViewRangeIndex);
     connect(comAddShift, &QComboBox::currentIndexChanged, this, [this](int index) { setAddModeFromList(index); });
-    connect(comBarDisplay, &QComboBox::currentTextChanged, this, [this](const QString &text) { applyBarDisplay(text); });
+    connect(comBarDisplay, &QComboBox::currentIndexChanged, this,
+            [this] { applyBarDisplay(comBarDisplay->currentData().toString()); });
     connect(m_hourButtons, &QButtonGroup::idClicked, this, &frmSchedule::setHoursMode);
     connect(cmdViewMode, &QPushButton::clicked, this, [this] { setViewMode(!m_weekView); });
     connect(cmdWeekMinus, &QPushButton::clicked, this, [this] { stepDays(-7); });
@@ -258,7 +259,7 @@ void frmSchedule::buildCommands()
     scheduleMenu->addSeparator();
     scheduleMenu->addAction(command(QStringLiteral("toolClose"), tr("C&lose"), [this] { close(); }));
 
-    QMenu *edit = editMenu();
+    QMenu *edit = m_edits->editMenu();
     m_menuBar->addMenu(edit);
     for (const char *id : {"toolCut", "toolCopy", "toolPaste", "toolDelete", "toolChangeJob", "toolUndo", "toolRedo"})
         if (QAction *a = findChild<QAction *>(QLatin1String(id)))
@@ -333,9 +334,9 @@ bool frmSchedule::Form_Load()
 
     setHoursMode(0);
     const QString bars = m_options.bardisplay();
-    const int barIndex = comBarDisplay->findText(bars);
+    const int barIndex = comBarDisplay->findData(bars);
     comBarDisplay->setCurrentIndex(barIndex >= 0 ? barIndex : 0);
-    applyBarDisplay(comBarDisplay->currentText());
+    applyBarDisplay(comBarDisplay->currentData().toString());
     setViewMode(m_options.WeekViewMode() != 0);
     const QString hours = m_options.hourdisplay().trimmed().toUpper();
     for (int i = 0; i < 3; ++i)
@@ -387,7 +388,7 @@ bool frmSchedule::leaveAndLoad(const QString &department, double date)
         loadDepartmentShifts(department, comAddShift);
     }
     m_loaded = reloadGrid();
-    applyBarDisplay(comBarDisplay->currentText());
+    applyBarDisplay(comBarDisplay->currentData().toString());
     TimeGrid1->scrollToTime(date + m_options.GetScheduleStartTime(department));
     m_chosenDay = date;
     m_schedule->SetDayView(date);
@@ -481,13 +482,13 @@ void frmSchedule::setPositionText(const QString &text, const QColor &color)
 
 void frmSchedule::pasteAt(int row, double)
 {
-    if (m_clip.begin == 0 || row < 0)
+    if (m_edits->clip().begin == 0 || row < 0)
         return;
-    const QString position = PickJob(row, 0);
+    const QString position = m_edits->PickJob(row, 0);
     if (position.isEmpty())
         return;
     // The copied date and times, on this row.
-    addShift(row, m_clip.begin, m_clip.end, position, tr("Paste"));
+    m_edits->addShift(row, m_edits->clip().begin, m_edits->clip().end, position, tr("Paste"));
 }
 
 void frmSchedule::onBlockChangeRequested(int id, BlockPlace from, BlockPlace to)
@@ -499,23 +500,24 @@ void frmSchedule::onBlockChangeRequested(int id, BlockPlace from, BlockPlace to)
         m_prompt.message(tr("Time off is changed in the time-off window (Schedules, Availability Scheduler)."));
         return;
     }
-    if (!isSavedBegin(from.begin)) {
-        m_prompt.message(tr("This shift begins outside the days shown, so it can be copied but not changed here."));
+    if (!m_edits->isSavedBegin(from.begin)) {
+        m_edits->tellRefusal(EditOutcome::refused(EditRefusal::NotChangeable, m_edits->editor().snapshot(id)));
         return;
     }
     if (to.row != from.row) {
         // Dragging onto another employee copies the shift there.
-        const QString position = PickJob(to.row, 0);
+        const QString position = m_edits->PickJob(to.row, 0);
         if (position.isEmpty())
             return;
-        addShift(to.row, from.begin, from.end, position, tr("Copy"));
+        m_edits->addShift(to.row, from.begin, from.end, position, tr("Copy"));
         return;
     }
     const bool stretched = std::abs((to.end - to.begin) - (from.end - from.begin)) > 1e-9;
-    if (!confirmOtherDepartments(to.row, to.begin, to.end))
+    if (!m_edits->confirmOtherDepartments(to.row, to.begin, to.end))
         return;
-    applyEdit(m_editor->place(id, to), (stretched ? tr("Stretch %1 to %2") : tr("Move %1 to %2"))
-                                            .arg(describe(from.begin, from.end, from.row), describe(to.begin, to.end, -1)));
+    m_edits->applyEdit(m_edits->editor().place(id, to),
+                       (stretched ? tr("Stretch %1 to %2") : tr("Move %1 to %2"))
+                           .arg(m_edits->describe(from.begin, from.end, from.row), m_edits->describe(to.begin, to.end, -1)));
 }
 
 // ---- commands that leave the week -------------------------------------------------------------
@@ -659,7 +661,7 @@ void frmSchedule::copyCommand()
 void frmSchedule::storeOptions()
 {
     RunShowingFileError(m_prompt, windowTitle(), [this] {
-        m_options.setBardisplay(comBarDisplay->currentText());
+        m_options.setBardisplay(comBarDisplay->currentData().toString());
         m_options.setHourdisplay(QLatin1String(kHourNames[std::clamp(m_schedule->hoursMode(), 0, 2)]));
         m_options.setSnapTo(qint16(comSnapTo->currentData().toInt()));
         m_options.setWeekViewMode(m_weekView ? -1 : 0);

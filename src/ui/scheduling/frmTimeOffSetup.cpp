@@ -1,14 +1,13 @@
 #include "frmTimeOffSetup.h"
 
+#include "ShiftEditController.h"
 #include "frmAddTimeOFf.h"
 #include "data/CodePage.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/RecordList.h"
 #include "data/clsEmployeeInfo.h"
-#include "schedule/ScheduleEditor.h"
 #include "schedule/ScheduleFiles.h"
-#include "schedule/ShiftEditCommand.h"
 #include "schedule/clsScheduleData.h"
 #include "ui/common/WindowHelpers.h"
 #include "ui/widgets/TimeGrid.h"
@@ -37,11 +36,16 @@ constexpr double kDaysShown = 7;
 frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt,
                                  DialogRunner &dialogs, QWidget *parent)
     : QWidget(parent), m_info(info), m_prompt(prompt), m_dialogs(dialogs),
-      m_schedule(std::make_unique<clsScheduleData>(info, options, prompt)),
-      m_editor(std::make_unique<ScheduleEditor>(*m_schedule)), m_undo(new QUndoStack(this))
+      m_schedule(std::make_unique<clsScheduleData>(info, options)),
+      m_edits(std::make_unique<ShiftEditController>(*m_schedule, info, prompt, this))
 {
     setObjectName(QStringLiteral("frmTimeOffSetup"));
     setWindowTitle(tr("Availability Manager"));
+    // A refused period is told as a warning that names the employee shown.
+    m_edits->setRefusalStyle(windowTitle(), Prompt::Icon::Warning);
+    ShiftEditController::Hooks hooks;
+    hooks.employeeName = [this](int) { return comEmployee->currentText(); };
+    m_edits->setHooks(std::move(hooks));
 
     comEmployee = new QComboBox(this);
     comEmployee->setObjectName(QStringLiteral("comEmployee"));
@@ -71,16 +75,9 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     TimeGrid1->setFixedHeight(m.headerHeight + m.rowHeight + TimeGrid1->horizontalScrollBar()->sizeHint().height() + 4);
 
     // Undo and redo, named after the edit they take back or make again.
-    QAction *undo = m_undo->createUndoAction(this, tr("Undo"));
-    undo->setObjectName(QStringLiteral("actUndo"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction *redo = m_undo->createRedoAction(this, tr("Redo"));
-    redo->setObjectName(QStringLiteral("actRedo"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    for (QAction *action : {undo, redo}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-    }
+    m_edits->createUndoActions(QStringLiteral("actUndo"), QStringLiteral("actRedo"), Qt::WidgetWithChildrenShortcut);
+    QAction *undo = m_edits->undoAction();
+    QAction *redo = m_edits->redoAction();
     connect(cmdUndo, &QPushButton::clicked, undo, &QAction::trigger);
     connect(cmdRedo, &QPushButton::clicked, redo, &QAction::trigger);
     connect(undo, &QAction::changed, cmdUndo, [this, undo] {
@@ -93,7 +90,7 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     });
     cmdUndo->setEnabled(false);
     cmdRedo->setEnabled(false);
-    connect(m_undo, &QUndoStack::indexChanged, this, &frmTimeOffSetup::relabel);
+    connect(undoStack(), &QUndoStack::indexChanged, this, &frmTimeOffSetup::relabel);
 
     auto *top = new QHBoxLayout;
     top->addWidget(BuddyLabel(tr("&Employee"), comEmployee, this));
@@ -134,10 +131,11 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     });
 }
 
-frmTimeOffSetup::~frmTimeOffSetup()
+frmTimeOffSetup::~frmTimeOffSetup() = default;
+
+QUndoStack *frmTimeOffSetup::undoStack() const
 {
-    // The commands refer to the editor; they go first.
-    m_undo->clear();
+    return &m_edits->undoStack();
 }
 
 QSize frmTimeOffSetup::sizeHint() const
@@ -161,7 +159,7 @@ void frmTimeOffSetup::comEmployee_Click(int index)
 
 void frmTimeOffSetup::loadEmployee(int index)
 {
-    m_undo->clear();
+    undoStack()->clear();
     m_shownIndex = index;
     m_employee = 0;
     TimeGridModel *model = TimeGrid1->model();
@@ -193,7 +191,7 @@ void frmTimeOffSetup::loadEmployee(int index)
 
 bool frmTimeOffSetup::SaveTimeOff()
 {
-    if (m_employee == 0 || m_undo->isClean())
+    if (m_employee == 0 || undoStack()->isClean())
         return true;
     const TimeGridModel *model = TimeGrid1->model();
     RecordList records(TimeOff::Size);
@@ -202,7 +200,7 @@ bool frmTimeOffSetup::SaveTimeOff()
                      model->TBNote(block));
     if (!RunShowingFileError(m_prompt, windowTitle(), [&] { m_schedule->TimeOffSave(m_employee, records); }))
         return false;
-    m_undo->setClean();
+    undoStack()->setClean();
     return true;
 }
 
@@ -240,7 +238,7 @@ void frmTimeOffSetup::addPeriod(double day)
         dialog.DisplayWindow(first, last, reason, saved, deleted, cancelled);
         if (!saved)
             return;
-        if (record(m_editor->add(0, first, last, QString(), true, reason),
+        if (m_edits->applyEdit(m_edits->editor().add(0, first, last, QString(), true, reason),
                    tr("Add time off %1").arg(periodText(first, last))))
             return;
     }
@@ -248,7 +246,7 @@ void frmTimeOffSetup::addPeriod(double day)
 
 void frmTimeOffSetup::editPeriod(int block)
 {
-    const BlockSnapshot before = m_editor->snapshot(TimeGrid1->model()->TBId(block));
+    const BlockSnapshot before = m_edits->editor().snapshot(TimeGrid1->model()->TBId(block));
     BlockSnapshot wanted = before;
     for (;;) {
         frmAddTimeOFf dialog(m_prompt, m_dialogs, this);
@@ -256,12 +254,12 @@ void frmTimeOffSetup::editPeriod(int block)
         bool saved = false, deleted = false, cancelled = true;
         dialog.DisplayWindow(wanted.begin, wanted.end, wanted.note, saved, deleted, cancelled);
         if (deleted) {
-            record(m_editor->remove(before.id), tr("Delete time off %1").arg(periodText(before.begin, before.end)));
+            m_edits->applyEdit(m_edits->editor().remove(before.id), tr("Delete time off %1").arg(periodText(before.begin, before.end)));
             return;
         }
         if (!saved || (wanted.begin == before.begin && wanted.end == before.end && wanted.note == before.note))
             return;
-        if (record(m_editor->put(wanted), tr("Edit time off %1").arg(periodText(before.begin, before.end))))
+        if (m_edits->applyEdit(m_edits->editor().put(wanted), tr("Edit time off %1").arg(periodText(before.begin, before.end))))
             return;
     }
 }
@@ -272,21 +270,7 @@ void frmTimeOffSetup::blockDragged(int id, BlockPlace from, BlockPlace to)
         return;
     const bool sameLength = OleDate::durationMinutes(to.end - to.begin) == OleDate::durationMinutes(from.end - from.begin);
     const QString text = sameLength ? tr("Move time off %1") : tr("Resize time off %1");
-    record(m_editor->place(id, 0, to.begin, to.end), text.arg(periodText(from.begin, from.end)));
-}
-
-bool frmTimeOffSetup::record(const EditOutcome &outcome, const QString &text)
-{
-    if (!outcome.applied) {
-        const QString why = outcome.refusal == QLatin1String(clsScheduleData::kCollisionMessage)
-                                ? tr("This time off touches or overlaps another period of time off of %1.")
-                                      .arg(comEmployee->currentText())
-                                : outcome.refusal;
-        m_prompt.message(why, windowTitle(), Prompt::Icon::Warning);
-        return false;
-    }
-    m_undo->push(new ShiftEditCommand(*m_editor, outcome, text));
-    return true;
+    m_edits->applyEdit(m_edits->editor().place(id, 0, to.begin, to.end), text.arg(periodText(from.begin, from.end)));
 }
 
 void frmTimeOffSetup::relabel()

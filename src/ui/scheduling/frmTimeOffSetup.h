@@ -7,12 +7,10 @@
 
 class QComboBox;
 class QPushButton;
-class QPushButton;
 class QUndoStack;
 class DialogRunner;
 class Prompt;
-class ScheduleEditor;
-struct EditOutcome;
+class ShiftEditController;
 class TimeGrid;
 class clsEmployeeInfo;
 class clsOptions;
@@ -40,7 +38,7 @@ public:
     // The employee whose periods are shown; 0 for none (no employees, or an unreadable file).
     qint32 currentEmployee() const { return m_employee; }
     TimeGrid *grid() const { return TimeGrid1; }
-    QUndoStack *undoStack() const { return m_undo; }
+    QUndoStack *undoStack() const;
 
     // Writes the shown periods when they changed since the last load or save. False when the
     // file could not be written (the user has been told; the periods stay as they are).
@@ -59,8 +57,6 @@ private:
     void blockDragged(int id, BlockPlace from, BlockPlace to);
     void addPeriod(double day);
     void editPeriod(int block);
-    // Pushes an applied edit on the undo stack under `text`, or shows why it was refused.
-    bool record(const EditOutcome &outcome, const QString &text);
     void relabel();
     static QString periodText(double begin, double end);
 
@@ -68,8 +64,7 @@ private:
     Prompt &m_prompt;
     DialogRunner &m_dialogs;
     std::unique_ptr<clsScheduleData> m_schedule;
-    std::unique_ptr<ScheduleEditor> m_editor;
-    QUndoStack *m_undo;
+    std::unique_ptr<ShiftEditController> m_edits;   // after the schedule: it edits it
     qint32 m_employee = 0;
     int m_shownIndex = -1;
     bool m_hasEmployees = false;

@@ -235,7 +235,7 @@ private Q_SLOTS:
         QCOMPARE(blocksText(), "0 Mon 2:00p-Mon 6:00p COOK; 0 Mon 8:00a-Mon 12:00p COOK; 1 Mon 8:00a-Mon 12:00p COOK");
         drag(at(0, kMon + 10 * H), at(0, kMon + 12 * H));   // onto the afternoon shift: refused
         QVERIFY2(m_prompt.messages().size() == 1, qPrintable(blocksText()));
-        QCOMPARE(m_prompt.messages().value(0), QString(clsScheduleData::kCollisionMessage));
+        QCOMPARE(m_prompt.messages().value(0), QStringLiteral("This conflicts with a previously scheduled shift"));
         const QRectF block = grid()->mapper().blockRect(1, kMon + 8 * H, kMon + 12 * H);
         drag(QPoint(int(block.right()) - 2, int(block.center().y())), at(1, kMon + 13 * H));   // stretch
         QVERIFY(blocksText().contains("1 Mon 8:00a-Mon 1:00p COOK"));

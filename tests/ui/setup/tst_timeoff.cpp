@@ -105,6 +105,26 @@ private slots:
         QCOMPARE(HandMade::read(annFile()), kStored + HandMade::timeOff(ANN, kMon, kMon + 12 * H, "Dentist"));
     }
 
+    // A period over another of the same employee is refused with a warning that names them;
+    // the dialog comes back with what was typed, and nothing is changed.
+    void aPeriodOverAnotherIsRefusedByName()
+    {
+        answerDialog("cmdAdd", 2 * 24 + 12, 2 * 24 + 14, "Lunch");   // inside the stored Wednesday
+        m_data->dialogs.queue([](QDialog *d) {
+            QCOMPARE(child<QTimeEdit>(d, "dtpFirstTime")->time(), QTime(12, 0));   // as typed
+            ::click(d, "cmdCancel");
+        });
+        click(kMon + 10 * H);
+        QCOMPARE(m_data->prompt.shown().size(), 1);
+        const auto &told = m_data->prompt.shown().first();
+        QCOMPARE(told.text, QStringLiteral("This time off touches or overlaps another period of time off of %1.")
+                                .arg(child<QComboBox>(m_window.get(), "comEmployee")->currentText()));
+        QVERIFY(told.text.contains("Ann"));
+        QCOMPARE(told.title, QStringLiteral("Availability Manager"));
+        QCOMPARE(shown(), QStringList{"Wed 9:00a..Thu 5:00p Wedding"});
+        QCOMPARE(m_window->undoStack()->count(), 0);
+    }
+
     // The edits are written before another employee shows, however the choice changes; the
     // undo history belongs to the employee shown.
     void editsSurviveAnEmployeeChangeByKeyboard()
