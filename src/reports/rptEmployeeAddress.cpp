@@ -1,12 +1,12 @@
 #include "rptEmployeeAddress.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 
 using namespace ReportStyle;
 
 rptEmployeeAddress::rptEmployeeAddress(const clsEmployeeInfo &info)
-    : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::MailingList))
+    : EmployeeListLayout(info, ReportCatalog::title(ReportId::MailingList))
 {
     // Address labels three across, each as on an envelope: the name, the address lines (the
     // second only when there is one), then city, state and postal code on one line.

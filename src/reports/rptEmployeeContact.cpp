@@ -1,13 +1,13 @@
 #include "rptEmployeeContact.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 #include "data/ScheduleHelper.h"
 
 using namespace ReportStyle;
 
 rptEmployeeContact::rptEmployeeContact(const clsEmployeeInfo &info)
-    : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::ContactList))
+    : EmployeeListLayout(info, ReportCatalog::title(ReportId::ContactList))
 {
     const struct { const char *caption, *field; qreal x, width; } columns[] = {
         {"Name", "fldName", 0, 125},

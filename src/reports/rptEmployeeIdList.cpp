@@ -1,12 +1,12 @@
 #include "rptEmployeeIdList.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 
 using namespace ReportStyle;
 
 rptEmployeeIdList::rptEmployeeIdList(const clsEmployeeInfo &info)
-    : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::IdList))
+    : EmployeeListLayout(info, ReportCatalog::title(ReportId::IdList))
 {
     addColumnCaption(QStringLiteral("labName"), 0, 200, QStringLiteral("Name"));
     addColumnCaption(QStringLiteral("labID"), 204, 120, QStringLiteral("Id"));

@@ -1,12 +1,12 @@
 #include "rptEmployeeList.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 #include "data/ScheduleHelper.h"
 
 using namespace ReportStyle;
 
-rptEmployeeList::rptEmployeeList(const clsEmployeeInfo &info) : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::PhoneList))
+rptEmployeeList::rptEmployeeList(const clsEmployeeInfo &info) : EmployeeListLayout(info, ReportCatalog::title(ReportId::PhoneList))
 {
     addColumnCaption(QStringLiteral("labName"), 0, 300, QStringLiteral("Name"));
     addColumnCaption(QStringLiteral("labNumber"), 310, 150, QStringLiteral("Phone Number"));

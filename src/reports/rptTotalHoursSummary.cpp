@@ -31,11 +31,6 @@ rptTotalHoursSummary::rptTotalHoursSummary()
     addLineField(detail(), QStringLiteral("fldPositionHours"), 424, 99, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-QString rptTotalHoursSummary::titleFor(bool byPosition)
-{
-    return byPosition ? QStringLiteral("Total Hours Summary - Position") : QStringLiteral("Total Hours Summary - Department");
-}
-
 void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShiftRow> &rows, bool byPosition)
 {
     m_byPosition = byPosition;

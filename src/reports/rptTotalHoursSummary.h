@@ -16,9 +16,6 @@ class rptTotalHoursSummary : public BandedReport
 public:
     rptTotalHoursSummary();
 
-    // "Total Hours Summary - Department" or "... - Position".
-    static QString titleFor(bool byPosition);
-
     // Totals the shift rows per department and position and sorts the totals by the group
     // name, then the other name.
     void SetupData(const QString &title, const QList<ReportShiftRow> &rows, bool byPosition);

@@ -1,6 +1,6 @@
 #include "rtpEmployeeMasterReport.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 #include "data/ScheduleHelper.h"
 
@@ -22,7 +22,7 @@ constexpr qreal kColumn = 174, kCaption = 80, kField = 92, kTop = 6;
 } // namespace
 
 rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
-    : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::MasterList))
+    : EmployeeListLayout(info, ReportCatalog::title(ReportId::MasterList))
 {
     ReportSection &block = detail();
     for (const Cell &c : kCells) {
