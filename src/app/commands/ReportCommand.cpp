@@ -1,5 +1,6 @@
 #include "ReportCommand.h"
 
+#include "CommandTable.h"
 #include "exchange/OutputFile.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
@@ -249,3 +250,16 @@ int run(const QCommandLineParser &parser, const QStringList &words)
 }
 
 } // namespace ReportCommand
+
+Command Commands::report()
+{
+    return {{QStringLiteral("report")}, true,
+            "report TYPE --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
+            "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
+            "                (--pdf FILE | --print [--printer NAME] | --text)\n"
+            "                                              print a report; TYPE is individual, weekly,\n"
+            "                                              hours-by-department, hours-by-position, time-off,\n"
+            "                                              master-list, contact-list, phone-list, id-list\n"
+            "                                              or mailing-list\n",
+            [](const CommandCall &call) { return ReportCommand::run(call.parser, call.words); }};
+}
