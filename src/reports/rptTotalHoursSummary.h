@@ -32,6 +32,7 @@ protected:
 private:
     const QString &otherName(const HoursSummaryRow &row) const { return m_byPosition ? row.department : row.position; }
 
+    ReportSection::Control m_title, m_pageOf, m_groupName, m_otherCaption, m_groupTotal, m_otherName, m_hours;
     bool m_byPosition = false;
     QList<HoursSummaryRow> m_rows;
     QHash<QString, qint64> m_groupSeconds;

@@ -297,21 +297,24 @@ private slots:
     void movingControls()
     {
         struct Block : BandedReport {
+            ReportSection::Control first, last, second, city;
             Block()
             {
                 detail().setHeight(60);
-                detail().addField("first", QRectF(0, 0, 100, 12));
-                detail().addField("last", QRectF(0, 0, 100, 12)).followsPrevious = true;
-                detail().addField("second", QRectF(0, 12, 100, 12)).collapsesWhenEmpty = true;
-                detail().addField("city", QRectF(0, 24, 100, 12));
+                first = detail().addField("first", QRectF(0, 0, 100, 12));
+                last = detail().addField("last", QRectF(0, 0, 100, 12));
+                detail()[last].followsPrevious = true;
+                second = detail().addField("second", QRectF(0, 12, 100, 12));
+                detail()[second].collapsesWhenEmpty = true;
+                city = detail().addField("city", QRectF(0, 24, 100, 12));
             }
             int rowCount() const override { return 1; }
             void formatDetail(ReportSection &s, int) override
             {
-                s.setText("first", "Rosa");
-                s.setText("last", "Silva");
-                s.setText("second", "");
-                s.setText("city", "Springfield");
+                s.set(first, "Rosa");
+                s.set(last, "Silva");
+                s.set(second, "");
+                s.set(city, "Springfield");
             }
         } block;
         block.run();
@@ -323,6 +326,37 @@ private slots:
         QVERIFY(at["last"].left() >= at["first"].right() && at["last"].left() < at["first"].left() + 35);
         QCOMPARE(at["last"].top(), at["first"].top());
         QCOMPARE(at["city"].top(), at["first"].top() + 12);
+    }
+
+    // Writing through a handle that is not the section's stops the program, also in a release
+    // build, instead of changing some other control. Each case runs in a child process.
+    void foreignHandleStops_data()
+    {
+        QTest::addColumn<bool>("fromAnotherSection");
+        QTest::newRow("handle of another section") << true;
+        QTest::newRow("handle never returned by an adder") << false;
+    }
+    void foreignHandleStops()
+    {
+        QFETCH(bool, fromAnotherSection);
+        if (qEnvironmentVariableIsSet("SHIFTGRID_FOREIGN_HANDLE_CHILD")) {
+            ReportSection header("PageHeader", 20), detail("Detail", 14);
+            const ReportSection::Control title = header.addLabel("title", QRectF(0, 0, 100, 12), "Title");
+            detail.addField("name", QRectF(0, 0, 100, 12));
+            detail.set(fromAnotherSection ? title : ReportSection::Control(), "written");
+            return;   // not reached
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SHIFTGRID_FOREIGN_HANDLE_CHILD", "1");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("foreignHandleStops:") + QTest::currentDataTag()});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const QByteArray output = child.readAll();
+        QVERIFY2(output.contains("a control of another section, or none"), output.constData());
     }
 
     // A long weekly report: no page ends with a group header, every page says which of how many
