@@ -45,11 +45,7 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         writeBusiness(m_dir.path());
-        const QString broken = m_broken.path();
-        HandMade::write(broken + "/Dept.dat", HandMade::department("KITCHEN", 1));
-        HandMade::write(broken + "/EmployeeInfo.dat", person(23, "Bo", "Ek"));
-        QDir(broken).mkpath("KITCHEN/20010305.KELSCD");
-        HandMade::write(broken + "/KITCHEN/20010306.KELSCD", HandMade::shift(23, kMon + 1 + 9 * H, kMon + 1 + 17 * H, "COOK"));
+        writeUnreadableMonday(m_broken.path());
     }
 
     // --text prints the catalog's pages for the named selection, nothing else; names are taken
