@@ -403,7 +403,7 @@ struct YearReport {
 YearReport yearReport(YearBusiness &b, double first, double last)
 {
     YearReport r;
-    r.data = std::make_unique<clsPrintschedule>(*b.info, *b.options, r.prompt);
+    r.data = std::make_unique<clsPrintschedule>(*b.info, *b.options);
     r.data->setPageLayout(BandedReport::defaultPageLayout(QLocale(QLocale::English, QLocale::UnitedStates)));
     r.data->FirstDate(first);
     r.data->Lastdate(last);
@@ -420,7 +420,7 @@ void ReportWeeklyPdf(benchmark::State &state)
         const auto start = Clock::now();
         const std::clock_t cpu = std::clock();
         YearReport r = yearReport(b, b.first, b.last);
-        const auto report = r.data->createReport(clsPrintschedule::Weekly, QStringLiteral("Weekly"));
+        const auto report = ReportCatalog::build(ReportId::Weekly, *r.data).report;
         made += secondsSince(start);
         const std::clock_t cpuMade = std::clock();
         report->writePdf(pdf, QStringLiteral("Weekly"));
@@ -467,7 +467,7 @@ void ReportLayout(benchmark::State &state)
     auto rowsOf = [&b](int weeks) {
         YearReport r = yearReport(b, b.first, b.first + 7 * weeks - 1);
         QList<ReportShiftRow> rows = r.data->LoadReportdata();
-        r.data->sortShiftRows(rows, clsPrintschedule::Weekly);
+        r.data->sortShiftRows(rows, ReportId::Weekly);
         return rows;
     };
     const QList<ReportShiftRow> quarter = rowsOf(13), year = rowsOf(52);
@@ -475,7 +475,7 @@ void ReportLayout(benchmark::State &state)
         YearReport r = yearReport(b, b.first, b.last);
         QList<ReportShiftRow> rows = r.data->LoadReportdata();
         const auto start = Clock::now();
-        r.data->sortShiftRows(rows, clsPrintschedule::Weekly);
+        r.data->sortShiftRows(rows, ReportId::Weekly);
         state.counters["sort_ms"] = 1000 * secondsSince(start);
     }
     auto layout = [&b](const QList<ReportShiftRow> &rows) {
@@ -509,7 +509,7 @@ void PreviewFirstPage(benchmark::State &state)
     for (auto _ : state) {
         const auto start = Clock::now();
         YearReport r = yearReport(b, b.first, b.last);
-        auto report = r.data->createReport(clsPrintschedule::Weekly, QStringLiteral("Weekly"));
+        auto report = ReportCatalog::build(ReportId::Weekly, *r.data).report;
         loading += secondsSince(start);
         frmReportPreview preview(context);
         preview.RunReport(std::move(report));

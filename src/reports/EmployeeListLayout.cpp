@@ -5,19 +5,22 @@
 
 EmployeeListLayout::EmployeeListLayout(const clsEmployeeInfo &info, const QString &title) : m_info(info)
 {
-    ReportStyle::addPageHeader(pageHeader(), QStringLiteral("labReportName"));
-    pageHeader().setText(QStringLiteral("labReportName"), title);
+    const ReportStyle::PageHeader header = ReportStyle::addPageHeader(pageHeader(), QStringLiteral("labReportName"));
+    pageHeader().set(header.title, title);
+    m_pageOf = header.pageOf;
 }
 
 void EmployeeListLayout::formatPageHeader(ReportSection &section, int page)
 {
-    section.setText(QStringLiteral("labPageof"), ReportStyle::pageOf(page));
+    section.set(m_pageOf, ReportStyle::pageOf(page));
 }
 
-void EmployeeListLayout::addColumnCaption(const QString &name, qreal x, qreal width, const QString &text)
+ReportSection::Control EmployeeListLayout::addColumn(const QString &field, qreal x, qreal width, const QString &caption)
 {
-    ReportStyle::addCaption(pageHeader(), name, QRectF(x, 30, width, ReportStyle::kLine), text);
+    ReportStyle::addCaption(pageHeader(), QStringLiteral("lab") + field.mid(3), QRectF(x, 30, width, ReportStyle::kLine), caption);
     pageHeader().setHeight(48);
+    detail().setHeight(ReportStyle::kLine);
+    return ReportStyle::addLineField(detail(), field, x, width);
 }
 
 QString EmployeeListLayout::dateText(qint32 day)

@@ -17,13 +17,15 @@ protected:
     void formatPageHeader(ReportSection &section, int page) override;
 
     const EmployeeFields &record(int row) const { return m_records.at(row); }
-    // A caption in the row under the title.
-    void addColumnCaption(const QString &name, qreal x, qreal width, const QString &text);
+    // A column of one detail line: its caption in the row under the title (named "lab" and the
+    // field's name without "fld") and its field; returns the field.
+    ReportSection::Control addColumn(const QString &field, qreal x, qreal width, const QString &caption);
     // A stored day number as mm/dd/yyyy; empty when no date was entered (0).
     static QString dateText(qint32 day);
 
     const clsEmployeeInfo &m_info;
 
 private:
+    ReportSection::Control m_pageOf;
     QList<EmployeeFields> m_records;
 };

@@ -1,14 +1,8 @@
 #include "clsPrintschedule.h"
 
-#include "EmployeeReports.h"
 #include "reports/engine/BandedReport.h"
-#include "rptEmployeeInd.h"
-#include "rptTimeOff.h"
-#include "rptTotalHoursSummary.h"
-#include "rptWeekReport.h"
 #include "data/CodePage.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
 #include "schedule/HourTotals.h"
@@ -69,8 +63,8 @@ void sortByKeys(QList<T> &items, const QList<SortKey> &keys)
 
 } // namespace
 
-clsPrintschedule::clsPrintschedule(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt)
-    : m_info(info), m_options(options), m_prompt(prompt),
+clsPrintschedule::clsPrintschedule(clsEmployeeInfo &info, clsOptions &options)
+    : m_info(info), m_options(options),
       m_schedule(std::make_unique<clsScheduleData>(info, options)),
       m_pageLayout(BandedReport::defaultPageLayout())
 {
@@ -296,14 +290,14 @@ QList<TimeOffRow> clsPrintschedule::LoadTimeOffData()
     return rows;
 }
 
-void clsPrintschedule::sortShiftRows(QList<ReportShiftRow> &rows, int type) const
+void clsPrintschedule::sortShiftRows(QList<ReportShiftRow> &rows, ReportId report) const
 {
     QList<SortKey> keys;
     keys.reserve(rows.size());
     QHash<qint32, QByteArray> names;
     QHash<QString, QByteArray> departments;
     for (const ReportShiftRow &row : std::as_const(rows)) {
-        if (type == IndividualEmployee) {
+        if (report == ReportId::IndividualEmployee) {
             auto name = names.find(row.employee);
             if (name == names.end())
                 name = names.insert(row.employee, upperBytes(padded(m_info.ConvertNumberToName(row.employee, false).trimmed(), 70)));
@@ -335,82 +329,4 @@ void clsPrintschedule::sortTimeOffRows(QList<TimeOffRow> &rows) const
         keys.append({day + *name, row.employee, row.start, 0});
     }
     sortByKeys(rows, keys);
-}
-
-QString clsPrintschedule::defaultTitle(int type, double firstDay, double lastDay)
-{
-    const QString range = OleDate::format(firstDay, QStringLiteral("m/d/yy")) + QStringLiteral(" - ")
-                          + OleDate::format(lastDay, QStringLiteral("m/d/yy"));
-    switch (type) {
-    case IndividualEmployee: return QStringLiteral("Employee Schedule ") + range;
-    case Weekly: return QStringLiteral("Weekly Schedule ") + range;
-    case HoursByDepartment: return rptTotalHoursSummary::titleFor(false);
-    case HoursByPosition: return rptTotalHoursSummary::titleFor(true);
-    case ScheduledTimeOff: return QStringLiteral("Time Off ") + range;
-    default: return QString();
-    }
-}
-
-std::unique_ptr<BandedReport> clsPrintschedule::createReport(int type, const QString &title)
-{
-    if (type < IndividualEmployee || type > ScheduledTimeOff)
-        return nullptr;
-    std::unique_ptr<BandedReport> report;
-    auto noData = [this] { m_prompt.message(QString::fromLatin1(kNoData)); };
-
-    if (type == PhoneList) {
-        // The phone list of the chosen employees (all when no employee filter is on).
-        QList<qint32> chosen;
-        if (m_employeeFilter)
-            chosen = m_employees;
-        const QList<EmployeeFields> records = EmployeeReports::select(m_info, {}, {}, chosen);
-        if (records.isEmpty()) {
-            noData();
-            return nullptr;
-        }
-        report = EmployeeReports::create(EmployeeReports::PhoneList, m_info, records);
-    } else if (m_first > m_last) {
-        m_prompt.message(QString::fromLatin1(kReversedRange));
-        return nullptr;
-    } else if (type == ScheduledTimeOff) {
-        QList<TimeOffRow> rows = LoadTimeOffData();
-        if (rows.isEmpty()) {
-            noData();
-            return nullptr;
-        }
-        sortTimeOffRows(rows);
-        auto layout = std::make_unique<rptTimeOff>(m_info);
-        layout->SetupData(title, rows);
-        report = std::move(layout);
-    } else {
-        QList<ReportShiftRow> rows = LoadReportdata();
-        if (rows.isEmpty()) {
-            noData();
-            return nullptr;
-        }
-        if (type == HoursByDepartment || type == HoursByPosition) {
-            auto layout = std::make_unique<rptTotalHoursSummary>();
-            layout->SetupData(rptTotalHoursSummary::titleFor(type == HoursByPosition), rows, type == HoursByPosition);
-            report = std::move(layout);
-        } else if (type == Weekly) {
-            sortShiftRows(rows, type);
-            auto layout = std::make_unique<rptWeekReport>(m_info, m_options.ShowPositionGet(0));
-            layout->SetupData(title, rows);
-            report = std::move(layout);
-        } else {
-            sortShiftRows(rows, type);
-            auto layout = std::make_unique<rptEmployeeInd>(m_info, m_options.ShowPositionGet(1));
-            layout->SetupData(title, rows);
-            report = std::move(layout);
-        }
-    }
-    report->setPageLayout(m_pageLayout);
-    report->setProgress(m_progress);
-    const bool laidOut = report->run();
-    // The handler belongs to this layout only: whoever prints or writes the report later brings
-    // its own (the one given here may be gone by then).
-    report->setProgress({});
-    if (!laidOut)
-        return nullptr;
-    return report;
 }

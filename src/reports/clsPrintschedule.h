@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ReportCatalog.h"
 #include "data/FileError.h"
 #include "reports/engine/BandedReport.h"
 
@@ -14,7 +15,6 @@
 class clsEmployeeInfo;
 class clsOptions;
 class clsScheduleData;
-class Prompt;
 
 // One stored shift as the schedule reports print it.
 struct ReportShiftRow {
@@ -40,25 +40,16 @@ struct TimeOffRow {
 };
 
 // Turns stored shifts and time off into sorted report rows for a date range and a selection of
-// departments, positions and employees, and builds the report of a type over them. It only
-// reads: master data from clsEmployeeInfo, shifts and time off through a read-only
+// departments, positions and employees; ReportCatalog::build makes the reports over them. It
+// only reads: master data from clsEmployeeInfo, shifts and time off through a read-only
 // clsScheduleData.
 //
-// Calling order: FirstDate, Lastdate, the filters and sets, then createReport once per type.
+// Calling order: FirstDate, Lastdate, the filters and sets, then ReportCatalog::build once per
+// report.
 class clsPrintschedule
 {
 public:
-    enum ReportType {
-        IndividualEmployee = 0,
-        Weekly = 1,
-        PhoneList = 2,
-        HoursByDepartment = 3,
-        HoursByPosition = 4,
-        ScheduledTimeOff = 5,
-    };
-
-    // `prompt` tells the user "No Data" and a reversed range.
-    clsPrintschedule(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt);
+    clsPrintschedule(clsEmployeeInfo &info, clsOptions &options);
     ~clsPrintschedule();
 
     void FirstDate(double day);   // whole days; a time part is dropped
@@ -76,6 +67,17 @@ public:
     // report no longer holds it.
     void setProgress(BandedReport::Progress progress) { m_progress = std::move(progress); }
 
+    clsEmployeeInfo &info() const { return m_info; }
+    clsOptions &options() const { return m_options; }
+    double firstDay() const { return m_first; }
+    double lastDay() const { return m_last; }
+    // The chosen departments, positions and employees; empty when that filter is off.
+    QStringList chosenDepartments() const { return m_departmentFilter ? m_departments : QStringList(); }
+    QStringList chosenPositions() const { return m_jobFilter ? m_positions : QStringList(); }
+    QList<qint32> chosenEmployees() const { return m_employeeFilter ? m_employees : QList<qint32>(); }
+    const QPageLayout &pageLayout() const { return m_pageLayout; }
+    const BandedReport::Progress &progress() const { return m_progress; }
+
     // The shifts of the chosen departments beginning on the days of the range, grouped by
     // department, then day, then file order.
     QList<ReportShiftRow> LoadReportdata();
@@ -83,24 +85,15 @@ public:
     // once) that overlaps the range, each period whole.
     QList<TimeOffRow> LoadTimeOffData();
 
-    // The laid-out report of a type with its rows sorted, ready to paint, print or preview. When
-    // there is nothing to print the user is told ("No Data", or that the first date is after
-    // the last) and the result is empty; an unknown type gives an empty result silently.
-    std::unique_ptr<BandedReport> createReport(int type, const QString &title);
-    // The title the report selection gives a type for the range: "Weekly Schedule 3/5/01 - 3/11/01".
-    static QString defaultTitle(int type, double firstDay, double lastDay);
-
-    // The orders the reports print rows in.
-    void sortShiftRows(QList<ReportShiftRow> &rows, int type) const;
+    // The orders the reports print rows in: the individual employee report by employee name,
+    // the others by department.
+    void sortShiftRows(QList<ReportShiftRow> &rows, ReportId report) const;
     void sortTimeOffRows(QList<TimeOffRow> &rows) const;
 
     // Files of the last loads that exist but could not be read (they contributed nothing), and
     // stored records with impossible dates that were left out.
     const QList<FileError> &unreadableFiles() const { return m_unreadable; }
     int damagedRecords() const { return m_damaged; }
-
-    static constexpr const char *kNoData = "No Data";
-    static constexpr const char *kReversedRange = "The first date is after the last date.";
 
 private:
     // The shifts (their employee, begin and end bytes) that the scheduler refuses among a
@@ -114,7 +107,6 @@ private:
 
     clsEmployeeInfo &m_info;
     clsOptions &m_options;
-    Prompt &m_prompt;
     std::unique_ptr<clsScheduleData> m_schedule;
     QHash<qint32, QList<QPair<double, double>>> m_timeOffSpans;   // by employee, read once per report data
     QPageLayout m_pageLayout;

@@ -10,4 +10,7 @@ public:
 
 protected:
     void formatDetail(ReportSection &section, int row) override;
+
+private:
+    ReportSection::Control m_firstName, m_lastName, m_address1, m_address2, m_city, m_state, m_postal;
 };

@@ -1,34 +1,27 @@
 #include "rptEmployeeContact.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 #include "data/ScheduleHelper.h"
 
 using namespace ReportStyle;
 
 rptEmployeeContact::rptEmployeeContact(const clsEmployeeInfo &info)
-    : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::ContactList))
+    : EmployeeListLayout(info, ReportCatalog::title(ReportId::ContactList))
 {
-    const struct { const char *caption, *field; qreal x, width; } columns[] = {
-        {"Name", "fldName", 0, 125},
-        {"Phone", "fldPhone", 128, 72},
-        {"Spouse", "fldSpouse", 204, 95},
-        {"Emergency Contact", "fldEmergencyContact", 303, 118},
-        {"Emergency Phone", "fldEmergencyPhone", 425, 98},
-    };
-    detail().setHeight(kLine);
-    for (const auto &c : columns) {
-        addColumnCaption(QStringLiteral("lab") + QString::fromLatin1(c.field).mid(3), c.x, c.width, QString::fromLatin1(c.caption));
-        addLineField(detail(), QString::fromLatin1(c.field), c.x, c.width);
-    }
+    m_name = addColumn(QStringLiteral("fldName"), 0, 125, QStringLiteral("Name"));
+    m_phone = addColumn(QStringLiteral("fldPhone"), 128, 72, QStringLiteral("Phone"));
+    m_spouse = addColumn(QStringLiteral("fldSpouse"), 204, 95, QStringLiteral("Spouse"));
+    m_emergencyContact = addColumn(QStringLiteral("fldEmergencyContact"), 303, 118, QStringLiteral("Emergency Contact"));
+    m_emergencyPhone = addColumn(QStringLiteral("fldEmergencyPhone"), 425, 98, QStringLiteral("Emergency Phone"));
 }
 
 void rptEmployeeContact::formatDetail(ReportSection &section, int row)
 {
     const EmployeeFields &e = record(row);
-    section.setText(QStringLiteral("fldName"), e.fullName());
-    section.setText(QStringLiteral("fldPhone"), ScheduleHelper::FormatPhone(e.phone));
-    section.setText(QStringLiteral("fldSpouse"), e.spouse);
-    section.setText(QStringLiteral("fldEmergencyContact"), e.emergencyContact);
-    section.setText(QStringLiteral("fldEmergencyPhone"), ScheduleHelper::FormatPhone(e.emergencyPhone));
+    section.set(m_name, e.fullName());
+    section.set(m_phone, ScheduleHelper::FormatPhone(e.phone));
+    section.set(m_spouse, e.spouse);
+    section.set(m_emergencyContact, e.emergencyContact);
+    section.set(m_emergencyPhone, ScheduleHelper::FormatPhone(e.emergencyPhone));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportTexts.h"
+#include "ShiftLine.h"
 #include "clsPrintschedule.h"
 #include "reports/engine/BandedReport.h"
 
@@ -26,7 +27,13 @@ protected:
     void formatGroupFooter(int group, ReportSection &section, int row) override;
 
 private:
+    struct Controls {
+        ReportSection::Control title, pageOf, employeeName, positionCaption, totalHours;
+        ShiftLine line;
+    };
+
     const clsEmployeeInfo &m_info;
+    Controls m_controls;
     ReportTexts m_texts;
     bool m_showPosition;
     QList<ReportShiftRow> m_rows;

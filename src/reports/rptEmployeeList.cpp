@@ -1,22 +1,19 @@
 #include "rptEmployeeList.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 #include "data/ScheduleHelper.h"
 
 using namespace ReportStyle;
 
-rptEmployeeList::rptEmployeeList(const clsEmployeeInfo &info) : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::PhoneList))
+rptEmployeeList::rptEmployeeList(const clsEmployeeInfo &info) : EmployeeListLayout(info, ReportCatalog::title(ReportId::PhoneList))
 {
-    addColumnCaption(QStringLiteral("labName"), 0, 300, QStringLiteral("Name"));
-    addColumnCaption(QStringLiteral("labNumber"), 310, 150, QStringLiteral("Phone Number"));
-    detail().setHeight(kLine);
-    addLineField(detail(), QStringLiteral("fldName"), 0, 300);
-    addLineField(detail(), QStringLiteral("fldNumber"), 310, 150);
+    m_name = addColumn(QStringLiteral("fldName"), 0, 300, QStringLiteral("Name"));
+    m_number = addColumn(QStringLiteral("fldNumber"), 310, 150, QStringLiteral("Phone Number"));
 }
 
 void rptEmployeeList::formatDetail(ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("fldName"), record(row).fullName());
-    section.setText(QStringLiteral("fldNumber"), ScheduleHelper::FormatPhone(record(row).phone));
+    section.set(m_name, record(row).fullName());
+    section.set(m_number, ScheduleHelper::FormatPhone(record(row).phone));
 }

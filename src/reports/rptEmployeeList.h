@@ -10,4 +10,7 @@ public:
 
 protected:
     void formatDetail(ReportSection &section, int row) override;
+
+private:
+    ReportSection::Control m_name, m_number;
 };

@@ -10,26 +10,26 @@ using namespace ReportStyle;
 
 rptTimeOff::rptTimeOff(const clsEmployeeInfo &info) : m_info(info)
 {
-    addPageHeader(pageHeader(), QStringLiteral("labReportName"));
+    const PageHeader header = addPageHeader(pageHeader(), QStringLiteral("labReportName"));
+    m_title = header.title;
+    m_pageOf = header.pageOf;
 
     ReportGroup &date = addGroup(QStringLiteral("groupDateHead"), 22, QStringLiteral("groupDateFoot"), 8);
     date.repeatHeader = true;
-    ReportControl &label = date.header.addLabel(QStringLiteral("labDate"), QRectF(0, 5, 300, 15), QString());
-    label.pointSize = 11;
-    label.bold = true;
+    m_date = addHeading(date.header, date.header.addLabel(QStringLiteral("labDate"), QRectF(0, 5, 300, 15), QString()));
     date.footer.addLine(QRectF(0, 4, kWidth, 0));
 
     detail().setHeight(kLine);
     // The span of a period over several days takes up to "Wed 12/30/15 12:00a - Thu 12/31/15 11:58p".
-    addLineField(detail(), QStringLiteral("fldName"), 14, 146);
-    addLineField(detail(), QStringLiteral("fldTimeOff"), 164, 204);
-    addLineField(detail(), QStringLiteral("fldReason"), 372, 151);
+    m_name = addLineField(detail(), QStringLiteral("fldName"), 14, 146);
+    m_timeOff = addLineField(detail(), QStringLiteral("fldTimeOff"), 164, 204);
+    m_reason = addLineField(detail(), QStringLiteral("fldReason"), 372, 151);
 }
 
 void rptTimeOff::SetupData(const QString &title, const QList<TimeOffRow> &rows)
 {
     m_rows = rows;
-    pageHeader().setText(QStringLiteral("labReportName"), title);
+    pageHeader().set(m_title, title);
 }
 
 QString rptTimeOff::timeText(double start, double end)
@@ -59,18 +59,18 @@ QString rptTimeOff::breakValue(int, int row) const
 
 void rptTimeOff::formatPageHeader(ReportSection &section, int page)
 {
-    section.setText(QStringLiteral("labPageof"), pageOf(page));
+    section.set(m_pageOf, pageOf(page));
 }
 
 void rptTimeOff::formatGroupHeader(int, ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("labDate"), OleDate::format(m_rows.at(row).day, QStringLiteral("ddd mmm dd, yyyy")));
+    section.set(m_date, OleDate::format(m_rows.at(row).day, QStringLiteral("ddd mmm dd, yyyy")));
 }
 
 void rptTimeOff::formatDetail(ReportSection &section, int row)
 {
     const TimeOffRow &r = m_rows.at(row);
-    section.setText(QStringLiteral("fldName"), m_info.ConvertNumberToName(r.employee, false));
-    section.setText(QStringLiteral("fldTimeOff"), timeText(r.start, r.end));
-    section.setText(QStringLiteral("fldReason"), r.reason);
+    section.set(m_name, m_info.ConvertNumberToName(r.employee, false));
+    section.set(m_timeOff, timeText(r.start, r.end));
+    section.set(m_reason, r.reason);
 }

@@ -28,5 +28,6 @@ protected:
 
 private:
     const clsEmployeeInfo &m_info;
+    ReportSection::Control m_title, m_pageOf, m_date, m_name, m_timeOff, m_reason;
     QList<TimeOffRow> m_rows;
 };

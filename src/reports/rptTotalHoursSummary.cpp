@@ -11,29 +11,22 @@ using namespace ReportStyle;
 
 rptTotalHoursSummary::rptTotalHoursSummary()
 {
-    addPageHeader(pageHeader(), QStringLiteral("labReportName"), false);
+    const PageHeader header = addPageHeader(pageHeader(), QStringLiteral("labReportName"), false);
+    m_title = header.title;
+    m_pageOf = header.pageOf;
 
     ReportGroup &group = addGroup(QStringLiteral("GroupDepartmentHead"), 24, QStringLiteral("GroupDepartmentFoot"), 26);
     group.repeatHeader = true;
-    ReportControl &name = group.header.addField(QStringLiteral("fldDepartment"), QRectF(0, 5, 250, 16));
-    name.pointSize = 11;
-    name.bold = true;
-    addCaption(group.header, QStringLiteral("labPositionHeader"), QRectF(260, 7, 160, kLine), QString());
+    m_groupName = addHeading(group.header, group.header.addField(QStringLiteral("fldDepartment"), QRectF(0, 5, 250, 16)));
+    m_otherCaption = addCaption(group.header, QStringLiteral("labPositionHeader"), QRectF(260, 7, 160, kLine), QString());
     addCaption(group.header, QStringLiteral("labHours"), QRectF(424, 7, 99, kLine), QStringLiteral("Hours"),
                Qt::AlignRight | Qt::AlignVCenter);
-    ReportControl &total = group.footer.addField(QStringLiteral("fldTotalHoursForDept"), QRectF(260, 3, 263, 14));
-    total.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    total.bold = true;
+    m_groupTotal = addTotal(group.footer, group.footer.addField(QStringLiteral("fldTotalHoursForDept"), QRectF(260, 3, 263, 14)));
     group.footer.addLine(QRectF(0, 21, kWidth, 0));
 
     detail().setHeight(kLine);
-    addLineField(detail(), QStringLiteral("fldPosition"), 260, 160);
-    addLineField(detail(), QStringLiteral("fldPositionHours"), 424, 99, Qt::AlignRight | Qt::AlignVCenter);
-}
-
-QString rptTotalHoursSummary::titleFor(bool byPosition)
-{
-    return byPosition ? QStringLiteral("Total Hours Summary - Position") : QStringLiteral("Total Hours Summary - Department");
+    m_otherName = addLineField(detail(), QStringLiteral("fldPosition"), 260, 160);
+    m_hours = addLineField(detail(), QStringLiteral("fldPositionHours"), 424, 99, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShiftRow> &rows, bool byPosition)
@@ -64,9 +57,8 @@ void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShi
     for (int row = 0; row < m_rows.size(); ++row)
         m_groupSeconds[breakValue(0, row)] += m_rows[row].seconds;
 
-    pageHeader().setText(QStringLiteral("labReportName"), title);
-    group(0).header.setText(QStringLiteral("labPositionHeader"),
-                            byPosition ? QStringLiteral("Department") : QStringLiteral("Position"));
+    pageHeader().set(m_title, title);
+    group(0).header.set(m_otherCaption, byPosition ? QStringLiteral("Department") : QStringLiteral("Position"));
 }
 
 QString rptTotalHoursSummary::breakValue(int, int row) const
@@ -77,22 +69,22 @@ QString rptTotalHoursSummary::breakValue(int, int row) const
 
 void rptTotalHoursSummary::formatPageHeader(ReportSection &section, int page)
 {
-    section.setText(QStringLiteral("labPageof"), pageOf(page, false));
+    section.set(m_pageOf, pageOf(page, false));
 }
 
 void rptTotalHoursSummary::formatGroupHeader(int, ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("fldDepartment"), breakValue(0, row));
+    section.set(m_groupName, breakValue(0, row));
 }
 
 void rptTotalHoursSummary::formatDetail(ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("fldPosition"), otherName(m_rows.at(row)));
-    section.setText(QStringLiteral("fldPositionHours"), OleDate::hoursTextFromSeconds(m_rows.at(row).seconds));
+    section.set(m_otherName, otherName(m_rows.at(row)));
+    section.set(m_hours, OleDate::hoursTextFromSeconds(m_rows.at(row).seconds));
 }
 
 void rptTotalHoursSummary::formatGroupFooter(int, ReportSection &section, int row)
 {
-    section.setText(QStringLiteral("fldTotalHoursForDept"),
-                    QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_groupSeconds.value(breakValue(0, row))));
+    section.set(m_groupTotal,
+                QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_groupSeconds.value(breakValue(0, row))));
 }

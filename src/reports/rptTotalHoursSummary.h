@@ -16,9 +16,6 @@ class rptTotalHoursSummary : public BandedReport
 public:
     rptTotalHoursSummary();
 
-    // "Total Hours Summary - Department" or "... - Position".
-    static QString titleFor(bool byPosition);
-
     // Totals the shift rows per department and position and sorts the totals by the group
     // name, then the other name.
     void SetupData(const QString &title, const QList<ReportShiftRow> &rows, bool byPosition);
@@ -35,6 +32,7 @@ protected:
 private:
     const QString &otherName(const HoursSummaryRow &row) const { return m_byPosition ? row.department : row.position; }
 
+    ReportSection::Control m_title, m_pageOf, m_groupName, m_otherCaption, m_groupTotal, m_otherName, m_hours;
     bool m_byPosition = false;
     QList<HoursSummaryRow> m_rows;
     QHash<QString, qint64> m_groupSeconds;

@@ -21,39 +21,26 @@ QString dayKey(const ReportShiftRow &row)
 rptWeekReport::rptWeekReport(const clsEmployeeInfo &info, bool showPosition)
     : m_info(info), m_texts(info), m_showPosition(showPosition)
 {
-    addPageHeader(pageHeader(), QStringLiteral("labReportHeader"));
+    Controls &c = m_controls;
+    const PageHeader header = addPageHeader(pageHeader(), QStringLiteral("labReportHeader"));
+    c.title = header.title;
+    c.pageOf = header.pageOf;
 
     ReportGroup &dept = addGroup(QStringLiteral("GroupDept"), 26, QStringLiteral("GroupFooter1"), 24);
     dept.repeatHeader = true;
     dept.header.addLine(QRectF(0, 4, kWidth, 0));
-    ReportControl &name = dept.header.addLabel(QStringLiteral("labDepartmentHeader"), QRectF(0, 7, kWidth, 16), QString());
-    name.pointSize = 11;
-    name.bold = true;
-    ReportControl &grand = dept.footer.addField(QStringLiteral("fldGrandTotalHours"), QRectF(273, 4, 250, 15));
-    grand.alignment = Qt::AlignRight | Qt::AlignVCenter;
-    grand.bold = true;
+    c.departmentName =
+        addHeading(dept.header, dept.header.addLabel(QStringLiteral("labDepartmentHeader"), QRectF(0, 7, kWidth, 16), QString()));
+    c.departmentTotal = addTotal(dept.footer, dept.footer.addField(QStringLiteral("fldGrandTotalHours"), QRectF(273, 4, 250, 15)));
 
     ReportGroup &day = addGroup(QStringLiteral("GroupDay"), 18, QStringLiteral("GroupFooter2"), 20);
     day.repeatHeader = true;
-    addCaption(day.header, QStringLiteral("labDay"), QRectF(0, 3, 80, kLine), QStringLiteral("Day"));
-    addCaption(day.header, QStringLiteral("labFrom"), QRectF(84, 3, 52, kLine), QStringLiteral("From"));
-    addCaption(day.header, QStringLiteral("labTo"), QRectF(140, 3, 52, kLine), QStringLiteral("To"));
-    addCaption(day.header, QStringLiteral("labName"), QRectF(196, 3, 170, kLine), QStringLiteral("Name"));
-    addCaption(day.header, QStringLiteral("labPosition"), QRectF(370, 3, 100, kLine), QStringLiteral("Position"));
-    addCaption(day.header, QStringLiteral("labHours"), QRectF(474, 3, 49, kLine), QStringLiteral("Hours"),
-               Qt::AlignRight | Qt::AlignVCenter);
+    c.positionCaption = ShiftLine::addCaptions(day.header, 3, QStringLiteral("labName"), QStringLiteral("Name"));
     day.footer.addLine(QRectF(323, 2, 200, 0));
-    day.footer.addField(QStringLiteral("fldTotalHoursForDay"), QRectF(323, 4, 200, kLine)).alignment =
-        Qt::AlignRight | Qt::AlignVCenter;
+    c.dayTotal = day.footer.addField(QStringLiteral("fldTotalHoursForDay"), QRectF(323, 4, 200, kLine));
+    day.footer[c.dayTotal].alignment = Qt::AlignRight | Qt::AlignVCenter;
 
-    detail().setHeight(kLine);
-    addLineField(detail(), QStringLiteral("fldDateNumber"), 0, 46);
-    addLineField(detail(), QStringLiteral("fldDateDayofWeek"), 48, 32);
-    addLineField(detail(), QStringLiteral("fldFrom"), 84, 52);
-    addLineField(detail(), QStringLiteral("FldTo"), 140, 52);
-    addLineField(detail(), QStringLiteral("FldName"), 196, 170);
-    addLineField(detail(), QStringLiteral("fldPosition"), 370, 100);
-    addLineField(detail(), QStringLiteral("fldShiftHours"), 474, 49, Qt::AlignRight | Qt::AlignVCenter);
+    c.line = ShiftLine::add(detail(), QStringLiteral("FldName"), QStringLiteral("fldShiftHours"));
 }
 
 void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> &rows)
@@ -70,9 +57,9 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
         m_departmentSeconds[row.department] += seconds;
         m_daySeconds[m_dayKeys.last()] += seconds;
     }
-    pageHeader().setText(QStringLiteral("labReportHeader"), title);
-    group(GroupDay).header.setControlVisible(QStringLiteral("labPosition"), m_showPosition);
-    detail().setControlVisible(QStringLiteral("fldPosition"), m_showPosition);
+    pageHeader().set(m_controls.title, title);
+    group(GroupDay).header.setVisible(m_controls.positionCaption, m_showPosition);
+    detail().setVisible(m_controls.line.position, m_showPosition);
 }
 
 QString rptWeekReport::breakValue(int group, int row) const
@@ -83,13 +70,13 @@ QString rptWeekReport::breakValue(int group, int row) const
 
 void rptWeekReport::formatPageHeader(ReportSection &section, int page)
 {
-    section.setText(QStringLiteral("labPageof"), pageOf(page));
+    section.set(m_controls.pageOf, pageOf(page));
 }
 
 void rptWeekReport::formatGroupHeader(int group, ReportSection &section, int row)
 {
     if (group == GroupDept)
-        section.setText(QStringLiteral("labDepartmentHeader"), m_rows.at(row).department);
+        section.set(m_controls.departmentName, m_rows.at(row).department);
 }
 
 void rptWeekReport::formatDetail(ReportSection &section, int row)
@@ -99,26 +86,16 @@ void rptWeekReport::formatDetail(ReportSection &section, int row)
     // The date shows on the first line of a day, of a department and of a page.
     const bool showDate = row == 0 || detailStartsPage() || breakValue(GroupDay, row) != breakValue(GroupDay, row - 1)
                           || date != m_texts.date(m_rows.at(row - 1).start);
-    section.setControlVisible(QStringLiteral("fldDateNumber"), showDate);
-    section.setControlVisible(QStringLiteral("fldDateDayofWeek"), showDate);
-    section.setText(QStringLiteral("fldDateNumber"), date);
-    section.setText(QStringLiteral("fldDateDayofWeek"), m_texts.weekday(r.start));
-    section.setText(QStringLiteral("fldFrom"), m_texts.clock(r.start));
-    section.setText(QStringLiteral("FldTo"), m_texts.clock(r.end));
-    section.setText(QStringLiteral("FldName"), m_texts.name(r.employee));
-    section.setText(QStringLiteral("fldPosition"), r.position);
-    // A shift the scheduler refuses is listed as what it is and counted nowhere.
-    section.setText(QStringLiteral("fldShiftHours"), r.conflict ? QStringLiteral("Conflict")
-                                                                 : OleDate::hoursTextFromSeconds(r.countedSeconds()));
+    m_controls.line.set(section, m_texts, r, m_texts.name(r.employee), showDate);
 }
 
 void rptWeekReport::formatGroupFooter(int group, ReportSection &section, int row)
 {
     const ReportShiftRow &r = m_rows.at(row);
     if (group == GroupDept)
-        section.setText(QStringLiteral("fldGrandTotalHours"),
-                        QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_departmentSeconds.value(r.department)));
+        section.set(m_controls.departmentTotal,
+                    QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_departmentSeconds.value(r.department)));
     else
-        section.setText(QStringLiteral("fldTotalHoursForDay"),
-                        QStringLiteral("Hours ") + OleDate::hoursTextFromSeconds(m_daySeconds.value(m_dayKeys.at(row))));
+        section.set(m_controls.dayTotal,
+                    QStringLiteral("Hours ") + OleDate::hoursTextFromSeconds(m_daySeconds.value(m_dayKeys.at(row))));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportTexts.h"
+#include "ShiftLine.h"
 #include "clsPrintschedule.h"
 #include "reports/engine/BandedReport.h"
 
@@ -27,7 +28,13 @@ protected:
     void formatGroupFooter(int group, ReportSection &section, int row) override;
 
 private:
+    struct Controls {
+        ReportSection::Control title, pageOf, departmentName, departmentTotal, positionCaption, dayTotal;
+        ShiftLine line;
+    };
+
     const clsEmployeeInfo &m_info;
+    Controls m_controls;
     ReportTexts m_texts;
     bool m_showPosition;
     QString m_title;

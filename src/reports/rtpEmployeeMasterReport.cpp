@@ -1,6 +1,6 @@
 #include "rtpEmployeeMasterReport.h"
 
-#include "EmployeeReports.h"
+#include "ReportCatalog.h"
 #include "ReportStyle.h"
 #include "data/ScheduleHelper.h"
 
@@ -22,16 +22,18 @@ constexpr qreal kColumn = 174, kCaption = 80, kField = 92, kTop = 6;
 } // namespace
 
 rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
-    : EmployeeListLayout(info, EmployeeReports::title(EmployeeReports::MasterList))
+    : EmployeeListLayout(info, ReportCatalog::title(ReportId::MasterList))
 {
+    static_assert(std::size(kCells) == kCellCount);
     ReportSection &block = detail();
-    for (const Cell &c : kCells) {
+    for (size_t i = 0; i < kCellCount; ++i) {
+        const Cell &c = kCells[i];
         const qreal x = c.column * kColumn;
         const qreal y = kTop + c.line * 14;
         const QString field = QString::fromLatin1(c.field);
         if (*c.caption)
             addCaption(block, QStringLiteral("lab") + field.mid(3), QRectF(x, y, kCaption, kLine), QString::fromLatin1(c.caption));
-        block.addField(field, QRectF(x + kCaption + 2, y, kField + (c.span - 1) * kColumn, kLine));
+        m_fields[i] = block.addField(field, QRectF(x + kCaption + 2, y, kField + (c.span - 1) * kColumn, kLine));
     }
     block.addLine(QRectF(0, kTop + 7 * 14 + 2, kWidth, 0));
     block.setHeight(kTop + 7 * 14 + 6);
@@ -40,18 +42,18 @@ rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
 void rtpEmployeeMasterReport::formatDetail(ReportSection &section, int row)
 {
     const EmployeeFields &e = record(row);
-    const QString texts[][2] = {
-        {"fldFirst", e.firstName}, {"fldMiddle", e.middleName}, {"fldLast", e.lastName},
-        {"fldDOB", dateText(e.dob)}, {"fldHireDate", dateText(e.hireDate)},
-        {"fldSSNumber", e.ssNumber == 0 ? QString() : QString::number(e.ssNumber)},
-        {"fldScheduleName", e.scheduleName}, {"fldEmployeeID", e.descCode},
-        {"fldGender", e.male ? QStringLiteral("Male") : QStringLiteral("Female")},
-        {"fldAddress1", e.address1}, {"fldAddress2", e.address2}, {"fldCity", e.city}, {"fldState", e.state},
-        {"fldPostal", e.postalCode}, {"fldSpouse", e.spouse}, {"fldEmergency", e.emergencyContact},
-        {"fldEmerPhone", ScheduleHelper::FormatPhone(e.emergencyPhone)},
+    // In the order of the cells.
+    const QString texts[] = {
+        e.firstName, e.middleName, e.lastName,
+        dateText(e.dob), dateText(e.hireDate), e.ssNumber == 0 ? QString() : QString::number(e.ssNumber),
+        e.scheduleName, e.descCode, e.male ? QStringLiteral("Male") : QStringLiteral("Female"),
+        e.address1, e.city,
+        e.address2, e.state,
+        e.spouse, e.emergencyContact, e.postalCode,
         // The records hold no manager; the caption keeps its place on the form.
-        {"fldManager", QString()},
+        QString(), ScheduleHelper::FormatPhone(e.emergencyPhone),
     };
-    for (const auto &t : texts)
-        section.setText(t[0], t[1]);
+    static_assert(std::size(texts) == kCellCount);
+    for (size_t i = 0; i < kCellCount; ++i)
+        section.set(m_fields[i], texts[i]);
 }

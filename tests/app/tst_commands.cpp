@@ -2,6 +2,7 @@
 // folders written by hand from the file layouts; what every command shares: department names,
 // output files kept out of the data folder, a department of two records counted once.
 
+#include "app/commands/CommandTable.h"
 #include "app/commands/DemoBusiness.h"
 #include "exchange/ExportHours.h"
 #include "exchange/ExportMaster.h"
@@ -153,6 +154,58 @@ private slots:
         const ExportWeek::Result partial = ExportWeek::run(info, options, "KITCHEN", kMon);
         QVERIFY2(partial.error.contains("20010305.KELSCD"), qPrintable(partial.error));
         QVERIFY(partial.json.contains("20010305.KELSCD"));
+    }
+
+    // The words name one command each; more words follow only a command that takes them.
+    void wordsNameTheirCommand_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("command");   // the naming words; {"?"} for none
+        const QStringList none{"?"};
+        QTest::newRow("(no words)") << QStringList() << QStringList();
+        QTest::newRow("export master") << QStringList{"export", "master"} << QStringList{"export", "master"};
+        QTest::newRow("export ics") << QStringList{"export", "ics"} << QStringList{"export", "ics"};
+        QTest::newRow("export") << QStringList{"export"} << none;
+        QTest::newRow("export master extra") << QStringList{"export", "master", "extra"} << none;
+        QTest::newRow("import employees a.csv") << QStringList{"import", "employees", "a.csv"} << QStringList{"import", "employees"};
+        QTest::newRow("import") << QStringList{"import"} << none;
+        QTest::newRow("report weekly") << QStringList{"report", "weekly"} << QStringList{"report"};
+        QTest::newRow("report") << QStringList{"report"} << QStringList{"report"};
+        QTest::newRow("check extra") << QStringList{"check", "extra"} << none;
+        QTest::newRow("demo") << QStringList{"demo"} << QStringList{"demo"};
+        QTest::newRow("copy") << QStringList{"copy"} << QStringList{"copy"};
+        QTest::newRow("Copy") << QStringList{"Copy"} << none;
+    }
+    void wordsNameTheirCommand()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, command);
+        const Command *found = CommandTable::find(words);
+        QCOMPARE(found ? found->words : QStringList{"?"}, command);
+    }
+
+    // --help lists every command in its place; a word that names none says where to look.
+    void helpAndUnknownCommands_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << QString();
+        QTest::newRow("export") << QStringList{"export"} << 1 << "shiftgrid: unknown command \"export\"; see shiftgrid --help\n";
+        QTest::newRow("check extra") << QStringList{"check", "extra"} << 1 << "shiftgrid: unknown command \"check extra\"; see shiftgrid --help\n";
+    }
+    void helpAndUnknownCommands()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        const Run run = shiftgrid(arguments);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(run.err, err);
+        if (exitCode == 0)
+            QVERIFY(matchesGolden(run.out, QStringLiteral("help.txt")));
+        else
+            QCOMPARE(run.out, QString());
     }
 
     // Standard error carries the command's own messages only, also without XDG_RUNTIME_DIR.

@@ -1,22 +1,22 @@
-// Reports: the report command's text output against golden files over a hand-made folder, the
-// corrected behaviours, exit codes, page breaking, and the geometry of every layout's fields.
+// Reports: every report of the catalog as text against golden files over a hand-made folder, the
+// corrected behaviours, the outcomes, page breaking, and the geometry of every layout's fields.
 
 #include "FolderChecks.h"
 #include "ReportBusiness.h"
-#include "app/commands/ReportCommand.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsOptions.h"
+#include "reports/ReportCatalog.h"
 #include "reports/clsPrintschedule.h"
 #include "reports/rptWeekReport.h"
 #include "reports/engine/BandedReport.h"
 
-#include <QCommandLineParser>
-#include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(ReportOutcome)
 
 const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
 
@@ -27,21 +27,38 @@ class TestReports : public QObject
     QTemporaryDir m_dir;
     QTemporaryDir m_broken;   // a week whose Monday file cannot be read
 
-    // Runs the command line as the program would parse it, over the hand-made folder on A4.
-    ReportCommand::Result report(QStringList args)
+    // A selection of the hand-made folder; the range defaults to its week.
+    struct Selection {
+        double first = kMon;
+        double last = kMon + 6;
+        QStringList departments;
+        QStringList positions;
+        QString folder;
+    };
+    // The report the word names over the selection, laid out on A4.
+    BuiltReport build(const QString &word, const Selection &selection, const QPageLayout &layout = kA4)
     {
-        QCommandLineParser parser;
-        parser.addOption({"data", "", "DIR"});
-        parser.addOptions({{"department", "", "NAME"}, {"employee", "", "NUMBER"}, {"from", "", "DATE"}, {"to", "", "DATE"}});
-        parser.addOptions(ReportCommand::options());
-        args.prepend("shiftgrid");
-        if (!args.contains("--data"))
-            args << "--data" << m_dir.path();
-        if (!parser.parse(args))
-            return {2, {}, parser.errorText()};
-        ReportCommand::Request request = ReportCommand::fromParser(parser, parser.positionalArguments());
-        request.pageLayout = kA4;
-        return ReportCommand::execute(request);
+        const ReportEntry *entry = ReportCatalog::byWord(word);
+        if (!entry)
+            qFatal("no report %s", qPrintable(word));
+        const QString folder = selection.folder.isEmpty() ? m_dir.path() : selection.folder;
+        clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
+        clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+        ReportRequest request;
+        request.firstDay = selection.first;
+        request.lastDay = selection.last;
+        request.departments = selection.departments;
+        request.positions = selection.positions;
+        request.pageLayout = layout;
+        return ReportCatalog::build(entry->id, info, options, request);
+    }
+    QString text(const QString &word, double first, double last)
+    {
+        Selection selection;
+        selection.first = first;
+        selection.last = last;
+        const BuiltReport built = build(word, selection);
+        return built.report ? built.report->pagesText() : QString();
     }
 
 private slots:
@@ -49,79 +66,81 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         writeBusiness(m_dir.path());
-        const QString broken = m_broken.path();
-        HandMade::write(broken + "/Dept.dat", HandMade::department("KITCHEN", 1));
-        HandMade::write(broken + "/EmployeeInfo.dat", person(23, "Bo", "Ek"));
-        QDir(broken).mkpath("KITCHEN/20010305.KELSCD");
-        HandMade::write(broken + "/KITCHEN/20010306.KELSCD", HandMade::shift(23, kMon + 1 + 9 * H, kMon + 1 + 17 * H, "COOK"));
+        writeUnreadableMonday(m_broken.path());
     }
 
     void textMatchesGolden_data()
     {
-        QTest::addColumn<QStringList>("args");
-        const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11", "--text"};
-        for (const QString &type : ReportCommand::types())
-            QTest::newRow(qPrintable(type)) << (QStringList{"report", type} + week);
-        QTest::newRow("weekly-bar-host") << (QStringList{"report", "weekly", "--department", "bar", "--position", "HOST"} + week);
-        QTest::newRow("contact-list-kitchen") << QStringList{"report", "contact-list", "--department", "KITCHEN", "--text"};
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QStringList>("departments");
+        QTest::addColumn<QStringList>("positions");
+        for (const QString &type : ReportCatalog::words())
+            QTest::newRow(qPrintable(type)) << type << QStringList() << QStringList();
+        QTest::newRow("weekly-bar-host") << "weekly" << QStringList{"BAR"} << QStringList{"HOST"};
+        QTest::newRow("contact-list-kitchen") << "contact-list" << QStringList{"KITCHEN"} << QStringList();
     }
     void textMatchesGolden()
     {
-        QFETCH(QStringList, args);
+        QFETCH(QString, type);
+        QFETCH(QStringList, departments);
+        QFETCH(QStringList, positions);
         const auto before = snapshot(m_dir.path());
-        const ReportCommand::Result result = report(args);
+        Selection selection;
+        selection.departments = departments;
+        selection.positions = positions;
+        const BuiltReport built = build(type, selection);
         QCOMPARE(snapshot(m_dir.path()), before);   // reads only
-        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
-
-        QVERIFY(matchesGolden(result.out, QTest::currentDataTag() + QStringLiteral(".txt")));
+        QCOMPARE(built.outcome, ReportOutcome::Built);
+        QVERIFY(built.unreadable.isEmpty());
+        QVERIFY(matchesGolden(built.report->pagesText(), QTest::currentDataTag() + QStringLiteral(".txt")));
     }
 
     // Behaviours that differ from a literal reading of the old program, each with the lines
     // (those starting with `prefix`) it must print: every expected text begins its line.
     void correctedBehaviour_data()
     {
-        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("last");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QStringList>("lines");
-        const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11", "--text"};
         QTest::newRow("time off beginning at 9:00 on the last day is listed")
-            << (QStringList{"report", "time-off"} + week) << "Detail\tJos\u00e9"
+            << "time-off" << kMon << kMon + 6 << "Detail\tJos\u00e9"
             << QStringList{"Detail\tJos\u00e9 Lee\tMon 3/5/01 9:00a - Wed 3/7/01 5:00p\tTrip",
                            "Detail\tJos\u00e9 Lee\t9:00a - 1:00p\tDentist"};
         QTest::newRow("time off at 14:00 Monday stays in Monday's one group")
-            << (QStringList{"report", "time-off"} + week) << "groupDateHead"
+            << "time-off" << kMon << kMon + 6 << "groupDateHead"
             << QStringList{"groupDateHead\tMon Mar 05", "groupDateHead\tTue Mar 06", "groupDateHead\tWed Mar 07",
                            "groupDateHead\tSat Mar 10", "groupDateHead\tSun Mar 11"};
         // Who is off on a day: every period that covers part of it, whole, also one that began
         // earlier or ends later.
-        const auto day = [](const char *date) { return QStringList{"--from", date, "--to", date, "--text"}; };
         QTest::newRow("time off on Tuesday")
-            << (QStringList{"report", "time-off"} + day("2001-03-06")) << "Detail"
+            << "time-off" << kMon + 1 << kMon + 1 << "Detail"
             << QStringList{"Detail\tAnn Lee\tAll Day\tHoliday", "Detail\tJos\u00e9 Lee\tMon 3/5/01 9:00a - Wed 3/7/01 5:00p\tTrip"};
         QTest::newRow("time off on Monday")
-            << (QStringList{"report", "time-off"} + day("2001-03-05")) << "Detail"
+            << "time-off" << kMon << kMon << "Detail"
             << QStringList{"Detail\tBo Ek\t2:00p - 6:00p\tClass", "Detail\tJos\u00e9 Lee\tMon 3/5/01 9:00a - Wed 3/7/01 5:00p\tTrip",
                            "Detail\tSam Ray\tSat 3/3/01 - Mon 3/5/01\tLeave"};
         QTest::newRow("time off on Monday 12th")
-            << (QStringList{"report", "time-off"} + day("2001-03-12")) << "Detail"
+            << "time-off" << kMon + 7 << kMon + 7 << "Detail"
             << QStringList{"Detail\tSam Ray\tSat 3/10/01 9:00a - Mon 3/12/01\tCourse"};
         QTest::newRow("two employees of one name never interleave")
-            << (QStringList{"report", "individual"} + week) << "GroupEmployee\t"
+            << "individual" << kMon << kMon + 6 << "GroupEmployee\t"
             << QStringList{"GroupEmployee\tAnn Lee", "GroupEmployee\tBo Ek", "GroupEmployee\tJos\u00e9 Lee",
                            "GroupEmployee\tSam Ray", "GroupEmployee\tSam Ray"};
         QTest::newRow("an employee's first line shows its date")
-            << (QStringList{"report", "individual"} + week) << "Detail\t3/5/01"
+            << "individual" << kMon << kMon + 6 << "Detail\t3/5/01"
             << QStringList{"Detail\t3/5/01\tMon\t5:00 P", "Detail\t3/5/01\tMon\t8:00 A", "Detail\t3/5/01\tMon\t10:00 A"};
     }
     void correctedBehaviour()
     {
-        QFETCH(QStringList, args);
+        QFETCH(QString, type);
+        QFETCH(double, first);
+        QFETCH(double, last);
         QFETCH(QString, prefix);
         QFETCH(QStringList, lines);
-        const ReportCommand::Result result = report(args);
-        QCOMPARE(result.exitCode, 0);
         QStringList got;
-        for (const QString &line : result.out.split(u'\n'))
+        for (const QString &line : text(type, first, last).split(u'\n'))
             if (line.startsWith(prefix))
                 got << line;
         QCOMPARE(got.size(), lines.size());
@@ -129,37 +148,51 @@ private slots:
             QVERIFY2(got[i].startsWith(lines[i]), qPrintable(got[i]));
     }
 
-    void exitCodes_data()
+    // What building ends with when there is nothing, or not everything, to print.
+    void outcomes_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<bool>("printed");
-        QTest::newRow("no shifts in the range") << QStringList{"report", "weekly", "--from", "2002-01-01", "--to", "2002-01-07", "--text"} << 3 << "No Data" << false;
-        QTest::newRow("reversed dates") << QStringList{"report", "weekly", "--from", "2001-03-11", "--to", "2001-03-05", "--text"} << 2 << "reversed" << false;
-        QTest::newRow("unknown type") << QStringList{"report", "monthly", "--text"} << 2 << "TYPE" << false;
-        QTest::newRow("no output chosen") << QStringList{"report", "phone-list"} << 2 << "--pdf" << false;
-        QTest::newRow("impossible date") << QStringList{"report", "weekly", "--from", "2001-02-30", "--to", "2001-03-05", "--text"} << 2 << "--from" << false;
-        QTest::newRow("unknown department") << QStringList{"report", "phone-list", "--department", "GARDEN", "--text"} << 2 << "--department" << false;
-        QTest::newRow("employee not a number") << QStringList{"report", "phone-list", "--employee", "x", "--text"} << 2 << "--employee" << false;
-        QTest::newRow("nobody left by the filter") << QStringList{"report", "phone-list", "--department", "KITCHEN", "--position", "HOST", "--text"} << 3 << "No Data" << false;
-        QTest::newRow("missing folder") << QStringList{"report", "phone-list", "--data", "/nonexistent/x", "--text"} << 2 << "--data" << false;
-        QTest::newRow("a day that cannot be read") << QStringList{"report", "weekly", "--data", m_broken.path(), "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 1 << "20010305.KELSCD" << true;
-        if (QPrinterInfo::availablePrinters().isEmpty())
-            QTest::newRow("print without a printer") << QStringList{"report", "phone-list", "--print"} << 1 << "--pdf" << false;
-        else
-            QTest::newRow("print on an unknown printer") << QStringList{"report", "phone-list", "--print", "--printer", "nowhere"} << 2 << "--printer" << false;
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("last");
+        QTest::addColumn<QStringList>("departments");
+        QTest::addColumn<QStringList>("positions");
+        QTest::addColumn<bool>("broken");
+        QTest::addColumn<ReportOutcome>("outcome");
+        QTest::addColumn<QString>("unreadable");
+        const double jan = OleDate::fromDate(QDate(2002, 1, 1));
+        QTest::newRow("weekly without shifts in the range") << "weekly" << jan << jan + 6 << QStringList() << QStringList() << false << ReportOutcome::NoData << QString();
+        QTest::newRow("time-off without time off in the range") << "time-off" << jan << jan + 6 << QStringList() << QStringList() << false << ReportOutcome::NoData << QString();
+        QTest::newRow("hours-by-position without shifts of the position") << "hours-by-position" << kMon << kMon + 6 << QStringList{"KITCHEN"} << QStringList{"HOST"} << false << ReportOutcome::NoData << QString();
+        QTest::newRow("phone-list of nobody left by the filter") << "phone-list" << 0.0 << 0.0 << QStringList{"KITCHEN"} << QStringList{"HOST"} << false << ReportOutcome::NoData << QString();
+        QTest::newRow("weekly over reversed days") << "weekly" << kMon + 6 << kMon << QStringList() << QStringList() << false << ReportOutcome::ReversedRange << QString();
+        QTest::newRow("weekly with a day that cannot be read") << "weekly" << kMon << kMon + 6 << QStringList() << QStringList() << true << ReportOutcome::Built << "20010305.KELSCD";
+        QTest::newRow("weekly of an unreadable day") << "weekly" << kMon << kMon << QStringList() << QStringList() << true << ReportOutcome::NoData << "20010305.KELSCD";
     }
-    void exitCodes()
+    void outcomes()
     {
-        QFETCH(QStringList, args);
-        QFETCH(int, code);
-        QFETCH(QString, message);
-        QFETCH(bool, printed);
-        const ReportCommand::Result result = report(args);
-        QCOMPARE(result.exitCode, code);
-        QVERIFY2(result.err.contains(message) && result.err.count(u'\n') == 1, qPrintable(result.err));
-        QCOMPARE(result.out.contains("Detail\t3/6/01"), printed);   // what could be read is printed
+        QFETCH(QString, type);
+        QFETCH(double, first);
+        QFETCH(double, last);
+        QFETCH(QStringList, departments);
+        QFETCH(QStringList, positions);
+        QFETCH(bool, broken);
+        QFETCH(ReportOutcome, outcome);
+        QFETCH(QString, unreadable);
+        Selection selection;
+        selection.first = first;
+        selection.last = last;
+        selection.departments = departments;
+        selection.positions = positions;
+        if (broken)
+            selection.folder = m_broken.path();
+        const BuiltReport built = build(type, selection);
+        QCOMPARE(built.outcome, outcome);
+        QCOMPARE(bool(built.report), outcome == ReportOutcome::Built);
+        QCOMPARE(built.unreadable.size(), unreadable.isEmpty() ? 0 : 1);
+        if (!unreadable.isEmpty())
+            QVERIFY2(built.unreadable.first().path().endsWith(unreadable), qPrintable(built.unreadable.first().path()));
+        if (built.report)   // what could be read is printed
+            QVERIFY(built.report->pagesText().contains("Detail\t3/6/01"));
     }
 
     // Every visible text of the first page of each layout lies inside the printable area and
@@ -167,21 +200,15 @@ private slots:
     void fieldsNeitherOverlapNorLeaveThePage_data()
     {
         QTest::addColumn<QString>("type");
-        for (const QString &type : ReportCommand::types())
+        for (const QString &type : ReportCatalog::words())
             QTest::newRow(qPrintable(type)) << type;
     }
     void fieldsNeitherOverlapNorLeaveThePage()
     {
         QFETCH(QString, type);
         for (const QPageLayout &layout : {kA4, BandedReport::defaultPageLayout(QLocale(QLocale::English, QLocale::UnitedStates))}) {
-            ReportCommand::Request request;
-            request.type = type;
-            request.data = m_dir.path();
-            request.from = "2001-03-05";
-            request.to = "2001-03-11";
-            request.pageLayout = layout;
-            const ReportCommand::Built built = ReportCommand::build(request);
-            QVERIFY2(built.report, qPrintable(built.failure.err));
+            const BuiltReport built = build(type, Selection(), layout);
+            QVERIFY(built.report);
             QCOMPARE(built.report->pageLayout().pageSize(), layout.pageSize());
             const QRectF page = layout.paintRect(QPageLayout::Point);
             QList<PrintedField> fields;
@@ -247,13 +274,12 @@ private slots:
     {
         clsEmployeeInfo info(m_dir.path(), clsEmployeeInfo::Access::ReadOnly);
         clsOptions options(ScheduleHelper::SettingsFilePath(m_dir.path()));
-        QuietPrompt prompt;
-        clsPrintschedule data(info, options, prompt);
+        clsPrintschedule data(info, options);
         data.FirstDate(kMon);
         data.Lastdate(kMon + 6);
         int calls = 0;
         data.setProgress([&calls](int, int) { ++calls; return true; });
-        const auto report = data.createReport(clsPrintschedule::Weekly, "Weekly");
+        const auto report = ReportCatalog::build(ReportId::Weekly, data).report;
         QVERIFY(report);
         QVERIFY(calls > 0);
         const int laidOut = calls;
@@ -266,21 +292,24 @@ private slots:
     void movingControls()
     {
         struct Block : BandedReport {
+            ReportSection::Control first, last, second, city;
             Block()
             {
                 detail().setHeight(60);
-                detail().addField("first", QRectF(0, 0, 100, 12));
-                detail().addField("last", QRectF(0, 0, 100, 12)).followsPrevious = true;
-                detail().addField("second", QRectF(0, 12, 100, 12)).collapsesWhenEmpty = true;
-                detail().addField("city", QRectF(0, 24, 100, 12));
+                first = detail().addField("first", QRectF(0, 0, 100, 12));
+                last = detail().addField("last", QRectF(0, 0, 100, 12));
+                detail()[last].followsPrevious = true;
+                second = detail().addField("second", QRectF(0, 12, 100, 12));
+                detail()[second].collapsesWhenEmpty = true;
+                city = detail().addField("city", QRectF(0, 24, 100, 12));
             }
             int rowCount() const override { return 1; }
             void formatDetail(ReportSection &s, int) override
             {
-                s.setText("first", "Rosa");
-                s.setText("last", "Silva");
-                s.setText("second", "");
-                s.setText("city", "Springfield");
+                s.set(first, "Rosa");
+                s.set(last, "Silva");
+                s.set(second, "");
+                s.set(city, "Springfield");
             }
         } block;
         block.run();
@@ -292,6 +321,37 @@ private slots:
         QVERIFY(at["last"].left() >= at["first"].right() && at["last"].left() < at["first"].left() + 35);
         QCOMPARE(at["last"].top(), at["first"].top());
         QCOMPARE(at["city"].top(), at["first"].top() + 12);
+    }
+
+    // Writing through a handle that is not the section's stops the program, also in a release
+    // build, instead of changing some other control. Each case runs in a child process.
+    void foreignHandleStops_data()
+    {
+        QTest::addColumn<bool>("fromAnotherSection");
+        QTest::newRow("handle of another section") << true;
+        QTest::newRow("handle never returned by an adder") << false;
+    }
+    void foreignHandleStops()
+    {
+        QFETCH(bool, fromAnotherSection);
+        if (qEnvironmentVariableIsSet("SHIFTGRID_FOREIGN_HANDLE_CHILD")) {
+            ReportSection header("PageHeader", 20), detail("Detail", 14);
+            const ReportSection::Control title = header.addLabel("title", QRectF(0, 0, 100, 12), "Title");
+            detail.addField("name", QRectF(0, 0, 100, 12));
+            detail.set(fromAnotherSection ? title : ReportSection::Control(), "written");
+            return;   // not reached
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("SHIFTGRID_FOREIGN_HANDLE_CHILD", "1");
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("foreignHandleStops:") + QTest::currentDataTag()});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        const QByteArray output = child.readAll();
+        QVERIFY2(output.contains("a control of another section, or none"), output.constData());
     }
 
     // A long weekly report: no page ends with a group header, every page says which of how many

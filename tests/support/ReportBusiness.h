@@ -68,6 +68,17 @@ inline void writeBusiness(const QString &dir)
     write(file("41.KELOFF"), timeOff(41, mon + 5 + 9 * H, mon + 8, "Course"));
 }
 
+// A kitchen whose Monday day file cannot be read (a folder stands in its place); Tuesday
+// holds one shift of Bo Ek.
+inline void writeUnreadableMonday(const QString &dir)
+{
+    using namespace HandMade;
+    write(dir + "/Dept.dat", department("KITCHEN", 1));
+    write(dir + "/EmployeeInfo.dat", person(23, "Bo", "Ek"));
+    QDir(dir).mkpath("KITCHEN/20010305.KELSCD");
+    write(dir + "/KITCHEN/20010306.KELSCD", shift(23, kMon + 1 + 9 * H, kMon + 1 + 17 * H, "COOK"));
+}
+
 } // namespace ReportBusiness
 
 using namespace ReportBusiness;

@@ -1,5 +1,7 @@
 #include "CheckCommand.h"
 
+#include "CommandSupport.h"
+#include "CommandTable.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
 #include "data/MultiFileCommit.h"
@@ -547,3 +549,23 @@ Result run(const QString &dataPath)
 }
 
 } // namespace CheckCommand
+
+namespace {
+
+int runCheck(const CommandCall &call)
+{
+    const CheckCommand::Result result = CheckCommand::run(ScheduleHelper::ResolveDataFolder(call.data, false));
+    for (const QString &line : result.lines)
+        CommandSupport::print(line + u'\n');
+    return result.exitCode;
+}
+
+} // namespace
+
+Command Commands::check()
+{
+    return {{QStringLiteral("check")}, false,
+            "check [--data DIR]             list what is wrong or suspicious in a data folder\n"
+            "                                              (exit 0 nothing, 1 findings, 2 unreadable folder)\n",
+            runCheck};
+}

@@ -1,5 +1,7 @@
 #include "CopyCommand.h"
 
+#include "CommandSupport.h"
+#include "CommandTable.h"
 #include "data/DataFolderLock.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
@@ -9,6 +11,7 @@
 #include "schedule/ScheduleCopy.h"
 #include "schedule/clsScheduleData.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
 #include <QStringList>
@@ -96,3 +99,30 @@ Result run(const Request &request)
 }
 
 } // namespace CopyCommand
+
+namespace {
+
+int runCopy(const CommandCall &call)
+{
+    const QCommandLineParser &parser = call.parser;
+    const CopyCommand::Result result = CopyCommand::run(
+        {call.data, parser.value(QStringLiteral("department")), parser.isSet(QStringLiteral("day")),
+         parser.isSet(QStringLiteral("week")), parser.value(QStringLiteral("from")), parser.value(QStringLiteral("to")),
+         parser.isSet(QStringLiteral("replace"))});
+    CommandSupport::print(result.output);
+    if (!result.error.isEmpty())
+        std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(result.error));
+    return result.exitCode;
+}
+
+} // namespace
+
+Command Commands::copy()
+{
+    return {{QStringLiteral("copy")}, false,
+            "copy --data DIR --department NAME (--day|--week) --from YYYY-MM-DD\n"
+            "                      --to YYYY-MM-DD [--replace]\n"
+            "                                              copy a day or a week of shifts; refuses\n"
+            "                                              when the target holds shifts, unless --replace\n",
+            runCopy};
+}

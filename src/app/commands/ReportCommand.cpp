@@ -1,15 +1,14 @@
 #include "ReportCommand.h"
 
+#include "CommandTable.h"
 #include "exchange/OutputFile.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
-#include "data/Prompt.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
-#include "reports/EmployeeReports.h"
-#include "reports/clsPrintschedule.h"
+#include "reports/ReportCatalog.h"
 #include "reports/engine/BandedReport.h"
 
 #include <QCommandLineParser>
@@ -21,24 +20,6 @@
 namespace ReportCommand {
 
 namespace {
-
-struct Type {
-    const char *word;
-    int schedule;   // clsPrintschedule type, or -1 for an employee list
-    EmployeeReports::Kind list;
-};
-const Type kTypes[] = {
-    {"individual", clsPrintschedule::IndividualEmployee, {}},
-    {"weekly", clsPrintschedule::Weekly, {}},
-    {"hours-by-department", clsPrintschedule::HoursByDepartment, {}},
-    {"hours-by-position", clsPrintschedule::HoursByPosition, {}},
-    {"time-off", clsPrintschedule::ScheduledTimeOff, {}},
-    {"master-list", -1, EmployeeReports::MasterList},
-    {"contact-list", -1, EmployeeReports::ContactList},
-    {"phone-list", -1, EmployeeReports::PhoneList},
-    {"id-list", -1, EmployeeReports::IdList},
-    {"mailing-list", -1, EmployeeReports::MailingList},
-};
 
 struct BadArgument {
     QString text;
@@ -127,10 +108,7 @@ Result output(BandedReport &report, const Request &request, const QString &title
 
 QStringList types()
 {
-    QStringList words;
-    for (const Type &t : kTypes)
-        words << QString::fromLatin1(t.word);
-    return words;
+    return ReportCatalog::words();
 }
 
 QList<QCommandLineOption> options()
@@ -163,19 +141,27 @@ Request fromParser(const QCommandLineParser &parser, const QStringList &words)
     return r;
 }
 
+namespace {
+
+// The laid-out report a request asks for, or the failure (bad arguments, no data) to end with.
+// `warnings` names files that could not be read.
+struct Built {
+    std::unique_ptr<BandedReport> report;
+    QString title;
+    QString warnings;
+    Result failure;
+};
+
 Built build(const Request &request)
 {
     Built built;
     try {
-        const Type *type = nullptr;
-        for (const Type &t : kTypes)
-            if (request.type == QLatin1String(t.word))
-                type = &t;
-        if (!type)
+        const ReportEntry *entry = ReportCatalog::byWord(request.type);
+        if (!entry)
             throw BadArgument{request.type.isEmpty()
                                   ? QStringLiteral("report needs a TYPE: %1").arg(types().join(QStringLiteral(", ")))
                                   : QStringLiteral("unknown report TYPE \"%1\"; one of %2").arg(request.type, types().join(QStringLiteral(", ")))};
-        const bool schedule = type->schedule >= 0;
+        const bool schedule = entry->kind == ReportKind::Schedule;
         const auto from = dateOption(request.from, "--from", schedule);
         const auto to = dateOption(request.to, "--to", schedule);
         if (from && to && *from > *to)
@@ -189,41 +175,36 @@ Built build(const Request &request)
         const std::optional<QStringList> named = info.DepartmentsNamed(request.departments, &unknown);
         if (!named)
             throw BadArgument{QStringLiteral("--department: no such name \"%1\"").arg(unknown)};
-        const QStringList departments = *named;
-        const QStringList positions = knownNames(request.positions, info.JobNamesGetAll(), "--position");
-        const QList<qint32> employees = knownEmployees(request.employees, info);
-        const QPageLayout layout = request.pageLayout.value_or(BandedReport::defaultPageLayout());
 
+        ReportRequest report;
+        report.departments = *named;
+        report.positions = knownNames(request.positions, info.JobNamesGetAll(), "--position");
+        report.employees = knownEmployees(request.employees, info);
+        report.pageLayout = request.pageLayout.value_or(BandedReport::defaultPageLayout());
+        BuiltReport made;
         if (schedule) {
+            report.firstDay = OleDate::fromDate(*from);
+            report.lastDay = OleDate::fromDate(*to);
             clsOptions options(ScheduleHelper::SettingsFilePath(folder));
-            QuietPrompt prompt;
-            clsPrintschedule data(info, options, prompt);
-            data.setPageLayout(layout);
-            data.FirstDate(OleDate::fromDate(*from));
-            data.Lastdate(OleDate::fromDate(*to));
-            data.DepartmentFilter(!departments.isEmpty());
-            data.DepartmentSet(departments);
-            data.JobFilter(!positions.isEmpty());
-            data.JobsSet(positions);
-            data.EmployeeFilter(!employees.isEmpty());
-            data.EmployeeFilterEmployees(employees);
-            built.title = clsPrintschedule::defaultTitle(type->schedule, OleDate::fromDate(*from), OleDate::fromDate(*to));
-            built.report = data.createReport(type->schedule, built.title);
-            built.warnings = unreadableText(data.unreadableFiles());
-            if (!built.report) {
-                const bool noData = prompt.texts().contains(QLatin1String(clsPrintschedule::kNoData));
-                built.failure = {noData ? 3 : 1, {}, built.warnings + prompt.texts().join(u'\n') + u'\n'};
-            }
+            made = ReportCatalog::build(entry->id, info, options, report);
         } else {
-            const QList<EmployeeFields> records = EmployeeReports::select(info, departments, positions, employees);
-            if (records.isEmpty()) {
-                built.failure = finished(3, QString::fromLatin1(clsPrintschedule::kNoData));
-                return built;
-            }
-            built.title = EmployeeReports::title(type->list);
-            built.report = EmployeeReports::create(type->list, info, records);
-            built.report->setPageLayout(layout);
-            built.report->run();
+            made = ReportCatalog::buildList(entry->id, info, report);
+        }
+        built.title = made.title;
+        built.warnings = unreadableText(made.unreadable);
+        switch (made.outcome) {
+        case ReportOutcome::Built:
+            built.report = std::move(made.report);
+            break;
+        case ReportOutcome::NoData:
+            built.failure = finished(3, built.warnings + QStringLiteral("No Data"));
+            break;
+        case ReportOutcome::ReversedRange:
+            built.failure = finished(1, built.warnings + QStringLiteral("The first date is after the last date."));
+            break;
+        case ReportOutcome::Stopped:
+            built.failure = finished(1, built.warnings + QStringLiteral("the report's layout was stopped"));
+            break;
         }
     } catch (const BadArgument &bad) {
         built.failure = finished(2, bad.text);
@@ -232,6 +213,8 @@ Built build(const Request &request)
     }
     return built;
 }
+
+} // namespace
 
 Result execute(const Request &request)
 {
@@ -267,3 +250,16 @@ int run(const QCommandLineParser &parser, const QStringList &words)
 }
 
 } // namespace ReportCommand
+
+Command Commands::report()
+{
+    return {{QStringLiteral("report")}, true,
+            "report TYPE --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
+            "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
+            "                (--pdf FILE | --print [--printer NAME] | --text)\n"
+            "                                              print a report; TYPE is individual, weekly,\n"
+            "                                              hours-by-department, hours-by-position, time-off,\n"
+            "                                              master-list, contact-list, phone-list, id-list\n"
+            "                                              or mailing-list\n",
+            [](const CommandCall &call) { return ReportCommand::run(call.parser, call.words); }};
+}

@@ -8,8 +8,6 @@
 #include <QStringList>
 #include <optional>
 
-#include <memory>
-
 class QCommandLineOption;
 class QCommandLineParser;
 
@@ -40,16 +38,6 @@ QStringList types();
 // The command's own options (--position, --pdf, --print, --printer, --text); --data,
 // --department, --employee, --from and --to are the program's, shared with other commands.
 QList<QCommandLineOption> options();
-// The laid-out report a request asks for, or the failure (bad arguments, no data) to end with.
-// `warnings` names files that could not be read.
-struct Built {
-    std::unique_ptr<BandedReport> report;
-    QString title;
-    QString warnings;
-    Result failure;
-};
-Built build(const Request &request);
-
 Request fromParser(const QCommandLineParser &parser, const QStringList &words);
 Result execute(const Request &request);
 // Parses, runs and writes the result to standard output and error; returns the exit code.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -29,11 +28,30 @@ struct ReportControl {
 };
 
 // A band of a report: a fixed height and named controls. Format callbacks change captions,
-// texts and visibility; the engine copies them when it places the section on a page.
+// texts and visibility through the handles the adders returned; the engine copies them when it
+// places the section on a page. Names only tell the controls apart in printed output.
 class ReportSection
 {
 public:
+    // A control of one section, as its adder returned it. A handle of another section, or one
+    // never returned by an adder, stops the program: it can only be a programming error, and
+    // writing through it would change some other control.
+    class Control
+    {
+    public:
+        Control() = default;
+
+    private:
+        friend class ReportSection;
+        Control(const ReportSection *section, int index) : m_section(section), m_index(index) {}
+
+        const ReportSection *m_section = nullptr;
+        int m_index = -1;
+    };
+
     ReportSection(const QString &name, qreal height);
+    ReportSection(const ReportSection &) = delete;
+    ReportSection &operator=(const ReportSection &) = delete;
 
     const QString &name() const { return m_name; }
     qreal height() const { return m_visible ? m_height : 0; }
@@ -41,34 +59,37 @@ public:
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
 
-    // Adders return the new control for small adjustments (alignment, font); the reference is
-    // valid until the next control is added.
-    ReportControl &addLabel(const QString &name, const QRectF &rect, const QString &caption);
-    ReportControl &addField(const QString &name, const QRectF &rect);
+    Control addLabel(const QString &name, const QRectF &rect, const QString &caption);
+    Control addField(const QString &name, const QRectF &rect);
     // Shows the report's total number of pages once the layout is complete.
-    ReportControl &addPageCount(const QString &name, const QRectF &rect);
+    Control addPageCount(const QString &name, const QRectF &rect);
     // A horizontal line across the top of `rect`.
     void addLine(const QRectF &rect);
 
-    // A label's caption or a field's text, and a control's visibility, by name. An unknown name
-    // is a programming error and asserts.
-    void setText(const QString &name, const QString &text);
-    QString text(const QString &name) const;
-    void setControlVisible(const QString &name, bool visible);
-    bool isControlVisible(const QString &name) const;
+    // The control itself, for adjustments while the layout is defined (alignment, font).
+    ReportControl &operator[](Control control) { return m_controls[checked(control)]; }
+    // A label's caption or a field's text, and a control's visibility.
+    void set(Control control, const QString &text) { m_controls[checked(control)].text = text; }
+    const QString &text(Control control) const { return m_controls.at(checked(control)).text; }
+    void setVisible(Control control, bool visible) { m_controls[checked(control)].visible = visible; }
+    bool isVisible(Control control) const { return m_controls.at(checked(control)).visible; }
 
     const QList<ReportControl> &controls() const { return m_controls; }
     // True when a control flows or collapses, so that its place depends on the texts.
     bool hasMovingControls() const;
 
 private:
-    ReportControl &add(ReportControl::Kind kind, const QString &name, const QRectF &rect, const QString &text);
-    int indexOf(const QString &name) const;
+    Control add(ReportControl::Kind kind, const QString &name, const QRectF &rect, const QString &text);
+    int checked(Control control) const
+    {
+        if (control.m_section != this) [[unlikely]]
+            wrongControl();
+        return control.m_index;
+    }
+    [[noreturn]] void wrongControl() const;
 
     QString m_name;
     qreal m_height;
     bool m_visible = true;
     QList<ReportControl> m_controls;
-    QHash<QString, int> m_index;
-    mutable QHash<const QChar *, int> m_byAddress;
 };

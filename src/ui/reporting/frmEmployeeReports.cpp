@@ -3,7 +3,6 @@
 #include "frmReportFilter.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
-#include "reports/clsPrintschedule.h"
 #include "ui/common/WindowHelpers.h"
 
 #include <QComboBox>
@@ -12,15 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QList<QPair<QString, EmployeeReports::Kind>> &frmEmployeeReports::reportTypes()
+const QList<ReportEntry> &frmEmployeeReports::reportTypes()
 {
-    static const QList<QPair<QString, EmployeeReports::Kind>> types{
-        {QStringLiteral("Master List"), EmployeeReports::MasterList},
-        {QStringLiteral("Contact List"), EmployeeReports::ContactList},
-        {QStringLiteral("Phone List"), EmployeeReports::PhoneList},
-        {QStringLiteral("Id List"), EmployeeReports::IdList},
-        {QStringLiteral("Mailing List"), EmployeeReports::MailingList},
-    };
+    static const QList<ReportEntry> types = ReportCatalog::ofKind(ReportKind::EmployeeList);
     return types;
 }
 
@@ -32,8 +25,8 @@ frmEmployeeReports::frmEmployeeReports(clsEmployeeInfo &info, const ReportContex
 
     comReportType = new QComboBox(this);
     comReportType->setObjectName(QStringLiteral("comReportType"));
-    for (const auto &[text, kind] : reportTypes())
-        comReportType->addItem(tr(qPrintable(text)));
+    for (const ReportEntry &type : reportTypes())
+        comReportType->addItem(ReportCatalog::name(type));
     comReportType->setCurrentIndex(0);
     cmdPreview = NamedButton(tr("Pre&view"), QStringLiteral("cmdPreview"), this);
     cmdPreview->setDefault(true);
@@ -70,29 +63,37 @@ frmEmployeeReports::frmEmployeeReports(clsEmployeeInfo &info, const ReportContex
 
 QWidget *frmEmployeeReports::run(bool preview)
 {
-    const EmployeeReports::Kind kind = reportTypes().at(std::max(0, comReportType->currentIndex())).second;
+    const ReportId type = reportTypes().at(std::max(0, comReportType->currentIndex())).id;
     frmReportFilter filter(m_info, m_context.prompt, this);
     // Cancel ends the command: nothing is printed.
     const auto choice = filter.GetReturnValues(m_context.dialogs, {});
     if (!choice)
         return nullptr;
-    const QList<EmployeeFields> records =
-        EmployeeReports::select(m_info, choice->departments, choice->positions, choice->employees);
-    if (records.isEmpty()) {
-        m_context.prompt.message(QString::fromLatin1(clsPrintschedule::kNoData));
+    ReportRequest request;
+    request.departments = choice->departments;
+    request.positions = choice->positions;
+    request.employees = choice->employees;
+    BuiltReport built;
+    {
+        ReportProgress progress(this, tr("Laying out \"%1\"...").arg(ReportCatalog::title(type)));
+        request.progress = progress.callback();
+        built = ReportCatalog::buildList(type, m_info, request);
+    }
+    switch (built.outcome) {
+    case ReportOutcome::Built:
+        break;
+    case ReportOutcome::NoData:
+        m_context.prompt.message(tr("No Data"));
+        return nullptr;
+    case ReportOutcome::ReversedRange:
+    case ReportOutcome::Stopped:
         return nullptr;
     }
-    const QString title = EmployeeReports::title(kind);
-    std::unique_ptr<BandedReport> report = EmployeeReports::create(kind, m_info, records);
-    report->setPageLayout(BandedReport::defaultPageLayout());
-    if (!ReportProgress::run(*report, this, tr("Laying out \"%1\"...").arg(title), [&] { return report->run(); }))
-        return nullptr;
     labStatus->clear();
-    if (preview) {
-        return ReportOutput::openPreview(std::move(report), title, m_context, ReportOutput::previewOwner(this));
-    }
-    const QString where = ReportOutput::printWithoutDialog(*report, title, m_context, this);
+    if (preview)
+        return ReportOutput::openPreview(std::move(built.report), built.title, m_context, ReportOutput::previewOwner(this));
+    const QString where = ReportOutput::printWithoutDialog(*built.report, built.title, m_context, this);
     if (!where.isEmpty())
-        labStatus->setText(tr("Printed \"%1\" to %2.").arg(title, where));
+        labStatus->setText(tr("Printed \"%1\" to %2.").arg(built.title, where));
     return nullptr;
 }

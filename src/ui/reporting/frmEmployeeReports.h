@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReportOutput.h"
-#include "reports/EmployeeReports.h"
+#include "reports/ReportCatalog.h"
 
 #include <QWidget>
 
@@ -21,8 +21,8 @@ public:
 
     // Preview (true) or Print (false) of the chosen list; the preview opened, or null.
     QWidget *run(bool preview);
-    // The list entries in order, with their lists.
-    static const QList<QPair<QString, EmployeeReports::Kind>> &reportTypes();
+    // The lists of the choice, in order.
+    static const QList<ReportEntry> &reportTypes();
 
     QComboBox *comReportType = nullptr;
     QPushButton *cmdPreview = nullptr;

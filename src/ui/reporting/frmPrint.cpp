@@ -4,6 +4,7 @@
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
+#include "reports/ReportCatalog.h"
 #include "reports/clsPrintschedule.h"
 #include "ui/common/WindowHelpers.h"
 
@@ -16,15 +17,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-const QList<QPair<QString, int>> &frmPrint::reportTypes()
+const QList<ReportEntry> &frmPrint::reportTypes()
 {
-    static const QList<QPair<QString, int>> types{
-        {QStringLiteral("Individual Employee"), clsPrintschedule::IndividualEmployee},
-        {QStringLiteral("Weekly"), clsPrintschedule::Weekly},
-        {QStringLiteral("Total Hours By Dept"), clsPrintschedule::HoursByDepartment},
-        {QStringLiteral("Total Hours By Position"), clsPrintschedule::HoursByPosition},
-        {QStringLiteral("Scheduled Time Off"), clsPrintschedule::ScheduledTimeOff},
-    };
+    static const QList<ReportEntry> types = ReportCatalog::ofKind(ReportKind::Schedule);
     return types;
 }
 
@@ -48,8 +43,8 @@ frmPrint::frmPrint(clsEmployeeInfo &info, clsOptions &options, const ReportConte
     lisReportType = new QListWidget(this);
     lisReportType->setObjectName(QStringLiteral("lisReportType"));
     lisReportType->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (const auto &[text, type] : reportTypes())
-        lisReportType->addItem(tr(qPrintable(text)));
+    for (const ReportEntry &type : reportTypes())
+        lisReportType->addItem(ReportCatalog::name(type));
     lisReportType->setToolTip(tr("Click each report to print; each chosen report comes out on its own."));
     auto *typeLabel = BuddyLabel(tr("Report &Type"), lisReportType, this);
 
@@ -129,7 +124,7 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
 
     labStatus->clear();
     RunShowingFileError(m_context.prompt, windowTitle(), [&] {
-        clsPrintschedule data(m_info, m_options, m_context.prompt);
+        clsPrintschedule data(m_info, m_options);
         data.setPageLayout(BandedReport::defaultPageLayout());
         data.FirstDate(first);
         data.Lastdate(last);
@@ -142,23 +137,33 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
         QStringList printed;
         QStringList unreadable;   // of every report made: each load starts its own list
         for (int row : std::as_const(rows)) {
-            const int type = reportTypes().at(row).second;
-            const QString title = clsPrintschedule::defaultTitle(type, first, last);
-            std::unique_ptr<BandedReport> report;
+            const ReportId type = reportTypes().at(row).id;
+            BuiltReport built;
             {
-                ReportProgress progress(this, tr("Laying out \"%1\"...").arg(title));
+                ReportProgress progress(this, tr("Laying out \"%1\"...").arg(ReportCatalog::title(type, first, last)));
                 data.setProgress(progress.callback());
-                report = data.createReport(type, title);
+                built = ReportCatalog::build(type, data);
                 data.setProgress({});
             }
-            for (const FileError &e : data.unreadableFiles())
+            for (const FileError &e : std::as_const(built.unreadable))
                 if (!unreadable.contains(e.userText()))
                     unreadable << e.userText();
-            if (!report)
+            switch (built.outcome) {
+            case ReportOutcome::Built:
+                break;
+            case ReportOutcome::NoData:
+                m_context.prompt.message(tr("No Data"));
                 continue;
+            case ReportOutcome::ReversedRange:
+                m_context.prompt.message(tr("The first date is after the last date."));
+                continue;
+            case ReportOutcome::Stopped:
+                continue;
+            }
+            const QString &title = built.title;
             if (preview) {
-                previews << ReportOutput::openPreview(std::move(report), title, m_context, ReportOutput::previewOwner(this));
-            } else if (const QString where = ReportOutput::printWithoutDialog(*report, title, m_context, this);
+                previews << ReportOutput::openPreview(std::move(built.report), title, m_context, ReportOutput::previewOwner(this));
+            } else if (const QString where = ReportOutput::printWithoutDialog(*built.report, title, m_context, this);
                        !where.isEmpty()) {
                 printed << tr("\"%1\" to %2").arg(title, where);
             }

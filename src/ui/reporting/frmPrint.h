@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReportOutput.h"
+#include "reports/ReportCatalog.h"
 
 #include <QWidget>
 
@@ -28,8 +29,8 @@ public:
     // Print (false) or Preview (true) of the selected types. Returns the previews opened.
     QList<QWidget *> CmdPrint_Click(bool preview);
 
-    // The list entries and their report types, in list order.
-    static const QList<QPair<QString, int>> &reportTypes();
+    // The reports of the list, in list order.
+    static const QList<ReportEntry> &reportTypes();
 
     QListWidget *lisReportType = nullptr;
     QGroupBox *fraDates = nullptr;

@@ -281,7 +281,7 @@ private Q_SLOTS:
         const QStringList captions{"Employee Master List", "Employee Contact List", "Phone List", "Employee Id List",
                                    "Employee Addresses"};
         for (int i = 0; i < captions.size(); ++i)
-            QTest::newRow(qPrintable(frmEmployeeReports::reportTypes().at(i).first)) << i << captions.at(i);
+            QTest::newRow(qPrintable(frmEmployeeReports::reportTypes().at(i).name)) << i << captions.at(i);
     }
     // Each list previews under its title and prints; the filter narrows it; a cancelled filter
     // ends the command (it used to print everyone's private data without asking).

@@ -1,0 +1,127 @@
+// The report command: its arguments, exit codes and messages, and that its text output is the
+// catalog's report unchanged.
+
+#include "FolderChecks.h"
+#include "ReportBusiness.h"
+#include "app/commands/ReportCommand.h"
+#include "data/ScheduleHelper.h"
+#include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "reports/ReportCatalog.h"
+
+#include <QCommandLineParser>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+
+class TestReportCommand : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QTemporaryDir m_broken;   // a week whose Monday file cannot be read
+
+    // Runs the command line as the program would parse it, over the hand-made folder on A4.
+    ReportCommand::Result report(QStringList args)
+    {
+        QCommandLineParser parser;
+        parser.addOption({"data", "", "DIR"});
+        parser.addOptions({{"department", "", "NAME"}, {"employee", "", "NUMBER"}, {"from", "", "DATE"}, {"to", "", "DATE"}});
+        parser.addOptions(ReportCommand::options());
+        args.prepend("shiftgrid");
+        if (!args.contains("--data"))
+            args << "--data" << m_dir.path();
+        if (!parser.parse(args))
+            return {2, {}, parser.errorText()};
+        ReportCommand::Request request = ReportCommand::fromParser(parser, parser.positionalArguments());
+        request.pageLayout = kA4;
+        return ReportCommand::execute(request);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        writeBusiness(m_dir.path());
+        writeUnreadableMonday(m_broken.path());
+    }
+
+    // --text prints the catalog's pages for the named selection, nothing else; names are taken
+    // in any letter case.
+    void textIsTheCatalogsReport_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("departments");
+        QTest::addColumn<QStringList>("positions");
+        const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11", "--text"};
+        for (const QString &type : ReportCommand::types())
+            QTest::newRow(qPrintable(type)) << (QStringList{"report", type} + week) << QStringList() << QStringList();
+        QTest::newRow("weekly --department bar --position HOST")
+            << (QStringList{"report", "weekly", "--department", "bar", "--position", "HOST"} + week) << QStringList{"BAR"}
+            << QStringList{"HOST"};
+        QTest::newRow("contact-list --department KITCHEN")
+            << QStringList{"report", "contact-list", "--department", "KITCHEN", "--text"} << QStringList{"KITCHEN"} << QStringList();
+    }
+    void textIsTheCatalogsReport()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, departments);
+        QFETCH(QStringList, positions);
+        const ReportCommand::Result result = report(args);
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        QCOMPARE(result.err, QString());
+
+        clsEmployeeInfo info(m_dir.path(), clsEmployeeInfo::Access::ReadOnly);
+        clsOptions options(ScheduleHelper::SettingsFilePath(m_dir.path()));
+        ReportRequest request;
+        request.firstDay = kMon;
+        request.lastDay = kMon + 6;
+        request.departments = departments;
+        request.positions = positions;
+        request.pageLayout = kA4;
+        const BuiltReport built = ReportCatalog::build(ReportCatalog::byWord(args.at(1))->id, info, options, request);
+        QVERIFY(built.report);
+        QCOMPARE(result.out, built.report->pagesText());
+    }
+
+    void exitCodes_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("printed");
+        QTest::newRow("no shifts in the range") << QStringList{"report", "weekly", "--from", "2002-01-01", "--to", "2002-01-07", "--text"} << 3 << "No Data" << false;
+        QTest::newRow("reversed dates") << QStringList{"report", "weekly", "--from", "2001-03-11", "--to", "2001-03-05", "--text"} << 2 << "reversed" << false;
+        QTest::newRow("unknown type") << QStringList{"report", "monthly", "--text"} << 2 << "TYPE" << false;
+        QTest::newRow("no type") << QStringList{"report", "--text"} << 2 << "needs a TYPE: individual, weekly," << false;
+        QTest::newRow("no output chosen") << QStringList{"report", "phone-list"} << 2 << "--pdf" << false;
+        QTest::newRow("impossible date") << QStringList{"report", "weekly", "--from", "2001-02-30", "--to", "2001-03-05", "--text"} << 2 << "--from" << false;
+        QTest::newRow("schedule without --to") << QStringList{"report", "time-off", "--from", "2001-03-05", "--text"} << 2 << "--to needs a date" << false;
+        QTest::newRow("unknown department") << QStringList{"report", "phone-list", "--department", "GARDEN", "--text"} << 2 << "--department" << false;
+        QTest::newRow("unknown position") << QStringList{"report", "weekly", "--position", "CHEF", "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 2 << "--position" << false;
+        QTest::newRow("employee not a number") << QStringList{"report", "phone-list", "--employee", "x", "--text"} << 2 << "--employee" << false;
+        QTest::newRow("nobody left by the filter") << QStringList{"report", "phone-list", "--department", "KITCHEN", "--position", "HOST", "--text"} << 3 << "No Data" << false;
+        QTest::newRow("missing folder") << QStringList{"report", "phone-list", "--data", "/nonexistent/x", "--text"} << 2 << "--data" << false;
+        QTest::newRow("a day that cannot be read") << QStringList{"report", "weekly", "--data", m_broken.path(), "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 1 << "20010305.KELSCD" << true;
+        if (QPrinterInfo::availablePrinters().isEmpty())
+            QTest::newRow("print without a printer") << QStringList{"report", "phone-list", "--print"} << 1 << "--pdf" << false;
+        else
+            QTest::newRow("print on an unknown printer") << QStringList{"report", "phone-list", "--print", "--printer", "nowhere"} << 2 << "--printer" << false;
+    }
+    void exitCodes()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QFETCH(bool, printed);
+        const ReportCommand::Result result = report(args);
+        QCOMPARE(result.exitCode, code);
+        QVERIFY2(result.err.contains(message) && result.err.count(u'\n') == 1, qPrintable(result.err));
+        QCOMPARE(result.out.contains("Detail\t3/6/01"), printed);   // what could be read is printed
+    }
+};
+
+QTEST_MAIN(TestReportCommand)
+#include "tst_reportcommand.moc"
