@@ -17,6 +17,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -123,18 +124,32 @@ void clsScheduleData::Reload()
     m_unreadable.clear();
     m_damaged = 0;
     m_grid->beginUpdate();
+    m_rowsToTotal.emplace();
     try {
         if (m_filterEmployee == 0)
             reloadAll();
         else
             reloadSingleEmployee();
+        totalDeferredRows();
         if (!m_readOnly)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();
     } catch (...) {
+        m_rowsToTotal.reset();
         m_grid->endUpdate();
         throw;
     }
     m_grid->endUpdate();
+}
+
+void clsScheduleData::totalDeferredRows()
+{
+    if (!m_rowsToTotal)
+        return;
+    QList<int> rows(m_rowsToTotal->cbegin(), m_rowsToTotal->cend());
+    m_rowsToTotal.reset();
+    std::sort(rows.begin(), rows.end());
+    for (int row : std::as_const(rows))
+        formatTotalHours(row, -1);
 }
 
 void clsScheduleData::loadOtherDepartments()
@@ -194,6 +209,14 @@ void clsScheduleData::markOtherDepartments(int row)
         return;
     const qint32 employee = employeeOfRow(row);
     const QList<OtherDepartmentShift> others = m_otherDepartments.value(employee);
+    if (others.isEmpty()) {
+        // The common row: no shift elsewhere, so no marks and no tip (it would only repeat the
+        // hours column).
+        for (int block : m_grid->blocksInResource(row))
+            m_grid->setTBWarning(block, QString());
+        m_grid->setResourceInfoTip(row, QString());
+        return;
+    }
     // Unchanged marks and tips cost nothing to set again: the common row, with no shift in
     // another department, only clears what is already clear.
     for (int block : m_grid->blocksInResource(row)) {
@@ -634,6 +657,10 @@ void clsScheduleData::formatTotalHours(int row, int block)
     }
     if (!m_grid->isValidRow(row) || m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
         return;
+    if (m_rowsToTotal) {
+        m_rowsToTotal->insert(row);
+        return;
+    }
     bool over = false;
     const QString text = hoursText(row, m_hoursMode, m_chosenDay == 0 ? m_firstDay : m_chosenDay, &over);
     m_grid->setResourceInfo(row, text);
