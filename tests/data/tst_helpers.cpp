@@ -425,6 +425,10 @@ private slots:
         QTest::newRow("day caption") << "ddd" << "Mon";
         QTest::newRow("day number") << "dd" << "05";
         QTest::newRow("long") << "dddd, mmmm d" << "Monday, March 5";
+        QTest::newRow("one-digit minute") << "h:n" << "14:7";
+        QTest::newRow("seconds") << "s ss" << "9 09";
+        QTest::newRow("quoted") << "\"at\" h:nn" << "at 14:07";
+        QTest::newRow("escaped") << "\\d d" << "d 5";
     }
     void dateFormats()
     {

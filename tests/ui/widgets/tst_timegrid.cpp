@@ -111,7 +111,11 @@ struct Fixture {
             QTest::mouseRelease(view(), button, Qt::NoModifier, to);
     }
     // What the widget itself shows, drag preview included.
-    QColor shownAt(QPoint p) { return view()->grab().toImage().pixelColor(p); }
+    QColor shownAt(QPoint p)
+    {
+        const QImage shown = view()->grab().toImage();   // in device pixels
+        return shown.pixelColor((QPointF(p) * shown.devicePixelRatio()).toPoint());
+    }
 };
 
 } // namespace
