@@ -114,6 +114,17 @@ QString format(double value, const QString &pattern)
     const int second = int(p.ms / 1000 % 60);
     const bool pm = hour >= 12;
 
+    if (pattern == QLatin1String("h:mma/p")) {
+        // The label of every bar on the grid, thousands to a week: written directly.
+        QString out;
+        out.reserve(7);
+        appendNumber(out, hour12(hour), 1);
+        out += u':';
+        appendNumber(out, minute, 2);
+        out += pm ? u'p' : u'a';
+        return out;
+    }
+
     const QString lower = pattern.toLower();
     const QStringView lowerView(lower);
     const bool twelveHour = lower.contains(QLatin1String("am/pm")) || lower.contains(QLatin1String("a/p"))

@@ -361,17 +361,23 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
     if (!m_readOnly)
         ScheduleHelper::MakeDirectory(folder);
 
-    QByteArray all;
+    QList<QByteArray> days;
+    qsizetype size = 0;
     for (double day = OleDate::wholeDay(firstDay); day <= lastDay; day += 1) {
         try {
-            all += ScheduleHelper::RecordsFromFileBytes(
+            days << ScheduleHelper::RecordsFromFileBytes(
                 ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
+            size += days.last().size();
         } catch (const FileError &error) {
             if (!unreadable)
                 throw;
             unreadable->append(error);
         }
     }
+    QByteArray all;
+    all.reserve(size);
+    for (const QByteArray &day : std::as_const(days))
+        all += day;
     records.setBytes(all);
     if (employee != 0)
         keepInOrder(records, [employee](const char *r) { return Shift::employee(r) == employee; });

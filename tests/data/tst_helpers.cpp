@@ -438,6 +438,26 @@ private slots:
         QCOMPARE(OleDate::format(value, pattern), text);
     }
 
+    // The bar label at the turns of the clock: 12 for both midnight and noon, a second short of
+    // a minute rounding up.
+    void clockLabels_data()
+    {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("midnight") << 0 << "12:00a";
+        QTest::newRow("morning") << (9 * 60 + 5) * 60000 << "9:05a";
+        QTest::newRow("rounded to the second") << ((8 * 60 + 59) * 60 + 59) * 1000 + 600 << "9:00a";
+        QTest::newRow("noon") << 12 * 3600000 << "12:00p";
+        QTest::newRow("last minute") << (23 * 60 + 59) * 60000 << "11:59p";
+    }
+    void clockLabels()
+    {
+        QFETCH(int, ms);
+        QFETCH(QString, text);
+        const double value = OleDate::fromDate(QDate(2001, 3, 5)) + double(ms) / 86400000.0;
+        QCOMPARE(OleDate::format(value, "h:mma/p"), text);
+    }
+
     void dateValues()
     {
         QCOMPARE(OleDate::fromDate(QDate(1899, 12, 30)), 0.0);
