@@ -548,7 +548,7 @@ int clsScheduleData::placeBlock(int row, double begin, double end, const QString
 
 bool clsScheduleData::IsOverlapping(double begin, double end, int row, int ignoredBlock) const
 {
-    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
+    for (int b : m_grid->blocksInResource(row))
         if (b != ignoredBlock && m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
             return true;
     return false;
