@@ -12,6 +12,8 @@
 #include <QSaveFile>
 #include <QSet>
 
+#include <system_error>
+
 namespace {
 
 thread_local MultiFileCommit *innermost = nullptr;
@@ -203,15 +205,24 @@ QString MultiFileCommit::relative(const QString &absolute) const
 void MultiFileCommit::prepare(const QString &path, const QByteArray &bytes)
 {
     const QString file = absoluteClean(path);
+    // The digest costs about as much as writing and syncing the file, so another thread works
+    // it out meanwhile; commit() waits for it before the journal names it.
+    std::shared_future<QByteArray> digest;
+    try {
+        digest = std::async(std::launch::async, digestOf, bytes).share();
+    } catch (const std::system_error &) {   // no thread to be had: on this one, when needed
+        digest = std::async(std::launch::deferred, digestOf, bytes).share();
+    }
     const QString temporary = ScheduleHelper::WriteTemporaryFile(file, bytes);
     for (Entry &e : m_entries)
         if (e.file == file) {
             QFile::remove(e.temporary);
             e.temporary = temporary;
             e.bytes = bytes;
+            e.digest = digest;
             return;
         }
-    m_entries.append({file, temporary, bytes});
+    m_entries.append({file, temporary, bytes, digest});
 }
 
 const QByteArray *MultiFileCommit::prepared(const QString &path) const
@@ -235,7 +246,7 @@ QByteArray MultiFileCommit::journalText() const
     QString text = QLatin1String(kHeader) + u'\n';
     for (const Entry &e : m_entries)
         text += QStringList{quoted(relative(e.file)), quoted(relative(e.temporary)), QString::number(e.bytes.size()),
-                            QString::fromLatin1(digestOf(e.bytes))}
+                            QString::fromLatin1(e.digest.get())}
                     .join(u',')
                 + u'\n';
     return text.toUtf8();
@@ -248,7 +259,8 @@ void MultiFileCommit::commit()
     m_done = true;
     if (m_entries.isEmpty())
         return;
-    const QByteArray journalBytes = journalText();
+    // One file needs no journal (below), and so no digest either.
+    const QByteArray journalBytes = m_entries.size() > 1 ? journalText() : QByteArray();
     const QList<Entry> entries = std::exchange(m_entries, {});
     QSet<QString> folders;
     for (const Entry &e : entries)

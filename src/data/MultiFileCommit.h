@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <future>
 
 // Saves that belong together reach the disk together: a week of day files, a copy, an import,
 // the files of a deleted employee. While an object of this class is open on a thread, every
@@ -67,6 +68,7 @@ private:
         QString file;        // absolute
         QString temporary;   // absolute
         QByteArray bytes;
+        std::shared_future<QByteArray> digest;   // of bytes, as the journal names it
     };
     QString relative(const QString &absolute) const;
     QByteArray journalText() const;

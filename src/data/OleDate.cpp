@@ -46,6 +46,20 @@ double join(qint64 day, qint64 ms)
 
 QString two(int n) { return QString::number(n).rightJustified(2, u'0'); }
 
+// Appends n as format() writes it: at least `width` digits (1 or 2), zero-padded; negative
+// numbers as QString::number and rightJustified write them. No temporary strings for the
+// common case of 0 to 99.
+void appendNumber(QString &out, int n, int width)
+{
+    if (n >= 0 && n < 100) {
+        if (n >= 10 || width == 2)
+            out += QChar(u'0' + n / 10);
+        out += QChar(u'0' + n % 10);
+        return;
+    }
+    out += width == 2 ? two(n) : QString::number(n);
+}
+
 int hour12(int hour) { return hour % 12 == 0 ? 12 : hour % 12; }
 
 } // namespace
@@ -100,7 +114,19 @@ QString format(double value, const QString &pattern)
     const int second = int(p.ms / 1000 % 60);
     const bool pm = hour >= 12;
 
+    if (pattern == QLatin1String("h:mma/p")) {
+        // The label of every bar on the grid, thousands to a week: written directly.
+        QString out;
+        out.reserve(7);
+        appendNumber(out, hour12(hour), 1);
+        out += u':';
+        appendNumber(out, minute, 2);
+        out += pm ? u'p' : u'a';
+        return out;
+    }
+
     const QString lower = pattern.toLower();
+    const QStringView lowerView(lower);
     const bool twelveHour = lower.contains(QLatin1String("am/pm")) || lower.contains(QLatin1String("a/p"))
                             || lower.contains(QLatin1String("tt"));
 
@@ -117,6 +143,7 @@ QString format(double value, const QString &pattern)
     };
 
     QString out;
+    out.reserve(pattern.size() + 16);
     bool afterHour = false;
     qsizetype i = 0;
     while (i < pattern.size()) {
@@ -125,14 +152,14 @@ QString format(double value, const QString &pattern)
         while (i + run < pattern.size() && lower.at(i + run) == c)
             ++run;
 
-        if (lower.mid(i, 5) == QLatin1String("am/pm")) {
+        if (lowerView.mid(i, 5) == QLatin1String("am/pm")) {
             const bool upper = pattern.at(i).isUpper();
             out += pm ? (upper ? "PM" : "pm") : (upper ? "AM" : "am");
             i += 5;
             afterHour = false;
             continue;
         }
-        if (lower.mid(i, 3) == QLatin1String("a/p")) {
+        if (lowerView.mid(i, 3) == QLatin1String("a/p")) {
             const bool upper = pattern.at(i).isUpper();
             out += pm ? (upper ? "P" : "p") : (upper ? "A" : "a");
             i += 3;
@@ -142,7 +169,7 @@ QString format(double value, const QString &pattern)
         if (c == u'"') {   // quoted literal
             const qsizetype close = pattern.indexOf(u'"', i + 1);
             const qsizetype end = close < 0 ? pattern.size() : close;
-            out += pattern.mid(i + 1, end - i - 1);
+            out += QStringView(pattern).mid(i + 1, end - i - 1);
             i = end + 1;
             continue;
         }
@@ -154,19 +181,16 @@ QString format(double value, const QString &pattern)
 
         switch (c.unicode()) {
         case u'd':
-            if (run == 1) out += QString::number(date.day());
-            else if (run == 2) out += two(date.day());
+            if (run <= 2) appendNumber(out, date.day(), int(run));
             else if (run == 3) out += kShortDays[date.dayOfWeek() - 1];
             else out += kLongDays[date.dayOfWeek() - 1];
             afterHour = false;
             break;
         case u'm':
             if (run <= 2 && (afterHour || secondsFollow(i + run))) {
-                out += run == 1 ? QString::number(minute) : two(minute);
-            } else if (run == 1) {
-                out += QString::number(date.month());
-            } else if (run == 2) {
-                out += two(date.month());
+                appendNumber(out, minute, int(run));
+            } else if (run <= 2) {
+                appendNumber(out, date.month(), int(run));
             } else if (run == 3) {
                 out += kShortMonths[date.month() - 1];
             } else {
@@ -180,16 +204,16 @@ QString format(double value, const QString &pattern)
             break;
         case u'h': {
             const int h = twelveHour ? hour12(hour) : hour;
-            out += run == 1 ? QString::number(h) : two(h);
+            appendNumber(out, h, run == 1 ? 1 : 2);
             afterHour = true;
             break;
         }
         case u'n':
-            out += run == 1 ? QString::number(minute) : two(minute);
+            appendNumber(out, minute, run == 1 ? 1 : 2);
             afterHour = false;
             break;
         case u's':
-            out += run == 1 ? QString::number(second) : two(second);
+            appendNumber(out, second, run == 1 ? 1 : 2);
             afterHour = false;
             break;
         case u't':
@@ -197,11 +221,11 @@ QString format(double value, const QString &pattern)
                 out += pm ? "PM" : "AM";
                 afterHour = false;
             } else {
-                out += pattern.mid(i, run);
+                out += QStringView(pattern).mid(i, run);
             }
             break;
         default:
-            out += pattern.mid(i, run);
+            out += QStringView(pattern).mid(i, run);
             break;
         }
         i += run;

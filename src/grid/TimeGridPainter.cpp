@@ -223,6 +223,7 @@ void TimeGridPainter::paint(QPainter &p, const TimeGridMapper &m, const QRect &c
 {
     if (!m_model)
         return;
+    m_labelFits.clear();
     p.setClipRect(clip);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -497,33 +498,50 @@ void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block
     QRectF textBox = rect.intersected(QRectF(m.timeArea())).adjusted(6, 0, -4, 0);
     if (textBox.width() < 10)
         return;
-    p.setFont(fontFor(m_model->BarFont(bar)));
+    const int fontIndex = m_model->BarFont(bar);
+    p.setFont(fontFor(fontIndex));
     p.setPen(readableText(TimeGridModel::toColor(m_model->BarTextColor(bar)), fill));
-    // A label that does not fit on one line wraps onto several (at its line breaks and between
-    // words) when the block is tall enough, in a slightly smaller font if need be; otherwise it
-    // is one line, cut with an ellipsis.
-    if (text.contains(u'\n') || p.fontMetrics().horizontalAdvance(text) > textBox.width()) {
-        const QFont normal = p.font();
-        struct Attempt { double scale; int wrap; };
-        // A long single word (DISHWASHER) breaks anywhere only when nothing else fits.
-        for (const Attempt a : {Attempt{1.0, Qt::TextWordWrap}, Attempt{0.85, Qt::TextWordWrap},
-                                Attempt{0.75, Qt::TextWordWrap}, Attempt{0.75, Qt::TextWrapAnywhere}}) {
-            QFont smaller = normal;
-            if (normal.pointSizeF() > 0)
-                smaller.setPointSizeF(normal.pointSizeF() * a.scale);
-            else
-                smaller.setPixelSize(std::max(6, int(normal.pixelSize() * a.scale)));
-            p.setFont(smaller);
-            const int flags = Qt::AlignLeft | Qt::AlignVCenter | a.wrap;
-            const QRect needed = p.fontMetrics().boundingRect(textBox.toRect(), flags, text);
-            if (needed.height() <= textBox.height() && needed.width() <= textBox.width()) {
-                p.drawText(textBox, flags, text);
-                return;
+    struct Attempt { double scale; int wrap; };
+    // A long single word (DISHWASHER) breaks anywhere only when nothing else fits.
+    static constexpr Attempt attempts[] = {{1.0, Qt::TextWordWrap}, {0.85, Qt::TextWordWrap},
+                                           {0.75, Qt::TextWordWrap}, {0.75, Qt::TextWrapAnywhere}};
+    const QFont normal = p.font();
+    auto scaled = [&normal](const Attempt &a) {
+        QFont smaller = normal;
+        if (normal.pointSizeF() > 0)
+            smaller.setPointSizeF(normal.pointSizeF() * a.scale);
+        else
+            smaller.setPixelSize(std::max(6, int(normal.pixelSize() * a.scale)));
+        return smaller;
+    };
+    const LabelKey key{text, fontIndex, textBox.width(), textBox.height(), textBox.toRect().size()};
+    auto fit = m_labelFits.constFind(key);
+    if (fit == m_labelFits.constEnd()) {
+        // A label that does not fit on one line wraps onto several (at its line breaks and
+        // between words) when the block is tall enough, in a slightly smaller font if need be;
+        // otherwise it is one line, cut with an ellipsis.
+        LabelFit found{-1, {}};
+        if (text.contains(u'\n') || p.fontMetrics().horizontalAdvance(text) > textBox.width()) {
+            for (int i = 0; i < int(std::size(attempts)) && found.attempt < 0; ++i) {
+                p.setFont(scaled(attempts[i]));
+                const int flags = Qt::AlignLeft | Qt::AlignVCenter | attempts[i].wrap;
+                const QRect needed = p.fontMetrics().boundingRect(textBox.toRect(), flags, text);
+                if (needed.height() <= textBox.height() && needed.width() <= textBox.width())
+                    found.attempt = i;
             }
+            p.setFont(normal);
         }
-        p.setFont(normal);
+        if (found.attempt < 0) {
+            const QString line = QString(text).replace(u'\n', u' ');
+            found.shown = p.fontMetrics().elidedText(line, Qt::ElideRight, int(textBox.width()));
+        }
+        fit = m_labelFits.insert(key, found);
     }
-    const QString line = QString(text).replace(u'\n', u' ');
-    const QString shown = p.fontMetrics().elidedText(line, Qt::ElideRight, int(textBox.width()));
-    p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, shown);
+    if (fit->attempt >= 0) {
+        const Attempt &a = attempts[fit->attempt];
+        p.setFont(scaled(a));
+        p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter | a.wrap, text);
+        return;
+    }
+    p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, fit->shown);
 }

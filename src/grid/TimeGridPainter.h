@@ -98,4 +98,23 @@ private:
     QList<WeekAvailability> m_availability;
     int m_exemptBar = -1;
     mutable QHash<int, QFont> m_fontCache;
+    // How each block label was fitted during the paint under way: many blocks share their text
+    // and size (the same shift times on every row), and measuring text is the dearest part of a
+    // paint. Emptied at the start of each paint, since a new device may measure differently.
+    struct LabelKey {
+        QString text;
+        int font;
+        double width, height;
+        QSize box;
+        bool operator==(const LabelKey &) const = default;
+    };
+    friend size_t qHash(const LabelKey &key, size_t seed)
+    {
+        return qHashMulti(seed, key.text, key.font, key.width, key.height, key.box.width(), key.box.height());
+    }
+    struct LabelFit {
+        int attempt;     // the wrapping attempt that fits, or -1 for one line
+        QString shown;   // that one line, cut with an ellipsis where needed
+    };
+    mutable QHash<LabelKey, LabelFit> m_labelFits;
 };

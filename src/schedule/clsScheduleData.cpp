@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -123,18 +124,32 @@ void clsScheduleData::Reload()
     m_unreadable.clear();
     m_damaged = 0;
     m_grid->beginUpdate();
+    m_rowsToTotal.emplace();
     try {
         if (m_filterEmployee == 0)
             reloadAll();
         else
             reloadSingleEmployee();
+        totalDeferredRows();
         if (!m_readOnly)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();
     } catch (...) {
+        m_rowsToTotal.reset();
         m_grid->endUpdate();
         throw;
     }
     m_grid->endUpdate();
+}
+
+void clsScheduleData::totalDeferredRows()
+{
+    if (!m_rowsToTotal)
+        return;
+    QList<int> rows(m_rowsToTotal->cbegin(), m_rowsToTotal->cend());
+    m_rowsToTotal.reset();
+    std::sort(rows.begin(), rows.end());
+    for (int row : std::as_const(rows))
+        formatTotalHours(row, -1);
 }
 
 void clsScheduleData::loadOtherDepartments()
@@ -188,6 +203,14 @@ void clsScheduleData::markOtherDepartments(int row)
         return;
     const qint32 employee = employeeOfRow(row);
     const QList<OtherDepartmentShift> others = m_otherDepartments.value(employee);
+    if (others.isEmpty()) {
+        // The common row: no shift elsewhere, so no marks and no tip (it would only repeat the
+        // hours column).
+        for (int block : m_grid->blocksInResource(row))
+            m_grid->setTBWarning(block, QString());
+        m_grid->setResourceInfoTip(row, QString());
+        return;
+    }
     // Unchanged marks and tips cost nothing to set again: the common row, with no shift in
     // another department, only clears what is already clear.
     for (int block : m_grid->blocksInResource(row)) {
@@ -337,17 +360,23 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
     if (!m_readOnly)
         ScheduleHelper::MakeDirectory(folder);
 
-    QByteArray all;
+    QList<QByteArray> days;
+    qsizetype size = 0;
     for (double day = OleDate::wholeDay(firstDay); day <= lastDay; day += 1) {
         try {
-            all += ScheduleHelper::RecordsFromFileBytes(
+            days << ScheduleHelper::RecordsFromFileBytes(
                 ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
+            size += days.last().size();
         } catch (const FileError &error) {
             if (!unreadable)
                 throw;
             unreadable->append(error);
         }
     }
+    QByteArray all;
+    all.reserve(size);
+    for (const QByteArray &day : std::as_const(days))
+        all += day;
     records.setBytes(all);
     if (employee != 0)
         keepInOrder(records, [employee](const char *r) { return Shift::employee(r) == employee; });
@@ -521,7 +550,7 @@ bool clsScheduleData::IsOverlapping(double begin, double end, int row, int ignor
 
 int clsScheduleData::overlappingBlock(double begin, double end, int row, int ignoredBlock) const
 {
-    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
+    for (int b : m_grid->blocksInResource(row))
         if (b != ignoredBlock && m_grid->TBEnd(b) >= begin && m_grid->TBBeg(b) <= end)
             return b;
     return -1;
@@ -636,6 +665,10 @@ void clsScheduleData::formatTotalHours(int row, int block)
     }
     if (!m_grid->isValidRow(row) || m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
         return;
+    if (m_rowsToTotal) {
+        m_rowsToTotal->insert(row);
+        return;
+    }
     bool over = false;
     const QString text = hoursText(row, m_hoursMode, m_chosenDay == 0 ? m_firstDay : m_chosenDay, &over);
     m_grid->setResourceInfo(row, text);

@@ -6,9 +6,11 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // A shift of an employee in another department than the one shown.
 struct OtherDepartmentShift {
@@ -179,6 +181,8 @@ private:
     bool isUnreadable(const QString &file) const;
     void setColumnCaption();
     void loadOtherDepartments();
+    // Counts the hours of the rows a reload placed blocks in (see m_rowsToTotal).
+    void totalDeferredRows();
 
     clsEmployeeInfo &m_info;
     clsOptions &m_options;
@@ -203,4 +207,7 @@ private:
     OtherDepartmentWording m_wording;
     QList<FileError> m_unreadable;
     int m_damaged = 0;
+    // While a reload places blocks, the rows whose hours need counting; each is counted once
+    // when the reload ends instead of once per block placed.
+    std::optional<QSet<int>> m_rowsToTotal;
 };

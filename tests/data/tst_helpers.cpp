@@ -425,6 +425,10 @@ private slots:
         QTest::newRow("day caption") << "ddd" << "Mon";
         QTest::newRow("day number") << "dd" << "05";
         QTest::newRow("long") << "dddd, mmmm d" << "Monday, March 5";
+        QTest::newRow("one-digit minute") << "h:n" << "14:7";
+        QTest::newRow("seconds") << "s ss" << "9 09";
+        QTest::newRow("quoted") << "\"at\" h:nn" << "at 14:07";
+        QTest::newRow("escaped") << "\\d d" << "d 5";
     }
     void dateFormats()
     {
@@ -432,6 +436,26 @@ private slots:
         QFETCH(QString, text);
         const double value = OleDate::fromDateAndTime(QDate(2001, 3, 5), QTime(14, 7, 9));
         QCOMPARE(OleDate::format(value, pattern), text);
+    }
+
+    // The bar label at the turns of the clock: 12 for both midnight and noon, a second short of
+    // a minute rounding up.
+    void clockLabels_data()
+    {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("midnight") << 0 << "12:00a";
+        QTest::newRow("morning") << (9 * 60 + 5) * 60000 << "9:05a";
+        QTest::newRow("rounded to the second") << ((8 * 60 + 59) * 60 + 59) * 1000 + 600 << "9:00a";
+        QTest::newRow("noon") << 12 * 3600000 << "12:00p";
+        QTest::newRow("last minute") << (23 * 60 + 59) * 60000 << "11:59p";
+    }
+    void clockLabels()
+    {
+        QFETCH(int, ms);
+        QFETCH(QString, text);
+        const double value = OleDate::fromDate(QDate(2001, 3, 5)) + double(ms) / 86400000.0;
+        QCOMPARE(OleDate::format(value, "h:mma/p"), text);
     }
 
     void dateValues()

@@ -4,6 +4,8 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -54,6 +56,8 @@ private Q_SLOTS:
     void batchingAndChangeSignals();
     void rowsAndHeaderFitThePaintersFont();
     void legacyFontNamesMapToInstalledFonts();
+    void sameLabelFitsEachBlockOnItsOwn_data();
+    void sameLabelFitsEachBlockOnItsOwn();
 };
 
 void TestGrid::removeRenumbersAndRefusals()
@@ -292,6 +296,58 @@ void TestGrid::legacyFontNamesMapToInstalledFonts()
     // Unknown names keep the given font rather than whatever matches first.
     QCOMPARE(QFontInfo(TimeGridPainter::resolveFont(QStringLiteral("No Such 123"), base)).family(),
              QFontInfo(base).family());
+}
+
+// One label on blocks of different sizes and fonts in one paint: each block shows it as it would
+// alone (wrapped, smaller or cut), whichever block is painted first.
+void TestGrid::sameLabelFitsEachBlockOnItsOwn_data()
+{
+    QTest::addColumn<double>("firstHours");
+    QTest::addColumn<int>("firstBar");
+    QTest::addColumn<double>("secondHours");
+    QTest::addColumn<int>("secondBar");
+    QTest::newRow("wide, then narrow") << 9.0 << 0 << 1.5 << 0;
+    QTest::newRow("narrow, then wide") << 1.5 << 0 << 9.0 << 0;
+    QTest::newRow("same size, other font") << 3.0 << 0 << 3.0 << 1;
+    QTest::newRow("nearly the same size") << 3.0 << 0 << 3.05 << 0;
+}
+
+void TestGrid::sameLabelFitsEachBlockOnItsOwn()
+{
+    QFETCH(double, firstHours);
+    QFETCH(int, firstBar);
+    QFETCH(double, secondHours);
+    QFETCH(int, secondBar);
+    const QString label = QStringLiteral("8:00a - 5:00p DISHWASHER AND PREP");
+    const double begin = kDay + 8 * kHour;
+    auto picture = [&](bool first, bool second) {
+        TimeGridModel model;
+        model.AddFont(QStringLiteral("DejaVu Sans"));
+        const int serif = model.AddFont(QStringLiteral("Times New Roman"));
+        model.SetBarStyle(0, 0xC0C0C0, 0, 0, QStringLiteral("COOK"));
+        model.SetBarStyle(1, 0xC0C0C0, 0, serif, QStringLiteral("PREP"));
+        model.setAllBarTextModes(TimeGridModel::Text);
+        model.AddResource(QStringLiteral("A"));
+        model.AddResource(QStringLiteral("B"));
+        if (first)
+            model.setTBText(model.TBAdd(0, begin, begin + firstHours * kHour, firstBar), label);
+        if (second)
+            model.setTBText(model.TBAdd(1, begin, begin + secondHours * kHour, secondBar), label);
+        model.setScrollTime(kDay + 7 * kHour);
+        TimeGridPainter painter(&model);
+        QImage image(QSize(900, 200), QImage::Format_RGB32);
+        QPainter p(&image);
+        painter.paintTo(p, image.size());
+        p.end();
+        return std::pair(image, painter.mapper(image.size()));
+    };
+    const auto [both, m] = picture(true, true);
+    const auto [firstAlone, m1] = picture(true, false);
+    const auto [secondAlone, m2] = picture(false, true);
+    const QRect firstRow = m.rowRect(0).intersected(m.timeArea());
+    const QRect secondRow = m.rowRect(1).intersected(m.timeArea());
+    QCOMPARE(both.copy(firstRow), firstAlone.copy(firstRow));
+    QCOMPARE(both.copy(secondRow), secondAlone.copy(secondRow));
 }
 
 QTEST_MAIN(TestGrid)

@@ -44,6 +44,17 @@ public:
         endResetModel();
     }
     static QSize thumbnailSize() { return {96, 124}; }
+    // The pixels per point of the screen the list is on: pictures are drawn that much finer,
+    // so that they stay sharp on a high-density screen.
+    void setDevicePixelRatio(qreal ratio)
+    {
+        if (ratio <= 0 || ratio == m_ratio)
+            return;
+        beginResetModel();
+        m_ratio = ratio;
+        m_thumbnails.clear();
+        endResetModel();
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override
     {
@@ -72,17 +83,19 @@ private:
             return *found;
         // Drawn at twice the size and scaled down: legible shapes instead of broken pixels.
         const QSizeF inches = m_report->pageLayout().fullRect(QPageLayout::Inch).size();
-        const QSize box = thumbnailSize();
+        const QSize box = (QSizeF(thumbnailSize()) * m_ratio).toSize();   // in device pixels
         const int dpi = std::max(4, int(2 * std::min(box.width() / inches.width(), box.height() / inches.height())));
         QImage image = m_report->pageImage(page, dpi).scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        image.setDevicePixelRatio(m_ratio);
         QPainter frame(&image);
         frame.setPen(Qt::gray);
-        frame.drawRect(image.rect().adjusted(0, 0, -1, -1));
+        frame.drawRect(QRectF(QPointF(0, 0), image.deviceIndependentSize()).adjusted(0, 0, -1, -1));
         frame.end();
         return m_thumbnails.insert(page, QPixmap::fromImage(image)).value();
     }
 
     const BandedReport *m_report = nullptr;
+    qreal m_ratio = 1.0;
     mutable QHash<int, QPixmap> m_thumbnails;
 };
 
@@ -262,6 +275,7 @@ void frmReportPreview::RunReport(std::unique_ptr<BandedReport> report)
 void frmReportPreview::showPages()
 {
     pageView->setReport(m_report.get());
+    m_pages->setDevicePixelRatio(lisPages->devicePixelRatioF());
     m_pages->setReport(m_report.get());
     spnPage->setRange(1, std::max(1, m_report ? m_report->pageCount() : 1));
     labPageCount->setText(tr(" of %1 ").arg(m_report ? m_report->pageCount() : 0));

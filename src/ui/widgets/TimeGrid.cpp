@@ -1,5 +1,7 @@
 #include "TimeGrid.h"
 
+#include "TimeGridAccessible.h"
+
 #include "data/OleDate.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@ constexpr int kEdge = 24; // pixels from an edge of the time area where a drag s
 TimeGrid::TimeGrid(QWidget *parent)
     : QAbstractScrollArea(parent)
 {
+    TimeGridAccessible::install();
     m_ownModel = new TimeGridModel(this);
     m_model = m_ownModel;
     m_painter.setModel(m_model);
@@ -60,6 +63,7 @@ void TimeGrid::setSelectedBlockId(int id)
     const int block = m_model->TBFromId(id);
     if (block >= 0)
         updateRowStrip(m_model->TBResource(block));
+    TimeGridAccessible::notifySelection(this, id);
     Q_EMIT selectionChanged(id);
 }
 

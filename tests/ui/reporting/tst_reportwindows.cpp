@@ -313,6 +313,25 @@ private Q_SLOTS:
         QVERIFY(kit.prompt.shown().isEmpty());
     }
 
+    // A page picture is drawn in device pixels: on a 2x screen (QT_SCALE_FACTOR=2) it is twice
+    // as many pixels as its place in the list, and marked so, instead of being blown up.
+    void previewThumbnailsAtDevicePixelRatio()
+    {
+        Kit kit;
+        frmReportPreview preview(kit.context);
+        preview.RunReport(longReport(*kit.info, 30));
+        const qreal ratio = preview.lisPages->devicePixelRatioF();
+        const QPixmap picture = preview.lisPages->model()->index(0, 0).data(Qt::DecorationRole).value<QPixmap>();
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+        const QSize place = preview.lisPages->iconSize();
+        const QSizeF logical = picture.deviceIndependentSize();
+        // Kept in proportion: one side fills its place, the other fits in it.
+        QVERIFY(logical.width() <= place.width() + 0.5 && logical.height() <= place.height() + 0.5);
+        QVERIFY(qAbs(logical.width() - place.width()) < 1 || qAbs(logical.height() - place.height()) < 1);
+        QVERIFY(picture.width() >= int(place.width() * ratio) - 1 || picture.height() >= int(place.height() * ratio) - 1);
+    }
+
     // Pages: buttons, the page box and the page list agree and stop at the ends; zoom steps stop
     // at 50 and 400 %; fitting follows the room; keys turn pages and Escape closes only the
     // preview that has it.

@@ -1,5 +1,7 @@
 #include "ui/widgets/TimeGrid.h"
 
+#include <QAccessible>
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -109,7 +111,11 @@ struct Fixture {
             QTest::mouseRelease(view(), button, Qt::NoModifier, to);
     }
     // What the widget itself shows, drag preview included.
-    QColor shownAt(QPoint p) { return view()->grab().toImage().pixelColor(p); }
+    QColor shownAt(QPoint p)
+    {
+        const QImage shown = view()->grab().toImage();   // in device pixels
+        return shown.pixelColor((QPointF(p) * shown.devicePixelRatio()).toPoint());
+    }
 };
 
 } // namespace
@@ -127,7 +133,145 @@ private Q_SLOTS:
     void doubleClickOnCaption();
     void scrollingByBarAndKeys();
     void paintsBarsWhereHitTestsFindThem();
+    void accessibleRows_data();
+    void accessibleRows();
+    void accessibleBars_data();
+    void accessibleBars();
+    void accessibleStateFollowsTheGrid();
 };
+
+namespace {
+QAccessibleInterface *gridInterface(TimeGrid &grid)
+{
+    return QAccessible::queryAccessibleInterface(&grid);
+}
+QRect onScreen(QWidget *widget)
+{
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+} // namespace
+
+// A screen reader finds one item per row, named by the employee and the hours column, lying
+// where the row is drawn and holding the row's bars.
+void TestTimeGrid::accessibleRows_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("hours shown") << 0 << QStringLiteral("8:00") << QStringLiteral("Adams, Ann, Week Hours: 8:00");
+    QTest::newRow("no hours") << 1 << QString() << QStringLiteral("Brown, Bob");
+    QTest::newRow("last row") << 2 << QStringLiteral("4:00") << QStringLiteral("Clark, Cy, Week Hours: 4:00");
+}
+
+void TestTimeGrid::accessibleRows()
+{
+    QFETCH(int, row);
+    QFETCH(QString, info);
+    QFETCH(QString, name);
+    Fixture f;
+    f.model->setColumnCaption(QStringLiteral("Week\nHours"));
+    f.model->setResourceInfo(row, info);
+    QAccessibleInterface *grid = gridInterface(f.grid);
+    QVERIFY(grid);
+    QCOMPARE(grid->role(), QAccessible::Tree);
+    QCOMPARE(grid->childCount(), 3);
+    QAccessibleInterface *item = grid->child(row);
+    QVERIFY(item && item->isValid());
+    QCOMPARE(item->text(QAccessible::Name), name);
+    QCOMPARE(item->role(), QAccessible::TreeItem);
+    QCOMPARE(item->parent(), grid);
+    QCOMPARE(grid->indexOfChild(item), row);
+    QCOMPARE(item->childCount(), 1);
+    const QRect rect = item->rect();
+    QVERIFY2(onScreen(f.view()).contains(rect), qPrintable(QStringLiteral("row rect %1,%2 %3x%4")
+                                                               .arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height())));
+    QCOMPARE(rect.height(), f.map().rowHeight);
+    QCOMPARE(grid->childAt(rect.center().x(), rect.center().y()), item);
+    QVERIFY(!grid->child(3));
+}
+
+// Each bar is an item of its row that says who works, on which position, on which day, from
+// when to when, and lies where the bar is drawn.
+void TestTimeGrid::accessibleBars_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("begin");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("employee");
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("hours");
+    QTest::newRow("Adams COOK 9-17") << 0 << 9 << 17 << QStringLiteral("Adams, Ann") << QStringLiteral("COOK") << QStringLiteral("8:00");
+    QTest::newRow("Brown COOK 16-20") << 1 << 16 << 20 << QStringLiteral("Brown, Bob") << QStringLiteral("COOK") << QStringLiteral("4:00");
+    QTest::newRow("Clark Off 8-12") << 2 << 8 << 12 << QStringLiteral("Clark, Cy") << QStringLiteral("Off") << QStringLiteral("4:00");
+}
+
+void TestTimeGrid::accessibleBars()
+{
+    QFETCH(int, row);
+    QFETCH(int, begin);
+    QFETCH(int, end);
+    QFETCH(QString, employee);
+    QFETCH(QString, position);
+    QFETCH(QString, hours);
+    Fixture f;
+    QAccessibleInterface *rowItem = gridInterface(f.grid)->child(row);
+    QAccessibleInterface *bar = rowItem->child(0);
+    QVERIFY(bar && bar->isValid());
+    QCOMPARE(bar->parent(), rowItem);
+    QCOMPARE(rowItem->indexOfChild(bar), 0);
+    const QLocale locale;
+    const QString name = bar->text(QAccessible::Name);
+    const QString expected = QStringLiteral("%1, %2, %3, %4 to %5")
+                                 .arg(employee, position, locale.toString(QDate(2001, 3, 5), QLocale::LongFormat),
+                                      locale.toString(QTime(begin, 0), QLocale::ShortFormat),
+                                      locale.toString(QTime(end, 0), QLocale::ShortFormat));
+    QCOMPARE(name, expected);
+    QVERIFY(bar->text(QAccessible::Description).startsWith(hours + QStringLiteral(" hours")));
+    // Where it is drawn, and what a pointer there finds.
+    const QRect drawn = f.map().blockRect(row, at(begin), at(end)).toAlignedRect();
+    QCOMPARE(bar->rect(), QRect(f.view()->mapToGlobal(drawn.topLeft()), drawn.size()));
+    QVERIFY(onScreen(f.view()).contains(bar->rect()));
+    QCOMPARE(rowItem->childAt(bar->rect().center().x(), bar->rect().center().y()), bar);
+    QVERIFY(!bar->state().offscreen);
+}
+
+// Selection, focus, warnings, moves and deletions reach the items as they happen.
+void TestTimeGrid::accessibleStateFollowsTheGrid()
+{
+    Fixture f;
+    QAccessibleInterface *grid = gridInterface(f.grid);
+    QAccessibleInterface *shift = grid->child(0)->child(0);
+    QAccessibleInterface *late = grid->child(1)->child(0);
+    QVERIFY(!shift->state().selected);
+
+    QTest::mouseClick(f.view(), Qt::LeftButton, Qt::NoModifier, f.point(at(12), 0));
+    QCOMPARE(f.grid.selectedBlockId(), 7);
+    QVERIFY(shift->state().selected && grid->child(0)->state().selected);
+    QVERIFY(!late->state().selected && !grid->child(1)->state().selected);
+    f.grid.activateWindow();
+    f.grid.setFocus();
+    QTRY_VERIFY(f.grid.hasFocus());
+    QVERIFY(shift->state().focused);
+    QCOMPARE(grid->focusChild(), shift);
+
+    // A shift over another department's, and one outside the available hours, say so.
+    f.model->setTBWarning(f.late, QStringLiteral("Also scheduled at this time in BAR"));
+    QVERIFY(late->text(QAccessible::Name).endsWith(QStringLiteral(", warning")));
+    QVERIFY(late->text(QAccessible::Description).contains(QStringLiteral("Also scheduled at this time in BAR")));
+    QVERIFY(!shift->text(QAccessible::Name).endsWith(QStringLiteral(", warning")));
+
+    // Moved to another row, the bar is the same item under its new row.
+    f.model->setTBPlace(f.shift, 2, at(13), at(15));
+    QCOMPARE(shift->parent(), grid->child(2));
+    QCOMPARE(grid->child(2)->childCount(), 2);
+    QCOMPARE(grid->child(0)->childCount(), 0);
+
+    // Scrolled out of sight, it is off screen; deleted, it is no longer valid.
+    f.grid.scrollToTime(at(22));
+    QVERIFY(shift->state().offscreen && shift->rect().isEmpty());
+    f.model->TBRemove(f.model->TBFromId(7));
+    QVERIFY(!shift->isValid());
+}
 
 void TestTimeGrid::hitTestsAndTimeAxis()
 {
