@@ -2,10 +2,317 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BandedReport</name>
+    <message>
+        <source>the report could not be rendered</source>
+        <translation>der Bericht konnte nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>CheckCommand</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>its length of %1 bytes is not a whole number of %2-byte records</source>
+        <translation>ihre Länge von %1 Bytes ist kein Vielfaches der Satzlänge von %2 Bytes</translation>
+    </message>
+    <message>
+        <source>record %1: the %2 is not a number</source>
+        <translation>Satz %1: %2 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>record %1: the %2 is not a date between 1900 and 2200</source>
+        <translation>Satz %1: %2 ist kein Datum zwischen 1900 und 2200</translation>
+    </message>
+    <message>
+        <source>two employees share the number %1</source>
+        <translation>zwei Mitarbeiter haben die Nummer %1</translation>
+    </message>
+    <message>
+        <source>record %1: membership of employee %2, who does not exist</source>
+        <translation>Satz %1: Zugehörigkeit des Mitarbeiters %2, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>record %1: membership in department &quot;%2&quot;, which does not exist</source>
+        <translation>Satz %1: Zugehörigkeit zur Abteilung „%2“, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>record %1: position of employee %2, who does not exist</source>
+        <translation>Satz %1: Position des Mitarbeiters %2, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>record %1: position &quot;%2&quot;, which does not exist</source>
+        <translation>Satz %1: Position „%2“, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>record %1: a time is not a number</source>
+        <translation>Satz %1: eine Uhrzeit ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>record %1: default shift of department &quot;%2&quot;, which does not exist</source>
+        <translation>Satz %1: Standardschicht der Abteilung „%2“, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>record %1: a second department named &quot;%2&quot; (record %3)</source>
+        <translation>Satz %1: eine zweite Abteilung namens „%2“ (Satz %3)</translation>
+    </message>
+    <message>
+        <source>record %1: the department name &quot;%2&quot; cannot be a folder name, so its shifts cannot be stored: %3</source>
+        <translation>Satz %1: Der Abteilungsname „%2“ kann kein Ordnername sein, daher können ihre Schichten nicht gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <source>record %1: the first weekday %2 is not a weekday (0 Sunday to 6 Saturday)</source>
+        <translation>Satz %1: Der erste Wochentag %2 ist kein Wochentag (0 Sonntag bis 6 Samstag)</translation>
+    </message>
+    <message>
+        <source>time off of employee %1, who does not exist</source>
+        <translation>Abwesenheit des Mitarbeiters %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>record %1: the period ends before it begins</source>
+        <translation>Satz %1: Der Zeitraum endet, bevor er beginnt</translation>
+    </message>
+    <message>
+        <source>record %1: belongs to employee %2, not to the file&apos;s employee</source>
+        <translation>Satz %1: gehört dem Mitarbeiter %2, nicht dem Mitarbeiter der Datei</translation>
+    </message>
+    <message>
+        <source>record %1: the shift ends before it begins</source>
+        <translation>Satz %1: Die Schicht endet, bevor sie beginnt</translation>
+    </message>
+    <message>
+        <source>record %1: the shift begins on another day than its file&apos;s</source>
+        <translation>Satz %1: Die Schicht beginnt an einem anderen Tag als dem ihrer Datei</translation>
+    </message>
+    <message>
+        <source>of employee %1, who does not exist</source>
+        <translation>des Mitarbeiters %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>of employee %1, who is not a member of %2</source>
+        <translation>des Mitarbeiters %1, der nicht zu %2 gehört</translation>
+    </message>
+    <message>
+        <source>of position &quot;%1&quot;, which does not exist</source>
+        <translation>der Position „%1“, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>of employee %1 as %2, a position the employee does not hold</source>
+        <translation>des Mitarbeiters %1 als %2, eine Position, die er nicht innehat</translation>
+    </message>
+    <message>
+        <source>records %1 and %2: shifts of employee %3 overlap</source>
+        <translation>Sätze %1 und %2: Schichten des Mitarbeiters %3 überschneiden sich</translation>
+    </message>
+    <message>
+        <source>%1 shifts of employee %2 overlap, among them records %3</source>
+        <translation>%1 Schichten des Mitarbeiters %2 überschneiden sich, darunter die Sätze %3</translation>
+    </message>
+    <message>
+        <source>no window shows its shifts: the department %1 keeps them in the folder %1</source>
+        <translation>kein Fenster zeigt ihre Schichten: Die Abteilung %1 legt sie im Ordner %1 ab</translation>
+    </message>
+    <message>
+        <source>department folder without a department</source>
+        <translation>Abteilungsordner ohne Abteilung</translation>
+    </message>
+    <message>
+        <source>it is a link to %1, outside the data folder</source>
+        <translation>sie ist ein Verweis auf %1, außerhalb des Datenordners</translation>
+    </message>
+    <message>
+        <source>the name is not a day</source>
+        <translation>der Name ist kein Tag</translation>
+    </message>
+    <message>
+        <source>%1: shift of employee %2 overlaps %3</source>
+        <translation>%1: Schicht des Mitarbeiters %2 überschneidet %3</translation>
+    </message>
+    <message>
+        <source>%1 overlaps of shifts of employee %2 with shifts in other files on this day, among them %3</source>
+        <translation>%1 Überschneidungen von Schichten des Mitarbeiters %2 mit Schichten anderer Dateien an diesem Tag, darunter %3</translation>
+    </message>
+    <message>
+        <source>%1: the data folder cannot be read</source>
+        <translation>%1: Der Datenordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>an operation was interrupted; the next start of the program finishes or undoes it</source>
+        <translation>ein Vorgang wurde unterbrochen; der nächste Programmstart schließt ihn ab oder macht ihn rückgängig</translation>
+    </message>
+    <message>
+        <source>temporary file left by an interrupted save</source>
+        <translation>temporäre Datei eines unterbrochenen Speicherns</translation>
+    </message>
+</context>
+<context>
     <name>CodePage</name>
     <message>
         <source>Shiftgrid cannot store %1: its data files hold only Western European letters (the Windows-1252 character set). Please write the text without %2.</source>
         <translation>Shiftgrid kann %1 nicht speichern: Seine Datendateien fassen nur westeuropäische Buchstaben (den Zeichensatz Windows-1252). Bitte schreiben Sie den Text ohne %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shiftgrid plans the work shifts of a business.</source>
+        <translation>Shiftgrid plant die Arbeitsschichten eines Betriebs.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>Die Version zeigen.</translation>
+    </message>
+    <message>
+        <source>The data folder.</source>
+        <translation>Der Datenordner.</translation>
+    </message>
+    <message>
+        <source>A department name.</source>
+        <translation>Ein Abteilungsname.</translation>
+    </message>
+    <message>
+        <source>A date, YYYY-MM-DD.</source>
+        <translation>Ein Datum, JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>A PNG file to paint into.</source>
+        <translation>Eine PNG-Datei, in die gemalt wird.</translation>
+    </message>
+    <message>
+        <source>Number of employees.</source>
+        <translation>Anzahl der Mitarbeiter.</translation>
+    </message>
+    <message>
+        <source>Number of weeks.</source>
+        <translation>Anzahl der Wochen.</translation>
+    </message>
+    <message>
+        <source>First date, YYYY-MM-DD.</source>
+        <translation>Erstes Datum, JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>Last date, YYYY-MM-DD.</source>
+        <translation>Letztes Datum, JJJJ-MM-TT.</translation>
+    </message>
+    <message>
+        <source>A file to write.</source>
+        <translation>Eine zu schreibende Datei.</translation>
+    </message>
+    <message>
+        <source>An employee number.</source>
+        <translation>Eine Personalnummer.</translation>
+    </message>
+    <message>
+        <source>Time off too.</source>
+        <translation>Auch Abwesenheiten.</translation>
+    </message>
+    <message>
+        <source>Check only; write nothing.</source>
+        <translation>Nur prüfen; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>Import the good rows.</source>
+        <translation>Die fehlerfreien Zeilen importieren.</translation>
+    </message>
+    <message>
+        <source>Create departments and positions.</source>
+        <translation>Abteilungen und Positionen anlegen.</translation>
+    </message>
+    <message>
+        <source>The zone of the times.</source>
+        <translation>Die Zeitzone der Zeiten.</translation>
+    </message>
+    <message>
+        <source>Copy one day.</source>
+        <translation>Einen Tag kopieren.</translation>
+    </message>
+    <message>
+        <source>Copy a week.</source>
+        <translation>Eine Woche kopieren.</translation>
+    </message>
+    <message>
+        <source>Replace shifts on the target days.</source>
+        <translation>Schichten an den Zieltagen ersetzen.</translation>
+    </message>
+    <message>
+        <source>export master</source>
+        <translation>export master</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;; see shiftgrid --help</source>
+        <translation>unbekannter Befehl „%1“; siehe shiftgrid --help</translation>
+    </message>
+</context>
+<context>
+    <name>CommandSupport</name>
+    <message>
+        <source>data folder not found: %1</source>
+        <translation>Datenordner nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>%1 needs a date, YYYY-MM-DD</source>
+        <translation>%1 braucht ein Datum, JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the data folder %1 is in use by %2</source>
+        <translation>der Datenordner %1 wird von %2 benutzt</translation>
+    </message>
+    <message>
+        <source>cannot lock the data folder: %1</source>
+        <translation>der Datenordner kann nicht gesperrt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CopyCommand</name>
+    <message>
+        <source>the week of %1</source>
+        <translation>die Woche vom %1</translation>
+    </message>
+    <message>
+        <source>copy needs either --day or --week</source>
+        <translation>copy braucht entweder --day oder --week</translation>
+    </message>
+    <message>
+        <source>copy needs --department NAME</source>
+        <translation>copy braucht --department NAME</translation>
+    </message>
+    <message>
+        <source>copy needs --from YYYY-MM-DD, a real date</source>
+        <translation>copy braucht --from JJJJ-MM-TT, ein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>copy needs --to YYYY-MM-DD, a real date</source>
+        <translation>copy braucht --to JJJJ-MM-TT, ein gültiges Datum</translation>
+    </message>
+    <message>
+        <source>data folder not found: %1</source>
+        <translation>Datenordner nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>the data folder %1 is in use by %2</source>
+        <translation>der Datenordner %1 wird von %2 benutzt</translation>
+    </message>
+    <message>
+        <source>cannot lock the data folder: %1</source>
+        <translation>der Datenordner kann nicht gesperrt werden: %1</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
+    </message>
+    <message>
+        <source>shifts are already scheduled on %1; nothing was copied (--replace replaces them)</source>
+        <translation>am %1 sind schon Schichten geplant; nichts wurde kopiert (--replace ersetzt sie)</translation>
     </message>
 </context>
 <context>
@@ -59,6 +366,151 @@
     </message>
 </context>
 <context>
+    <name>DelayedPrintStore</name>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>no free report number was found</source>
+        <translation>keine freie Berichtsnummer gefunden</translation>
+    </message>
+    <message>
+        <source>the report could not be rendered</source>
+        <translation>der Bericht konnte nicht gesetzt werden</translation>
+    </message>
+</context>
+<context>
+    <name>DemoCommand</name>
+    <message>
+        <source>%1 needs a positive whole number</source>
+        <translation>%1 braucht eine positive ganze Zahl</translation>
+    </message>
+    <message>
+        <source>could not move %1 into %2</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden</translation>
+    </message>
+    <message>
+        <source>demo needs --data DIR</source>
+        <translation>demo braucht --data ORDNER</translation>
+    </message>
+    <message>
+        <source>cannot create the data folder %1%2</source>
+        <translation>der Datenordner %1 kann nicht angelegt werden%2</translation>
+    </message>
+    <message>
+        <source>the folder %1 already holds data; the demo needs an empty folder</source>
+        <translation>der Ordner %1 enthält schon Daten; das Beispiel braucht einen leeren Ordner</translation>
+    </message>
+    <message>
+        <source>cannot create a folder beside %1: %2</source>
+        <translation>neben %1 kann kein Ordner angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Created a demo business with %1 employees and %2 weeks of shifts in %3
+</source>
+        <translation>Beispielbetrieb mit %1 Mitarbeitern und %2 Wochen Schichten in %3 angelegt
+</translation>
+    </message>
+</context>
+<context>
+    <name>EditOutcomeText</name>
+    <message>
+        <source>There is no row to place the shift in.</source>
+        <translation>Es gibt keine Zeile, in die die Schicht gesetzt werden kann.</translation>
+    </message>
+    <message>
+        <source>A shift must end after it begins.</source>
+        <translation>Eine Schicht muss nach ihrem Beginn enden.</translation>
+    </message>
+    <message>
+        <source>The shift no longer exists.</source>
+        <translation>Die Schicht gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>A shift must begin on one of the days shown.</source>
+        <translation>Eine Schicht muss an einem der gezeigten Tage beginnen.</translation>
+    </message>
+    <message>
+        <source>This shift would begin on %1, outside the days shown, so it could not be saved here. Go to that week to add it.</source>
+        <translation>Diese Schicht würde am %1 beginnen, außerhalb der gezeigten Tage, und kann daher hier nicht gespeichert werden. Gehen Sie zu jener Woche, um sie hinzuzufügen.</translation>
+    </message>
+    <message>
+        <source>This time off touches or overlaps another period of time off of %1.</source>
+        <translation>Diese Abwesenheit berührt oder überschneidet eine andere Abwesenheit von %1.</translation>
+    </message>
+    <message>
+        <source>This conflicts with a previously scheduled shift</source>
+        <translation>Das kollidiert mit einer schon geplanten Schicht</translation>
+    </message>
+    <message>
+        <source>Time off has no position.</source>
+        <translation>Eine Abwesenheit hat keine Position.</translation>
+    </message>
+    <message>
+        <source>This shift touches %1&apos;s time off (%2 to %3).</source>
+        <translation>Diese Schicht berührt die Abwesenheit von %1 (%2 bis %3).</translation>
+    </message>
+    <message>
+        <source>This shift begins outside the days shown, so it can be copied but not changed here.</source>
+        <translation>Diese Schicht beginnt außerhalb der gezeigten Tage; sie kann hier kopiert, aber nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>%1-%2</source>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <source>%1-%2 for %3</source>
+        <translation>%1-%2 für %3</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3</source>
+        <translation>%1 %2-%3</translation>
+    </message>
+    <message>
+        <source>Also scheduled at this time in %1</source>
+        <translation>Zu dieser Zeit auch in %1 eingeplant</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>All departments: %1</source>
+        <translation>Alle Abteilungen: %1</translation>
+    </message>
+    <message>
+        <source>%1 is already scheduled at this time in %2.
+
+Schedule this shift anyway?</source>
+        <translation>%1 ist zu dieser Zeit schon in %2 eingeplant.
+
+Diese Schicht trotzdem einplanen?</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>  %1  %2 - %3  %4</source>
+        <translation>  %1  %2 - %3  %4</translation>
+    </message>
+    <message>
+        <source>This conflicts with a previously scheduled shift:
+%1
+
+These stored shifts are not shown. They stay in their files as they are; remove what they collide with to see them again.</source>
+        <translation>Das kollidiert mit einer schon geplanten Schicht:
+%1
+
+Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in ihren Dateien; entfernen Sie, womit sie kollidieren, um sie wieder zu sehen.</translation>
+    </message>
+</context>
+<context>
     <name>ExportHours</name>
     <message>
         <source>the first date is after the last date</source>
@@ -89,6 +541,21 @@
     </message>
 </context>
 <context>
+    <name>ExportIcsCommand</name>
+    <message>
+        <source>--employee needs an employee number, not &quot;%1&quot;</source>
+        <translation>--employee braucht eine Personalnummer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>export ics: days read</source>
+        <translation>export ics: gelesene Tage</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
+    </message>
+</context>
+<context>
     <name>ExportWeek</name>
     <message>
         <source>no department named &quot;%1&quot;</source>
@@ -104,6 +571,17 @@
     <message>
         <source>could not write the picture %1</source>
         <translation>das Bild %1 konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>ExportWeekCommand</name>
+    <message>
+        <source>export week needs --department NAME</source>
+        <translation>export week braucht --department NAME</translation>
+    </message>
+    <message>
+        <source>export week needs --date YYYY-MM-DD</source>
+        <translation>export week braucht --date JJJJ-MM-TT</translation>
     </message>
 </context>
 <context>
@@ -210,6 +688,68 @@
     <message>
         <source>%1 %2 with this birth date is already there; not added again</source>
         <translation>%1 %2 mit diesem Geburtsdatum ist schon vorhanden; nicht erneut hinzugefügt</translation>
+    </message>
+</context>
+<context>
+    <name>ImportEmployeesCommand</name>
+    <message>
+        <source>import employees needs --data DIR</source>
+        <translation>import employees braucht --data ORDNER</translation>
+    </message>
+    <message>
+        <source>import employees needs one CSV file</source>
+        <translation>import employees braucht eine CSV-Datei</translation>
+    </message>
+    <message>
+        <source>could not read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>import employees: rows checked</source>
+        <translation>import employees: geprüfte Zeilen</translation>
+    </message>
+    <message>
+        <source>New departments: %1
+</source>
+        <translation>Neue Abteilungen: %1
+</translation>
+    </message>
+    <message>
+        <source>New positions: %1
+</source>
+        <translation>Neue Positionen: %1
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bad row(s); nothing was imported (--skip-bad imports the good rows)</source>
+        <translation>
+            <numerusform>%n fehlerhafte Zeile; nichts wurde importiert (--skip-bad importiert die fehlerfreien Zeilen)</numerusform>
+            <numerusform>%n fehlerhafte Zeilen; nichts wurde importiert (--skip-bad importiert die fehlerfreien Zeilen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>import employees: employees added</source>
+        <translation>import employees: hinzugefügte Mitarbeiter</translation>
+    </message>
+    <message numerus="yes">
+        <source>Would add %n employee(s); nothing was written (--dry-run)
+</source>
+        <translation>
+            <numerusform>Würde %n Mitarbeiter hinzufügen; nichts wurde geschrieben (--dry-run)
+</numerusform>
+            <numerusform>Würde %n Mitarbeiter hinzufügen; nichts wurde geschrieben (--dry-run)
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n employee(s)
+</source>
+        <translation>
+            <numerusform>%n Mitarbeiter hinzugefügt
+</numerusform>
+            <numerusform>%n Mitarbeiter hinzugefügt
+</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -408,9 +948,156 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <source>&quot;%1&quot; could not be printed on %2.</source>
         <translation>„%1“ konnte nicht auf %2 gedruckt werden.</translation>
     </message>
+</context>
+<context>
+    <name>ReportCatalog</name>
     <message>
-        <source>This shift begins outside the days shown, so it can be copied but not changed here.</source>
-        <translation>Diese Schicht beginnt außerhalb der gezeigten Tage; sie kann hier kopiert, aber nicht geändert werden.</translation>
+        <source>Individual Employee</source>
+        <translation>Einzelner Mitarbeiter</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Total Hours By Dept</source>
+        <translation>Stunden nach Abteilung</translation>
+    </message>
+    <message>
+        <source>Total Hours By Position</source>
+        <translation>Stunden nach Position</translation>
+    </message>
+    <message>
+        <source>Scheduled Time Off</source>
+        <translation>Geplante Abwesenheiten</translation>
+    </message>
+    <message>
+        <source>Master List</source>
+        <translation>Stammliste</translation>
+    </message>
+    <message>
+        <source>Contact List</source>
+        <translation>Kontaktliste</translation>
+    </message>
+    <message>
+        <source>Phone List</source>
+        <translation>Telefonliste</translation>
+    </message>
+    <message>
+        <source>Id List</source>
+        <translation>Nummernliste</translation>
+    </message>
+    <message>
+        <source>Mailing List</source>
+        <translation>Adressliste</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>%1 needs a date YYYY-MM-DD</source>
+        <translation>%1 braucht ein Datum JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>%1 needs a date YYYY-MM-DD, not &quot;%2&quot;</source>
+        <translation>%1 braucht ein Datum JJJJ-MM-TT, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>%1: no such name &quot;%2&quot;</source>
+        <translation>%1: kein solcher Name „%2“</translation>
+    </message>
+    <message>
+        <source>--employee needs an employee number, not &quot;%1&quot;</source>
+        <translation>--employee braucht eine Personalnummer, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--employee: no employee number %1</source>
+        <translation>--employee: keine Personalnummer %1</translation>
+    </message>
+    <message>
+        <source>could not read %1: %2
+</source>
+        <translation>%1 konnte nicht gelesen werden: %2
+</translation>
+    </message>
+    <message>
+        <source>no printer is installed; write the report to a file with --pdf FILE instead</source>
+        <translation>kein Drucker eingerichtet; schreiben Sie den Bericht stattdessen mit --pdf DATEI in eine Datei</translation>
+    </message>
+    <message>
+        <source>--printer: no printer named &quot;%1&quot;</source>
+        <translation>--printer: kein Drucker namens „%1“</translation>
+    </message>
+    <message>
+        <source>could not print on %1</source>
+        <translation>auf %1 konnte nicht gedruckt werden</translation>
+    </message>
+    <message>
+        <source>A position name.</source>
+        <translation>Ein Positionsname.</translation>
+    </message>
+    <message>
+        <source>A PDF file to write.</source>
+        <translation>Eine zu schreibende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Print on a printer.</source>
+        <translation>Auf einem Drucker drucken.</translation>
+    </message>
+    <message>
+        <source>The printer to print on.</source>
+        <translation>Der Drucker, auf dem gedruckt wird.</translation>
+    </message>
+    <message>
+        <source>Print the report&apos;s pages as text.</source>
+        <translation>Die Seiten des Berichts als Text ausgeben.</translation>
+    </message>
+    <message>
+        <source>report needs a TYPE: %1</source>
+        <translation>report braucht eine ART: %1</translation>
+    </message>
+    <message>
+        <source>unknown report TYPE &quot;%1&quot;; one of %2</source>
+        <translation>unbekannte Berichtsart „%1“; eine von %2</translation>
+    </message>
+    <message>
+        <source>--from %1 is after --to %2: the dates are reversed</source>
+        <translation>--from %1 liegt nach --to %2: die Daten sind vertauscht</translation>
+    </message>
+    <message>
+        <source>--data: folder not found: %1</source>
+        <translation>--data: Ordner nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>--department: no such name &quot;%1&quot;</source>
+        <translation>--department: kein solcher Name „%1“</translation>
+    </message>
+    <message>
+        <source>The first date is after the last date.</source>
+        <translation>Das erste Datum liegt nach dem letzten.</translation>
+    </message>
+    <message>
+        <source>the report&apos;s layout was stopped</source>
+        <translation>das Setzen des Berichts wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>report needs exactly one of --pdf FILE, --print or --text</source>
+        <translation>report braucht genau eines von --pdf DATEI, --print oder --text</translation>
+    </message>
+    <message>
+        <source>--printer needs --print</source>
+        <translation>--printer braucht --print</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleCopy</name>
+    <message>
+        <source>the department name cannot be used as a folder name</source>
+        <translation>der Abteilungsname kann nicht als Ordnername dienen</translation>
+    </message>
+    <message>
+        <source>; nothing was copied</source>
+        <translation>; nichts wurde kopiert</translation>
     </message>
 </context>
 <context>
@@ -461,11 +1148,7 @@ Stattdessen als PDF-Datei exportieren?</translation>
     </message>
 </context>
 <context>
-    <name>ShiftEditWindow</name>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>Bearbei&amp;ten</translation>
-    </message>
+    <name>ShiftEditController</name>
     <message>
         <source>Undo</source>
         <translation>Rückgängig</translation>
@@ -473,6 +1156,10 @@ Stattdessen als PDF-Datei exportieren?</translation>
     <message>
         <source>Redo</source>
         <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -503,6 +1190,45 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Change Position</source>
+        <translation>Position ändern</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Copied %1.</source>
+        <translation>%1 kopiert.</translation>
+    </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>%1 löschen</translation>
+    </message>
+    <message>
+        <source>Change %1 to %2</source>
+        <translation>%1 zu %2 ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ShiftEditWindow</name>
+    <message>
         <source>Shift:</source>
         <translation>Schicht:</translation>
     </message>
@@ -515,22 +1241,8 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <translation>Ende der Schicht:</translation>
     </message>
     <message>
-        <source>Some files could not be read, so their shifts or time off are not shown and those files will not be overwritten:
-</source>
-        <translation>Einige Dateien konnten nicht gelesen werden; ihre Schichten oder Abwesenheiten werden nicht gezeigt, und diese Dateien werden nicht überschrieben:
-</translation>
-    </message>
-    <message>
         <source>No stored shift of these days conflicts with another shift or with time off.</source>
         <translation>Keine gespeicherte Schicht dieser Tage kollidiert mit einer anderen Schicht oder einer Abwesenheit.</translation>
-    </message>
-    <message>
-        <source>
-
-These stored shifts are not shown. They stay in their files as they are; remove what they collide with to see them again.</source>
-        <translation>
-
-Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in ihren Dateien; entfernen Sie, womit sie kollidieren, um sie wieder zu sehen.</translation>
     </message>
     <message>
         <source>%1 is outside %2&apos;s available hours on %3 (%4 - %5).</source>
@@ -611,64 +1323,22 @@ Ihre Änderungen sind noch im Raster.</translation>
         <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
-        <source>This shift would begin on %1, outside the days shown, so it could not be saved here. Go to that week to add it.</source>
-        <translation>Diese Schicht würde am %1 beginnen, außerhalb der gezeigten Tage, und kann daher hier nicht gespeichert werden. Gehen Sie zu jener Woche, um sie hinzuzufügen.</translation>
-    </message>
-    <message>
-        <source> for %1</source>
-        <translation> für %1</translation>
-    </message>
-    <message>
-        <source>%1 is already scheduled at this time in %2.
-
-Schedule this shift anyway?</source>
-        <translation>%1 ist zu dieser Zeit schon in %2 eingeplant.
-
-Diese Schicht trotzdem einplanen?</translation>
-    </message>
-    <message>
-        <source> and </source>
-        <translation> und </translation>
-    </message>
-    <message>
         <source>Add</source>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
+        <source>Starts %1</source>
+        <translation>Beginnt %1</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
+        <source>Ends %1</source>
+        <translation>Endet %1</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Change Position</source>
-        <translation>Position ändern</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
-    </message>
-    <message>
-        <source>Copied %1.</source>
-        <translation>%1 kopiert.</translation>
-    </message>
-    <message>
-        <source>Cut %1</source>
-        <translation>%1 ausschneiden</translation>
-    </message>
-    <message>
-        <source>Delete %1</source>
-        <translation>%1 löschen</translation>
-    </message>
-    <message>
-        <source>Change %1 to %2</source>
-        <translation>%1 zu %2 ändern</translation>
+        <source>Some files could not be read, so their shifts or time off are not shown and those files will not be overwritten:
+%1</source>
+        <translation>Einige Dateien konnten nicht gelesen werden; ihre Schichten oder Abwesenheiten werden nicht gezeigt, und diese Dateien werden nicht überschrieben:
+%1</translation>
     </message>
 </context>
 <context>
@@ -680,6 +1350,48 @@ Diese Schicht trotzdem einplanen?</translation>
     <message>
         <source>not a time</source>
         <translation>keine Uhrzeit</translation>
+    </message>
+</context>
+<context>
+    <name>TimeGridAccessible</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4 to %5</source>
+        <translation>%1, %2, %3, %4 bis %5</translation>
+    </message>
+    <message>
+        <source>%1, warning</source>
+        <translation>%1, Warnung</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+    <message>
+        <source>Outside the hours the employee is available</source>
+        <translation>Außerhalb der Stunden, in denen der Mitarbeiter verfügbar ist</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <translation>Plan</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -741,6 +1453,33 @@ Diese Schicht trotzdem einplanen?</translation>
     <message>
         <source>the key name &quot;%1&quot; cannot be stored</source>
         <translation>der Schlüsselname „%1“ kann nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>clsScheduleData</name>
+    <message>
+        <source>the schedule was opened for reading only</source>
+        <translation>der Plan wurde nur zum Lesen geöffnet</translation>
+    </message>
+    <message>
+        <source>the department name cannot be used as a folder name</source>
+        <translation>der Abteilungsname kann nicht als Ordnername dienen</translation>
+    </message>
+    <message>
+        <source>the file could not be read, so it was left as it is</source>
+        <translation>die Datei konnte nicht gelesen werden und blieb daher, wie sie ist</translation>
+    </message>
+    <message>
+        <source>Week
+Hours</source>
+        <translation>Wochen-
+stunden</translation>
+    </message>
+    <message>
+        <source>Days
+Aval</source>
+        <translation>Tage
+verf.</translation>
     </message>
 </context>
 <context>
@@ -1317,6 +2056,10 @@ Diese Schicht trotzdem einplanen?</translation>
         <source>Printed &quot;%1&quot; to %2.</source>
         <translation>„%1“ auf %2 gedruckt.</translation>
     </message>
+    <message>
+        <source>No Data</source>
+        <translation>Keine Daten</translation>
+    </message>
 </context>
 <context>
     <name>frmEmployeeWeek</name>
@@ -1335,10 +2078,6 @@ Diese Schicht trotzdem einplanen?</translation>
     <message>
         <source>Mouse Position</source>
         <translation>Mausposition</translation>
-    </message>
-    <message>
-        <source>This shift touches %1&apos;s time off (%2 to %3).</source>
-        <translation>Diese Schicht berührt die Abwesenheit von %1 (%2 bis %3).</translation>
     </message>
     <message>
         <source>Paste</source>
@@ -1719,6 +2458,14 @@ Diese Schicht trotzdem einplanen?</translation>
         <source>Printed %1.</source>
         <translation>%1 gedruckt.</translation>
     </message>
+    <message>
+        <source>No Data</source>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>The first date is after the last date.</source>
+        <translation>Das erste Datum liegt nach dem letzten.</translation>
+    </message>
 </context>
 <context>
     <name>frmReportFilter</name>
@@ -1886,10 +2633,6 @@ Diese Schicht trotzdem einplanen?</translation>
         <translation>Seiten</translation>
     </message>
     <message>
-        <source> Preview</source>
-        <translation> – Vorschau</translation>
-    </message>
-    <message>
         <source> of %1 </source>
         <translation> von %1 </translation>
     </message>
@@ -1935,6 +2678,10 @@ Diese Schicht trotzdem einplanen?</translation>
         <source>Kept for printing later as %1 in %2.</source>
         <translation>Zum späteren Drucken als %1 in %2 abgelegt.</translation>
     </message>
+    <message>
+        <source>%1 Preview</source>
+        <translation>%1 – Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>frmSchedule</name>
@@ -1960,7 +2707,7 @@ Diese Schicht trotzdem einplanen?</translation>
     </message>
     <message>
         <source> Week View</source>
-        <translation> – Wochenansicht</translation>
+        <translation> Wochenansicht</translation>
     </message>
     <message>
         <source>Previous week (Page Up)</source>
@@ -2136,7 +2883,7 @@ Diese Schicht trotzdem einplanen?</translation>
     </message>
     <message>
         <source> Day View</source>
-        <translation> – Tagesansicht</translation>
+        <translation> Tagesansicht</translation>
     </message>
     <message>
         <source>Copy Day</source>
@@ -2149,10 +2896,6 @@ Diese Schicht trotzdem einplanen?</translation>
     <message>
         <source>Time off is changed in the time-off window (Schedules, Availability Scheduler).</source>
         <translation>Abwesenheiten werden im Abwesenheitsfenster geändert (Pläne, Abwesenheitsplaner).</translation>
-    </message>
-    <message>
-        <source>This shift begins outside the days shown, so it can be copied but not changed here.</source>
-        <translation>Diese Schicht beginnt außerhalb der gezeigten Tage; sie kann hier kopiert, aber nicht geändert werden.</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -2214,10 +2957,6 @@ Diese Schicht trotzdem einplanen?</translation>
         </translation>
     </message>
     <message>
-        <source>Copy </source>
-        <translation>Kopieren: </translation>
-    </message>
-    <message>
         <source>Select the week to copy to.</source>
         <translation>Wählen Sie die Woche, in die kopiert wird.</translation>
     </message>
@@ -2250,6 +2989,42 @@ Plan ersetzen?</translation>
     <message>
         <source>Replace Schedule</source>
         <translation>Plan ersetzen</translation>
+    </message>
+    <message>
+        <source>12 Hours</source>
+        <translation>12 Stunden</translation>
+    </message>
+    <message>
+        <source>1 Day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message>
+        <source>2 Days</source>
+        <translation>2 Tage</translation>
+    </message>
+    <message>
+        <source>3 Days</source>
+        <translation>3 Tage</translation>
+    </message>
+    <message>
+        <source>4 Days</source>
+        <translation>4 Tage</translation>
+    </message>
+    <message>
+        <source>5 Days</source>
+        <translation>5 Tage</translation>
+    </message>
+    <message>
+        <source>6 Days</source>
+        <translation>6 Tage</translation>
+    </message>
+    <message>
+        <source>7 Days</source>
+        <translation>7 Tage</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
     </message>
 </context>
 <context>
@@ -2310,14 +3085,6 @@ Plan ersetzen?</translation>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
         <source>&amp;Employee</source>
         <translation>&amp;Mitarbeiter</translation>
     </message>
@@ -2348,10 +3115,6 @@ Plan ersetzen?</translation>
     <message>
         <source>Resize time off %1</source>
         <translation>Dauer der Abwesenheit %1 ändern</translation>
-    </message>
-    <message>
-        <source>This time off touches or overlaps another period of time off of %1.</source>
-        <translation>Diese Abwesenheit berührt oder überschneidet eine andere Abwesenheit von %1.</translation>
     </message>
     <message>
         <source>&amp;Close</source>

@@ -12,6 +12,46 @@
     </message>
 </context>
 <context>
+    <name>ImportEmployeesCommand</name>
+    <message numerus="yes">
+        <source>%n bad row(s); nothing was imported (--skip-bad imports the good rows)</source>
+        <translation>
+            <numerusform>%n bad row; nothing was imported (--skip-bad imports the good rows)</numerusform>
+            <numerusform>%n bad rows; nothing was imported (--skip-bad imports the good rows)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Would add %n employee(s); nothing was written (--dry-run)
+</source>
+        <translation>
+            <numerusform>Would add %n employee; nothing was written (--dry-run)
+</numerusform>
+            <numerusform>Would add %n employees; nothing was written (--dry-run)
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Added %n employee(s)
+</source>
+        <translation>
+            <numerusform>Added %n employee
+</numerusform>
+            <numerusform>Added %n employees
+</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TimeGridAccessible</name>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation>
+            <numerusform>%n row</numerusform>
+            <numerusform>%n rows</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmDepartmentList</name>
     <message numerus="yes">
         <source>%n employee membership(s)</source>

@@ -5,6 +5,7 @@
 #include "data/ScheduleHelper.h"
 #include "reports/engine/BandedReport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -41,14 +42,14 @@ QByteArray DelayedPrintStore::infoFileText(const QStringList &info, const QDateT
 QString DelayedPrintStore::store(const BandedReport &report, const QStringList &info, const QDateTime &when)
 {
     if (!QDir().mkpath(m_folder))
-        throw FileError(QStringLiteral("DelayedPrintStore"), m_folder, QStringLiteral("the folder cannot be created"));
+        throw FileError(QStringLiteral("DelayedPrintStore"), m_folder, QCoreApplication::translate("DelayedPrintStore", "the folder cannot be created"));
     const QDir dir(m_folder);
 
     // A number whose two names are both free, so that no earlier pair is overwritten.
     QString base;
     for (int tries = 0; base.isEmpty(); ++tries) {
         if (tries == 10000)
-            throw FileError(QStringLiteral("DelayedPrintStore"), m_folder, QStringLiteral("no free report number was found"));
+            throw FileError(QStringLiteral("DelayedPrintStore"), m_folder, QCoreApplication::translate("DelayedPrintStore", "no free report number was found"));
         const QString n = QString::number(m_next() % kNumbers);
         if (!dir.exists(n + QStringLiteral(".WHA")) && !dir.exists(n + QStringLiteral(".RDF")))
             base = dir.filePath(n);
@@ -59,7 +60,7 @@ QString DelayedPrintStore::store(const BandedReport &report, const QStringList &
     const QString rdf = base + QStringLiteral(".RDF");
     const QString wha = base + QStringLiteral(".WHA");
     if (pdf.isEmpty())
-        throw FileError(QStringLiteral("DelayedPrintStore"), rdf, QStringLiteral("the report could not be rendered"));
+        throw FileError(QStringLiteral("DelayedPrintStore"), rdf, QCoreApplication::translate("DelayedPrintStore", "the report could not be rendered"));
     // The pages first: a program that waits for .WHA files never finds one without its pages.
     ScheduleHelper::WriteFileBytes(rdf, pdf);
     try {

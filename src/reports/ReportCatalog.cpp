@@ -71,35 +71,35 @@ constexpr int kIndividualShowsPosition = 1;
 // In the order of ReportId: an id is its entry's place.
 const QList<ReportEntry> kEntries{
     {ReportId::IndividualEmployee, "individual", QT_TRANSLATE_NOOP("ReportCatalog", "Individual Employee"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Employee Schedule %1 - %2"), true, ReportKind::Schedule,
+     "Employee Schedule %1 - %2", true, ReportKind::Schedule,
      [](const ReportInput &in, const QString &title) {
          return shiftLayout<rptEmployeeInd>(in, title, ReportId::IndividualEmployee, kIndividualShowsPosition);
      }},
     {ReportId::Weekly, "weekly", QT_TRANSLATE_NOOP("ReportCatalog", "Weekly"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Weekly Schedule %1 - %2"), true, ReportKind::Schedule,
+     "Weekly Schedule %1 - %2", true, ReportKind::Schedule,
      [](const ReportInput &in, const QString &title) {
          return shiftLayout<rptWeekReport>(in, title, ReportId::Weekly, kWeeklyShowsPosition);
      }},
     {ReportId::HoursByDepartment, "hours-by-department", QT_TRANSLATE_NOOP("ReportCatalog", "Total Hours By Dept"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Total Hours Summary - Department"), false, ReportKind::Schedule,
+     "Total Hours Summary - Department", false, ReportKind::Schedule,
      [](const ReportInput &in, const QString &title) { return hoursLayout(in, title, false); }},
     {ReportId::HoursByPosition, "hours-by-position", QT_TRANSLATE_NOOP("ReportCatalog", "Total Hours By Position"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Total Hours Summary - Position"), false, ReportKind::Schedule,
+     "Total Hours Summary - Position", false, ReportKind::Schedule,
      [](const ReportInput &in, const QString &title) { return hoursLayout(in, title, true); }},
     {ReportId::ScheduledTimeOff, "time-off", QT_TRANSLATE_NOOP("ReportCatalog", "Scheduled Time Off"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Time Off %1 - %2"), true, ReportKind::Schedule, timeOffLayout},
+     "Time Off %1 - %2", true, ReportKind::Schedule, timeOffLayout},
     {ReportId::MasterList, "master-list", QT_TRANSLATE_NOOP("ReportCatalog", "Master List"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Employee Master List"), false, ReportKind::EmployeeList,
+     "Employee Master List", false, ReportKind::EmployeeList,
      listLayout<rtpEmployeeMasterReport>},
     {ReportId::ContactList, "contact-list", QT_TRANSLATE_NOOP("ReportCatalog", "Contact List"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Employee Contact List"), false, ReportKind::EmployeeList,
+     "Employee Contact List", false, ReportKind::EmployeeList,
      listLayout<rptEmployeeContact>},
     {ReportId::PhoneList, "phone-list", QT_TRANSLATE_NOOP("ReportCatalog", "Phone List"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Phone List"), false, ReportKind::EmployeeList, listLayout<rptEmployeeList>},
+     "Phone List", false, ReportKind::EmployeeList, listLayout<rptEmployeeList>},
     {ReportId::IdList, "id-list", QT_TRANSLATE_NOOP("ReportCatalog", "Id List"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Employee Id List"), false, ReportKind::EmployeeList, listLayout<rptEmployeeIdList>},
+     "Employee Id List", false, ReportKind::EmployeeList, listLayout<rptEmployeeIdList>},
     {ReportId::MailingList, "mailing-list", QT_TRANSLATE_NOOP("ReportCatalog", "Mailing List"),
-     QT_TRANSLATE_NOOP("ReportCatalog", "Employee Addresses"), false, ReportKind::EmployeeList,
+     "Employee Addresses", false, ReportKind::EmployeeList,
      listLayout<rptEmployeeAddress>},
 };
 
@@ -181,7 +181,8 @@ QString name(const ReportEntry &entry)
 QString title(ReportId id, double firstDay, double lastDay)
 {
     const ReportEntry &e = entry(id);
-    const QString text = QCoreApplication::translate("ReportCatalog", e.title);
+    // The page prints the title in its own words, whatever the language of the windows.
+    const QString text = QString::fromLatin1(e.title);
     if (!e.titleNamesRange)
         return text;
     return text.arg(OleDate::format(firstDay, QStringLiteral("m/d/yy")), OleDate::format(lastDay, QStringLiteral("m/d/yy")));

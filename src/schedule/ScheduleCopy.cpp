@@ -8,6 +8,7 @@
 #include "data/RecordList.h"
 #include "data/ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -24,7 +25,7 @@ QString ScheduleCopy::dayFile(double day) const
     const QString file = ScheduleFiles::dayFile(m_schedule.dataPath(), m_department, day);
     if (file.isEmpty())
         throw FileError(QStringLiteral("CopySchedule"), m_schedule.dataPath() + u'/' + m_department,
-                        QStringLiteral("the department name cannot be used as a folder name"), FileError::Kind::Write);
+                        QCoreApplication::translate("ScheduleCopy", "the department name cannot be used as a folder name"), FileError::Kind::Write);
     return file;
 }
 
@@ -68,7 +69,7 @@ void ScheduleCopy::copy(double sourceFirst, double targetFirst, int days)
             moved[d].save(dayFile(target + d));
         together.commit();
     } catch (const FileError &error) {
-        throw FileError(error.routine(), error.path(), error.reason() + QStringLiteral("; nothing was copied"),
+        throw FileError(error.routine(), error.path(), error.reason() + QCoreApplication::translate("ScheduleCopy", "; nothing was copied"),
                         error.kind());
     }
 }

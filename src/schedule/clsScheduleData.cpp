@@ -1,5 +1,6 @@
 #include "clsScheduleData.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <map>
 
@@ -392,10 +393,10 @@ void clsScheduleData::SaveScheduleDay(const QString &department, const RecordLis
 {
     const QString file = ScheduleFiles::dayFile(m_dataPath, department, day);
     if (m_readOnly)
-        throw FileError(QStringLiteral("SaveScheduleDay"), file, QStringLiteral("the schedule was opened for reading only"), FileError::Kind::Write);
+        throw FileError(QStringLiteral("SaveScheduleDay"), file, QCoreApplication::translate("clsScheduleData", "the schedule was opened for reading only"), FileError::Kind::Write);
     if (file.isEmpty())
         throw FileError(QStringLiteral("SaveScheduleDay"), m_dataPath + u'/' + department,
-                        QStringLiteral("the department name cannot be used as a folder name"),
+                        QCoreApplication::translate("clsScheduleData", "the department name cannot be used as a folder name"),
                         FileError::Kind::Write);
     ScheduleHelper::MakeDirectory(QFileInfo(file).absolutePath());
     records.save(file);
@@ -507,10 +508,10 @@ void clsScheduleData::TimeOffSave(qint32 employee, const RecordList &records)
 {
     const QString file = ScheduleFiles::timeOffFile(m_dataPath, employee);
     if (m_readOnly)
-        throw FileError(QStringLiteral("TimeOffSave"), file, QStringLiteral("the schedule was opened for reading only"), FileError::Kind::Write);
+        throw FileError(QStringLiteral("TimeOffSave"), file, QCoreApplication::translate("clsScheduleData", "the schedule was opened for reading only"), FileError::Kind::Write);
     if (isUnreadable(file))
         throw FileError(QStringLiteral("TimeOffSave"), file,
-                        QStringLiteral("the file could not be read, so it was left as it is"), FileError::Kind::Write);
+                        QCoreApplication::translate("clsScheduleData", "the file could not be read, so it was left as it is"), FileError::Kind::Write);
     records.save(file);
 }
 
@@ -594,14 +595,14 @@ void clsScheduleData::setColumnCaption()
 {
     switch (m_hoursMode) {
     case WeekHours:
-        m_grid->setColumnCaption(QStringLiteral("Week\nHours"));
+        m_grid->setColumnCaption(QCoreApplication::translate("clsScheduleData", "Week\nHours"));
         break;
     case DayHours:
         m_grid->setColumnCaption(OleDate::format(m_chosenDay, QStringLiteral("ddd")) + u'\n'
                                  + OleDate::format(m_chosenDay, QStringLiteral("dd")));
         break;
     case DaysWorked:
-        m_grid->setColumnCaption(QStringLiteral("Days\nAval"));
+        m_grid->setColumnCaption(QCoreApplication::translate("clsScheduleData", "Days\nAval"));
         break;
     default:
         break;

@@ -10,6 +10,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "schedule/ScheduleFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
@@ -95,11 +96,11 @@ std::optional<QByteArray> Checker::read(const QString &path, int recordSize)
     try {
         bytes = ScheduleHelper::ReadFileBytes(path);
     } catch (const FileError &e) {
-        report(path, QStringLiteral("cannot be read: %1").arg(e.reason()));
+        report(path, QCoreApplication::translate("CheckCommand", "cannot be read: %1").arg(e.reason()));
         return std::nullopt;
     }
     if (recordSize > 0 && bytes.size() % recordSize != 0)
-        report(path, QStringLiteral("its length of %1 bytes is not a whole number of %2-byte records")
+        report(path, QCoreApplication::translate("CheckCommand", "its length of %1 bytes is not a whole number of %2-byte records")
                          .arg(bytes.size()).arg(recordSize));
     return bytes;
 }
@@ -107,9 +108,9 @@ std::optional<QByteArray> Checker::read(const QString &path, int recordSize)
 void Checker::checkDate(const QString &path, int record, const char *what, double value)
 {
     if (std::isnan(value))
-        report(path, QStringLiteral("record %1: the %2 is not a number").arg(record).arg(QLatin1String(what)));
+        report(path, QCoreApplication::translate("CheckCommand", "record %1: the %2 is not a number").arg(record).arg(QLatin1String(what)));
     else if (!OleDate::isPlausible(value))
-        report(path, QStringLiteral("record %1: the %2 is not a date between 1900 and 2200").arg(record).arg(QLatin1String(what)));
+        report(path, QCoreApplication::translate("CheckCommand", "record %1: the %2 is not a date between 1900 and 2200").arg(record).arg(QLatin1String(what)));
 }
 
 void Checker::checkMasterData()
@@ -128,7 +129,7 @@ void Checker::checkMasterData()
     for (qsizetype i = 0; i < people.size(); ++i) {
         const EmployeeFields &e = people[i];
         if (m_employees.contains(e.number))
-            report(employees, QStringLiteral("two employees share the number %1").arg(e.number));
+            report(employees, QCoreApplication::translate("CheckCommand", "two employees share the number %1").arg(e.number));
         m_employees.insert(e.number);
         // 0 is a date never given (an import without one).
         if (e.dob != 0)
@@ -144,10 +145,10 @@ void Checker::checkMasterData()
     for (qsizetype i = 0; i < members.size(); ++i) {
         const QString department = CodePage::toUpper(members[i].department);
         if (!m_employees.contains(members[i].employee))
-            report(memberships, QStringLiteral("record %1: membership of employee %2, who does not exist")
+            report(memberships, QCoreApplication::translate("CheckCommand", "record %1: membership of employee %2, who does not exist")
                                     .arg(i + 1).arg(members[i].employee));
         if (!m_departments.contains(department))
-            report(memberships, QStringLiteral("record %1: membership in department \"%2\", which does not exist")
+            report(memberships, QCoreApplication::translate("CheckCommand", "record %1: membership in department \"%2\", which does not exist")
                                     .arg(i + 1).arg(members[i].department));
         m_members[department].insert(members[i].employee);
     }
@@ -155,18 +156,18 @@ void Checker::checkMasterData()
     for (qsizetype i = 0; i < info.Assignments().size(); ++i) {
         const Assignment &a = info.Assignments()[i];
         if (!m_employees.contains(a.employee))
-            report(assignments, QStringLiteral("record %1: position of employee %2, who does not exist").arg(i + 1).arg(a.employee));
+            report(assignments, QCoreApplication::translate("CheckCommand", "record %1: position of employee %2, who does not exist").arg(i + 1).arg(a.employee));
         if (!m_positions.contains(CodePage::toUpper(a.position)))
-            report(assignments, QStringLiteral("record %1: position \"%2\", which does not exist").arg(i + 1).arg(a.position));
+            report(assignments, QCoreApplication::translate("CheckCommand", "record %1: position \"%2\", which does not exist").arg(i + 1).arg(a.position));
         m_held[a.employee].insert(CodePage::toUpper(a.position));
     }
     const QString shifts = m_dir.filePath(QLatin1String(clsEmployeeInfo::kDefaultShiftsFile));
     for (qsizetype i = 0; i < info.DefaultShifts().size(); ++i) {
         const DefaultShift &s = info.DefaultShifts()[i];
         if (!std::isfinite(s.start) || !std::isfinite(s.end))
-            report(shifts, QStringLiteral("record %1: a time is not a number").arg(i + 1));
+            report(shifts, QCoreApplication::translate("CheckCommand", "record %1: a time is not a number").arg(i + 1));
         if (!m_departments.contains(CodePage::toUpper(s.department)))
-            report(shifts, QStringLiteral("record %1: default shift of department \"%2\", which does not exist")
+            report(shifts, QCoreApplication::translate("CheckCommand", "record %1: default shift of department \"%2\", which does not exist")
                                .arg(i + 1).arg(s.department));
     }
 }
@@ -181,7 +182,7 @@ void Checker::checkDepartments(const clsEmployeeInfo &info)
         const int record = int(i + 1);
         // Every lookup finds the first; the second shares its folder and its shifts.
         if (const auto first = firstRecord.constFind(d.name); first != firstRecord.cend())
-            report(file, QStringLiteral("record %1: a second department named \"%2\" (record %3)")
+            report(file, QCoreApplication::translate("CheckCommand", "record %1: a second department named \"%2\" (record %3)")
                              .arg(record).arg(d.name).arg(*first));
         else
             firstRecord.insert(d.name, record);
@@ -191,12 +192,12 @@ void Checker::checkDepartments(const clsEmployeeInfo &info)
             if (problem.endsWith(u'.'))
                 problem.chop(1);
             problem[0] = problem[0].toLower();
-            report(file, QStringLiteral("record %1: the department name \"%2\" cannot be a folder name, so its "
+            report(file, QCoreApplication::translate("CheckCommand", "record %1: the department name \"%2\" cannot be a folder name, so its "
                                         "shifts cannot be stored: %3")
                              .arg(record).arg(d.name, problem));
         }
         if (d.firstDay < 0 || d.firstDay > 6)
-            report(file, QStringLiteral("record %1: the first weekday %2 is not a weekday (0 Sunday to 6 Saturday)")
+            report(file, QCoreApplication::translate("CheckCommand", "record %1: the first weekday %2 is not a weekday (0 Sunday to 6 Saturday)")
                              .arg(record).arg(d.firstDay));
     }
 }
@@ -207,7 +208,7 @@ void Checker::checkTimeOff(const QString &path, qint32 fileEmployee)
     if (!bytes)
         return;
     if (m_masterReadable && !m_employees.contains(fileEmployee))
-        report(path, QStringLiteral("time off of employee %1, who does not exist").arg(fileEmployee));
+        report(path, QCoreApplication::translate("CheckCommand", "time off of employee %1, who does not exist").arg(fileEmployee));
     const QByteArray records = ScheduleHelper::RecordsFromFileBytes(*bytes, ScheduleFiles::TimeOff::Size);
     for (int i = 0; i * ScheduleFiles::TimeOff::Size < records.size(); ++i) {
         const char *r = records.constData() + i * ScheduleFiles::TimeOff::Size;
@@ -215,9 +216,9 @@ void Checker::checkTimeOff(const QString &path, qint32 fileEmployee)
         checkDate(path, i + 1, "begin", begin);
         checkDate(path, i + 1, "end", end);
         if (end < begin)
-            report(path, QStringLiteral("record %1: the period ends before it begins").arg(i + 1));
+            report(path, QCoreApplication::translate("CheckCommand", "record %1: the period ends before it begins").arg(i + 1));
         if (ScheduleFiles::TimeOff::employee(r) != fileEmployee)
-            report(path, QStringLiteral("record %1: belongs to employee %2, not to the file's employee")
+            report(path, QCoreApplication::translate("CheckCommand", "record %1: belongs to employee %2, not to the file's employee")
                              .arg(i + 1).arg(ScheduleFiles::TimeOff::employee(r)));
     }
 }
@@ -278,22 +279,22 @@ void Checker::checkDay(const QString &path, double day, const QString &departmen
         checkDate(path, n, "end", end);
         const bool dated = OleDate::isPlausible(begin) && OleDate::isPlausible(end);
         if (dated && end < begin)
-            report(path, QStringLiteral("record %1: the shift ends before it begins").arg(n));
+            report(path, QCoreApplication::translate("CheckCommand", "record %1: the shift ends before it begins").arg(n));
         if (dated && (begin < day || begin >= day + 1))
-            report(path, QStringLiteral("record %1: the shift begins on another day than its file's").arg(n));
+            report(path, QCoreApplication::translate("CheckCommand", "record %1: the shift begins on another day than its file's").arg(n));
         const QString position = CodePage::toUpper(ScheduleFiles::Shift::position(r));
         if (m_masterReadable) {
             const bool known = m_employees.contains(employee);
             const QString who = QString::number(employee);
             if (!known)
-                shared.report(n, QStringLiteral("nobody ") + who, QStringLiteral("of employee %1, who does not exist").arg(who));
+                shared.report(n, QStringLiteral("nobody ") + who, QCoreApplication::translate("CheckCommand", "of employee %1, who does not exist").arg(who));
             else if (members && !members->contains(employee))
-                shared.report(n, QStringLiteral("member ") + who, QStringLiteral("of employee %1, who is not a member of %2").arg(who, department));
+                shared.report(n, QStringLiteral("member ") + who, QCoreApplication::translate("CheckCommand", "of employee %1, who is not a member of %2").arg(who, department));
             if (!m_positions.contains(position))
-                shared.report(n, QStringLiteral("position ") + position, QStringLiteral("of position \"%1\", which does not exist").arg(position));
+                shared.report(n, QStringLiteral("position ") + position, QCoreApplication::translate("CheckCommand", "of position \"%1\", which does not exist").arg(position));
             else if (known && !m_held.value(employee).contains(position))
                 shared.report(n, QStringLiteral("held ") + who + u' ' + position,
-                              QStringLiteral("of employee %1 as %2, a position the employee does not hold").arg(who, position));
+                              QCoreApplication::translate("CheckCommand", "of employee %1 as %2, a position the employee does not hold").arg(who, position));
         }
         if (dated && begin <= end)
             placed.append({employee, begin, end, 0, n});
@@ -333,13 +334,13 @@ void Checker::checkDay(const QString &path, double day, const QString &departmen
             const qint32 employee = placed[from].employee;
             QString text;
             if (involved == 2) {
-                text = QStringLiteral("records %1 and %2: shifts of employee %3 overlap")
+                text = QCoreApplication::translate("CheckCommand", "records %1 and %2: shifts of employee %3 overlap")
                            .arg(pairs[0].first).arg(pairs[0].second).arg(employee);
             } else {
                 QStringList named;
                 for (const auto &p : std::as_const(pairs))
                     named << QStringLiteral("%1 and %2").arg(p.first).arg(p.second);
-                text = QStringLiteral("%1 shifts of employee %2 overlap, among them records %3")
+                text = QCoreApplication::translate("CheckCommand", "%1 shifts of employee %2 overlap, among them records %3")
                            .arg(involved).arg(employee).arg(named.join(QStringLiteral(", ")));
             }
             findings.append({{pairs[0].second, pairs[0].first}, text});
@@ -371,19 +372,19 @@ void Checker::checkDepartmentFolder(const QString &folder)
             // another spelling is a folder nobody looks into.
             if (name != upper && (m_entries.contains(upper) || !QFileInfo::exists(m_dir.filePath(upper)))) {
                 shown = false;
-                report(folder, QStringLiteral("no window shows its shifts: the department %1 keeps them in the folder %1")
+                report(folder, QCoreApplication::translate("CheckCommand", "no window shows its shifts: the department %1 keeps them in the folder %1")
                                    .arg(upper));
             }
         } else {
             shown = false;
-            report(folder, QStringLiteral("department folder without a department"));
+            report(folder, QCoreApplication::translate("CheckCommand", "department folder without a department"));
         }
     }
     const QFileInfo info(folder);
     if (info.isSymLink()) {
         const QString inside = QFileInfo(m_dir.path()).canonicalFilePath() + u'/';
         if (!info.canonicalFilePath().startsWith(inside)) {
-            report(folder, QStringLiteral("it is a link to %1, outside the data folder").arg(info.symLinkTarget()));
+            report(folder, QCoreApplication::translate("CheckCommand", "it is a link to %1, outside the data folder").arg(info.symLinkTarget()));
             return;
         }
     }
@@ -398,7 +399,7 @@ void Checker::checkDepartmentFolder(const QString &folder)
         }
         const QDate date = QDate::fromString(match.captured(1), QStringLiteral("yyyyMMdd"));
         if (!date.isValid()) {
-            report(path, QStringLiteral("the name is not a day"));
+            report(path, QCoreApplication::translate("CheckCommand", "the name is not a day"));
             continue;
         }
         const double day = OleDate::fromDate(date);
@@ -482,14 +483,14 @@ void Checker::checkDayOverlapsBetweenFiles(const QList<int> &files, double day, 
             const int file = pairs[0].first->file;
             const qint32 employee = all[from].employee;
             if (count == 1) {
-                report(m_dayFiles[file], QStringLiteral("%1: shift of employee %2 overlaps %3")
+                report(m_dayFiles[file], QCoreApplication::translate("CheckCommand", "%1: shift of employee %2 overlaps %3")
                                              .arg(describe(*pairs[0].first, file), QString::number(employee),
                                                   describe(*pairs[0].second, file)));
             } else {
                 QStringList named;
                 for (const auto &p : std::as_const(pairs))
                     named << describe(*p.second, file) + QStringLiteral(" and ") + describe(*p.first, file);
-                report(m_dayFiles[file], QStringLiteral("%1 overlaps of shifts of employee %2 with shifts in other files "
+                report(m_dayFiles[file], QCoreApplication::translate("CheckCommand", "%1 overlaps of shifts of employee %2 with shifts in other files "
                                                         "on this day, among them %3")
                                              .arg(count).arg(employee).arg(named.join(QStringLiteral("; "))));
             }
@@ -502,7 +503,7 @@ CheckCommand::Result Checker::run()
 {
     const QFileInfo folder(m_dir.path());
     if (!folder.isDir() || !folder.isReadable() || !m_dir.isReadable())
-        return {{QStringLiteral("%1: the data folder cannot be read").arg(QDir::toNativeSeparators(m_dir.path()))}, 2};
+        return {{QCoreApplication::translate("CheckCommand", "%1: the data folder cannot be read").arg(QDir::toNativeSeparators(m_dir.path()))}, 2};
 
     checkMasterData();
 
@@ -518,7 +519,7 @@ CheckCommand::Result Checker::run()
         }
         const auto match = timeOffName.match(entry);
         if (entry == MultiFileCommit::journalFileName())
-            report(path, QStringLiteral("an operation was interrupted; the next start of the program finishes or undoes it"));
+            report(path, QCoreApplication::translate("CheckCommand", "an operation was interrupted; the next start of the program finishes or undoes it"));
         else if (match.hasMatch())
             checkTimeOff(path, match.captured(1).toInt());
         else if (std::none_of(std::begin(kRecordFiles), std::end(kRecordFiles),
@@ -530,7 +531,7 @@ CheckCommand::Result Checker::run()
         checkDepartmentFolder(folder);
     checkOverlapsBetweenFiles();
     for (const QString &stale : ScheduleHelper::StaleTemporaryFiles(m_dir.path()))
-        report(stale, QStringLiteral("temporary file left by an interrupted save"));
+        report(stale, QCoreApplication::translate("CheckCommand", "temporary file left by an interrupted save"));
 
     return {m_lines, m_lines.isEmpty() ? 0 : 1};
 }

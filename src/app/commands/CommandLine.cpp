@@ -6,6 +6,7 @@
 #include "ReportCommand.h"
 #include "data/FileError.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
@@ -20,36 +21,36 @@ int run(int argc, char *argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shiftgrid plans the work shifts of a business."));
-    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
-    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version."));
-    const QCommandLineOption dataOption(QStringLiteral("data"), QStringLiteral("The data folder."), QStringLiteral("DIR"));
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "Shiftgrid plans the work shifts of a business."));
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")}, QCoreApplication::translate("CommandLine", "Show this help."));
+    const QCommandLineOption versionOption({QStringLiteral("v"), QStringLiteral("version")}, QCoreApplication::translate("CommandLine", "Show the version."));
+    const QCommandLineOption dataOption(QStringLiteral("data"), QCoreApplication::translate("CommandLine", "The data folder."), QStringLiteral("DIR"));
     parser.addOption(helpOption);
     parser.addOption(versionOption);
-    const QCommandLineOption departmentOption(QStringLiteral("department"), QStringLiteral("A department name."), QStringLiteral("NAME"));
-    const QCommandLineOption dateOption(QStringLiteral("date"), QStringLiteral("A date, YYYY-MM-DD."), QStringLiteral("DATE"));
-    const QCommandLineOption pngOption(QStringLiteral("png"), QStringLiteral("A PNG file to paint into."), QStringLiteral("FILE"));
-    const QCommandLineOption employeesOption(QStringLiteral("employees"), QStringLiteral("Number of employees."), QStringLiteral("N"));
-    const QCommandLineOption weeksOption(QStringLiteral("weeks"), QStringLiteral("Number of weeks."), QStringLiteral("W"));
-    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("First date, YYYY-MM-DD."), QStringLiteral("DATE"));
-    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("Last date, YYYY-MM-DD."), QStringLiteral("DATE"));
-    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("A file to write."), QStringLiteral("FILE"));
-    const QCommandLineOption employeeOption(QStringLiteral("employee"), QStringLiteral("An employee number."), QStringLiteral("NUMBER"));
-    const QCommandLineOption timeOffOption(QStringLiteral("time-off"), QStringLiteral("Time off too."));
-    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Check only; write nothing."));
-    const QCommandLineOption skipBadOption(QStringLiteral("skip-bad"), QStringLiteral("Import the good rows."));
-    const QCommandLineOption createMissingOption(QStringLiteral("create-missing"), QStringLiteral("Create departments and positions."));
-    const QCommandLineOption timeZoneOption(QStringLiteral("time-zone"), QStringLiteral("The zone of the times."), QStringLiteral("ZONE"));
+    const QCommandLineOption departmentOption(QStringLiteral("department"), QCoreApplication::translate("CommandLine", "A department name."), QStringLiteral("NAME"));
+    const QCommandLineOption dateOption(QStringLiteral("date"), QCoreApplication::translate("CommandLine", "A date, YYYY-MM-DD."), QStringLiteral("DATE"));
+    const QCommandLineOption pngOption(QStringLiteral("png"), QCoreApplication::translate("CommandLine", "A PNG file to paint into."), QStringLiteral("FILE"));
+    const QCommandLineOption employeesOption(QStringLiteral("employees"), QCoreApplication::translate("CommandLine", "Number of employees."), QStringLiteral("N"));
+    const QCommandLineOption weeksOption(QStringLiteral("weeks"), QCoreApplication::translate("CommandLine", "Number of weeks."), QStringLiteral("W"));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QCoreApplication::translate("CommandLine", "First date, YYYY-MM-DD."), QStringLiteral("DATE"));
+    const QCommandLineOption toOption(QStringLiteral("to"), QCoreApplication::translate("CommandLine", "Last date, YYYY-MM-DD."), QStringLiteral("DATE"));
+    const QCommandLineOption outOption(QStringLiteral("out"), QCoreApplication::translate("CommandLine", "A file to write."), QStringLiteral("FILE"));
+    const QCommandLineOption employeeOption(QStringLiteral("employee"), QCoreApplication::translate("CommandLine", "An employee number."), QStringLiteral("NUMBER"));
+    const QCommandLineOption timeOffOption(QStringLiteral("time-off"), QCoreApplication::translate("CommandLine", "Time off too."));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QCoreApplication::translate("CommandLine", "Check only; write nothing."));
+    const QCommandLineOption skipBadOption(QStringLiteral("skip-bad"), QCoreApplication::translate("CommandLine", "Import the good rows."));
+    const QCommandLineOption createMissingOption(QStringLiteral("create-missing"), QCoreApplication::translate("CommandLine", "Create departments and positions."));
+    const QCommandLineOption timeZoneOption(QStringLiteral("time-zone"), QCoreApplication::translate("CommandLine", "The zone of the times."), QStringLiteral("ZONE"));
     parser.addOption(dataOption);
     parser.addOptions({departmentOption, dateOption, pngOption, employeesOption, weeksOption, fromOption, toOption,
                        outOption, employeeOption, timeOffOption, timeZoneOption, dryRunOption, skipBadOption,
                        createMissingOption});
-    const QCommandLineOption dayOption(QStringLiteral("day"), QStringLiteral("Copy one day."));
-    const QCommandLineOption weekOption(QStringLiteral("week"), QStringLiteral("Copy a week."));
-    const QCommandLineOption replaceOption(QStringLiteral("replace"), QStringLiteral("Replace shifts on the target days."));
+    const QCommandLineOption dayOption(QStringLiteral("day"), QCoreApplication::translate("CommandLine", "Copy one day."));
+    const QCommandLineOption weekOption(QStringLiteral("week"), QCoreApplication::translate("CommandLine", "Copy a week."));
+    const QCommandLineOption replaceOption(QStringLiteral("replace"), QCoreApplication::translate("CommandLine", "Replace shifts on the target days."));
     parser.addOptions({dayOption, weekOption, replaceOption});
     parser.addOptions(ReportCommand::options());
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("export master"));
+    parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "export master"));
 
     // Only the windowed start needs widgets; the commands run without a screen.
     const bool parsed = parser.parse(arguments);
@@ -88,7 +89,7 @@ int run(int argc, char *argv[])
     try {
         if (const Command *command = CommandTable::find(words))
             return command->run({parser, words, parser.value(dataOption)});
-        CommandSupport::fail(QStringLiteral("unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
+        CommandSupport::fail(QCoreApplication::translate("CommandLine", "unknown command \"%1\"; see shiftgrid --help").arg(words.join(u' ')));
     } catch (const CommandFailed &e) {
         std::fprintf(stderr, "shiftgrid: %s\n", e.what());
         return e.exitCode();

@@ -4,6 +4,7 @@
 #include "data/ScheduleHelper.h"
 #include "exchange/OutputFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
@@ -34,7 +35,7 @@ QString existingDataFolder(const QString &requested)
 {
     const QString folder = ScheduleHelper::ResolveDataFolder(requested, false);
     if (!QFileInfo(folder).isDir())
-        fail(QStringLiteral("data folder not found: %1").arg(folder));
+        fail(QCoreApplication::translate("CommandSupport", "data folder not found: %1").arg(folder));
     return folder;
 }
 
@@ -50,7 +51,7 @@ QDate isoDateOption(const QString &text, const QString &option)
 {
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())
-        fail(QStringLiteral("%1 needs a date, YYYY-MM-DD").arg(option));
+        fail(QCoreApplication::translate("CommandSupport", "%1 needs a date, YYYY-MM-DD").arg(option));
     return date;
 }
 
@@ -62,7 +63,7 @@ void writeOutput(const QByteArray &bytes, const QString &out)
     }
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        fail(QStringLiteral("could not write %1: %2").arg(out, ScheduleHelper::WriteFailureReason(out, file.errorString())));
+        fail(QCoreApplication::translate("CommandSupport", "could not write %1: %2").arg(out, ScheduleHelper::WriteFailureReason(out, file.errorString())));
 }
 
 std::function<void(int, int)> terminalProgress(const QString &what)
@@ -87,11 +88,11 @@ void takeForWriting(DataFolderLock &lock, const QString &folder)
             std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(notice));
         return;
     case DataFolderLock::Result::Held:
-        fail(QStringLiteral("the data folder %1 is in use by %2").arg(folder, lock.holder().text()));
+        fail(QCoreApplication::translate("CommandSupport", "the data folder %1 is in use by %2").arg(folder, lock.holder().text()));
     case DataFolderLock::Result::Failed:
         break;
     }
-    fail(QStringLiteral("cannot lock the data folder: %1").arg(lock.failure()));
+    fail(QCoreApplication::translate("CommandSupport", "cannot lock the data folder: %1").arg(lock.failure()));
 }
 
 } // namespace CommandSupport

@@ -11,6 +11,7 @@
 #include "schedule/ScheduleCopy.h"
 #include "schedule/clsScheduleData.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <cstdio>
@@ -26,7 +27,7 @@ QString dayText(double day) { return OleDate::format(day, QStringLiteral("ddd mm
 
 QString rangeText(double first, int days)
 {
-    return days == 1 ? dayText(first) : QStringLiteral("the week of %1").arg(dayText(first));
+    return days == 1 ? dayText(first) : QCoreApplication::translate("CopyCommand", "the week of %1").arg(dayText(first));
 }
 
 } // namespace
@@ -34,18 +35,18 @@ QString rangeText(double first, int days)
 Result run(const Request &request)
 {
     if (request.day == request.week)
-        return wrongRequest(QStringLiteral("copy needs either --day or --week"));
+        return wrongRequest(QCoreApplication::translate("CopyCommand", "copy needs either --day or --week"));
     if (request.department.trimmed().isEmpty())
-        return wrongRequest(QStringLiteral("copy needs --department NAME"));
+        return wrongRequest(QCoreApplication::translate("CopyCommand", "copy needs --department NAME"));
     const QDate from = QDate::fromString(request.from, Qt::ISODate);
     const QDate to = QDate::fromString(request.to, Qt::ISODate);
     if (!from.isValid())
-        return wrongRequest(QStringLiteral("copy needs --from YYYY-MM-DD, a real date"));
+        return wrongRequest(QCoreApplication::translate("CopyCommand", "copy needs --from YYYY-MM-DD, a real date"));
     if (!to.isValid())
-        return wrongRequest(QStringLiteral("copy needs --to YYYY-MM-DD, a real date"));
+        return wrongRequest(QCoreApplication::translate("CopyCommand", "copy needs --to YYYY-MM-DD, a real date"));
     const QString folder = ScheduleHelper::ResolveDataFolder(request.dataFolder, false);
     if (!QFileInfo(folder).isDir())
-        return wrongRequest(QStringLiteral("data folder not found: %1").arg(folder));
+        return wrongRequest(QCoreApplication::translate("CopyCommand", "data folder not found: %1").arg(folder));
 
     // A copy writes day files: no other copy of the program may write the folder meanwhile.
     DataFolderLock lock(folder);
@@ -57,16 +58,16 @@ Result run(const Request &request)
             std::fprintf(stderr, "shiftgrid: %s\n", qPrintable(notice));
         break;
     case DataFolderLock::Result::Held:
-        return {1, {}, QStringLiteral("the data folder %1 is in use by %2").arg(folder, lock.holder().text())};
+        return {1, {}, QCoreApplication::translate("CopyCommand", "the data folder %1 is in use by %2").arg(folder, lock.holder().text())};
     case DataFolderLock::Result::Failed:
-        return {1, {}, QStringLiteral("cannot lock the data folder: %1").arg(lock.failure())};
+        return {1, {}, QCoreApplication::translate("CopyCommand", "cannot lock the data folder: %1").arg(lock.failure())};
     }
 
     try {
         clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
         const std::optional<QStringList> named = info.DepartmentsNamed({request.department});
         if (!named)
-            return wrongRequest(QStringLiteral("no department named \"%1\"").arg(request.department.trimmed()));
+            return wrongRequest(QCoreApplication::translate("CopyCommand", "no department named \"%1\"").arg(request.department.trimmed()));
         const QString department = named->first();
 
         const int days = request.week ? 7 : 1;
@@ -85,7 +86,7 @@ Result run(const Request &request)
             for (double day : occupied)
                 names << dayText(day);
             return {1, {},
-                    QStringLiteral("shifts are already scheduled on %1; nothing was copied (--replace replaces them)")
+                    QCoreApplication::translate("CopyCommand", "shifts are already scheduled on %1; nothing was copied (--replace replaces them)")
                         .arg(names.join(QStringLiteral(", ")))};
         }
         copy.copy(source, target, days);

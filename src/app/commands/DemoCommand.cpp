@@ -7,6 +7,7 @@
 #include "data/DataFolderLock.h"
 #include "data/ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ int positiveNumber(const QString &text, const QString &option, int fallback)
     bool ok = false;
     const int n = text.toInt(&ok);
     if (!ok || n < 1)
-        fail(QStringLiteral("%1 needs a positive whole number").arg(option));
+        fail(QCoreApplication::translate("DemoCommand", "%1 needs a positive whole number").arg(option));
     return n;
 }
 
@@ -41,20 +42,20 @@ void moveInto(QTemporaryDir &built, const QString &target)
     const QDir from(built.path());
     for (const QString &entry : from.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
         if (!QDir().rename(from.filePath(entry), QDir(target).filePath(entry)))
-            fail(QStringLiteral("could not move %1 into %2").arg(entry, target));
+            fail(QCoreApplication::translate("DemoCommand", "could not move %1 into %2").arg(entry, target));
 }
 
 int run(const CommandCall &call)
 {
     if (call.data.isEmpty())
-        fail(QStringLiteral("demo needs --data DIR"));
+        fail(QCoreApplication::translate("DemoCommand", "demo needs --data DIR"));
     DemoBusiness::Options options;
     options.employees = positiveNumber(call.parser.value(QStringLiteral("employees")), QStringLiteral("--employees"), options.employees);
     options.weeks = positiveNumber(call.parser.value(QStringLiteral("weeks")), QStringLiteral("--weeks"), options.weeks);
     const QString folder = ScheduleHelper::ResolveDataFolder(call.data, false);
     if (!QDir().mkpath(folder)) {
         const QString reason = ScheduleHelper::WriteFailureReason(folder, {});
-        fail(QStringLiteral("cannot create the data folder %1%2").arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+        fail(QCoreApplication::translate("DemoCommand", "cannot create the data folder %1%2").arg(folder, reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
     }
     {
         DataFolderLock lock(folder);
@@ -67,11 +68,11 @@ int run(const CommandCall &call)
             QDir(parent.filePath(left)).removeRecursively();
         const QStringList present = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
         if (present != QStringList{DataFolderLock::fileName()})
-            fail(QStringLiteral("the folder %1 already holds data; the demo needs an empty folder").arg(folder));
+            fail(QCoreApplication::translate("DemoCommand", "the folder %1 already holds data; the demo needs an empty folder").arg(folder));
         // Built beside the target, then moved in whole: a killed run leaves no half-built folder.
         QTemporaryDir built(parent.filePath(buildPrefix + QStringLiteral("XXXXXX")));
         if (!built.isValid())
-            fail(QStringLiteral("cannot create a folder beside %1: %2")
+            fail(QCoreApplication::translate("DemoCommand", "cannot create a folder beside %1: %2")
                      .arg(folder, ScheduleHelper::WriteFailureReason(parent.path(), built.errorString())));
         const QString refusal = DemoBusiness::create(built.path(), options);
         if (!refusal.isEmpty())
@@ -79,7 +80,7 @@ int run(const CommandCall &call)
         lock.release();
         moveInto(built, folder);
     }
-    print(QStringLiteral("Created a demo business with %1 employees and %2 weeks of shifts in %3\n")
+    print(QCoreApplication::translate("DemoCommand", "Created a demo business with %1 employees and %2 weeks of shifts in %3\n")
               .arg(options.employees).arg(options.weeks).arg(folder));
     return 0;
 }

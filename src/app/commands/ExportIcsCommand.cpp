@@ -8,6 +8,7 @@
 #include "data/clsOptions.h"
 #include "exchange/ExportIcs.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <cstdio>
 
@@ -27,18 +28,18 @@ int run(const CommandCall &call)
         bool ok = false;
         request.employees << text.toInt(&ok);
         if (!ok)
-            fail(QStringLiteral("--employee needs an employee number, not \"%1\"").arg(text));
+            fail(QCoreApplication::translate("ExportIcsCommand", "--employee needs an employee number, not \"%1\"").arg(text));
     }
     request.timeOff = parser.isSet(QStringLiteral("time-off"));
     request.timeZone = timeZone;
-    request.progress = terminalProgress(QStringLiteral("export ics: days read"));
+    request.progress = terminalProgress(QCoreApplication::translate("ExportIcsCommand", "export ics: days read"));
     const QString folder = existingDataFolder(call.data);
     refuseOutputInDataFolder(QStringLiteral("--out"), out, folder);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     QString unknown;
     const std::optional<QStringList> named = info.DepartmentsNamed(parser.values(QStringLiteral("department")), &unknown);
     if (!named)
-        fail(QStringLiteral("no department named \"%1\"").arg(unknown.trimmed()));
+        fail(QCoreApplication::translate("ExportIcsCommand", "no department named \"%1\"").arg(unknown.trimmed()));
     request.departments = *named;
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const ExportIcs::Result result = ExportIcs::run(info, options, request);

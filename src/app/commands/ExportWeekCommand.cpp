@@ -8,6 +8,7 @@
 #include "data/clsOptions.h"
 #include "exchange/ExportWeek.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 
 using namespace CommandSupport;
@@ -19,10 +20,10 @@ int run(const CommandCall &call)
     const QString department = call.parser.value(QStringLiteral("department"));
     const QString png = call.parser.value(QStringLiteral("png"));
     if (department.isEmpty())
-        fail(QStringLiteral("export week needs --department NAME"));
+        fail(QCoreApplication::translate("ExportWeekCommand", "export week needs --department NAME"));
     const QDate date = QDate::fromString(call.parser.value(QStringLiteral("date")), Qt::ISODate);
     if (!date.isValid())
-        fail(QStringLiteral("export week needs --date YYYY-MM-DD"));
+        fail(QCoreApplication::translate("ExportWeekCommand", "export week needs --date YYYY-MM-DD"));
     const QString folder = existingDataFolder(call.data);
     refuseOutputInDataFolder(QStringLiteral("--png"), png, folder);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);

@@ -7,6 +7,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "exchange/ImportEmployees.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QSet>
@@ -20,12 +21,12 @@ namespace {
 int importEmployees(const QString &dataOption, const QStringList &files, const ImportEmployees::Options &options)
 {
     if (dataOption.isEmpty())
-        fail(QStringLiteral("import employees needs --data DIR"));
+        fail(QCoreApplication::translate("ImportEmployeesCommand", "import employees needs --data DIR"));
     if (files.size() != 1)
-        fail(QStringLiteral("import employees needs one CSV file"));
+        fail(QCoreApplication::translate("ImportEmployeesCommand", "import employees needs one CSV file"));
     QFile file(files.first());
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("could not read %1: %2").arg(files.first(), file.errorString()));
+        fail(QCoreApplication::translate("ImportEmployeesCommand", "could not read %1: %2").arg(files.first(), file.errorString()));
     const QString folder = existingDataFolder(dataOption);
     std::optional<DataFolderLock> lock;   // a dry run writes nothing and needs no lock
     if (!options.dryRun) {
@@ -36,7 +37,7 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
     // files (BarNames.dat), and a refused import writes nothing at all.
     std::optional<clsEmployeeInfo> info(std::in_place, folder, clsEmployeeInfo::Access::ReadOnly);
     ImportEmployees::Options withProgress = options;
-    withProgress.progress = terminalProgress(QStringLiteral("import employees: rows checked"));
+    withProgress.progress = terminalProgress(QCoreApplication::translate("ImportEmployeesCommand", "import employees: rows checked"));
     const ImportEmployees::Plan plan = ImportEmployees::check(*info, file.readAll(), withProgress);
     if (!plan.error.isEmpty())
         fail(plan.error);
@@ -47,24 +48,27 @@ int importEmployees(const QString &dataOption, const QStringList &files, const I
     for (const ImportEmployees::Problem &p : plan.duplicates)
         report += p.text() + u'\n';
     if (!plan.newDepartments.isEmpty())
-        report += QStringLiteral("New departments: %1\n").arg(plan.newDepartments.join(QStringLiteral(", ")));
+        report += QCoreApplication::translate("ImportEmployeesCommand", "New departments: %1\n").arg(plan.newDepartments.join(QStringLiteral(", ")));
     if (!plan.newPositions.isEmpty())
-        report += QStringLiteral("New positions: %1\n").arg(plan.newPositions.join(QStringLiteral(", ")));
+        report += QCoreApplication::translate("ImportEmployeesCommand", "New positions: %1\n").arg(plan.newPositions.join(QStringLiteral(", ")));
     if (!plan.problems.isEmpty() && !options.skipBad) {
         std::fputs(qPrintable(report), stderr);
         QSet<int> badLines;
         for (const ImportEmployees::Problem &p : plan.problems)
             badLines.insert(p.line);
-        fail(QStringLiteral("%1 bad row(s); nothing was imported (--skip-bad imports the good rows)")
-                 .arg(badLines.size()));
+        fail(QCoreApplication::translate("ImportEmployeesCommand",
+                                        "%n bad row(s); nothing was imported (--skip-bad imports the good rows)",
+                                        nullptr, int(badLines.size())));
     }
-    withProgress.progress = terminalProgress(QStringLiteral("import employees: employees added"));
+    withProgress.progress = terminalProgress(QCoreApplication::translate("ImportEmployeesCommand", "import employees: employees added"));
     const bool adds = !plan.employees.isEmpty() || !plan.newDepartments.isEmpty() || !plan.newPositions.isEmpty();
     if (!options.dryRun && adds)
         info.emplace(folder, clsEmployeeInfo::Access::ReadWrite);   // the lock kept the files as checked
     const int added = options.dryRun || !adds ? 0 : ImportEmployees::apply(*info, plan, withProgress);
-    report += options.dryRun ? QStringLiteral("Would add %1 employee(s); nothing was written (--dry-run)\n").arg(plan.employees.size())
-                             : QStringLiteral("Added %1 employee(s)\n").arg(added);
+    report += options.dryRun ? QCoreApplication::translate("ImportEmployeesCommand",
+                                                           "Would add %n employee(s); nothing was written (--dry-run)\n",
+                                                           nullptr, int(plan.employees.size()))
+                             : QCoreApplication::translate("ImportEmployeesCommand", "Added %n employee(s)\n", nullptr, added);
     print(report);
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "reports/ReportCatalog.h"
 #include "reports/engine/BandedReport.h"
 
+#include <QCoreApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QPrinter>
@@ -34,12 +35,12 @@ std::optional<QDate> dateOption(const QString &text, const char *option, bool re
 {
     if (text.isEmpty()) {
         if (required)
-            throw BadArgument{QStringLiteral("%1 needs a date YYYY-MM-DD").arg(QLatin1String(option))};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "%1 needs a date YYYY-MM-DD").arg(QLatin1String(option))};
         return std::nullopt;
     }
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())
-        throw BadArgument{QStringLiteral("%1 needs a date YYYY-MM-DD, not \"%2\"").arg(QLatin1String(option), text)};
+        throw BadArgument{QCoreApplication::translate("ReportCommand", "%1 needs a date YYYY-MM-DD, not \"%2\"").arg(QLatin1String(option), text)};
     return date;
 }
 
@@ -50,7 +51,7 @@ QStringList knownNames(const QStringList &given, const QStringList &known, const
     for (const QString &name : given) {
         const QString stored = CodePage::toUpper(name.trimmed());
         if (!known.contains(stored))
-            throw BadArgument{QStringLiteral("%1: no such name \"%2\"").arg(QLatin1String(option), name)};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "%1: no such name \"%2\"").arg(QLatin1String(option), name)};
         names << stored;
     }
     return names;
@@ -63,9 +64,9 @@ QList<qint32> knownEmployees(const QStringList &given, const clsEmployeeInfo &in
         bool ok = false;
         const qint32 number = text.toInt(&ok);
         if (!ok || number < 1)
-            throw BadArgument{QStringLiteral("--employee needs an employee number, not \"%1\"").arg(text)};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "--employee needs an employee number, not \"%1\"").arg(text)};
         if (!info.EmployeeExists(number))
-            throw BadArgument{QStringLiteral("--employee: no employee number %1").arg(number)};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "--employee: no employee number %1").arg(number)};
         numbers << number;
     }
     return numbers;
@@ -75,7 +76,7 @@ QString unreadableText(const QList<FileError> &errors)
 {
     QString text;
     for (const FileError &e : errors)
-        text += QStringLiteral("could not read %1: %2\n").arg(e.path(), e.reason());
+        text += QCoreApplication::translate("ReportCommand", "could not read %1: %2\n").arg(e.path(), e.reason());
     return text;
 }
 
@@ -91,16 +92,16 @@ Result output(BandedReport &report, const Request &request, const QString &title
     }
     const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
     if (printers.isEmpty())
-        return finished(1, QStringLiteral("no printer is installed; write the report to a file with --pdf FILE instead"));
+        return finished(1, QCoreApplication::translate("ReportCommand", "no printer is installed; write the report to a file with --pdf FILE instead"));
     QPrinterInfo chosen = request.printer.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(request.printer);
     if (request.printer.isEmpty() && chosen.isNull())
         chosen = printers.first();
     if (chosen.isNull())
-        return finished(2, QStringLiteral("--printer: no printer named \"%1\"").arg(request.printer));
+        return finished(2, QCoreApplication::translate("ReportCommand", "--printer: no printer named \"%1\"").arg(request.printer));
     QPrinter printer(chosen, QPrinter::HighResolution);
     printer.setDocName(title);
     if (!report.print(printer))
-        return finished(1, QStringLiteral("could not print on %1").arg(chosen.printerName()));
+        return finished(1, QCoreApplication::translate("ReportCommand", "could not print on %1").arg(chosen.printerName()));
     return finished(0);
 }
 
@@ -114,11 +115,11 @@ QStringList types()
 QList<QCommandLineOption> options()
 {
     return {
-        {QStringLiteral("position"), QStringLiteral("A position name."), QStringLiteral("NAME")},
-        {QStringLiteral("pdf"), QStringLiteral("A PDF file to write."), QStringLiteral("FILE")},
-        {QStringLiteral("print"), QStringLiteral("Print on a printer.")},
-        {QStringLiteral("printer"), QStringLiteral("The printer to print on."), QStringLiteral("NAME")},
-        {QStringLiteral("text"), QStringLiteral("Print the report's pages as text.")},
+        {QStringLiteral("position"), QCoreApplication::translate("ReportCommand", "A position name."), QStringLiteral("NAME")},
+        {QStringLiteral("pdf"), QCoreApplication::translate("ReportCommand", "A PDF file to write."), QStringLiteral("FILE")},
+        {QStringLiteral("print"), QCoreApplication::translate("ReportCommand", "Print on a printer.")},
+        {QStringLiteral("printer"), QCoreApplication::translate("ReportCommand", "The printer to print on."), QStringLiteral("NAME")},
+        {QStringLiteral("text"), QCoreApplication::translate("ReportCommand", "Print the report's pages as text.")},
     };
 }
 
@@ -159,22 +160,22 @@ Built build(const Request &request)
         const ReportEntry *entry = ReportCatalog::byWord(request.type);
         if (!entry)
             throw BadArgument{request.type.isEmpty()
-                                  ? QStringLiteral("report needs a TYPE: %1").arg(types().join(QStringLiteral(", ")))
-                                  : QStringLiteral("unknown report TYPE \"%1\"; one of %2").arg(request.type, types().join(QStringLiteral(", ")))};
+                                  ? QCoreApplication::translate("ReportCommand", "report needs a TYPE: %1").arg(types().join(QStringLiteral(", ")))
+                                  : QCoreApplication::translate("ReportCommand", "unknown report TYPE \"%1\"; one of %2").arg(request.type, types().join(QStringLiteral(", ")))};
         const bool schedule = entry->kind == ReportKind::Schedule;
         const auto from = dateOption(request.from, "--from", schedule);
         const auto to = dateOption(request.to, "--to", schedule);
         if (from && to && *from > *to)
-            throw BadArgument{QStringLiteral("--from %1 is after --to %2: the dates are reversed").arg(request.from, request.to)};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "--from %1 is after --to %2: the dates are reversed").arg(request.from, request.to)};
 
         const QString folder = ScheduleHelper::ResolveDataFolder(request.data, false);
         if (!QFileInfo(folder).isDir())
-            throw BadArgument{QStringLiteral("--data: folder not found: %1").arg(folder)};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "--data: folder not found: %1").arg(folder)};
         clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
         QString unknown;
         const std::optional<QStringList> named = info.DepartmentsNamed(request.departments, &unknown);
         if (!named)
-            throw BadArgument{QStringLiteral("--department: no such name \"%1\"").arg(unknown)};
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "--department: no such name \"%1\"").arg(unknown)};
 
         ReportRequest report;
         report.departments = *named;
@@ -200,10 +201,10 @@ Built build(const Request &request)
             built.failure = finished(3, built.warnings + QStringLiteral("No Data"));
             break;
         case ReportOutcome::ReversedRange:
-            built.failure = finished(1, built.warnings + QStringLiteral("The first date is after the last date."));
+            built.failure = finished(1, built.warnings + QCoreApplication::translate("ReportCommand", "The first date is after the last date."));
             break;
         case ReportOutcome::Stopped:
-            built.failure = finished(1, built.warnings + QStringLiteral("the report's layout was stopped"));
+            built.failure = finished(1, built.warnings + QCoreApplication::translate("ReportCommand", "the report's layout was stopped"));
             break;
         }
     } catch (const BadArgument &bad) {
@@ -219,9 +220,9 @@ Built build(const Request &request)
 Result execute(const Request &request)
 {
     if (int(request.text) + int(request.print) + int(!request.pdf.isEmpty()) != 1)
-        return finished(2, QStringLiteral("report needs exactly one of --pdf FILE, --print or --text"));
+        return finished(2, QCoreApplication::translate("ReportCommand", "report needs exactly one of --pdf FILE, --print or --text"));
     if (!request.printer.isEmpty() && !request.print)
-        return finished(2, QStringLiteral("--printer needs --print"));
+        return finished(2, QCoreApplication::translate("ReportCommand", "--printer needs --print"));
     if (!request.pdf.isEmpty()) {
         const QString refusal = OutputFile::refusal(QStringLiteral("--pdf"), request.pdf,
                                                     ScheduleHelper::ResolveDataFolder(request.data, false));

@@ -3,6 +3,7 @@
 #include "data/FileError.h"
 #include "data/ScheduleHelper.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -428,7 +429,7 @@ bool BandedReport::writePdf(const QString &file, const QString &title, QString *
     const QByteArray pdf = pdfBytes(title);
     if (pdf.isEmpty()) {
         if (error)
-            *error = QStringLiteral("the report could not be rendered");
+            *error = QCoreApplication::translate("BandedReport", "the report could not be rendered");
         return false;
     }
     try {

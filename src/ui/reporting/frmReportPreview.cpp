@@ -258,7 +258,7 @@ frmReportPreview::~frmReportPreview() = default;
 void frmReportPreview::SetupReportInfo(const QStringList &info)
 {
     m_info = info;
-    setWindowTitle(info.value(0).trimmed() + tr(" Preview"));
+    setWindowTitle(tr("%1 Preview").arg(info.value(0).trimmed()));
 }
 
 QString frmReportPreview::title() const

@@ -9,10 +9,9 @@ namespace EditOutcomeText {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EditOutcomeText", text);
-}
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(EditOutcomeText)
+};
 
 QString shortTime(double t)
 {
@@ -28,29 +27,29 @@ QString refusal(const EditOutcome &outcome, const QString &employee)
     case EditRefusal::None:
         return {};
     case EditRefusal::NoRow:
-        return tr("There is no row to place the shift in.");
+        return Texts::tr("There is no row to place the shift in.");
     case EditRefusal::NoLength:
-        return tr("A shift must end after it begins.");
+        return Texts::tr("A shift must end after it begins.");
     case EditRefusal::BlockGone:
-        return tr("The shift no longer exists.");
+        return Texts::tr("The shift no longer exists.");
     case EditRefusal::MovedOutsideDays:
-        return tr("A shift must begin on one of the days shown.");
+        return Texts::tr("A shift must begin on one of the days shown.");
     case EditRefusal::NewOutsideDays:
-        return tr("This shift would begin on %1, outside the days shown, so it could not be saved here. "
+        return Texts::tr("This shift would begin on %1, outside the days shown, so it could not be saved here. "
                   "Go to that week to add it.")
             .arg(OleDate::format(wanted.begin, QStringLiteral("ddd mmm dd,yyyy")));
     case EditRefusal::Collision:
         if (wanted.timeOff)
-            return tr("This time off touches or overlaps another period of time off of %1.").arg(employee);
-        return tr("This conflicts with a previously scheduled shift");
+            return Texts::tr("This time off touches or overlaps another period of time off of %1.").arg(employee);
+        return Texts::tr("This conflicts with a previously scheduled shift");
     case EditRefusal::TimeOffHasNoPosition:
-        return tr("Time off has no position.");
+        return Texts::tr("Time off has no position.");
     case EditRefusal::TouchesTimeOff:
-        return tr("This shift touches %1's time off (%2 to %3).")
+        return Texts::tr("This shift touches %1's time off (%2 to %3).")
             .arg(employee, OleDate::format(outcome.other.begin, QStringLiteral("ddd mm/dd h:mma/p")),
                  OleDate::format(outcome.other.end, QStringLiteral("ddd mm/dd h:mma/p")));
     case EditRefusal::NotChangeable:
-        return tr("This shift begins outside the days shown, so it can be copied but not changed here.");
+        return Texts::tr("This shift begins outside the days shown, so it can be copied but not changed here.");
     }
     return {};
 }
@@ -58,13 +57,13 @@ QString refusal(const EditOutcome &outcome, const QString &employee)
 QString shift(double begin, double end, const QString &employee)
 {
     if (employee.isEmpty())
-        return tr("%1-%2").arg(shortTime(begin), shortTime(end));
-    return tr("%1-%2 for %3").arg(shortTime(begin), shortTime(end), employee);
+        return Texts::tr("%1-%2").arg(shortTime(begin), shortTime(end));
+    return Texts::tr("%1-%2 for %3").arg(shortTime(begin), shortTime(end), employee);
 }
 
 QString otherDepartmentShift(const OtherDepartmentShift &shift)
 {
-    return tr("%1 %2-%3").arg(shift.department, OleDate::format(shift.begin, QStringLiteral("ddd h:mma/p")),
+    return Texts::tr("%1 %2-%3").arg(shift.department, OleDate::format(shift.begin, QStringLiteral("ddd h:mma/p")),
                               OleDate::format(shift.end, QStringLiteral("h:mma/p")));
 }
 
@@ -75,13 +74,13 @@ OtherDepartmentWording otherDepartmentWording()
         QStringList where;
         for (const OtherDepartmentShift &o : overlaps)
             where << otherDepartmentShift(o);
-        return tr("Also scheduled at this time in %1").arg(where.join(tr(", ")));
+        return Texts::tr("Also scheduled at this time in %1").arg(where.join(Texts::tr(", ")));
     };
     wording.hours = [](const QList<DepartmentHours> &hours, qint64 totalSeconds) {
         QStringList lines;
         for (const DepartmentHours &h : hours)
-            lines << tr("%1: %2").arg(h.department, OleDate::hoursTextFromSeconds(h.seconds));
-        lines << tr("All departments: %1").arg(OleDate::hoursTextFromSeconds(totalSeconds));
+            lines << Texts::tr("%1: %2").arg(h.department, OleDate::hoursTextFromSeconds(h.seconds));
+        lines << Texts::tr("All departments: %1").arg(OleDate::hoursTextFromSeconds(totalSeconds));
         return lines.join(u'\n');
     };
     return wording;
@@ -92,18 +91,18 @@ QString otherDepartmentsQuestion(const QString &employee, const QList<OtherDepar
     QStringList where;
     for (const OtherDepartmentShift &o : overlaps)
         where << otherDepartmentShift(o);
-    return tr("%1 is already scheduled at this time in %2.\n\nSchedule this shift anyway?")
-        .arg(employee, where.join(tr(" and ")));
+    return Texts::tr("%1 is already scheduled at this time in %2.\n\nSchedule this shift anyway?")
+        .arg(employee, where.join(Texts::tr(" and ")));
 }
 
 QString storedConflicts(const QList<RefusedShift> &refused, const std::function<QString(qint32)> &nameOf)
 {
     QStringList lines;
     for (const RefusedShift &r : refused)
-        lines << tr("  %1  %2 - %3  %4")
+        lines << Texts::tr("  %1  %2 - %3  %4")
                      .arg(nameOf(r.employee), OleDate::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")),
                           OleDate::format(r.end, QStringLiteral("h:mma/p")), r.position);
-    return tr("This conflicts with a previously scheduled shift:\n%1\n\nThese stored shifts are not shown. They "
+    return Texts::tr("This conflicts with a previously scheduled shift:\n%1\n\nThese stored shifts are not shown. They "
               "stay in their files as they are; remove what they collide with to see them again.")
         .arg(lines.join(u'\n'));
 }

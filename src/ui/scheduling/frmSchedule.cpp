@@ -32,15 +32,15 @@
 
 namespace {
 
-const QList<QPair<QString, int>> &viewRanges()
-{
-    // The value counts half days.
-    static const QList<QPair<QString, int>> ranges{
-        {QStringLiteral("12 Hours"), 1}, {QStringLiteral("1 Day"), 2},  {QStringLiteral("2 Days"), 4},
-        {QStringLiteral("3 Days"), 6},   {QStringLiteral("4 Days"), 8}, {QStringLiteral("5 Days"), 10},
-        {QStringLiteral("6 Days"), 12},  {QStringLiteral("7 Days"), 14}};
-    return ranges;
-}
+struct ViewRange {
+    const char *text;   // translated where shown
+    int halfDays;
+};
+constexpr ViewRange kViewRanges[] = {
+    {QT_TRANSLATE_NOOP("frmSchedule", "12 Hours"), 1}, {QT_TRANSLATE_NOOP("frmSchedule", "1 Day"), 2},
+    {QT_TRANSLATE_NOOP("frmSchedule", "2 Days"), 4},   {QT_TRANSLATE_NOOP("frmSchedule", "3 Days"), 6},
+    {QT_TRANSLATE_NOOP("frmSchedule", "4 Days"), 8},   {QT_TRANSLATE_NOOP("frmSchedule", "5 Days"), 10},
+    {QT_TRANSLATE_NOOP("frmSchedule", "6 Days"), 12},  {QT_TRANSLATE_NOOP("frmSchedule", "7 Days"), 14}};
 
 const char *const kHourNames[3] = {"WEEK", "DAY", "AVAL"};
 
@@ -101,8 +101,8 @@ void frmSchedule::buildBands()
     comSnapTo->setObjectName(QStringLiteral("comSnapTo"));
     comViewRange = new QComboBox;
     comViewRange->setObjectName(QStringLiteral("comViewRange"));
-    for (const auto &[text, halfDays] : viewRanges())
-        comViewRange->addItem(tr(qPrintable(text)), halfDays);
+    for (const ViewRange &range : kViewRanges)
+        comViewRange->addItem(tr(range.text), range.halfDays);
     comAddShift = new QComboBox;
     comAddShift->setObjectName(QStringLiteral("comAddShift"));
     comBarDisplay = new QComboBox;
@@ -632,7 +632,7 @@ void frmSchedule::copyCommand()
     const bool week = m_weekView;
     const int days = week ? 7 : 1;
     const double source = week ? m_firstDay : (m_chosenDay != 0 ? m_chosenDay : m_firstDay);
-    const QString caption = tr("Copy ") + OleDate::format(source, QStringLiteral("ddd mmm dd,yyyy"));
+    const QString caption = tr("Copy %1").arg(OleDate::format(source, QStringLiteral("ddd mmm dd,yyyy")));
     frmCopySchedule picker(m_dialogs, this);
     picker.setWindowTitle(caption);
     const double chosen = picker.Ask(caption, week ? tr("Select the week to copy to.") : tr("Select the day to copy to."),
