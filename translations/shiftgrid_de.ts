@@ -2099,6 +2099,11 @@ verf.</translation>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
+    <message>
+        <source>%1  %2 - %3</source>
+        <comment>employee, first and last day</comment>
+        <translation>%1  %2 - %3</translation>
+    </message>
 </context>
 <context>
     <name>frmHelp</name>
@@ -3025,6 +3030,11 @@ Plan ersetzen?</translation>
     <message>
         <source>Copy %1</source>
         <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <comment>first and last day shown</comment>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>

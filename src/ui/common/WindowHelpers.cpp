@@ -1,5 +1,6 @@
 #include "WindowHelpers.h"
 
+#include "data/OleDate.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
 #include "data/clsEmployeeInfo.h"
@@ -375,6 +376,11 @@ QString WindowDateFormat()
 QString WindowTimeFormat()
 {
     return WindowLocale().timeFormat(QLocale::ShortFormat);
+}
+
+QString WindowDayText(double day)
+{
+    return WindowLocale().toString(OleDate::toDate(day), QStringLiteral("ddd ") + WindowDateFormat());
 }
 
 QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format)

@@ -91,6 +91,8 @@ QLocale WindowLocale();
 // ("h:mm AP", "HH:mm").
 QString WindowDateFormat();
 QString WindowTimeFormat();
+// A stored day as the windows write it with its weekday: "Mon 12/7/2026", "Mo. 07.12.2026".
+QString WindowDayText(double day);
 
 // A date box with a calendar pop-up in the windows' locale, in `format` (default: the short date).
 QDateEdit *CalendarDatePicker(const QString &name, QWidget *parent, const QString &format = WindowDateFormat());

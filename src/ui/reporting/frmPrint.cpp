@@ -26,7 +26,7 @@ const QList<ReportEntry> &frmPrint::reportTypes()
 namespace {
 QDateEdit *datePicker(const QString &name, QWidget *parent)
 {
-    QDateEdit *picker = CalendarDatePicker(name, parent, QStringLiteral("ddd M/d/yyyy"));
+    QDateEdit *picker = CalendarDatePicker(name, parent, QStringLiteral("ddd ") + WindowDateFormat());
     picker->setDate(QDate::currentDate());
     // Room for the longest date, "Wed 12/31/2026", beside the drop-down button.
     picker->setMinimumWidth(picker->fontMetrics().horizontalAdvance(QStringLiteral("Wed 12/31/20269")) + 40);

@@ -89,9 +89,8 @@ bool frmEmployeeWeek::DisplayWindow(qint32 employee, double firstDay, const QStr
     m_schedule->SetDepartment(department);
     m_schedule->SetDate(firstDay, firstDay + 6);
     const bool loaded = reloadGrid();
-    const QString format = QStringLiteral("ddd mm/dd/yyyy");
-    setWindowTitle(m_info.ConvertNumberToName(employee, false) + QStringLiteral("  ") + OleDate::format(firstDay, format)
-                   + QStringLiteral(" - ") + OleDate::format(firstDay + 6, format));
+    setWindowTitle(tr("%1  %2 - %3", "employee, first and last day")
+                       .arg(m_info.ConvertNumberToName(employee, false), WindowDayText(firstDay), WindowDayText(firstDay + 6)));
     TimeGrid1->setVisibleSpan(7);
     TimeGrid1->scrollToTime(firstDay);
 

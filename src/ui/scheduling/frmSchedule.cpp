@@ -362,8 +362,7 @@ void frmSchedule::refreshData()
 
 void frmSchedule::showWeekCaption()
 {
-    const QString format = QStringLiteral("ddd mm/dd/yyyy");
-    cmdSetDate->setText(OleDate::format(m_firstDay, format) + QStringLiteral(" - ") + OleDate::format(m_lastDay, format));
+    cmdSetDate->setText(tr("%1 - %2", "first and last day shown").arg(WindowDayText(m_firstDay), WindowDayText(m_lastDay)));
 }
 
 bool frmSchedule::saveBeforeLeaving()
