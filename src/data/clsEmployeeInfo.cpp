@@ -165,6 +165,7 @@ void clsEmployeeInfo::cancelBatch()
     m_batchDepth = 0;
     m_dirty = 0;
     LoadAll();
+    Q_EMIT reloaded();
 }
 
 bool clsEmployeeInfo::deferred(DirtyFile file)
@@ -193,6 +194,7 @@ void clsEmployeeInfo::LoadAll()
 void clsEmployeeInfo::Refresh()
 {
     LoadAll();
+    Q_EMIT reloaded();
 }
 
 void clsEmployeeInfo::openBarNames()

@@ -184,6 +184,8 @@ Q_SIGNALS:
     void employeesChanged();
     // Default work shifts changed.
     void shiftsChanged();
+    // Every file was read again (Refresh, a cancelled batch): any list may have changed.
+    void reloaded();
 
 private:
     void LoadAll();

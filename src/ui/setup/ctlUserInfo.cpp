@@ -1,4 +1,6 @@
 #include "ctlUserInfo.h"
+#include "ui/models/CheckedNamesModel.h"
+#include "ui/models/MasterListModels.h"
 
 #include "ui/common/WindowHelpers.h"
 #include "data/LeadingNumber.h"
@@ -15,7 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTabBar>
@@ -174,10 +176,10 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     // "Assignments"
     auto *assignments = new QWidget(SSTab1);
     assignments->setObjectName(QStringLiteral("tabAssignments"));
-    lisDepartments = new QListWidget(assignments);
-    lisDepartments->setObjectName(QStringLiteral("lisDepartments"));
-    lisAvalibleJobs = new QListWidget(assignments);
-    lisAvalibleJobs->setObjectName(QStringLiteral("lisAvalibleJobs"));
+    m_departmentChoices = new CheckedNamesModel(new DepartmentListModel(info, this), this);
+    m_positionChoices = new CheckedNamesModel(new PositionListModel(info, this), this);
+    lisDepartments = choiceList("lisDepartments", m_departmentChoices, assignments);
+    lisAvalibleJobs = choiceList("lisAvalibleJobs", m_positionChoices, assignments);
     auto *lists = new QGridLayout(assignments);
     lists->addWidget(BuddyLabel(tr("Departments"), lisDepartments, assignments), 0, 0);
     lists->addWidget(BuddyLabel(tr("Positions"), lisAvalibleJobs, assignments), 0, 1);
@@ -233,27 +235,18 @@ QList<QWidget *> ctlUserInfo::tabChain() const
             lisAvalibleJobs};
 }
 
-void ctlUserInfo::fillChoices(QListWidget *list, const QStringList &names, const QStringList &checked)
+QListView *ctlUserInfo::choiceList(const char *name, CheckedNamesModel *choices, QWidget *parent)
 {
-    list->clear();
-    for (const QString &name : names) {
-        auto *item = new QListWidgetItem(name, list);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(checked.contains(name) ? Qt::Checked : Qt::Unchecked);
-    }
-    list->setCurrentRow(-1);
+    auto *list = new QListView(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setModel(choices);
+    return list;
 }
 
 void ctlUserInfo::ReloadChoices()
 {
-    fillChoices(lisDepartments, m_info.DepartmentNames(), checkedDepartments());
-    fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
-}
-
-void ctlUserInfo::FollowChoices()
-{
-    fillChoices(lisDepartments, m_info.DepartmentNames(), checkedDepartments());
-    fillChoices(lisAvalibleJobs, m_info.JobNamesGetAll(), checkedPositions());
+    lisDepartments->setCurrentIndex({});
+    lisAvalibleJobs->setCurrentIndex({});
 }
 
 QString ctlUserInfo::InputProblem()
@@ -281,28 +274,20 @@ QString ctlUserInfo::InputProblem()
     return {};
 }
 
-void ctlUserInfo::markExactly(QListWidget *list, const QStringList &names)
+void ctlUserInfo::SetDepartments(const QStringList &names)
 {
-    for (int row = 0; row < list->count(); ++row) {
-        QListWidgetItem *item = list->item(row);
-        item->setCheckState(names.contains(item->text(), Qt::CaseSensitive) ? Qt::Checked : Qt::Unchecked);
-    }
-    list->setCurrentRow(-1);
+    m_departmentChoices->setChecked(names);
+    lisDepartments->setCurrentIndex({});
 }
 
-QStringList ctlUserInfo::checkedNames(const QListWidget *list)
+void ctlUserInfo::SetPositions(const QStringList &names)
 {
-    QStringList names;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->checkState() == Qt::Checked)
-            names << list->item(row)->text();
-    return names;
+    m_positionChoices->setChecked(names);
+    lisAvalibleJobs->setCurrentIndex({});
 }
 
-void ctlUserInfo::SetDepartments(const QStringList &names) { markExactly(lisDepartments, names); }
-void ctlUserInfo::SetPositions(const QStringList &names) { markExactly(lisAvalibleJobs, names); }
-QStringList ctlUserInfo::checkedDepartments() const { return checkedNames(lisDepartments); }
-QStringList ctlUserInfo::checkedPositions() const { return checkedNames(lisAvalibleJobs); }
+QStringList ctlUserInfo::checkedDepartments() const { return m_departmentChoices->checked(); }
+QStringList ctlUserInfo::checkedPositions() const { return m_positionChoices->checked(); }
 
 bool ctlUserInfo::SaveCurrent()
 {

@@ -8,7 +8,8 @@
 class QDateEdit;
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
+class CheckedNamesModel;
+class QListView;
 class QRadioButton;
 class QTabWidget;
 class QTimeEdit;
@@ -39,12 +40,10 @@ public:
     // Writes the shown employee; true when done or when no employee is shown. A failed write
     // is told to the user and the fields keep what was typed.
     bool SaveCurrent();
-    // Fills the two assignment lists again from the stored departments and positions,
-    // keeping the marks of names that still exist.
+    // Leaves no row of the two assignment lists current. The lists follow the stored
+    // departments and positions by themselves, and a name keeps its mark while it exists: one
+    // deleted in another window loses it, so it does not come back with the next save.
     void ReloadChoices();
-    // The same from memory, without writing: another window changed the departments or
-    // positions, and a deleted one must not come back with the next save.
-    void FollowChoices();
 
     // Checks what cannot be stored as typed (a phone that does not fit its field); empty when
     // all is well, otherwise the reason, and the box concerned gets the focus.
@@ -115,9 +114,8 @@ public:
 private:
     QLineEdit *textBox(const char *name, int width);
     QString formTitle() const;
-    void fillChoices(QListWidget *list, const QStringList &names, const QStringList &checked);
-    static void markExactly(QListWidget *list, const QStringList &names);
-    static QStringList checkedNames(const QListWidget *list);
+    // A list of names to mark, over a model that follows the stored names.
+    QListView *choiceList(const char *name, CheckedNamesModel *choices, QWidget *parent);
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
@@ -133,5 +131,6 @@ private:
     QLineEdit *txtEmergencyContact, *txtEmergencyPhone, *txtSpouse;
     std::array<QTimeEdit *, 7> dtpStart{};
     std::array<QTimeEdit *, 7> dtpEnd{};
-    QListWidget *lisDepartments, *lisAvalibleJobs;
+    CheckedNamesModel *m_departmentChoices, *m_positionChoices;
+    QListView *lisDepartments, *lisAvalibleJobs;
 };

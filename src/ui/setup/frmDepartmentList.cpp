@@ -2,6 +2,7 @@
 
 #include "ui/common/DialogRunner.h"
 #include "ui/common/WindowHelpers.h"
+#include "ui/models/MasterListModels.h"
 #include "frmDepartmentSettings.h"
 #include "data/CodePage.h"
 #include "data/Prompt.h"
@@ -9,7 +10,7 @@
 #include "data/clsEmployeeInfo.h"
 
 #include <QGridLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,8 +22,13 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     setObjectName(QStringLiteral("frmDepartmentList"));
     setWindowTitle(tr("Department List Manager"));
 
-    lisDepartments = new QListWidget(this);
+    // Taken before the list follows a change (this connection comes first), so that the
+    // department selected then can be selected again.
+    connect(&m_info, &clsEmployeeInfo::departmentsChanged, this, [this] { m_selectedBefore = SelectedName(); });
+    m_departments = new DepartmentListModel(m_info, this);
+    lisDepartments = new QListView(this);
     lisDepartments->setObjectName(QStringLiteral("lisDepartments"));
+    lisDepartments->setModel(m_departments);
 
     cmdAdd = NamedButton(tr("&Add"), QStringLiteral("cmdAdd"), this);
     cmdEditDepartment = NamedButton(tr("&Edit"), QStringLiteral("cmdEditDepartment"), this);
@@ -49,51 +55,46 @@ frmDepartmentList::frmDepartmentList(clsEmployeeInfo &info, clsOptions &options,
     connect(cmdDelete, &QPushButton::clicked, this, &frmDepartmentList::cmdDelete_Click);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     // Enter or a double click on a department opens its settings.
-    connect(lisDepartments, &QListWidget::itemActivated, this, &frmDepartmentList::cmdEditDepartment_Click);
+    connect(lisDepartments, &QListView::activated, this, &frmDepartmentList::cmdEditDepartment_Click);
     CloseFormOnEscape(this);
-    connect(lisDepartments, &QListWidget::currentRowChanged, this, &frmDepartmentList::UpdateButtons);
+    connect(lisDepartments->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmDepartmentList::UpdateButtons);
     connect(&m_info, &clsEmployeeInfo::departmentsChanged, this, &frmDepartmentList::FollowChanges);
 
     setMinimumSize(320, 240);
     resize(360, 320);
-    ReloadList();
+    SelectRow(0);
     DescribeForAccessibility(this);
     // Opening the window with no departments asks for the first one at once.
     OnFirstShow(this, [this] {
-        if (lisDepartments->count() == 0)
+        if (m_departments->rowCount() == 0)
             cmdAdd_Click();
     });
 }
 
-void frmDepartmentList::ReloadList()
+void frmDepartmentList::SelectRow(int row)
 {
-    lisDepartments->clear();
-    QStringList names;
-    for (const DepartmentInfo &d : m_info.Departments())
-        names << d.name;
-    lisDepartments->addItems(names);
-    if (!names.isEmpty())
-        lisDepartments->setCurrentRow(0);
+    lisDepartments->setCurrentIndex(m_departments->index(row, 0));
     UpdateButtons();
 }
 
 void frmDepartmentList::FollowChanges()
 {
-    const QString selected = lisDepartments->currentItem() ? lisDepartments->currentItem()->text() : QString();
-    lisDepartments->clear();
-    for (const DepartmentInfo &d : m_info.Departments())
-        lisDepartments->addItem(d.name);
-    const QList<QListWidgetItem *> same = lisDepartments->findItems(selected, Qt::MatchExactly);
-    if (!same.isEmpty())
-        lisDepartments->setCurrentItem(same.first());
-    else if (lisDepartments->count() > 0)
-        lisDepartments->setCurrentRow(0);
-    UpdateButtons();
+    const int row = m_departments->rowOfText(m_selectedBefore);
+    SelectRow(row >= 0 ? row : 0);
+}
+
+QString frmDepartmentList::SelectedName() const
+{
+    const QModelIndex current = lisDepartments->currentIndex();
+    if (!current.isValid() || !lisDepartments->selectionModel()->isSelected(current))
+        return {};
+    return current.data().toString();
 }
 
 void frmDepartmentList::UpdateButtons()
 {
-    const bool any = lisDepartments->count() > 0;
+    const bool any = m_departments->rowCount() > 0;
     cmdEditDepartment->setEnabled(any);
     cmdDelete->setEnabled(any);
 }
@@ -115,30 +116,26 @@ void frmDepartmentList::cmdAdd_Click()
     }
     // A second department of the same name could never be edited on its own: every lookup
     // finds the first. Show the existing one instead.
-    for (int row = 0; row < lisDepartments->count(); ++row) {
-        if (lisDepartments->item(row)->text() == name) {
-            m_prompt.message(tr("The department %1 already exists.").arg(name), tr("Add Department"),
-                             Prompt::Icon::Information);
-            lisDepartments->setCurrentRow(row);
-            return;
-        }
+    if (const int row = m_departments->rowOfText(name); row >= 0) {
+        m_prompt.message(tr("The department %1 already exists.").arg(name), tr("Add Department"),
+                         Prompt::Icon::Information);
+        SelectRow(row);
+        return;
     }
     if (!RunShowingFileError(m_prompt, tr("Add Department"), [&] { m_info.AddDepartment(name); }))
         return;
-    ReloadList();
-    const int last = lisDepartments->count() - 1;
-    if (last < 0)
+    const int row = m_departments->rowOfText(name);
+    if (row < 0)
         return;
-    lisDepartments->setCurrentRow(last);
-    OpenSettings(lisDepartments->item(last)->text());
+    SelectRow(row);
+    OpenSettings(name);
 }
 
 void frmDepartmentList::cmdEditDepartment_Click()
 {
-    QListWidgetItem *item = lisDepartments->currentItem();
-    if (!item || !item->isSelected())
-        return;
-    OpenSettings(item->text());
+    const QString name = SelectedName();
+    if (!name.isEmpty())
+        OpenSettings(name);
 }
 
 void frmDepartmentList::OpenSettings(const QString &name)
@@ -150,8 +147,7 @@ void frmDepartmentList::OpenSettings(const QString &name)
 
 void frmDepartmentList::cmdDelete_Click()
 {
-    QListWidgetItem *item = lisDepartments->currentItem();
-    const QString name = item && item->isSelected() ? item->text() : QString();
+    const QString name = SelectedName();
     if (name.isEmpty())
         return;
     // Say what goes with the department, and make No the safe default.
@@ -167,6 +163,6 @@ void frmDepartmentList::cmdDelete_Click()
     text += u' ' + tr("The employees themselves and the schedules already made stay.");
     if (!m_prompt.askYesNo(text, tr("Delete Department"), true))
         return;
-    RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteDepartment(name); });
-    ReloadList();
+    if (RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.DeleteDepartment(name); }))
+        SelectRow(0);
 }

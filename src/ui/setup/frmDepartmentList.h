@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-class QListWidget;
+class DepartmentListModel;
+class QListView;
 class QPushButton;
 class DialogRunner;
 class Prompt;
@@ -20,10 +21,13 @@ public:
                       QWidget *parent = nullptr);
 
 private:
-    void ReloadList();
-    // Shows the departments as they are in memory, keeping the selected one: another window
-    // changed them.
+    // Selects the department of `row` (nothing when there is none) and updates the buttons.
+    void SelectRow(int row);
+    // The list follows every change of the departments by itself; this keeps the selected
+    // department selected (the first one when it is gone).
     void FollowChanges();
+    // The selected department; empty when none is selected.
+    QString SelectedName() const;
     void UpdateButtons();
     void cmdAdd_Click();
     void cmdEditDepartment_Click();
@@ -35,7 +39,9 @@ private:
     Prompt &m_prompt;
     DialogRunner &m_dialogs;
 
-    QListWidget *lisDepartments;
+    DepartmentListModel *m_departments;
+    QString m_selectedBefore;   // the selected department before the change FollowChanges follows
+    QListView *lisDepartments;
     QPushButton *cmdAdd;
     QPushButton *cmdEditDepartment;
     QPushButton *cmdDelete;

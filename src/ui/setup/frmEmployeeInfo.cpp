@@ -1,6 +1,7 @@
 #include "frmEmployeeInfo.h"
 
 #include "ui/common/WindowHelpers.h"
+#include "ui/models/MasterListModels.h"
 #include "ctlUserInfo.h"
 #include "frmImportEmployees.h"
 #include "data/OleDate.h"
@@ -15,10 +16,11 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMetaMethod>
 #include <QProgressDialog>
 #include <QScopeGuard>
+#include <QSortFilterProxyModel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -36,8 +38,18 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     txtFilter->setPlaceholderText(tr("Type to filter"));
     txtFilter->setClearButtonEnabled(true);
     txtFilter->setToolTip(tr("Shows only the employees whose names contain what you type."));
-    lisEmployeeList = new QListWidget(fraEmployeeList);
+    m_employees = new EmployeeListModel(m_info, this);
+    m_filter = new QSortFilterProxyModel(this);
+    m_filter->setSourceModel(m_employees);
+    m_filter->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    for (auto [before, after] : {std::pair{&QAbstractItemModel::rowsAboutToBeRemoved, &QAbstractItemModel::rowsRemoved},
+                                 {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsInserted}}) {
+        connect(m_filter, before, this, [this] { ++m_rowsChanging; });
+        connect(m_filter, after, this, [this] { --m_rowsChanging; });
+    }
+    lisEmployeeList = new QListView(fraEmployeeList);
     lisEmployeeList->setObjectName(QStringLiteral("lisEmployeeList"));
+    lisEmployeeList->setModel(m_filter);
 
     cmdAddEmployee = NamedButton(tr("&Add"), QStringLiteral("cmdAddEmployee"), fraEmployeeList);
     cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), fraEmployeeList);
@@ -70,7 +82,8 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     TabOrder(QList<QWidget *>{txtFilter, lisEmployeeList, cmdAddEmployee, cmdDelete, cmdPrint, cmdClose, cmdImport}
              + ctlUserInfo1->tabChain());
 
-    connect(lisEmployeeList, &QListWidget::currentRowChanged, this, &frmEmployeeInfo::lisEmployeeList_Click);
+    connect(lisEmployeeList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmEmployeeInfo::lisEmployeeList_Click);
     connect(cmdAddEmployee, &QPushButton::clicked, this, &frmEmployeeInfo::cmdAddEmployee_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmEmployeeInfo::cmdDelete_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmEmployeeInfo::cmdImport_Click);
@@ -78,9 +91,6 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     connect(txtFilter, &QLineEdit::textChanged, this, &frmEmployeeInfo::ApplyFilter);
     CloseFormOnEscape(this);
-    // Departments and positions changed in their own windows show here at once.
-    connect(&m_info, &clsEmployeeInfo::departmentsChanged, ctlUserInfo1, &ctlUserInfo::FollowChoices);
-    connect(&m_info, &clsEmployeeInfo::positionsChanged, ctlUserInfo1, &ctlUserInfo::FollowChoices);
 
     setMinimumSize(minimumSizeHint().expandedTo(QSize(760, 460)));
     resize(900, 560);
@@ -88,7 +98,7 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     DescribeForAccessibility(this);
     // Opening the window with no employees asks for the first one at once.
     OnFirstShow(this, [this] {
-        if (lisEmployeeList->count() == 0)
+        if (m_employees->rowCount() == 0)
             cmdAddEmployee_Click();
     });
 }
@@ -111,80 +121,63 @@ void frmEmployeeInfo::closeEvent(QCloseEvent *event)
 
 bool frmEmployeeInfo::SaveCurrent()
 {
-    if (!ctlUserInfo1->SaveCurrent())
-        return false;
-    RenameItem(ctlUserInfo1->EmployeeNumber());
-    return true;
+    // The list follows a corrected name by itself.
+    return ctlUserInfo1->SaveCurrent();
 }
 
-void frmEmployeeInfo::RenameItem(qint32 number)
+qint32 frmEmployeeInfo::CurrentNumber() const
 {
-    // The list shows the saved name, so a corrected name is visible at once.
-    if (number == 0)
-        return;
-    for (int row = 0; row < lisEmployeeList->count(); ++row) {
-        QListWidgetItem *item = lisEmployeeList->item(row);
-        if (item->data(Qt::UserRole).toInt() == number) {
-            if (const std::optional<EmployeeFields> fields = m_info.GetEmployee(number))
-                item->setText(fields->fullName());
-            break;
-        }
-    }
+    return lisEmployeeList->currentIndex().data(MasterListModel::NumberRole).toInt();
 }
 
-void frmEmployeeInfo::SelectRowQuietly(int row)
+void frmEmployeeInfo::SelectQuietly(qint32 number)
 {
-    const QSignalBlocker block(lisEmployeeList);
-    lisEmployeeList->setCurrentRow(row);
+    const QModelIndex at = m_filter->mapFromSource(m_employees->index(m_employees->rowOfNumber(number), 0));
+    ++m_rowsChanging;
+    lisEmployeeList->setCurrentIndex(at);
+    --m_rowsChanging;
 }
 
-void frmEmployeeInfo::refreshlist()
+void frmEmployeeInfo::Settle()
 {
-    QStringList names;
-    QList<qint32> numbers;
-    {
-        const QSignalBlocker block(lisEmployeeList);
-        lisEmployeeList->clear();
-        RunShowingFileError(m_prompt, windowTitle(), [this] { m_info.Refresh(); });
-        m_info.GetEmpNames(names, numbers);
-        for (int i = 0; i < names.size() && i < numbers.size(); ++i) {
-            auto *item = new QListWidgetItem(names[i], lisEmployeeList);
-            item->setData(Qt::UserRole, numbers[i]);
-        }
-    }
-    if (lisEmployeeList->count() > 0) {
-        lisEmployeeList->setCurrentRow(0);   // loads the first employee
-        ctlUserInfo1->show();
-    } else {
-        ctlUserInfo1->hide();
-    }
-    ApplyFilter();
-}
-
-void frmEmployeeInfo::ApplyFilter()
-{
-    const QString wanted = txtFilter->text().trimmed();
-    for (int row = 0; row < lisEmployeeList->count(); ++row) {
-        QListWidgetItem *item = lisEmployeeList->item(row);
-        item->setHidden(!item->text().contains(wanted, Qt::CaseInsensitive));
-    }
-    // The shown employee is always one of the listed ones.
-    QListWidgetItem *current = lisEmployeeList->currentItem();
-    if (current && current->isHidden()) {
-        for (int row = 0; row < lisEmployeeList->count(); ++row) {
-            if (!lisEmployeeList->item(row)->isHidden()) {
-                lisEmployeeList->setCurrentRow(row);
-                break;
-            }
-        }
+    const QModelIndex shown = m_filter->mapFromSource(m_employees->index(m_employees->rowOfNumber(m_selected), 0));
+    if (shown.isValid())
+        SelectQuietly(m_selected);
+    else if (m_filter->rowCount() > 0) {
+        lisEmployeeList->setCurrentIndex(m_filter->index(0, 0));
+        lisEmployeeList_Click();   // also when the first row was current already
     }
     UpdateButtons();
 }
 
+void frmEmployeeInfo::refreshlist()
+{
+    RunShowingFileError(m_prompt, windowTitle(), [this] { m_info.Refresh(); });
+    if (m_employees->rowCount() > 0) {
+        if (m_filter->rowCount() > 0) {
+            lisEmployeeList->setCurrentIndex(m_filter->index(0, 0));
+            lisEmployeeList_Click();   // also when the first row was current already
+        } else if (ctlUserInfo1->SetEmployeeNumber(m_employees->numberAt(0))) {
+            // Every name is filtered out: the first employee is shown all the same.
+            m_selected = m_employees->numberAt(0);
+        }
+        ctlUserInfo1->show();
+    } else {
+        ctlUserInfo1->hide();
+    }
+    UpdateButtons();
+}
+
+void frmEmployeeInfo::ApplyFilter()
+{
+    m_filter->setFilterFixedString(txtFilter->text().trimmed());
+    // The shown employee is always one of the listed ones.
+    Settle();
+}
+
 void frmEmployeeInfo::UpdateButtons()
 {
-    QListWidgetItem *current = lisEmployeeList->currentItem();
-    cmdDelete->setEnabled(current && !current->isHidden());
+    cmdDelete->setEnabled(lisEmployeeList->currentIndex().isValid());
     // Print opens the employee reports, where the program has them.
     const bool reports = isSignalConnected(QMetaMethod::fromSignal(&frmEmployeeInfo::printRequested));
     cmdPrint->setEnabled(reports);
@@ -199,21 +192,17 @@ void frmEmployeeInfo::connectNotify(const QMetaMethod &signal)
 
 void frmEmployeeInfo::lisEmployeeList_Click()
 {
-    QListWidgetItem *item = lisEmployeeList->currentItem();
-    if (!item)
+    if (m_rowsChanging > 0 || !lisEmployeeList->currentIndex().isValid())
         return;
-    const qint32 number = item->data(Qt::UserRole).toInt();
+    const qint32 number = CurrentNumber();
     if (number == ctlUserInfo1->EmployeeNumber() && number == m_selected)
         return;
     const qint32 previous = ctlUserInfo1->EmployeeNumber();
     if (!ctlUserInfo1->SetEmployeeNumber(number)) {
         // The shown employee could not be written: stay with it, so nothing typed is lost.
-        for (int row = 0; row < lisEmployeeList->count(); ++row)
-            if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == previous)
-                SelectRowQuietly(row);
+        SelectQuietly(previous);
         return;
     }
-    RenameItem(previous);
     m_selected = number;
     UpdateButtons();
 }
@@ -240,24 +229,19 @@ void frmEmployeeInfo::cmdAddEmployee_Click()
         return;
     txtFilter->clear();   // the new employee must be in view
     refreshlist();
-    for (int row = 0; row < lisEmployeeList->count(); ++row) {
-        if (lisEmployeeList->item(row)->data(Qt::UserRole).toInt() == number) {
-            lisEmployeeList->setCurrentRow(row);
-            break;
-        }
-    }
+    lisEmployeeList->setCurrentIndex(m_filter->mapFromSource(m_employees->index(m_employees->rowOfNumber(number), 0)));
 }
 
 void frmEmployeeInfo::cmdDelete_Click()
 {
-    QListWidgetItem *item = lisEmployeeList->currentItem();
-    if (!item)
+    const QModelIndex current = lisEmployeeList->currentIndex();
+    if (!current.isValid())
         return;
-    const qint32 number = item->data(Qt::UserRole).toInt();
+    const qint32 number = CurrentNumber();
     // Say who goes and what goes along, and make No the safe default.
     const qsizetype departments = m_info.DeptEmployeeGetDepts(number).size();
     const qsizetype positions = m_info.JobEmpAvalGet(number).size();
-    QString text = tr("Delete the employee %1?").arg(item->text());
+    QString text = tr("Delete the employee %1?").arg(current.data().toString());
     if (departments || positions)
         text += u' ' + tr("Their %1 and %2 are deleted with them.")
                            .arg(tr("%n department membership(s)", nullptr, int(departments)),

@@ -4,7 +4,9 @@
 
 class QGroupBox;
 class QLineEdit;
-class QListWidget;
+class EmployeeListModel;
+class QListView;
+class QSortFilterProxyModel;
 class QPushButton;
 class DialogRunner;
 class Prompt;
@@ -48,20 +50,28 @@ private:
     void cmdDelete_Click();
     // Adds the employees of a CSV file the user chooses, after showing what would change.
     void cmdImport_Click();
-    void SelectRowQuietly(int row);
-    void RenameItem(qint32 number);
+    // Makes the listed row of `number` the current one without loading it again.
+    void SelectQuietly(qint32 number);
+    // After the listed rows changed: the shown employee stays current when listed, otherwise
+    // the first listed one is shown.
+    void Settle();
     // Shows only the employees whose names contain the typed text.
     void ApplyFilter();
+    qint32 CurrentNumber() const;
     void UpdateButtons();
 
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
     DialogRunner &m_dialogs;
     qint32 m_selected = 0;
+    // While the listed rows change, the current row may move by itself: that loads no employee.
+    int m_rowsChanging = 0;
+    EmployeeListModel *m_employees;
+    QSortFilterProxyModel *m_filter;
 
     QGroupBox *fraEmployeeList;
     QLineEdit *txtFilter;
-    QListWidget *lisEmployeeList;
+    QListView *lisEmployeeList;
     QPushButton *cmdAddEmployee;
     QPushButton *cmdDelete;
     QPushButton *cmdImport;

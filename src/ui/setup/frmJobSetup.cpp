@@ -2,12 +2,13 @@
 
 #include "JobInfo.h"
 #include "ui/common/WindowHelpers.h"
+#include "ui/models/MasterListModels.h"
 #include "data/CodePage.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QGridLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,8 +19,13 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
     setObjectName(QStringLiteral("frmJobSetup"));
     setWindowTitle(tr("Positions List Manager"));
 
-    lisJobNames = new QListWidget(this);
+    // Taken before the list follows a change (this connection comes first), so that the
+    // position shown then can be shown again.
+    connect(&m_info, &clsEmployeeInfo::positionsChanged, this, [this] { m_currentBefore = CurrentName(); });
+    m_positions = new PositionListModel(m_info, this);
+    lisJobNames = new QListView(this);
     lisJobNames->setObjectName(QStringLiteral("lisJobNames"));
+    lisJobNames->setModel(m_positions);
 
     cmdAdd = NamedButton(tr("&Add"), QStringLiteral("cmdAdd"), this);
     cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), this);
@@ -50,47 +56,43 @@ frmJobSetup::frmJobSetup(clsEmployeeInfo &info, clsOptions &, Prompt &prompt, QW
 
     TabOrder({lisJobNames, cmdAdd, cmdDelete, JobInfo1, cmdClose});
 
-    connect(lisJobNames, &QListWidget::currentRowChanged, this, &frmJobSetup::lisJobNames_Click);
+    connect(lisJobNames->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmJobSetup::lisJobNames_Click);
     connect(cmdAdd, &QPushButton::clicked, this, &frmJobSetup::cmdAdd_Click);
     connect(cmdDelete, &QPushButton::clicked, this, &frmJobSetup::cmdDelete_Click);
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     CloseFormOnEscape(this);
     // Another window (or a colour change here) changed the positions: show them as they are.
-    connect(&m_info, &clsEmployeeInfo::positionsChanged, this, [this] {
-        ReloadList(lisJobNames->currentItem() ? lisJobNames->currentItem()->text() : QString());
-    });
+    connect(&m_info, &clsEmployeeInfo::positionsChanged, this, [this] { SelectName(m_currentBefore); });
 
     setMinimumSize(560, 260);
     resize(620, 320);
     lisJobNames_Click();
-    ReloadList();
+    SelectName();
     DescribeForAccessibility(this);
     // Opening the window with no positions asks for the first one at once.
     OnFirstShow(this, [this] {
-        if (lisJobNames->count() == 0)
+        if (m_positions->rowCount() == 0)
             cmdAdd_Click();
     });
 }
 
-void frmJobSetup::ReloadList(const QString &name)
+void frmJobSetup::SelectName(const QString &name)
 {
-    {
-        const QSignalBlocker block(lisJobNames);
-        lisJobNames->clear();
-        const QStringList names = m_info.JobNamesGetAll();
-        lisJobNames->addItems(names);
-        if (!names.isEmpty())
-            lisJobNames->setCurrentRow(qMax(0, int(names.indexOf(name))));
-    }
-    cmdDelete->setEnabled(lisJobNames->count() > 0);
+    lisJobNames->setCurrentIndex(m_positions->index(qMax(0, m_positions->rowOfText(name)), 0));
+    cmdDelete->setEnabled(m_positions->rowCount() > 0);
     lisJobNames_Click();
+}
+
+QString frmJobSetup::CurrentName() const
+{
+    return lisJobNames->currentIndex().data().toString();
 }
 
 void frmJobSetup::lisJobNames_Click()
 {
-    QListWidgetItem *item = lisJobNames->currentItem();
-    JobInfo1->LoadJob(item ? item->text() : QString());
-    JobInfo1->setVisible(item != nullptr);
+    const QModelIndex current = lisJobNames->currentIndex();
+    JobInfo1->LoadJob(current.isValid() ? current.data().toString() : QString());
+    JobInfo1->setVisible(current.isValid());
 }
 
 void frmJobSetup::cmdAdd_Click()
@@ -105,18 +107,17 @@ void frmJobSetup::cmdAdd_Click()
         // Adding it again would reset its colours: show the one there is instead.
         m_prompt.message(tr("The position %1 already exists; its colours stay as they are.").arg(name),
                          tr("Add Position"), Prompt::Icon::Information);
-        ReloadList(name);
+        SelectName(name);
         return;
     }
     // A new position starts black on red.
     RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.JobInfoAdd(name, 0, 255); });
-    ReloadList(name);
+    SelectName(name);
 }
 
 void frmJobSetup::cmdDelete_Click()
 {
-    QListWidgetItem *item = lisJobNames->currentItem();
-    const QString name = item ? item->text() : QString();
+    const QString name = CurrentName();
     if (name.isEmpty())
         return;
     qsizetype holders = 0;
@@ -129,5 +130,5 @@ void frmJobSetup::cmdDelete_Click()
     if (!m_prompt.askYesNo(text, tr("Delete Position"), true))
         return;
     RunShowingFileError(m_prompt, windowTitle(), [&] { m_info.JobDelete(name); });
-    ReloadList();
+    SelectName();
 }

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 class JobInfo;
-class QListWidget;
+class PositionListModel;
+class QListView;
 class QPushButton;
 class Prompt;
 class clsEmployeeInfo;
@@ -19,8 +20,9 @@ public:
     frmJobSetup(clsEmployeeInfo &info, clsOptions &options, Prompt &prompt, QWidget *parent = nullptr);
 
 private:
-    // Fills the list from memory and selects `name` (the first position when it is gone).
-    void ReloadList(const QString &name = {});
+    // Selects `name` (the first position when it is gone) and shows its colours.
+    void SelectName(const QString &name = {});
+    QString CurrentName() const;
     void lisJobNames_Click();
     void cmdAdd_Click();
     void cmdDelete_Click();
@@ -28,7 +30,9 @@ private:
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
 
-    QListWidget *lisJobNames;
+    PositionListModel *m_positions;
+    QString m_currentBefore;   // the current position before the change the list follows
+    QListView *lisJobNames;
     QPushButton *cmdAdd;
     QPushButton *cmdDelete;
     QPushButton *cmdClose;

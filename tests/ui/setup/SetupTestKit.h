@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QAbstractItemView>
+#include <QListView>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,17 +106,29 @@ std::unique_ptr<Window> openOn(DataFolder &data, clsEmployeeInfo *info = nullptr
     return window;
 }
 
-inline QStringList texts(QListWidget *list)
+// The rows a list view shows, as texts.
+inline QStringList texts(const QAbstractItemView *list)
 {
     QStringList all;
-    for (int i = 0; i < list->count(); ++i)
-        all << list->item(i)->text();
+    for (int i = 0; i < list->model()->rowCount(); ++i)
+        all << list->model()->index(i, 0).data().toString();
     return all;
 }
 
-inline void clickRow(QListWidget *list, int row, bool twice = false)
+inline int currentRow(const QAbstractItemView *list)
 {
-    const QPoint at = list->visualItemRect(list->item(row)).center();
+    return list->currentIndex().row();
+}
+
+// The row of the list that shows `text`; -1 when none does.
+inline int rowOf(const QAbstractItemView *list, const QString &text)
+{
+    return int(texts(list).indexOf(text));
+}
+
+inline void clickRow(QAbstractItemView *list, int row, bool twice = false)
+{
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     if (twice)
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);

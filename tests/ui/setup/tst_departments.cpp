@@ -17,7 +17,7 @@ class DepartmentWindows : public QObject
             data.info->AddDepartment(name);
         return openOn<frmDepartmentList>(data);
     }
-    static QStringList listed(QWidget *window) { return texts(child<QListWidget>(window, "lisDepartments")); }
+    static QStringList listed(QWidget *window) { return texts(child<QListView>(window, "lisDepartments")); }
     // Opens the selected department's settings and lets `answer` work the dialog.
     static void edit(DataFolder &data, QWidget *window, ScriptedDialogs::Answer answer)
     {
@@ -87,7 +87,7 @@ private Q_SLOTS:
         if (!mentions.isEmpty())
             QVERIFY2(data.prompt.messages()[0].contains(mentions), qPrintable(data.prompt.messages()[0]));
         QCOMPARE(listed(window.get()), (QStringList{"DELI", "BAKERY"}));
-        QCOMPARE(child<QListWidget>(window.get(), "lisDepartments")->currentRow(), selected);
+        QCOMPARE(currentRow(child<QListView>(window.get(), "lisDepartments")), selected);
         QCOMPARE(data.bytes("Dept.dat"), before);
     }
 

@@ -30,7 +30,7 @@ class EmployeeEditor : public QObject
         addEmployee(data, QStringLiteral("Bob"), QStringLiteral("Ray"));
         return ann;
     }
-    static QListWidget *list(QWidget *window) { return child<QListWidget>(window, "lisEmployeeList"); }
+    static QListView *list(QWidget *window) { return child<QListView>(window, "lisEmployeeList"); }
     static QString text(QWidget *window, const char *box) { return child<QLineEdit>(window, box)->text(); }
     static EmployeeFields stored(const DataFolder &data, qint32 number)
     {
@@ -38,11 +38,11 @@ class EmployeeEditor : public QObject
     }
     static void toggle(QWidget *window, const char *listName, const QString &itemText)
     {
-        auto *l = child<QListWidget>(window, listName);
-        const QList<QListWidgetItem *> found = l->findItems(itemText, Qt::MatchExactly);
-        QVERIFY(!found.isEmpty());
+        auto *l = child<QListView>(window, listName);
+        const int row = rowOf(l, itemText);
+        QVERIFY(row >= 0);
         l->setFocus();
-        l->setCurrentItem(found[0]);
+        l->setCurrentIndex(l->model()->index(row, 0));
         QTest::keyClick(l, Qt::Key_Space);
     }
 
@@ -55,7 +55,7 @@ private Q_SLOTS:
         auto window = openOn<frmEmployeeInfo>(data);   // the question is cancelled
         QCOMPARE(data.prompt.shown().size(), 1);
         QCOMPARE(lastShown(data.prompt), QStringLiteral("Add Employee: Enter first name."));
-        QCOMPARE(list(window.get())->count(), 0);
+        QCOMPARE(list(window.get())->model()->rowCount(), 0);
         QVERIFY(!child<QWidget>(window.get(), "ctlUserInfo1")->isVisible());
         QVERIFY(data.reloaded()->Employees().isEmpty());
 
@@ -64,7 +64,7 @@ private Q_SLOTS:
         click(window.get(), "cmdAddEmployee");
         click(window.get(), "cmdAddEmployee");
         QCOMPARE(data.prompt.texts().mid(1), (QStringList{"Enter first name.", "Enter last name.", "Enter first name.", "Enter last name."}));
-        QCOMPARE(list(window.get())->currentItem()->text(), QStringLiteral("Ann Lee"));
+        QCOMPARE(list(window.get())->currentIndex().data().toString(), QStringLiteral("Ann Lee"));
         QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
         const EmployeeFields ann = stored(data, window->selectedEmployee());
         const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
@@ -142,7 +142,7 @@ private Q_SLOTS:
             QVERIFY2(why.contains(box == "txtState" ? QStringLiteral("20 characters") : QStringLiteral("\"ễ\"")),
                      qPrintable(why));
         QCOMPARE(saved.hireDate, 36000);
-        QCOMPARE(list(window.get())->item(0)->text(), saved.fullName());
+        QCOMPARE(texts(list(window.get())).value(0), saved.fullName());
     }
 
     void closingTheMdiWindowSavesFieldsAndMarks()
@@ -179,9 +179,12 @@ private Q_SLOTS:
         QCOMPARE(reloaded->DeptEmployeeGetDepts(ann), QStringList{QStringLiteral("BAKERY")});
         QCOMPARE(reloaded->JobEmpAvalGet(ann), QStringList{QStringLiteral("BAKER")});
         auto again = openOn<frmEmployeeInfo>(data, reloaded.get());
-        auto *departments = child<QListWidget>(again.get(), "lisDepartments");
-        QCOMPARE(departments->findItems("BAKERY", Qt::MatchExactly)[0]->checkState(), Qt::Checked);
-        QCOMPARE(departments->findItems("DELI", Qt::MatchExactly)[0]->checkState(), Qt::Unchecked);
+        auto *departments = child<QListView>(again.get(), "lisDepartments");
+        const auto mark = [departments](const QString &name) {
+            return departments->model()->index(rowOf(departments, name), 0).data(Qt::CheckStateRole).value<Qt::CheckState>();
+        };
+        QCOMPARE(mark("BAKERY"), Qt::Checked);
+        QCOMPARE(mark("DELI"), Qt::Unchecked);
         // The reopened editor shows what was stored, the phone formatted.
         QCOMPARE(text(again.get(), "txtSpouse"), QStringLiteral("Sam"));
         QCOMPARE(text(again.get(), "txtPhoneNumber"), QStringLiteral("(800) 555-1234"));
@@ -203,7 +206,7 @@ private Q_SLOTS:
                                                             "department membership and 0 positions are deleted with "
                                                             "them. Shifts already scheduled stay."));
             QCOMPARE(data.prompt.shown().last().offered, QVariant(true));
-            QCOMPARE(list(window.get())->count(), yes ? 0 : 1);
+            QCOMPARE(list(window.get())->model()->rowCount(), yes ? 0 : 1);
             QCOMPARE(data.reloaded()->Employees().size(), yes ? 0 : 1);
             QCOMPARE(child<QWidget>(window.get(), "ctlUserInfo1")->isVisible(), !yes);
         }
@@ -224,11 +227,11 @@ private Q_SLOTS:
         data.info->DeptEmployeeSetAll(ann, {QStringLiteral("KITCHEN"), QStringLiteral("DELI")});
         auto editor = openOn<frmEmployeeInfo>(data);
         auto departments = openOn<frmDepartmentList>(data);
-        clickRow(child<QListWidget>(departments.get(), "lisDepartments"), 0);
+        clickRow(child<QListView>(departments.get(), "lisDepartments"), 0);
         data.prompt.queueYesNo(true);
         click(departments.get(), "cmdDelete");
 
-        QCOMPARE(texts(child<QListWidget>(editor.get(), "lisDepartments")), QStringList{"DELI"});
+        QCOMPARE(texts(child<QListView>(editor.get(), "lisDepartments")), QStringList{"DELI"});
         clickRow(list(editor.get()), 1);
         QCOMPARE(data.reloaded()->DeptEmployeeGetDepts(ann), QStringList{"DELI"});
         for (const Membership &m : data.reloaded()->Memberships())
@@ -284,11 +287,7 @@ private Q_SLOTS:
         annAndBob(data);
         auto window = openOn<frmEmployeeInfo>(data);
         QTest::keyClicks(child<QLineEdit>(window.get(), "txtFilter"), QStringLiteral("ra"));
-        QStringList shown;
-        for (int row = 0; row < list(window.get())->count(); ++row)
-            if (!list(window.get())->item(row)->isHidden())
-                shown << list(window.get())->item(row)->text();
-        QCOMPARE(shown, QStringList{"Bob Ray"});
+        QCOMPARE(texts(list(window.get())), QStringList{"Bob Ray"});
         QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
 
         window->resize(200, 200);
@@ -309,7 +308,7 @@ private Q_SLOTS:
         QCOMPARE(data.prompt.messages().size(), 1);
         QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("EmployeeInfo.dat")), qPrintable(data.prompt.messages()[0]));
         QCOMPARE(window->selectedEmployee(), ann);
-        QCOMPARE(list(window.get())->currentRow(), 0);
+        QCOMPARE(currentRow(list(window.get())), 0);
         QCOMPARE(text(window.get(), "txtCity"), QStringLiteral("Springfield"));
 
         // Closing while the file is still broken asks; No keeps the window open.
@@ -333,7 +332,7 @@ private Q_SLOTS:
         data.breakFile("Dept.dat");
         clickRow(list(window.get()), 1);
         QCOMPARE(data.prompt.messages(), QStringList());
-        QCOMPARE(texts(child<QListWidget>(window.get(), "lisDepartments")), QStringList{QStringLiteral("DELI")});
+        QCOMPARE(texts(child<QListView>(window.get(), "lisDepartments")), QStringList{QStringLiteral("DELI")});
     }
 
     void importShowsTheChangesAndAddsOnlyWhatWasAccepted_data()
@@ -389,7 +388,7 @@ private Q_SLOTS:
             lastNames << e.lastName;
         lastNames.sort();
         QCOMPARE(lastNames, stored);
-        QCOMPARE(list(window.get())->count(), stored.size());
+        QCOMPARE(list(window.get())->model()->rowCount(), stored.size());
         QStringList departments;
         for (const DepartmentInfo &d : data.reloaded()->Departments())
             departments << d.name;

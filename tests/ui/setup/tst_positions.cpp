@@ -9,7 +9,7 @@ class PositionWindows : public QObject
 {
     Q_OBJECT
 
-    static QListWidget *list(QWidget *window) { return child<QListWidget>(window, "lisJobNames"); }
+    static QListView *list(QWidget *window) { return child<QListView>(window, "lisJobNames"); }
     static QPalette sample(QWidget *window) { return child<QLabel>(window, "LabTextDisplay")->palette(); }
     // Clicks a colour button and answers the colour dialog with `colour` (nothing: cancelled);
     // returns the dialog as it was asked for, "title: colour offered".
@@ -38,7 +38,7 @@ private Q_SLOTS:
         auto window = openOn<frmJobSetup>(data);
         QCOMPARE(data.prompt.shown().size(), 1);
         QCOMPARE(lastShown(data.prompt), QStringLiteral("Add Position: Enter Position Name"));
-        QCOMPARE(list(window.get())->count(), 0);
+        QCOMPARE(list(window.get())->model()->rowCount(), 0);
         QVERIFY(!child<QWidget>(window.get(), "JobInfo1")->isVisible());
         QVERIFY(!child<QWidget>(window.get(), "cmdDelete")->isEnabled());
         // The colour editor appears beside the list without moving it.
@@ -77,7 +77,7 @@ private Q_SLOTS:
         click(window.get(), "cmdAdd");
 
         QCOMPARE(data.reloaded()->JobNamesGetAll(), stored);
-        QCOMPARE(list(window.get())->currentItem()->text(), selected);
+        QCOMPARE(list(window.get())->currentIndex().data().toString(), selected);
         QCOMPARE(storedColours(data, selected), qMakePair(0, bar));
         QCOMPARE(sample(window.get()).color(QPalette::Window), TimeGridModel::toColor(bar));
         QCOMPARE(data.prompt.messages().size(), told.isEmpty() ? 0 : 1);
