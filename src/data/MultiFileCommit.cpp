@@ -202,26 +202,46 @@ QString MultiFileCommit::relative(const QString &absolute) const
     return QDir(m_dataPath).relativeFilePath(absolute);
 }
 
+namespace {
+
+// The digest costs about as much as writing and syncing the file, so another thread works it
+// out meanwhile; the journal waits for it.
+std::shared_future<QByteArray> digestInBackground(const QByteArray &bytes)
+{
+    try {
+        return std::async(std::launch::async, digestOf, bytes).share();
+    } catch (const std::system_error &) {   // no thread to be had: on this one, when needed
+        return std::async(std::launch::deferred, digestOf, bytes).share();
+    }
+}
+
+} // namespace
+
 void MultiFileCommit::prepare(const QString &path, const QByteArray &bytes)
 {
     const QString file = absoluteClean(path);
-    // The digest costs about as much as writing and syncing the file, so another thread works
-    // it out meanwhile; commit() waits for it before the journal names it.
+    qsizetype same = -1;
+    for (qsizetype i = 0; i < m_entries.size(); ++i)
+        if (m_entries.at(i).file == file)
+            same = i;
+    // Only an operation of more than one file writes a journal, and only the journal needs digests.
+    const bool journaled = m_entries.size() + (same < 0 ? 1 : 0) > 1;
     std::shared_future<QByteArray> digest;
-    try {
-        digest = std::async(std::launch::async, digestOf, bytes).share();
-    } catch (const std::system_error &) {   // no thread to be had: on this one, when needed
-        digest = std::async(std::launch::deferred, digestOf, bytes).share();
+    if (journaled) {
+        digest = digestInBackground(bytes);
+        for (Entry &e : m_entries)
+            if (!e.digest.valid())
+                e.digest = digestInBackground(e.bytes);
     }
     const QString temporary = ScheduleHelper::WriteTemporaryFile(file, bytes);
-    for (Entry &e : m_entries)
-        if (e.file == file) {
-            QFile::remove(e.temporary);
-            e.temporary = temporary;
-            e.bytes = bytes;
-            e.digest = digest;
-            return;
-        }
+    if (same >= 0) {
+        Entry &e = m_entries[same];
+        QFile::remove(e.temporary);
+        e.temporary = temporary;
+        e.bytes = bytes;
+        e.digest = digest;
+        return;
+    }
     m_entries.append({file, temporary, bytes, digest});
 }
 
@@ -259,7 +279,7 @@ void MultiFileCommit::commit()
     m_done = true;
     if (m_entries.isEmpty())
         return;
-    // One file needs no journal (below), and so no digest either.
+    // One file needs no journal (below).
     const QByteArray journalBytes = m_entries.size() > 1 ? journalText() : QByteArray();
     const QList<Entry> entries = std::exchange(m_entries, {});
     QSet<QString> folders;

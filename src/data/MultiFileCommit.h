@@ -68,7 +68,7 @@ private:
         QString file;        // absolute
         QString temporary;   // absolute
         QByteArray bytes;
-        std::shared_future<QByteArray> digest;   // of bytes, as the journal names it
+        std::shared_future<QByteArray> digest;   // of bytes, as the journal names it; started once a second file joins
     };
     QString relative(const QString &absolute) const;
     QByteArray journalText() const;
