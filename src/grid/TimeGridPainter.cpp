@@ -241,6 +241,7 @@ void TimeGridPainter::paint(QPainter &p, const TimeGridMapper &m, const QRect &c
             last = m.lastVisibleRow();
         if (first <= last)
             paintRows(p, m, first, last, lifted);
+        paintCursor(p, m);
     }
     p.setClipRect(clip);
     if (clip.top() < m.headerHeight)
@@ -250,6 +251,42 @@ void TimeGridPainter::paint(QPainter &p, const TimeGridMapper &m, const QRect &c
     p.setPen(kColumnLine);
     p.drawLine(m.captionWidth, 0, m.captionWidth, m.height);
     p.drawLine(m.timeLeft() - 1, 0, m.timeLeft() - 1, m.height);
+}
+
+QRect TimeGridPainter::cursorRect(const TimeGridMapper &m) const
+{
+    if (m_cursor.row < 0 || m_cursor.row >= m.rowCount || m_cursor.length <= 0)
+        return {};
+    return m.blockRect(m_cursor.row, m_cursor.time, m_cursor.time + m_cursor.length).toAlignedRect();
+}
+
+void TimeGridPainter::paintCursor(QPainter &p, const TimeGridMapper &m) const
+{
+    QRect r = cursorRect(m);
+    if (r.isEmpty())
+        return;
+    // The whole height of the row, at least a few pixels wide even at a week's scale.
+    const QRect row = m.rowRect(m_cursor.row);
+    r.setTop(row.top() + 1);
+    r.setBottom(row.bottom() - 1);
+    if (r.width() < 6)
+        r.setWidth(6);
+    p.save();
+    p.setClipRect(m.timeArea(), Qt::IntersectClip);
+    QColor frame(0, 90, 200);
+    QPen pen(frame, m_cursor.focused ? 3 : 1, m_cursor.focused ? Qt::SolidLine : Qt::DashLine);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);   // the bar under it keeps its colour
+    p.drawRect(r.adjusted(1, 1, -1, -1));
+    p.restore();
+    // The row's caption is marked too, so that the row is found at a glance.
+    if (m_cursor.focused && m.captionWidth > 0) {
+        p.save();
+        p.setClipRect(m.captionArea(), Qt::IntersectClip);
+        p.fillRect(QRect(0, row.top() + 1, 4, row.height() - 2), QColor(0, 90, 200));
+        p.restore();
+    }
 }
 
 void TimeGridPainter::paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const

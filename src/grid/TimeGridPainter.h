@@ -18,6 +18,15 @@ struct LiftedBlock {
     BlockPlace place;
 };
 
+// The keyboard's place in the grid: one snap step of a row, drawn as a frame (bold while the
+// grid has the keyboard, thin and dashed otherwise).
+struct GridCursor {
+    int row = -1; // -1: not drawn
+    double time = 0;
+    double length = 0;
+    bool focused = false;
+};
+
 // Paints a TimeGridModel (row captions, hours column, time axis, one rounded bar per block) onto
 // any QPainter, and lays it out for a given size: row and header heights follow its base font,
 // the rest follows the settings below. The widget paints through it; so do pictures made without
@@ -53,6 +62,10 @@ public:
     // The block drawn as selected (a stable id; 0 for none).
     int selectedId() const { return m_selectedId; }
     void setSelectedId(int id) { m_selectedId = id; }
+    const GridCursor &cursor() const { return m_cursor; }
+    void setCursor(const GridCursor &cursor) { m_cursor = cursor; }
+    // Where the cursor is drawn, in the mapper's coordinates (empty when not drawn).
+    QRect cursorRect(const TimeGridMapper &m) const;
     // Each row's available hours, drawn as a light band behind its blocks; a block outside them
     // gets a warning edge, except blocks of `exemptBar` (time off). An empty list draws none.
     void setAvailability(const QList<WeekAvailability> &rows, int exemptBar);
@@ -85,6 +98,7 @@ private:
     void paintBlock(QPainter &p, const TimeGridMapper &m, int block, const BlockPlace &place,
                     bool lifted) const;
     void paintAvailability(QPainter &p, const TimeGridMapper &m, int first, int last) const;
+    void paintCursor(QPainter &p, const TimeGridMapper &m) const;
     void paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const;
 
     const TimeGridModel *m_model = nullptr;
@@ -95,6 +109,7 @@ private:
     double m_visibleDays = 1.0;
     int m_rowOffset = 0;
     int m_selectedId = 0;
+    GridCursor m_cursor;
     QList<WeekAvailability> m_availability;
     int m_exemptBar = -1;
     mutable QHash<int, QFont> m_fontCache;

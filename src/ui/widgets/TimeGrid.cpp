@@ -5,6 +5,7 @@
 #include "data/OleDate.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -321,40 +323,90 @@ QString TimeGrid::toolTipAt(QPoint point) const
 
 void TimeGrid::keyPressEvent(QKeyEvent *event)
 {
-    QScrollBar *h = horizontalScrollBar();
     QScrollBar *v = verticalScrollBar();
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const bool shift = mods & Qt::ShiftModifier;
+    const bool ctrl = mods & Qt::ControlModifier;
+    const double step = m_model->snapStep() / kMinutesPerDay;
     switch (event->key()) {
     case Qt::Key_Left:
-        if (!moveSelectionByKey(event->key(), shift))
-            h->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        break;
     case Qt::Key_Right:
         if (!moveSelectionByKey(event->key(), shift))
-            h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            setCursorPos(currentRow(), cursorTime() + (event->key() == Qt::Key_Left ? -step : step));
         break;
-    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        setSelectedBlockId(0);
+        setCursorPos(currentRow() + (event->key() == Qt::Key_Up ? -1 : 1), cursorTime());
+        break;
+    case Qt::Key_Home:
+    case Qt::Key_End: {
+        setSelectedBlockId(0);
+        const double day = std::floor(cursorTime() + 1e-9);
+        const bool home = event->key() == Qt::Key_Home;
+        const int row = ctrl ? (home ? 0 : m_model->rowCount() - 1) : currentRow();
+        setCursorPos(row, home ? day : day + 1 - step);
+        break;
+    }
     case Qt::Key_PageUp:
-        if (event->modifiers() & Qt::ControlModifier)
-            h->triggerAction(QAbstractSlider::SliderPageStepSub);
+        if (ctrl)
+            horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
         else
             v->triggerAction(QAbstractSlider::SliderPageStepSub);
         break;
     case Qt::Key_PageDown:
-        if (event->modifiers() & Qt::ControlModifier)
-            h->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        if (ctrl)
+            horizontalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
         else
             v->triggerAction(QAbstractSlider::SliderPageStepAdd);
         break;
-    case Qt::Key_Home: v->triggerAction(QAbstractSlider::SliderToMinimum); break;
-    case Qt::Key_End: v->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (ctrl)
+            focusNextPrevChild(event->key() == Qt::Key_Tab && !shift);
+        else
+            selectNextBar(event->key() == Qt::Key_Tab && !shift);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        if (currentRow() < 0)
+            break;
+        int id = selectedBlockId();
+        if (m_model->TBFromId(id) < 0) {
+            const int under = blockAtCursor();
+            id = under >= 0 ? m_model->TBId(under) : 0;
+            setSelectedBlockId(id);
+        }
+        if (id != 0)
+            Q_EMIT blockActivated(id);
+        else
+            Q_EMIT addRequested(currentRow(), cursorTime());
+        break;
+    }
+    case Qt::Key_Insert:
+        if (currentRow() >= 0)
+            Q_EMIT addRequested(currentRow(), cursorTime());
+        break;
+    case Qt::Key_Menu:
+        requestMenu();
+        break;
+    case Qt::Key_F10:
+        if (!shift) {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+        requestMenu();
+        break;
     case Qt::Key_Escape:
         if (m_drag.active) {
             updatePreview();
             m_drag = Drag();
             m_autoScroll.stop();
             viewport()->unsetCursor();
+            break;
+        }
+        if (selectedBlockId() != 0) {
+            setSelectedBlockId(0);
             break;
         }
         QAbstractScrollArea::keyPressEvent(event);
@@ -364,6 +416,192 @@ void TimeGrid::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
+}
+
+bool TimeGrid::event(QEvent *event)
+{
+    // Tab and Shift+Tab walk through the bars; Ctrl+Tab leaves, as in a text editor.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+void TimeGrid::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    updateRowStrip(currentRow());
+    TimeGridAccessible::notifyCursor(this);
+}
+
+void TimeGrid::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    updateRowStrip(currentRow());
+}
+
+// ---------------------------------------------------------------- cursor
+
+double TimeGrid::stepStart(double time) const
+{
+    // The snap step that holds the time, counted from midnight.
+    const double day = std::floor(time + 1e-9);
+    const int step = std::max(1, m_model->snapStep());
+    const double minutes = std::floor((time - day) * kMinutesPerDay / step + 1e-6) * step;
+    return OleDate::roundToMinute(day + minutes / kMinutesPerDay);
+}
+
+int TimeGrid::currentRow() const
+{
+    const int rows = m_model->rowCount();
+    return rows > 0 ? std::clamp(m_cursorRow, 0, rows - 1) : -1;
+}
+
+double TimeGrid::cursorTime() const
+{
+    const double step = m_model->snapStep() / kMinutesPerDay;
+    const double first = m_model->ViewBeg();
+    const double last = std::max(first, m_model->ViewEnd() - step);
+    double time = m_cursorTime;
+    if (!m_cursorPlaced) {
+        // The first step wholly shown.
+        const double shown = m_painter.shownScrollTime();
+        time = stepStart(shown);
+        if (time < shown - 1e-7)
+            time = OleDate::roundToMinute(time + step);
+    }
+    return std::clamp(time, first, last);
+}
+
+void TimeGrid::setCursorPos(int row, double time, bool scroll)
+{
+    const int oldRow = currentRow();
+    const int rows = m_model->rowCount();
+    m_cursorRow = rows > 0 ? std::clamp(row, 0, rows - 1) : 0;
+    m_cursorTime = stepStart(time);
+    m_cursorPlaced = true;
+    m_cursorTime = cursorTime();
+    if (scroll)
+        ensureCursorVisible();
+    updateRowStrip(oldRow);
+    updateRowStrip(currentRow());
+    TimeGridAccessible::notifyCursor(this);
+    Q_EMIT cursorMoved(currentRow(), m_cursorTime);
+}
+
+void TimeGrid::resetCursor()
+{
+    const int oldRow = currentRow();
+    m_cursorRow = 0;
+    m_cursorPlaced = false;
+    updateRowStrip(oldRow);
+    updateRowStrip(currentRow());
+    Q_EMIT cursorMoved(currentRow(), cursorTime());
+}
+
+QRect TimeGrid::cursorRect() const
+{
+    const int row = currentRow();
+    if (row < 0)
+        return {};
+    const double t = cursorTime();
+    return mapper().blockRect(row, t, t + m_model->snapStep() / kMinutesPerDay).toAlignedRect();
+}
+
+int TimeGrid::blockAtCursor() const
+{
+    const int row = currentRow();
+    if (row < 0)
+        return -1;
+    const double t = cursorTime();
+    for (int block : m_model->blocksInResource(row))
+        if (m_model->TBBeg(block) <= t + 1e-9 && t < m_model->TBEnd(block) - 1e-9)
+            return block;
+    return -1;
+}
+
+void TimeGrid::ensureCursorVisible()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    const TimeGridMapper m = mapper();
+    QScrollBar *v = verticalScrollBar();
+    const int visible = std::max(m.rowHeight, m.height - m.headerHeight);
+    if (m.rowTop(row) < m.headerHeight)
+        v->setValue(row * m.rowHeight);
+    else if (m.rowTop(row) + m.rowHeight > m.height)
+        v->setValue((row + 1) * m.rowHeight - visible);
+    const double step = m_model->snapStep() / kMinutesPerDay;
+    const double t = cursorTime();
+    QScrollBar *h = horizontalScrollBar();
+    if (t < m.scrollTime - 1e-9)
+        h->setValue(int(std::round((t - m_model->ViewBeg()) * kMinutesPerDay)));
+    else if (t + step > m.visibleEnd() + 1e-9)
+        h->setValue(int(std::round((t + step - m.visibleDays - m_model->ViewBeg()) * kMinutesPerDay)));
+}
+
+void TimeGrid::selectNextBar(bool forward)
+{
+    struct Bar { double begin; int row; int id; };
+    QList<Bar> bars;
+    for (int b = 0; b < m_model->TBMax(); ++b)
+        bars.append({m_model->TBBeg(b), m_model->TBResource(b), m_model->TBId(b)});
+    if (bars.isEmpty())
+        return;
+    auto before = [](const Bar &a, const Bar &b) {
+        if (std::abs(a.begin - b.begin) > 1e-7)
+            return a.begin < b.begin;
+        return std::tie(a.row, a.id) < std::tie(b.row, b.id);
+    };
+    std::sort(bars.begin(), bars.end(), before);
+    const qsizetype count = bars.size();
+    qsizetype index = -1;
+    for (qsizetype i = 0; i < count; ++i)
+        if (bars[i].id == selectedBlockId())
+            index = i;
+    if (index >= 0) {
+        index = (index + (forward ? 1 : count - 1)) % count;
+    } else {
+        // From the cursor: the first bar at or after it, or the last one before it.
+        const Bar here{cursorTime(), currentRow(), 0};
+        const auto it = std::lower_bound(bars.cbegin(), bars.cend(), here, before);
+        index = it - bars.cbegin();
+        if (forward)
+            index = index % count;
+        else
+            index = (index + count - 1) % count;
+    }
+    const Bar &chosen = bars[index];
+    setSelectedBlockId(chosen.id);
+    setCursorPos(chosen.row, chosen.begin);
+}
+
+void TimeGrid::requestMenu()
+{
+    const TimeGridMapper m = mapper();
+    const int block = m_model->TBFromId(selectedBlockId());
+    QRect r;
+    int row = currentRow();
+    double time = cursorTime();
+    if (block >= 0) {
+        const BlockPlace place = m_model->TBPlace(block);
+        row = place.row;
+        time = place.begin;
+        r = m.blockRect(place.row, place.begin, place.end).toAlignedRect() & m.timeArea();
+    } else {
+        ensureCursorVisible();
+        r = cursorRect() & m.timeArea();
+    }
+    if (row < 0)
+        return;
+    const QPoint at = r.isEmpty() ? viewport()->rect().center() : QPoint(r.left() + 2, r.bottom());
+    Q_EMIT menuRequested(block, row, time, viewport()->mapToGlobal(at));
 }
 
 bool TimeGrid::moveSelectionByKey(int key, bool stretch)
@@ -489,10 +727,14 @@ void TimeGrid::mousePressEvent(QMouseEvent *event)
     m_drag.lastPos = pos;
     m_drag.pressTime = DateFromPoint(pos);
     m_drag.block = block;
-    if (ResourceFromPoint(pos) >= 0)
-        m_currentRow = ResourceFromPoint(pos);
+    m_pressedId = block >= 0 ? m_model->TBId(block) : 0;
+    // On a bar the cursor goes to its start, as when Tab selects it.
+    if (block >= 0)
+        setCursorPos(m_model->TBResource(block), m_model->TBBeg(block), false);
+    else if (ResourceFromPoint(pos) >= 0)
+        setCursorPos(ResourceFromPoint(pos), stepStart(m_drag.pressTime), false);
     if (mapper().inTimeArea(pos))
-        setSelectedBlockId(block >= 0 ? m_model->TBId(block) : 0);
+        setSelectedBlockId(m_pressedId);
     if (block >= 0 && event->button() == Qt::LeftButton) {
         m_drag.kind = kindAt(block, pos);
         m_drag.from = m_drag.to = m_model->TBPlace(block);
@@ -599,6 +841,13 @@ void TimeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     const TimeGridMapper m = mapper();
+    if (event->button() == Qt::LeftButton && m.inTimeArea(pos) && m_pressedId != 0
+        && TBFromPoint(pos) == m_model->TBFromId(m_pressedId)) {
+        // The second click on the bar the first one pressed: its dialog, not another press.
+        Q_EMIT blockActivated(m_pressedId);
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton && m.inCaptionColumn(pos)) {
         const int row = m.rowAtY(pos.y());
         if (row >= 0 && row < m_model->ResourcesMax()) {
@@ -617,5 +866,6 @@ void TimeGrid::paintEvent(QPaintEvent *event)
 {
     QPainter p(viewport());
     const LiftedBlock lifted{m_drag.active ? m_drag.block : -1, m_drag.to};
+    m_painter.setCursor({currentRow(), cursorTime(), m_model->snapStep() / kMinutesPerDay, hasFocus()});
     m_painter.paint(p, mapper(), event->rect(), lifted);
 }

@@ -12,6 +12,12 @@
 // new place, and the view scrolls by itself while the pointer is near an edge; on release the widget asks for the change with blockChangeRequested() and leaves
 // the model as it is: the owner applies or refuses it, and the grid shows what the model holds.
 //
+// The keyboard works at a cursor, one snap step of a row drawn as a frame: arrows, Home and End
+// move it, Insert or Enter ask for a shift there (addRequested), Tab and Shift+Tab select the
+// next or previous bar (by time, then row), after which arrows move or stretch that bar and Enter
+// opens it (blockActivated). Shift+F10 and the Menu key ask for the context menu
+// (menuRequested); Ctrl+Tab leaves the grid. A press of the mouse moves the cursor too.
+//
 // Points are in the coordinates of the viewport, which fills the widget except for the
 // scroll bars. The grid owns a model unless setModel() hands it another one.
 class TimeGrid : public QAbstractScrollArea
@@ -50,8 +56,17 @@ public:
     // free time clears the selection; the selected block is drawn with a dark edge.
     int selectedBlockId() const { return m_painter.selectedId(); }
     void setSelectedBlockId(int id);
-    // The row of the last press in the time area (-1 before any): where a paste goes.
-    int currentRow() const { return m_currentRow; }
+    // The cursor's row (-1 for a grid without rows) and time, the start of one snap step.
+    int currentRow() const;
+    double cursorTime() const;
+    // Moves the cursor, kept inside the rows and the days of the view, and scrolls to it.
+    void setCursorPos(int row, double time, bool scroll = true);
+    // Where the cursor's step is, in viewport coordinates (empty without rows).
+    QRect cursorRect() const;
+    // The block under the cursor, or -1.
+    int blockAtCursor() const;
+    // Back to the first row at the start of the time shown.
+    void resetCursor();
     // Available hours per row (see TimeGridPainter::setAvailability).
     void setAvailability(const QList<WeekAvailability> &rows, int exemptBar);
     // Whether Ctrl+wheel changes the days shown (on by default).
@@ -79,6 +94,14 @@ Q_SIGNALS:
     // A press that ended without dragging; block is -1 for free space.
     void clickedWithoutMove(int block, Qt::MouseButton button, QPoint point);
     void selectionChanged(int id);
+    // Insert or Enter at the cursor on free time: a shift is wanted there.
+    void addRequested(int row, double time);
+    // Enter on the selected bar, or a double-click on a bar.
+    void blockActivated(int id);
+    // Shift+F10 or the Menu key: the menu of the selected bar (block >= 0) or of the cursor's
+    // free time, to be shown at globalPos.
+    void menuRequested(int block, int row, double time, QPoint globalPos);
+    void cursorMoved(int row, double time);
     // Ctrl+wheel changed the days shown.
     void visibleSpanChanged(double days);
 
@@ -94,6 +117,9 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 public:
     // What a tooltip at the point shows: the hours column's note of the row, or the warning of
@@ -125,6 +151,10 @@ private:
     DragKind kindAt(int block, QPoint pos) const;
     void relayout();
     bool moveSelectionByKey(int key, bool stretch);
+    double stepStart(double time) const;
+    void selectNextBar(bool forward);
+    void requestMenu();
+    void ensureCursorVisible();
     void autoScrollStep();
 
     TimeGridModel *m_ownModel = nullptr;
@@ -134,7 +164,10 @@ private:
     bool m_syncingScroll = false;
     double m_lastShownDay = 0;
     Drag m_drag;
-    int m_currentRow = -1;
+    int m_cursorRow = 0;
+    double m_cursorTime = 0;
+    bool m_cursorPlaced = false;   // false: at the start of whatever is shown
+    int m_pressedId = 0;           // the bar under the last press, for a double-click
     bool m_zoomEnabled = true;
     QTimer m_autoScroll;
 };

@@ -199,6 +199,8 @@ public:
         s.expandable = true;
         s.expanded = true;
         s.selected = selected >= 0 && model()->TBResource(selected) == m_row;
+        s.focusable = true;
+        s.focused = selected < 0 && m_grid->hasFocus() && m_grid->currentRow() == m_row;
         s.offscreen = rect().isEmpty();
         s.invisible = s.offscreen;
         return s;
@@ -282,7 +284,11 @@ QAccessibleInterface *TimeGridAccessible::childAt(int x, int y) const
 
 QAccessibleInterface *TimeGridAccessible::focusChild() const
 {
-    return grid()->hasFocus() ? barItem(grid()->selectedBlockId()) : nullptr;
+    if (!grid()->hasFocus())
+        return nullptr;
+    if (QAccessibleInterface *bar = barItem(grid()->selectedBlockId()))
+        return bar;
+    return rowItem(grid()->currentRow());
 }
 
 namespace {
@@ -325,5 +331,16 @@ void TimeGridAccessible::notifySelection(TimeGrid *grid, int id)
             QAccessibleEvent focus(bar, QAccessible::Focus);
             QAccessible::updateAccessibility(&focus);
         }
+    }
+}
+
+void TimeGridAccessible::notifyCursor(TimeGrid *grid)
+{
+    if (!QAccessible::isActive() || !grid->hasFocus() || grid->model()->TBFromId(grid->selectedBlockId()) >= 0)
+        return;
+    auto *self = dynamic_cast<TimeGridAccessible *>(QAccessible::queryAccessibleInterface(grid));
+    if (QAccessibleInterface *row = self ? self->rowItem(grid->currentRow()) : nullptr) {
+        QAccessibleEvent focus(row, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 }

@@ -29,7 +29,7 @@ public:
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
     QAccessibleInterface *childAt(int x, int y) const override;
-    // The selected bar while the grid has the keyboard.
+    // The selected bar while the grid has the keyboard, else the cursor's row.
     QAccessibleInterface *focusChild() const override;
 
     TimeGrid *grid() const;
@@ -40,6 +40,8 @@ public:
 
     // Tells assistive tools that the bar with this id is now the selected one (0: none).
     static void notifySelection(TimeGrid *grid, int id);
+    // Tells assistive tools that the keyboard is now on the cursor's row (while no bar is selected).
+    static void notifyCursor(TimeGrid *grid);
 
 private:
     mutable QHash<int, QAccessible::Id> m_rows;

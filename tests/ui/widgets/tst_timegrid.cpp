@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
@@ -132,6 +133,9 @@ private Q_SLOTS:
     void interruptedDragsChangeNothing();
     void doubleClickOnCaption();
     void scrollingByBarAndKeys();
+    void keyboardCursor_data();
+    void keyboardCursor();
+    void cursorIsDrawnAndCtrlTabLeaves();
     void paintsBarsWhereHitTestsFindThem();
     void accessibleRows_data();
     void accessibleRows();
@@ -436,8 +440,13 @@ void TestTimeGrid::scrollingByBarAndKeys()
     h->setValue(h->value() + 24 * 60);
     QCOMPARE(shown.size(), 1);
     QCOMPARE(minutesOf(shown.first()), qint64(56 * 60));
-    QTest::keyClick(&f.grid, Qt::Key_Right);
-    QCOMPARE(minutesOf(f.model->ScrollTime()), qint64(56 * 60 + 30));
+    // The cursor starts where the view does; End takes it to the day's last step, still in
+    // view; Home to the day's start, scrolling back to show it.
+    QTest::keyClick(&f.grid, Qt::Key_End);
+    QCOMPARE(minutesOf(f.grid.cursorTime()), qint64(71 * 60 + 45));
+    QCOMPARE(minutesOf(f.model->ScrollTime()), qint64(56 * 60));
+    QTest::keyClick(&f.grid, Qt::Key_Home);
+    QCOMPARE(minutesOf(f.model->ScrollTime()), qint64(48 * 60));
 
     // Rows scroll under the header by keys; painting and hit tests follow.
     for (int r = 0; r < 200; ++r)
@@ -446,15 +455,121 @@ void TestTimeGrid::scrollingByBarAndKeys()
     QScrollBar *v = f.grid.verticalScrollBar();
     const TimeGridMapper m = f.map();
     QTest::keyClick(&f.grid, Qt::Key_PageDown);
-    QTest::keyClick(&f.grid, Qt::Key_Down);
-    QCOMPARE(v->value(), v->pageStep() + m.rowHeight);
+    QCOMPARE(v->value(), v->pageStep());
     QCOMPARE(f.grid.ResourceFromPoint(QPoint(m.timeLeft() + 10, m.headerHeight + 1)), v->value() / m.rowHeight);
-    QTest::keyClick(&f.grid, Qt::Key_End);
+    QTest::keyClick(&f.grid, Qt::Key_End, Qt::ControlModifier);   // the cursor to the last row
+    QCOMPARE(f.grid.currentRow(), 202);
+    QCOMPARE(v->value(), v->maximum());
     const QPoint p = f.point(at(60), 202);
     QCOMPARE(render(f.grid, f.view()->size()).pixelColor(p), TimeGridModel::toColor(kCook));
     QCOMPARE(f.grid.TBFromPoint(p), last);
-    QTest::keyClick(&f.grid, Qt::Key_Home);
+    QTest::keyClick(&f.grid, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(v->value(), 0);
+}
+
+// The keyboard's contract, key by key from a fresh grid: the cursor starts on the first row at
+// the time shown (6:00); the bars are row 2 8:00 (time off), row 0 9:00 (id 7), row 1 16:00.
+void TestTimeGrid::keyboardCursor_data()
+{
+    QTest::addColumn<QString>("keys");     // key sequences, space-separated
+    QTest::addColumn<QString>("cursor");   // "row h:mm" afterwards
+    QTest::addColumn<int>("selectedRow");  // the row of the selected bar, -1 for none
+    QTest::addColumn<QStringList>("asked");
+    QTest::newRow("nothing") << "" << "0 6:00" << -1 << QStringList();
+    QTest::newRow("down past the last row") << "Down Down Down" << "2 6:00" << -1 << QStringList();
+    QTest::newRow("up past the first row") << "Down Up Up" << "0 6:00" << -1 << QStringList();
+    QTest::newRow("right by the snap step") << "Right Right" << "0 6:30" << -1 << QStringList();
+    QTest::newRow("left scrolls back") << "Left" << "0 5:45" << -1 << QStringList();
+    QTest::newRow("home and end of the day") << "Right End Home" << "0 0:00" << -1 << QStringList();
+    QTest::newRow("ctrl+end: last row") << "Ctrl+End" << "2 23:45" << -1 << QStringList();
+    QTest::newRow("tab: the next bar in time") << "Tab" << "2 8:00" << 2 << QStringList();
+    QTest::newRow("tab tab: then the next") << "Tab Tab" << "0 9:00" << 0 << QStringList();
+    QTest::newRow("tab wraps") << "Tab Tab Tab Tab" << "2 8:00" << 2 << QStringList();
+    QTest::newRow("shift+tab from the start wraps back") << "Shift+Tab" << "1 16:00" << 1 << QStringList();
+    QTest::newRow("tab from the cursor, then row") << "Tab Tab Escape Down Tab" << "1 16:00" << 1 << QStringList();
+    QTest::newRow("right moves the selected bar") << "Tab Tab Right" << "0 9:00" << 0
+                                                  << QStringList{"change 7 0 9:00-17:00 to 0 9:15-17:15"};
+    QTest::newRow("shift+right stretches it") << "Tab Tab Shift+Right" << "0 9:00" << 0
+                                              << QStringList{"change 7 0 9:00-17:00 to 0 9:00-17:15"};
+    QTest::newRow("escape lets go of the bar") << "Tab Tab Escape Right" << "0 9:15" << -1 << QStringList();
+    QTest::newRow("down lets go of the bar") << "Tab Tab Down" << "1 9:00" << -1 << QStringList();
+    QTest::newRow("insert on free time") << "Down Right Insert" << "1 6:15" << -1 << QStringList{"add 1 6:15"};
+    QTest::newRow("enter on free time") << "Return" << "0 6:00" << -1 << QStringList{"add 0 6:00"};
+    QTest::newRow("enter on the selected bar") << "Tab Tab Return" << "0 9:00" << 0 << QStringList{"open 7"};
+    QTest::newRow("enter on a bar under the cursor") << "Tab Tab Escape Return" << "0 9:00" << 0
+                                                     << QStringList{"open 7"};
+    QTest::newRow("shift+f10 on free time") << "Down Shift+F10" << "1 6:00" << -1 << QStringList{"menu -1 1 6:00"};
+    QTest::newRow("menu key on a bar") << "Tab Tab Menu" << "0 9:00" << 0 << QStringList{"menu 0 0 9:00"};
+}
+
+void TestTimeGrid::keyboardCursor()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, cursor);
+    QFETCH(int, selectedRow);
+    QFETCH(QStringList, asked);
+    Fixture f;
+    QStringList log;
+    connect(&f.grid, &TimeGrid::addRequested, [&](int row, double time) { log << QStringLiteral("add %1 %2").arg(row).arg(hm(time)); });
+    connect(&f.grid, &TimeGrid::blockActivated, [&](int id) { log << QStringLiteral("open %1").arg(id); });
+    connect(&f.grid, &TimeGrid::menuRequested, [&](int block, int row, double time, QPoint at) {
+        log << QStringLiteral("menu %1 %2 %3").arg(block).arg(row).arg(hm(time));
+        // Shown on the bar or the cursor, inside the grid.
+        QVERIFY(QRect(f.view()->mapToGlobal(QPoint(0, 0)), f.view()->size()).contains(at));
+    });
+    f.grid.activateWindow();
+    f.grid.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&f.grid));
+    for (const QString &key : keys.split(u' ', Qt::SkipEmptyParts)) {
+        const QKeyCombination combo = QKeySequence::fromString(key)[0];
+        QTest::keyClick(&f.grid, combo.key(), combo.keyboardModifiers());
+    }
+    QCOMPARE(QStringLiteral("%1 %2").arg(f.grid.currentRow()).arg(hm(f.grid.cursorTime())), cursor);
+    const int selected = f.model->TBFromId(f.grid.selectedBlockId());
+    QCOMPARE(selected >= 0 ? f.model->TBResource(selected) : -1, selectedRow);
+    QCOMPARE(log + f.log.filter(QStringLiteral("change")), asked);
+    // The cursor's step is in view, and a screen reader is on its bar or else its row.
+    const TimeGridMapper m = f.map();
+    QVERIFY(m.timeArea().intersects(f.grid.cursorRect()));
+    QAccessibleInterface *focus = gridInterface(f.grid)->focusChild();
+    QVERIFY(focus);
+    QVERIFY(focus->text(QAccessible::Name).startsWith(f.model->ResourceTitle(f.grid.currentRow())));
+}
+
+// The cursor is drawn bold while the grid has the keyboard, and thin once it has gone.
+void TestTimeGrid::cursorIsDrawnAndCtrlTabLeaves()
+{
+    QWidget window;
+    auto *grid = new TimeGrid(&window);
+    auto *after = new QPushButton(QStringLiteral("after"), &window);
+    grid->setGeometry(0, 0, 900, 300);
+    after->move(0, 320);
+    for (const char *name : {"Adams, Ann", "Brown, Bob"})
+        grid->model()->AddResource(QString::fromLatin1(name));
+    grid->model()->setViewRange(kDay, kDay + 7);
+    grid->model()->setScrollTime(at(6));
+    window.resize(900, 360);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    const TimeGridMapper m = grid->mapper();
+    const QRect r = grid->cursorRect();
+    QCOMPARE(hm(grid->cursorTime()), QStringLiteral("6:15"));
+    QCOMPARE(r.left(), int(std::floor(m.xForTime(at(6, 15)))));
+    QVERIFY(m.rowRect(1).contains(r.center()));
+    // Inside the frame's left edge, bold: two pixels in; thin: only the first.
+    auto pixel = [&](int dx) {
+        const QImage shown = grid->viewport()->grab().toImage();
+        return shown.pixelColor((QPointF(r.left() + dx, r.center().y()) * shown.devicePixelRatio()).toPoint());
+    };
+    QCOMPARE(pixel(2), QColor(0, 90, 200));
+    QTest::keyClick(grid, Qt::Key_Tab, Qt::ControlModifier);
+    QVERIFY(after->hasFocus());
+    QVERIFY(pixel(2) != QColor(0, 90, 200));
+    QCOMPARE(grid->currentRow(), 1);   // kept for the way back
 }
 
 void TestTimeGrid::paintsBarsWhereHitTestsFindThem()
