@@ -123,6 +123,8 @@ std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringLi
     QInputDialog dialog(owner());
     dialog.setWindowTitle(titleOrProgramName(title));
     dialog.setLabelText(text);
+    // A list, not a drop-down: a double-click or Enter chooses, without a further OK.
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
     roomForTitle(dialog, dialog.windowTitle());

@@ -38,10 +38,20 @@ QString refusal(const EditOutcome &outcome, const QString &employee)
         return Texts::tr("This shift would begin on %1, outside the days shown, so it could not be saved here. "
                   "Go to that week to add it.")
             .arg(OleDate::format(wanted.begin, QStringLiteral("ddd mmm dd,yyyy")));
-    case EditRefusal::Collision:
-        if (wanted.timeOff)
-            return Texts::tr("This time off touches or overlaps another period of time off of %1.").arg(employee);
-        return Texts::tr("This conflicts with a previously scheduled shift");
+    case EditRefusal::Collision: {
+        // Named by what is in the way, so that the user can find it.
+        const BlockSnapshot &other = outcome.other;
+        const QString when = Texts::tr("%1 %2-%3", "weekday, begin, end")
+                                 .arg(OleDate::format(other.begin, QStringLiteral("ddd")), shortTime(other.begin),
+                                      shortTime(other.end));
+        if (other.timeOff)
+            return wanted.timeOff ? Texts::tr("This time off touches or overlaps %1's time off %2.").arg(employee, when)
+                                  : Texts::tr("This shift touches or overlaps %1's time off %2.").arg(employee, when);
+        const QString position = other.position.trimmed();
+        if (position.isEmpty() || position.compare(QLatin1String("DEFAULT"), Qt::CaseInsensitive) == 0)
+            return Texts::tr("This touches or overlaps %1's shift %2.").arg(employee, when);
+        return Texts::tr("This touches or overlaps %1's shift %2 as %3.").arg(employee, when, position);
+    }
     case EditRefusal::TimeOffHasNoPosition:
         return Texts::tr("Time off has no position.");
     case EditRefusal::TouchesTimeOff:

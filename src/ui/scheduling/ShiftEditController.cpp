@@ -1,10 +1,12 @@
 #include "ShiftEditController.h"
 
 #include "EditOutcomeText.h"
+#include "ShiftDialog.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
 #include "schedule/ShiftEditCommand.h"
 #include "schedule/clsScheduleData.h"
+#include "ui/common/DialogRunner.h"
 #include "ui/widgets/TimeGrid.h"
 
 #include <QAction>
@@ -194,45 +196,121 @@ bool ShiftEditController::confirmOtherDepartments(int row, double begin, double 
         m_window->windowTitle(), true);
 }
 
-void ShiftEditController::blockMenu(int block)
+void ShiftEditController::blockMenu(int block, QPoint globalPos)
 {
     const TimeGridModel *m = m_grid->model();
-    if (m_schedule.isTimeOffBlock(block))
+    if (block < 0 || m_schedule.isTimeOffBlock(block))
         return;
     const int id = m->TBId(block);
     const bool editable = isEditable(block);
-    QStringList items;
-    QStringList choices;
-    if (editable) {
-        items << tr("Cut");
-        choices << QStringLiteral("CUT");
-    }
-    items << tr("Copy");
-    choices << QStringLiteral("COPY");
-    if (editable) {
-        items << tr("Delete");
-        choices << QStringLiteral("DELETE");
-        if (m_info.JobEmployeeHasMultiple(employeeOfRow(m->TBResource(block)))) {
-            items << tr("Change Position");
-            choices << QStringLiteral("CHANGEJOB");
-        }
-    }
+    QMenu menu(m_window);
+    menu.setObjectName(QStringLiteral("menuShift"));
+    menu.setTitle(describe(m_editor.snapshot(id)));
     m_popupChoice.clear();
-    const int chosen = DisplayPopupMenu(items, true, describe(m_editor.snapshot(id)));
-    if (chosen >= 1)
-        m_popupChoice = choices[chosen - 1];
-    runOnBlock(getpopup1choice(), id);
+    auto add = [&](const QString &text, const QKeySequence &key, const char *choice) {
+        QAction *action = menu.addAction(text);
+        action->setShortcut(key);
+        action->setData(QLatin1String(choice));
+        return action;
+    };
+    if (editable) {
+        add(tr("&Edit Shift..."), QKeySequence(Qt::Key_Return), "EDIT");
+        menu.addSeparator();
+        add(tr("Cu&t"), QKeySequence::Cut, "CUT");
+    }
+    add(tr("&Copy"), QKeySequence::Copy, "COPY");
+    if (editable) {
+        add(tr("&Delete"), QKeySequence::Delete, "DELETE");
+        if (m_info.JobEmployeeHasMultiple(employeeOfRow(m->TBResource(block))))
+            add(tr("C&hange Position..."), QKeySequence(), "CHANGEJOB");
+    }
+    const QAction *chosen = menu.exec(globalPos);
+    if (!chosen)
+        return;
+    m_popupChoice = chosen->data().toString();
+    if (m_popupChoice == QLatin1String("EDIT"))
+        editShift(id);
+    else
+        runOnBlock(m_popupChoice, id);
 }
 
-void ShiftEditController::freeMenu(int row, double time)
+void ShiftEditController::freeMenu(int row, double time, QPoint globalPos)
 {
-    if (row < 0 || m_clip.begin == 0)
+    if (row < 0)
         return;
+    QMenu menu(m_window);
+    menu.setObjectName(QStringLiteral("menuFreeTime"));
     m_popupChoice.clear();
-    if (DisplayPopupMenu({tr("Paste")}, true, describe(m_clip.begin, m_clip.end, row)) == 1)
+    QAction *add = nullptr;
+    if (m_hooks.addAt) {
+        add = menu.addAction(tr("&Add Shift"));
+        add->setShortcut(QKeySequence(Qt::Key_Insert));
+    }
+    QAction *paste = nullptr;
+    if (m_clip.begin != 0 && m_hooks.pasteAt)
+        // At the copied times: the shortcut pastes at the cursor instead.
+        paste = menu.addAction(tr("&Paste %1").arg(describe(m_clip.begin, m_clip.end, -1)));
+    if (menu.isEmpty())
+        return;
+    const QAction *chosen = menu.exec(globalPos);
+    if (chosen && chosen == add) {
+        m_popupChoice = QStringLiteral("ADD");
+        m_hooks.addAt(row, time);
+    } else if (chosen && chosen == paste) {
         m_popupChoice = QStringLiteral("PASTE");
-    if (getpopup1choice() == QLatin1String("PASTE") && m_hooks.pasteAt)
         m_hooks.pasteAt(row, time);
+    }
+}
+
+void ShiftEditController::editShift(int id)
+{
+    const std::optional<BlockSnapshot> shift = changeableShift(id);
+    if (!shift)
+        return;
+    const qint32 employee = employeeOfRow(shift->row);
+    const QString who = tr("%1, %2").arg(employeeName(shift->row),
+                                         OleDate::format(shift->begin, QStringLiteral("dddd mmm d, yyyy")));
+    ShiftDialog dialog(who, shift->begin, shift->end, shift->position, m_info.JobEmpAvalGet(employee), m_window);
+    if (!m_dialogs || m_dialogs->exec(dialog) != QDialog::Accepted)
+        return;
+    BlockSnapshot wanted = *shift;
+    wanted.begin = dialog.begin();
+    wanted.end = dialog.end();
+    const QString position = dialog.position().trimmed().toUpper();
+    const bool moved = wanted.begin != shift->begin || wanted.end != shift->end;
+    const bool repositioned = !position.isEmpty() && position != shift->position.trimmed().toUpper();
+    if (!moved && !repositioned)
+        return;
+    if (moved && !confirmOtherDepartments(shift->row, wanted.begin, wanted.end))
+        return;
+    // Both changes are made, then pushed as one step; a refused second one takes back the first.
+    if (moved) {
+        const EditOutcome placed = m_editor.place(id, shift->row, wanted.begin, wanted.end);
+        if (!placed.applied) {
+            tellRefusal(placed);
+            return;
+        }
+    }
+    if (repositioned) {
+        const EditOutcome changed = m_editor.changePosition(id, position);
+        if (!changed.applied) {
+            m_editor.put(*shift);
+            tellRefusal(changed);
+            return;
+        }
+    }
+    EditOutcome both;
+    both.applied = true;
+    both.before = *shift;
+    both.after = m_editor.snapshot(id);
+    QString what = describe(*shift);
+    if (moved)
+        what = tr("Change %1 to %2").arg(what, describe(wanted.begin, wanted.end, -1));
+    else
+        what = tr("Change %1").arg(what);
+    if (repositioned)
+        what = tr("%1, %2").arg(what, position);
+    applyEdit(both, what);
 }
 
 void ShiftEditController::copyBlock(int id)
@@ -286,24 +364,23 @@ void ShiftEditController::changePositionOf(int id)
               tr("Change %1 to %2").arg(describe(*shift), position.trimmed().toUpper()));
 }
 
-void ShiftEditController::pasteOnCurrentRow()
+void ShiftEditController::pasteAtCursor()
 {
-    if (m_clip.begin == 0 || !m_hooks.pasteAt)
+    const int row = m_grid->currentRow();
+    if (m_clip.begin == 0 || row < 0)
         return;
-    int row = m_grid->currentRow();
-    const int selected = m_grid->model()->TBFromId(m_grid->selectedBlockId());
-    if (selected >= 0)
-        row = m_grid->model()->TBResource(selected);
-    if (row < 0)
+    const double begin = m_grid->cursorTime();
+    const QString position = PickJob(row, 0);
+    if (position.isEmpty())
         return;
-    m_hooks.pasteAt(row, m_pasteTime);
+    addShift(row, begin, begin + (m_clip.end - m_clip.begin), position, tr("Paste"));
 }
 
 void ShiftEditController::editCommand(const QString &choice)
 {
     m_popupChoice = choice;
     if (choice == QLatin1String("PASTE"))
-        pasteOnCurrentRow();
+        pasteAtCursor();
     else
         runOnBlock(choice, m_grid->selectedBlockId());
 }

@@ -4,10 +4,12 @@
 #include "schedule/ScheduleEditor.h"
 
 #include <QObject>
+#include <QPoint>
 #include <QUndoStack>
 #include <functional>
 #include <optional>
 
+class DialogRunner;
 class QAction;
 class QLabel;
 class QMenu;
@@ -34,8 +36,10 @@ public:
         std::function<QString(int row)> employeeName;
         // A further reason to refuse a shift at begin..end in a row (EditRefusal::None: none).
         std::function<EditOutcome(int row, double begin, double end)> extraRefusal;
-        // Paste on free time of a row.
+        // Paste on free time of a row, at the copied times (the right-button menu).
         std::function<void(int row, double time)> pasteAt;
+        // A new shift at a time of a row, as a click there adds it.
+        std::function<void(int row, double time)> addAt;
         // After an applied edit, with the block's id.
         std::function<void(int id)> applied;
     };
@@ -52,6 +56,8 @@ public:
     ~ShiftEditController() override;
 
     void setHooks(Hooks hooks) { m_hooks = std::move(hooks); }
+    // What runs the shift dialog; without it the dialog is not offered.
+    void setDialogs(DialogRunner *dialogs) { m_dialogs = dialogs; }
     // The title and icon refusals are shown with (default: the program's name, information).
     void setRefusalStyle(const QString &title, Prompt::Icon icon);
 
@@ -99,9 +105,13 @@ public:
     QString describe(double begin, double end, int row) const;
     QString describe(const BlockSnapshot &block) const;
 
-    // The right-button menus: on a block, and on free time of a row.
-    void blockMenu(int block);
-    void freeMenu(int row, double time);
+    // The context menus at a point of the screen: on a block, and on free time of a row.
+    void blockMenu(int block, QPoint globalPos);
+    void freeMenu(int row, double time, QPoint globalPos);
+    // The shift dialog of the block `id`: its times and position changed as one step.
+    void editShift(int id);
+    // Ctrl+V: the copied shift's length at the grid's cursor.
+    void pasteAtCursor();
 
 private:
     qint32 employeeOfRow(int row) const;
@@ -116,7 +126,6 @@ private:
     void cutBlock(int id);
     void deleteBlock(int id);
     void changePositionOf(int id);
-    void pasteOnCurrentRow();
     // An Edit menu command, on the selected block or (Paste) the current row.
     void editCommand(const QString &choice);
     // A command of the block menus (CUT, COPY, DELETE, CHANGEJOB) on the block `id`.
@@ -125,6 +134,7 @@ private:
     clsScheduleData &m_schedule;
     clsEmployeeInfo &m_info;
     Prompt &m_prompt;
+    DialogRunner *m_dialogs = nullptr;
     QWidget *m_window;
     Hooks m_hooks;
     QString m_refusalTitle;

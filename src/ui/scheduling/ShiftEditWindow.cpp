@@ -34,8 +34,10 @@ ShiftEditWindow::ShiftEditWindow(clsEmployeeInfo &info, clsOptions &options, Pro
     hooks.employeeOfRow = [this](int row) { return employeeOfRow(row); };
     hooks.extraRefusal = [this](int row, double begin, double end) { return extraRefusal(row, begin, end); };
     hooks.pasteAt = [this](int row, double time) { pasteAt(row, time); };
+    hooks.addAt = [this](int row, double time) { addShiftAt(row, time); };
     hooks.applied = [this](int id) { tellAvailability(id); };
     m_edits->setHooks(std::move(hooks));
+    m_edits->setDialogs(&m_dialogs);
     m_schedule->setOtherDepartmentWording(EditOutcomeText::otherDepartmentWording());
 }
 
@@ -59,6 +61,15 @@ void ShiftEditWindow::buildEditing()
     connect(TimeGrid1, &TimeGrid::clickedWithoutMove, this, &ShiftEditWindow::onClicked);
     connect(TimeGrid1, &TimeGrid::blockChangeRequested, this, &ShiftEditWindow::onBlockChangeRequested);
     connect(TimeGrid1, &TimeGrid::pointerMoved, this, &ShiftEditWindow::onPointerMoved);
+    connect(TimeGrid1, &TimeGrid::addRequested, this, &ShiftEditWindow::addShiftAt);
+    connect(TimeGrid1, &TimeGrid::blockActivated, m_edits.get(), &ShiftEditController::editShift);
+    connect(TimeGrid1, &TimeGrid::menuRequested, this, [this](int block, int row, double time, QPoint at) {
+        m_edits->setPasteTime(time);
+        if (block >= 0)
+            m_edits->blockMenu(block, at);
+        else
+            m_edits->freeMenu(row, time, at);
+    });
 
     m_edits->attach(TimeGrid1, labStatus);
 }
@@ -346,9 +357,9 @@ void ShiftEditWindow::onClicked(int block, Qt::MouseButton button, QPoint point)
     if (button == Qt::LeftButton && block < 0)
         addShiftAt(row, time);
     else if (button == Qt::RightButton && block >= 0)
-        m_edits->blockMenu(block);
+        m_edits->blockMenu(block, TimeGrid1->viewport()->mapToGlobal(point));
     else if (button == Qt::RightButton)
-        m_edits->freeMenu(row, time);
+        m_edits->freeMenu(row, time, TimeGrid1->viewport()->mapToGlobal(point));
 }
 
 void ShiftEditWindow::onPointerMoved(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint point)

@@ -389,6 +389,7 @@ bool frmSchedule::leaveAndLoad(const QString &department, double date)
     m_loaded = reloadGrid();
     applyBarDisplay(comBarDisplay->currentData().toString());
     TimeGrid1->scrollToTime(date + m_options.GetScheduleStartTime(department));
+    TimeGrid1->resetCursor();
     m_chosenDay = date;
     m_schedule->SetDayView(date);
     return true;

@@ -40,9 +40,9 @@ private slots:
             << "This shift would begin on Mon Mar 05,2001, outside the days shown, so it could not be saved here. "
                "Go to that week to add it.";
         QTest::newRow("shift collision") << EditRefusal::Collision << false
-                                         << "This conflicts with a previously scheduled shift";
+                                         << "This shift touches or overlaps Ann Lee's time off Tue 8a-12p.";
         QTest::newRow("time-off collision") << EditRefusal::Collision << true
-                                            << "This time off touches or overlaps another period of time off of Ann Lee.";
+                                            << "This time off touches or overlaps Ann Lee's time off Tue 8a-12p.";
         QTest::newRow("time off has no position") << EditRefusal::TimeOffHasNoPosition << true
                                                   << "Time off has no position.";
         QTest::newRow("touches time off") << EditRefusal::TouchesTimeOff << false
@@ -59,6 +59,25 @@ private slots:
         QFETCH(QString, expected);
         const EditOutcome outcome = EditOutcome::refused(reason, block(kMon + 9 * H, kMon + 17 * H, timeOff), {},
                                                          block(kMon + 1 + 8 * H, kMon + 1 + 12 * H, true));
+        QCOMPARE(EditOutcomeText::refusal(outcome, QStringLiteral("Ann Lee")), expected);
+    }
+
+    // A collision names what is in the way: a shift by its day, times and position.
+    void collisionsNameWhatIsInTheWay_data()
+    {
+        QTest::addColumn<QString>("position");   // of the shift in the way
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a shift with a position") << "WAITER" << "This touches or overlaps Ann Lee's shift Tue 8a-12:30p as WAITER.";
+        QTest::newRow("a shift without one") << "DEFAULT" << "This touches or overlaps Ann Lee's shift Tue 8a-12:30p.";
+    }
+
+    void collisionsNameWhatIsInTheWay()
+    {
+        QFETCH(QString, position);
+        QFETCH(QString, expected);
+        const BlockSnapshot other{8, 0, kMon + 1 + 8 * H, kMon + 1 + 12.5 * H, position, false, QString()};
+        const EditOutcome outcome =
+            EditOutcome::refused(EditRefusal::Collision, block(kMon + 1 + 9 * H, kMon + 1 + 17 * H), {}, other);
         QCOMPARE(EditOutcomeText::refusal(outcome, QStringLiteral("Ann Lee")), expected);
     }
 

@@ -15,11 +15,18 @@
 #include "ui/scheduling/frmEmployeeWeek.h"
 #include "ui/scheduling/frmPickDate.h"
 #include "ui/scheduling/frmSchedule.h"
+#include "ui/scheduling/ShiftDialog.h"
+#include "ui/widgets/TimeBox.h"
 #include "ui/widgets/TimeGrid.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QMenu>
+#include <QTimer>
 #include <array>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -133,6 +140,49 @@ class tst_scheduler : public QObject
             QTest::mouseMove(v, from + (to - from) * i / 4);
         QTest::mouseRelease(v, Qt::LeftButton, {}, to);
     }
+    // The next context menu is read as "Text (Shortcut)" items into `offered`, and the item
+    // whose text starts with `choose` is chosen by the keyboard (none: the menu is closed).
+    void answerMenu(const QString &choose, QStringList *offered = nullptr)
+    {
+        auto *poll = new QTimer(m_form.get());
+        poll->setInterval(5);
+        connect(poll, &QTimer::timeout, poll, [poll, choose, offered] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            poll->stop();
+            poll->deleteLater();
+            QAction *chosen = nullptr;
+            for (QAction *a : menu->actions()) {
+                if (a->isSeparator())
+                    continue;
+                const QString text = a->text().remove(u'&');
+                if (offered)
+                    offered->append(a->shortcut().isEmpty() ? text
+                                                            : QStringLiteral("%1 (%2)").arg(text, a->shortcut().toString()));
+                if (!choose.isEmpty() && !chosen && text.startsWith(choose))
+                    chosen = a;
+            }
+            if (chosen) {
+                menu->setActiveAction(chosen);
+                QTest::keyClick(menu, Qt::Key_Return);
+            } else {
+                menu->close();
+            }
+        });
+        if (offered)
+            offered->clear();
+        poll->start();
+    }
+    // Types keys into the grid: key sequences separated by spaces ("Down Ctrl+V").
+    void typeKeys(const QString &keys)
+    {
+        for (const QString &key : keys.split(u' ', Qt::SkipEmptyParts)) {
+            const QKeyCombination combo = QKeySequence::fromString(key)[0];
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : grid(), combo.key(),
+                            combo.keyboardModifiers());
+        }
+    }
     QString blocksText() const
     {
         QStringList all;
@@ -235,7 +285,7 @@ private Q_SLOTS:
         QCOMPARE(blocksText(), "0 Mon 2:00p-Mon 6:00p COOK; 0 Mon 8:00a-Mon 12:00p COOK; 1 Mon 8:00a-Mon 12:00p COOK");
         drag(at(0, kMon + 10 * H), at(0, kMon + 12 * H));   // onto the afternoon shift: refused
         QVERIFY2(m_prompt.messages().size() == 1, qPrintable(blocksText()));
-        QCOMPARE(m_prompt.messages().value(0), QStringLiteral("This conflicts with a previously scheduled shift"));
+        QCOMPARE(m_prompt.messages().value(0), QStringLiteral("This touches or overlaps Ann Lee's shift Mon 2p-6p as COOK."));
         const QRectF block = grid()->mapper().blockRect(1, kMon + 8 * H, kMon + 12 * H);
         drag(QPoint(int(block.right()) - 2, int(block.center().y())), at(1, kMon + 13 * H));   // stretch
         QVERIFY(blocksText().contains("1 Mon 8:00a-Mon 1:00p COOK"));
@@ -247,29 +297,34 @@ private Q_SLOTS:
         open();
         m_prompt.queueItem(0);                 // Bob: COOK
         click(1, kMon + 8 * H);
+        QStringList offered;
+        answerMenu(QString(), &offered);
         click(1, kMon + 9 * H, Qt::RightButton);
-        // Bob has two positions, so the menu offers Change Position.
-        QCOMPARE(m_prompt.shown().last().offered.toStringList(),
-                 QStringList({"Cut", "Copy", "Delete", "Change Position", "Cancel"}));
-        click(1, kMon + 9 * H);                // select, then change the position by the menu
-        m_prompt.queueItem(3);
+        // A menu at the pointer with the shortcuts; Bob has two positions: Change Position.
+        QCOMPARE(offered, QStringList({"Edit Shift... (Return)", "Cut (Ctrl+X)", "Copy (Ctrl+C)", "Delete (Del)",
+                                       "Change Position..."}));
         m_prompt.queueItem(1);
+        answerMenu("Change Position");
         click(1, kMon + 9 * H, Qt::RightButton);
         QCOMPARE(blocksText(), "1 Mon 8:00a-Mon 12:00p WAITER");
         QTest::keyClick(grid(), Qt::Key_X, Qt::ControlModifier);   // cut
         QCOMPARE(blocksText(), QString());
-        click(0, kMon + 20 * H, Qt::RightButton);                  // free time: only Paste
-        QCOMPARE(m_prompt.shown().last().offered.toStringList(), QStringList({"Paste", "Cancel"}));
-        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);   // onto Ann's row, as cut
+        answerMenu(QString(), &offered);
+        click(0, kMon + 20 * H, Qt::RightButton);                  // free time: add, or paste as copied
+        QCOMPARE(offered, QStringList({"Add Shift (Ins)", "Paste 8a-12p"}));
+        answerMenu("Paste");
+        click(0, kMon + 20 * H, Qt::RightButton);                  // onto Ann's row, at the copied times
         QCOMPARE(blocksText(), "0 Mon 8:00a-Mon 12:00p COOK");
+        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);   // at the cursor, where the menu was
+        QCOMPARE(blocksText(), "0 Mon 8:00a-Mon 12:00p COOK; 0 Mon 8:00p-Tue 12:00a COOK");
         click(0, kMon + 9 * H);
         QTest::keyClick(grid(), Qt::Key_Right);                    // one snap step later
         QTest::keyClick(grid(), Qt::Key_Right, Qt::ShiftModifier); // and a step longer
-        QCOMPARE(blocksText(), "0 Mon 8:15a-Mon 12:30p COOK");
+        QCOMPARE(blocksText(), "0 Mon 8:00p-Tue 12:00a COOK; 0 Mon 8:15a-Mon 12:30p COOK");
         QTest::keyClick(grid(), Qt::Key_Delete);
-        QCOMPARE(blocksText(), QString());
+        QCOMPARE(blocksText(), "0 Mon 8:00p-Tue 12:00a COOK");
         QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(blocksText(), "0 Mon 8:15a-Mon 12:30p COOK");
+        QCOMPARE(blocksText(), "0 Mon 8:00p-Tue 12:00a COOK; 0 Mon 8:15a-Mon 12:30p COOK");
         QCOMPARE(m_form->undoStack().undoText(), QString("Stretch 8:15a-12:15p for Ann Lee to 8:15a-12:30p"));
     }
 
@@ -281,12 +336,118 @@ private Q_SLOTS:
         QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(grid(), Qt::Key_PageDown);                 // next week, saved
         QCOMPARE(m_form->FirstDay(), kMon + 7);
-        click(0, kMon + 7 + 6 * H, Qt::LeftButton);                // a row to paste on
         m_prompt.clear();
         QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);   // the history ended with the week
-        QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
+        answerMenu("Paste");                                       // the menu's Paste keeps the copied day
+        click(0, kMon + 7 + 14 * H, Qt::RightButton);
         QVERIFY(m_prompt.messages().value(0).contains("outside the days shown"));
         QCOMPARE(HandMade::read(dayPath(kMon)).size(), 540);
+    }
+
+    // A week planned from the keyboard: the grid has the keys when the window opens, and the
+    // cursor starts on the first row at the time shown (Monday 6:00).
+    void plansFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<int>>("picks");   // answers to pick lists, in order
+        QTest::addColumn<QString>("dialog");     // typed in the shift dialog: "begin|end|position"
+        QTest::addColumn<QString>("menu");       // the context menu item chosen
+        QTest::addColumn<QString>("blocks");
+        QTest::addColumn<QString>("undo");
+        QTest::newRow("insert at the cursor") << "Insert" << QList<int>{} << "" << ""
+                                              << "0 Mon 6:00a-Mon 10:00a COOK" << "Add 6a-10a for Ann Lee";
+        QTest::newRow("enter on free time, another row and time")
+            << "Down Right Right Return" << QList<int>{1} << "" << "" << "1 Mon 6:30a-Mon 10:30a WAITER"
+            << "Add 6:30a-10:30a for Bob Ray";
+        QTest::newRow("end of the day, across midnight")
+            << "End Insert" << QList<int>{} << "" << "" << "0 Mon 11:45p-Tue 3:45a COOK" << "Add 11:45p-3:45a for Ann Lee";
+        QTest::newRow("ctrl+v at the cursor, keeping the length")
+            << "Insert Tab Ctrl+C Escape Down Down End Home Ctrl+V" << QList<int>{} << "" << ""
+            << "0 Mon 6:00a-Mon 10:00a COOK; 2 Mon 12:00a-Mon 4:00a None" << "Paste 12a-4a for Cy Day";
+        QTest::newRow("ctrl+v on a bar collides") << "Insert Tab Ctrl+C Ctrl+V" << QList<int>{} << "" << ""
+                                                  << "0 Mon 6:00a-Mon 10:00a COOK" << "Add 6a-10a for Ann Lee";
+        QTest::newRow("tab right: move the bar") << "Insert Tab Right Right" << QList<int>{} << "" << ""
+                                                 << "0 Mon 6:30a-Mon 10:30a COOK"
+                                                 << "Move 6:15a-10:15a for Ann Lee to 6:30a-10:30a";
+        QTest::newRow("tab delete") << "Insert Down Insert Tab Delete" << QList<int>{0} << "" << ""
+                                    << "0 Mon 6:00a-Mon 10:00a COOK" << "Delete 6a-10a for Bob Ray";
+        QTest::newRow("enter: the shift dialog, one step")
+            << "Down Insert Tab Return" << QList<int>{0} << "7a|3:30p|WAITER" << ""
+            << "1 Mon 7:00a-Mon 3:30p WAITER" << "Change 6a-10a for Bob Ray to 7a-3:30p, WAITER";
+        QTest::newRow("the dialog past midnight") << "Insert Tab Return" << QList<int>{} << "10p|6a|" << ""
+                                                  << "0 Mon 10:00p-Tue 6:00a COOK"
+                                                  << "Change 6a-10a for Ann Lee to 10p-6a";
+        QTest::newRow("the dialog cancelled") << "Insert Return" << QList<int>{} << "" << ""
+                                              << "0 Mon 6:00a-Mon 10:00a COOK" << "Add 6a-10a for Ann Lee";
+        QTest::newRow("shift+f10 on free time: add") << "Down Down Shift+F10" << QList<int>{} << "" << "Add Shift"
+                                                     << "2 Mon 6:00a-Mon 10:00a None" << "Add 6a-10a for Cy Day";
+        QTest::newRow("menu key on a bar: delete") << "Insert Tab Menu" << QList<int>{} << "" << "Delete"
+                                                   << "" << "Delete 6a-10a for Ann Lee";
+        QTest::newRow("menu key on a bar: the dialog") << "Insert Tab Menu" << QList<int>{} << "9a|1p|" << "Edit Shift"
+                                                       << "0 Mon 9:00a-Mon 1:00p COOK"
+                                                       << "Change 6a-10a for Ann Lee to 9a-1p";
+    }
+
+    void plansFromTheKeyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, picks);
+        QFETCH(QString, dialog);
+        QFETCH(QString, menu);
+        QFETCH(QString, blocks);
+        QFETCH(QString, undo);
+        open();
+        m_form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+        QCOMPARE(QApplication::focusWidget(), grid());
+        for (int pick : picks)
+            m_prompt.queueItem(pick);
+        if (!dialog.isEmpty()) {
+            m_dialogs.queue([dialog](QDialog *d) {
+                auto *shift = qobject_cast<ShiftDialog *>(d);
+                QVERIFY(shift);
+                const QStringList typed = dialog.split(u'|');
+                shift->beginBox()->lineEdit()->setText(QString());
+                QTest::keyClicks(shift->beginBox()->lineEdit(), typed[0]);
+                shift->endBox()->lineEdit()->setText(QString());
+                QTest::keyClicks(shift->endBox()->lineEdit(), typed[1]);
+                if (!typed[2].isEmpty())
+                    shift->positionBox()->setCurrentText(typed[2]);
+                QTest::mouseClick(shift->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+        }
+        if (!menu.isEmpty())
+            answerMenu(menu);
+        typeKeys(keys);
+        QCOMPARE(blocksText(), blocks);
+        QCOMPARE(m_form->undoStack().undoText(), undo);
+        // One step takes the last edit back whole.
+        if (undo.startsWith("Change")) {
+            QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+            QVERIFY(!blocksText().contains(blocks));
+        }
+    }
+
+    // A double-click on a bar opens its dialog; a refused change leaves it, and says why.
+    void doubleClickOpensTheShiftDialog()
+    {
+        open();
+        click(0, kMon + 8 * H);                // 8a-12p
+        click(0, kMon + 13 * H);               // 1p-5p
+        m_dialogs.queue([](QDialog *d) {
+            auto *shift = qobject_cast<ShiftDialog *>(d);
+            QVERIFY(shift);
+            QCOMPARE(shift->beginBox()->time(), QTime(13, 0));
+            QCOMPARE(shift->positionBox()->isVisible(), true);
+            shift->beginBox()->lineEdit()->setText(QString());
+            QTest::keyClicks(shift->beginBox()->lineEdit(), "11a");
+            QTest::mouseClick(shift->buttons()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        click(0, kMon + 14 * H);               // a double-click is a click, then the second press
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at(0, kMon + 14 * H));
+        QCOMPARE(m_dialogs.shown(), QStringList{"ShiftDialog"});
+        QCOMPARE(blocksText(), "0 Mon 1:00p-Mon 5:00p COOK; 0 Mon 8:00a-Mon 12:00p COOK");
+        QVERIFY(m_prompt.messages().value(0).contains("8a-12p"));
     }
 
     void openingSavesNothingAndRefusedShiftsStay()
@@ -529,22 +690,27 @@ private Q_SLOTS:
     void exportCalendarWritesTheShownWeek_data()
     {
         QTest::addColumn<int>("clickedRow");   // clicked at Monday 10:00 first; -1: no click
+        QTest::addColumn<QString>("keys");     // then typed in the grid
         QTest::addColumn<int>("item");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<int>("events");   // -1: a message names the file instead
-        QTest::newRow("selected employee") << 0 << 0 << "" << 3;
-        QTest::newRow("department, row selected") << 0 << 1 << "" << 4;
-        QTest::newRow("department, nothing selected") << -1 << 0 << "" << 4;
-        QTest::newRow("a new shift is saved first") << 2 << 1 << "" << 5;
-        QTest::newRow("missing folder") << -1 << 0 << "missing/" << -1;
+        QTest::addColumn<QString>("first");    // the first choice offered
+        QTest::newRow("selected employee") << 0 << "" << 0 << "" << 3 << "Only Ann Lee";
+        QTest::newRow("department, row selected") << 0 << "" << 1 << "" << 4 << "Only Ann Lee";
+        QTest::newRow("the cursor's first row") << -1 << "" << 0 << "" << 3 << "Only Ann Lee";
+        QTest::newRow("the cursor's row, not the last clicked") << 0 << "Escape Down" << 0 << "" << 1 << "Only Bob Ray";
+        QTest::newRow("a new shift is saved first") << 2 << "" << 1 << "" << 5 << "Only Cy Day";
+        QTest::newRow("missing folder") << -1 << "" << 1 << "missing/" << -1 << "Only Ann Lee";
     }
 
     void exportCalendarWritesTheShownWeek()
     {
         QFETCH(int, clickedRow);
+        QFETCH(QString, keys);
         QFETCH(int, item);
         QFETCH(QString, folder);
         QFETCH(int, events);
+        QFETCH(QString, first);
         // Ann: two shifts and a day off this week; Bob: one shift this week, one the next.
         writeDay(kMon, HandMade::shift(ANN, kMon + 9 * H, kMon + 17 * H, "COOK")
                            + HandMade::shift(BOB, kMon + 14 * H, kMon + 22 * H, "WAITER"));
@@ -554,13 +720,14 @@ private Q_SLOTS:
         open();
         if (clickedRow >= 0)
             click(clickedRow, kMon + 10 * H);   // on Ann's shift: selects it; on Cy's free time: adds one
+        typeKeys(keys);
         const QString path = m_tmp->filePath(folder + "week.ics");
         m_prompt.clear();
         m_prompt.queueItem(item);
         m_prompt.queueSaveFile(path);
         m_form->ToolClick("toolExportCalendar");
         QCOMPARE(m_prompt.shown().size(), events < 0 ? 3 : 2);
-        QCOMPARE(m_prompt.shown()[0].offered.toStringList().size(), clickedRow >= 0 ? 2 : 1);
+        QCOMPARE(m_prompt.shown()[0].offered.toStringList().value(0), first);
         QVERIFY(m_prompt.shown()[1].offered.toString().endsWith("/KITCHEN-2001-03-05.ics"));
         QFile file(path);
         if (events < 0) {
