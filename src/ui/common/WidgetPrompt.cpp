@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 #include <QInputDialog>
+#include <QListView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -127,6 +128,8 @@ std::optional<int> WidgetPrompt::chooseItem(const QString &text, const QStringLi
     dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
+    if (auto *list = dialog.findChild<QListView *>())
+        QObject::connect(list, &QListView::doubleClicked, &dialog, &QDialog::accept);
     roomForTitle(dialog, dialog.windowTitle());
     if (current >= 0 && current < items.size())
         dialog.setTextValue(items.at(current));

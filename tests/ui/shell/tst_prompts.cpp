@@ -57,6 +57,9 @@ private Q_SLOTS:
         QTest::newRow("offered one, OK") << QString() << int(QDialogButtonBox::Ok) << std::optional<int>(2);
         QTest::newRow("BAKERY, OK") << "BAKERY" << int(QDialogButtonBox::Ok) << std::optional<int>(1);
         QTest::newRow("BAKERY, Cancel") << "BAKERY" << int(QDialogButtonBox::Cancel) << std::optional<int>();
+        // A list: a double-click or Enter on an item chooses it without OK.
+        QTest::newRow("BAKERY, double-click") << "BAKERY" << int(QDialogButtonBox::NoButton) << std::optional<int>(1);
+        QTest::newRow("BAKERY, Enter") << "BAKERY\n" << int(QDialogButtonBox::NoButton) << std::optional<int>(1);
     }
     void itemDialog()
     {
@@ -66,8 +69,22 @@ private Q_SLOTS:
         WorkedPrompt prompt;
         QString label;
         work(prompt, label, [&](QDialog *dialog) {
-            if (!pick.isEmpty())
-                qobject_cast<QInputDialog *>(dialog)->setTextValue(pick);
+            auto *list = dialog->findChild<QListView *>();
+            QVERIFY(list);
+            if (button != int(QDialogButtonBox::NoButton)) {
+                if (!pick.isEmpty())
+                    qobject_cast<QInputDialog *>(dialog)->setTextValue(pick);
+                return;
+            }
+            const QModelIndex item = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, pick.trimmed()).value(0);
+            if (pick.endsWith(u'\n')) {
+                list->setCurrentIndex(item);
+                QTest::keyClick(list, Qt::Key_Return);
+            } else {
+                const QPoint at = list->visualRect(item).center();
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+                QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            }
         }, button);
         QCOMPARE(static_cast<Prompt &>(prompt).chooseItem(QStringLiteral("Department"), {"DELI", "BAKERY", "DELI"}, 2), chosen);
         QCOMPARE(label, QStringLiteral("Department"));
