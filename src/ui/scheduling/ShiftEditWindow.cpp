@@ -72,6 +72,8 @@ void ShiftEditWindow::buildEditing()
     });
 
     m_edits->attach(TimeGrid1, labStatus);
+    // A warning is about the edit just made: an undo, a redo or another edit replaces it.
+    connect(&m_edits->undoStack(), &QUndoStack::indexChanged, labStatus, &QLabel::clear);
 }
 
 // ---- pick lists -------------------------------------------------------------------------------
@@ -159,6 +161,7 @@ EditOutcome ShiftEditWindow::extraRefusal(int, double, double) const
 bool ShiftEditWindow::reloadGrid()
 {
     m_edits->undoStack().clear();
+    labStatus->clear();
     const bool ok = RunShowingFileError(m_prompt, windowTitle(), [this] { m_schedule->Reload(); });
     if (!ok) {
         TimeGrid1->model()->ClearBlocks();

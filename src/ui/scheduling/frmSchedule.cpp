@@ -545,9 +545,15 @@ void frmSchedule::openEmployeeWeek(int row)
     frmEmployeeWeek week(m_info, m_options, m_prompt, m_dialogs, this);
     if (week.DisplayWindow(employee, m_firstDay, m_department))
         m_dialogs.exec(week);
-    // Reloaded once the week window is gone, as the older program's one-shot timer did.
-    QTimer::singleShot(1, this, [this] {
+    // Reloaded once the week window is gone, as the older program's one-shot timer did; the day
+    // and time shown stay.
+    const double shown = TimeGrid1->model()->ScrollTime();
+    const double day = m_chosenDay;
+    QTimer::singleShot(1, this, [this, shown, day] {
         refreshData();
+        TimeGrid1->scrollToTime(shown);
+        m_chosenDay = day;
+        m_schedule->SetDayView(day);
         const QSignalBlocker block(comSnapTo);
         const int index = comSnapTo->findData(int(m_options.GetSnapToMinutes()));
         if (index >= 0)
@@ -649,9 +655,15 @@ void frmSchedule::copyCommand()
     QList<double> occupied;
     if (!RunShowingFileError(m_prompt, tr("Copy Schedule"), [&] { occupied = copier.occupiedDays(target, days); }))
         return;
-    for (int i = 0; i < occupied.size(); ++i)
-        if (!m_prompt.askYesNo(tr("Shifts were previously scheduled\r\nReplace schedule?"), tr("Replace Schedule"), true))
+    if (!occupied.isEmpty()) {
+        QStringList names;
+        for (double day : std::as_const(occupied))
+            names << WindowDayText(day);
+        if (!m_prompt.askYesNo(tr("%n day(s) already hold shifts: %1.\nReplace their schedule?", "", int(occupied.size()))
+                                   .arg(names.join(QStringLiteral(", "))),
+                               tr("Replace Schedule"), true))
             return;
+    }
     RunShowingFileError(m_prompt, tr("Copy Schedule"), [&] { copier.copy(source, target, days); });
     refreshData();
 }

@@ -755,12 +755,9 @@ void TimeGrid::computeDrag(QPoint pos)
     case DragKind::Move: {
         to.begin = m_model->snapToStep(from.begin + delta);
         to.end = to.begin + (from.end - from.begin);
-        const int rows = m_model->rowCount();
-        const int row = m.rowAtY(std::clamp(pos.y(), m.headerHeight, m.height - 1));
-        if (row >= 0)
-            to.row = row;
-        else if (rows > 0)
-            to.row = rows - 1;
+        // Over the header or below the last row there is no row to drop on: a release there
+        // changes nothing.
+        to.row = pos.y() < m.headerHeight ? -1 : m.rowAtY(pos.y());
         break;
     }
     case DragKind::ResizeBegin:
@@ -825,7 +822,9 @@ void TimeGrid::mouseReleaseEvent(QMouseEvent *event)
     m_drag = Drag();
     m_autoScroll.stop();
     viewport()->unsetCursor();
-    if (drag.active && drag.kind != DragKind::None) {
+    if (drag.active && drag.kind != DragKind::None && drag.to.row < 0) {
+        updateRowStrip(drag.from.row);   // dropped where no row is: the preview goes, nothing moves
+    } else if (drag.active && drag.kind != DragKind::None) {
         // The preview goes; the owner decides where the block goes, and the model's change
         // signal repaints it there.
         updateRowStrip(drag.from.row);

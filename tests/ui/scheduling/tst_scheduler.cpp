@@ -540,16 +540,15 @@ private Q_SLOTS:
         };
         m_dialogs.queue(pickWeek);
         m_prompt.queueYesNo(true);     // verify
-        m_prompt.queueYesNo(true);     // replace the 12th
-        m_prompt.queueYesNo(false);    // not the 14th: nothing is copied
+        m_prompt.queueYesNo(false);    // not over the 12th and 14th: nothing is copied
         m_form->ToolClick("toolCopySchedule");
-        QCOMPARE(m_prompt.texts().mid(0, 3), QStringList({"Copy week of 3/5/2001 to week of 3/12/2001",
-                                                          "Shifts were previously scheduled\r\nReplace schedule?",
-                                                          "Shifts were previously scheduled\r\nReplace schedule?"}));
+        // Asked once, naming the days that hold shifts.
+        QCOMPARE(m_prompt.texts(), QStringList({"Copy week of 3/5/2001 to week of 3/12/2001",
+                                                "2 day(s) already hold shifts: Mon 3/12/2001, Wed 3/14/2001.\nReplace their schedule?"}));
         QCOMPARE(HandMade::read(dayPath(kMon + 7)).size(), 540);
         QCOMPARE(HandMade::i32(HandMade::read(dayPath(kMon + 7)), 0), BOB);
         m_dialogs.queue(pickWeek);
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 2; ++i)
             m_prompt.queueYesNo(true);
         m_form->ToolClick("toolCopySchedule");
         QCOMPARE(HandMade::i32(HandMade::read(dayPath(kMon + 7)), 0), ANN);
@@ -595,6 +594,9 @@ private Q_SLOTS:
         });
         QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, QPoint(40, at(1, kMon).y()));
         QTRY_VERIFY(blocksText().contains("1 Tue 9:00a-Tue 1:00p WAITER"));
+        // Back on the day shown before.
+        QCOMPARE(m_form->ChosenDay(), kMon + 16);
+        QCOMPARE(OleDate::wholeDay(model().ScrollTime()), kMon + 16);
     }
 
     void exportPictureIsTheExportWeekPicture()
@@ -676,6 +678,16 @@ private Q_SLOTS:
                  QString("3p-7p is outside Ann Lee's available hours on Monday (9:00a - 5:00p)."));
         QVERIFY(grid()->painter().isOutsideAvailability(1));
         QVERIFY(!grid()->painter().isOutsideAvailability(0));
+        // The warning goes with the edit it was about: undone, or another week shown.
+        QLabel *status = m_form->findChild<QLabel *>("labStatus");
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(status->text(), QString());
+        QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(status->text(), QString());
+        click(0, kMon + 19 * H + 30 * M);
+        QVERIFY(!status->text().isEmpty());
+        QTest::keyClick(grid(), Qt::Key_PageDown);
+        QCOMPARE(status->text(), QString());
     }
 
     void noDepartmentNoWindow()

@@ -332,8 +332,9 @@ void TestTimeGrid::pressMoveRelease_data()
     QTest::newRow("move earlier") << left << 0 << -128 << 0 << "30 Minutes" << moved("0 7:00-15:00");
     QTest::newRow("to another row") << left << 0 << 0 << 2 << "15 Minutes" << moved("2 9:00-17:00");
     QTest::newRow("other row and later") << left << 0 << 100 << 1 << "1 Hour" << moved("1 11:00-19:00");
-    QTest::newRow("below last row") << left << 0 << 0 << 3 << "15 Minutes" << moved("2 9:00-17:00");
-    QTest::newRow("into header") << left << 0 << 0 << -1 << "15 Minutes" << moved("0 9:00-17:00");
+    // Dropped where no row is: nothing is asked for.
+    QTest::newRow("below last row") << left << 0 << 0 << 3 << "15 Minutes" << "pressed 0|released 1";
+    QTest::newRow("into header, later") << left << 0 << 60 << -1 << "15 Minutes" << "pressed 0|released 1";
     QTest::newRow("stretch begin") << left << 1 << -62 << 0 << "15 Minutes" << moved("0 8:00-17:00");
     QTest::newRow("shrink begin") << left << 1 << 95 << 0 << "5 Minutes" << moved("0 10:35-17:00");
     QTest::newRow("stretch end, row kept") << left << 2 << 125 << 2 << "15 Minutes" << moved("0 9:00-19:00");
