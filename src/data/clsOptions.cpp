@@ -164,6 +164,26 @@ void clsOptions::setBardisplay(const QString &value)
     write(kSchedule, QStringLiteral("Bar Display"), value);
 }
 
+QString clsOptions::exportFolder() const
+{
+    return read(kSchedule, QStringLiteral("Export Folder"));
+}
+
+void clsOptions::setExportFolder(const QString &folder)
+{
+    write(kSchedule, QStringLiteral("Export Folder"), folder);
+}
+
+int clsOptions::nameColumnWidth() const
+{
+    return read(kSchedule, QStringLiteral("Name Width")).toInt();
+}
+
+void clsOptions::setNameColumnWidth(int pixels)
+{
+    write(kSchedule, QStringLiteral("Name Width"), QString::number(pixels));
+}
+
 void clsOptions::setSnapToMinutes(qint16 minutes)
 {
     m_snapMinutes = minutes;

@@ -24,6 +24,13 @@ public:
     QString bardisplay() const;
     void setBardisplay(const QString &value);
 
+    // The folder the scheduler last exported a picture or calendar to (empty: none yet).
+    QString exportFolder() const;
+    void setExportFolder(const QString &folder);
+    // The scheduler's name column in pixels (0: not set).
+    int nameColumnWidth() const;
+    void setNameColumnWidth(int pixels);
+
     void setSnapToMinutes(qint16 minutes);     // memory only, until SaveData
     qint16 GetSnapToMinutes() const;
 

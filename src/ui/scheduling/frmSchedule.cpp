@@ -18,6 +18,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -151,6 +152,22 @@ void frmSchedule::buildBands()
         b->setFocusPolicy(Qt::NoFocus);
     }
 
+    fraEmpty = new QWidget(this);
+    fraEmpty->setObjectName(QStringLiteral("fraEmpty"));
+    auto *emptyLayout = new QHBoxLayout(fraEmpty);
+    labEmpty = new QLabel(fraEmpty);
+    labEmpty->setObjectName(QStringLiteral("labEmpty"));
+    labEmpty->setWordWrap(true);
+    auto *openEmployees = NamedButton(tr("&Open the Employee Editor"), QStringLiteral("cmdOpenEmployees"), fraEmpty);
+    openEmployees->setAutoDefault(false);
+    emptyLayout->addWidget(labEmpty, 1);
+    emptyLayout->addWidget(openEmployees);
+    fraEmpty->hide();
+    connect(openEmployees, &QPushButton::clicked, this, [this] {
+        Q_EMIT employeeEditorRequested();
+        close();
+    });
+
     auto *first = new QHBoxLayout;
     first->setSpacing(0);
     first->addWidget(band(QStringLiteral("bandDeptName"), QStringLiteral("toolDepartmentDisplay"),
@@ -196,6 +213,7 @@ void frmSchedule::buildBands()
     main->setMenuBar(m_menuBar);
     main->addLayout(first);
     main->addLayout(second);
+    main->addWidget(fraEmpty);
     main->addWidget(TimeGrid1, 1);
     main->addLayout(bottom);
 
@@ -358,6 +376,15 @@ bool frmSchedule::Form_Load()
 void frmSchedule::refreshData()
 {
     m_loaded = reloadGrid();
+    updateEmptyNotice();
+}
+
+void frmSchedule::updateEmptyNotice()
+{
+    const bool empty = m_loaded && TimeGrid1->model()->rowCount() == 0;
+    labEmpty->setText(tr("Nobody works in %1 yet, so there is no one to plan. Add employees to it in the employee "
+                         "editor.").arg(m_department));
+    fraEmpty->setVisible(empty);
 }
 
 void frmSchedule::showWeekCaption()
@@ -387,6 +414,7 @@ bool frmSchedule::leaveAndLoad(const QString &department, double date)
         loadDepartmentShifts(department, comAddShift);
     }
     m_loaded = reloadGrid();
+    updateEmptyNotice();
     applyBarDisplay(comBarDisplay->currentData().toString());
     TimeGrid1->scrollToTime(date + m_options.GetScheduleStartTime(department));
     TimeGrid1->resetCursor();
@@ -563,14 +591,31 @@ void frmSchedule::openEmployeeWeek(int row)
 
 void frmSchedule::exportPicture()
 {
-    const QString suggested = QDir::home().filePath(
-        QStringLiteral("%1-%2.png").arg(m_department, OleDate::format(m_firstDay, QStringLiteral("yyyymmdd"))));
-    const std::optional<QString> file = m_prompt.saveFileName(tr("Export Picture"), suggested, tr("PNG pictures (*.png)"));
+    const std::optional<QString> file =
+        m_prompt.saveFileName(tr("Export Picture"), suggestedExportFile(QStringLiteral("png")), tr("PNG pictures (*.png)"));
     if (!file || file->isEmpty())
         return;
+    rememberExportFolder(*file);
     if (!WeekPicture::write(*m_schedule, *file))
         m_prompt.message(tr("Could not write the picture \"%1\".").arg(QDir::toNativeSeparators(*file)), windowTitle(),
                          Prompt::Icon::Critical);
+}
+
+QString frmSchedule::suggestedExportFile(const QString &extension) const
+{
+    QString folder = m_options.exportFolder();
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(QStringLiteral("%1-%2.%3").arg(m_department, OleDate::isoDate(m_firstDay), extension));
+}
+
+void frmSchedule::rememberExportFolder(const QString &file)
+{
+    try {
+        m_options.setExportFolder(QFileInfo(file).absolutePath());
+    } catch (const FileError &) {
+        // Only a suggestion for next time: the export itself goes on.
+    }
 }
 
 void frmSchedule::printReports()
@@ -600,10 +645,11 @@ void frmSchedule::exportCalendar()
     const std::optional<int> chosen = m_prompt.chooseItem(tr("Whose shifts of the week?"), choices, 0, title);
     if (!chosen)
         return;
-    const QString suggested = QDir::home().filePath(QStringLiteral("%1-%2.ics").arg(m_department, OleDate::isoDate(m_firstDay)));
-    const std::optional<QString> file = m_prompt.saveFileName(title, suggested, tr("iCalendar files (*.ics)"));
+    const std::optional<QString> file =
+        m_prompt.saveFileName(title, suggestedExportFile(QStringLiteral("ics")), tr("iCalendar files (*.ics)"));
     if (!file || file->isEmpty())
         return;
+    rememberExportFolder(*file);
 
     ExportIcs::Request request;
     request.firstDay = m_firstDay;

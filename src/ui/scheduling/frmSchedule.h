@@ -49,6 +49,8 @@ public:
 Q_SIGNALS:
     // Print: the week was saved; the schedule reports are wanted for this department and days.
     void printRequested(const QString &department, double firstDay, double lastDay);
+    // The department has no employees: the user wants the employee editor (the scheduler closes).
+    void employeeEditorRequested();
 
 protected:
     void done(int result) override;
@@ -83,6 +85,11 @@ private:
     // time off, as an iCalendar file.
     void exportCalendar();
     void openEmployeeWeek(int row);
+    // Says why the grid is blank when the department has nobody in it.
+    void updateEmptyNotice();
+    // Where an export is suggested: the last folder used, "<department>-<yyyy-mm-dd>.<extension>".
+    QString suggestedExportFile(const QString &extension) const;
+    void rememberExportFolder(const QString &file);
     void storeOptions();
     void onDateShown(double time);
 
@@ -103,6 +110,8 @@ private:
     QPushButton *cmdCopy = nullptr;
     QPushButton *cmdPrint = nullptr;
     QLabel *labCurrentTime = nullptr;
+    QWidget *fraEmpty = nullptr;
+    QLabel *labEmpty = nullptr;
     QHash<QString, QAction *> m_tools;
 
     double m_firstDay = 0;

@@ -358,11 +358,15 @@ void mdiSchedule::showScheduler()
         print->DisplayWindow(department, first, last);
         print->show();
     });
+    bool editEmployees = false;
+    connect(&form, &frmSchedule::employeeEditorRequested, &form, [&editEmployees] { editEmployees = true; });
     if (!form.Form_Load())
         return;
     form.resize(m_mdiArea->size());
     form.move(m_mdiArea->mapToGlobal(QPoint(0, 0)));
     m_dialogs.exec(form);
+    if (editEmployees)
+        ToolClick(QStringLiteral("toolEmployees"));
 }
 
 void mdiSchedule::ToolClick(const QString &toolId)

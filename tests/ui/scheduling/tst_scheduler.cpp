@@ -690,6 +690,43 @@ private Q_SLOTS:
         QCOMPARE(status->text(), QString());
     }
 
+    // A department with nobody in it says so, and offers the employee editor.
+    void anEmptyDepartmentSaysWhy()
+    {
+        HandMade::write(m_tmp->filePath("Dept.dat"),
+                        HandMade::department("KITCHEN", 1, 40, 8) + HandMade::department("BAR", 1, 40, 8));
+        m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
+        open();
+        QWidget *notice = m_form->findChild<QWidget *>("fraEmpty");
+        QVERIFY(!notice->isVisible());
+        auto *departments = m_form->findChild<QComboBox *>("comDepartment");
+        departments->setCurrentIndex(departments->findText("BAR"));
+        QVERIFY(notice->isVisible());
+        QVERIFY(m_form->findChild<QLabel *>("labEmpty")->text().contains("BAR"));
+        departments->setCurrentIndex(departments->findText("KITCHEN"));
+        QVERIFY(!notice->isVisible());
+        departments->setCurrentIndex(departments->findText("BAR"));
+        bool asked = false;
+        connect(m_form.get(), &frmSchedule::employeeEditorRequested, this, [&] { asked = true; });
+        QTest::mouseClick(m_form->findChild<QPushButton *>("cmdOpenEmployees"), Qt::LeftButton);
+        QVERIFY(asked);
+        QVERIFY(!m_form->isVisible());
+    }
+
+    // Both exports suggest "<department>-<yyyy-mm-dd>" in the folder last exported to.
+    void exportsRememberTheFolder()
+    {
+        open();
+        QDir().mkpath(m_tmp->filePath("out"));
+        m_prompt.queueSaveFile(m_tmp->filePath("out/mine.png"));
+        m_form->ToolClick("toolExportPicture");
+        QCOMPARE(m_prompt.shown().last().offered.toString(), QDir::home().filePath("KITCHEN-2001-03-05.png"));
+        m_prompt.queueItem(1);
+        m_prompt.queueSaveFile(std::nullopt);
+        m_form->ToolClick("toolExportCalendar");
+        QCOMPARE(m_prompt.shown().last().offered.toString(), m_tmp->filePath("out/KITCHEN-2001-03-05.ics"));
+    }
+
     void noDepartmentNoWindow()
     {
         QFile::remove(m_tmp->filePath("Dept.dat"));
