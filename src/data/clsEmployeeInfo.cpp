@@ -8,6 +8,7 @@
 #include "ScheduleHelper.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QFile>
 #include <QSet>
 #include <QRandomGenerator>
@@ -576,6 +577,32 @@ QString clsEmployeeInfo::ConvertNumberToName(qint32 employee, bool useScheduleNa
             return scheduleName;
     }
     return decodeEmployee(r).fullName();
+}
+
+QStringList clsEmployeeInfo::DistinctNames(const QList<qint32> &employees, bool useScheduleName) const
+{
+    QStringList names;
+    for (qint32 employee : employees)
+        names << ConvertNumberToName(employee, useScheduleName);
+    QHash<QString, int> uses;
+    for (const QString &name : std::as_const(names))
+        ++uses[name];
+    QStringList labels = names;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (uses.value(names[i]) < 2)
+            continue;
+        const QString other = ConvertNumberToName(employees[i], !useScheduleName);
+        if (other != names[i])
+            labels[i] = QStringLiteral("%1 (%2)").arg(names[i], other);
+    }
+    // Where the other name does not tell them apart either, the number does.
+    QHash<QString, int> labelUses;
+    for (const QString &label : std::as_const(labels))
+        ++labelUses[label];
+    for (qsizetype i = 0; i < labels.size(); ++i)
+        if (labelUses.value(labels[i]) > 1)
+            labels[i] = QStringLiteral("%1 (#%2)").arg(names[i]).arg(employees[i]);
+    return labels;
 }
 
 void clsEmployeeInfo::GetEmpNames(QStringList &names, QList<qint32> &numbers) const

@@ -128,6 +128,9 @@ public:
     bool EmployeeExists(qint32 employee) const;
     void PopulateInfoControl(EmployeeInfoTarget &control, qint32 employee) const;
     QString ConvertNumberToName(qint32 employee, bool useScheduleName) const;
+    // The names of the employees as ConvertNumberToName gives them, told apart where they are
+    // equal: by the other name (full or schedule name), else by the employee number.
+    QStringList DistinctNames(const QList<qint32> &employees, bool useScheduleName) const;
     void GetEmpNames(QStringList &names, QList<qint32> &numbers) const;
     QString EmpInfoPhoneGet(qint32 employee, bool emergency) const;
     std::optional<EmployeeFields> GetEmployee(qint32 employee) const;  // first record with the number

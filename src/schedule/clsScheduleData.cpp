@@ -264,8 +264,10 @@ void clsScheduleData::reloadAll()
 
     m_grid->ClearResources();
     m_rowOfEmployee.clear();
-    for (qint32 employee : std::as_const(employees))
-        addEmployeeRow(employee, m_info.ConvertNumberToName(employee, true));
+    // Equal names are told apart in the rows.
+    const QStringList captions = m_info.DistinctNames(employees, true);
+    for (qsizetype i = 0; i < employees.size(); ++i)
+        addEmployeeRow(employees[i], captions[i]);
 
     m_grid->setViewRange(m_firstDay - kMargin, m_lastDay + 1 + kMargin);
     m_grid->setScrollTime(m_firstDay + m_options.GetScheduleStartTime(m_department));

@@ -144,8 +144,10 @@ void frmReportFilter::DisplayWindow(const QStringList &presetDepartments)
     showStep();
 }
 
-void frmReportFilter::fillEmployees(const QStringList &names, const QList<qint32> &numbers, bool select)
+void frmReportFilter::fillEmployees(const QStringList &, const QList<qint32> &numbers, bool select)
 {
+    // Equal names are told apart.
+    const QStringList names = m_info.DistinctNames(numbers, false);
     lisEmployees->clear();
     for (qsizetype i = 0; i < names.size() && i < numbers.size(); ++i) {
         auto *item = new QListWidgetItem(names.at(i), lisEmployees);

@@ -41,9 +41,13 @@ QString refusal(const EditOutcome &outcome, const QString &employee)
     case EditRefusal::Collision: {
         // Named by what is in the way, so that the user can find it.
         const BlockSnapshot &other = outcome.other;
-        const QString when = Texts::tr("%1 %2-%3", "weekday, begin, end")
-                                 .arg(OleDate::format(other.begin, QStringLiteral("ddd")), shortTime(other.begin),
-                                      shortTime(other.end));
+        const QString ddd = QStringLiteral("ddd");
+        const bool oneDay = OleDate::wholeDay(other.begin) == OleDate::wholeDay(other.end);
+        const QString when = oneDay ? Texts::tr("%1 %2-%3", "weekday, begin, end")
+                                          .arg(OleDate::format(other.begin, ddd), shortTime(other.begin), shortTime(other.end))
+                                    : Texts::tr("%1 %2-%3 %4", "weekday, begin, weekday, end")
+                                          .arg(OleDate::format(other.begin, ddd), shortTime(other.begin),
+                                               OleDate::format(other.end, ddd), shortTime(other.end));
         if (other.timeOff)
             return wanted.timeOff ? Texts::tr("This time off touches or overlaps %1's time off %2.").arg(employee, when)
                                   : Texts::tr("This shift touches or overlaps %1's time off %2.").arg(employee, when);

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,9 @@
 #include <QSignalBlocker>
 #include <QUndoStack>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <numeric>
 
 namespace TimeOff = ScheduleFiles::TimeOff;
 
@@ -52,10 +56,18 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     comEmployee->setMinimumContentsLength(24);
     TimeGrid1 = new TimeGrid(this);
     TimeGrid1->setObjectName(QStringLiteral("TimeGrid1"));
+    dtpShown = CalendarDatePicker(QStringLiteral("dtpShown"), this, WindowDateFormat());
+    cmdToday = NamedButton(tr("&Today"), QStringLiteral("cmdToday"), this);
+    cmdPrevWeek = NamedButton(QStringLiteral("<<"), QStringLiteral("cmdPrevWeek"), this);
+    cmdNextWeek = NamedButton(QStringLiteral(">>"), QStringLiteral("cmdNextWeek"), this);
+    cmdPrevWeek->setToolTip(tr("Previous week"));
+    cmdNextWeek->setToolTip(tr("Next week"));
+    cmdPrevWeek->setAccessibleName(tr("Previous week"));
+    cmdNextWeek->setAccessibleName(tr("Next week"));
     cmdUndo = NamedButton(tr("&Undo"), QStringLiteral("cmdUndo"), this);
     cmdRedo = NamedButton(tr("&Redo"), QStringLiteral("cmdRedo"), this);
     cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
-    for (QPushButton *b : {cmdUndo, cmdRedo, cmdClose})
+    for (QPushButton *b : {cmdUndo, cmdRedo, cmdClose, cmdToday, cmdPrevWeek, cmdNextWeek})
         b->setAutoDefault(false);
 
     // The grid: one row, periods on the "Off" bar labelled with their reason and times.
@@ -71,8 +83,10 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     TimeGrid1->setMinimumRowHeight(52);
     TimeGrid1->setVisibleSpan(kDaysShown);
     model->setScrollTime(OleDate::fromDate(today));
+    // The grid grows with the window; its one row fills it, so that long reasons show whole.
     const TimeGridMapper m = TimeGrid1->mapper();
-    TimeGrid1->setFixedHeight(m.headerHeight + m.rowHeight + TimeGrid1->horizontalScrollBar()->sizeHint().height() + 4);
+    TimeGrid1->setMinimumHeight(m.headerHeight + m.rowHeight + TimeGrid1->horizontalScrollBar()->sizeHint().height() + 4);
+    TimeGrid1->viewport()->installEventFilter(this);
 
     // Undo and redo, named after the edit they take back or make again.
     m_edits->createUndoActions(QStringLiteral("actUndo"), QStringLiteral("actRedo"), Qt::WidgetWithChildrenShortcut);
@@ -95,6 +109,12 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     auto *top = new QHBoxLayout;
     top->addWidget(BuddyLabel(tr("&Employee"), comEmployee, this));
     top->addWidget(comEmployee);
+    top->addSpacing(12);
+    top->addWidget(BuddyLabel(tr("&Week of"), dtpShown, this));
+    top->addWidget(cmdPrevWeek);
+    top->addWidget(dtpShown);
+    top->addWidget(cmdNextWeek);
+    top->addWidget(cmdToday);
     top->addStretch();
     top->addWidget(cmdUndo);
     top->addWidget(cmdRedo);
@@ -103,10 +123,36 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     bottom->addWidget(cmdClose);
     auto *main = new QVBoxLayout(this);
     main->addLayout(top);
-    main->addWidget(TimeGrid1);
-    main->addStretch();
+    main->addWidget(TimeGrid1, 1);
     main->addLayout(bottom);
-    TabOrder({comEmployee, TimeGrid1, cmdUndo, cmdRedo, cmdClose});
+    TabOrder({comEmployee, cmdPrevWeek, dtpShown, cmdNextWeek, cmdToday, TimeGrid1, cmdUndo, cmdRedo, cmdClose});
+
+    // Keys on the grid: Insert or Enter adds a period on the cursor's day, Enter or Space on a
+    // period edits it, Delete removes it.
+    connect(TimeGrid1, &TimeGrid::addRequested, this, [this](int, double time) {
+        if (m_employee != 0)
+            addPeriod(OleDate::wholeDay(time));
+    });
+    connect(TimeGrid1, &TimeGrid::blockActivated, this, [this](int id) {
+        const int block = TimeGrid1->model()->TBFromId(id);
+        if (m_employee != 0 && block >= 0)
+            editPeriod(block);
+    });
+    auto *remove = new QAction(tr("Delete"), this);
+    remove->setObjectName(QStringLiteral("actDelete"));
+    remove->setShortcut(QKeySequence::Delete);
+    remove->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    TimeGrid1->addAction(remove);
+    connect(remove, &QAction::triggered, this, &frmTimeOffSetup::deleteSelected);
+    connect(dtpShown, &QDateEdit::dateChanged, this, [this](QDate date) { showDay(OleDate::fromDate(date)); });
+    connect(cmdToday, &QPushButton::clicked, this, [this] { showDay(OleDate::fromDate(QDate::currentDate())); });
+    connect(cmdPrevWeek, &QPushButton::clicked, this, [this] { showDay(OleDate::wholeDay(TimeGrid1->model()->ScrollTime()) - 7); });
+    connect(cmdNextWeek, &QPushButton::clicked, this, [this] { showDay(OleDate::wholeDay(TimeGrid1->model()->ScrollTime()) + 7); });
+    // The picker follows the grid however it scrolls.
+    connect(TimeGrid1->model(), &TimeGridModel::scrollTimeChanged, this, [this] {
+        const QSignalBlocker block(dtpShown);
+        dtpShown->setDate(OleDate::toDate(TimeGrid1->model()->ScrollTime()));
+    });
 
     connect(TimeGrid1, &TimeGrid::clickedWithoutMove, this, &frmTimeOffSetup::gridClicked);
     connect(TimeGrid1, &TimeGrid::blockChangeRequested, this, &frmTimeOffSetup::blockDragged);
@@ -114,11 +160,25 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     CloseFormOnEscape(this);
     resize(sizeHint());
 
+    // Each employee once, by name, equal names told apart.
     QStringList names;
     QList<qint32> numbers;
     m_info.GetEmpNames(names, numbers);
-    for (int i = 0; i < names.size() && i < numbers.size(); ++i)
-        comEmployee->addItem(names[i], numbers[i]);
+    QList<qint32> unique;
+    for (qint32 number : std::as_const(numbers))
+        if (!unique.contains(number))
+            unique << number;
+    const QStringList labels = m_info.DistinctNames(unique, false);
+    QList<qsizetype> order(unique.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return labels[a].localeAwareCompare(labels[b]) < 0; });
+    for (qsizetype i : std::as_const(order))
+        comEmployee->addItem(labels[i], unique[i]);
+    {
+        const QSignalBlocker block(dtpShown);
+        dtpShown->setDate(today);
+    }
     m_hasEmployees = comEmployee->count() > 0;
     if (m_hasEmployees)
         loadEmployee(0);
@@ -271,6 +331,30 @@ void frmTimeOffSetup::blockDragged(int id, BlockPlace from, BlockPlace to)
     const bool sameLength = OleDate::durationMinutes(to.end - to.begin) == OleDate::durationMinutes(from.end - from.begin);
     const QString text = sameLength ? tr("Move time off %1") : tr("Resize time off %1");
     m_edits->applyEdit(m_edits->editor().place(id, 0, to.begin, to.end), text.arg(periodText(from.begin, from.end)));
+}
+
+void frmTimeOffSetup::deleteSelected()
+{
+    const int block = TimeGrid1->model()->TBFromId(TimeGrid1->selectedBlockId());
+    if (m_employee == 0 || block < 0)
+        return;
+    const BlockSnapshot period = m_edits->editor().snapshot(TimeGrid1->selectedBlockId());
+    m_edits->applyEdit(m_edits->editor().remove(period.id), tr("Delete time off %1").arg(periodText(period.begin, period.end)));
+}
+
+void frmTimeOffSetup::showDay(double day)
+{
+    TimeGrid1->scrollToTime(OleDate::wholeDay(day));
+    TimeGrid1->resetCursor();
+}
+
+bool frmTimeOffSetup::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TimeGrid1->viewport() && event->type() == QEvent::Resize) {
+        const TimeGridMapper m = TimeGrid1->mapper();
+        TimeGrid1->setMinimumRowHeight(std::max(52, TimeGrid1->viewport()->height() - m.headerHeight));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmTimeOffSetup::relabel()

@@ -6,6 +6,7 @@
 #include <memory>
 
 class QComboBox;
+class QDateEdit;
 class QPushButton;
 class QUndoStack;
 class DialogRunner;
@@ -49,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void comEmployee_Click(int index);
@@ -57,6 +59,9 @@ private:
     void blockDragged(int id, BlockPlace from, BlockPlace to);
     void addPeriod(double day);
     void editPeriod(int block);
+    void deleteSelected();
+    // Shows the week from `day` on, and the picker follows.
+    void showDay(double day);
     void relabel();
     static QString periodText(double begin, double end);
 
@@ -70,6 +75,10 @@ private:
     bool m_hasEmployees = false;
 
     QComboBox *comEmployee;
+    QDateEdit *dtpShown;
+    QPushButton *cmdToday;
+    QPushButton *cmdPrevWeek;
+    QPushButton *cmdNextWeek;
     TimeGrid *TimeGrid1;
     QPushButton *cmdUndo;
     QPushButton *cmdRedo;

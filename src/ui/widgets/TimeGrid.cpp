@@ -368,7 +368,8 @@ void TimeGrid::keyPressEvent(QKeyEvent *event)
             selectNextBar(event->key() == Qt::Key_Tab && !shift);
         break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: {
+    case Qt::Key_Enter:
+    case Qt::Key_Space: {
         if (currentRow() < 0)
             break;
         int id = selectedBlockId();

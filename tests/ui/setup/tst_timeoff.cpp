@@ -117,12 +117,85 @@ private slots:
         click(kMon + 10 * H);
         QCOMPARE(m_data->prompt.shown().size(), 1);
         const auto &told = m_data->prompt.shown().first();
-        QCOMPARE(told.text, QStringLiteral("This time off touches or overlaps another period of time off of %1.")
+        QCOMPARE(told.text, QStringLiteral("This time off touches or overlaps %1's time off Wed 9a-Thu 5p.")
                                 .arg(child<QComboBox>(m_window.get(), "comEmployee")->currentText()));
         QVERIFY(told.text.contains("Ann"));
         QCOMPARE(told.title, QStringLiteral("Availability Manager"));
         QCOMPARE(shown(), QStringList{"Wed 9:00a..Thu 5:00p Wedding"});
         QCOMPARE(m_window->undoStack()->count(), 0);
+    }
+
+    // The grid from the keyboard: the cursor starts on Monday; Insert or Enter on free time adds
+    // a period on the cursor's day, Tab selects the stored one, Enter or Space edits it, Delete
+    // removes it.
+    void periodsFromTheKeyboard_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("button");   // clicked in the period dialog; empty: none opens
+        QTest::addColumn<QStringList>("periods");
+        const QString wedding = "Wed 9:00a..Thu 5:00p Wedding";
+        QTest::newRow("insert: the cursor's day") << "Right Insert" << "cmdAdd"
+                                                  << QStringList{wedding, "Mon 12:00a..Mon 11:59p "};
+        QTest::newRow("enter on free time") << "End Right Return" << "cmdAdd"
+                                            << QStringList{wedding, "Tue 12:00a..Tue 11:59p "};
+        QTest::newRow("tab enter: edit, delete there") << "Tab Return" << "cmdDelete" << QStringList();
+        QTest::newRow("tab space: edit, cancelled") << "Tab Space" << "cmdCancel" << QStringList{wedding};
+        QTest::newRow("tab delete") << "Tab Delete" << "" << QStringList();
+        QTest::newRow("delete without a selection") << "Delete" << "" << QStringList{wedding};
+    }
+
+    void periodsFromTheKeyboard()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, button);
+        QFETCH(QStringList, periods);
+        if (!button.isEmpty())
+            answerDialog(button);
+        grid()->setFocus();
+        for (const QString &key : keys.split(u' ')) {
+            const QKeyCombination combo = QKeySequence::fromString(key)[0];
+            QTest::keyClick(grid(), combo.key(), combo.keyboardModifiers());
+        }
+        QCOMPARE(m_data->dialogs.shown().size(), button.isEmpty() ? 0 : 1);
+        QCOMPARE(shown(), periods);
+    }
+
+    // Dates by a picker, Today and a week back or on; the grid grows with the window.
+    void movesThroughDatesAndGrows()
+    {
+        auto *picker = child<QDateEdit>(m_window.get(), "dtpShown");
+        QCOMPARE(picker->date(), QDate(2001, 3, 5));   // follows the grid
+        ::click(m_window.get(), "cmdNextWeek");
+        QCOMPARE(model()->ScrollTime(), kMon + 7);
+        QCOMPARE(picker->date(), QDate(2001, 3, 12));
+        ::click(m_window.get(), "cmdPrevWeek");
+        ::click(m_window.get(), "cmdPrevWeek");
+        QCOMPARE(model()->ScrollTime(), kMon - 7);
+        picker->setDate(QDate(2002, 7, 4));
+        QCOMPARE(model()->ScrollTime(), OleDate::fromDate(QDate(2002, 7, 4)));
+        ::click(m_window.get(), "cmdToday");
+        QCOMPARE(model()->ScrollTime(), OleDate::fromDate(QDate::currentDate()));
+        const int before = grid()->height();
+        m_window->resize(1400, 480);
+        QTest::qWait(10);
+        QVERIFY(grid()->height() >= before + 200);
+        QVERIFY(grid()->rowHeight() >= grid()->height() - grid()->mapper().headerHeight - 40);
+    }
+
+    // Each employee once, sorted, equal names told apart.
+    void listsEmployeesSortedAndDistinct()
+    {
+        HandMade::write(m_data->path("EmployeeInfo.dat"),
+                        HandMade::employee(303, "Zoe", "Park") + HandMade::employee(ANN, "Ann", "Lee")
+                            + HandMade::employee(BOB, "Kim", "Rossi") + HandMade::employee(404, "Kim", "Rossi")
+                            + HandMade::employee(ANN, "Ann", "Lee"));
+        m_info = m_data->reloaded();
+        m_window = openOn<frmTimeOffSetup>(*m_data, m_info.get());
+        auto *list = child<QComboBox>(m_window.get(), "comEmployee");
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i)
+            items << list->itemText(i);
+        QCOMPARE(items, (QStringList{"Ann Lee", "Kim Rossi (#202)", "Kim Rossi (#404)", "Zoe Park"}));
     }
 
     // The edits are written before another employee shows, however the choice changes; the
