@@ -15,6 +15,7 @@
 #include "ui/common/WindowHelpers.h"
 #include "ui/widgets/TimeGrid.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDir>
@@ -313,6 +314,33 @@ void frmSchedule::buildCommands()
             setAddModeFromList(comAddShift->currentIndex());
     }));
     command(QStringLiteral("SysCustomize"), tr("Customize..."), [] {});
+
+    // The modes in the menus carry a check mark, one of each group at a time.
+    const QList<QStringList> groups{{"toolWeekHours", "toolDayHours", "toolDayDisplay"},
+                                    {"toolJobDesc", "toolStartEndTime", "toolNone"},
+                                    {"toolNoneAddShift", "toolPickShift", "toolPickStart", "toolPickEnd", "toolSelectShift"}};
+    for (const QStringList &ids : groups) {
+        auto *group = new QActionGroup(this);
+        for (const QString &id : ids) {
+            m_tools.value(id)->setCheckable(true);
+            group->addAction(m_tools.value(id));
+        }
+    }
+    connect(comAddShift, &QComboBox::currentIndexChanged, this, &frmSchedule::updateModeChecks);
+    connect(comBarDisplay, &QComboBox::currentIndexChanged, this, &frmSchedule::updateModeChecks);
+    connect(m_hourButtons, &QButtonGroup::idClicked, this, &frmSchedule::updateModeChecks);
+    updateModeChecks();
+}
+
+void frmSchedule::updateModeChecks()
+{
+    static const char *const hours[] = {"toolWeekHours", "toolDayHours", "toolDayDisplay"};
+    static const char *const bars[] = {"toolJobDesc", "toolStartEndTime", "toolNone"};
+    static const char *const adds[] = {"toolNoneAddShift", "toolPickShift", "toolPickStart", "toolPickEnd", "toolSelectShift"};
+    m_tools.value(QLatin1String(hours[std::clamp(m_schedule->hoursMode(), 0, 2)]))->setChecked(true);
+    m_tools.value(QLatin1String(bars[std::clamp(comBarDisplay->currentIndex(), 0, 2)]))->setChecked(true);
+    m_tools.value(QLatin1String(adds[std::clamp(m_addMode, 0, 4)]))->setChecked(true);
+    m_tools.value(QStringLiteral("toolDayHours"))->setEnabled(!m_weekView);
 }
 
 void frmSchedule::ToolClick(const QString &toolId)
@@ -420,6 +448,7 @@ bool frmSchedule::leaveAndLoad(const QString &department, double date)
     TimeGrid1->resetCursor();
     m_chosenDay = date;
     m_schedule->SetDayView(date);
+    updateModeChecks();
     return true;
 }
 
@@ -478,6 +507,8 @@ void frmSchedule::setViewMode(bool weekView)
     cmdViewMode->setText(weekView ? tr(" Week View") : tr(" Day View"));
     cmdCopy->setText(weekView ? tr("Copy Week") : tr("Copy Day"));
     TimeGrid1->model()->setDateScaleFormat(weekView ? QStringLiteral("%a %d") : QStringLiteral("%a %b %d"));
+    if (!m_tools.isEmpty())
+        updateModeChecks();
 }
 
 void frmSchedule::setViewRangeIndex(int index)
@@ -493,6 +524,8 @@ void frmSchedule::setHoursMode(int mode)
         mode = clsScheduleData::WeekHours;
     optWeekHours[mode]->setChecked(true);
     m_schedule->ScheduleDisplayHours(mode);
+    if (!m_tools.isEmpty())
+        updateModeChecks();
     if (mode == clsScheduleData::DayHours)
         m_schedule->SetDayView(m_chosenDay);
 }

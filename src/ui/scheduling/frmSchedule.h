@@ -74,6 +74,8 @@ private:
     void showWeekCaption();
     void onDepartmentChosen(int index);
     void setViewMode(bool weekView);
+    // The check marks of the menus' modes follow the lists and buttons.
+    void updateModeChecks();
     void setHoursMode(int mode);
     void setViewRangeIndex(int index);
     void stepDays(int days);

@@ -428,6 +428,36 @@ private Q_SLOTS:
         }
     }
 
+    // The View and Add Shift menus check the mode in force, however it was chosen.
+    void menusCheckTheModeInForce_data()
+    {
+        QTest::addColumn<QStringList>("tools");     // triggered in order
+        QTest::addColumn<QStringList>("checked");   // the checked actions of the three groups
+        QTest::newRow("as opened") << QStringList() << QStringList{"toolWeekHours", "toolJobDesc", "toolNoneAddShift"};
+        QTest::newRow("days worked, times") << QStringList{"toolDayDisplay", "toolStartEndTime"}
+                                            << QStringList{"toolDayDisplay", "toolStartEndTime", "toolNoneAddShift"};
+        QTest::newRow("pick start") << QStringList{"toolPickStart"}
+                                    << QStringList{"toolWeekHours", "toolJobDesc", "toolPickStart"};
+        QTest::newRow("pick start twice: default") << QStringList{"toolPickStart", "toolPickStart"}
+                                                   << QStringList{"toolWeekHours", "toolJobDesc", "toolNoneAddShift"};
+    }
+
+    void menusCheckTheModeInForce()
+    {
+        QFETCH(QStringList, tools);
+        QFETCH(QStringList, checked);
+        open();
+        for (const QString &tool : tools)
+            m_form->ToolClick(tool);
+        QStringList on;
+        for (const char *id : {"toolWeekHours", "toolDayHours", "toolDayDisplay", "toolJobDesc", "toolStartEndTime",
+                               "toolNone", "toolNoneAddShift", "toolPickShift", "toolPickStart", "toolPickEnd",
+                               "toolSelectShift"})
+            if (m_form->tool(id)->isChecked())
+                on << id;
+        QCOMPARE(on, checked);
+    }
+
     // A double-click on a bar opens its dialog; a refused change leaves it, and says why.
     void doubleClickOpensTheShiftDialog()
     {
