@@ -61,6 +61,8 @@ frmSchedule::frmSchedule(clsEmployeeInfo &info, clsOptions &options, Prompt &pro
     buildCommands();
     connect(TimeGrid1, &TimeGrid::resourceDoubleClicked, this, &frmSchedule::openEmployeeWeek);
     connect(TimeGrid1, &TimeGrid::dateShownChanged, this, &frmSchedule::onDateShown);
+    if (const int width = m_options.nameColumnWidth(); width > 0)
+        TimeGrid1->setCaptionWidth(width);
     connect(TimeGrid1, &TimeGrid::visibleSpanChanged, this, [this](double days) {
         const int index = int(TimeGrid::zoomSpans().indexOf(days));
         if (index >= 0 && comViewRange->isEnabled()) {
@@ -183,8 +185,20 @@ void frmSchedule::buildBands()
     first->addWidget(band(QStringLiteral("bandPrint"), QStringLiteral("toolPrint"), QStringLiteral("fraPrint"), cmdPrint));
     auto *undoBar = new QToolBar(this);
     undoBar->setObjectName(QStringLiteral("bandUndo"));
-    undoBar->addAction(m_edits->undoAction());
-    undoBar->addAction(m_edits->redoAction());
+    // The buttons name the step in a few words; the tooltip and the Edit menu name it whole.
+    for (QAction *source : {m_edits->undoAction(), m_edits->redoAction()}) {
+        auto *shown = new QAction(undoBar);
+        shown->setObjectName(source->objectName() + QStringLiteral("Button"));
+        auto sync = [this, shown, source] {
+            shown->setEnabled(source->isEnabled());
+            shown->setToolTip(source->text());
+            shown->setText(fontMetrics().elidedText(source->text(), Qt::ElideRight, 150));
+        };
+        connect(source, &QAction::changed, shown, sync);
+        connect(shown, &QAction::triggered, source, &QAction::trigger);
+        sync();
+        undoBar->addAction(shown);
+    }
     first->addWidget(undoBar);
     first->addStretch();
 
@@ -756,6 +770,7 @@ void frmSchedule::storeOptions()
         m_options.setHourdisplay(QLatin1String(kHourNames[std::clamp(m_schedule->hoursMode(), 0, 2)]));
         m_options.setSnapTo(qint16(comSnapTo->currentData().toInt()));
         m_options.setWeekViewMode(m_weekView ? -1 : 0);
+        m_options.setNameColumnWidth(TimeGrid1->captionWidth());
     });
 }
 

@@ -313,6 +313,10 @@ bool TimeGrid::viewportEvent(QEvent *event)
 QString TimeGrid::toolTipAt(QPoint point) const
 {
     const TimeGridMapper m = mapper();
+    if (m.inCaptionColumn(point)) {   // the whole name, however narrow the column
+        const int row = m.rowAtY(point.y());
+        return row >= 0 && row < m_model->ResourcesMax() ? m_model->ResourceTitle(row).trimmed() : QString();
+    }
     if (point.x() >= m.captionWidth && point.x() < m.timeLeft()) {   // the hours column
         const int row = m.rowAtY(point.y());
         return row >= 0 ? m_model->ResourceInfoTip(row) : QString();
@@ -709,10 +713,20 @@ TimeGrid::DragKind TimeGrid::kindAt(int block, QPoint pos) const
     return DragKind::Move;
 }
 
+bool TimeGrid::onCaptionEdge(QPoint pos) const
+{
+    return m_captionResizable && std::abs(pos.x() - mapper().captionWidth) <= 3;
+}
+
 void TimeGrid::mousePressEvent(QMouseEvent *event)
 {
     setFocus(Qt::MouseFocusReason);
     const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && m_drag.button == Qt::NoButton && onCaptionEdge(pos)) {
+        m_resizingCaption = true;
+        event->accept();
+        return;
+    }
     if (m_drag.button != Qt::NoButton && (event->buttons() & m_drag.button)
         && event->button() != m_drag.button) {
         // A second button while the first is still held: keep the first one's state.
@@ -778,6 +792,10 @@ void TimeGrid::computeDrag(QPoint pos)
 void TimeGrid::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
+    if (m_resizingCaption) {
+        setCaptionWidth(std::clamp(pos.x(), 60, std::max(60, viewport()->width() / 2)));
+        return;
+    }
     Q_EMIT pointerMoved(event->buttons(), event->modifiers(), pos);
 
     if (m_drag.kind != DragKind::None && (event->buttons() & Qt::LeftButton)) {
@@ -806,7 +824,12 @@ void TimeGrid::mouseMoveEvent(QMouseEvent *event)
         case DragKind::ResizeBegin:
         case DragKind::ResizeEnd: viewport()->setCursor(Qt::SizeHorCursor); break;
         case DragKind::Move: viewport()->setCursor(Qt::OpenHandCursor); break;
-        case DragKind::None: viewport()->unsetCursor(); break;
+        case DragKind::None:
+            if (onCaptionEdge(pos))
+                viewport()->setCursor(Qt::SplitHCursor);
+            else
+                viewport()->unsetCursor();
+            break;
         }
     }
 }
@@ -815,6 +838,11 @@ void TimeGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     const Qt::MouseButton button = event->button();
+    if (m_resizingCaption && button == Qt::LeftButton) {
+        m_resizingCaption = false;
+        Q_EMIT captionWidthChanged(captionWidth());
+        return;
+    }
     Q_EMIT buttonReleased(button, event->modifiers(), pos);
     if (button != m_drag.button)
         return; // a second button released, or a press that was cancelled

@@ -69,6 +69,8 @@ public:
     void resetCursor();
     // Available hours per row (see TimeGridPainter::setAvailability).
     void setAvailability(const QList<WeekAvailability> &rows, int exemptBar);
+    // Whether the name column's edge can be dragged (on by default).
+    void setCaptionResizable(bool resizable) { m_captionResizable = resizable; }
     // Whether Ctrl+wheel changes the days shown (on by default).
     void setZoomEnabled(bool enabled) { m_zoomEnabled = enabled; }
     // The days Ctrl+wheel steps through.
@@ -104,6 +106,8 @@ Q_SIGNALS:
     void cursorMoved(int row, double time);
     // Ctrl+wheel changed the days shown.
     void visibleSpanChanged(double days);
+    // The user dragged the edge of the name column to this width.
+    void captionWidthChanged(int pixels);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -169,5 +173,8 @@ private:
     bool m_cursorPlaced = false;   // false: at the start of whatever is shown
     int m_pressedId = 0;           // the bar under the last press, for a double-click
     bool m_zoomEnabled = true;
+    bool m_captionResizable = true;
+    bool m_resizingCaption = false;
+    bool onCaptionEdge(QPoint pos) const;
     QTimer m_autoScroll;
 };

@@ -428,6 +428,28 @@ private Q_SLOTS:
         }
     }
 
+    // The undo button names a long step in a few words, the tooltip and the Edit menu in full;
+    // the name column keeps its width from one opening to the next.
+    void undoTextsAreShortAndTheNameColumnIsKept()
+    {
+        HandMade::write(m_tmp->filePath("EmployeeInfo.dat"),
+                        HandMade::employee(ANN, "Annabelle-Marguerite", "Lee-Featherstonehaugh")
+                            + HandMade::employee(BOB, "Bob", "Ray") + HandMade::employee(CY, "Cy", "Day"));
+        m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
+        open();
+        click(0, kMon + 8 * H);
+        QAction *undo = m_form->findChild<QAction *>("toolUndo");
+        QAction *button = m_form->findChild<QAction *>("toolUndoButton");
+        QVERIFY(undo->text().contains("Annabelle-Marguerite Lee-Featherstonehaugh"));
+        QCOMPARE(button->toolTip(), undo->text());
+        QVERIFY(button->text().endsWith(QChar(0x2026)));
+        QVERIFY(m_form->fontMetrics().horizontalAdvance(button->text()) <= 150);
+        grid()->setCaptionWidth(140);
+        m_form->close();
+        open();
+        QCOMPARE(grid()->captionWidth(), 140);
+    }
+
     // The View and Add Shift menus check the mode in force, however it was chosen.
     void menusCheckTheModeInForce_data()
     {

@@ -136,6 +136,7 @@ private Q_SLOTS:
     void keyboardCursor_data();
     void keyboardCursor();
     void cursorIsDrawnAndCtrlTabLeaves();
+    void nameColumnResizesAndTipsWholeNames();
     void paintsBarsWhereHitTestsFindThem();
     void accessibleRows_data();
     void accessibleRows();
@@ -535,6 +536,24 @@ void TestTimeGrid::keyboardCursor()
     QAccessibleInterface *focus = gridInterface(f.grid)->focusChild();
     QVERIFY(focus);
     QVERIFY(focus->text(QAccessible::Name).startsWith(f.model->ResourceTitle(f.grid.currentRow())));
+}
+
+// The name column's edge is dragged wider; a name's tip is the whole name.
+void TestTimeGrid::nameColumnResizesAndTipsWholeNames()
+{
+    Fixture f;
+    QList<int> widths;
+    connect(&f.grid, &TimeGrid::captionWidthChanged, [&](int width) { widths << width; });
+    const int y = f.point(0, 1).y();
+    f.grid.setCaptionWidth(80);
+    QCOMPARE(f.grid.toolTipAt(QPoint(20, y)), QStringLiteral("Brown, Bob"));
+    QTest::mousePress(f.view(), Qt::LeftButton, {}, QPoint(80, y));
+    f.moveHeld(QPoint(200, y));
+    QTest::mouseRelease(f.view(), Qt::LeftButton, {}, QPoint(200, y));
+    QCOMPARE(widths, QList<int>{200});
+    QCOMPARE(f.map().captionWidth, 200);
+    QCOMPARE(f.placeOf(f.shift), QStringLiteral("0 9:00-17:00"));   // no bar moved, none added
+    QVERIFY(f.log.filter(QStringLiteral("clicked")).isEmpty());
 }
 
 // The cursor is drawn bold while the grid has the keyboard, and thin once it has gone.
