@@ -13,6 +13,7 @@
 #include "schedule/clsScheduleData.h"
 #include "ui/common/DialogRunner.h"
 #include "ui/common/WindowHelpers.h"
+#include "ui/widgets/FlowLayout.h"
 #include "ui/widgets/TimeGrid.h"
 
 #include <QActionGroup>
@@ -171,18 +172,20 @@ void frmSchedule::buildBands()
         close();
     });
 
-    auto *first = new QHBoxLayout;
-    first->setSpacing(0);
-    first->addWidget(band(QStringLiteral("bandDeptName"), QStringLiteral("toolDepartmentDisplay"),
+    // One flow of bands: they wrap onto more lines as the window narrows.
+    auto *bands = new QWidget(this);
+    bands->setObjectName(QStringLiteral("fraBands"));
+    auto *flow = new FlowLayout(bands, 0);
+    flow->addWidget(band(QStringLiteral("bandDeptName"), QStringLiteral("toolDepartmentDisplay"),
                           QStringLiteral("fraDepartment"), comDepartment, tr("Department")));
-    first->addWidget(band(QStringLiteral("bandInfo"), QStringLiteral("toolCurrentDate"),
+    flow->addWidget(band(QStringLiteral("bandInfo"), QStringLiteral("toolCurrentDate"),
                           QStringLiteral("fraCurrentDate"), cmdSetDate));
-    first->addWidget(band(QStringLiteral("bandQuickDaySelect"), QStringLiteral("toolQuickDay"),
+    flow->addWidget(band(QStringLiteral("bandQuickDaySelect"), QStringLiteral("toolQuickDay"),
                           QStringLiteral("fraChangeDay"), days));
-    first->addWidget(band(QStringLiteral("bandViewMode"), QStringLiteral("toolViewMode"),
+    flow->addWidget(band(QStringLiteral("bandViewMode"), QStringLiteral("toolViewMode"),
                           QStringLiteral("fraViewMode"), cmdViewMode));
-    first->addWidget(band(QStringLiteral("bandCopy"), QStringLiteral("toolCopy"), QStringLiteral("fraCopy"), cmdCopy));
-    first->addWidget(band(QStringLiteral("bandPrint"), QStringLiteral("toolPrint"), QStringLiteral("fraPrint"), cmdPrint));
+    flow->addWidget(band(QStringLiteral("bandCopy"), QStringLiteral("toolCopy"), QStringLiteral("fraCopy"), cmdCopy));
+    flow->addWidget(band(QStringLiteral("bandPrint"), QStringLiteral("toolPrint"), QStringLiteral("fraPrint"), cmdPrint));
     auto *undoBar = new QToolBar(this);
     undoBar->setObjectName(QStringLiteral("bandUndo"));
     // The buttons name the step in a few words; the tooltip and the Edit menu name it whole.
@@ -199,22 +202,18 @@ void frmSchedule::buildBands()
         sync();
         undoBar->addAction(shown);
     }
-    first->addWidget(undoBar);
-    first->addStretch();
+    flow->addWidget(undoBar);
 
-    auto *second = new QHBoxLayout;
-    second->setSpacing(0);
-    second->addWidget(band(QStringLiteral("bandAddShift"), QStringLiteral("toolAddShift"),
+    flow->addWidget(band(QStringLiteral("bandAddShift"), QStringLiteral("toolAddShift"),
                            QStringLiteral("fraAddShiftHow"), comAddShift, tr("Add Shift")));
-    second->addWidget(band(QStringLiteral("bandSnapTo"), QStringLiteral("toolSnapTo"), QStringLiteral("fraSnapTo"),
+    flow->addWidget(band(QStringLiteral("bandSnapTo"), QStringLiteral("toolSnapTo"), QStringLiteral("fraSnapTo"),
                            comSnapTo, tr("Snap To")));
-    second->addWidget(band(QStringLiteral("bandViewRange"), QStringLiteral("toolViewRange"),
+    flow->addWidget(band(QStringLiteral("bandViewRange"), QStringLiteral("toolViewRange"),
                            QStringLiteral("fraViewRange"), comViewRange, tr("View")));
-    second->addWidget(band(QStringLiteral("bandBarTextView"), QStringLiteral("toolBarView"),
+    flow->addWidget(band(QStringLiteral("bandBarTextView"), QStringLiteral("toolBarView"),
                            QStringLiteral("fraBarDisplay"), comBarDisplay, tr("Bar Text")));
-    second->addWidget(band(QStringLiteral("bandHourDisplay"), QStringLiteral("toolHourDisplay"),
+    flow->addWidget(band(QStringLiteral("bandHourDisplay"), QStringLiteral("toolHourDisplay"),
                            QStringLiteral("fraHourDisplay"), hours, tr("Hours")));
-    second->addStretch();
 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(band(QStringLiteral("bandMouseDisplay"), QStringLiteral("toolMouseDisplay"),
@@ -226,8 +225,7 @@ void frmSchedule::buildBands()
     main->setContentsMargins(4, 0, 4, 4);
     main->setSpacing(2);
     main->setMenuBar(m_menuBar);
-    main->addLayout(first);
-    main->addLayout(second);
+    main->addWidget(bands);
     main->addWidget(fraEmpty);
     main->addWidget(TimeGrid1, 1);
     main->addLayout(bottom);

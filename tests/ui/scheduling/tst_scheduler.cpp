@@ -444,6 +444,12 @@ private Q_SLOTS:
         QCOMPARE(button->toolTip(), undo->text());
         QVERIFY(button->text().endsWith(QChar(0x2026)));
         QVERIFY(m_form->fontMetrics().horizontalAdvance(button->text()) <= 150);
+        // The toolbars wrap: the window fits a 1024 pixel screen, step texts and all.
+        QVERIFY2(m_form->minimumSizeHint().width() <= 1024, qPrintable(QString::number(m_form->minimumSizeHint().width())));
+        m_form->resize(1024, 600);
+        QTest::qWait(1);
+        QCOMPARE(m_form->width(), 1024);
+        QVERIFY(grid()->height() > 200);
         grid()->setCaptionWidth(140);
         m_form->close();
         open();
