@@ -131,6 +131,9 @@ void clsScheduleData::Reload()
             reloadAll();
         else
             reloadSingleEmployee();
+        // Every row, with shifts or without: a row without any shows its zero hours or days.
+        for (int row = 0; row < m_grid->ResourcesMax(); ++row)
+            m_rowsToTotal->insert(row);
         totalDeferredRows();
         if (!m_readOnly)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();

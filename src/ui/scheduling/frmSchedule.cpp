@@ -535,6 +535,9 @@ void frmSchedule::setHoursMode(int mode)
     if (mode == clsScheduleData::DayHours && m_weekView)
         mode = clsScheduleData::WeekHours;
     optWeekHours[mode]->setChecked(true);
+    // A mark for each day of the week needs more room than hours do.
+    const int daysWidth = TimeGrid1->fontMetrics().horizontalAdvance(QStringLiteral("XXXXXXX")) + 16;
+    TimeGrid1->setInfoWidth(mode == clsScheduleData::DaysWorked ? std::max(64, daysWidth) : 64);
     m_schedule->ScheduleDisplayHours(mode);
     if (!m_tools.isEmpty())
         updateModeChecks();

@@ -456,6 +456,20 @@ private Q_SLOTS:
         QCOMPARE(grid()->captionWidth(), 140);
     }
 
+    // Days mode marks every row, shifts or not, after another week is loaded, and its column is
+    // wide enough for the seven marks.
+    void daysColumnIsWholeForEveryRow()
+    {
+        open();
+        click(0, kMon + 8 * H);
+        m_form->ToolClick("toolDayDisplay");
+        QCOMPARE(model().ResourceInfo(0), QString("XOOOOOO"));
+        QTest::keyClick(grid(), Qt::Key_PageDown);
+        for (int row = 0; row < 3; ++row)
+            QCOMPARE(model().ResourceInfo(row), QString("OOOOOOO"));
+        QVERIFY(grid()->infoWidth() >= grid()->fontMetrics().horizontalAdvance("XXXXXXX"));
+    }
+
     // The View and Add Shift menus check the mode in force, however it was chosen.
     void menusCheckTheModeInForce_data()
     {
