@@ -4,6 +4,7 @@
 
 #include "app/commands/CommandTable.h"
 #include "app/commands/DemoBusiness.h"
+#include "grid/Availability.h"
 #include "exchange/ExportHours.h"
 #include "exchange/ExportMaster.h"
 #include "exchange/ExportWeek.h"
@@ -361,13 +362,34 @@ private slots:
         clsOptions settings(ScheduleHelper::SettingsFilePath(folder));
         QCOMPARE(info.Employees().size(), 12);
         QVERIFY(info.Departments().size() >= 3);
-        // Every department's week loads without a refused shift, and somebody works in each.
+        QHash<qint32, WeekAvailability> available;
+        for (const EmployeeFields &e : info.Employees())
+            for (int d = 0; d < 7; ++d) {
+                available[e.number].start[d] = OleDate::timeOfDay(e.availabilityStart[d]);
+                const double end = OleDate::timeOfDay(e.availabilityEnd[d]);
+                available[e.number].end[d] = end == 0 ? 1.0 : end;
+            }
+        // Every department's week loads without a refused shift, and somebody works in each;
+        // the shifts mostly fall within their employees' available hours.
+        int shifts = 0, inside = 0;
         for (const QString &department : DemoBusiness::departments()) {
             const QJsonObject week = parse(ExportWeek::run(info, settings, department, kMon).json);
             QCOMPARE(week["refused"].toArray().size(), 0);
             QVERIFY(week["blocks"].toArray().size() > 0);
             QVERIFY(!info.ShiftAutoGetAll(department).isEmpty());
+            const QJsonArray rows = week["rows"].toArray();
+            for (const QJsonValue &block : week["blocks"].toArray()) {
+                const QJsonObject b = block.toObject();
+                if (b["timeOff"].toBool())
+                    continue;
+                const qint32 employee = rows[b["row"].toInt()].toObject()["employee"].toInt();
+                const double begin = OleDate::fromDateTime(QDateTime::fromString(b["begin"].toString(), Qt::ISODate));
+                const double end = OleDate::fromDateTime(QDateTime::fromString(b["end"].toString(), Qt::ISODate));
+                ++shifts;
+                inside += Availability::isWithin(available.value(employee), begin, end) ? 1 : 0;
+            }
         }
+        QVERIFY2(inside >= shifts * 8 / 10, qPrintable(QStringLiteral("%1 of %2").arg(inside).arg(shifts)));
     }
 };
 

@@ -6,6 +6,7 @@
 #include "data/clsOptions.h"
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
+#include "grid/Availability.h"
 #include "grid/TimeGridModel.h"
 
 #include <QDir>
@@ -122,6 +123,7 @@ QString create(const QString &dataPath, const Options &options)
         qint32 number;
         QList<int> departments;
         QHash<int, QStringList> positions;   // per department
+        WeekAvailability available;
     };
     QList<Person> people;
     people.reserve(options.employees);
@@ -153,10 +155,16 @@ QString create(const QString &dataPath, const Options &options)
         }
         info.DeptEmployeeSetAll(number, departmentNames);
         info.JobEmpAvalReplace(number, positionNames);
+        // Available around one of the home department's shifts, an hour either side, so that the
+        // shifts placed below mostly fall inside; a night shift makes the whole day available.
+        const auto &usual = plans()[home].shifts.at(random.bounded(int(plans()[home].shifts.size())));
         std::array<double, 7> starts{}, ends{};
         for (int d = 0; d < 7; ++d) {
-            starts[d] = (5 + random.bounded(5)) * H;
-            ends[d] = (18 + random.bounded(6)) * H;
+            const bool night = usual.second <= usual.first;
+            starts[d] = night ? 0 : std::max(0.0, usual.first - H);
+            ends[d] = night || usual.second + H >= 1 ? 0 : usual.second + H;   // 0: until midnight
+            person.available.start[d] = starts[d];
+            person.available.end[d] = ends[d] == 0 ? 1.0 : ends[d];
         }
         info.EmployeeSetAvalTimes(number, starts, ends);
         people << person;
@@ -211,7 +219,17 @@ QString create(const QString &dataPath, const Options &options)
                 QList<int> days{0, 1, 2, 3, 4, 5, 6};
                 for (int placed = 0; placed < wanted && !days.isEmpty();) {
                     const int day = days.takeAt(random.bounded(int(days.size())));
-                    const auto &shift = plan.shifts.at(random.bounded(int(plan.shifts.size())));
+                    // A shift the employee is available for, but now and then (one in twelve)
+                    // any shift, so that a few bars show the warning.
+                    QList<QPair<double, double>> fitting;
+                    for (const auto &s : plan.shifts) {
+                        const double b = weekStart + day + s.first;
+                        if (Availability::isWithin(person.available, b, weekStart + day + s.second + (s.second < s.first ? 1 : 0)))
+                            fitting.append(s);
+                    }
+                    const bool exception = fitting.isEmpty() || random.bounded(12) == 0;
+                    const auto &shift = exception ? plan.shifts.at(random.bounded(int(plan.shifts.size())))
+                                                  : fitting.at(random.bounded(int(fitting.size())));
                     const double begin = weekStart + day + shift.first;
                     const double end = weekStart + day + shift.second + (shift.second < shift.first ? 1 : 0);
                     QList<QPair<double, double>> &mine = taken[person.number];
