@@ -456,6 +456,19 @@ private Q_SLOTS:
         QCOMPARE(grid()->captionWidth(), 140);
     }
 
+    // Equal names are told apart in the rows: by the schedule name, else by the number.
+    void equalNamesAreToldApart()
+    {
+        HandMade::write(m_tmp->filePath("EmployeeInfo.dat"), HandMade::employee(ANN, "Kim", "Rossi")
+                                                                 + HandMade::employee(BOB, "Kim", "Rossi")
+                                                                 + HandMade::employee(CY, "Cy", "Day"));
+        m_info = std::make_unique<clsEmployeeInfo>(m_tmp->path());
+        open();
+        QCOMPARE(model().ResourceTitle(0), QString("Kim Rossi (#101)"));
+        QCOMPARE(model().ResourceTitle(1), QString("Kim Rossi (#202)"));
+        QCOMPARE(model().ResourceTitle(2), QString("Cy Day"));
+    }
+
     // Days mode marks every row, shifts or not, after another week is loaded, and its column is
     // wide enough for the seven marks.
     void daysColumnIsWholeForEveryRow()
