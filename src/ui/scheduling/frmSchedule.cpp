@@ -688,7 +688,7 @@ void frmSchedule::exportCalendar()
     const qint32 selected = row >= 0 ? m_schedule->FindEmployeeNumberFromResorce(row) : 0;
     QStringList choices;
     if (selected != 0)
-        choices << tr("Only %1").arg(m_info.ConvertNumberToName(selected, false));
+        choices << tr("Only %1").arg(TimeGrid1->model()->ResourceTitle(row).trimmed());   // told apart from equal names
     choices << tr("The whole department %1").arg(m_department);
     const std::optional<int> chosen = m_prompt.chooseItem(tr("Whose shifts of the week?"), choices, 0, title);
     if (!chosen)
