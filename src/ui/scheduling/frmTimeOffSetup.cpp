@@ -58,12 +58,8 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     TimeGrid1->setObjectName(QStringLiteral("TimeGrid1"));
     dtpShown = CalendarDatePicker(QStringLiteral("dtpShown"), this, WindowDateFormat());
     cmdToday = NamedButton(tr("&Today"), QStringLiteral("cmdToday"), this);
-    cmdPrevWeek = NamedButton(QStringLiteral("<<"), QStringLiteral("cmdPrevWeek"), this);
-    cmdNextWeek = NamedButton(QStringLiteral(">>"), QStringLiteral("cmdNextWeek"), this);
-    cmdPrevWeek->setToolTip(tr("Previous week"));
-    cmdNextWeek->setToolTip(tr("Next week"));
-    cmdPrevWeek->setAccessibleName(tr("Previous week"));
-    cmdNextWeek->setAccessibleName(tr("Next week"));
+    cmdPrevWeek = NamedButton(tr("Pre&vious Week"), QStringLiteral("cmdPrevWeek"), this);
+    cmdNextWeek = NamedButton(tr("&Next Week"), QStringLiteral("cmdNextWeek"), this);
     cmdUndo = NamedButton(tr("&Undo"), QStringLiteral("cmdUndo"), this);
     cmdRedo = NamedButton(tr("&Redo"), QStringLiteral("cmdRedo"), this);
     cmdClose = NamedButton(tr("&Close"), QStringLiteral("cmdClose"), this);
@@ -110,7 +106,7 @@ frmTimeOffSetup::frmTimeOffSetup(clsEmployeeInfo &info, clsOptions &options, Pro
     top->addWidget(BuddyLabel(tr("&Employee"), comEmployee, this));
     top->addWidget(comEmployee);
     top->addSpacing(12);
-    top->addWidget(BuddyLabel(tr("&Week of"), dtpShown, this));
+    top->addWidget(BuddyLabel(tr("Wee&k of"), dtpShown, this));
     top->addWidget(cmdPrevWeek);
     top->addWidget(dtpShown);
     top->addWidget(cmdNextWeek);
