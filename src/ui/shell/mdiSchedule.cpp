@@ -187,7 +187,7 @@ void mdiSchedule::buildMenus()
     addTool(reports, QStringLiteral("toolWorkSchedules"), tr("&Schedule Reports"));
     addTool(reports, QStringLiteral("toolsubEmployeeReports"), tr("&Employee Reports"));
 
-    QMenu *setup = addBand(nullptr, QStringLiteral("bandSetup"), QStringLiteral("toolSetup"), tr("&Setup"),
+    QMenu *setup = addBand(nullptr, QStringLiteral("bandSetup"), QStringLiteral("toolSetup"), tr("Se&tup"),
                            tr("Setup"));
     addTool(setup, QStringLiteral("toolDepartments"), tr("&Departments"));
     addTool(setup, QStringLiteral("toolPositions"), tr("&Positions"));

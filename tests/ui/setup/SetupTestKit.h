@@ -10,6 +10,7 @@
 #include "data/clsOptions.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -73,6 +74,21 @@ inline void typeText(QWidget *widget, const QString &text)
             QTest::keyClick(widget, char(c.unicode()));
         else
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// Types key by key into whichever control has the focus, as a user at the keyboard does: a
+// "\t" is the Tab key and moves on.
+inline void typeIntoFocus(const QString &keys)
+{
+    for (QChar c : keys) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus)
+            return;
+        if (c == u'\t')
+            QTest::keyClick(focus, Qt::Key_Tab);
+        else
+            typeText(focus, QString(c));
     }
 }
 

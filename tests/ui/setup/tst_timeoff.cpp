@@ -9,8 +9,8 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QTimeEdit>
+#include "ui/widgets/DateBox.h"
+#include "ui/widgets/TimeBox.h"
 #include <QUndoStack>
 
 namespace {
@@ -48,10 +48,10 @@ class TestTimeOff : public QObject
     {
         m_data->dialogs.queue([=](QDialog *d) {
             if (first >= 0) {
-                child<QDateEdit>(d, "dtpFirstDate")->setDate(OleDate::toDate(kMon + first * H));
-                child<QTimeEdit>(d, "dtpFirstTime")->setTime(OleDate::toTime(kMon + first * H));
-                child<QDateEdit>(d, "dtpLastDate")->setDate(OleDate::toDate(kMon + last * H));
-                child<QTimeEdit>(d, "dtpLastTime")->setTime(OleDate::toTime(kMon + last * H));
+                child<DateBox>(d, "dtpFirstDate")->setDate(OleDate::toDate(kMon + first * H));
+                child<TimeBox>(d, "dtpFirstTime")->setTime(OleDate::toTime(kMon + first * H));
+                child<DateBox>(d, "dtpLastDate")->setDate(OleDate::toDate(kMon + last * H));
+                child<TimeBox>(d, "dtpLastTime")->setTime(OleDate::toTime(kMon + last * H));
                 retype(d, "txtReason", reason);
             }
             ::click(d, button);
@@ -88,11 +88,11 @@ private slots:
         m_data->dialogs.queue([](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Add Time Off"));
             QVERIFY(!child(d, "cmdDelete")->isVisible());
-            QCOMPARE(child<QDateEdit>(d, "dtpFirstDate")->date(), QDate(2001, 3, 5));
-            QCOMPARE(child<QTimeEdit>(d, "dtpFirstTime")->time(), QTime(0, 0));
-            QCOMPARE(child<QDateEdit>(d, "dtpLastDate")->date(), QDate(2001, 3, 5));
-            QCOMPARE(child<QTimeEdit>(d, "dtpLastTime")->time(), QTime(23, 59));
-            child<QTimeEdit>(d, "dtpLastTime")->setTime(QTime(12, 0));
+            QCOMPARE(child<DateBox>(d, "dtpFirstDate")->date(), QDate(2001, 3, 5));
+            QCOMPARE(child<TimeBox>(d, "dtpFirstTime")->time(), QTime(0, 0));
+            QCOMPARE(child<DateBox>(d, "dtpLastDate")->date(), QDate(2001, 3, 5));
+            QCOMPARE(child<TimeBox>(d, "dtpLastTime")->time(), QTime(23, 59));
+            child<TimeBox>(d, "dtpLastTime")->setTime(QTime(12, 0));
             retype(d, "txtReason", "Dentist");
             ::click(d, "cmdAdd");
         });
@@ -111,7 +111,7 @@ private slots:
     {
         answerDialog("cmdAdd", 2 * 24 + 12, 2 * 24 + 14, "Lunch");   // inside the stored Wednesday
         m_data->dialogs.queue([](QDialog *d) {
-            QCOMPARE(child<QTimeEdit>(d, "dtpFirstTime")->time(), QTime(12, 0));   // as typed
+            QCOMPARE(child<TimeBox>(d, "dtpFirstTime")->time(), QTime(12, 0));   // as typed
             ::click(d, "cmdCancel");
         });
         click(kMon + 10 * H);
