@@ -10,7 +10,6 @@
 #include "data/clsOptions.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -77,12 +76,12 @@ inline void typeText(QWidget *widget, const QString &text)
     }
 }
 
-// Types key by key into whichever control has the focus, as a user at the keyboard does: a
-// "\t" is the Tab key and moves on.
-inline void typeIntoFocus(const QString &keys)
+// Types key by key into whichever control of `window` has the focus, as a user at the keyboard
+// does: a "\t" is the Tab key and moves on.
+inline void typeIntoFocus(QWidget *window, const QString &keys)
 {
     for (QChar c : keys) {
-        QWidget *focus = QApplication::focusWidget();
+        QWidget *focus = window->focusWidget();
         if (!focus)
             return;
         if (c == u'\t')

@@ -186,7 +186,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
         QCOMPARE(QApplication::focusWidget()->parentWidget()->objectName(), QStringLiteral("dtpDOB"));
-        typeIntoFocus(typed);
+        typeIntoFocus(window.get(), typed);
         QCOMPARE(QApplication::focusWidget()->parentWidget()->objectName(), QStringLiteral("dtpDOB"));
         clickRow(list(window.get()), 1);
 
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
         QCOMPARE(child<QTabWidget>(window.get(), "SSTab1")->currentIndex(), int(ctlUserInfo::TabAvailability));
         child<QWidget>(window.get(), "chkNotAvailable1")->setFocus();
-        typeIntoFocus(keys);
+        typeIntoFocus(window.get(), keys);
         clickRow(list(window.get()), 1);
 
         std::array<double, 7> starts{}, ends{};

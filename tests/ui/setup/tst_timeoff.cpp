@@ -8,6 +8,7 @@
 #include "ui/widgets/TimeGrid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include "ui/widgets/DateBox.h"
 #include "ui/widgets/TimeBox.h"
@@ -180,6 +181,44 @@ private slots:
         QVERIFY(shown().isEmpty());
         QVERIFY(m_window->close());
         QCOMPARE(HandMade::read(annFile()), QByteArray());
+    }
+
+    // Add Time Off typed from its first box to Enter: Tab goes from box to box, a time reads as
+    // everywhere else ("5p", "17:00"), and the dialog says what it cannot take.
+    void addTimeOffIsTypedBoxByBox_data()
+    {
+        QTest::addColumn<QString>("keys");      // from the first date box; Enter follows
+        QTest::addColumn<QString>("periods");   // shown afterwards, besides the stored one
+        QTest::addColumn<QString>("said");      // a message, or what the reason box said
+        QTest::newRow("9a to 5p") << "3/6/2001\t9a\t3/6/2001\t5p\tDentist" << "Tue 9:00a..Tue 5:00p Dentist" << "";
+        QTest::newRow("5, then 17:00") << "3/6/2001\t5\t3/6/2001\t17:00\tP" << "Tue 5:00a..Tue 5:00p P" << "";
+        QTest::newRow("reason of 35 letters") << "3/6/2001\t9a\t3/6/2001\t5p\t" + QString(35, u'x')
+                                              << "Tue 9:00a..Tue 5:00p " + QString(30, u'x') << "At most 30 characters fit here.";
+        QTest::newRow("2/30/2001") << "2/30/2001" << "" << "\"2/30/2001\" is not a date. Please type it as 3/15/2026.";
+        QTest::newRow("5 to 25") << "3/6/2001\t5p\t3/6/2001\t25" << "" << "\"25\" is not a time of day.";
+    }
+    void addTimeOffIsTypedBoxByBox()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, periods);
+        QFETCH(QString, said);
+        QString reasonSaid;
+        m_data->dialogs.queue([&](QDialog *d) {
+            QApplication::setActiveWindow(d);
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QTest::keyClick(d, Qt::Key_F, Qt::AltModifier);   // "&From"
+            typeIntoFocus(d, keys);
+            reasonSaid = child(d, "txtReason")->property("refusalText").toString();
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            if (d->isVisible())
+                ::click(d, "cmdCancel");
+        });
+        click(kMon + 10 * H);
+        QStringList expected{"Wed 9:00a..Thu 5:00p Wedding"};
+        if (!periods.isEmpty())
+            expected << periods;
+        QCOMPARE(shown(), expected);
+        QCOMPARE(m_data->prompt.messages().value(0, reasonSaid), said);
     }
 
     // A write that fails names the file and the reason and keeps the employee and the edits;
