@@ -219,6 +219,16 @@ private slots:
         QCOMPARE(days.join(u' '), week);
     }
 
+    // The sample the import window offers imports as it is, every column named.
+    void theSampleImports()
+    {
+        ImportEmployees::Options options;
+        options.createMissing = true;
+        QCOMPARE(checked(ImportEmployees::sample(), options), (QStringList{"adds Ann Lee", "adds Bob Ray"}));
+        QCOMPARE(ImportEmployees::sample().left(ImportEmployees::sample().indexOf('\r')),
+                 ImportEmployees::columns().join(u',').toUtf8());
+    }
+
     void importWritesAllOrNothing()
     {
         const QByteArray csv = "Last Name,First Name,Departments,Positions,City,Birth Date\n"

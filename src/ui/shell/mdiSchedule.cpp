@@ -99,6 +99,7 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     buildToolBar();
     resize(1024, 700);
     loadLayout();
+    FitToScreen(this);
 
     m_employeeInfo = std::make_unique<clsEmployeeInfo>(
         m_dataFolder, readOnly ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
@@ -631,6 +632,17 @@ void mdiSchedule::FitToScreen(QWidget *window)
     frame.moveTop(qBound(free.top(), frame.top(), free.bottom() - frame.height() + 1));
     window->resize(inner.size());
     window->move(frame.topLeft());
+}
+
+void mdiSchedule::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_fittedShown || isMaximized() || isFullScreen())
+        return;
+    m_fittedShown = true;
+    // The title bar and borders come with the first show; before it the whole window was taken
+    // for the client area, and on a small screen its bottom went off the screen.
+    QTimer::singleShot(0, this, [this] { FitToScreen(this); });
 }
 
 void mdiSchedule::saveLayout()
