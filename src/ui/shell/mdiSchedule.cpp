@@ -99,7 +99,6 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     buildToolBar();
     resize(1024, 700);
     loadLayout();
-    FitToScreen(this);
 
     m_employeeInfo = std::make_unique<clsEmployeeInfo>(
         m_dataFolder, readOnly ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
@@ -115,7 +114,11 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     setuphelpwizard();
 }
 
-mdiSchedule::~mdiSchedule() = default;
+mdiSchedule::~mdiSchedule()
+{
+    // The child windows go after this object's members: their activations must not reach it.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
 
 QPair<QString, QString> mdiSchedule::webAddresses()
 {
@@ -637,7 +640,7 @@ void mdiSchedule::FitToScreen(QWidget *window)
 void mdiSchedule::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_fittedShown || isMaximized() || isFullScreen())
+    if (m_fittedShown || !m_layoutRestored || isMaximized() || isFullScreen())
         return;
     m_fittedShown = true;
     // The title bar and borders come with the first show; before it the whole window was taken

@@ -108,7 +108,7 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Once shown, the frame's size is known: the window is fitted to the screen again.
+    // Once shown, the frame's size is known: a restored window is fitted to the screen again.
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
