@@ -96,7 +96,7 @@ ImportEmployees::Options frmImportEmployees::options() const
     ImportEmployees::Options options;
     options.createMissing = chkCreateMissing->isChecked();
     options.skipBad = chkSkipBad->isChecked();
-    options.createMissingName = u'"' + chkCreateMissing->text() + u'"';
+    options.createMissingName = u'"' + QString(chkCreateMissing->text()).remove(u'&') + u'"';
     return options;
 }
 

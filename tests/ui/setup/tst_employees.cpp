@@ -374,8 +374,8 @@ private Q_SLOTS:
                                                    "cmdDelete cmdClose cmdImport txtFirstName"));
     }
 
-    // Typing in the box above the list shows only the matching employees; narrowing the window
-    // keeps the boxes readable.
+    // Typing in the box above the list shows only the matching employees, and nobody when none
+    // matches; narrowing the window keeps the boxes readable.
     void filterAndMinimumSize()
     {
         DataFolder data;
@@ -384,6 +384,17 @@ private Q_SLOTS:
         QTest::keyClicks(child<QLineEdit>(window.get(), "txtFilter"), QStringLiteral("ra"));
         QCOMPARE(texts(list(window.get())), QStringList{"Bob Ray"});
         QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
+
+        // A filter that matches nobody leaves the editor empty and disabled.
+        QTest::keyClicks(child<QLineEdit>(window.get(), "txtFilter"), QStringLiteral("zz"));
+        QVERIFY(texts(list(window.get())).isEmpty());
+        QCOMPARE(text(window.get(), "txtFirstName"), QString());
+        QVERIFY(!child<QWidget>(window.get(), "ctlUserInfo1")->isEnabled());
+        QVERIFY(!child<QWidget>(window.get(), "cmdDelete")->isEnabled());
+        child<QLineEdit>(window.get(), "txtFilter")->clear();
+        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
+        QVERIFY(child<QWidget>(window.get(), "ctlUserInfo1")->isEnabled());
+        QCOMPARE(texts(list(window.get())), (QStringList{"Ann Lee", "Bob Ray"}));
 
         window->resize(200, 200);
         QTest::qWait(10);
@@ -437,18 +448,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("changes");   // the preview's first column
         QTest::addColumn<QStringList>("stored");    // the employees' last names afterwards
+        QTest::addColumn<QStringList>("bad");       // line, name, column and reason of each bad row
         const QByteArray good = "First Name,Last Name,Birth Date,Departments\n"
                                 "Cara,Diaz,1990-05-01,DELI\nAnn,Lee," + OleDate::isoDate(30000).toLatin1() + ",\n";
         const QByteArray bad = "First Name,Last Name,Birth Date\nCara,Diaz,1990-05-01\nDan,Eve,1990-13-01\n";
         const QByteArray missing = "First Name,Last Name,Departments\nCara,Diaz,BAR\n";
         const QStringList before{"Lee"}, after{"Diaz", "Lee"};
-        QTest::newRow("good file") << good << QStringList() << "cmdImport" << QStringList{"Add", "Already there"} << after;
-        QTest::newRow("cancelled") << good << QStringList() << "cmdCancel" << QStringList{"Add", "Already there"} << before;
-        QTest::newRow("a bad row stops all") << bad << QStringList() << "cmdImport" << QStringList{"Add", "Bad row"} << before;
-        QTest::newRow("bad row skipped") << bad << QStringList{"chkSkipBad"} << "cmdImport" << QStringList{"Add", "Bad row"} << after;
-        QTest::newRow("missing department") << missing << QStringList() << "cmdImport" << QStringList{"Bad row"} << before;
+        const QStringList badDate{"3|Dan Eve|Birth Date|not a date (YYYY-MM-DD): 1990-13-01"};
+        const QStringList noBar{"2|Cara Diaz|Departments|no department named \"BAR\" (create it with \"Create missing "
+                                "departments and positions\")"};
+        QTest::newRow("good file") << good << QStringList() << "cmdImport" << QStringList{"Add", "Already there"} << after << QStringList();
+        QTest::newRow("cancelled") << good << QStringList() << "cmdCancel" << QStringList{"Add", "Already there"} << before << QStringList();
+        QTest::newRow("a bad row stops all") << bad << QStringList() << "cmdImport" << QStringList{"Add", "Bad row"} << before << badDate;
+        QTest::newRow("bad row skipped") << bad << QStringList{"chkSkipBad"} << "cmdImport" << QStringList{"Add", "Bad row"} << after << badDate;
+        QTest::newRow("missing department") << missing << QStringList() << "cmdImport" << QStringList{"Bad row"} << before << noBar;
         QTest::newRow("missing department created") << missing << QStringList{"chkCreateMissing"} << "cmdImport"
-                                                    << QStringList{"Add"} << after;
+                                                    << QStringList{"Add"} << after << QStringList();
     }
 
     void importShowsTheChangesAndAddsOnlyWhatWasAccepted()
@@ -458,6 +473,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QStringList, changes);
         QFETCH(QStringList, stored);
+        QFETCH(QStringList, bad);
         DataFolder data;
         data.info->AddDepartment(QStringLiteral("DELI"));
         addEmployee(data, QStringLiteral("Ann"), QStringLiteral("Lee"));
@@ -466,18 +482,23 @@ private Q_SLOTS:
         file.close();
         auto window = openOn<frmEmployeeInfo>(data);
         data.prompt.queueOpenFile(file.fileName());
-        QStringList shownChanges;
+        QStringList shownChanges, badRows;
         data.dialogs.queue([&](QDialog *dialog) {
             auto *table = child<QTableWidget>(dialog, "tblPreview");
             for (const QString &box : ticked)
                 click(dialog, box);
-            for (int row = 0; row < table->rowCount(); ++row)
+            for (int row = 0; row < table->rowCount(); ++row) {
                 shownChanges << table->item(row, 0)->text();
+                if (shownChanges.last() == "Bad row")   // who, where and why, each in its column
+                    badRows << QStringList{table->item(row, 1)->text(), table->item(row, 2)->text(),
+                                           table->item(row, 6)->text(), table->item(row, 7)->text()}.join('|');
+            }
             click(dialog, button);
         });
         click(window.get(), "cmdImport");
         QCOMPARE(data.dialogs.shown(), QStringList{"frmImportEmployees"});
         QCOMPARE(shownChanges, changes);
+        QCOMPARE(badRows, bad);
         QStringList lastNames;
         for (const EmployeeFields &e : data.reloaded()->Employees())
             lastNames << e.lastName;
