@@ -64,7 +64,7 @@ frmImportEmployees::frmImportEmployees(const clsEmployeeInfo &info, const QByteA
     cmdImport->setDefault(true);
     cmdCancel = NamedButton(tr("Cancel"), QStringLiteral("cmdCancel"), this);
     cmdCancel->setAutoDefault(false);
-    cmdSample = NamedButton(tr("Save a Sample CSV..."), QStringLiteral("cmdSample"), this);
+    cmdSample = NamedButton(tr("Save a Sa&mple CSV..."), QStringLiteral("cmdSample"), this);
     cmdSample->setAutoDefault(false);
     cmdSample->setToolTip(tr("Writes a CSV file with every column this import reads and two example rows."));
 
