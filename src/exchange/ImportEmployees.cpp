@@ -3,6 +3,8 @@
 #include "CsvReader.h"
 #include "data/CodePage.h"
 #include "data/OleDate.h"
+#include "data/TypedNumbers.h"
+#include "grid/Availability.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 
@@ -19,7 +21,8 @@ namespace {
 
 enum Column {
     FirstName, MiddleName, LastName, ScheduleName, BirthDate, HireDate, Phone, EmergencyContact,
-    EmergencyPhone, Address1, Address2, City, State, PostalCode, Male, Departments, Positions, ColumnCount
+    EmergencyPhone, Address1, Address2, City, State, PostalCode, Male, Departments, Positions, AvailableMon,
+    AvailableTue, AvailableWed, AvailableThu, AvailableFri, AvailableSat, AvailableSun, ColumnCount
 };
 
 // Column names and the widths of the fields they are stored in (0: not a text field).
@@ -31,7 +34,8 @@ constexpr ColumnInfo kColumns[ColumnCount] = {
     {"First Name", 50}, {"Middle Name", 50}, {"Last Name", 50}, {"Schedule Name", 50}, {"Birth Date", 0},
     {"Hire Date", 0}, {"Phone", 10}, {"Emergency Contact", 20}, {"Emergency Phone", 10}, {"Address 1", 30},
     {"Address 2", 30}, {"City", 30}, {"State", 20}, {"Postal Code", 10}, {"Male", 0}, {"Departments", 30},
-    {"Positions", 20}};
+    {"Positions", 20}, {"Available Mon", 0}, {"Available Tue", 0}, {"Available Wed", 0}, {"Available Thu", 0},
+    {"Available Fri", 0}, {"Available Sat", 0}, {"Available Sun", 0}};
 
 // The control characters of a text by name, each once; empty when there are none.
 QString controlCharacters(const QString &text)
@@ -191,22 +195,45 @@ public:
         return qint32(OleDate::fromDate(date));
     }
 
-    // A phone as the files store it: at most ten digits. Blanks, dashes, dots and brackets
-    // are left out; anything else (a "+", letters) is refused, never reshaped.
+    // A phone as the files store it, by the rule the employee editor follows.
     QString phone(Column c)
     {
-        QString digits;
-        for (const QChar ch : m_cells[c]) {
-            if (ch.isDigit() && ch.unicode() < 128)
-                digits += ch;
-            else if (!QStringLiteral(" -.()").contains(ch)) {
-                problem(c, QCoreApplication::translate("ImportEmployees", "a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
-                return {};
-            }
+        const PhoneRule::Reading phone = PhoneRule::read(m_cells[c]);
+        if (phone.fault == PhoneRule::Fault::Refused)
+            problem(c, QCoreApplication::translate("ImportEmployees", "only digits, with blanks, dashes, dots or brackets between them, can be stored, not \"%1\": %2")
+                           .arg(phone.refused, m_cells[c]));
+        else if (phone.fault == PhoneRule::Fault::TooManyDigits)
+            problem(c, QCoreApplication::translate("ImportEmployees", "%1 digits; at most %2 can be stored: %3")
+                           .arg(phone.digits.size()).arg(PhoneRule::kDigits).arg(m_cells[c]));
+        return phone.fault == PhoneRule::Fault::None ? phone.digits : QString();
+    }
+
+    // Hours of one weekday: "HH:MM-HH:MM", "off" for none, empty for the whole day (stored as
+    // 0 to 0, as for a new employee). An end of 00:00 or 24:00 is the end of the day.
+    void hours(Column c, double &from, double &to)
+    {
+        const QString value = m_cells[c];
+        from = to = 0;
+        if (value.isEmpty())
+            return;
+        if (value.compare(QLatin1String("off"), Qt::CaseInsensitive) == 0) {
+            from = to = Availability::kNotAvailable;
+            return;
         }
-        if (digits.size() > 10)
-            problem(c, QCoreApplication::translate("ImportEmployees", "a phone number of at most 10 digits is needed: %1").arg(m_cells[c]));
-        return digits;
+        static const QRegularExpression span(QStringLiteral("^(\\d{1,2}):(\\d{2})\\s*-\\s*(\\d{1,2}):(\\d{2})$"));
+        const QRegularExpressionMatch m = span.match(value);
+        const auto time = [&m](int at) { return m.captured(at).toInt() * 60 + m.captured(at + 1).toInt(); };
+        const bool shaped = m.hasMatch() && m.captured(2).toInt() < 60 && m.captured(4).toInt() < 60;
+        const int begin = shaped ? time(1) : 0;
+        int end = shaped ? time(3) : 0;
+        if (end == 0)
+            end = 24 * 60;
+        if (!shaped || begin >= 24 * 60 || end > 24 * 60 || end <= begin) {
+            problem(c, QCoreApplication::translate("ImportEmployees", "hours as HH:MM-HH:MM ending after they begin, \"off\" or nothing are needed: %1").arg(value));
+            return;
+        }
+        from = begin / 1440.0;
+        to = end / 1440.0;
     }
 
     bool flag(Column c)
@@ -247,7 +274,7 @@ public:
     void problem(Column c, const QString &reason) { rowProblem(QString::fromLatin1(kColumns[c].name), reason); }
     void rowProblem(const QString &column, const QString &reason)
     {
-        m_problems.append({m_line, column, reason});
+        m_problems.append({m_line, column, reason, (m_cells[FirstName] + u' ' + m_cells[LastName]).trimmed()});
         m_failed = true;
     }
 
@@ -277,6 +304,16 @@ QStringList columns()
     for (const ColumnInfo &c : kColumns)
         names << QString::fromLatin1(c.name);
     return names;
+}
+
+QByteArray sample()
+{
+    QByteArray csv = columns().join(u',').toUtf8() + "\r\n";
+    // In column order: names, dates, phones and contact, address, gender, assignments, Mon..Sun.
+    csv += "Ann,,Lee,Ann L.,1990-03-15,2024-06-01,(555) 123-4567,Sam Lee,555-987-6543,1 Main Street,,Springfield,IL,62701,"
+           "no,KITCHEN,COOK;DISHWASHER,08:00-17:00,08:00-17:00,08:00-17:00,off,08:00-17:00,,off\r\n";
+    csv += "Bob,J,Ray,,1985-11-02,2025-01-15,555.222.3333,,,,,,,,yes,DELI,CASHIER,,,,,,,\r\n";
+    return csv;
 }
 
 Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &options)
@@ -348,6 +385,9 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         e.male = row.flag(Male);
         e.departments = row.names(Departments);
         e.positions = row.names(Positions);
+        // The columns run from Monday; the record's days from Sunday.
+        for (int d = 0; d < 7; ++d)
+            row.hours(Column(AvailableMon + d), e.availableFrom[(d + 1) % 7], e.availableTo[(d + 1) % 7]);
         if (e.firstName.isEmpty() && e.lastName.isEmpty())
             row.rowProblem({}, QCoreApplication::translate("ImportEmployees", "a first or last name is needed"));
         for (const QString &d : std::as_const(e.departments))
@@ -369,7 +409,8 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         const QString id = identity(e.firstName, e.lastName, e.birthDate);
         if (existing.contains(id)) {
             plan.duplicates.append({e.line, {}, QCoreApplication::translate("ImportEmployees", "%1 %2 with this birth date is already there; not added again")
-                                                    .arg(e.firstName, e.lastName).trimmed()});
+                                                    .arg(e.firstName, e.lastName).trimmed(),
+                                       (e.firstName + u' ' + e.lastName).trimmed()});
             continue;
         }
         existing.insert(id);
@@ -401,6 +442,8 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
                 info.DeptEmployeeSetAll(number, e.departments);
             if (!e.positions.isEmpty())
                 info.JobEmpAvalReplace(number, e.positions);
+            if (e.availableFrom != std::array<double, 7>{} || e.availableTo != std::array<double, 7>{})
+                info.EmployeeSetAvalTimes(number, e.availableFrom, e.availableTo);
         }
     } catch (...) {
         info.cancelBatch();   // nothing of a failed import is written

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
 class clsEmployeeInfo;
@@ -29,6 +30,7 @@ struct Problem {
     int line = 0;
     QString column;   // empty for a problem of the whole row
     QString reason;
+    QString name;     // the row's first and last name, as far as the row gives them
     QString text() const;   // "line 4, Birth Date: not a date (YYYY-MM-DD): 1990-13-01"
 };
 
@@ -40,6 +42,8 @@ struct NewEmployee {
     QString phone, emergencyContact, emergencyPhone, address1, address2, city, state, postalCode;
     bool male = false;
     QStringList departments, positions;
+    // Hours available, Sunday first, as the employee record holds them; 0 to 0 is all day.
+    std::array<double, 7> availableFrom{}, availableTo{};
 };
 
 struct Plan {
@@ -58,5 +62,7 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options);
 
 // The columns a file may name, in the order the documentation lists them.
 QStringList columns();
+// A UTF-8 file naming every column, with two example rows that import as they are.
+QByteArray sample();
 
 } // namespace ImportEmployees

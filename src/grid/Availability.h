@@ -11,6 +11,10 @@ struct WeekAvailability {
 
 namespace Availability {
 
+// A day the employee cannot work is stored as hours of no length, both ends at noon; a
+// start equal to its end (other than the all-day 0 to 0) reads the same.
+constexpr double kNotAvailable = 0.5;
+
 // 0 = Sunday ... 6 = Saturday for a date-time.
 int weekday(double dateTime);
 // True when begin..end lies inside the available hours of the day it begins on; a shift that

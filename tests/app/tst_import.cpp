@@ -83,7 +83,17 @@ private slots:
         QTest::newRow("bad date and phone reshaped nowhere")
             << header + "Bob,Ray,1985-13-07,+33 6 12 34 56 78,,,\n"
             << QStringList{"line 2, Birth Date: not a date (YYYY-MM-DD): 1985-13-07",
-                           "line 2, Phone: a phone number of at most 10 digits is needed: +33 6 12 34 56 78"};
+                           "line 2, Phone: only digits, with blanks, dashes, dots or brackets between them, can be "
+                           "stored, not \"+\": +33 6 12 34 56 78"};
+        // The same phone rule as the employee editor's.
+        QTest::newRow("phone with dots") << header + "Bob,Ray,,555.123.4567,,,\n" << QStringList{"adds Bob Ray"};
+        QTest::newRow("phone of eleven digits") << header + "Bob,Ray,,1 800 555 1234,,,\n"
+            << QStringList{"line 2, Phone: 11 digits; at most 10 can be stored: 1 800 555 1234"};
+        QTest::newRow("hours that are none") << QByteArray("First Name,Available Mon,Available Sun\nBob,9:00-5:00,noon\n")
+            << QStringList{"line 2, Available Mon: hours as HH:MM-HH:MM ending after they begin, \"off\" or nothing are "
+                           "needed: 9:00-5:00",
+                           "line 2, Available Sun: hours as HH:MM-HH:MM ending after they begin, \"off\" or nothing are "
+                           "needed: noon"};
         QTest::newRow("characters the files cannot hold") << header + "Nguy\xe1\xbb\x85n,\xc5\x81\xc3\xb3" "d\xc5\xba,,,,,\n"
             << QStringList{QString::fromUtf8("line 2, First Name: the data files cannot hold these characters: \xe1\xbb\x85"),
                            QString::fromUtf8("line 2, Last Name: the data files cannot hold these characters: \xc5\x81\xc5\xba")};
@@ -180,6 +190,43 @@ private slots:
         QVERIFY(import.waitForFinished(30000));
         QCOMPARE(import.exitCode(), exitCode);
         QCOMPARE(snapshot(folder.path()), before);
+    }
+
+    // Hours per weekday as the record holds them (Sunday first): empty is all day, as for a
+    // new employee; "off" is no hours at all; an end of 24:00 is midnight.
+    void availabilityColumnsStoreTheHours_data()
+    {
+        QTest::addColumn<QByteArray>("cells");   // Available Mon, Tue and Sun
+        QTest::addColumn<QString>("week");       // Sun..Sat as stored, start-end in hours
+        QTest::newRow("nothing given") << QByteArray(",,") << "0-24 0-24 0-24 0-24 0-24 0-24 0-24";
+        QTest::newRow("Mon 09:00-17:00, Tue off") << QByteArray("09:00-17:00,off,") << "0-24 9-17 12-12 0-24 0-24 0-24 0-24";
+        QTest::newRow("Sun 22:00-24:00") << QByteArray(",,22:00-24:00") << "22-24 0-24 0-24 0-24 0-24 0-24 0-24";
+        QTest::newRow("Sun 6:30-00:00") << QByteArray(",,6:30-00:00") << "6.5-24 0-24 0-24 0-24 0-24 0-24 0-24";
+    }
+    void availabilityColumnsStoreTheHours()
+    {
+        QFETCH(QByteArray, cells);
+        QFETCH(QString, week);
+        const ImportEmployees::Plan plan = ImportEmployees::check(
+            *m_info, "First Name,Available Mon,Available Tue,Available Sun\nBob," + cells + "\n", {});
+        QCOMPARE(ImportEmployees::apply(*m_info, plan, {}), 1);
+        clsEmployeeInfo reread(m_tmp->path());
+        std::array<double, 7> starts{}, ends{};
+        reread.EmployeeGetAvalTimes(reread.Employees().last().number, starts, ends);
+        QStringList days;
+        for (int d = 0; d < 7; ++d)
+            days << QStringLiteral("%1-%2").arg(starts[d] * 24).arg(ends[d] * 24);
+        QCOMPARE(days.join(u' '), week);
+    }
+
+    // The sample the import window offers imports as it is, every column named.
+    void theSampleImports()
+    {
+        ImportEmployees::Options options;
+        options.createMissing = true;
+        QCOMPARE(checked(ImportEmployees::sample(), options), (QStringList{"adds Ann Lee", "adds Bob Ray"}));
+        QCOMPARE(ImportEmployees::sample().left(ImportEmployees::sample().indexOf('\r')),
+                 ImportEmployees::columns().join(u',').toUtf8());
     }
 
     void importWritesAllOrNothing()

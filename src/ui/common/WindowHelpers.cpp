@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QTabWidget>
+#include <QSpinBox>
 #include <QToolTip>
 #include <QValidator>
 #include <QLabel>
@@ -261,6 +262,18 @@ void LimitToField(QLineEdit *box, int width)
                                 : CodePage::UnencodableMessage(validator->refused());
         box->setProperty("refusalText", why);
         QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), why, box);
+    });
+}
+
+void SayRangeWhenRefused(QSpinBox *box)
+{
+    auto *edit = box->findChild<QLineEdit *>();
+    QObject::connect(edit, &QLineEdit::inputRejected, box, [box, edit] {
+        const QString why = QCoreApplication::translate("WindowHelpers", "Only whole numbers from %1 to %2 fit here.")
+                                .arg(box->minimum())
+                                .arg(box->maximum());
+        box->setProperty("refusalText", why);
+        QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), why, box);
     });
 }
 

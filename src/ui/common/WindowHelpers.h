@@ -14,6 +14,7 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTimeEdit;
 class QWidget;
 class clsEmployeeInfo;
@@ -69,6 +70,10 @@ void CloseFormOnEscape(QWidget *form);
 // Limits a text box to a stored field of `width` characters and to the characters the data
 // files can hold. A refused keystroke or paste is explained beside the box.
 void LimitToField(QLineEdit *box, int width);
+
+// A digit that a number box refuses (its value would leave the box's range) is explained
+// beside the box, naming the range.
+void SayRangeWhenRefused(QSpinBox *box);
 
 // Asks for a name with an input box until it fits a stored field of `width` characters and
 // holds only characters the data files can hold; each refusal says why and offers the typed

@@ -9,6 +9,8 @@
 #include "ui/common/WindowHelpers.h"
 
 #include <QDateEdit>
+#include <QFocusEvent>
+#include <QTimer>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -46,6 +48,7 @@ frmPrint::frmPrint(clsEmployeeInfo &info, clsOptions &options, const ReportConte
     for (const ReportEntry &type : reportTypes())
         lisReportType->addItem(ReportCatalog::name(type));
     lisReportType->setToolTip(tr("Click each report to print; each chosen report comes out on its own."));
+    lisReportType->installEventFilter(this);
     auto *typeLabel = BuddyLabel(tr("Report &Type"), lisReportType, this);
 
     fraDates = new QGroupBox(tr("Dates"), this);
@@ -97,6 +100,23 @@ void frmPrint::DisplayWindow(const QString &department, double firstDay, double 
     m_department = department;
     dtpFirstDate->setDate(OleDate::toDate(firstDay));
     dtpLastDate->setDate(OleDate::toDate(lastDay));
+}
+
+bool frmPrint::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != lisReportType || event->type() != QEvent::FocusIn)
+        return QWidget::eventFilter(watched, event);
+    const auto reason = static_cast<QFocusEvent *>(event)->reason();
+    // A click chooses for itself; the keyboard gets a highlighted first entry, which must count.
+    QTimer::singleShot(0, lisReportType, [this, reason] {
+        if (reason == Qt::MouseFocusReason || !lisReportType->selectedItems().isEmpty())
+            return;
+        if (!lisReportType->currentItem())
+            lisReportType->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        if (QListWidgetItem *current = lisReportType->currentItem())
+            current->setSelected(true);
+    });
+    return QWidget::eventFilter(watched, event);
 }
 
 QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)

@@ -41,6 +41,10 @@ public:
     QPushButton *cmdClose = nullptr;
     QLabel *labStatus = nullptr;
 
+protected:
+    // The list shows its current entry as chosen when the keyboard enters it: it is chosen.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     clsEmployeeInfo &m_info;
     clsOptions &m_options;

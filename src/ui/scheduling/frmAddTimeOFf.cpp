@@ -5,20 +5,20 @@
 #include "data/Prompt.h"
 #include "ui/common/DialogRunner.h"
 #include "ui/common/WindowHelpers.h"
+#include "ui/widgets/DateBox.h"
+#include "ui/widgets/TimeBox.h"
 
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace {
 
-QGroupBox *Frame(const QString &name, const QString &caption, QDateEdit *date, QTimeEdit *time, QWidget *parent)
+QGroupBox *Frame(const QString &name, const QString &caption, DateBox *date, TimeBox *time, QWidget *parent)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
@@ -35,18 +35,20 @@ frmAddTimeOFf::frmAddTimeOFf(Prompt &prompt, DialogRunner &dialogs, QWidget *par
 {
     setObjectName(QStringLiteral("frmAddTimeOFf"));
 
-    dtpFirstDate = CalendarDatePicker(QStringLiteral("dtpFirstDate"), this, QStringLiteral("ddd MMM dd, yyyy"));
-    dtpFirstTime = TimePicker(QStringLiteral("dtpFirstTime"), this, QStringLiteral("hh:mm AP"));
-    dtpLastDate = CalendarDatePicker(QStringLiteral("dtpLastDate"), this, QStringLiteral("ddd MMM dd, yyyy"));
-    dtpLastTime = TimePicker(QStringLiteral("dtpLastTime"), this, QStringLiteral("hh:mm AP"));
+    // The same date and time boxes as the other windows: typed whole, Tab goes to the next box.
+    dtpFirstDate = new DateBox(QStringLiteral("dtpFirstDate"), this);
+    dtpFirstTime = new TimeBox(QStringLiteral("dtpFirstTime"), this);
+    dtpLastDate = new DateBox(QStringLiteral("dtpLastDate"), this);
+    dtpLastTime = new TimeBox(QStringLiteral("dtpLastTime"), this);
     txtReason = new QLineEdit(this);
     txtReason->setObjectName(QStringLiteral("txtReason"));
-    txtReason->setMaxLength(kReasonWidth);
+    // Says so when the reason is full, or a character cannot be stored.
+    LimitToField(txtReason, kReasonWidth);
     SelectAllOnFocus(txtReason);
 
-    cmdAdd = NamedButton(tr("Add"), QStringLiteral("cmdAdd"), this);
+    cmdAdd = NamedButton(tr("&Add"), QStringLiteral("cmdAdd"), this);
     cmdAdd->setDefault(true);
-    cmdDelete = NamedButton(tr("Delete"), QStringLiteral("cmdDelete"), this);
+    cmdDelete = NamedButton(tr("&Delete"), QStringLiteral("cmdDelete"), this);
     cmdDelete->setAutoDefault(false);
     cmdCancel = NamedButton(tr("Cancel"), QStringLiteral("cmdCancel"), this);
     cmdCancel->setAutoDefault(false);
@@ -59,16 +61,16 @@ frmAddTimeOFf::frmAddTimeOFf(Prompt &prompt, DialogRunner &dialogs, QWidget *par
     buttons->addWidget(cmdAdd);
     buttons->addWidget(cmdCancel);
     auto *main = new QVBoxLayout(this);
-    main->addWidget(Frame(QStringLiteral("Frame1"), tr("From"), dtpFirstDate, dtpFirstTime, this));
-    main->addWidget(Frame(QStringLiteral("Frame2"), tr("To"), dtpLastDate, dtpLastTime, this));
+    main->addWidget(Frame(QStringLiteral("Frame1"), tr("&From"), dtpFirstDate, dtpFirstTime, this));
+    main->addWidget(Frame(QStringLiteral("Frame2"), tr("&To"), dtpLastDate, dtpLastTime, this));
     main->addLayout(reason);
     main->addLayout(buttons);
     TabOrder({dtpFirstDate, dtpFirstTime, dtpLastDate, dtpLastTime, txtReason, cmdAdd, cmdDelete, cmdCancel});
 
-    for (QDateEdit *date : {dtpFirstDate, dtpLastDate})
-        connect(date, &QDateEdit::dateChanged, this, &frmAddTimeOFf::recompute);
-    for (QTimeEdit *time : {dtpFirstTime, dtpLastTime})
-        connect(time, &QTimeEdit::timeChanged, this, &frmAddTimeOFf::recompute);
+    for (DateBox *date : {dtpFirstDate, dtpLastDate})
+        connect(date, &DateBox::dateChanged, this, &frmAddTimeOFf::recompute);
+    for (TimeBox *time : {dtpFirstTime, dtpLastTime})
+        connect(time, &TimeBox::timeChanged, this, &frmAddTimeOFf::recompute);
     connect(cmdAdd, &QPushButton::clicked, this, &frmAddTimeOFf::cmdAdd_Click);
     connect(cmdDelete, &QPushButton::clicked, this, [this] {
         m_deleted = true;
@@ -82,7 +84,7 @@ frmAddTimeOFf::frmAddTimeOFf(Prompt &prompt, DialogRunner &dialogs, QWidget *par
 void frmAddTimeOFf::HideDelete(bool hide)
 {
     cmdDelete->setVisible(!hide);
-    cmdAdd->setText(hide ? tr("Add") : tr("Save"));
+    cmdAdd->setText(hide ? tr("&Add") : tr("&Save"));
     setWindowTitle(hide ? tr("Add Time Off") : tr("Edit Time Off"));
 }
 
@@ -94,6 +96,21 @@ void frmAddTimeOFf::recompute()
 
 void frmAddTimeOFf::cmdAdd_Click()
 {
+    for (DateBox *date : {dtpFirstDate, dtpLastDate})
+        if (!date->hasAcceptableInput()) {
+            m_prompt.message(tr("\"%1\" is not a date. Please type it as %2.")
+                                 .arg(date->lineEdit()->text(), date->Text(QDate(2026, 3, 15))),
+                             windowTitle(), Prompt::Icon::Warning);
+            date->setFocus();
+            return;
+        }
+    for (TimeBox *time : {dtpFirstTime, dtpLastTime})
+        if (!time->hasAcceptableInput()) {
+            m_prompt.message(tr("\"%1\" is not a time of day.").arg(time->lineEdit()->text()), windowTitle(),
+                             Prompt::Icon::Warning);
+            time->setFocus();
+            return;
+        }
     recompute();
     if (!(m_first < m_last)) {
         m_prompt.message(tr("The time off must end after it begins."), windowTitle(), Prompt::Icon::Warning);

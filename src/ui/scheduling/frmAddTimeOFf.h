@@ -2,10 +2,10 @@
 
 #include <QDialog>
 
-class QDateEdit;
+class DateBox;
 class QLineEdit;
 class QPushButton;
-class QTimeEdit;
+class TimeBox;
 class DialogRunner;
 class Prompt;
 
@@ -38,10 +38,10 @@ private:
     bool m_saved = false;
     bool m_deleted = false;
 
-    QDateEdit *dtpFirstDate;
-    QTimeEdit *dtpFirstTime;
-    QDateEdit *dtpLastDate;
-    QTimeEdit *dtpLastTime;
+    DateBox *dtpFirstDate;
+    TimeBox *dtpFirstTime;
+    DateBox *dtpLastDate;
+    TimeBox *dtpLastTime;
     QLineEdit *txtReason;
     QPushButton *cmdAdd;
     QPushButton *cmdDelete;

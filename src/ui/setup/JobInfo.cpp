@@ -31,7 +31,7 @@ JobInfo::JobInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     LabTextDisplay->setMinimumSize(160, 36);
 
     cmdEditBackColor = NamedButton(tr("&Background Color"), QStringLiteral("cmdEditBackColor"), this);
-    cmdTextColor = NamedButton(tr("&Text Color"), QStringLiteral("cmdTextColor"), this);
+    cmdTextColor = NamedButton(tr("Te&xt Color"), QStringLiteral("cmdTextColor"), this);
 
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);

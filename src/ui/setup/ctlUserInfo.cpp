@@ -1,14 +1,17 @@
 #include "ctlUserInfo.h"
 #include "ui/models/CheckedNamesModel.h"
 #include "ui/models/MasterListModels.h"
+#include "ui/widgets/DateBox.h"
+#include "ui/widgets/TimeBox.h"
+#include "data/TypedNumbers.h"
+#include "grid/Availability.h"
 
 #include "ui/common/WindowHelpers.h"
-#include "data/LeadingNumber.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 
-#include <QDateEdit>
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,40 +25,18 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimeEdit>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <limits>
 
 namespace {
 
-// A date box that Tab leaves (rather than stepping through day, month and year; "/" and the
-// arrow keys do that), and whose calendar opens with F4 or Alt+Down.
-class DatePicker : public QDateEdit
+// What a label shows, without its mnemonic marker.
+QString labelText(const QLabel *label)
 {
-public:
-    using QDateEdit::QDateEdit;
-
-protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (calendarPopup()
-            && (event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers() & Qt::AltModifier))) {
-            // The calendar opens as a press on the drop-down arrow does.
-            const QPointF arrow(width() - 6, height() / 2.0);
-            QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
-                              Qt::NoModifier);
-            mousePressEvent(&press);
-            return;
-        }
-        QDateEdit::keyPressEvent(event);
-    }
-};
-
-double pickerTime(const QTimeEdit *picker)
-{
-    const QTime t = picker->time();
-    return OleDate::timeValue(t.hour(), t.minute(), t.second());
+    QString text = label->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return text;
 }
 
 } // namespace
@@ -71,19 +52,21 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtMiddleName = textBox("txtMiddleName", 50);
     txtLastName = textBox("txtLastName", 50);
     txtScheduleName = textBox("txtScheduleName", 50);
-    txtSSNumber = textBox("txtSSNumber", 20);
+    txtSSNumber = textBox("txtSSNumber", 11);
+    txtSSNumber->setToolTip(tr("Nine digits, with or without dashes: 123-45-6789."));
     txtDescCode = textBox("txtDescCode", 50);
 
     auto *identity = new QGridLayout;
     identity->addWidget(BuddyLabel(tr("First &Name"), txtFirstName, this), 0, 0);
-    identity->addWidget(BuddyLabel(tr("&Middle Name"), txtMiddleName, this), 0, 1);
+    identity->addWidget(BuddyLabel(tr("Middle Name"), txtMiddleName, this), 0, 1);
     identity->addWidget(BuddyLabel(tr("&Last Name"), txtLastName, this), 0, 2);
     identity->addWidget(txtFirstName, 1, 0);
     identity->addWidget(txtMiddleName, 1, 1);
     identity->addWidget(txtLastName, 1, 2);
     identity->addWidget(BuddyLabel(tr("Sched&ule Name"), txtScheduleName, this), 2, 0);
-    identity->addWidget(BuddyLabel(tr("SS Num&ber"), txtSSNumber, this), 2, 1);
-    identity->addWidget(BuddyLabel(tr("Employee &ID"), txtDescCode, this), 2, 2);
+    labSSNumber = BuddyLabel(tr("SS Num&ber"), txtSSNumber, this);
+    identity->addWidget(labSSNumber, 2, 1);
+    identity->addWidget(BuddyLabel(tr("Employee ID"), txtDescCode, this), 2, 2);
     identity->addWidget(txtScheduleName, 3, 0);
     identity->addWidget(txtSSNumber, 3, 1);
     identity->addWidget(txtDescCode, 3, 2);
@@ -98,21 +81,13 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     // "General"
     auto *general = new QWidget(SSTab1);
     general->setObjectName(QStringLiteral("tabGeneral"));
-    dtpDOB = new DatePicker(general);
-    dtpDOB->setObjectName(QStringLiteral("dtpDOB"));
-    dtpHireDate = new DatePicker(general);
-    dtpHireDate->setObjectName(QStringLiteral("dtpHireDate"));
-    for (QDateEdit *picker : {dtpDOB, dtpHireDate}) {
-        picker->setLocale(WindowLocale());
-        picker->setDisplayFormat(WindowDateFormat());
-        picker->setCalendarPopup(true);
-        picker->setMinimumDate(QDate(100, 1, 1));
-    }
+    dtpDOB = new DateBox(QStringLiteral("dtpDOB"), general);
+    dtpHireDate = new DateBox(QStringLiteral("dtpHireDate"), general);
     Frame1 = new QGroupBox(tr("Gender"), general);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    optMale = new QRadioButton(tr("Male"), Frame1);
+    optMale = new QRadioButton(tr("&Male"), Frame1);
     optMale->setObjectName(QStringLiteral("optMale"));
-    optFemale = new QRadioButton(tr("Female"), Frame1);
+    optFemale = new QRadioButton(tr("F&emale"), Frame1);
     optFemale->setObjectName(QStringLiteral("optFemale"));
     optMale->setChecked(true);
     auto *genderRow = new QHBoxLayout(Frame1);
@@ -130,22 +105,26 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     txtEmergencyContact = textBox("txtEmergencyContact", 20);
     txtEmergencyPhone = textBox("txtEmergencyPhone", 20);
     for (QLineEdit *phone : {txtPhoneNumber, txtEmergencyPhone})
-        phone->setToolTip(tr("Up to 10 digits; blanks, brackets, dashes and + may be typed between them."));
+        phone->setToolTip(tr("Up to 10 digits; blanks, dashes, dots and brackets may be typed between them."));
     txtSpouse = textBox("txtSpouse", 20);
 
     auto *left = new QFormLayout;
-    left->addRow(BuddyLabel(tr("D&OB"), dtpDOB, general), dtpDOB);
-    left->addRow(BuddyLabel(tr("Hire Da&te"), dtpHireDate, general), dtpHireDate);
+    labDOB = BuddyLabel(tr("D&OB"), dtpDOB, general);
+    labHireDate = BuddyLabel(tr("Hire Date"), dtpHireDate, general);
+    labPhoneNumber = BuddyLabel(tr("Home Phone"), txtPhoneNumber, general);
+    labEmergencyPhone = BuddyLabel(tr("Phone"), txtEmergencyPhone, general);
+    left->addRow(labDOB, dtpDOB);
+    left->addRow(labHireDate, dtpHireDate);
     left->addRow(Frame1);
-    left->addRow(BuddyLabel(tr("Home Phon&e"), txtPhoneNumber, general), txtPhoneNumber);
+    left->addRow(labPhoneNumber, txtPhoneNumber);
     left->addRow(BuddyLabel(tr("Spouse"), txtSpouse, general), txtSpouse);
-    left->addRow(BuddyLabel(tr("Emer&gency"), txtEmergencyContact, general), txtEmergencyContact);
-    left->addRow(BuddyLabel(tr("Phone"), txtEmergencyPhone, general), txtEmergencyPhone);
+    left->addRow(BuddyLabel(tr("Emergenc&y"), txtEmergencyContact, general), txtEmergencyContact);
+    left->addRow(labEmergencyPhone, txtEmergencyPhone);
     auto *right = new QFormLayout;
     right->addRow(BuddyLabel(tr("Address"), txtAddressLine1, general), txtAddressLine1);
     right->addRow(QString(), txtAddressLine2);
-    right->addRow(BuddyLabel(tr("Cit&y"), txtCity, general), txtCity);
-    right->addRow(BuddyLabel(tr("State / Pro&vince"), txtState, general), txtState);
+    right->addRow(BuddyLabel(tr("City"), txtCity, general), txtCity);
+    right->addRow(BuddyLabel(tr("State / Province"), txtState, general), txtState);
     right->addRow(BuddyLabel(tr("Postal Code"), txtZip, general), txtZip);
     auto *generalLayout = new QHBoxLayout(general);
     generalLayout->addLayout(left, 1);
@@ -160,18 +139,34 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     auto *availability = new QWidget(SSTab1);
     availability->setObjectName(QStringLiteral("tabAvailability"));
     auto *week = new QGridLayout(availability);
-    week->addWidget(new QLabel(tr("From"), availability), 0, 1);
-    week->addWidget(new QLabel(tr("To"), availability), 0, 2);
-    const QStringList days = {tr("Sun"), tr("Mon"), tr("Tue"), tr("Wed"), tr("Thu"), tr("Fri"), tr("Sat")};
+    week->addWidget(new QLabel(tr("From"), availability), 0, 2);
+    week->addWidget(new QLabel(tr("To"), availability), 0, 3);
+    const QStringList days = {tr("Sunday"), tr("Monday"), tr("Tuesday"), tr("Wednesday"), tr("Thursday"),
+                              tr("Friday"), tr("Saturday")};
     for (int i = 0; i < 7; ++i) {
-        dtpStart[i] = TimePicker(QStringLiteral("dtpStart%1").arg(i), availability);
-        dtpEnd[i] = TimePicker(QStringLiteral("dtpEnd%1").arg(i), availability);
-        week->addWidget(new QLabel(days[i], availability), i + 1, 0);
-        week->addWidget(dtpStart[i], i + 1, 1);
-        week->addWidget(dtpEnd[i], i + 1, 2);
+        chkNotAvailable[i] = new QCheckBox(tr("Not available"), availability);
+        chkNotAvailable[i]->setObjectName(QStringLiteral("chkNotAvailable%1").arg(i));
+        dtpStart[i] = new TimeBox(QStringLiteral("dtpStart%1").arg(i), availability);
+        dtpEnd[i] = new TimeBox(QStringLiteral("dtpEnd%1").arg(i), availability);
+        labDay[i] = new QLabel(days[i], availability);
+        for (QWidget *w : {static_cast<QWidget *>(chkNotAvailable[i]), static_cast<QWidget *>(dtpStart[i]),
+                           static_cast<QWidget *>(dtpEnd[i])})
+            w->setAccessibleName(days[i] + u' ' + (w == chkNotAvailable[i] ? chkNotAvailable[i]->text()
+                                                  : w == dtpStart[i]        ? tr("From")
+                                                                            : tr("To")));
+        week->addWidget(labDay[i], i + 1, 0);
+        week->addWidget(chkNotAvailable[i], i + 1, 1);
+        week->addWidget(dtpStart[i], i + 1, 2);
+        week->addWidget(dtpEnd[i], i + 1, 3);
+        connect(chkNotAvailable[i], &QCheckBox::toggled, this, [this, i](bool off) {
+            dtpStart[i]->setEnabled(!off);
+            dtpEnd[i]->setEnabled(!off);
+        });
     }
-    week->setColumnStretch(3, 1);
-    week->setRowStretch(8, 1);
+    auto *allDay = new QLabel(tr("From %1 to %1 is the whole day.").arg(TimeBox::Text(QTime(0, 0))), availability);
+    week->addWidget(allDay, 8, 0, 1, 4);
+    week->setColumnStretch(4, 1);
+    week->setRowStretch(9, 1);
 
     // "Assignments"
     auto *assignments = new QWidget(SSTab1);
@@ -186,14 +181,22 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     lists->addWidget(lisDepartments, 1, 0);
     lists->addWidget(lisAvalibleJobs, 1, 1);
 
-    SSTab1->addTab(general, tr("General"));
+    // Long pages scroll rather than push the window off a small screen.
+    const auto scrolled = [this](QWidget *page) {
+        auto *area = new QScrollArea(SSTab1);
+        area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+        area->setWidget(page);
+        area->setWidgetResizable(true);
+        area->setFrameShape(QFrame::NoFrame);
+        area->setFocusPolicy(Qt::NoFocus);
+        return area;
+    };
+    SSTab1->addTab(scrolled(general), tr("&General"));
     SSTab1->addTab(contact, tr("Contact"));
-    SSTab1->addTab(availability, tr("Availability"));
-    SSTab1->addTab(assignments, tr("Assignments"));
-    // Only "General" and "Assignments" are in use; availability is edited elsewhere.
-    SSTab1->setTabEnabled(TabAvailability, false);
+    SSTab1->addTab(scrolled(availability), tr("A&vailability"));
+    SSTab1->addTab(assignments, tr("Ass&ignments"));
+    // "Contact" has nothing to show.
     SSTab1->setTabEnabled(TabContact, false);
-    SSTab1->setTabVisible(TabAvailability, false);
     SSTab1->setTabVisible(TabContact, false);
 
     auto *main = new QVBoxLayout(this);
@@ -229,10 +232,13 @@ QString ctlUserInfo::formTitle() const
 
 QList<QWidget *> ctlUserInfo::tabChain() const
 {
-    return {txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode, SSTab1->tabBar(),
-            dtpDOB, dtpHireDate, optMale, optFemale, txtPhoneNumber, txtSpouse, txtEmergencyContact,
-            txtEmergencyPhone, txtAddressLine1, txtAddressLine2, txtCity, txtState, txtZip, lisDepartments,
-            lisAvalibleJobs};
+    QList<QWidget *> chain{txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode,
+                           SSTab1->tabBar(), dtpDOB, dtpHireDate, optMale, optFemale,
+                           txtPhoneNumber, txtSpouse, txtEmergencyContact, txtEmergencyPhone, txtAddressLine1,
+                           txtAddressLine2, txtCity, txtState, txtZip};
+    for (int i = 0; i < 7; ++i)
+        chain << chkNotAvailable[i] << dtpStart[i] << dtpEnd[i];
+    return chain << lisDepartments << lisAvalibleJobs;
 }
 
 QListView *ctlUserInfo::choiceList(const char *name, CheckedNamesModel *choices, QWidget *parent)
@@ -251,25 +257,53 @@ void ctlUserInfo::ReloadChoices()
 
 QString ctlUserInfo::InputProblem()
 {
-    // The phone fields hold 10 characters: the digits of the number, nothing else.
-    const std::pair<QLineEdit *, QString> phones[] = {{txtPhoneNumber, tr("home phone")},
-                                                      {txtEmergencyPhone, tr("emergency phone")}};
-    static const QRegularExpression separators(QStringLiteral("[+() \\-]"));
-    for (const auto &[box, what] : phones) {
-        QString digits = box->text();
-        digits.remove(separators);
-        if (digits.isEmpty())
-            continue;
-        const bool onlyDigits = std::all_of(digits.cbegin(), digits.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-        if (onlyDigits && digits.size() <= 10)
-            continue;
-        SSTab1->setCurrentIndex(TabGeneral);
+    const auto show = [this](int tab, QWidget *box) {
+        SSTab1->setCurrentIndex(tab);
         box->setFocus();
-        return onlyDigits ? tr("The %1 \"%2\" has %3 digits; at most 10 can be stored. Please shorten it.")
-                                .arg(what, box->text()).arg(digits.size())
-                          : tr("The %1 \"%2\" can hold only digits, with blanks, brackets, dashes or + between "
-                               "them. Please correct it.")
-                                .arg(what, box->text());
+    };
+    if (IdentityNumber::read(txtSSNumber->text()).fault != IdentityNumber::Fault::None
+        && txtSSNumber->text() != m_ssShown) {
+        show(TabGeneral, txtSSNumber);
+        return tr("The %1 \"%2\" must have nine digits, with or without dashes (123-45-6789).")
+            .arg(labelText(labSSNumber), txtSSNumber->text());
+    }
+    for (auto [box, label] : {std::pair{dtpDOB, labDOB}, {dtpHireDate, labHireDate}}) {
+        if (box->hasAcceptableInput())
+            continue;
+        show(TabGeneral, box);
+        return tr("The %1 \"%2\" is not a date. Please type it as %3.")
+            .arg(labelText(label), box->lineEdit()->text(), box->Text(QDate(1990, 3, 15)));
+    }
+    for (auto [box, label] : {std::pair{txtPhoneNumber, labPhoneNumber}, {txtEmergencyPhone, labEmergencyPhone}}) {
+        const PhoneRule::Reading phone = PhoneRule::read(box->text());
+        if (phone.fault == PhoneRule::Fault::None)
+            continue;
+        show(TabGeneral, box);
+        if (phone.fault == PhoneRule::Fault::TooManyDigits)
+            return tr("The %1 \"%2\" has %3 digits; at most %4 can be stored. Please shorten it.")
+                .arg(labelText(label), box->text())
+                .arg(phone.digits.size())
+                .arg(PhoneRule::kDigits);
+        return tr("The %1 \"%2\" cannot hold \"%3\": only up to %4 digits, with blanks, dashes, dots or brackets "
+                  "between them. Please correct it.")
+            .arg(labelText(label), box->text(), phone.refused)
+            .arg(PhoneRule::kDigits);
+    }
+    for (int i = 0; i < 7; ++i) {
+        if (chkNotAvailable[i]->isChecked())
+            continue;
+        for (TimeBox *box : {dtpStart[i], dtpEnd[i]})
+            if (!box->hasAcceptableInput()) {
+                show(TabAvailability, box);
+                return tr("On %1, \"%2\" is not a time of day.").arg(labDay[i]->text(), box->lineEdit()->text());
+            }
+        const double start = OleDate::timeValue(dtpStart[i]->time().hour(), dtpStart[i]->time().minute(), 0);
+        const double end = OleDate::timeValue(dtpEnd[i]->time().hour(), dtpEnd[i]->time().minute(), 0);
+        if (end != 0 && end <= start) {
+            show(TabAvailability, dtpEnd[i]);
+            return tr("On %1 the available hours must end after they begin (%2 to %3).")
+                .arg(labDay[i]->text(), TimeBox::Text(dtpStart[i]->time()), TimeBox::Text(dtpEnd[i]->time()));
+        }
     }
     return {};
 }
@@ -312,19 +346,49 @@ bool ctlUserInfo::SaveCurrent()
     departments.removeIf([&](const QString &d) { return !knownDepartments.contains(d); });
     QStringList positions = checkedPositions();
     positions.removeIf([&](const QString &p) { return !knownPositions.contains(p); });
+    std::array<double, 7> starts{}, ends{}, storedStarts{}, storedEnds{};
+    AvalTimesWeekGet(starts, ends);
+    m_info.EmployeeGetAvalTimes(m_employee, storedStarts, storedEnds);
+    // Unchanged hours keep their stored bytes.
+    const bool hoursChanged = starts != storedStarts || ends != storedEnds;
     return RunShowingFileError(m_prompt, formTitle(), [&] {
-        m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
-                           DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
-                           PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
-        m_info.JobEmpAvalReplace(m_employee, positions);
-        m_info.DeptEmployeeSetAll(m_employee, departments);
+        m_info.beginBatch();   // the employee file is written once
+        try {
+            m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
+                               DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
+                               PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
+            if (hoursChanged)
+                m_info.EmployeeSetAvalTimes(m_employee, starts, ends);
+            m_info.JobEmpAvalReplace(m_employee, positions);
+            m_info.DeptEmployeeSetAll(m_employee, departments);
+        } catch (...) {
+            m_info.cancelBatch();
+            throw;
+        }
+        m_info.endBatch();
     });
+}
+
+bool ctlUserInfo::ShowNobody()
+{
+    if (!SaveCurrent())
+        return false;
+    m_employee = 0;
+    for (QLineEdit *box : findChildren<QLineEdit *>())
+        box->clear();
+    m_ssShown.clear();
+    m_ssStored = 0;
+    SetDepartments({});
+    SetPositions({});
+    setEnabled(false);
+    return true;
 }
 
 bool ctlUserInfo::SetEmployeeNumber(qint32 number)
 {
     if (!SaveCurrent())
         return false;
+    setEnabled(true);
     m_employee = number;
     ReloadChoices();
     m_info.PopulateInfoControl(*this, number);
@@ -334,8 +398,13 @@ bool ctlUserInfo::SetEmployeeNumber(qint32 number)
 void ctlUserInfo::AvalTimesWeekGet(std::array<double, 7> &starts, std::array<double, 7> &ends) const
 {
     for (int d = 0; d < 7; ++d) {
-        starts[d] = pickerTime(dtpStart[d]);
-        ends[d] = pickerTime(dtpEnd[d]);
+        if (chkNotAvailable[d]->isChecked()) {
+            starts[d] = ends[d] = Availability::kNotAvailable;
+            continue;
+        }
+        const QTime from = dtpStart[d]->time(), to = dtpEnd[d]->time();
+        starts[d] = OleDate::timeValue(from.hour(), from.minute(), 0);
+        ends[d] = OleDate::timeValue(to.hour(), to.minute(), 0);
         if (ends[d] == 0)
             ends[d] = 1.0;
     }
@@ -357,43 +426,43 @@ void ctlUserInfo::StartTimeSet(int day, double time)
 
 void ctlUserInfo::EndTimeSet(int day, double time)
 {
-    if (day >= 1 && day <= 7)
-        dtpEnd[day - 1]->setTime(OleDate::toTime(time));
+    if (day < 1 || day > 7)
+        return;
+    dtpEnd[day - 1]->setTime(OleDate::toTime(time));
+    // Hours of no length (other than the all-day 0 to 0) mean the day is not available.
+    const QTime from = dtpStart[day - 1]->time(), to = dtpEnd[day - 1]->time();
+    const bool off = from == to && from != QTime(0, 0);
+    chkNotAvailable[day - 1]->setChecked(off);
+    if (off) {   // unticked, the day starts out as a whole day
+        dtpStart[day - 1]->setTime(QTime(0, 0));
+        dtpEnd[day - 1]->setTime(QTime(0, 0));
+    }
 }
 
-QString ctlUserInfo::PhoneDigits(const QString &text)
+QString ctlUserInfo::PhoneText(const QString &typed)
 {
-    QString rest = text;
-    for (QChar c : {u'+', u'(', u')', u'-', u' '})
-        rest.remove(c);
-    // Digits are kept as typed, a leading zero too; anything else (which a save refuses
-    // first) is read by the older rule. Only tabs remain to be skipped: the blanks are gone.
-    if (!rest.isEmpty() && std::all_of(rest.cbegin(), rest.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return rest;
-    return GeneralNumberText(LeadingNumberSkippingBlanks(rest));
+    // The field holds the digits only; an empty box is stored as "0" as it always was.
+    const QString digits = PhoneRule::read(typed).digits;
+    return digits.isEmpty() ? QStringLiteral("0") : digits.left(PhoneRule::kDigits);
 }
 
-qint32 ctlUserInfo::NumberFromText(const QString &text)
-{
-    const double value = RoundHalfEven(LeadingNumberSkippingBlanks(text));
-    if (value < double(std::numeric_limits<qint32>::min()) || value > double(std::numeric_limits<qint32>::max()))
-        return 0;
-    return qint32(value);
-}
-
-QString ctlUserInfo::PhoneNumber() const { return PhoneDigits(txtPhoneNumber->text()); }
+QString ctlUserInfo::PhoneNumber() const { return PhoneText(txtPhoneNumber->text()); }
 QString ctlUserInfo::FirstName() const { return txtFirstName->text().trimmed(); }
 QString ctlUserInfo::MiddleName() const { return txtMiddleName->text().trimmed(); }
 QString ctlUserInfo::LastName() const { return txtLastName->text().trimmed(); }
 QString ctlUserInfo::ScheduleName() const { return txtScheduleName->text().trimmed(); }
 qint32 ctlUserInfo::dob() const { return qint32(OleDate::fromDate(dtpDOB->date())); }
 qint32 ctlUserInfo::HireDate() const { return qint32(OleDate::fromDate(dtpHireDate->date())); }
-qint32 ctlUserInfo::SSNumber() const { return NumberFromText(txtSSNumber->text()); }
+qint32 ctlUserInfo::SSNumber() const
+{
+    // A stored number the rule would not take (from older files) stays while left as shown.
+    return txtSSNumber->text() == m_ssShown ? m_ssStored : IdentityNumber::read(txtSSNumber->text()).number;
+}
 QString ctlUserInfo::State() const { return txtState->text().trimmed(); }
 QString ctlUserInfo::PostalCode() const { return txtZip->text().trimmed(); }
 QString ctlUserInfo::Spouse() const { return txtSpouse->text().trimmed(); }
 QString ctlUserInfo::City() const { return txtCity->text().trimmed(); }
-QString ctlUserInfo::EmergencyPhone() const { return PhoneDigits(txtEmergencyPhone->text()); }
+QString ctlUserInfo::EmergencyPhone() const { return PhoneText(txtEmergencyPhone->text()); }
 QString ctlUserInfo::EmergencyContact() const { return txtEmergencyContact->text().trimmed(); }
 bool ctlUserInfo::GenderIsMale() const { return optMale->isChecked(); }
 QString ctlUserInfo::Address2() const { return txtAddressLine2->text().trimmed(); }
@@ -416,5 +485,10 @@ void ctlUserInfo::setEmergencyContact(const QString &text) { txtEmergencyContact
 void ctlUserInfo::setGenderIsMale(bool male) { (male ? optMale : optFemale)->setChecked(true); }
 void ctlUserInfo::setAddress2(const QString &text) { txtAddressLine2->setText(text.trimmed()); }
 void ctlUserInfo::setAddress1(const QString &text) { txtAddressLine1->setText(text.trimmed()); }
-void ctlUserInfo::setSSNumber(qint32 number) { txtSSNumber->setText(QString::number(number)); }
+void ctlUserInfo::setSSNumber(qint32 number)
+{
+    m_ssStored = number;
+    m_ssShown = IdentityNumber::text(number);
+    txtSSNumber->setText(m_ssShown);
+}
 void ctlUserInfo::setDescCode(const QString &text) { txtDescCode->setText(text.trimmed()); }

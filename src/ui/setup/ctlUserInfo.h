@@ -5,14 +5,16 @@
 #include <QWidget>
 #include <array>
 
-class QDateEdit;
+class DateBox;
+class QCheckBox;
+class QLabel;
+class TimeBox;
 class QGroupBox;
 class QLineEdit;
 class CheckedNamesModel;
 class QListView;
 class QRadioButton;
 class QTabWidget;
-class QTimeEdit;
 class Prompt;
 class clsEmployeeInfo;
 
@@ -35,6 +37,9 @@ public:
     // switched, when the shown employee could not be saved (the user has been told).
     bool SetEmployeeNumber(qint32 number);
     qint32 EmployeeNumber() const { return m_employee; }
+    // Saves the shown employee, then shows nobody: every field empty and the control disabled
+    // until SetEmployeeNumber. False, and nothing changed, when the save failed.
+    bool ShowNobody();
     // Forgets the shown employee without saving it (after the employee was deleted).
     void ForgetEmployee() { m_employee = 0; }
     // Writes the shown employee; true when done or when no employee is shown. A failed write
@@ -45,8 +50,9 @@ public:
     // deleted in another window loses it, so it does not come back with the next save.
     void ReloadChoices();
 
-    // Checks what cannot be stored as typed (a phone that does not fit its field); empty when
-    // all is well, otherwise the reason, and the box concerned gets the focus.
+    // Checks what cannot be stored as typed (a date that is none, an identification number that
+    // is not nine digits, a phone that does not fit its field, hours that end before they begin);
+    // empty when all is well, otherwise the reason, and the box concerned gets the focus.
     QString InputProblem();
 
     // The controls in Tab order, for the window around it to link into its own.
@@ -56,7 +62,8 @@ public:
     void setDirty(bool dirty) { m_dirty = dirty; }
 
     // Starts and ends for week days 1 (Sunday) to 7, as time-of-day fractions; an end of
-    // exactly midnight is returned as 1.0 (the end of the day).
+    // exactly midnight is returned as 1.0 (the end of the day). A day marked not available has
+    // a start equal to its end.
     void AvalTimesWeekGet(std::array<double, 7> &starts, std::array<double, 7> &ends) const;
     void AvalTimesWeekSet(const std::array<double, 7> &starts, const std::array<double, 7> &ends);
 
@@ -101,12 +108,9 @@ public:
     void StartTimeSet(int day, double time) override;
     void EndTimeSet(int day, double time) override;
 
-    // The phone rule: "+", "(", ")", "-" and blanks removed; the rest as typed when it is all
-    // digits, otherwise its leading number as plain digits ("0" when there is none).
-    static QString PhoneDigits(const QString &text);
-    // The leading number of the text (blanks skipped) rounded to a whole number; 0 when it
-    // does not fit a signed 32-bit integer.
-    static qint32 NumberFromText(const QString &text);
+    // The stored form of a typed phone: its digits, "0" for none (what cannot be stored is
+    // refused first by InputProblem).
+    static QString PhoneText(const QString &typed);
 
     QStringList checkedDepartments() const;
     QStringList checkedPositions() const;
@@ -123,14 +127,20 @@ private:
     bool m_dirty = false;
 
     QLineEdit *txtFirstName, *txtMiddleName, *txtLastName, *txtScheduleName, *txtSSNumber, *txtDescCode;
+    QLabel *labSSNumber, *labDOB, *labHireDate, *labPhoneNumber, *labEmergencyPhone;
+    // The identification number as loaded and as shown, kept while the text is not changed.
+    qint32 m_ssStored = 0;
+    QString m_ssShown;
     QTabWidget *SSTab1;
-    QDateEdit *dtpDOB, *dtpHireDate;
+    DateBox *dtpDOB, *dtpHireDate;
     QGroupBox *Frame1;
     QRadioButton *optMale, *optFemale;
     QLineEdit *txtAddressLine1, *txtAddressLine2, *txtCity, *txtState, *txtZip, *txtPhoneNumber;
     QLineEdit *txtEmergencyContact, *txtEmergencyPhone, *txtSpouse;
-    std::array<QTimeEdit *, 7> dtpStart{};
-    std::array<QTimeEdit *, 7> dtpEnd{};
+    std::array<QLabel *, 7> labDay{};
+    std::array<QCheckBox *, 7> chkNotAvailable{};
+    std::array<TimeBox *, 7> dtpStart{};
+    std::array<TimeBox *, 7> dtpEnd{};
     CheckedNamesModel *m_departmentChoices, *m_positionChoices;
     QListView *lisDepartments, *lisAvalibleJobs;
 };

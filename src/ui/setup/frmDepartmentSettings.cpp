@@ -43,6 +43,7 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
         box->setSpecialValueText(tr("0 (no limit)"));
         box->setToolTip(tr("Whole hours, 0 to 255; 0 means no limit."));
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(tr("0 (no limit)")) + 40);
+        SayRangeWhenRefused(box);
     }
     auto *frameForm = new QFormLayout(Frame1);
     frameForm->addRow(BuddyLabel(tr("&Day hours greater than"), txtDayHours, Frame1), txtDayHours);

@@ -92,7 +92,8 @@ frmEmployeeInfo::frmEmployeeInfo(clsEmployeeInfo &info, clsOptions &, Prompt &pr
     connect(txtFilter, &QLineEdit::textChanged, this, &frmEmployeeInfo::ApplyFilter);
     CloseFormOnEscape(this);
 
-    setMinimumSize(minimumSizeHint().expandedTo(QSize(760, 460)));
+    // Fits a 1024x600 screen; the editor's pages scroll when the window is small.
+    setMinimumSize(minimumSizeHint().boundedTo(QSize(760, 420)));
     resize(900, 560);
     refreshlist();
     DescribeForAccessibility(this);
@@ -141,13 +142,23 @@ void frmEmployeeInfo::SelectQuietly(qint32 number)
 void frmEmployeeInfo::Settle()
 {
     const QModelIndex shown = m_filter->mapFromSource(m_employees->index(m_employees->rowOfNumber(m_selected), 0));
-    if (shown.isValid())
+    if (shown.isValid() && ctlUserInfo1->EmployeeNumber() == m_selected)
         SelectQuietly(m_selected);
     else if (m_filter->rowCount() > 0) {
         lisEmployeeList->setCurrentIndex(m_filter->index(0, 0));
         lisEmployeeList_Click();   // also when the first row was current already
+    } else if (m_employees->rowCount() > 0) {
+        ShowNobody();
     }
     UpdateButtons();
+}
+
+void frmEmployeeInfo::ShowNobody()
+{
+    // Nobody listed: the editor shows nobody either, rather than someone the list hides.
+    if (!ctlUserInfo1->ShowNobody())
+        return;   // what is typed could not be saved; it stays in view
+    m_selected = 0;
 }
 
 void frmEmployeeInfo::refreshlist()
@@ -157,9 +168,8 @@ void frmEmployeeInfo::refreshlist()
         if (m_filter->rowCount() > 0) {
             lisEmployeeList->setCurrentIndex(m_filter->index(0, 0));
             lisEmployeeList_Click();   // also when the first row was current already
-        } else if (ctlUserInfo1->SetEmployeeNumber(m_employees->numberAt(0))) {
-            // Every name is filtered out: the first employee is shown all the same.
-            m_selected = m_employees->numberAt(0);
+        } else {
+            ShowNobody();
         }
         ctlUserInfo1->show();
     } else {
@@ -200,7 +210,8 @@ void frmEmployeeInfo::lisEmployeeList_Click()
     const qint32 previous = ctlUserInfo1->EmployeeNumber();
     if (!ctlUserInfo1->SetEmployeeNumber(number)) {
         // The shown employee could not be written: stay with it, so nothing typed is lost.
-        SelectQuietly(previous);
+        if (previous != 0)
+            SelectQuietly(previous);
         return;
     }
     m_selected = number;
@@ -272,7 +283,7 @@ void frmEmployeeInfo::cmdImport_Click()
         m_prompt.message(tr("Could not read %1: %2").arg(shownPath, file.errorString()), title, Prompt::Icon::Critical);
         return;
     }
-    frmImportEmployees dialog(m_info, file.readAll(), *path, m_dialogs, this);
+    frmImportEmployees dialog(m_info, file.readAll(), *path, m_dialogs, m_prompt, this);
     if (!dialog.plan().error.isEmpty()) {
         m_prompt.message(tr("Could not import %1: %2").arg(shownPath, dialog.plan().error), title, Prompt::Icon::Critical);
         return;

@@ -57,6 +57,8 @@ private:
     void Settle();
     // Shows only the employees whose names contain the typed text.
     void ApplyFilter();
+    // The editor empty and disabled, for a filter that lists nobody.
+    void ShowNobody();
     qint32 CurrentNumber() const;
     void UpdateButtons();
 

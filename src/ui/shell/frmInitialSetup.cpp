@@ -42,7 +42,7 @@ frmInitialSetup::frmInitialSetup(mdiSchedule &main, QWidget *parent) : QWidget(p
                                     QStringLiteral("Command1"), tr("Schedule Days &Off"), labSetupAval,
                                     QStringLiteral("labSetupAval")));
     laterTasks->addWidget(taskFrame(QStringLiteral("fraReports"), tr("Reports"), cmdOpenReports,
-                                    QStringLiteral("cmdOpenReports"), tr("Prin&t Reports"), labReportBox,
+                                    QStringLiteral("cmdOpenReports"), tr("Pr&int Reports"), labReportBox,
                                     QStringLiteral("labReportBox")));
     // On a first start over an empty folder: a made-up business to look around in first.
     QLabel *labDemo = nullptr;

@@ -114,7 +114,11 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     setuphelpwizard();
 }
 
-mdiSchedule::~mdiSchedule() = default;
+mdiSchedule::~mdiSchedule()
+{
+    // The child windows go after this object's members: their activations must not reach it.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
 
 QPair<QString, QString> mdiSchedule::webAddresses()
 {
@@ -187,7 +191,7 @@ void mdiSchedule::buildMenus()
     addTool(reports, QStringLiteral("toolWorkSchedules"), tr("&Schedule Reports"));
     addTool(reports, QStringLiteral("toolsubEmployeeReports"), tr("&Employee Reports"));
 
-    QMenu *setup = addBand(nullptr, QStringLiteral("bandSetup"), QStringLiteral("toolSetup"), tr("&Setup"),
+    QMenu *setup = addBand(nullptr, QStringLiteral("bandSetup"), QStringLiteral("toolSetup"), tr("Se&tup"),
                            tr("Setup"));
     addTool(setup, QStringLiteral("toolDepartments"), tr("&Departments"));
     addTool(setup, QStringLiteral("toolPositions"), tr("&Positions"));
@@ -635,6 +639,17 @@ void mdiSchedule::FitToScreen(QWidget *window)
     frame.moveTop(qBound(free.top(), frame.top(), free.bottom() - frame.height() + 1));
     window->resize(inner.size());
     window->move(frame.topLeft());
+}
+
+void mdiSchedule::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_fittedShown || !m_layoutRestored || isMaximized() || isFullScreen())
+        return;
+    m_fittedShown = true;
+    // The title bar and borders come with the first show; before it the whole window was taken
+    // for the client area, and on a small screen its bottom went off the screen.
+    QTimer::singleShot(0, this, [this] { FitToScreen(this); });
 }
 
 void mdiSchedule::saveLayout()

@@ -108,6 +108,8 @@ public Q_SLOTS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Once shown, the frame's size is known: a restored window is fitted to the screen again.
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -154,4 +156,5 @@ private:
     bool m_appClosing = false;
     bool m_layoutRestored = false;
     bool m_readOnly = false;
+    bool m_fittedShown = false;
 };

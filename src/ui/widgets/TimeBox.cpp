@@ -40,14 +40,16 @@ TimeBox::TimeBox(const QString &name, QWidget *parent) : QWidget(parent)
 
 QString TimeBox::Text(QTime time)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(time, QStringLiteral("h:mm AP"));
+    // In the user's own form ("10:00 PM", "22:00"); any of them reads back.
+    QString text = WindowLocale().toString(time, WindowTimeFormat());
+    text.replace(QChar(0x202F), u' ');
+    return text;
 }
 
 std::optional<QTime> TimeBox::Parse(const QString &text, QTime current)
 {
     QString s = text.toLower();
-    s.remove(u' ');
-    s.remove(u'.');
+    s.removeIf([](QChar c) { return c.isSpace() || c == u'.'; });
     QChar half;
     if (s.endsWith(QLatin1String("am")) || s.endsWith(QLatin1String("pm"))) {
         half = s.at(s.size() - 2);

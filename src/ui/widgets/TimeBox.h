@@ -27,7 +27,7 @@ public:
 
     // What the text means, or nothing. `current` is the time "a" or "p" alone moves.
     static std::optional<QTime> Parse(const QString &text, QTime current);
-    // "10:00 PM".
+    // The time in the user's short form: "10:00 PM", "22:00".
     static QString Text(QTime time);
 
 Q_SIGNALS:

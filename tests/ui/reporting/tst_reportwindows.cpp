@@ -218,6 +218,43 @@ private Q_SLOTS:
         QCOMPARE(kit.dialogs.shown().mid(0, 1), dialogs);
     }
 
+    // What looks chosen is chosen: entering the list by keyboard chooses its highlighted entry,
+    // a click chooses only what it clicks.
+    void theHighlightedTypeIsChosen_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QList<int>>("chosen");   // rows
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << QList<int>{0};
+        QTest::newRow("Alt+T") << int(Qt::ShortcutFocusReason) << QList<int>{0};
+        QTest::newRow("click on the third") << int(Qt::MouseFocusReason) << QList<int>{2};
+    }
+    void theHighlightedTypeIsChosen()
+    {
+        QFETCH(int, reason);
+        Kit kit;
+        frmPrint *window = kit.printWindow({});
+        window->window()->show();
+        window->show();
+        QApplication::setActiveWindow(window->window());
+        QVERIFY(QTest::qWaitForWindowActive(window->window()));
+        // The window opens with the first entry highlighted and chosen; start elsewhere.
+        QTRY_COMPARE(window->lisReportType->selectedItems().size(), 1);
+        window->dtpFirstDate->setFocus();
+        window->lisReportType->clearSelection();
+        if (reason == Qt::MouseFocusReason) {
+            QListWidget *list = window->lisReportType;
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(2)).center());
+        } else {
+            window->lisReportType->setFocus(Qt::FocusReason(reason));
+        }
+        QList<int> chosen;
+        QTRY_VERIFY(window->lisReportType->hasFocus());
+        QTest::qWait(10);
+        for (QListWidgetItem *item : window->lisReportType->selectedItems())
+            chosen << window->lisReportType->row(item);
+        QTEST(chosen, "chosen");
+    }
+
     // Print sends each chosen type to the default printer in list order with the same filter;
     // Preview opens one window per type; a preset department (from the scheduler) is chosen in
     // the filter and narrows every report.

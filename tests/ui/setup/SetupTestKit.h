@@ -76,6 +76,21 @@ inline void typeText(QWidget *widget, const QString &text)
     }
 }
 
+// Types key by key into whichever control of `window` has the focus, as a user at the keyboard
+// does: a "\t" is the Tab key and moves on.
+inline void typeIntoFocus(QWidget *window, const QString &keys)
+{
+    for (QChar c : keys) {
+        QWidget *focus = window->focusWidget();
+        if (!focus)
+            return;
+        if (c == u'\t')
+            QTest::keyClick(focus, Qt::Key_Tab);
+        else
+            typeText(focus, QString(c));
+    }
+}
+
 // Types into the named box: a text box, or the text part of a spin box or time box.
 inline void retype(QWidget *root, const QString &box, const QString &text)
 {

@@ -95,20 +95,24 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("stored");
-        QTest::newRow("45") << "45" << 45;
-        QTest::newRow("300: the last digit is refused") << "300" << 30;
-        QTest::newRow("not a number") << "abc" << 0;
-        QTest::newRow("largest") << "255" << 255;
+        QTest::addColumn<QString>("said");   // beside the box, when a key was refused
+        const QString range = QStringLiteral("Only whole numbers from 0 to 255 fit here.");
+        QTest::newRow("45") << "45" << 45 << "";
+        QTest::newRow("300: the last digit is refused") << "300" << 30 << range;
+        QTest::newRow("not a number") << "abc" << 0 << range;
+        QTest::newRow("largest") << "255" << 255 << "";
     }
     void hourBoxesStoreWholeHoursWithinAByte()
     {
         QFETCH(QString, typed);
         QFETCH(int, stored);
+        QFETCH(QString, said);
         DataFolder data;
         auto window = open(data);
         edit(data, window.get(), [&](QWidget *dialog) {
             retype(dialog, "txtWeekHours", typed);
             retype(dialog, "txtDayHours", typed);
+            QCOMPARE(child<QWidget>(dialog, "txtDayHours")->property("refusalText").toString(), said);
             click(dialog, "cmdSave");
         });
         QCOMPARE(hours(data, true), stored);

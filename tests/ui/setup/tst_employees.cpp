@@ -8,11 +8,13 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDateEdit>
+#include "ui/widgets/DateBox.h"
+#include "ui/widgets/TimeBox.h"
+
+#include <QCheckBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableWidget>
-#include <QTimeEdit>
 
 class EmployeeEditor : public QObject
 {
@@ -73,38 +75,50 @@ private Q_SLOTS:
         QCOMPARE(ann.dob, today - 7300);
     }
 
-    // Switching employees saves the one left: names trimmed, phone numbers as their digits, the
-    // identification number as one rounded number, unchanged fields as they were. What the box
-    // cannot take is refused as it is typed; a phone that does not fit its field is refused with
-    // a message, and the employee stays shown (stored: empty).
+    // Switching employees saves the one left: names trimmed, phones as their digits, the
+    // identification number as nine digits. What the box cannot take is refused as it is typed;
+    // what cannot be stored as typed is refused with a message naming the box, the employee stays
+    // shown and nothing of it is stored (stored: what was there before).
     void typedFieldsAreSavedOnSwitching_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("first name") << "txtFirstName" << "  Anna " << "Anna";
-        QTest::newRow("city") << "txtCity" << "Springfield" << "Springfield";
-        QTest::newRow("Nguyễn: the letter is refused") << "txtLastName" << "Nguyễn" << "Nguyn";
-        QTest::newRow("state: 25 letters, 20 fit") << "txtState" << "Mecklenburg-Vorpommernxx" << "Mecklenburg-Vorpomme";
-        QTest::newRow("phone, area code in brackets") << "txtPhoneNumber" << "(800) 555-1234" << "8005551234";
-        QTest::newRow("phone, plus and blanks") << "txtEmergencyPhone" << "+ 555 1234" << "5551234";
-        QTest::newRow("phone, empty") << "txtPhoneNumber" << "" << "0";
-        QTest::newRow("phone, leading zero kept") << "txtPhoneNumber" << "06 12 34 56 78" << "0612345678";
-        QTest::newRow("phone, eleven digits") << "txtEmergencyPhone" << "+33 6 12 34 56 78" << "";
-        QTest::newRow("phone, dots") << "txtEmergencyPhone" << "800.555.1234" << "";
-        QTest::newRow("phone, letters") << "txtPhoneNumber" << "555-1234 ext 9" << "";
-        QTest::newRow("SS, groups with blanks") << "txtSSNumber" << "123 45 6789" << "123456789";
-        QTest::newRow("SS, groups with dashes") << "txtSSNumber" << "123-45-6789" << "123";
-        QTest::newRow("SS, not a number") << "txtSSNumber" << "n/a" << "0";
-        QTest::newRow("SS, too large") << "txtSSNumber" << "99999999999" << "0";
-        QTest::newRow("SS, half to even") << "txtSSNumber" << "12.5" << "12";
-        QTest::newRow("SS, half up to even") << "txtSSNumber" << "13.5" << "14";
+        QTest::addColumn<QString>("message");
+        const QString onlyDigits = QStringLiteral("The %1 \"%2\" cannot hold \"%3\": only up to 10 digits, with blanks, "
+                                                  "dashes, dots or brackets between them. Please correct it.");
+        const QString nineDigits = QStringLiteral("The SS Number \"%1\" must have nine digits, with or without dashes "
+                                                  "(123-45-6789).");
+        QTest::newRow("first name") << "txtFirstName" << "  Anna " << "Anna" << "";
+        QTest::newRow("city") << "txtCity" << "Springfield" << "Springfield" << "";
+        QTest::newRow("Nguyễn: the letter is refused") << "txtLastName" << "Nguyễn" << "Nguyn" << "";
+        QTest::newRow("state: 25 letters, 20 fit") << "txtState" << "Mecklenburg-Vorpommernxx" << "Mecklenburg-Vorpomme" << "";
+        QTest::newRow("(800) 555-1234") << "txtPhoneNumber" << "(800) 555-1234" << "8005551234" << "";
+        QTest::newRow("555.123.4567") << "txtPhoneNumber" << "555.123.4567" << "5551234567" << "";
+        QTest::newRow("06 12 34 56 78") << "txtPhoneNumber" << "06 12 34 56 78" << "0612345678" << "";
+        QTest::newRow("empty phone") << "txtPhoneNumber" << "" << "0" << "";
+        QTest::newRow("+33 1 2345 678") << "txtEmergencyPhone" << "+33 1 2345 678" << ""
+                                        << onlyDigits.arg("Phone", "+33 1 2345 678", "+");
+        QTest::newRow("+ 555 1234") << "txtPhoneNumber" << "+ 555 1234" << "" << onlyDigits.arg("Home Phone", "+ 555 1234", "+");
+        QTest::newRow("555-1234 ext 9") << "txtPhoneNumber" << "555-1234 ext 9" << ""
+                                        << onlyDigits.arg("Home Phone", "555-1234 ext 9", "ext");
+        QTest::newRow("eleven digits") << "txtEmergencyPhone" << "1 800 555 1234" << ""
+                                       << "The Phone \"1 800 555 1234\" has 11 digits; at most 10 can be stored. Please shorten it.";
+        QTest::newRow("123-45-6789") << "txtSSNumber" << "123-45-6789" << "123456789" << "";
+        QTest::newRow("123 45 6789") << "txtSSNumber" << "123 45 6789" << "123456789" << "";
+        QTest::newRow("012345678") << "txtSSNumber" << "012345678" << "12345678" << "";
+        QTest::newRow("empty SS") << "txtSSNumber" << "" << "0" << "";
+        QTest::newRow("12345") << "txtSSNumber" << "12345" << "0" << nineDigits.arg("12345");
+        QTest::newRow("12-345-678") << "txtSSNumber" << "12-345-678" << "0" << nineDigits.arg("12-345-678");
+        QTest::newRow("12.5") << "txtSSNumber" << "12.5" << "0" << nineDigits.arg("12.5");
+        QTest::newRow("n/a") << "txtSSNumber" << "n/a" << "0" << nineDigits.arg("n/a");
     }
     void typedFieldsAreSavedOnSwitching()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(QString, stored);
+        QFETCH(QString, message);
         DataFolder data;
         const qint32 ann = annAndBob(data);
         auto window = openOn<frmEmployeeInfo>(data);
@@ -120,16 +134,6 @@ private Q_SLOTS:
         clickRow(list(window.get()), 1);
 
         const EmployeeFields saved = EmployeeEditor::stored(data, ann);
-        if (stored.isEmpty()) {
-            QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
-            QCOMPARE(QApplication::focusWidget(), edit);
-            QCOMPARE(data.prompt.messages().size(), 1);
-            QVERIFY2(data.prompt.messages()[0].contains(typed), qPrintable(data.prompt.messages()[0]));
-            QCOMPARE(saved.phone + saved.emergencyPhone, QString());
-            return;
-        }
-        QVERIFY(data.prompt.messages().isEmpty());
-        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
         const QMap<QString, QString> fields{{"txtFirstName", saved.firstName},
                                             {"txtLastName", saved.lastName},
                                             {"txtState", saved.state},
@@ -138,11 +142,101 @@ private Q_SLOTS:
                                             {"txtEmergencyPhone", saved.emergencyPhone},
                                             {"txtSSNumber", QString::number(saved.ssNumber)}};
         QCOMPARE(fields.value(box), stored);
+        QCOMPARE(data.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty()) {   // still Ann, at the box to correct
+            QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
+            QCOMPARE(QApplication::focusWidget(), edit);
+            return;
+        }
+        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
         if (tookLess)   // the box took less, and said why
             QVERIFY2(why.contains(box == "txtState" ? QStringLiteral("20 characters") : QStringLiteral("\"ễ\"")),
                      qPrintable(why));
         QCOMPARE(saved.hireDate, 36000);
         QCOMPARE(texts(list(window.get())).value(0), saved.fullName());
+    }
+
+    // A date is typed as the box shows it, reached by its mnemonic; the whole date is checked,
+    // no key lands in another box, and a text that is no date is refused by name.
+    void datesAreTypedAsShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("birth");   // stored, ISO
+        QTest::addColumn<QString>("message");
+        const QString notADate = QStringLiteral("The DOB \"%1\" is not a date. Please type it as 3/15/1990.");
+        QTest::newRow("3/15/1990") << "3/15/1990" << "1990-03-15" << "";
+        QTest::newRow("3/15/90") << "3/15/90" << "1990-03-15" << "";
+        QTest::newRow("12/7/05") << "12/7/05" << "2005-12-07" << "";
+        QTest::newRow("2/29/1996") << "2/29/1996" << "1996-02-29" << "";
+        QTest::newRow("3-15-1990") << "3-15-1990" << "1990-03-15" << "";
+        QTest::newRow("2/29/1995") << "2/29/1995" << "1982-02-18" << notADate.arg("2/29/1995");
+        QTest::newRow("15/3/1990") << "15/3/1990" << "1982-02-18" << notADate.arg("15/3/1990");
+        QTest::newRow("3/15/990") << "3/15/990" << "1982-02-18" << notADate.arg("3/15/990");
+        QTest::newRow("3151990") << "3151990" << "1982-02-18" << notADate.arg("3151990");
+    }
+    void datesAreTypedAsShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, birth);
+        QFETCH(QString, message);
+        DataFolder data;
+        const qint32 ann = annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget()->parentWidget()->objectName(), QStringLiteral("dtpDOB"));
+        typeIntoFocus(window.get(), typed);
+        QCOMPARE(QApplication::focusWidget()->parentWidget()->objectName(), QStringLiteral("dtpDOB"));
+        clickRow(list(window.get()), 1);
+
+        const EmployeeFields saved = stored(data, ann);
+        QCOMPARE(OleDate::isoDate(saved.dob), birth);
+        QCOMPARE(saved.hireDate, 36000);
+        QCOMPARE(data.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+    }
+
+    // The Availability tab sets each weekday's hours with the time boxes, or marks the day not
+    // available; hours that end before they begin are refused by day.
+    void weeklyAvailabilityIsTypedPerDay_data()
+    {
+        QTest::addColumn<QString>("keys");   // on Monday's row, from the "Not available" box
+        QTest::addColumn<QString>("hours");  // Monday as stored, "start-end" in hours
+        QTest::addColumn<QString>("message");
+        QTest::newRow("9a to 5p") << "\t9a\t5p" << "9-17" << "";
+        QTest::newRow("17:00 to 22:00") << "\t17:00\t22:00" << "17-22" << "";
+        QTest::newRow("10:00 PM to midnight") << "\t10:00 PM\t12:00 AM" << "22-24" << "";
+        QTest::newRow("not available") << " " << "12-12" << "";
+        QTest::newRow("5p to 9a") << "\t5p\t9a" << "0-24"
+                                  << "On Monday the available hours must end after they begin (5:00 PM to 9:00 AM).";
+        QTest::newRow("noon") << "\tnoon" << "0-24" << "On Monday, \"noon\" is not a time of day.";
+    }
+    void weeklyAvailabilityIsTypedPerDay()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, hours);
+        QFETCH(QString, message);
+        DataFolder data;
+        const qint32 ann = annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+        QCOMPARE(child<QTabWidget>(window.get(), "SSTab1")->currentIndex(), int(ctlUserInfo::TabAvailability));
+        child<QWidget>(window.get(), "chkNotAvailable1")->setFocus();
+        typeIntoFocus(window.get(), keys);
+        clickRow(list(window.get()), 1);
+
+        std::array<double, 7> starts{}, ends{};
+        data.reloaded()->EmployeeGetAvalTimes(ann, starts, ends);
+        QCOMPARE(QStringLiteral("%1-%2").arg(qRound(starts[1] * 24)).arg(qRound(ends[1] * 24)), hours);
+        QCOMPARE(ends[0], 1.0);   // Sunday untouched: all day
+        QCOMPARE(data.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!message.isEmpty())
+            return;
+        // Shown again as stored.
+        clickRow(list(window.get()), 0);
+        QCOMPARE(child<QCheckBox>(window.get(), "chkNotAvailable1")->isChecked(), hours == "12-12");
     }
 
     void closingTheMdiWindowSavesFieldsAndMarks()
@@ -188,7 +282,7 @@ private Q_SLOTS:
         // The reopened editor shows what was stored, the phone formatted.
         QCOMPARE(text(again.get(), "txtSpouse"), QStringLiteral("Sam"));
         QCOMPARE(text(again.get(), "txtPhoneNumber"), QStringLiteral("(800) 555-1234"));
-        QCOMPARE(child<QTimeEdit>(again.get(), "dtpStart1")->time(), QTime(6, 0));
+        QCOMPARE(child<TimeBox>(again.get(), "dtpStart1")->time(), QTime(6, 0));
     }
 
     // The question names the employee and what goes along; No is the default answer.
@@ -246,9 +340,9 @@ private Q_SLOTS:
         auto window = openOn<frmEmployeeInfo>(data);
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        auto *dob = child<QDateEdit>(window.get(), "dtpDOB");
+        auto *dob = child<DateBox>(window.get(), "dtpDOB");
         dob->setFocus();
-        QTest::keyClick(dob, Qt::Key_Down, Qt::AltModifier);
+        QTest::keyClick(dob->lineEdit(), Qt::Key_Down, Qt::AltModifier);
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTRY_VERIFY(!QApplication::activePopupWidget());
@@ -269,8 +363,9 @@ private Q_SLOTS:
         for (int i = 0; i < 40 && (visited.isEmpty() || visited.last() != "txtFirstName"); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget *at = QApplication::focusWidget();
-            // The text part of a picker stands for the picker.
-            visited << (at->objectName().startsWith("qt_") ? at->parentWidget()->objectName() : at->objectName());
+            // The text part of a date or time box stands for the box.
+            const bool part = at->objectName().startsWith("qt_") || at->objectName().endsWith("Text");
+            visited << (part ? at->parentWidget()->objectName() : at->objectName());
         }
         QCOMPARE(visited.join(' '), QStringLiteral("txtMiddleName txtLastName txtScheduleName txtSSNumber txtDescCode "
                                                    "SSTab1 dtpDOB dtpHireDate optMale txtPhoneNumber txtSpouse "
@@ -279,8 +374,8 @@ private Q_SLOTS:
                                                    "cmdDelete cmdClose cmdImport txtFirstName"));
     }
 
-    // Typing in the box above the list shows only the matching employees; narrowing the window
-    // keeps the boxes readable.
+    // Typing in the box above the list shows only the matching employees, and nobody when none
+    // matches; narrowing the window keeps the boxes readable.
     void filterAndMinimumSize()
     {
         DataFolder data;
@@ -289,6 +384,17 @@ private Q_SLOTS:
         QTest::keyClicks(child<QLineEdit>(window.get(), "txtFilter"), QStringLiteral("ra"));
         QCOMPARE(texts(list(window.get())), QStringList{"Bob Ray"});
         QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Bob"));
+
+        // A filter that matches nobody leaves the editor empty and disabled.
+        QTest::keyClicks(child<QLineEdit>(window.get(), "txtFilter"), QStringLiteral("zz"));
+        QVERIFY(texts(list(window.get())).isEmpty());
+        QCOMPARE(text(window.get(), "txtFirstName"), QString());
+        QVERIFY(!child<QWidget>(window.get(), "ctlUserInfo1")->isEnabled());
+        QVERIFY(!child<QWidget>(window.get(), "cmdDelete")->isEnabled());
+        child<QLineEdit>(window.get(), "txtFilter")->clear();
+        QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
+        QVERIFY(child<QWidget>(window.get(), "ctlUserInfo1")->isEnabled());
+        QCOMPARE(texts(list(window.get())), (QStringList{"Ann Lee", "Bob Ray"}));
 
         window->resize(200, 200);
         QTest::qWait(10);
@@ -342,18 +448,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("changes");   // the preview's first column
         QTest::addColumn<QStringList>("stored");    // the employees' last names afterwards
+        QTest::addColumn<QStringList>("bad");       // line, name, column and reason of each bad row
         const QByteArray good = "First Name,Last Name,Birth Date,Departments\n"
                                 "Cara,Diaz,1990-05-01,DELI\nAnn,Lee," + OleDate::isoDate(30000).toLatin1() + ",\n";
         const QByteArray bad = "First Name,Last Name,Birth Date\nCara,Diaz,1990-05-01\nDan,Eve,1990-13-01\n";
         const QByteArray missing = "First Name,Last Name,Departments\nCara,Diaz,BAR\n";
         const QStringList before{"Lee"}, after{"Diaz", "Lee"};
-        QTest::newRow("good file") << good << QStringList() << "cmdImport" << QStringList{"Add", "Already there"} << after;
-        QTest::newRow("cancelled") << good << QStringList() << "cmdCancel" << QStringList{"Add", "Already there"} << before;
-        QTest::newRow("a bad row stops all") << bad << QStringList() << "cmdImport" << QStringList{"Add", "Bad row"} << before;
-        QTest::newRow("bad row skipped") << bad << QStringList{"chkSkipBad"} << "cmdImport" << QStringList{"Add", "Bad row"} << after;
-        QTest::newRow("missing department") << missing << QStringList() << "cmdImport" << QStringList{"Bad row"} << before;
+        const QStringList badDate{"3|Dan Eve|Birth Date|not a date (YYYY-MM-DD): 1990-13-01"};
+        const QStringList noBar{"2|Cara Diaz|Departments|no department named \"BAR\" (create it with \"Create missing "
+                                "departments and positions\")"};
+        QTest::newRow("good file") << good << QStringList() << "cmdImport" << QStringList{"Add", "Already there"} << after << QStringList();
+        QTest::newRow("cancelled") << good << QStringList() << "cmdCancel" << QStringList{"Add", "Already there"} << before << QStringList();
+        QTest::newRow("a bad row stops all") << bad << QStringList() << "cmdImport" << QStringList{"Add", "Bad row"} << before << badDate;
+        QTest::newRow("bad row skipped") << bad << QStringList{"chkSkipBad"} << "cmdImport" << QStringList{"Add", "Bad row"} << after << badDate;
+        QTest::newRow("missing department") << missing << QStringList() << "cmdImport" << QStringList{"Bad row"} << before << noBar;
         QTest::newRow("missing department created") << missing << QStringList{"chkCreateMissing"} << "cmdImport"
-                                                    << QStringList{"Add"} << after;
+                                                    << QStringList{"Add"} << after << QStringList();
     }
 
     void importShowsTheChangesAndAddsOnlyWhatWasAccepted()
@@ -363,6 +473,7 @@ private Q_SLOTS:
         QFETCH(QString, button);
         QFETCH(QStringList, changes);
         QFETCH(QStringList, stored);
+        QFETCH(QStringList, bad);
         DataFolder data;
         data.info->AddDepartment(QStringLiteral("DELI"));
         addEmployee(data, QStringLiteral("Ann"), QStringLiteral("Lee"));
@@ -371,18 +482,23 @@ private Q_SLOTS:
         file.close();
         auto window = openOn<frmEmployeeInfo>(data);
         data.prompt.queueOpenFile(file.fileName());
-        QStringList shownChanges;
+        QStringList shownChanges, badRows;
         data.dialogs.queue([&](QDialog *dialog) {
             auto *table = child<QTableWidget>(dialog, "tblPreview");
             for (const QString &box : ticked)
                 click(dialog, box);
-            for (int row = 0; row < table->rowCount(); ++row)
+            for (int row = 0; row < table->rowCount(); ++row) {
                 shownChanges << table->item(row, 0)->text();
+                if (shownChanges.last() == "Bad row")   // who, where and why, each in its column
+                    badRows << QStringList{table->item(row, 1)->text(), table->item(row, 2)->text(),
+                                           table->item(row, 6)->text(), table->item(row, 7)->text()}.join('|');
+            }
             click(dialog, button);
         });
         click(window.get(), "cmdImport");
         QCOMPARE(data.dialogs.shown(), QStringList{"frmImportEmployees"});
         QCOMPARE(shownChanges, changes);
+        QCOMPARE(badRows, bad);
         QStringList lastNames;
         for (const EmployeeFields &e : data.reloaded()->Employees())
             lastNames << e.lastName;

@@ -8,9 +8,10 @@
 #include "ui/widgets/TimeGrid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QTimeEdit>
+#include "ui/widgets/DateBox.h"
+#include "ui/widgets/TimeBox.h"
 #include <QUndoStack>
 
 namespace {
@@ -48,10 +49,10 @@ class TestTimeOff : public QObject
     {
         m_data->dialogs.queue([=](QDialog *d) {
             if (first >= 0) {
-                child<QDateEdit>(d, "dtpFirstDate")->setDate(OleDate::toDate(kMon + first * H));
-                child<QTimeEdit>(d, "dtpFirstTime")->setTime(OleDate::toTime(kMon + first * H));
-                child<QDateEdit>(d, "dtpLastDate")->setDate(OleDate::toDate(kMon + last * H));
-                child<QTimeEdit>(d, "dtpLastTime")->setTime(OleDate::toTime(kMon + last * H));
+                child<DateBox>(d, "dtpFirstDate")->setDate(OleDate::toDate(kMon + first * H));
+                child<TimeBox>(d, "dtpFirstTime")->setTime(OleDate::toTime(kMon + first * H));
+                child<DateBox>(d, "dtpLastDate")->setDate(OleDate::toDate(kMon + last * H));
+                child<TimeBox>(d, "dtpLastTime")->setTime(OleDate::toTime(kMon + last * H));
                 retype(d, "txtReason", reason);
             }
             ::click(d, button);
@@ -88,11 +89,11 @@ private slots:
         m_data->dialogs.queue([](QDialog *d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Add Time Off"));
             QVERIFY(!child(d, "cmdDelete")->isVisible());
-            QCOMPARE(child<QDateEdit>(d, "dtpFirstDate")->date(), QDate(2001, 3, 5));
-            QCOMPARE(child<QTimeEdit>(d, "dtpFirstTime")->time(), QTime(0, 0));
-            QCOMPARE(child<QDateEdit>(d, "dtpLastDate")->date(), QDate(2001, 3, 5));
-            QCOMPARE(child<QTimeEdit>(d, "dtpLastTime")->time(), QTime(23, 59));
-            child<QTimeEdit>(d, "dtpLastTime")->setTime(QTime(12, 0));
+            QCOMPARE(child<DateBox>(d, "dtpFirstDate")->date(), QDate(2001, 3, 5));
+            QCOMPARE(child<TimeBox>(d, "dtpFirstTime")->time(), QTime(0, 0));
+            QCOMPARE(child<DateBox>(d, "dtpLastDate")->date(), QDate(2001, 3, 5));
+            QCOMPARE(child<TimeBox>(d, "dtpLastTime")->time(), QTime(23, 59));
+            child<TimeBox>(d, "dtpLastTime")->setTime(QTime(12, 0));
             retype(d, "txtReason", "Dentist");
             ::click(d, "cmdAdd");
         });
@@ -111,7 +112,7 @@ private slots:
     {
         answerDialog("cmdAdd", 2 * 24 + 12, 2 * 24 + 14, "Lunch");   // inside the stored Wednesday
         m_data->dialogs.queue([](QDialog *d) {
-            QCOMPARE(child<QTimeEdit>(d, "dtpFirstTime")->time(), QTime(12, 0));   // as typed
+            QCOMPARE(child<TimeBox>(d, "dtpFirstTime")->time(), QTime(12, 0));   // as typed
             ::click(d, "cmdCancel");
         });
         click(kMon + 10 * H);
@@ -253,6 +254,44 @@ private slots:
         QVERIFY(shown().isEmpty());
         QVERIFY(m_window->close());
         QCOMPARE(HandMade::read(annFile()), QByteArray());
+    }
+
+    // Add Time Off typed from its first box to Enter: Tab goes from box to box, a time reads as
+    // everywhere else ("5p", "17:00"), and the dialog says what it cannot take.
+    void addTimeOffIsTypedBoxByBox_data()
+    {
+        QTest::addColumn<QString>("keys");      // from the first date box; Enter follows
+        QTest::addColumn<QString>("periods");   // shown afterwards, besides the stored one
+        QTest::addColumn<QString>("said");      // a message, or what the reason box said
+        QTest::newRow("9a to 5p") << "3/6/2001\t9a\t3/6/2001\t5p\tDentist" << "Tue 9:00a..Tue 5:00p Dentist" << "";
+        QTest::newRow("5, then 17:00") << "3/6/2001\t5\t3/6/2001\t17:00\tP" << "Tue 5:00a..Tue 5:00p P" << "";
+        QTest::newRow("reason of 35 letters") << "3/6/2001\t9a\t3/6/2001\t5p\t" + QString(35, u'x')
+                                              << "Tue 9:00a..Tue 5:00p " + QString(30, u'x') << "At most 30 characters fit here.";
+        QTest::newRow("2/30/2001") << "2/30/2001" << "" << "\"2/30/2001\" is not a date. Please type it as 3/15/2026.";
+        QTest::newRow("5 to 25") << "3/6/2001\t5p\t3/6/2001\t25" << "" << "\"25\" is not a time of day.";
+    }
+    void addTimeOffIsTypedBoxByBox()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, periods);
+        QFETCH(QString, said);
+        QString reasonSaid;
+        m_data->dialogs.queue([&](QDialog *d) {
+            QApplication::setActiveWindow(d);
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QTest::keyClick(d, Qt::Key_F, Qt::AltModifier);   // "&From"
+            typeIntoFocus(d, keys);
+            reasonSaid = child(d, "txtReason")->property("refusalText").toString();
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+            if (d->isVisible())
+                ::click(d, "cmdCancel");
+        });
+        click(kMon + 10 * H);
+        QStringList expected{"Wed 9:00a..Thu 5:00p Wedding"};
+        if (!periods.isEmpty())
+            expected << periods;
+        QCOMPARE(shown(), expected);
+        QCOMPARE(m_data->prompt.messages().value(0, reasonSaid), said);
     }
 
     // A write that fails names the file and the reason and keeps the employee and the edits;

@@ -217,9 +217,13 @@ private Q_SLOTS:
                 main.ToolClick(QLatin1String(id));
                 window = main.childWindow(QLatin1String(id))->widget();
             }
-            QSet<QChar> letters;   // the menu bar's own (Schedules and Setup share S) come first
-            for (const QAction *menu : main.menuBar()->actions())
+            QSet<QChar> letters;   // the menu bar's own come first, each its own letter
+            QStringList menus;
+            for (const QAction *menu : main.menuBar()->actions()) {
                 letters.insert(menu->text().at(menu->text().indexOf('&') + 1).toLower());
+                menus << menu->text();
+            }
+            QVERIFY2(letters.size() == menus.size(), qPrintable(menus.join(' ')));
             QStringList captions;
             for (QWidget *w : window->findChildren<QWidget *>()) {
                 // Parts of other controls (a drop-down's pop-up, a spin box's text) speak through them.
