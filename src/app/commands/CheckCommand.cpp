@@ -366,7 +366,8 @@ void Checker::checkStaffingNeeds()
     const QString path = StaffingNeeds::filePath(m_dir.path());
     if (!QFileInfo(path).isFile() || !ScheduleHelper::FileProblem(path).isEmpty())
         return;   // a missing file has no needs; a strange one was named above
-    for (const NeedProblem &problem : StaffingNeeds::read(m_dir.path()).problems())
+    const StaffingNeeds needs = StaffingNeeds::read(m_dir.path());
+    for (const NeedProblem &problem : needs.problems())
         report(path, problem.text());
 }
 
