@@ -4,6 +4,7 @@ DepartmentWeek::DepartmentWeek(clsEmployeeInfo &info, clsOptions &options, const
     : m_schedule(info, options)
 {
     m_schedule.setReadOnly(readOnly);
+    m_schedule.setReadsOtherDepartments(true);
     const double first = clsScheduleData::WeekStart(info, department, date);
     m_schedule.setScheduleControl(&m_grid);
     m_schedule.SetDate(first, first + 6);

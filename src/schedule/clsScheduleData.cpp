@@ -132,7 +132,7 @@ void clsScheduleData::Reload()
         else
             reloadSingleEmployee();
         totalDeferredRows();
-        if (!m_readOnly)   // exports judge one department's shifts and need no marks
+        if (!m_readOnly || m_readsOtherDepartments)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();
     } catch (...) {
         m_rowsToTotal.reset();
