@@ -31,12 +31,13 @@ MipModel::Solution MipModel::minimise(const std::vector<double> &objective, doub
         Cbc_addRow(m, "", int(row.columns.size()), row.columns.data(), row.coefficients.data(),
                    row.sense == Sense::AtMost ? 'L' : 'G', row.rhs);
     Cbc_setMaximumSeconds(m, std::max(0.05, seconds));
+    Cbc_setParameter(m, "timeMode", "elapsed");   // the user waits by the clock, not by processor time
     Cbc_setParameter(m, "threads", "0");
     Cbc_setParameter(m, "randomCbcSeed", "1");
     Cbc_setParameter(m, "randomSeed", "1");
     if (integral)
         Cbc_setAllowableGap(m, 0.999);
-    if (start.size() == m_lower.size()) {
+    if (!start.empty() && start.size() <= m_lower.size()) {
         std::vector<int> columns(start.size());
         for (size_t c = 0; c < columns.size(); ++c)
             columns[c] = int(c);

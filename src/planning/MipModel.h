@@ -20,8 +20,8 @@ public:
         double bound = 0;              // no solution is below this
         std::vector<double> values;    // per column
     };
-    // Minimises the objective (one coefficient per column) within the seconds; `start`, when it
-    // holds a value per column, is a solution to begin from. Objectives of whole numbers may
+    // Minimises the objective (one coefficient per column) within the seconds; `start`, when not
+    // empty, holds the values of the first columns of a solution to begin from. Objectives of whole numbers may
     // pass `integral`: then a gap below one counts as proven.
     Solution minimise(const std::vector<double> &objective, double seconds, const std::vector<double> &start,
                       bool integral) const;

@@ -14,6 +14,7 @@
 #include <QSet>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <set>
 
 namespace {
@@ -210,7 +211,16 @@ PlanResult WeekPlanner::plan(const Options &options) const
 
     // Per person: no two of its shifts touch or overlap (one row per start: the shifts running
     // then), the limits, and the largest week.
-    const int largest = model.addColumn(0, 1e9, false);
+    // The largest week counts in steps of the largest unit every week is made of (an hour, when
+    // every shift and every week so far is whole hours): an integer column then gives the search
+    // far tighter bounds than minutes would.
+    qint64 unit = 0;
+    for (const Candidate &c : all)
+        unit = std::gcd(unit, qint64(c.to - c.from));
+    for (const Person &p : m_people)
+        unit = std::gcd(unit, p.weekMinutes);
+    unit = std::max<qint64>(1, unit);
+    const int largest = model.addColumn(0, 1e7, true);
     grow(largest);
     spread[largest] = 1;
     QMap<int, QList<int>> ofPerson;
@@ -257,7 +267,7 @@ PlanResult WeekPlanner::plan(const Options &options) const
         limit(std::vector<int>(mine.begin(), mine.end()), p.weekMinutes, m_weekLimit);
 
         std::vector<int> cols{largest};
-        std::vector<double> coefficients{1.0};
+        std::vector<double> coefficients{double(unit)};
         for (int c : mine) {
             cols.push_back(c);
             coefficients.push_back(-(all[c].to - all[c].from));
@@ -278,17 +288,26 @@ PlanResult WeekPlanner::plan(const Options &options) const
     for (std::vector<double> *goal : {&unmet, &overtime, &aboveMost, &spread, &count})
         goal->resize(model.columnCount(), 0.0);
 
+    // The last two goals in one solve: a minute more in the largest week outweighs every shift.
+    std::vector<double> spreadThenCount(model.columnCount(), 0.0);
+    for (int c = 0; c < model.columnCount(); ++c)
+        spreadThenCount[c] = spread[c] * double(all.size() + 1) + count[c];
     QList<std::vector<double> *> goals{&unmet};
     if (options.allowOvertime)
         goals << &overtime;
-    goals << &aboveMost << &spread << &count;
+    goals << &aboveMost << &spreadThenCount;
 
-    std::vector<double> best;
-    bool proven = true;
+    // The greedy fill is a good first plan to improve on.
+    std::vector<double> best(all.size(), 0.0);
+    for (int c : greedyChoice(all, parts, options.allowOvertime))
+        best[c] = 1.0;
+    bool proven = true, unmetProven = false;
+    double unmetSeconds = 0;
     qint64 bound = constantUnmet;
     for (int g = 0; g < goals.size(); ++g) {
+        // A solve does not stop inside its first steps, so none starts in the last tenth.
         const double left = options.seconds - clock.elapsed() / 1000.0;
-        if (left <= 0.01 || (options.cancelled && options.cancelled())) {
+        if ((g > 0 && left < std::min(0.5, options.seconds / 10)) || left <= 0.01 || (options.cancelled && options.cancelled())) {
             proven = false;
             break;
         }
@@ -296,13 +315,16 @@ PlanResult WeekPlanner::plan(const Options &options) const
             options.progress(g + 1, int(goals.size()));
         const MipModel::Solution s = model.minimise(*goals[g], left, best, true);
         if (!s.found) {
-            proven = false;
+            proven = false;   // the plan so far stands
             break;
         }
         best = s.values;
         proven = proven && s.proven;
-        if (g == 0)
+        if (g == 0) {
             bound += qint64(std::ceil(s.bound - 1e-6));
+            unmetProven = s.proven;
+            unmetSeconds = clock.elapsed() / 1000.0;
+        }
         // Later goals keep this one at its value.
         std::vector<int> cols;
         std::vector<double> coefficients;
@@ -320,8 +342,10 @@ PlanResult WeekPlanner::plan(const Options &options) const
         if (best[c] > 0.5)
             chosen << c;
     PlanResult result = finish(all, chosen, options.allowOvertime);
-    result.proven = proven && !best.empty();
-    result.unmetBound = best.empty() ? constantUnmet : std::min(bound, result.unmetMinutes);
+    result.proven = proven;
+    result.unmetProven = unmetProven;
+    result.unmetSeconds = unmetSeconds;
+    result.unmetBound = std::min(bound, result.unmetMinutes);
     result.seconds = clock.elapsed() / 1000.0;
     return result;
 }
@@ -331,7 +355,13 @@ PlanResult WeekPlanner::greedy(bool allowOvertime) const
     QElapsedTimer clock;
     clock.start();
     const QList<Candidate> all = candidates(allowOvertime);
-    QList<Segment> parts = segments(all);
+    PlanResult result = finish(all, greedyChoice(all, segments(all), allowOvertime), allowOvertime);
+    result.seconds = clock.elapsed() / 1000.0;
+    return result;
+}
+
+QList<int> WeekPlanner::greedyChoice(const QList<Candidate> &all, const QList<Segment> &parts, bool allowOvertime) const
+{
     QList<int> chosen;
     QList<int> added(parts.size(), 0);   // chosen shifts covering each segment
     QSet<int> blocked;
@@ -362,9 +392,7 @@ PlanResult WeekPlanner::greedy(bool allowOvertime) const
                 ++added[i];
     }
     std::sort(chosen.begin(), chosen.end());
-    PlanResult result = finish(all, chosen, allowOvertime);
-    result.seconds = clock.elapsed() / 1000.0;
-    return result;
+    return chosen;
 }
 
 PlanResult WeekPlanner::finish(const QList<Candidate> &all, const QList<int> &chosen, bool allowOvertime) const

@@ -45,6 +45,8 @@ struct PlanResult {
     qint64 aboveMostMinutes = 0;
     qint64 largestWeekMinutes = 0;   // among the employees the plan uses
     bool proven = false;          // every goal is the best there is
+    bool unmetProven = false;     // no plan leaves less need open
+    double unmetSeconds = 0;      // until the first goal was settled
     double seconds = 0;
     int candidates = 0;
 };
@@ -69,7 +71,7 @@ public:
         bool allowOvertime = false;
         // Asked between the goals; true stops with the best plan so far.
         std::function<bool()> cancelled;
-        // Told the number of the goal being solved (1..5) and the goals there are.
+        // Told the number of the goal being solved (from 1) and how many goals there are.
         std::function<void(int, int)> progress;
     };
 
@@ -116,6 +118,7 @@ private:
     bool available(const Person &p, int from, int to) const;
     // Whether the candidate fits beside the chosen ones: no collision, and within the limits.
     bool fits(const QList<Candidate> &all, const QList<int> &chosen, int candidate, bool allowOvertime) const;
+    QList<int> greedyChoice(const QList<Candidate> &all, const QList<Segment> &parts, bool allowOvertime) const;
     PlanResult finish(const QList<Candidate> &all, const QList<int> &chosen, bool allowOvertime) const;
     UnmetReason reasonFor(const QString &position, int minute, const QList<Candidate> &all, const QList<int> &chosen) const;
 
