@@ -297,23 +297,27 @@ PlanResult WeekPlanner::plan(const Options &options) const
         goals << &overtime;
     goals << &aboveMost << &spreadThenCount;
 
-    // The greedy fill is a good first plan to improve on.
-    std::vector<double> best(all.size(), 0.0);
+    // The greedy fill stands when the solver finds nothing in time. It is no start for the
+    // search: measured, the solver's own first plans lead it to better ones sooner.
+    std::vector<double> fallback(all.size(), 0.0);
     for (int c : greedyChoice(all, parts, options.allowOvertime))
-        best[c] = 1.0;
+        fallback[c] = 1.0;
+    std::vector<double> best;
     bool proven = true, unmetProven = false;
     double unmetSeconds = 0;
     qint64 bound = constantUnmet;
     for (int g = 0; g < goals.size(); ++g) {
-        // A solve does not stop inside its first steps, so none starts in the last tenth.
+        // A solve does not stop inside its first steps, so none after the first starts in the
+        // last quarter.
         const double left = options.seconds - clock.elapsed() / 1000.0;
-        if ((g > 0 && left < std::min(0.5, options.seconds / 10)) || left <= 0.01 || (options.cancelled && options.cancelled())) {
+        if ((g > 0 && left < std::max(0.5, options.seconds / 4)) || left <= 0.01 || (options.cancelled && options.cancelled())) {
             proven = false;
             break;
         }
         if (options.progress)
             options.progress(g + 1, int(goals.size()));
-        const MipModel::Solution s = model.minimise(*goals[g], left, best, true);
+        // The solver looks at the clock between its steps only: a fifth is left for the last step.
+        const MipModel::Solution s = model.minimise(*goals[g], left * 0.8, best, true);
         if (!s.found) {
             proven = false;   // the plan so far stands
             break;
@@ -337,10 +341,14 @@ PlanResult WeekPlanner::plan(const Options &options) const
             model.addRow(cols, coefficients, MipModel::Sense::AtMost, std::floor(s.objective + 0.5) + 1e-6);
     }
 
+    if (best.empty())
+        best = fallback;
     QList<int> chosen;
     for (int c = 0; c < all.size() && size_t(c) < best.size(); ++c)
         if (best[c] > 0.5)
             chosen << c;
+    if (!proven)
+        dropIdle(parts, chosen);
     PlanResult result = finish(all, chosen, options.allowOvertime);
     result.proven = proven;
     result.unmetProven = unmetProven;
@@ -348,6 +356,32 @@ PlanResult WeekPlanner::plan(const Options &options) const
     result.unmetBound = std::min(bound, result.unmetMinutes);
     result.seconds = clock.elapsed() / 1000.0;
     return result;
+}
+
+void WeekPlanner::dropIdle(const QList<Segment> &parts, QList<int> &chosen) const
+{
+    // Without the later goals settled a plan may hold shifts that meet nothing: dropping one
+    // whose every stretch stays met is better for each goal.
+    QHash<int, QList<int>> partsOf;
+    QList<int> added(parts.size(), 0);
+    for (int i = 0; i < parts.size(); ++i)
+        for (int c : parts[i].covering)
+            partsOf[c] << i;
+    const QSet<int> in(chosen.begin(), chosen.end());
+    for (int i = 0; i < parts.size(); ++i)
+        for (int c : parts[i].covering)
+            added[i] += in.contains(c) ? 1 : 0;
+    for (qsizetype k = chosen.size() - 1; k >= 0; --k) {
+        const QList<int> &mine = partsOf[chosen[k]];
+        const bool idle = std::all_of(mine.begin(), mine.end(), [&](int i) {
+            return parts[i].scheduled + added[i] - 1 >= parts[i].needed;
+        });
+        if (!idle)
+            continue;
+        for (int i : mine)
+            --added[i];
+        chosen.removeAt(k);
+    }
 }
 
 PlanResult WeekPlanner::greedy(bool allowOvertime) const

@@ -119,6 +119,7 @@ private:
     // Whether the candidate fits beside the chosen ones: no collision, and within the limits.
     bool fits(const QList<Candidate> &all, const QList<int> &chosen, int candidate, bool allowOvertime) const;
     QList<int> greedyChoice(const QList<Candidate> &all, const QList<Segment> &parts, bool allowOvertime) const;
+    void dropIdle(const QList<Segment> &parts, QList<int> &chosen) const;
     PlanResult finish(const QList<Candidate> &all, const QList<int> &chosen, bool allowOvertime) const;
     UnmetReason reasonFor(const QString &position, int minute, const QList<Candidate> &all, const QList<int> &chosen) const;
 
