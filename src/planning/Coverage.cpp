@@ -122,3 +122,29 @@ QList<Coverage::Step> Coverage::steps(const QString &position, int firstMinute, 
     }
     return steps;
 }
+
+QList<CoverageStripRow> Coverage::stripRows(int stepMinutes) const
+{
+    stepMinutes = std::clamp(stepMinutes, 1, 1440);
+    QList<CoverageStripRow> rows;
+    const int count = (kWeek + stepMinutes - 1) / stepMinutes;
+    for (const QString &p : m_positions) {
+        CoverageStripRow row{p, {}};
+        const QList<Step> all = steps(p, 0, stepMinutes, count);
+        for (int i = 0; i < all.size(); ++i) {
+            const double begin = m_firstDay + double(i * stepMinutes) / 1440.0;
+            const double end = m_firstDay + double(std::min(kWeek, (i + 1) * stepMinutes)) / 1440.0;
+            const Step &s = all[i];
+            if (!row.cells.isEmpty()) {
+                CoverageCell &last = row.cells.last();
+                if (last.scheduled == s.scheduled && last.needed == s.needed && last.most == s.most) {
+                    last.end = end;
+                    continue;
+                }
+            }
+            row.cells << CoverageCell{begin, end, s.scheduled, s.needed, s.most};
+        }
+        rows << row;
+    }
+    return rows;
+}

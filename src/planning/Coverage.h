@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NeedProfile.h"
+#include "grid/CoverageStripPainter.h"
 
 #include <QHash>
 #include <QList>
@@ -45,6 +46,11 @@ public:
     };
     // `count` steps of `stepMinutes` from `firstMinute` of the week.
     QList<Step> steps(const QString &position, int firstMinute, int stepMinutes, int count) const;
+
+    // The lines of a coverage strip over the whole week, a cell per step (equal neighbours joined).
+    QList<CoverageStripRow> stripRows(int stepMinutes) const;
+    // "12:30 unmet need in hours" for a status bar: the week's unmet person-minutes as hours.
+    double unmetHours() const { return double(unmetMinutes()) / 60.0; }
 
 private:
     double m_firstDay = 0;

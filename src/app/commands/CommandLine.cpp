@@ -51,7 +51,8 @@ int run(int argc, char *argv[])
     parser.addOptions({dayOption, weekOption, replaceOption});
     const QCommandLineOption timeLimitOption(QStringLiteral("time-limit"), QCoreApplication::translate("CommandLine", "Seconds the planner may search."), QStringLiteral("SECONDS"));
     const QCommandLineOption allowOvertimeOption(QStringLiteral("allow-overtime"), QCoreApplication::translate("CommandLine", "Let the planner go above the hour limits."));
-    parser.addOptions({timeLimitOption, allowOvertimeOption});
+    const QCommandLineOption coverageOption(QStringLiteral("coverage"), QCoreApplication::translate("CommandLine", "Paint the coverage strip."));
+    parser.addOptions({timeLimitOption, allowOvertimeOption, coverageOption});
     parser.addOptions(ReportCommand::options());
     parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "export master"));
 
