@@ -16,6 +16,7 @@
 #include <cmath>
 #include <numeric>
 #include <set>
+#include <tuple>
 
 namespace {
 constexpr int kWeek = NeedProfile::kWeekMinutes;
@@ -478,6 +479,9 @@ PlanResult WeekPlanner::finish(const QList<Candidate> &all, const QList<int> &ch
                 from = m;
             }
         }
+    std::stable_sort(result.unmet.begin(), result.unmet.end(), [](const UnmetNeed &a, const UnmetNeed &b) {
+        return std::tie(a.day, a.from) < std::tie(b.day, b.from);
+    });
     return result;
 }
 
