@@ -28,6 +28,16 @@ int count(const QString &text)
 
 QString NeedProblem::text() const
 {
+    const QString why = reasonText();
+    if (line == 0)
+        return why;
+    if (column.isEmpty() || reason == Reason::MissingColumn)
+        return StaffingNeeds::tr("line %1: %2").arg(line).arg(why);
+    return StaffingNeeds::tr("line %1, column %2: %3").arg(line).arg(column, why);
+}
+
+QString NeedProblem::reasonText() const
+{
     QString why;
     switch (reason) {
     case Reason::BadCsv: why = StaffingNeeds::tr("not readable as CSV: %1").arg(detail); break;
@@ -39,11 +49,15 @@ QString NeedProblem::text() const
     case Reason::BadCount: why = StaffingNeeds::tr("\"%1\" is not a number from 0 to 99").arg(detail); break;
     case Reason::MostBelowNeeded: why = StaffingNeeds::tr("%1 is less than Needed").arg(detail); break;
     }
-    if (line == 0)
-        return why;
-    if (column.isEmpty() || reason == Reason::MissingColumn)
-        return StaffingNeeds::tr("line %1: %2").arg(line).arg(why);
-    return StaffingNeeds::tr("line %1, column %2: %3").arg(line).arg(column, why);
+    return why;
+}
+
+QStringList StaffingNeeds::columns()
+{
+    QStringList names;
+    for (const char *c : kColumns)
+        names << QString::fromLatin1(c);
+    return names;
 }
 
 QString StaffingNeeds::filePath(const QString &dataPath) { return QDir(dataPath).filePath(QString::fromLatin1(kFileName)); }

@@ -31,6 +31,8 @@ struct NeedProblem {
 
     // "line 4, column From: "25:00" is not a time HH:MM"
     QString text() const;
+    // The reason alone: ""25:00" is not a time HH:MM"
+    QString reasonText() const;
 };
 
 // The staffing needs of every department: StaffingNeeds.csv in the data folder (UTF-8 CSV with a
@@ -57,6 +59,9 @@ public:
     // Replaces the department's rows by these, kept after the other departments' rows.
     void setRowsOf(const QString &department, const QList<NeedRow> &rows);
     void append(const NeedRow &row) { m_rows << row; }
+
+    // The header line's column names, in the order the file is written.
+    static QStringList columns();
 
     // "Mon".."Sun" for 0..6, and back (-1 for no weekday).
     static QString weekdayName(int weekday);
