@@ -32,7 +32,9 @@ frmStaffingNeeds::frmStaffingNeeds(clsEmployeeInfo &info, Prompt &prompt, QWidge
     tblNeeds = new QTableWidget(0, ColumnCount);
     tblNeeds->setObjectName(QStringLiteral("tblNeeds"));
     tblNeeds->setHorizontalHeaderLabels({tr("Weekday"), tr("Position"), tr("From"), tr("To"), tr("Needed"), tr("Most")});
+    tblNeeds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblNeeds->horizontalHeader()->setSectionResizeMode(Position, QHeaderView::Stretch);
+    tblNeeds->horizontalHeader()->setMinimumSectionSize(64);
     tblNeeds->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblNeeds->setToolTip(tr("Weekday Mon..Sun; From and To as HH:MM (a To not after From runs past midnight); "
                             "Needed and Most 0 to 99, Most empty for no bound. Overlapping rows add up."));
@@ -102,7 +104,7 @@ frmStaffingNeeds::frmStaffingNeeds(clsEmployeeInfo &info, Prompt &prompt, QWidge
     layout->addWidget(tblNeeds, 1);
     layout->addWidget(labProblem);
     layout->addLayout(buttons);
-    resize(620, 420);
+    resize(680, 420);
     load();
 }
 
