@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 // A mixed-integer program minimised by COIN-OR CBC: columns with bounds, linear rows, and one
@@ -23,8 +24,9 @@ public:
     // Minimises the objective (one coefficient per column) within the seconds; `start`, when not
     // empty, holds the values of the first columns of a solution to begin from. Objectives of whole numbers may
     // pass `integral`: then a gap below one counts as proven.
+    // `stop`, asked between the search's steps, ends it early with the best solution found.
     Solution minimise(const std::vector<double> &objective, double seconds, const std::vector<double> &start,
-                      bool integral) const;
+                      bool integral, const std::function<bool()> &stop = {}) const;
 
 private:
     struct Row {

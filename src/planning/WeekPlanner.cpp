@@ -318,7 +318,7 @@ PlanResult WeekPlanner::plan(const Options &options) const
         if (options.progress)
             options.progress(g + 1, int(goals.size()));
         // The solver looks at the clock between its steps only: a fifth is left for the last step.
-        const MipModel::Solution s = model.minimise(*goals[g], left * 0.8, best, true);
+        const MipModel::Solution s = model.minimise(*goals[g], left * 0.8, best, true, options.cancelled);
         if (!s.found) {
             proven = false;   // the plan so far stands
             break;

@@ -69,7 +69,7 @@ public:
     struct Options {
         double seconds = 10;
         bool allowOvertime = false;
-        // Asked between the goals; true stops with the best plan so far.
+        // Asked while searching; true stops with the best plan found so far.
         std::function<bool()> cancelled;
         // Told the number of the goal being solved (from 1) and how many goals there are.
         std::function<void(int, int)> progress;

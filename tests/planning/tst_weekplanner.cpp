@@ -283,8 +283,17 @@ private Q_SLOTS:
         clsEmployeeInfo info(dir.path(), clsEmployeeInfo::Access::ReadOnly);
         clsOptions options(ScheduleHelper::SettingsFilePath(dir.path()));
         DepartmentWeek week(info, options, "KITCHEN", monday(), true);
-        const PlanResult greedy = WeekPlanner(info, week.schedule(), StaffingNeeds::read(dir.path()).rowsOf("KITCHEN")).greedy(false);
+        const WeekPlanner planner(info, week.schedule(), StaffingNeeds::read(dir.path()).rowsOf("KITCHEN"));
+        const PlanResult greedy = planner.greedy(false);
         QVERIFY2(first.unmetMinutes <= greedy.unmetMinutes, qPrintable(QString("%1 > %2").arg(first.unmetMinutes).arg(greedy.unmetMinutes)));
+        QVERIFY(greedy.unmetMinutes > first.unmetMinutes);   // else the week tells nothing
+
+        // Cancelled before the search found anything: the greedy fill stands, not proven.
+        WeekPlanner::Options cancelled;
+        cancelled.cancelled = [] { return true; };
+        const PlanResult stopped = planner.plan(cancelled);
+        QCOMPARE(describe(stopped), describe(greedy));
+        QVERIFY(!stopped.proven);
     }
 };
 

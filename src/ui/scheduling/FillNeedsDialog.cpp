@@ -178,7 +178,7 @@ void FillNeedsDialog::reject()
     // Cancel while searching stops the search and keeps its plan to look at.
     if (m_thread) {
         m_cancelled = true;
-        labStatus->setText(tr("Stopping after the current step..."));
+        labStatus->setText(tr("Stopping: the plan found so far will be shown..."));
         return;
     }
     QDialog::reject();
