@@ -26,7 +26,7 @@ int minutesOfDay(double time) { return int(std::llround(OleDate::timeOfDay(time)
 } // namespace
 
 WeekPlanner::WeekPlanner(const clsEmployeeInfo &info, const clsScheduleData &schedule, const QList<NeedRow> &rows)
-    : m_schedule(schedule), m_first(schedule.FirstDay()), m_dayLimit(schedule.dayLimit() * 60),
+    : m_first(schedule.FirstDay()), m_dayLimit(schedule.dayLimit() * 60),
       m_weekLimit(schedule.weekLimit() * 60), m_existing(schedule, rows)
 {
     const TimeGridModel *grid = schedule.grid();

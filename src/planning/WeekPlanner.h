@@ -123,7 +123,6 @@ private:
     PlanResult finish(const QList<Candidate> &all, const QList<int> &chosen, bool allowOvertime) const;
     UnmetReason reasonFor(const QString &position, int minute, const QList<Candidate> &all, const QList<int> &chosen) const;
 
-    const clsScheduleData &m_schedule;
     double m_first = 0;
     int m_dayLimit = 0, m_weekLimit = 0;   // minutes, 0 none
     Coverage m_existing;
