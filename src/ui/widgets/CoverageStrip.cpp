@@ -35,6 +35,11 @@ void CoverageStrip::setRows(const QList<CoverageStripRow> &rows)
     update();
 }
 
+QString CoverageStrip::unmetText(qint64 minutes)
+{
+    return minutes <= 0 ? QString() : tr("Unmet staffing need this week: %1 hours").arg(OleDate::hoursTextFromSeconds(minutes * 60));
+}
+
 QSize CoverageStrip::sizeHint() const
 {
     return QSize(200, std::max(1, CoverageStripPainter(font()).height(int(m_rows.size()))));

@@ -22,6 +22,9 @@ public:
     void setRows(const QList<CoverageStripRow> &rows);
     const QList<CoverageStripRow> &rows() const { return m_rows; }
 
+    // The status bar's words for the week's unmet need (Coverage::unmetMinutes), empty for none.
+    static QString unmetText(qint64 minutes);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
