@@ -317,8 +317,11 @@ PlanResult WeekPlanner::plan(const Options &options) const
         }
         if (options.progress)
             options.progress(g + 1, int(goals.size()));
-        // The solver looks at the clock between its steps only: a fifth is left for the last step.
-        const MipModel::Solution s = model.minimise(*goals[g], left * 0.8, best, true, options.cancelled);
+        // The solver's own limit is checked less often than its steps: they stop it at the limit.
+        const auto stop = [&] {
+            return (options.cancelled && options.cancelled()) || clock.elapsed() >= qint64(options.seconds * 1000);
+        };
+        const MipModel::Solution s = model.minimise(*goals[g], left, best, true, stop);
         if (!s.found) {
             proven = false;   // the plan so far stands
             break;
