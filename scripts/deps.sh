@@ -6,7 +6,7 @@ set -euo pipefail
 # runtime libraries. Checks of the installed files and the Debian package: desktop-file-utils,
 # appstream, dpkg-dev. khal is a calendar client that a test imports the exported iCalendar file
 # into; only the tests need it, so the Debian package does not depend on it.
-packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev clang libclang-rt-dev
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev coinor-libcbc-dev clang libclang-rt-dev
           desktop-file-utils appstream dpkg-dev python3 khal)
 missing=()
 for p in "${packages[@]}"; do

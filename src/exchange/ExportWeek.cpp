@@ -12,7 +12,7 @@
 namespace ExportWeek {
 
 Result run(clsEmployeeInfo &info, clsOptions &options, const QString &departmentTyped, double date,
-           const QString &pngFile)
+           const QString &pngFile, const QList<CoverageStripRow> &coverage)
 {
     const std::optional<QStringList> named = info.DepartmentsNamed({departmentTyped});
     if (!named)
@@ -109,7 +109,7 @@ Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department
         result.error = QCoreApplication::translate("ExportWeek", "%n file(s) could not be read, so the week is incomplete: %1",
                                                    nullptr, int(schedule.unreadableFiles().size()))
                            .arg(schedule.unreadableFiles().first().userText());
-    if (!pngFile.isEmpty() && !WeekPicture::write(schedule, pngFile))
+    if (!pngFile.isEmpty() && !WeekPicture::write(schedule, pngFile, coverage))
         result.error = QCoreApplication::translate("ExportWeek", "could not write the picture %1").arg(pngFile);
     return result;
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "grid/CoverageStripPainter.h"
+
+#include <QList>
 #include <QString>
 
 class clsEmployeeInfo;
@@ -16,7 +19,8 @@ struct Result {
 };
 
 // The department as a user types it: letter case and blanks around the name do not matter.
+// With coverage lines the picture ends in a coverage strip.
 Result run(clsEmployeeInfo &info, clsOptions &options, const QString &department, double date,
-           const QString &pngFile = {});
+           const QString &pngFile = {}, const QList<CoverageStripRow> &coverage = {});
 
 } // namespace ExportWeek

@@ -53,6 +53,8 @@ void JsonWriter::value(const QString &key, qint64 number) { raw(key, QString::nu
 void JsonWriter::value(const QString &key, bool flag) { raw(key, flag ? QStringLiteral("true") : QStringLiteral("false")); }
 void JsonWriter::value(const QString &key, double number) { raw(key, QString::number(number, 'g', 17)); }
 
+void JsonWriter::value(const QString &key, double number, int decimals) { raw(key, QString::number(number, 'f', decimals)); }
+
 void JsonWriter::stringArray(const QString &key, const QStringList &texts)
 {
     beginArray(key);

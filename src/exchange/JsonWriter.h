@@ -19,6 +19,8 @@ public:
     void value(const QString &key, int number) { value(key, qint64(number)); }
     void value(const QString &key, bool flag);
     void value(const QString &key, double number);
+    // A number with a fixed count of decimals (times measured in seconds).
+    void value(const QString &key, double number, int decimals);
     // Array elements.
     void element(const QString &text) { value(QString(), text); }
     void element(bool flag) { value(QString(), flag); }

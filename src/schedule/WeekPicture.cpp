@@ -58,7 +58,7 @@ void copyForPicture(const clsScheduleData &schedule, TimeGridModel &to)
 
 } // namespace
 
-bool write(const clsScheduleData &schedule, const QString &file)
+bool write(const clsScheduleData &schedule, const QString &file, const QList<CoverageStripRow> &coverage)
 {
     TimeGridModel model;
     copyForPicture(schedule, model);
@@ -75,7 +75,9 @@ bool write(const clsScheduleData &schedule, const QString &file)
     grid.setVisibleSpan(7);
     model.setScrollTime(schedule.FirstDay());
 
-    QImage image(gridSize.width(), gridSize.height() + kTitleHeight, QImage::Format_ARGB32_Premultiplied);
+    const CoverageStripPainter strip(grid.font());
+    const int stripHeight = coverage.isEmpty() ? 0 : strip.height(int(coverage.size())) + 8;
+    QImage image(gridSize.width(), gridSize.height() + kTitleHeight + stripHeight, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
     QFont titleFont = grid.font();
@@ -90,6 +92,8 @@ bool write(const clsScheduleData &schedule, const QString &file)
     painter.drawText(QRect(16, 0, image.width() - 32, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter, title);
     painter.translate(0, kTitleHeight);
     grid.paintTo(painter, gridSize);
+    if (!coverage.isEmpty())
+        strip.paint(painter, grid.mapper(gridSize), QRect(0, gridSize.height() + 8, gridSize.width(), stripHeight - 8), coverage);
     painter.end();
     return image.save(file, "PNG");
 }

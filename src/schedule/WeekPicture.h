@@ -1,5 +1,8 @@
 #pragma once
 
+#include "grid/CoverageStripPainter.h"
+
+#include <QList>
 #include <QString>
 
 class clsScheduleData;
@@ -10,7 +13,8 @@ class clsScheduleData;
 // (the picture is painted from a copy), so a window can export what it shows at any moment.
 namespace WeekPicture {
 
-// Writes the PNG; false when the file cannot be written.
-bool write(const clsScheduleData &schedule, const QString &file);
+// Writes the PNG; false when the file cannot be written. With coverage lines the picture ends in
+// a coverage strip under the grid's time columns.
+bool write(const clsScheduleData &schedule, const QString &file, const QList<CoverageStripRow> &coverage = {});
 
 } // namespace WeekPicture

@@ -135,7 +135,7 @@ void clsScheduleData::Reload()
         for (int row = 0; row < m_grid->ResourcesMax(); ++row)
             m_rowsToTotal->insert(row);
         totalDeferredRows();
-        if (!m_readOnly)   // exports judge one department's shifts and need no marks
+        if (!m_readOnly || m_readsOtherDepartments)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();
     } catch (...) {
         m_rowsToTotal.reset();

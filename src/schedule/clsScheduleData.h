@@ -77,6 +77,8 @@ public:
     void Reload();
     // A read-only schedule never creates a folder or writes a file (for exports).
     void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
+    // A read-only schedule reads the other departments' shifts too (a plan must avoid them).
+    void setReadsOtherDepartments(bool reads) { m_readsOtherDepartments = reads; }
 
     double FirstDay() const { return m_firstDay; }
     double LastDay() const { return m_lastDay; }
@@ -198,6 +200,7 @@ private:
     int m_dayLimit = 0;
     qint32 m_filterEmployee = 0;
     bool m_readOnly = false;
+    bool m_readsOtherDepartments = false;
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
     QHash<int, QByteArray> m_storedRecords;   // block id -> the stored record it was placed from

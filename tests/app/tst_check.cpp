@@ -118,6 +118,12 @@ private Q_SLOTS:
                            "files on this day, among them KITCHEN/20010305.KELSCD record 1 (12:00p - 2:00p) and record 1 "
                            "(1:00p - 5:00p); record 1 (1:00p - 5:00p) and KITCHEN/20010305.KELSCD record 2 (2:00p - 3:00p); "
                            "record 1 (1:00p - 5:00p) and KITCHEN/20010305.KELSCD record 3 (4:00p - 6:00p)"};
+        QTest::newRow("StaffingNeeds.csv with a bad time and a bad weekday")
+            << "StaffingNeeds.csv"
+            << QByteArray("Department,Weekday,Position,From,To,Needed,Most\r\nKITCHEN,Mon,COOK,25:00,14:00,2,\r\n"
+                          "KITCHEN,Tue,COOK,08:00,14:00,2,\r\nKITCHEN,Mond,COOK,08:00,14:00,2,3\r\n")
+            << QStringList{"StaffingNeeds.csv: line 2, column From: \"25:00\" is not a time HH:MM",
+                           "StaffingNeeds.csv: line 4, column Weekday: \"Mond\" is not a weekday Mon..Sun"};
         QTest::newRow("2,000 copies of one shift")
             << "KITCHEN/20010305.KELSCD" << HandMade::shift(23, kMon + 8 * H, kMon + 16 * H, "COOK").repeated(2000)
             << QStringList{"KITCHEN/20010305.KELSCD: 2000 shifts of employee 23 overlap, among them records 1 and 2, "

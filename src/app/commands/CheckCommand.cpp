@@ -8,6 +8,7 @@
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
+#include "planning/StaffingNeeds.h"
 #include "schedule/ScheduleFiles.h"
 
 #include <QCoreApplication>
@@ -73,6 +74,7 @@ private:
     void checkDay(const QString &path, double day, const QString &department);
     void checkSpecial(const QString &path);
     void checkOverlapsBetweenFiles();
+    void checkStaffingNeeds();
     void checkDayOverlapsBetweenFiles(const QList<int> &files, double day, QList<Placed> &open);
 
     QDir m_dir;
@@ -359,6 +361,16 @@ void Checker::checkSpecial(const QString &path)
         report(path, problem);
 }
 
+void Checker::checkStaffingNeeds()
+{
+    const QString path = StaffingNeeds::filePath(m_dir.path());
+    if (!QFileInfo(path).isFile() || !ScheduleHelper::FileProblem(path).isEmpty())
+        return;   // a missing file has no needs; a strange one was named above
+    const StaffingNeeds needs = StaffingNeeds::read(m_dir.path());
+    for (const NeedProblem &problem : needs.problems())
+        report(path, problem.text());
+}
+
 void Checker::checkDepartmentFolder(const QString &folder)
 {
     const QString name = QFileInfo(folder).fileName();
@@ -530,6 +542,7 @@ CheckCommand::Result Checker::run()
     for (const QString &folder : std::as_const(folders))
         checkDepartmentFolder(folder);
     checkOverlapsBetweenFiles();
+    checkStaffingNeeds();
     for (const QString &stale : ScheduleHelper::StaleTemporaryFiles(m_dir.path()))
         report(stale, QCoreApplication::translate("CheckCommand", "temporary file left by an interrupted save"));
 

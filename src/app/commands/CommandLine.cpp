@@ -49,6 +49,10 @@ int run(int argc, char *argv[])
     const QCommandLineOption weekOption(QStringLiteral("week"), QCoreApplication::translate("CommandLine", "Copy a week."));
     const QCommandLineOption replaceOption(QStringLiteral("replace"), QCoreApplication::translate("CommandLine", "Replace shifts on the target days."));
     parser.addOptions({dayOption, weekOption, replaceOption});
+    const QCommandLineOption timeLimitOption(QStringLiteral("time-limit"), QCoreApplication::translate("CommandLine", "Seconds the planner may search."), QStringLiteral("SECONDS"));
+    const QCommandLineOption allowOvertimeOption(QStringLiteral("allow-overtime"), QCoreApplication::translate("CommandLine", "Let the planner go above the hour limits."));
+    const QCommandLineOption coverageOption(QStringLiteral("coverage"), QCoreApplication::translate("CommandLine", "Paint the coverage strip."));
+    parser.addOptions({timeLimitOption, allowOvertimeOption, coverageOption});
     parser.addOptions(ReportCommand::options());
     parser.addPositionalArgument(QStringLiteral("command"), QCoreApplication::translate("CommandLine", "export master"));
 

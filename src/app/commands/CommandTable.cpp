@@ -7,7 +7,7 @@ const QList<Command> &commands()
     static const QList<Command> table{
         Commands::runWindow(), Commands::exportMaster(),    Commands::exportWeek(), Commands::exportHours(),
         Commands::exportIcs(), Commands::importEmployees(), Commands::demo(),       Commands::check(),
-        Commands::copy(),      Commands::report(),
+        Commands::copy(),      Commands::report(),      Commands::exportCoverage(), Commands::plan(),
     };
     return table;
 }

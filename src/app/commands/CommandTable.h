@@ -37,6 +37,8 @@ Command demo();
 Command check();
 Command copy();
 Command report();
+Command exportCoverage();
+Command plan();
 } // namespace Commands
 
 namespace CommandTable {

@@ -7,6 +7,9 @@
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
 #include "exchange/ExportWeek.h"
+#include "planning/Coverage.h"
+#include "planning/DepartmentWeek.h"
+#include "planning/StaffingNeeds.h"
 
 #include <QCoreApplication>
 #include <QCommandLineParser>
@@ -28,7 +31,17 @@ int run(const CommandCall &call)
     refuseOutputInDataFolder(QStringLiteral("--png"), png, folder);
     clsEmployeeInfo info(folder, clsEmployeeInfo::Access::ReadOnly);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
-    const ExportWeek::Result result = ExportWeek::run(info, options, department, OleDate::fromDate(date), png);
+    // The picture shows the coverage strip when the department has staffing needs, or when asked.
+    QList<CoverageStripRow> coverage;
+    if (!png.isEmpty()) {
+        const std::optional<QStringList> named = info.DepartmentsNamed({department});
+        const QList<NeedRow> needs = named ? StaffingNeeds::read(folder).rowsOf(named->first()) : QList<NeedRow>();
+        if (named && (!needs.isEmpty() || call.parser.isSet(QStringLiteral("coverage")))) {
+            DepartmentWeek week(info, options, named->first(), OleDate::fromDate(date), true);
+            coverage = Coverage(week.schedule(), needs).stripRows(60);
+        }
+    }
+    const ExportWeek::Result result = ExportWeek::run(info, options, department, OleDate::fromDate(date), png, coverage);
     // What could be read is printed even when part of the week could not be.
     print(result.json);
     if (!result.error.isEmpty())
@@ -41,7 +54,7 @@ int run(const CommandCall &call)
 Command Commands::exportWeek()
 {
     return {{QStringLiteral("export"), QStringLiteral("week")}, false,
-            "export week --data DIR --department NAME --date YYYY-MM-DD [--png FILE]\n"
+            "export week --data DIR --department NAME --date YYYY-MM-DD [--png FILE [--coverage]]\n"
             "                                              print a department week as JSON\n"
             "                                              (and paint it into a PNG picture)\n",
             run};

@@ -17,6 +17,7 @@
 #include "ui/setup/frmEmployeeInfo.h"
 #include "ui/setup/frmJobSetup.h"
 #include "ui/setup/frmShiftsSetup.h"
+#include "ui/setup/frmStaffingNeeds.h"
 #include "reports/DelayedPrintStore.h"
 #include "ui/reporting/frmEmployeeReports.h"
 #include "ui/reporting/frmPrint.h"
@@ -197,6 +198,7 @@ void mdiSchedule::buildMenus()
     addTool(setup, QStringLiteral("toolPositions"), tr("&Positions"));
     addTool(setup, QStringLiteral("toolWorkShifts"), tr("Work &Shifts"));
     addTool(setup, QStringLiteral("toolEmployees"), tr("&Employees"));
+    addTool(setup, QStringLiteral("toolStaffingNeeds"), tr("Staffing &Needs"));
 
     QMenu *help = addBand(nullptr, QStringLiteral("bandHelp"), QStringLiteral("toolHelp"), tr("&Help"),
                           tr("HelpMenu"));
@@ -340,6 +342,7 @@ void mdiSchedule::buildCommands()
                      [this] { ToolClick(QStringLiteral("toolsubEmployeeReports")); });
              return editor;
          }},
+        {QStringLiteral("toolStaffingNeeds"), [this] { return new frmStaffingNeeds(*m_employeeInfo, m_prompt); }},
         {QStringLiteral("toolTimeOffSchedules"),
          [this] { return new frmTimeOffSetup(*m_employeeInfo, *m_options, m_prompt, m_dialogs); }},
         {QStringLiteral("toolWorkSchedules"), [this] { return new frmPrint(*m_employeeInfo, *m_options, *m_reports); }},
