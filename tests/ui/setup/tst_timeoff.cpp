@@ -5,13 +5,14 @@
 #include "SetupTestKit.h"
 #include "data/OleDate.h"
 #include "ui/scheduling/frmTimeOffSetup.h"
+#include "ui/widgets/DateBox.h"
+#include "ui/widgets/TimeBox.h"
 #include "ui/widgets/TimeGrid.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include "ui/widgets/DateBox.h"
-#include "ui/widgets/TimeBox.h"
+#include <QDateEdit>
 #include <QUndoStack>
 
 namespace {
