@@ -248,6 +248,18 @@
         <source>unknown command &quot;%1&quot;; see shiftgrid --help</source>
         <translation>unbekannter Befehl „%1“; siehe shiftgrid --help</translation>
     </message>
+    <message>
+        <source>Seconds the planner may search.</source>
+        <translation>Sekunden, die der Planer suchen darf.</translation>
+    </message>
+    <message>
+        <source>Let the planner go above the hour limits.</source>
+        <translation>Dem Planer erlauben, die Stundengrenzen zu überschreiten.</translation>
+    </message>
+    <message>
+        <source>Paint the coverage strip.</source>
+        <translation>Den Besetzungsstreifen malen.</translation>
+    </message>
 </context>
 <context>
     <name>CommandSupport</name>
@@ -316,6 +328,45 @@
     </message>
 </context>
 <context>
+    <name>CoverageStrip</name>
+    <message>
+        <source>Coverage</source>
+        <translation>Besetzung</translation>
+    </message>
+    <message>
+        <source>Unmet staffing need this week: %1 hours</source>
+        <translation>Ungedeckter Personalbedarf dieser Woche: %1 Stunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2 %3 - %4: %n on shift</source>
+        <translation>
+            <numerusform>%1, %2 %3 - %4: %n im Dienst</numerusform>
+            <numerusform>%1, %2 %3 - %4: %n im Dienst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n needed</source>
+        <translation>
+            <numerusform>%n benötigt</numerusform>
+            <numerusform>%n benötigt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n short</source>
+        <translation>
+            <numerusform>%n fehlt</numerusform>
+            <numerusform>%n fehlen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n above the most wanted</source>
+        <translation>
+            <numerusform>%n über dem gewünschten Höchstwert</numerusform>
+            <numerusform>%n über dem gewünschten Höchstwert</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CsvReader</name>
     <message>
         <source>line %1: a quote in the middle of a field</source>
@@ -363,6 +414,21 @@
     <message>
         <source>, since %1</source>
         <translation>, seit %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateBox</name>
+    <message>
+        <source>Type the date as %1; F4 opens a calendar.</source>
+        <translation>Geben Sie das Datum als %1 ein; F4 öffnet einen Kalender.</translation>
+    </message>
+    <message>
+        <source>Calendar (F4)</source>
+        <translation>Kalender (F4)</translation>
+    </message>
+    <message>
+        <source>not a date</source>
+        <translation>kein Datum</translation>
     </message>
 </context>
 <context>
@@ -436,14 +502,6 @@
         <translation>Diese Schicht würde am %1 beginnen, außerhalb der gezeigten Tage, und kann daher hier nicht gespeichert werden. Gehen Sie zu jener Woche, um sie hinzuzufügen.</translation>
     </message>
     <message>
-        <source>This time off touches or overlaps another period of time off of %1.</source>
-        <translation>Diese Abwesenheit berührt oder überschneidet eine andere Abwesenheit von %1.</translation>
-    </message>
-    <message>
-        <source>This conflicts with a previously scheduled shift</source>
-        <translation>Das kollidiert mit einer schon geplanten Schicht</translation>
-    </message>
-    <message>
         <source>Time off has no position.</source>
         <translation>Eine Abwesenheit hat keine Position.</translation>
     </message>
@@ -508,6 +566,47 @@ These stored shifts are not shown. They stay in their files as they are; remove 
 %1
 
 Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in ihren Dateien; entfernen Sie, womit sie kollidieren, um sie wieder zu sehen.</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3</source>
+        <comment>weekday, begin, end</comment>
+        <translation>%1 %2-%3</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3 %4</source>
+        <comment>weekday, begin, weekday, end</comment>
+        <translation>%1 %2-%3 %4</translation>
+    </message>
+    <message>
+        <source>This time off touches or overlaps %1&apos;s time off %2.</source>
+        <translation>Diese Abwesenheit berührt oder überschneidet die Abwesenheit %2 von %1.</translation>
+    </message>
+    <message>
+        <source>This shift touches or overlaps %1&apos;s time off %2.</source>
+        <translation>Diese Schicht berührt oder überschneidet die Abwesenheit %2 von %1.</translation>
+    </message>
+    <message>
+        <source>This touches or overlaps %1&apos;s shift %2.</source>
+        <translation>Das berührt oder überschneidet die Schicht %2 von %1.</translation>
+    </message>
+    <message>
+        <source>This touches or overlaps %1&apos;s shift %2 as %3.</source>
+        <translation>Das berührt oder überschneidet die Schicht %2 von %1 als %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCoverageCommand</name>
+    <message>
+        <source>export coverage needs --department NAME</source>
+        <translation>export coverage braucht --department NAME</translation>
+    </message>
+    <message>
+        <source>export coverage needs --date YYYY-MM-DD</source>
+        <translation>export coverage braucht --date JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
     </message>
 </context>
 <context>
@@ -596,6 +695,60 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
     </message>
 </context>
 <context>
+    <name>FillNeedsDialog</name>
+    <message>
+        <source>Fill Open Needs</source>
+        <translation>Offenen Bedarf auffüllen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1 could not be read and are left out; the first: %2</source>
+        <translation>
+            <numerusform>%n Zeile von %1 konnte nicht gelesen werden und wird ausgelassen: %2</numerusform>
+            <numerusform>%n Zeilen von %1 konnten nicht gelesen werden und werden ausgelassen; die erste: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adds the department&apos;s default shifts to the week of %1 in %2 where the staffing needs are not met, from the staff who hold the position, are available and stay under their limits.</source>
+        <translation>Fügt in der Woche vom %1 in %2 die Standardschichten der Abteilung dort hinzu, wo der Personalbedarf nicht gedeckt ist, mit Mitarbeitern, die die Position haben, verfügbar sind und unter ihren Grenzen bleiben.</translation>
+    </message>
+    <message>
+        <source>Allow &amp;overtime</source>
+        <translation>Über&amp;stunden erlauben</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>&amp;Search for at most:</source>
+        <translation>&amp;Längstens suchen:</translation>
+    </message>
+    <message>
+        <source>The department has no staffing needs (Setup &gt; Staffing Needs).</source>
+        <translation>Die Abteilung hat keinen Personalbedarf (Einrichten &gt; Personalbedarf).</translation>
+    </message>
+    <message>
+        <source>&amp;Fill</source>
+        <translation>A&amp;uffüllen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Shifts</source>
+        <translation>Schichten hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Searching for the best plan...</source>
+        <translation>Der beste Plan wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Stopped: the plan found so far is shown.</source>
+        <translation>Angehalten: Der bisher gefundene Plan wird gezeigt.</translation>
+    </message>
+    <message>
+        <source>Stopping: the plan found so far will be shown...</source>
+        <translation>Wird angehalten: Der bisher gefundene Plan wird gleich gezeigt...</translation>
+    </message>
+</context>
+<context>
     <name>ImportEmployees</name>
     <message>
         <source>line break</source>
@@ -646,10 +799,6 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
         <translation>kein Datum (JJJJ-MM-TT): %1</translation>
     </message>
     <message>
-        <source>a phone number of at most 10 digits is needed: %1</source>
-        <translation>eine Telefonnummer mit höchstens 10 Ziffern wird gebraucht: %1</translation>
-    </message>
-    <message>
         <source>yes or no is needed: %1</source>
         <translation>ja oder nein wird gebraucht: %1</translation>
     </message>
@@ -688,6 +837,18 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
     <message>
         <source>%1 %2 with this birth date is already there; not added again</source>
         <translation>%1 %2 mit diesem Geburtsdatum ist schon vorhanden; nicht erneut hinzugefügt</translation>
+    </message>
+    <message>
+        <source>only digits, with blanks, dashes, dots or brackets between them, can be stored, not &quot;%1&quot;: %2</source>
+        <translation>nur Ziffern, mit Leerzeichen, Bindestrichen, Punkten oder Klammern dazwischen, können gespeichert werden, nicht „%1“: %2</translation>
+    </message>
+    <message>
+        <source>%1 digits; at most %2 can be stored: %3</source>
+        <translation>%1 Ziffern; höchstens %2 können gespeichert werden: %3</translation>
+    </message>
+    <message>
+        <source>hours as HH:MM-HH:MM ending after they begin, &quot;off&quot; or nothing are needed: %1</source>
+        <translation>Stunden als HH:MM-HH:MM, die nach ihrem Beginn enden, „off“ oder nichts werden gebraucht: %1</translation>
     </message>
 </context>
 <context>
@@ -763,10 +924,6 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
         <translation>&amp;Hintergrundfarbe</translation>
     </message>
     <message>
-        <source>&amp;Text Color</source>
-        <translation>&amp;Textfarbe</translation>
-    </message>
-    <message>
         <source>Job Name</source>
         <translation>Positionsname</translation>
     </message>
@@ -781,6 +938,10 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
     <message>
         <source>Text Color</source>
         <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Te&amp;xt Color</source>
+        <translation>Te&amp;xtfarbe</translation>
     </message>
 </context>
 <context>
@@ -831,6 +992,86 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
     <message>
         <source>%1 %2 is inside the data folder %3 that the command reads; write it elsewhere</source>
         <translation>%1 %2 liegt im Datenordner %3, den der Befehl liest; schreiben Sie die Datei anderswohin</translation>
+    </message>
+</context>
+<context>
+    <name>PlanCommand</name>
+    <message>
+        <source>plan needs --department NAME</source>
+        <translation>plan braucht --department NAME</translation>
+    </message>
+    <message>
+        <source>plan needs --date YYYY-MM-DD</source>
+        <translation>plan braucht --date JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>--time-limit needs a number of seconds above 0</source>
+        <translation>--time-limit braucht eine Anzahl Sekunden über 0</translation>
+    </message>
+    <message>
+        <source>no department named &quot;%1&quot;</source>
+        <translation>keine Abteilung namens „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>PlanOutcomeText</name>
+    <message>
+        <source>no default shift covers it</source>
+        <translation>keine Standardschicht deckt ihn ab</translation>
+    </message>
+    <message>
+        <source>nobody in the department holds the position</source>
+        <translation>niemand in der Abteilung hat die Position</translation>
+    </message>
+    <message>
+        <source>all who hold it are off</source>
+        <translation>alle, die sie haben, sind abwesend</translation>
+    </message>
+    <message>
+        <source>all who hold it are unavailable then</source>
+        <translation>alle, die sie haben, sind dann nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>all who hold it are already working</source>
+        <translation>alle, die sie haben, arbeiten schon</translation>
+    </message>
+    <message>
+        <source>all who hold it are at their hour limit</source>
+        <translation>alle, die sie haben, sind an ihrer Stundengrenze</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2-%3 %4: %n missing - %5</source>
+        <translation>
+            <numerusform>%1 %2-%3 %4: %n fehlt - %5</numerusform>
+            <numerusform>%1 %2-%3 %4: %n fehlen - %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shift(s) to add.</source>
+        <translation>
+            <numerusform>%n Schicht hinzuzufügen.</numerusform>
+            <numerusform>%n Schichten hinzuzufügen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every need is met.</source>
+        <translation>Jeder Bedarf ist gedeckt.</translation>
+    </message>
+    <message>
+        <source>Need left open: %1 hours.</source>
+        <translation>Offener Bedarf: %1 Stunden.</translation>
+    </message>
+    <message>
+        <source>Overtime: %1 hours.</source>
+        <translation>Überstunden: %1 Stunden.</translation>
+    </message>
+    <message>
+        <source>No better plan exists.</source>
+        <translation>Es gibt keinen besseren Plan.</translation>
+    </message>
+    <message>
+        <source>The search stopped before it could prove this plan the best.</source>
+        <translation>Die Suche hielt an, bevor sie diesen Plan als den besten nachweisen konnte.</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1389,37 @@ Stattdessen als PDF-Datei exportieren?</translation>
     </message>
 </context>
 <context>
+    <name>ShiftDialog</name>
+    <message>
+        <source>Shift</source>
+        <translation>Schicht</translation>
+    </message>
+    <message>
+        <source>&amp;Begins:</source>
+        <translation>Be&amp;ginn:</translation>
+    </message>
+    <message>
+        <source>&amp;Ends:</source>
+        <translation>E&amp;nde:</translation>
+    </message>
+    <message>
+        <source>&amp;Position:</source>
+        <translation>Pos&amp;ition:</translation>
+    </message>
+    <message>
+        <source>&amp;Change Shift</source>
+        <translation>S&amp;chicht ändern</translation>
+    </message>
+    <message>
+        <source>%1 hours, ending the next day</source>
+        <translation>%1 Stunden, endet am nächsten Tag</translation>
+    </message>
+    <message>
+        <source>%1 hours</source>
+        <translation>%1 Stunden</translation>
+    </message>
+</context>
+<context>
     <name>ShiftEditController</name>
     <message>
         <source>Undo</source>
@@ -1190,22 +1462,6 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Cut</source>
-        <translation>Ausschneiden</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Change Position</source>
-        <translation>Position ändern</translation>
-    </message>
-    <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
     </message>
@@ -1224,6 +1480,26 @@ Stattdessen als PDF-Datei exportieren?</translation>
     <message>
         <source>Change %1 to %2</source>
         <translation>%1 zu %2 ändern</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Shift...</source>
+        <translation>Schicht &amp;bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Add Shift</source>
+        <translation>Schicht &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste %1</source>
+        <translation>%1 &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Change %1</source>
+        <translation>%1 ändern</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1618,49 @@ Ihre Änderungen sind noch im Raster.</translation>
     </message>
 </context>
 <context>
+    <name>StaffingNeeds</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>not readable as CSV: %1</source>
+        <translation>nicht als CSV lesbar: %1</translation>
+    </message>
+    <message>
+        <source>the header has no column %1</source>
+        <translation>die Kopfzeile hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>has %1 fields, the header has %2</source>
+        <translation>hat %1 Felder, die Kopfzeile hat %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a weekday Mon..Sun</source>
+        <translation>„%1“ ist kein Wochentag Mon..Sun</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM</source>
+        <translation>„%1“ ist keine Uhrzeit HH:MM</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from 0 to 99</source>
+        <translation>„%1“ ist keine Zahl von 0 bis 99</translation>
+    </message>
+    <message>
+        <source>%1 is less than Needed</source>
+        <translation>%1 ist kleiner als Needed</translation>
+    </message>
+</context>
+<context>
     <name>TimeBox</name>
     <message>
         <source>e.g. 9a, 5:30p, 22:00</source>
@@ -1432,6 +1751,10 @@ Ihre Änderungen sind noch im Raster.</translation>
         <source>Control</source>
         <translation>Steuerelement</translation>
     </message>
+    <message>
+        <source>Only whole numbers from %1 to %2 fit here.</source>
+        <translation>Hier passen nur ganze Zahlen von %1 bis %2 hinein.</translation>
+    </message>
 </context>
 <context>
     <name>clsEmployeeInfo</name>
@@ -1489,10 +1812,6 @@ verf.</translation>
         <translation>&amp;Vorname</translation>
     </message>
     <message>
-        <source>&amp;Middle Name</source>
-        <translation>Zweiter V&amp;orname</translation>
-    </message>
-    <message>
         <source>&amp;Last Name</source>
         <translation>&amp;Nachname</translation>
     </message>
@@ -1505,44 +1824,16 @@ verf.</translation>
         <translation>Sozialversicherungsnu&amp;mmer</translation>
     </message>
     <message>
-        <source>Employee &amp;ID</source>
-        <translation>Pe&amp;rsonalnummer</translation>
-    </message>
-    <message>
         <source>Gender</source>
         <translation>Geschlecht</translation>
-    </message>
-    <message>
-        <source>Male</source>
-        <translation>Männlich</translation>
-    </message>
-    <message>
-        <source>Female</source>
-        <translation>Weiblich</translation>
-    </message>
-    <message>
-        <source>Up to 10 digits; blanks, brackets, dashes and + may be typed between them.</source>
-        <translation>Bis zu 10 Ziffern; Leerzeichen, Klammern, Bindestriche und + dürfen dazwischen stehen.</translation>
     </message>
     <message>
         <source>D&amp;OB</source>
         <translation>&amp;Geburtsdatum</translation>
     </message>
     <message>
-        <source>Hire Da&amp;te</source>
-        <translation>Ein&amp;trittsdatum</translation>
-    </message>
-    <message>
-        <source>Home Phon&amp;e</source>
-        <translation>Telefon priv&amp;at</translation>
-    </message>
-    <message>
         <source>Spouse</source>
         <translation>Partner/in</translation>
-    </message>
-    <message>
-        <source>Emer&amp;gency</source>
-        <translation>Notfall&amp;kontakt</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -1551,14 +1842,6 @@ verf.</translation>
     <message>
         <source>Address</source>
         <translation>Adresse</translation>
-    </message>
-    <message>
-        <source>Cit&amp;y</source>
-        <translation>&amp;Wohnort</translation>
-    </message>
-    <message>
-        <source>State / Pro&amp;vince</source>
-        <translation>Bunde&amp;sland / Region</translation>
     </message>
     <message>
         <source>Postal Code</source>
@@ -1573,34 +1856,6 @@ verf.</translation>
         <translation>Bis</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>So</translation>
-    </message>
-    <message>
-        <source>Mon</source>
-        <translation>Mo</translation>
-    </message>
-    <message>
-        <source>Tue</source>
-        <translation>Di</translation>
-    </message>
-    <message>
-        <source>Wed</source>
-        <translation>Mi</translation>
-    </message>
-    <message>
-        <source>Thu</source>
-        <translation>Do</translation>
-    </message>
-    <message>
-        <source>Fri</source>
-        <translation>Fr</translation>
-    </message>
-    <message>
-        <source>Sat</source>
-        <translation>Sa</translation>
-    </message>
-    <message>
         <source>Departments</source>
         <translation>Abteilungen</translation>
     </message>
@@ -1609,36 +1864,124 @@ verf.</translation>
         <translation>Positionen</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
         <source>Contact</source>
         <translation>Kontakt</translation>
     </message>
     <message>
-        <source>Availability</source>
-        <translation>Verfügbarkeit</translation>
+        <source>Nine digits, with or without dashes: 123-45-6789.</source>
+        <translation>Neun Ziffern, mit oder ohne Bindestriche: 123-45-6789.</translation>
     </message>
     <message>
-        <source>Assignments</source>
-        <translation>Zuordnungen</translation>
+        <source>Middle Name</source>
+        <translation>Zweiter Vorname</translation>
     </message>
     <message>
-        <source>home phone</source>
+        <source>Employee ID</source>
+        <translation>Personalnummer</translation>
+    </message>
+    <message>
+        <source>&amp;Male</source>
+        <translation>M&amp;ännlich</translation>
+    </message>
+    <message>
+        <source>F&amp;emale</source>
+        <translation>&amp;Weiblich</translation>
+    </message>
+    <message>
+        <source>Up to 10 digits; blanks, dashes, dots and brackets may be typed between them.</source>
+        <translation>Bis zu 10 Ziffern; Leerzeichen, Bindestriche, Punkte und Klammern dürfen dazwischen stehen.</translation>
+    </message>
+    <message>
+        <source>Hire Date</source>
+        <translation>Eintrittsdatum</translation>
+    </message>
+    <message>
+        <source>Home Phone</source>
         <translation>Telefon privat</translation>
     </message>
     <message>
-        <source>emergency phone</source>
-        <translation>Notfalltelefon</translation>
+        <source>Emergenc&amp;y</source>
+        <translation>Notfall&amp;kontakt</translation>
     </message>
     <message>
-        <source>The %1 &quot;%2&quot; has %3 digits; at most 10 can be stored. Please shorten it.</source>
-        <translation>Das Feld %1 „%2“ hat %3 Ziffern; höchstens 10 können gespeichert werden. Bitte kürzen Sie es.</translation>
+        <source>City</source>
+        <translation>Wohnort</translation>
     </message>
     <message>
-        <source>The %1 &quot;%2&quot; can hold only digits, with blanks, brackets, dashes or + between them. Please correct it.</source>
-        <translation>Das Feld %1 „%2“ darf nur Ziffern enthalten, mit Leerzeichen, Klammern, Bindestrichen oder + dazwischen. Bitte korrigieren Sie es.</translation>
+        <source>State / Province</source>
+        <translation>Bundesland / Region</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Not available</source>
+        <translation>Nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>From %1 to %1 is the whole day.</source>
+        <translation>Von %1 bis %1 ist der ganze Tag.</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Allgemein</translation>
+    </message>
+    <message>
+        <source>A&amp;vailability</source>
+        <translation>Ve&amp;rfügbarkeit</translation>
+    </message>
+    <message>
+        <source>Ass&amp;ignments</source>
+        <translation>Zu&amp;ordnungen</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; must have nine digits, with or without dashes (123-45-6789).</source>
+        <translation>Das Feld %1 „%2“ muss neun Ziffern haben, mit oder ohne Bindestriche (123-45-6789).</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a date. Please type it as %3.</source>
+        <translation>Das Feld %1 „%2“ ist kein Datum. Bitte geben Sie es als %3 ein.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; has %3 digits; at most %4 can be stored. Please shorten it.</source>
+        <translation>Das Feld %1 „%2“ hat %3 Ziffern; höchstens %4 können gespeichert werden. Bitte kürzen Sie es.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; cannot hold &quot;%3&quot;: only up to %4 digits, with blanks, dashes, dots or brackets between them. Please correct it.</source>
+        <translation>Das Feld %1 „%2“ darf „%3“ nicht enthalten: nur bis zu %4 Ziffern, mit Leerzeichen, Bindestrichen, Punkten oder Klammern dazwischen. Bitte korrigieren Sie es.</translation>
+    </message>
+    <message>
+        <source>On %1, &quot;%2&quot; is not a time of day.</source>
+        <translation>Am %1 ist „%2“ keine Uhrzeit.</translation>
+    </message>
+    <message>
+        <source>On %1 the available hours must end after they begin (%2 to %3).</source>
+        <translation>Am %1 müssen die verfügbaren Stunden nach ihrem Beginn enden (%2 bis %3).</translation>
     </message>
 </context>
 <context>
@@ -1690,32 +2033,12 @@ verf.</translation>
 <context>
     <name>frmAddTimeOFf</name>
     <message>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Reason</source>
         <translation>&amp;Grund</translation>
-    </message>
-    <message>
-        <source>From</source>
-        <translation>Von</translation>
-    </message>
-    <message>
-        <source>To</source>
-        <translation>Bis</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
     </message>
     <message>
         <source>Add Time Off</source>
@@ -1732,6 +2055,34 @@ verf.</translation>
     <message>
         <source>The reason cannot hold these characters: %1</source>
         <translation>Der Grund darf diese Zeichen nicht enthalten: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>B&amp;is</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date. Please type it as %2.</source>
+        <translation>„%1“ ist kein Datum. Bitte geben Sie es als %2 ein.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time of day.</source>
+        <translation>„%1“ ist keine Uhrzeit.</translation>
     </message>
 </context>
 <context>
@@ -1929,7 +2280,7 @@ verf.</translation>
     </message>
     <message>
         <source>Import Employees from Te&amp;xt...</source>
-        <translation>Mitarbeiter aus Te&amp;xt importieren...</translation>
+        <translation>Aus Te&amp;xt importieren...</translation>
     </message>
     <message>
         <source>Adds the employees of a CSV file, after showing what would change.</source>
@@ -2147,14 +2498,6 @@ verf.</translation>
         <translation>Positionen</translation>
     </message>
     <message>
-        <source>Create missing departments and positions</source>
-        <translation>Fehlende Abteilungen und Positionen anlegen</translation>
-    </message>
-    <message>
-        <source>Skip bad rows</source>
-        <translation>Fehlerhafte Zeilen überspringen</translation>
-    </message>
-    <message>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
@@ -2209,6 +2552,38 @@ verf.</translation>
             <numerusform>%n Mitarbeiter schon vorhanden.</numerusform>
             <numerusform>%n Mitarbeiter schon vorhanden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>&amp;Create missing departments and positions</source>
+        <translation>Fehlende Abteilungen und Positionen &amp;anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip bad rows</source>
+        <translation>Fehlerhafte Zeilen über&amp;springen</translation>
+    </message>
+    <message>
+        <source>Save a Sa&amp;mple CSV...</source>
+        <translation>&amp;Muster-CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Writes a CSV file with every column this import reads and two example rows.</source>
+        <translation>Schreibt eine CSV-Datei mit jeder Spalte, die dieser Import liest, und zwei Beispielzeilen.</translation>
+    </message>
+    <message>
+        <source>Save a Sample CSV</source>
+        <translation>Muster-CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -2274,10 +2649,6 @@ verf.</translation>
         <translation>Berichte</translation>
     </message>
     <message>
-        <source>Prin&amp;t Reports</source>
-        <translation>Berichte dr&amp;ucken</translation>
-    </message>
-    <message>
         <source>Demo Business</source>
         <translation>Beispielbetrieb</translation>
     </message>
@@ -2316,6 +2687,10 @@ verf.</translation>
     <message>
         <source>Configure and print various reports.</source>
         <translation>Stellen Sie Berichte zusammen und drucken Sie sie.</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int Reports</source>
+        <translation>Berichte dr&amp;ucken</translation>
     </message>
 </context>
 <context>
@@ -2986,12 +3361,6 @@ verf.</translation>
         <translation>Plan kopieren</translation>
     </message>
     <message>
-        <source>Shifts were previously scheduled<byte value="xd"/>
-Replace schedule?</source>
-        <translation>Es waren schon Schichten geplant<byte value="xd"/>
-Plan ersetzen?</translation>
-    </message>
-    <message>
         <source>Replace Schedule</source>
         <translation>Plan ersetzen</translation>
     </message>
@@ -3036,6 +3405,24 @@ Plan ersetzen?</translation>
         <comment>first and last day shown</comment>
         <translation>%1 - %2</translation>
     </message>
+    <message>
+        <source>&amp;Open the Employee Editor</source>
+        <translation>&amp;Mitarbeiterverwaltung öffnen</translation>
+    </message>
+    <message>
+        <source>Nobody works in %1 yet, so there is no one to plan. Add employees to it in the employee editor.</source>
+        <translation>In %1 arbeitet noch niemand, daher gibt es niemanden zu planen. Fügen Sie in der Mitarbeiterverwaltung Mitarbeiter hinzu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) already hold shifts: %1.
+Replace their schedule?</source>
+        <translation>
+            <numerusform>%n Tag hat schon Schichten: %1.
+Seinen Plan ersetzen?</numerusform>
+            <numerusform>%n Tage haben schon Schichten: %1.
+Ihren Plan ersetzen?</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmShiftsSetup</name>
@@ -3078,6 +3465,99 @@ Plan ersetzen?</translation>
     <message>
         <source>Please setup a department</source>
         <translation>Bitte richten Sie eine Abteilung ein</translation>
+    </message>
+</context>
+<context>
+    <name>frmStaffingNeeds</name>
+    <message>
+        <source>Staffing Needs</source>
+        <translation>Personalbedarf</translation>
+    </message>
+    <message>
+        <source>&amp;Department:</source>
+        <translation>&amp;Abteilung:</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Weekday</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>Needed</source>
+        <translation>Needed</translation>
+    </message>
+    <message>
+        <source>Most</source>
+        <translation>Most</translation>
+    </message>
+    <message>
+        <source>Weekday Mon..Sun; From and To as HH:MM (a To not after From runs past midnight); Needed and Most 0 to 99, Most empty for no bound. Overlapping rows add up.</source>
+        <translation>Weekday Mon..Sun; From und To als HH:MM (ein To, das nicht nach From liegt, reicht über Mitternacht); Needed und Most 0 bis 99, Most leer für keine Obergrenze. Überlappende Zeilen zählen zusammen.</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Day To...</source>
+        <translation>Tag &amp;kopieren nach...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Cl&amp;ose</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Save the staffing needs of %1?</source>
+        <translation>Den Personalbedarf von %1 speichern?</translation>
+    </message>
+    <message>
+        <source>Some rows of %1 could not be read and are not shown; saving leaves them out:
+%2</source>
+        <translation>Einige Zeilen von %1 konnten nicht gelesen werden und werden nicht gezeigt; beim Speichern fallen sie weg:
+%2</translation>
+    </message>
+    <message>
+        <source>Row %1, %2: %3</source>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Select a row of the weekday to copy.</source>
+        <translation>Wählen Sie eine Zeile des Wochentags, der kopiert werden soll.</translation>
+    </message>
+    <message>
+        <source>Every other weekday</source>
+        <translation>Jeden anderen Wochentag</translation>
+    </message>
+    <message>
+        <source>Monday to Friday</source>
+        <translation>Montag bis Freitag</translation>
+    </message>
+    <message>
+        <source>Copy the rows of %1 to:</source>
+        <translation>Die Zeilen von %1 kopieren nach:</translation>
     </message>
 </context>
 <context>
@@ -3130,6 +3610,26 @@ Plan ersetzen?</translation>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
+    <message>
+        <source>&amp;Today</source>
+        <translation>He&amp;ute</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious Week</source>
+        <translation>&amp;Vorige Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Next Week</source>
+        <translation>&amp;Nächste Woche</translation>
+    </message>
+    <message>
+        <source>Wee&amp;k of</source>
+        <translation>W&amp;oche vom</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
 </context>
 <context>
     <name>mdiSchedule</name>
@@ -3176,10 +3676,6 @@ Plan ersetzen?</translation>
     <message>
         <source>&amp;Employee Reports</source>
         <translation>&amp;Mitarbeiterberichte</translation>
-    </message>
-    <message>
-        <source>&amp;Setup</source>
-        <translation>&amp;Einrichten</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -3288,6 +3784,14 @@ Plan ersetzen?</translation>
     <message>
         <source>Could not save the Help Wizard setting in &quot;%1&quot;.</source>
         <translation>Die Einstellung des Hilfe-Assistenten konnte nicht in „%1“ gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Se&amp;tup</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>Staffing &amp;Needs</source>
+        <translation>Personal&amp;bedarf</translation>
     </message>
 </context>
 </TS>

@@ -2,12 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>CoverageStrip</name>
+    <message numerus="yes">
+        <source>%1, %2 %3 - %4: %n on shift</source>
+        <translation>
+            <numerusform>%1, %2 %3 - %4: %n on shift</numerusform>
+            <numerusform>%1, %2 %3 - %4: %n on shift</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n needed</source>
+        <translation>
+            <numerusform>%n needed</numerusform>
+            <numerusform>%n needed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n short</source>
+        <translation>
+            <numerusform>%n short</numerusform>
+            <numerusform>%n short</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n above the most wanted</source>
+        <translation>
+            <numerusform>%n above the most wanted</numerusform>
+            <numerusform>%n above the most wanted</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ExportWeek</name>
     <message numerus="yes">
         <source>%n file(s) could not be read, so the week is incomplete: %1</source>
         <translation>
             <numerusform>%n file could not be read, so the week is incomplete: %1</numerusform>
             <numerusform>%n files could not be read, so the week is incomplete: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FillNeedsDialog</name>
+    <message numerus="yes">
+        <source>%n row(s) of %1 could not be read and are left out; the first: %2</source>
+        <translation>
+            <numerusform>%n row of %1 could not be read and is left out: %2</numerusform>
+            <numerusform>%n rows of %1 could not be read and are left out; the first: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -38,6 +79,23 @@
 </numerusform>
             <numerusform>Added %n employees
 </numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>PlanOutcomeText</name>
+    <message numerus="yes">
+        <source>%1 %2-%3 %4: %n missing - %5</source>
+        <translation>
+            <numerusform>%1 %2-%3 %4: %n missing - %5</numerusform>
+            <numerusform>%1 %2-%3 %4: %n missing - %5</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n shift(s) to add.</source>
+        <translation>
+            <numerusform>%n shift to add.</numerusform>
+            <numerusform>%n shifts to add.</numerusform>
         </translation>
     </message>
 </context>
@@ -133,6 +191,16 @@
         <translation>
             <numerusform>Exported %1 without %n conflicting shift (Schedule, Show Conflicts lists them).</numerusform>
             <numerusform>Exported %1 without %n conflicting shifts (Schedule, Show Conflicts lists them).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) already hold shifts: %1.
+Replace their schedule?</source>
+        <translation>
+            <numerusform>%n day already holds shifts: %1.
+Replace its schedule?</numerusform>
+            <numerusform>%n days already hold shifts: %1.
+Replace their schedule?</numerusform>
         </translation>
     </message>
 </context>
