@@ -184,6 +184,16 @@ void clsOptions::setNameColumnWidth(int pixels)
     write(kSchedule, QStringLiteral("Name Width"), QString::number(pixels));
 }
 
+bool clsOptions::coverageStripShown() const
+{
+    return read(kSchedule, QStringLiteral("Coverage Strip")) != QLatin1String("0");
+}
+
+void clsOptions::setCoverageStripShown(bool shown)
+{
+    write(kSchedule, QStringLiteral("Coverage Strip"), shown ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 void clsOptions::setSnapToMinutes(qint16 minutes)
 {
     m_snapMinutes = minutes;

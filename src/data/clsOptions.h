@@ -30,6 +30,9 @@ public:
     // The scheduler's name column in pixels (0: not set).
     int nameColumnWidth() const;
     void setNameColumnWidth(int pixels);
+    // Whether the scheduler shows its coverage strip (shown until the user hides it).
+    bool coverageStripShown() const;
+    void setCoverageStripShown(bool shown);
 
     void setSnapToMinutes(qint16 minutes);     // memory only, until SaveData
     qint16 GetSnapToMinutes() const;

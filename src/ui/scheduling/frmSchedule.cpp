@@ -3,16 +3,20 @@
 #include "frmCopySchedule.h"
 #include "frmEmployeeWeek.h"
 #include "frmPickDate.h"
+#include "FillNeedsDialog.h"
+#include "NeedsCoverageView.h"
 
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/clsOptions.h"
 #include "exchange/ExportIcs.h"
 #include "schedule/ScheduleCopy.h"
+#include "schedule/ShiftEditCommand.h"
 #include "schedule/WeekPicture.h"
 #include "schedule/clsScheduleData.h"
 #include "ui/common/DialogRunner.h"
 #include "ui/common/WindowHelpers.h"
+#include "ui/widgets/CoverageStrip.h"
 #include "ui/widgets/FlowLayout.h"
 #include "ui/widgets/TimeGrid.h"
 
@@ -74,7 +78,12 @@ frmSchedule::frmSchedule(clsEmployeeInfo &info, clsOptions &options, Prompt &pro
     resize(1100, 640);
 }
 
-frmSchedule::~frmSchedule() = default;
+frmSchedule::~frmSchedule()
+{
+    // The editing outlives this part of the window and clears its undo stack on the way out:
+    // nothing here may be asked to count that.
+    disconnect(&m_edits->undoStack(), nullptr, this, nullptr);
+}
 
 // ---- layout -----------------------------------------------------------------------------------
 
@@ -186,6 +195,21 @@ void frmSchedule::buildBands()
                           QStringLiteral("fraViewMode"), cmdViewMode));
     flow->addWidget(band(QStringLiteral("bandCopy"), QStringLiteral("toolCopy"), QStringLiteral("fraCopy"), cmdCopy));
     flow->addWidget(band(QStringLiteral("bandPrint"), QStringLiteral("toolPrint"), QStringLiteral("fraPrint"), cmdPrint));
+    auto *needs = new QWidget(this);
+    auto *needsLayout = new QHBoxLayout(needs);
+    needsLayout->setContentsMargins(0, 0, 0, 0);
+    needsLayout->setSpacing(2);
+    for (const auto &[name, caption, toolId] :
+         {std::tuple{"cmdStaffingNeeds", tr("Needs..."), "toolStaffingNeeds"}, std::tuple{"cmdFillNeeds", tr("Fill..."), "toolFillNeeds"}}) {
+        auto *button = NamedButton(caption, QLatin1String(name), needs);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        const QString id = QLatin1String(toolId);
+        connect(button, &QPushButton::clicked, this, [this, id] { ToolClick(id); });
+        needsLayout->addWidget(button);
+    }
+    flow->addWidget(band(QStringLiteral("bandNeeds"), QStringLiteral("toolNeeds"), QStringLiteral("fraNeeds"), needs,
+                         tr("Staffing Needs")));
     auto *undoBar = new QToolBar(this);
     undoBar->setObjectName(QStringLiteral("bandUndo"));
     // The buttons name the step in a few words; the tooltip and the Edit menu name it whole.
@@ -219,6 +243,8 @@ void frmSchedule::buildBands()
     bottom->addWidget(band(QStringLiteral("bandMouseDisplay"), QStringLiteral("toolMouseDisplay"),
                            QStringLiteral("fraMouseDisplay"), labCurrentTime, tr("Mouse Position")));
     bottom->addWidget(labStatus, 1);
+    m_coverage = std::make_unique<NeedsCoverageView>(TimeGrid1, this);
+    bottom->addWidget(m_coverage->unmetLabel());
 
     m_menuBar = new QMenuBar(this);
     auto *main = new QVBoxLayout(this);
@@ -228,11 +254,16 @@ void frmSchedule::buildBands()
     main->addWidget(bands);
     main->addWidget(fraEmpty);
     main->addWidget(TimeGrid1, 1);
+    main->addWidget(m_coverage->strip());
     main->addLayout(bottom);
 
     connect(comDepartment, &QComboBox::currentIndexChanged, this, &frmSchedule::onDepartmentChosen);
     connect(cmdSetDate, &QPushButton::clicked, this, &frmSchedule::pickDate);
-    connect(comSnapTo, &QComboBox::currentIndexChanged, this, [this] { applySnapChoice(comSnapTo); });
+    connect(comSnapTo, &QComboBox::currentIndexChanged, this, [this] {
+        applySnapChoice(comSnapTo);
+        recountCoverage();
+    });
+    connect(&m_edits->undoStack(), &QUndoStack::indexChanged, this, &frmSchedule::recountCoverage);
     connect(comViewRange, &QComboBox::currentIndexChanged, this, &frmSchedule::setViewRangeIndex);
     connect(comAddShift, &QComboBox::currentIndexChanged, this, [this](int index) { setAddModeFromList(index); });
     connect(comBarDisplay, &QComboBox::currentIndexChanged, this,
@@ -281,6 +312,12 @@ void frmSchedule::buildCommands()
     QAction *conflicts = command(QStringLiteral("toolConflicts"), tr("Show C&onflicts..."), [this] { showConflicts(); });
     scheduleMenu->addAction(conflicts);
     connect(scheduleMenu, &QMenu::aboutToShow, conflicts, [this, conflicts] { conflicts->setEnabled(hasConflicts()); });
+    scheduleMenu->addAction(command(QStringLiteral("toolStaffingNeeds"), tr("&Staffing Needs..."), [this] {
+        if (m_loaded)
+            Q_EMIT staffingNeedsRequested(m_department);
+    }));
+    scheduleMenu->addAction(command(QStringLiteral("toolFillNeeds"), tr("&Fill Open Needs..."), [this] { fillOpenNeeds(); }));
+    scheduleMenu->addSeparator();
     scheduleMenu->addAction(command(QStringLiteral("toolExportPicture"), tr("&Export Picture..."),
                                     [this] { exportPicture(); }));
     scheduleMenu->addAction(command(QStringLiteral("toolExportCalendar"), tr("Export Calenda&r..."),
@@ -305,6 +342,12 @@ void frmSchedule::buildCommands()
     view->addAction(command(QStringLiteral("toolWeekHours"), tr("&Week Hours"), [this] { setHoursMode(0); }));
     view->addAction(command(QStringLiteral("toolDayHours"), tr("D&ay Hours"), [this] { setHoursMode(1); }));
     view->addAction(command(QStringLiteral("toolDayDisplay"), tr("Days &Worked"), [this] { setHoursMode(2); }));
+    view->addSeparator();
+    QAction *strip = command(QStringLiteral("toolCoverage"), tr("&Coverage Strip"), [] {});
+    strip->setCheckable(true);
+    connect(strip, &QAction::toggled, this, &frmSchedule::setCoverageShown);
+    strip->setChecked(m_options.coverageStripShown());
+    view->addAction(strip);
     view->addSeparator();
     view->addAction(command(QStringLiteral("toolJobDesc"), tr("Bars Show &Position"),
                             [this] { comBarDisplay->setCurrentIndex(0); }));
@@ -417,6 +460,52 @@ void frmSchedule::refreshData()
 {
     m_loaded = reloadGrid();
     updateEmptyNotice();
+    reloadNeeds();
+}
+
+void frmSchedule::reloadNeeds()
+{
+    m_coverage->readNeeds(m_info.DataPath(), m_department);
+    recountCoverage();
+}
+
+void frmSchedule::recountCoverage()
+{
+    if (m_loaded)
+        m_coverage->recount(*m_schedule, m_options.GetSnapToMinutes());
+}
+
+void frmSchedule::setCoverageShown(bool shown)
+{
+    m_coverage->setStripShown(shown);
+    recountCoverage();
+}
+
+void frmSchedule::fillOpenNeeds()
+{
+    if (!m_loaded)
+        return;
+    FillNeedsDialog dialog(m_info, *m_schedule, this);
+    if (m_dialogs.exec(dialog) != QDialog::Accepted || dialog.added().isEmpty())
+        return;
+    // The plan was made against this very week, so every shift fits; one that no longer does
+    // (nothing should have changed meanwhile) is left out and told.
+    QStringList refused;
+    QUndoStack &undo = m_edits->undoStack();
+    undo.beginMacro(tr("Fill %n open need(s)", nullptr, int(dialog.added().size())));
+    for (const PlannedShift &shift : dialog.added()) {
+        const int row = m_schedule->findEmployeeRow(shift.employee);
+        const EditOutcome outcome =
+            row < 0 ? EditOutcome{} : m_edits->editor().add(row, shift.begin, shift.end, shift.position);
+        if (outcome.applied)
+            undo.push(new ShiftEditCommand(m_edits->editor(), outcome, m_edits->describe(shift.begin, shift.end, row)));
+        else
+            refused << m_edits->describe(shift.begin, shift.end, -1) + u' ' + shift.name;
+    }
+    undo.endMacro();
+    if (!refused.isEmpty())
+        m_prompt.message(tr("These planned shifts no longer fit and were not added:\n%1").arg(refused.join(u'\n')),
+                         windowTitle());
 }
 
 void frmSchedule::updateEmptyNotice()
@@ -455,6 +544,7 @@ bool frmSchedule::leaveAndLoad(const QString &department, double date)
     }
     m_loaded = reloadGrid();
     updateEmptyNotice();
+    reloadNeeds();
     applyBarDisplay(comBarDisplay->currentData().toString());
     TimeGrid1->scrollToTime(date + m_options.GetScheduleStartTime(department));
     TimeGrid1->resetCursor();
@@ -772,6 +862,7 @@ void frmSchedule::storeOptions()
         m_options.setSnapTo(qint16(comSnapTo->currentData().toInt()));
         m_options.setWeekViewMode(m_weekView ? -1 : 0);
         m_options.setNameColumnWidth(TimeGrid1->captionWidth());
+        m_options.setCoverageStripShown(m_coverage->isStripShown());
     });
 }
 

@@ -3,7 +3,9 @@
 #include "ShiftEditWindow.h"
 
 #include <QHash>
+#include <memory>
 
+class NeedsCoverageView;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -45,12 +47,18 @@ public:
     bool isLoaded() const { return m_loaded; }
     QString department() const { return m_department; }
     QAction *tool(const QString &id) const { return m_tools.value(id); }
+    NeedsCoverageView &coverage() const { return *m_coverage; }
+    // Reads the department's staffing needs again (after the needs window saved them) and
+    // counts the coverage of the week anew.
+    void reloadNeeds();
 
 Q_SIGNALS:
     // Print: the week was saved; the schedule reports are wanted for this department and days.
     void printRequested(const QString &department, double firstDay, double lastDay);
     // The department has no employees: the user wants the employee editor (the scheduler closes).
     void employeeEditorRequested();
+    // The staffing needs of the department are to be edited (the window stays open).
+    void staffingNeedsRequested(const QString &department);
 
 protected:
     void done(int result) override;
@@ -94,6 +102,10 @@ private:
     void rememberExportFolder(const QString &file);
     void storeOptions();
     void onDateShown(double time);
+    void recountCoverage();
+    void setCoverageShown(bool shown);
+    // Plans the week's open needs and adds the shifts chosen as one undo step.
+    void fillOpenNeeds();
 
     QMenuBar *m_menuBar = nullptr;
     QComboBox *comDepartment = nullptr;
@@ -115,6 +127,7 @@ private:
     QWidget *fraEmpty = nullptr;
     QLabel *labEmpty = nullptr;
     QHash<QString, QAction *> m_tools;
+    std::unique_ptr<NeedsCoverageView> m_coverage;
 
     double m_firstDay = 0;
     double m_lastDay = 0;

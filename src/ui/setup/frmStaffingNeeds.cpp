@@ -5,6 +5,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "ui/common/WindowHelpers.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -290,6 +291,16 @@ void frmStaffingNeeds::cmdUndo_Click()
     fill(m_undo.takeLast());
     m_modified = true;
     check();
+}
+
+void frmStaffingNeeds::closeEvent(QCloseEvent *event)
+{
+    if (m_modified && m_prompt.askYesNo(tr("Save the staffing needs of %1?").arg(m_shown), windowTitle())
+        && !cmdSave_Click()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 bool frmStaffingNeeds::cmdSave_Click()

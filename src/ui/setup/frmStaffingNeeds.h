@@ -33,6 +33,10 @@ public:
     void cmdUndo_Click();
     bool cmdSave_Click();
 
+protected:
+    // Unsaved rows are offered for saving first; a save that fails keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void load();
     void fill(const QList<QStringList> &texts);

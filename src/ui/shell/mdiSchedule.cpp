@@ -365,6 +365,16 @@ void mdiSchedule::showScheduler()
         print->DisplayWindow(department, first, last);
         print->show();
     });
+    // The needs window belongs to the scheduler while it is open; what it saved is counted at once.
+    connect(&form, &frmSchedule::staffingNeedsRequested, &form, [this, &form](const QString &department) {
+        auto *needs = new frmStaffingNeeds(*m_employeeInfo, m_prompt, &form);
+        needs->setWindowFlag(Qt::Dialog);
+        needs->setWindowModality(Qt::WindowModal);
+        needs->setAttribute(Qt::WA_DeleteOnClose);
+        needs->showDepartment(department);
+        connect(needs, &QObject::destroyed, &form, &frmSchedule::reloadNeeds);
+        needs->show();
+    });
     bool editEmployees = false;
     connect(&form, &frmSchedule::employeeEditorRequested, &form, [&editEmployees] { editEmployees = true; });
     if (!form.Form_Load())

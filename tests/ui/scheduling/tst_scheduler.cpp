@@ -16,6 +16,7 @@
 #include "ui/scheduling/frmPickDate.h"
 #include "ui/scheduling/frmSchedule.h"
 #include "ui/scheduling/ShiftDialog.h"
+#include "ui/widgets/CoverageStrip.h"
 #include "ui/widgets/TimeBox.h"
 #include "ui/widgets/TimeGrid.h"
 
@@ -796,6 +797,57 @@ private Q_SLOTS:
         QTest::mouseClick(m_form->findChild<QPushButton *>("cmdOpenEmployees"), Qt::LeftButton);
         QVERIFY(asked);
         QVERIFY(!m_form->isVisible());
+    }
+
+    // A need on Monday morning: the strip counts the cooks, the status line tells the need left
+    // open; filling the week adds its shifts as one step, which undo takes back whole.
+    void fillsOpenNeedsAsOneStepAndCountsThem()
+    {
+        makeBusiness();
+        HandMade::write(m_tmp->filePath("StaffingNeeds.csv"),
+                        "Department,Weekday,Position,From,To,Needed,Most\r\n"
+                        "KITCHEN,Mon,COOK,06:00,14:00,2,\r\n");
+        open();
+        auto *unmet = m_form->findChild<QLabel *>("labUnmet");
+        auto *strip = m_form->findChild<CoverageStrip *>("coverageStrip");
+        QVERIFY(strip->isVisible());
+        QCOMPARE(unmet->text(), CoverageStrip::unmetText(2 * 8 * 60));
+        const auto cookCells = [strip] {
+            for (const CoverageStripRow &row : strip->rows())
+                if (row.position == "COOK")
+                    return row.cells;
+            return QList<CoverageCell>();
+        };
+        const auto mondayMorning = [&] {
+            for (const CoverageCell &cell : cookCells())
+                if (cell.begin <= kMon + 7 * H && kMon + 7 * H < cell.end)
+                    return QStringLiteral("%1/%2").arg(cell.scheduled).arg(cell.needed);
+            return QString();
+        };
+        QCOMPARE(mondayMorning(), "0/2");
+
+        m_dialogs.queue([](QDialog *dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>("cmdFill"), Qt::LeftButton);
+            auto *apply = dialog->findChild<QPushButton *>("cmdApply");
+            QTRY_VERIFY_WITH_TIMEOUT(apply->isEnabled(), 20000);
+            QTest::mouseClick(apply, Qt::LeftButton);
+        });
+        m_form->ToolClick("toolFillNeeds");
+        QCOMPARE(blocksText(), "0 Mon 6:00a-Mon 2:00p COOK; 1 Mon 6:00a-Mon 2:00p COOK");
+        QCOMPARE(mondayMorning(), "2/2");
+        QVERIFY(!unmet->isVisible());
+        QUndoStack &undo = m_form->undoStack();
+        QCOMPARE(undo.count(), 1);
+        undo.undo();
+        QCOMPARE(blocksText(), "");
+        QCOMPARE(mondayMorning(), "0/2");
+        QVERIFY(unmet->isVisible());
+
+        // Hidden, the strip is remembered hidden.
+        m_form->tool("toolCoverage")->trigger();
+        QVERIFY(!strip->isVisible());
+        m_form->close();
+        QVERIFY(!m_options->coverageStripShown());
     }
 
     // Both exports suggest "<department>-<yyyy-mm-dd>" in the folder last exported to.
