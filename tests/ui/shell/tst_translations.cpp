@@ -164,7 +164,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tool");
         for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
-                               "toolTimeOffSchedules", "toolWorkSchedules", "toolsubEmployeeReports", "wizard"})
+                               "toolTimeOffSchedules", "toolStaffingNeeds", "toolWorkSchedules", "toolsubEmployeeReports",
+                               "wizard"})
             QTest::newRow(id) << QString::fromLatin1(id);
     }
     void germanWindowsKeepMnemonicsAndFit()
