@@ -35,10 +35,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QToolBar>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QUrl>
 
 #ifndef SHIFTGRID_HOME_URL
@@ -68,6 +71,30 @@ const char *const kWizardKey = "HelpWizardHide";
 // The commands whose windows change data; the others only show, print or open help.
 const char *const kWritingCommands[] = {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
                                         "toolScheduleWork", "toolTimeOffSchedules"};
+
+// Escape in a menu opened by keyboard closes it and leaves its title current in the menu bar,
+// which keeps the keyboard until a second Escape. Some styles (Fusion) paint a title as chosen only
+// while its menu is open, so the bar seemed to hold the keyboard with nothing chosen: this paints
+// the current title as chosen whenever the bar has the keyboard.
+class MenuBarStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_MenuBarItem && widget && widget->hasFocus() && (option->state & State_Selected)) {
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+                QStyleOptionMenuItem chosen(*item);
+                chosen.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &chosen, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
 
 } // namespace
 
@@ -173,6 +200,9 @@ QMenu *mdiSchedule::addBand(QMenu *parentMenu, const QString &bandId, const QStr
 void mdiSchedule::buildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("bandMainMenu"));
+    auto *barStyle = new MenuBarStyle(QStyleFactory::create(style()->name()));
+    barStyle->setParent(menuBar());
+    menuBar()->setStyle(barStyle);
 
     QMenu *file = addBand(nullptr, QStringLiteral("bandFileMenu"), QStringLiteral("toolFile"), tr("&File"),
                           tr("File Menu"));
@@ -695,7 +725,18 @@ void mdiSchedule::showEvent(QShowEvent *event)
     m_fittedShown = true;
     // The title bar and borders come with the first show; before it the whole window was taken
     // for the client area, and on a small screen its bottom went off the screen, restored or not.
-    QTimer::singleShot(0, this, [this] { FitToScreen(this); });
+    fitOnceFramed(20);
+}
+
+void mdiSchedule::fitOnceFramed(int triesLeft)
+{
+    // The window manager adds the frame a moment after the show; until then it is waited for.
+    QTimer::singleShot(triesLeft > 0 ? 25 : 0, this, [this, triesLeft] {
+        if (frameGeometry() == geometry() && triesLeft > 0 && !isMaximized())
+            fitOnceFramed(triesLeft - 1);
+        else
+            FitToScreen(this);
+    });
 }
 
 void mdiSchedule::saveLayout()

@@ -122,6 +122,7 @@ private:
     QMdiSubWindow *showSingle(const QString &toolId, const std::function<QWidget *()> &create);
     void cascadeFromOthers(QMdiSubWindow *window) const;
     void closeWizard();
+    void fitOnceFramed(int triesLeft);
     void childActivated(QMdiSubWindow *window);
     void passActivationOn(QPointer<QMdiSubWindow> previous);
     void placeWizard();
