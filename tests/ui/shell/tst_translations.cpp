@@ -5,6 +5,11 @@
 #include "ShellTestSupport.h"
 #include "data/FileError.h"
 #include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "data/OleDate.h"
+#include "planning/DepartmentWeek.h"
+#include "ui/scheduling/FillNeedsDialog.h"
+#include "ui/scheduling/ShiftDialog.h"
 #include "ui/shell/frmInitialSetup.h"
 #include "ui/common/Translations.h"
 
@@ -219,6 +224,35 @@ private Q_SLOTS:
                 QVERIFY2(button->width() >= button->sizeHint().width(),
                          qPrintable(QStringLiteral("%1: %2 is %3 wide, needs %4").arg(window->windowTitle(), button->text())
                                         .arg(button->width()).arg(button->sizeHint().width())));
+    }
+
+    // The scheduler's own dialogs fit a 1024 x 600 screen too, in German as in English.
+    void germanDialogsFit_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("shift") << "shift";
+        QTest::newRow("fill open needs") << "fill";
+    }
+    void germanDialogsFit()
+    {
+        QFETCH(QString, dialog);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(Translations::install(*QCoreApplication::instance()), QStringLiteral("de"));
+        QTemporaryDir dir;
+        clsEmployeeInfo info(dir.path(), clsEmployeeInfo::Access::ReadWrite);
+        info.AddDepartment(QStringLiteral("DELI"));
+        info.JobInfoAdd(QStringLiteral("COOK"), 0, 255);
+        clsOptions options(ScheduleHelper::SettingsFilePath(dir.path()));
+        DepartmentWeek week(info, options, QStringLiteral("DELI"), OleDate::fromDate(QDate(2026, 12, 7)), true);
+        std::unique_ptr<QWidget> window;
+        if (dialog == QLatin1String("shift"))
+            window = std::make_unique<ShiftDialog>(QStringLiteral("Ann Lee, Montag 7.12.2026"), 0.25, 0.5,
+                                                   QStringLiteral("COOK"), QStringList{QStringLiteral("COOK")});
+        else
+            window = std::make_unique<FillNeedsDialog>(info, week.schedule());
+        const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(needed.width() <= 1024 && needed.height() <= 560,
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->windowTitle()).arg(needed.width()).arg(needed.height())));
     }
 };
 
