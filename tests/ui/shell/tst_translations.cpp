@@ -226,6 +226,40 @@ private Q_SLOTS:
                                         .arg(button->width()).arg(button->sizeHint().width())));
     }
 
+    // Every window fits a 1024 x 600 screen (less the main window's bands) in English and in
+    // German, whatever its mnemonics.
+    void windowsFitASmallScreen_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QLocale>("locale");
+        for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
+                               "toolTimeOffSchedules", "toolStaffingNeeds", "toolWorkSchedules", "toolsubEmployeeReports",
+                               "toolContents", "wizard"}) {
+            QTest::addRow("%s, English", id) << QString::fromLatin1(id) << QLocale(QLocale::English, QLocale::UnitedStates);
+            QTest::addRow("%s, German", id) << QString::fromLatin1(id) << QLocale(QLocale::German, QLocale::Germany);
+        }
+    }
+    void windowsFitASmallScreen()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        Translations::install(*QCoreApplication::instance());
+        ShellRun run;
+        mdiSchedule &main = run.start();
+        main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
+        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+        QWidget *window = main.wizard();
+        if (tool != QLatin1String("wizard")) {
+            main.ToolClick(tool);
+            QVERIFY(main.childWindow(tool));
+            window = main.childWindow(tool)->widget();
+        }
+        const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(needed.width() <= 1024 && needed.height() <= 560,
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->windowTitle()).arg(needed.width()).arg(needed.height())));
+    }
+
     // The scheduler's own dialogs fit a 1024 x 600 screen too, in German as in English.
     void germanDialogsFit_data()
     {
