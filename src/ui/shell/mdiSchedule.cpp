@@ -35,10 +35,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QTimer>
 #include <QToolBar>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QUrl>
 
 #ifndef SHIFTGRID_HOME_URL
@@ -69,6 +72,30 @@ const char *const kWizardKey = "HelpWizardHide";
 const char *const kWritingCommands[] = {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
                                         "toolScheduleWork", "toolTimeOffSchedules"};
 
+// Escape in a menu opened by keyboard closes it and leaves its title current in the menu bar,
+// which keeps the keyboard until a second Escape. Some styles (Fusion) paint a title as chosen only
+// while its menu is open, so the bar seemed to hold the keyboard with nothing chosen: this paints
+// the current title as chosen whenever the bar has the keyboard.
+class MenuBarStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_MenuBarItem && widget && widget->hasFocus() && (option->state & State_Selected)) {
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+                QStyleOptionMenuItem chosen(*item);
+                chosen.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &chosen, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 } // namespace
 
 mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner &dialogs, QWidget *parent,
@@ -89,17 +116,17 @@ mdiSchedule::mdiSchedule(const QString &dataFolder, Prompt &prompt, DialogRunner
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdiArea);
     m_mdiArea->viewport()->installEventFilter(this);
-    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
-        // The wizard stays behind every other child window, even when it is activated.
-        if (window && window == m_wizardWindow)
-            window->lower();
-    });
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &mdiSchedule::childActivated);
 
     buildCommands();
     buildMenus();
     buildToolBar();
     resize(1024, 700);
     loadLayout();
+    if (!m_layoutRestored) {
+        FitToScreen(this);
+        m_firstRunSize = size();
+    }
 
     m_employeeInfo = std::make_unique<clsEmployeeInfo>(
         m_dataFolder, readOnly ? clsEmployeeInfo::Access::ReadOnly : clsEmployeeInfo::Access::ReadWrite);
@@ -173,6 +200,9 @@ QMenu *mdiSchedule::addBand(QMenu *parentMenu, const QString &bandId, const QStr
 void mdiSchedule::buildMenus()
 {
     menuBar()->setObjectName(QStringLiteral("bandMainMenu"));
+    auto *barStyle = new MenuBarStyle(QStyleFactory::create(style()->name()));
+    barStyle->setParent(menuBar());
+    menuBar()->setStyle(barStyle);
 
     QMenu *file = addBand(nullptr, QStringLiteral("bandFileMenu"), QStringLiteral("toolFile"), tr("&File"),
                           tr("File Menu"));
@@ -425,6 +455,47 @@ QMdiSubWindow *mdiSchedule::showSingle(const QString &toolId, const std::functio
     return window;
 }
 
+void mdiSchedule::childActivated(QMdiSubWindow *window)
+{
+    QPointer<QMdiSubWindow> previous = m_lastActive;
+    if (window)
+        m_lastActive = window;
+    if (!window || window != m_wizardWindow)
+        return;
+    // The wizard stays behind every other child window, even when it is activated.
+    window->lower();
+    // Behind another window it would take the keyboard unseen: the activation passes on, onwards
+    // from the window that had it (Ctrl+Tab, Ctrl+Shift+Tab) or back to it (a closed dialog).
+    // Once the event is over, so that a window being closed has gone.
+    QTimer::singleShot(0, this, [this, previous] { passActivationOn(previous); });
+}
+
+void mdiSchedule::passActivationOn(QPointer<QMdiSubWindow> previous)
+{
+    QMdiSubWindow *window = m_mdiArea->activeSubWindow();
+    if (!window || window != m_wizardWindow)
+        return;
+    const QList<QMdiSubWindow *> others = openChildren();
+    if (others.isEmpty())
+        return;
+    QList<QMdiSubWindow *> cycle;
+    for (QMdiSubWindow *child : m_mdiArea->subWindowList(m_mdiArea->activationOrder()))
+        if (!child->isHidden() && !child->isMinimized())
+            cycle << child;
+    QMdiSubWindow *next = previous && others.contains(previous.data()) ? previous.data() : others.last();
+    const qsizetype at = cycle.indexOf(window);
+    const qsizetype from = cycle.indexOf(next);
+    if (at >= 0 && from >= 0 && cycle.size() > 2) {
+        const qsizetype count = cycle.size();
+        if ((from + 1) % count == at)
+            next = cycle.at((at + 1) % count);
+        else if ((at + 1) % count == from)
+            next = cycle.at((at + count - 1) % count);
+    }
+    m_lastActive = next;
+    m_mdiArea->setActiveSubWindow(next);
+}
+
 QList<QMdiSubWindow *> mdiSchedule::openChildren() const
 {
     QList<QMdiSubWindow *> open;
@@ -657,12 +728,25 @@ void mdiSchedule::FitToScreen(QWidget *window)
 void mdiSchedule::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_fittedShown || !m_layoutRestored || isMaximized() || isFullScreen())
+    // A size set by hand after construction is kept as it was asked for.
+    const bool ownSize = m_layoutRestored || size() == m_firstRunSize;
+    if (m_fittedShown || !ownSize || isMaximized() || isFullScreen())
         return;
     m_fittedShown = true;
     // The title bar and borders come with the first show; before it the whole window was taken
-    // for the client area, and on a small screen its bottom went off the screen.
-    QTimer::singleShot(0, this, [this] { FitToScreen(this); });
+    // for the client area, and on a small screen its bottom went off the screen, restored or not.
+    fitOnceFramed(20);
+}
+
+void mdiSchedule::fitOnceFramed(int triesLeft)
+{
+    // The window manager adds the frame a moment after the show; until then it is waited for.
+    QTimer::singleShot(triesLeft > 0 ? 25 : 0, this, [this, triesLeft] {
+        if (frameGeometry() == geometry() && triesLeft > 0 && !isMaximized())
+            fitOnceFramed(triesLeft - 1);
+        else
+            FitToScreen(this);
+    });
 }
 
 void mdiSchedule::saveLayout()

@@ -122,6 +122,9 @@ private:
     QMdiSubWindow *showSingle(const QString &toolId, const std::function<QWidget *()> &create);
     void cascadeFromOthers(QMdiSubWindow *window) const;
     void closeWizard();
+    void fitOnceFramed(int triesLeft);
+    void childActivated(QMdiSubWindow *window);
+    void passActivationOn(QPointer<QMdiSubWindow> previous);
     void placeWizard();
     bool unloadChildren();
     void loadLayout();
@@ -148,6 +151,7 @@ private:
     QHash<QString, std::function<void()>> m_commands;
     QHash<QString, QPointer<QMdiSubWindow>> m_children;
     QPointer<QMdiSubWindow> m_wizardWindow;
+    QPointer<QMdiSubWindow> m_lastActive;   // the child window that had the keyboard last
     std::function<QString(const QString &)> m_makeDemo;
     QString m_nextDataFolder;
     QList<QAction *> m_windowCommands;   // Cascade, Tile, Close Window, Close All
@@ -157,4 +161,5 @@ private:
     bool m_layoutRestored = false;
     bool m_readOnly = false;
     bool m_fittedShown = false;
+    QSize m_firstRunSize;   // the size given on a start without a saved layout
 };

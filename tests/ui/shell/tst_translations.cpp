@@ -5,6 +5,11 @@
 #include "ShellTestSupport.h"
 #include "data/FileError.h"
 #include "data/clsEmployeeInfo.h"
+#include "data/clsOptions.h"
+#include "data/OleDate.h"
+#include "planning/DepartmentWeek.h"
+#include "ui/scheduling/FillNeedsDialog.h"
+#include "ui/scheduling/ShiftDialog.h"
 #include "ui/shell/frmInitialSetup.h"
 #include "ui/common/Translations.h"
 
@@ -164,7 +169,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tool");
         for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
-                               "toolTimeOffSchedules", "toolWorkSchedules", "toolsubEmployeeReports", "wizard"})
+                               "toolTimeOffSchedules", "toolStaffingNeeds", "toolWorkSchedules", "toolsubEmployeeReports",
+                               "wizard"})
             QTest::newRow(id) << QString::fromLatin1(id);
     }
     void germanWindowsKeepMnemonicsAndFit()
@@ -218,6 +224,69 @@ private Q_SLOTS:
                 QVERIFY2(button->width() >= button->sizeHint().width(),
                          qPrintable(QStringLiteral("%1: %2 is %3 wide, needs %4").arg(window->windowTitle(), button->text())
                                         .arg(button->width()).arg(button->sizeHint().width())));
+    }
+
+    // Every window fits a 1024 x 600 screen (less the main window's bands) in English and in
+    // German, whatever its mnemonics.
+    void windowsFitASmallScreen_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QLocale>("locale");
+        for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees",
+                               "toolTimeOffSchedules", "toolStaffingNeeds", "toolWorkSchedules", "toolsubEmployeeReports",
+                               "toolContents", "wizard"}) {
+            QTest::addRow("%s, English", id) << QString::fromLatin1(id) << QLocale(QLocale::English, QLocale::UnitedStates);
+            QTest::addRow("%s, German", id) << QString::fromLatin1(id) << QLocale(QLocale::German, QLocale::Germany);
+        }
+    }
+    void windowsFitASmallScreen()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        Translations::install(*QCoreApplication::instance());
+        ShellRun run;
+        mdiSchedule &main = run.start();
+        main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
+        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+        QWidget *window = main.wizard();
+        if (tool != QLatin1String("wizard")) {
+            main.ToolClick(tool);
+            QVERIFY(main.childWindow(tool));
+            window = main.childWindow(tool)->widget();
+        }
+        const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(needed.width() <= 1024 && needed.height() <= 560,
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->windowTitle()).arg(needed.width()).arg(needed.height())));
+    }
+
+    // The scheduler's own dialogs fit a 1024 x 600 screen too, in German as in English.
+    void germanDialogsFit_data()
+    {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("shift") << "shift";
+        QTest::newRow("fill open needs") << "fill";
+    }
+    void germanDialogsFit()
+    {
+        QFETCH(QString, dialog);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(Translations::install(*QCoreApplication::instance()), QStringLiteral("de"));
+        QTemporaryDir dir;
+        clsEmployeeInfo info(dir.path(), clsEmployeeInfo::Access::ReadWrite);
+        info.AddDepartment(QStringLiteral("DELI"));
+        info.JobInfoAdd(QStringLiteral("COOK"), 0, 255);
+        clsOptions options(ScheduleHelper::SettingsFilePath(dir.path()));
+        DepartmentWeek week(info, options, QStringLiteral("DELI"), OleDate::fromDate(QDate(2026, 12, 7)), true);
+        std::unique_ptr<QWidget> window;
+        if (dialog == QLatin1String("shift"))
+            window = std::make_unique<ShiftDialog>(QStringLiteral("Ann Lee, Montag 7.12.2026"), 0.25, 0.5,
+                                                   QStringLiteral("COOK"), QStringList{QStringLiteral("COOK")});
+        else
+            window = std::make_unique<FillNeedsDialog>(info, week.schedule());
+        const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
+        QVERIFY2(needed.width() <= 1024 && needed.height() <= 560,
+                 qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->windowTitle()).arg(needed.width()).arg(needed.height())));
     }
 };
 
