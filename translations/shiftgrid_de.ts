@@ -3423,6 +3423,43 @@ Seinen Plan ersetzen?</numerusform>
 Ihren Plan ersetzen?</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Needs...</source>
+        <translation>Bedarf...</translation>
+    </message>
+    <message>
+        <source>Fill...</source>
+        <translation>Auffüllen...</translation>
+    </message>
+    <message>
+        <source>Staffing Needs</source>
+        <translation>Personalbedarf</translation>
+    </message>
+    <message>
+        <source>&amp;Staffing Needs...</source>
+        <translation>&amp;Personalbedarf...</translation>
+    </message>
+    <message>
+        <source>&amp;Fill Open Needs...</source>
+        <translation>Offenen Bedarf a&amp;uffüllen...</translation>
+    </message>
+    <message>
+        <source>&amp;Coverage Strip</source>
+        <translation>&amp;Besetzungsstreifen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Fill %n open need(s)</source>
+        <translation>
+            <numerusform>%n offenen Bedarf auffüllen</numerusform>
+            <numerusform>%n offene Bedarfe auffüllen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These planned shifts no longer fit and were not added:
+%1</source>
+        <translation>Diese geplanten Schichten passen nicht mehr und wurden nicht hinzugefügt:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>frmShiftsSetup</name>

@@ -203,5 +203,12 @@ Replace its schedule?</numerusform>
 Replace their schedule?</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Fill %n open need(s)</source>
+        <translation>
+            <numerusform>Fill %n open need</numerusform>
+            <numerusform>Fill %n open needs</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
