@@ -1,4 +1,5 @@
 #include "FillNeedsDialog.h"
+#include "ui/common/WindowHelpers.h"
 
 #include "data/FileError.h"
 #include "data/OleDate.h"
@@ -34,7 +35,7 @@ QString reason(UnmetReason reason)
 QString unmetLine(const UnmetNeed &need)
 {
     return Texts::tr("%1 %2-%3 %4: %n missing - %5", nullptr, need.missing)
-        .arg(OleDate::format(need.day, QStringLiteral("ddd")), StaffingNeeds::timeText(need.from), StaffingNeeds::timeText(need.to),
+        .arg(WindowLocale().toString(OleDate::toDate(need.day), QStringLiteral("ddd")), StaffingNeeds::timeText(need.from), StaffingNeeds::timeText(need.to),
              need.position, reason(need.reason));
 }
 
@@ -76,7 +77,7 @@ FillNeedsDialog::FillNeedsDialog(const clsEmployeeInfo &info, const clsScheduleD
 
     auto *intro = new QLabel(tr("Adds the department's default shifts to the week of %1 in %2 where the staffing needs are "
                                 "not met, from the staff who hold the position, are available and stay under their limits.")
-                                 .arg(OleDate::format(schedule.FirstDay(), QStringLiteral("ddd mmm dd,yyyy")), schedule.Department()));
+                                 .arg(WindowDayText(schedule.FirstDay()), schedule.Department()));
     intro->setWordWrap(true);
     chkOvertime = new QCheckBox(tr("Allow &overtime"));
     chkOvertime->setObjectName(QStringLiteral("chkOvertime"));
