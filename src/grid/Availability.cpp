@@ -1,4 +1,6 @@
 #include "Availability.h"
+#include "data/OleDate.h"
+#include "data/clsEmployeeInfo.h"
 
 #include <cmath>
 
@@ -11,6 +13,17 @@ int Availability::weekday(double dateTime)
     // Day 0, 30 December 1899, was a Saturday.
     const long long day = (long long)std::floor(dateTime);
     return int(((day + 6) % 7 + 7) % 7);
+}
+
+WeekAvailability Availability::of(const EmployeeFields &employee)
+{
+    WeekAvailability a;
+    for (int d = 0; d < 7; ++d) {
+        a.start[d] = OleDate::timeOfDay(employee.availabilityStart[d]);
+        const double end = OleDate::timeOfDay(employee.availabilityEnd[d]);
+        a.end[d] = end == 0 ? 1.0 : end;
+    }
+    return a;
 }
 
 bool Availability::isWithin(const WeekAvailability &available, double begin, double end)

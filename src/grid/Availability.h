@@ -9,11 +9,16 @@ struct WeekAvailability {
     std::array<double, 7> end{1, 1, 1, 1, 1, 1, 1};
 };
 
+struct EmployeeFields;
+
 namespace Availability {
 
 // A day the employee cannot work is stored as hours of no length, both ends at noon; a
 // start equal to its end (other than the all-day 0 to 0) reads the same.
 constexpr double kNotAvailable = 0.5;
+
+// The stored hours of an employee's record as times of day; an end at midnight is the day's end.
+WeekAvailability of(const EmployeeFields &employee);
 
 // 0 = Sunday ... 6 = Saturday for a date-time.
 int weekday(double dateTime);

@@ -32,12 +32,7 @@ WeekPlanner::WeekPlanner(const clsEmployeeInfo &info, const clsScheduleData &sch
     const TimeGridModel *grid = schedule.grid();
     QHash<qint32, WeekAvailability> availability;
     for (const EmployeeFields &e : info.Employees()) {
-        WeekAvailability a;
-        for (int d = 0; d < 7; ++d) {
-            a.start[d] = OleDate::timeOfDay(e.availabilityStart[d]);
-            const double end = OleDate::timeOfDay(e.availabilityEnd[d]);
-            a.end[d] = end == 0 ? 1.0 : end;
-        }
+        const WeekAvailability a = Availability::of(e);
         availability.insert(e.number, a);   // the last record of a number wins, as when read
     }
 

@@ -211,12 +211,7 @@ void ShiftEditWindow::updateAvailability()
 {
     m_availabilityOf.clear();
     for (const EmployeeFields &e : m_info.Employees()) {
-        WeekAvailability a;
-        for (int d = 0; d < 7; ++d) {
-            a.start[d] = OleDate::timeOfDay(e.availabilityStart[d]);
-            const double end = OleDate::timeOfDay(e.availabilityEnd[d]);
-            a.end[d] = end == 0 ? 1.0 : end;
-        }
+        const WeekAvailability a = Availability::of(e);
         m_availabilityOf.insert(e.number, a);   // the last record of a number wins, as when read
     }
     QList<WeekAvailability> rows;
