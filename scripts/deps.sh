@@ -4,10 +4,11 @@ set -euo pipefail
 # Build and program: cmake ... libical-dev; lupdate and lrelease (qt6-l10n-tools) make the translations,
 # Qt's own (qt6-translations-l10n) are loaded beside them. Fuzzing harnesses (libFuzzer, sanitizers): clang and its
 # runtime libraries. Checks of the installed files and the Debian package: desktop-file-utils,
-# appstream, dpkg-dev. khal is a calendar client that a test imports the exported iCalendar file
+# appstream, dpkg-dev. poppler-utils (pdftotext) reads the text back out of printed PDF pages in the
+# report tests. khal is a calendar client that a test imports the exported iCalendar file
 # into; only the tests need it, so the Debian package does not depend on it.
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-l10n-tools qt6-translations-l10n libgl-dev libbenchmark-dev fonts-dejavu-core pkgconf libical-dev coinor-libcbc-dev clang libclang-rt-dev
-          desktop-file-utils appstream dpkg-dev python3 khal)
+          desktop-file-utils appstream dpkg-dev python3 khal poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
