@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
@@ -17,6 +18,26 @@
 
 namespace {
 enum Column { Weekday, Position, From, To, Needed, Most, ColumnCount };
+
+// The table shows weekdays in the user's language ("Mo" in German); the file keeps "Mon".."Sun".
+// Both are taken when typed.
+QString shownWeekday(int weekday) { return QLocale().standaloneDayName(weekday + 1, QLocale::ShortFormat); }
+
+QString fileWeekday(const QString &typed)
+{
+    const QString text = typed.trimmed();
+    for (int d = 0; d < 7; ++d)
+        for (const QString &name : {shownWeekday(d), QLocale().dayName(d + 1, QLocale::ShortFormat), QLocale().dayName(d + 1)})
+            if (text.compare(name, Qt::CaseInsensitive) == 0)
+                return StaffingNeeds::weekdayName(d);
+    return typed;
+}
+
+QString shownFromFile(const QString &stored)
+{
+    const int d = StaffingNeeds::weekdayFromName(stored);
+    return d < 0 ? stored : shownWeekday(d);
+}
 }
 
 frmStaffingNeeds::frmStaffingNeeds(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
@@ -37,8 +58,9 @@ frmStaffingNeeds::frmStaffingNeeds(clsEmployeeInfo &info, Prompt &prompt, QWidge
     tblNeeds->horizontalHeader()->setSectionResizeMode(Position, QHeaderView::Stretch);
     tblNeeds->horizontalHeader()->setMinimumSectionSize(64);
     tblNeeds->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblNeeds->setToolTip(tr("Weekday Mon..Sun; From and To as HH:MM (a To not after From runs past midnight); "
-                            "Needed and Most 0 to 99, Most empty for no bound. Overlapping rows add up."));
+    tblNeeds->setToolTip(tr("Weekday %1..%2; From and To as HH:MM (a To not after From runs past midnight); "
+                            "Needed and Most 0 to 99, Most empty for no bound. Overlapping rows add up.")
+                             .arg(shownWeekday(0), shownWeekday(6)));
     labProblem = new QLabel;
     labProblem->setObjectName(QStringLiteral("labProblem"));
     labProblem->setWordWrap(true);
@@ -137,6 +159,7 @@ QList<QStringList> frmStaffingNeeds::texts() const
         QStringList row;
         for (int c = 0; c < ColumnCount; ++c)
             row << (tblNeeds->item(r, c) ? tblNeeds->item(r, c)->text() : QString());
+        row[Weekday] = fileWeekday(row[Weekday]);
         all << row;
     }
     return all;
@@ -148,7 +171,7 @@ void frmStaffingNeeds::fill(const QList<QStringList> &texts)
     tblNeeds->setRowCount(int(texts.size()));
     for (int r = 0; r < texts.size(); ++r)
         for (int c = 0; c < ColumnCount; ++c)
-            tblNeeds->setItem(r, c, new QTableWidgetItem(texts[r].value(c)));
+            tblNeeds->setItem(r, c, new QTableWidgetItem(c == Weekday ? shownFromFile(texts[r].value(c)) : texts[r].value(c)));
     m_filling = false;
 }
 
@@ -179,6 +202,18 @@ QList<NeedRow> frmStaffingNeeds::rows(QList<NeedProblem> *problems) const
     return read.rows();
 }
 
+QString frmStaffingNeeds::problemText(const NeedProblem &problem) const
+{
+    // The column by its heading and a weekday in the user's language; the file's names are
+    // only for the file.
+    const int column = StaffingNeeds::columns().indexOf(problem.column) - 1;
+    const QString heading = column >= 0 ? tblNeeds->horizontalHeaderItem(column)->text() : problem.column;
+    const QString why = problem.reason == NeedProblem::Reason::BadWeekday
+        ? tr("\"%1\" is not a weekday %2..%3").arg(problem.detail, shownWeekday(0), shownWeekday(6))
+        : problem.reasonText();
+    return tr("Row %1, %2: %3").arg(problem.line).arg(heading, why);
+}
+
 void frmStaffingNeeds::check()
 {
     QList<NeedProblem> problems;
@@ -195,10 +230,7 @@ void frmStaffingNeeds::check()
                 item->setBackground(QColor(0xFF, 0xCD, 0xD2));
     }
     m_filling = false;
-    labProblem->setText(problems.isEmpty() ? QString()
-                                           : tr("Row %1, %2: %3")
-                                                 .arg(problems.first().line)
-                                                 .arg(problems.first().column, problems.first().reasonText()));
+    labProblem->setText(problems.isEmpty() ? QString() : problemText(problems.first()));
     cmdSave->setEnabled(problems.isEmpty());
     cmdUndo->setEnabled(!m_undo.isEmpty());
 }
@@ -208,8 +240,8 @@ void frmStaffingNeeds::cmdAdd_Click()
     remember();
     const QStringList positions = m_info.PositionsInDept({comDepartment->currentText()});
     const int row = tblNeeds->rowCount();
-    const QString weekday = row > 0 ? tblNeeds->item(row - 1, Weekday)->text() : StaffingNeeds::weekdayName(0);
     QList<QStringList> all = texts();
+    const QString weekday = row > 0 ? all.last().value(Weekday) : StaffingNeeds::weekdayName(0);
     all << QStringList{weekday, positions.value(0), QStringLiteral("09:00"), QStringLiteral("17:00"), QStringLiteral("1"), QString()};
     fill(all);
     m_modified = true;
@@ -243,15 +275,17 @@ void frmStaffingNeeds::cmdCopyDay_Click()
         m_prompt.message(tr("Select a row of the weekday to copy."), windowTitle());
         return;
     }
-    const QString from = tblNeeds->item(current, Weekday)->text().trimmed();
-    const int fromDay = StaffingNeeds::weekdayFromName(from);
+    const int fromDay = StaffingNeeds::weekdayFromName(texts().value(current).value(Weekday).trimmed());
     if (fromDay < 0)
         return;
     QStringList choices{tr("Every other weekday"), tr("Monday to Friday")};
+    QList<int> single;
     for (int d = 0; d < 7; ++d)
-        if (d != fromDay)
-            choices << StaffingNeeds::weekdayName(d);
-    const std::optional<int> choice = m_prompt.chooseItem(tr("Copy the rows of %1 to:").arg(StaffingNeeds::weekdayName(fromDay)),
+        if (d != fromDay) {
+            choices << QLocale().dayName(d + 1);
+            single << d;
+        }
+    const std::optional<int> choice = m_prompt.chooseItem(tr("Copy the rows of %1 to:").arg(QLocale().dayName(fromDay + 1)),
                                                           choices, 0, windowTitle());
     if (!choice)
         return;
@@ -265,7 +299,7 @@ void frmStaffingNeeds::cmdCopyDay_Click()
             if (d != fromDay)
                 targets << d;
     } else {
-        targets << StaffingNeeds::weekdayFromName(choices[*choice]);
+        targets << single.value(*choice - 2);
     }
     remember();
     // The target days' rows are replaced by copies of the source day's.
@@ -308,8 +342,7 @@ bool frmStaffingNeeds::cmdSave_Click()
     QList<NeedProblem> problems;
     const QList<NeedRow> rows = this->rows(&problems);
     if (!problems.isEmpty()) {
-        m_prompt.message(tr("Row %1, %2: %3").arg(problems.first().line).arg(problems.first().column, problems.first().reasonText()),
-                         windowTitle(), Prompt::Icon::Warning);
+        m_prompt.message(problemText(problems.first()), windowTitle(), Prompt::Icon::Warning);
         return false;
     }
     StaffingNeeds changed = m_needs;

@@ -40,6 +40,7 @@ protected:
 private:
     void load();
     void fill(const QList<QStringList> &texts);
+    QString problemText(const NeedProblem &problem) const;
     QList<QStringList> texts() const;
     void remember();   // the table before a change, for Undo
     void check();

@@ -9,6 +9,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,7 +69,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("weekday Monday") << 0 << "Monday" << "Row 1, Weekday: \"Monday\" is not a weekday Mon..Sun";
+        QTest::newRow("weekday Mond") << 0 << "Mond" << "Row 1, Weekday: \"Mond\" is not a weekday Mon..Sun";
+        QTest::newRow("weekday Tuesday") << 0 << "Tuesday" << "";
         QTest::newRow("position empty") << 1 << "" << "Row 1, Position: is empty";
         QTest::newRow("from 8") << 2 << "8" << "Row 1, From: \"8\" is not a time HH:MM";
         QTest::newRow("to 25:00") << 3 << "25:00" << "Row 1, To: \"25:00\" is not a time HH:MM";
@@ -87,6 +89,24 @@ private Q_SLOTS:
         setCell(window, 0, column, text);
         QCOMPARE(window.findChild<QLabel *>("labProblem")->text(), problem);
         QCOMPARE(save->isEnabled(), problem.isEmpty());
+    }
+
+    // In German the table shows and takes "Mo".."So" and says what it expects in German day
+    // names; the file keeps "Mon".."Sun".
+    void weekdaysInTheUsersLanguage()
+    {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        frmStaffingNeeds window(*m_info, m_prompt);
+        QCOMPARE(table(window), QStringList{"Mo COOK 08:00 14:00 2 "});
+        setCell(window, 0, 0, "Dienstag");
+        QCOMPARE(window.findChild<QLabel *>("labProblem")->text(), QString());
+        QCOMPARE(window.rows().value(0).weekday, 1);
+        setCell(window, 0, 0, "Tue");
+        QCOMPARE(window.rows().value(0).weekday, 1);
+        setCell(window, 0, 0, "Mond");
+        QCOMPARE(window.findChild<QLabel *>("labProblem")->text(), "Row 1, Weekday: \"Mond\" is not a weekday Mo..So");
     }
 
     void addsCopiesUndoesAndSaves()
