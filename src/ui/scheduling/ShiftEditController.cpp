@@ -113,15 +113,22 @@ void ShiftEditController::attach(TimeGrid *grid, QLabel *status)
 
 QString ShiftEditController::PickJob(int row, qint32 employee)
 {
-    if (employee == 0)
+    // A row's caption tells equal names apart (schedule name, then number); a window of one
+    // employee names them plainly.
+    QString name;
+    if (employee == 0) {
         employee = employeeOfRow(row);
+        name = m_grid ? m_grid->model()->ResourceTitle(row).trimmed() : QString();
+    }
+    if (name.isEmpty())
+        name = m_info.ConvertNumberToName(employee, false);
     const QStringList positions = m_info.JobEmpAvalGet(employee);
     if (positions.isEmpty())
         return QStringLiteral("DEFAULT");
     if (positions.size() == 1 && !m_forcePick)
         return positions.first();
     const int chosen = DisplayPopupMenu(positions, true,
-                                        tr("Position of %1's shift:").arg(m_info.ConvertNumberToName(employee, false)));
+                                        tr("Position of %1's shift:").arg(name));
     return chosen >= 1 && chosen <= positions.size() ? positions[chosen - 1] : QString();
 }
 

@@ -481,6 +481,10 @@ private Q_SLOTS:
         QCOMPARE(model().ResourceTitle(0), QString("Kim Rossi (#101)"));
         QCOMPARE(model().ResourceTitle(1), QString("Kim Rossi (#202)"));
         QCOMPARE(model().ResourceTitle(2), QString("Cy Day"));
+        // The position pick asks about the row's employee in the row's words.
+        m_prompt.queueItem(0);
+        click(1, kMon + 8 * H);
+        QVERIFY2(m_prompt.texts().contains("Position of Kim Rossi (#202)'s shift:"), qPrintable(m_prompt.texts().join('|')));
     }
 
     // Days mode marks every row, shifts or not, after another week is loaded, and its column is
