@@ -37,6 +37,9 @@
 #include "schedule/ScheduleFiles.h"
 #include "schedule/clsScheduleData.h"
 #include "grid/TimeGridPainter.h"
+#include "grid/CoverageStripPainter.h"
+#include "planning/Coverage.h"
+#include "planning/StaffingNeeds.h"
 #include "schedule/ScheduleEditor.h"
 #include "schedule/ShiftEditCommand.h"
 #include "ui/scheduling/frmSchedule.h"
@@ -207,6 +210,51 @@ void Paint(benchmark::State &state)
         state.SetIterationTime(secondsSince(start));
     }
     state.counters["rows"] = week->grid.ResourcesMax();
+}
+
+// What the coverage strip adds to an edit: counting the week against the needs (every position
+// of the department needed 6:00-22:00 each day), its rows at the snap step, and painting them
+// under the grid. The ratio compares that with painting the grid.
+void PaintWithStrip(benchmark::State &state)
+{
+    Business &b = business(int(state.range(0)));
+    auto week = loadWeek(b);
+    QList<NeedRow> needs;
+    for (const QString &position : b.info->PositionsInDept({kDepartment}))
+        for (int day = 0; day < 7; ++day)
+            needs << NeedRow{kDepartment, day, position, 6 * 60, 22 * 60, 3, 5};
+    week->grid.setAllBarTextModes(TimeGridModel::Text);
+    TimeGridPainter grid(&week->grid);
+    grid.setVisibleSpan(7);
+    week->grid.setScrollTime(b.weekStart);
+    const QSize size(1920, 1080);
+    const TimeGridMapper mapper = grid.mapper(size);
+    const CoverageStripPainter strip;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    double gridTime = 0, stripTime = 0;
+    int rows = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        {
+            QPainter painter(&image);
+            grid.paintTo(painter, size);
+        }
+        gridTime += secondsSince(start);
+        start = Clock::now();
+        const QList<CoverageStripRow> stripRows = Coverage(*week->schedule, needs).stripRows(15);
+        {
+            QPainter painter(&image);
+            strip.paint(painter, mapper, QRect(0, 0, size.width(), strip.height(int(stripRows.size()))), stripRows);
+        }
+        const double t = secondsSince(start);
+        stripTime += t;
+        state.SetIterationTime(t);
+        rows = int(stripRows.size());
+    }
+    const double n = double(state.iterations());
+    state.counters["positions"] = rows;
+    state.counters["grid_ms"] = 1000 * gridTime / n;
+    state.counters["ratio"] = stripTime / gridTime;
 }
 
 struct NoDialogs : DialogRunner {
@@ -578,6 +626,7 @@ BENCHMARK(CheckDay)->Arg(2000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMi
 BENCHMARK(Reload)->Arg(100)->Arg(1000)->Arg(5000)->Arg(20000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Save)->Arg(100)->Arg(1000)->Arg(5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(Paint)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(PaintWithStrip)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(OpenScheduler)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(DragStep)->Arg(1000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(Undo)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
