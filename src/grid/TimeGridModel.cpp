@@ -534,7 +534,29 @@ void TimeGridModel::setDateScaleFormat(const QString &format)
 
 QString TimeGridModel::dayLabel(double day) const
 {
-    return OleDate::formatPercent(day, m_dateScaleFormat);
+    if (m_scaleLocale == QLocale::c())
+        return OleDate::formatPercent(day, m_dateScaleFormat);
+    // The stored format says how much to show: the day of the month only, or the whole date.
+    const QDate date = OleDate::toDateTime(day).date();
+    if (m_dateScaleFormat == QLatin1String("%a %d"))
+        return m_scaleLocale.toString(date, QStringLiteral("ddd d"));
+    return m_scaleLocale.toString(date, QStringLiteral("ddd, ")) + m_scaleLocale.toString(date, QLocale::ShortFormat);
+}
+
+QString TimeGridModel::hourLabel(double time) const
+{
+    if (m_scaleLocale == QLocale::c())
+        return OleDate::format(time, QStringLiteral("h:mma/p"));
+    return m_scaleLocale.toString(OleDate::toDateTime(time).time(), QLocale::ShortFormat);
+}
+
+void TimeGridModel::setScaleLocale(const QLocale &locale)
+{
+    if (locale == m_scaleLocale)
+        return;
+    m_scaleLocale = locale;
+    if (markDirty(DirtyView))
+        Q_EMIT viewChanged();
 }
 
 void TimeGridModel::setSnapMinutes(const QString &text)

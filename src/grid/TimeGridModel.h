@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QHash>
 #include <QList>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -168,6 +169,11 @@ public:
     void setDateScaleFormat(const QString &format);
     // The day label of a date-time in DateScaleFormat.
     QString dayLabel(double day) const;
+    // The hour label of the time axis: "6:00a", or the scale locale's short time ("06:00").
+    QString hourLabel(double time) const;
+    // Labels the axis in a language's own way ("Mo 07", "Mo., 07.12.26", "06:00") instead of
+    // the stored English formats; the default C locale keeps those.
+    void setScaleLocale(const QLocale &locale);
 
     // Snap step as text: "15 Minutes", "1 Hour". Unreadable or zero steps count as 1 minute.
     QString SnapMinutes() const { return m_snapText; }
@@ -247,6 +253,7 @@ private:
     double m_scrollTime = 0;
     QString m_columnCaption;
     QString m_dateScaleFormat = QStringLiteral("%a %d");
+    QLocale m_scaleLocale = QLocale::c();
     QString m_snapText = QStringLiteral("15 Minutes");
     int m_snapStep = 15;
 

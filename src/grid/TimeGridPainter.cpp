@@ -365,7 +365,7 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
         p.setPen(midnight ? kDayLine : kHeaderLine);
         p.drawLine(x, h - (midnight ? half : 6), x, h);
         if (step < 24) {
-            const QString label = OleDate::format(t, QStringLiteral("h:mma/p"));
+            const QString label = m_model->hourLabel(t);
             p.setPen(kHeaderText);
             p.drawText(QRect(x + 3, half, smallMetrics.horizontalAdvance(label) + 4, half - 2),
                        Qt::AlignLeft | Qt::AlignVCenter, label);

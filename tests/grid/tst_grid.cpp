@@ -53,6 +53,8 @@ private Q_SLOTS:
     void durationRoundsToMinutes();
     void fontsBarStylesColoursAndView();
     void snap();
+    void axisLabels_data();
+    void axisLabels();
     void batchingAndChangeSignals();
     void rowsAndHeaderFitThePaintersFont();
     void legacyFontNamesMapToInstalledFonts();
@@ -207,6 +209,34 @@ void TestGrid::fontsBarStylesColoursAndView()
     QCOMPARE(model.ViewEnd(), 36970.0);
     model.setDateScaleFormat(QStringLiteral("%a %b %d"));
     QCOMPARE(model.dayLabel(kDay + 0.5), QStringLiteral("Mon Mar 05"));
+}
+
+// The stored English formats unless a language labels the axis its own way.
+void TestGrid::axisLabels_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("day");
+    QTest::addColumn<QString>("hour");
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("C, week") << QLocale::c() << "%a %d" << "Mon 05" << "2:00p";
+    QTest::newRow("C, day") << QLocale::c() << "%a %b %d" << "Mon Mar 05" << "2:00p";
+    QTest::newRow("C, time off") << QLocale::c() << "%a %m/%d/%y" << "Mon 03/05/01" << "2:00p";
+    QTest::newRow("German, week") << german << "%a %d" << "Mo. 5" << "14:00";
+    QTest::newRow("German, day") << german << "%a %b %d" << "Mo., 05.03.01" << "14:00";
+}
+
+void TestGrid::axisLabels()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, format);
+    TimeGridModel model;
+    model.setScaleLocale(locale);
+    model.setDateScaleFormat(format);
+    QFETCH(QString, day);
+    QFETCH(QString, hour);
+    QCOMPARE(model.dayLabel(kDay + 0.5), day);
+    QCOMPARE(model.hourLabel(kDay + 14.0 / 24), hour);
 }
 
 void TestGrid::snap()
