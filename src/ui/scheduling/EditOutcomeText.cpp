@@ -1,4 +1,5 @@
 #include "EditOutcomeText.h"
+#include "ui/common/ClockText.h"
 
 #include "data/OleDate.h"
 
@@ -13,10 +14,7 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(EditOutcomeText)
 };
 
-QString shortTime(double t)
-{
-    return OleDate::format(t, QStringLiteral("h:mma/p")).replace(QStringLiteral(":00"), QString());
-}
+QString shortTime(double t) { return ClockText::shortTime(t); }
 
 } // namespace
 
@@ -60,8 +58,8 @@ QString refusal(const EditOutcome &outcome, const QString &employee)
         return Texts::tr("Time off has no position.");
     case EditRefusal::TouchesTimeOff:
         return Texts::tr("This shift touches %1's time off (%2 to %3).")
-            .arg(employee, OleDate::format(outcome.other.begin, QStringLiteral("ddd mm/dd h:mma/p")),
-                 OleDate::format(outcome.other.end, QStringLiteral("ddd mm/dd h:mma/p")));
+            .arg(employee, ClockText::format(outcome.other.begin, QStringLiteral("ddd mm/dd h:mma/p")),
+                 ClockText::format(outcome.other.end, QStringLiteral("ddd mm/dd h:mma/p")));
     case EditRefusal::NotChangeable:
         return Texts::tr("This shift begins outside the days shown, so it can be copied but not changed here.");
     }
@@ -77,8 +75,8 @@ QString shift(double begin, double end, const QString &employee)
 
 QString otherDepartmentShift(const OtherDepartmentShift &shift)
 {
-    return Texts::tr("%1 %2-%3").arg(shift.department, OleDate::format(shift.begin, QStringLiteral("ddd h:mma/p")),
-                              OleDate::format(shift.end, QStringLiteral("h:mma/p")));
+    return Texts::tr("%1 %2-%3").arg(shift.department, ClockText::format(shift.begin, QStringLiteral("ddd h:mma/p")),
+                              ClockText::format(shift.end, QStringLiteral("h:mma/p")));
 }
 
 OtherDepartmentWording otherDepartmentWording()
@@ -114,8 +112,8 @@ QString storedConflicts(const QList<RefusedShift> &refused, const std::function<
     QStringList lines;
     for (const RefusedShift &r : refused)
         lines << Texts::tr("  %1  %2 - %3  %4")
-                     .arg(nameOf(r.employee), OleDate::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")),
-                          OleDate::format(r.end, QStringLiteral("h:mma/p")), r.position);
+                     .arg(nameOf(r.employee), ClockText::format(r.begin, QStringLiteral("ddd mm/dd h:mma/p")),
+                          ClockText::format(r.end, QStringLiteral("h:mma/p")), r.position);
     return Texts::tr("This conflicts with a previously scheduled shift:\n%1\n\nThese stored shifts are not shown. They "
               "stay in their files as they are; remove what they collide with to see them again.")
         .arg(lines.join(u'\n'));

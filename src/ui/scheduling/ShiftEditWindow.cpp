@@ -1,4 +1,5 @@
 #include "ShiftEditWindow.h"
+#include "ui/common/ClockText.h"
 
 #include "EditOutcomeText.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 QString clockTime(double t)
 {
-    return OleDate::format(t, QStringLiteral("h:mma/p"));
+    return ClockText::format(t, QStringLiteral("h:mma/p"));
 }
 
 } // namespace
@@ -377,12 +378,12 @@ void ShiftEditWindow::onPointerMoved(Qt::MouseButtons, Qt::KeyboardModifiers, QP
     const QString caption = m->ResourceTitle(row).trimmed();
     if (block < 0) {
         qint16 snap = m_options.GetSnapToMinutes();
-        setPositionText(OleDate::format(ScheduleHelper::SnapTime(time, snap), QStringLiteral("ddd mm/dd/yy h:mma/p  "))
+        setPositionText(ClockText::format(ScheduleHelper::SnapTime(time, snap), QStringLiteral("ddd mm/dd/yy h:mma/p  "))
                             + caption,
                         QColor());
     } else {
-        setPositionText(OleDate::format(m->TBBeg(block), QStringLiteral("ddd h:mma/p - "))
-                            + OleDate::format(m->TBEnd(block), QStringLiteral("h:mma/p  ")) + caption,
+        setPositionText(ClockText::format(m->TBBeg(block), QStringLiteral("ddd h:mma/p - "))
+                            + ClockText::format(m->TBEnd(block), QStringLiteral("h:mma/p  ")) + caption,
                         TimeGridModel::toColor(m->BarColor(m->TBBar(block))));
     }
     m_hoverBusy = false;

@@ -1,4 +1,5 @@
 #include "frmTimeOffSetup.h"
+#include "ui/common/ClockText.h"
 
 #include "ShiftEditController.h"
 #include "frmAddTimeOFf.h"
@@ -369,8 +370,8 @@ QString frmTimeOffSetup::periodText(double begin, double end)
 {
     const QString day = QStringLiteral("ddd mmm d");
     if (OleDate::wholeDay(begin) == OleDate::wholeDay(end))
-        return OleDate::format(begin, day + QStringLiteral(", h:mma/p")) + QStringLiteral(" - ")
-               + OleDate::format(end, QStringLiteral("h:mma/p"));
-    return OleDate::format(begin, day + QStringLiteral(" h:mma/p")) + QStringLiteral(" - ")
-           + OleDate::format(end, day + QStringLiteral(" h:mma/p"));
+        return ClockText::format(begin, day + QStringLiteral(", h:mma/p")) + QStringLiteral(" - ")
+               + ClockText::format(end, QStringLiteral("h:mma/p"));
+    return ClockText::format(begin, day + QStringLiteral(" h:mma/p")) + QStringLiteral(" - ")
+           + ClockText::format(end, day + QStringLiteral(" h:mma/p"));
 }

@@ -1,4 +1,5 @@
 #include "frmShiftsSetup.h"
+#include "ui/common/ClockText.h"
 
 #include "ui/common/WindowHelpers.h"
 #include "frmAddShift.h"
@@ -89,8 +90,8 @@ void frmShiftsSetup::comDepartmentName_Click()
     lisShifts->clear();
     for (int i = 0; i < m_shifts.size(); ++i) {
         const DefaultShift &shift = m_shifts[i];
-        auto *item = new QListWidgetItem(OleDate::format(shift.start, QStringLiteral("h:mma/p")) + QStringLiteral(" - ")
-                                         + OleDate::format(shift.end, QStringLiteral("h:mma/p")));
+        auto *item = new QListWidgetItem(ClockText::format(shift.start, QStringLiteral("h:mma/p")) + QStringLiteral(" - ")
+                                         + ClockText::format(shift.end, QStringLiteral("h:mma/p")));
         item->setData(Qt::UserRole, i + 1);
         lisShifts->addItem(item);
     }

@@ -1,4 +1,5 @@
 #include "TimeGrid.h"
+#include "ui/common/ClockText.h"
 
 #include "TimeGridAccessible.h"
 
@@ -23,13 +24,6 @@ constexpr double kMinutesPerDay = OleDate::kMinutesPerDay;
 constexpr int kGrip = 5; // pixels at each end of a block that resize instead of moving
 constexpr int kEdge = 24; // pixels from an edge of the time area where a drag scrolls
 
-// English keeps the axis as the stored formats write it ("Mon 07", "6:00a"); any other language
-// labels it its own way.
-QLocale axisLocale()
-{
-    const QLocale user;
-    return user.language() == QLocale::English || user.language() == QLocale::C ? QLocale::c() : user;
-}
 } // namespace
 
 TimeGrid::TimeGrid(QWidget *parent)
@@ -37,7 +31,7 @@ TimeGrid::TimeGrid(QWidget *parent)
 {
     TimeGridAccessible::install();
     m_ownModel = new TimeGridModel(this);
-    m_ownModel->setScaleLocale(axisLocale());
+    m_ownModel->setScaleLocale(ClockText::axisLocale());
     m_model = m_ownModel;
     m_painter.setModel(m_model);
     m_painter.setFont(font());
@@ -93,7 +87,7 @@ void TimeGrid::setModel(TimeGridModel *model)
         disconnect(c);
     m_connections.clear();
     m_model = model;
-    m_model->setScaleLocale(axisLocale());
+    m_model->setScaleLocale(ClockText::axisLocale());
     m_painter.setModel(model);
     m_drag = Drag();
     connectModel();
