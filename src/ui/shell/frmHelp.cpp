@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -22,7 +23,12 @@ frmHelp::frmHelp(const QString &dataFolder, QWidget *parent) : QWidget(parent)
 
 QString frmHelp::pageHtml(const QString &dataFolder)
 {
-    QFile file(QStringLiteral(":/help/help.html"));
+    // A translated page where there is one for the user's language; English otherwise.
+    const QString language = QLocale().name().section(QLatin1Char('_'), 0, 0);
+    QString path = QStringLiteral(":/help/help_%1.html").arg(language);
+    if (!QFile::exists(path))
+        path = QStringLiteral(":/help/help.html");
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return tr("<p>The help page could not be loaded.</p>");
     QString html = QString::fromUtf8(file.readAll());

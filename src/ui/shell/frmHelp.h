@@ -18,7 +18,7 @@ public:
     QTextBrowser *browser() const { return m_browser; }
     QSize sizeHint() const override;
 
-    // The help page with the data folder filled in.
+    // The help page in the user's language, when there is one, with the data folder filled in.
     static QString pageHtml(const QString &dataFolder);
 
 private:
