@@ -3516,7 +3516,7 @@ Ihren Plan ersetzen?</numerusform>
     </message>
     <message>
         <source>Weekday</source>
-        <translation>Weekday</translation>
+        <translation>Wochentag</translation>
     </message>
     <message>
         <source>Position</source>
@@ -3524,23 +3524,19 @@ Ihren Plan ersetzen?</numerusform>
     </message>
     <message>
         <source>From</source>
-        <translation>From</translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>To</translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Needed</source>
-        <translation>Needed</translation>
+        <translation>Benötigt</translation>
     </message>
     <message>
         <source>Most</source>
-        <translation>Most</translation>
-    </message>
-    <message>
-        <source>Weekday Mon..Sun; From and To as HH:MM (a To not after From runs past midnight); Needed and Most 0 to 99, Most empty for no bound. Overlapping rows add up.</source>
-        <translation>Weekday Mon..Sun; From und To als HH:MM (ein To, das nicht nach From liegt, reicht über Mitternacht); Needed und Most 0 bis 99, Most leer für keine Obergrenze. Überlappende Zeilen zählen zusammen.</translation>
+        <translation>Höchstens</translation>
     </message>
     <message>
         <source>&amp;Add</source>
@@ -3595,6 +3591,14 @@ Ihren Plan ersetzen?</numerusform>
     <message>
         <source>Copy the rows of %1 to:</source>
         <translation>Die Zeilen von %1 kopieren nach:</translation>
+    </message>
+    <message>
+        <source>Weekday %1..%2; From and To as HH:MM (a To not after From runs past midnight); Needed and Most 0 to 99, Most empty for no bound. Overlapping rows add up.</source>
+        <translation>Wochentag %1..%2; Von und Bis als HH:MM (ein Bis, das nicht nach Von liegt, reicht über Mitternacht); Benötigt und Höchstens 0 bis 99, Höchstens leer für keine Obergrenze. Überlappende Zeilen werden addiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a weekday %2..%3</source>
+        <translation>„%1“ ist kein Wochentag %2..%3</translation>
     </message>
 </context>
 <context>
