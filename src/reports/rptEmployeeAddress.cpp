@@ -23,8 +23,12 @@ constexpr qreal kMm = 72 / 25.4;
 const LabelSheet kLetterSheet{QPageSize::Letter, 13.5, 36, QSizeF(189, 72), 9, 10};
 const LabelSheet kA4Sheet{QPageSize::A4, 7.25 * kMm, 12.9 * kMm, QSizeF(63.5 * kMm, 33.9 * kMm), 2.5 * kMm, 8};
 constexpr int kAcross = 3;
-constexpr qreal kInset = 6;          // between a label's edge and its text
-constexpr qreal kSmallest = 6;       // long addresses shrink to this size before they wrap
+constexpr qreal kInset = 5;          // between a label's edge and its text
+constexpr qreal kTopInset = 5;       // above the first line
+constexpr qreal kPitch = 10.5;       // from one line to the next
+// Long addresses shrink to this size before they wrap: the longest a record holds in wide
+// letters then still fits a 1" label.
+constexpr qreal kSmallest = 5;
 
 const LabelSheet &sheetFor(const QPageSize &paper)
 {
@@ -76,15 +80,14 @@ void rptEmployeeAddress::reportStart()
     ReportSection &block = detail();
     block.setHeight(sheet.label.height());
     m_textWidth = sheet.label.width() - 2 * kInset;
-    const qreal top = (sheet.label.height() - 4 * kLine) / 2;
+    const qreal top = kTopInset;
     const qreal w = m_textWidth;
-    block[m_firstName].rect = QRectF(kInset, top, w, kLine);
-    block[m_lastName].rect = QRectF(kInset, top, w, kLine);
-    block[m_address1].rect = QRectF(kInset, top + kLine, w, kLine);
-    block[m_address2].rect = QRectF(kInset, top + 2 * kLine, w, kLine);
-    block[m_city].rect = QRectF(kInset, top + 3 * kLine, w, kLine);
-    block[m_state].rect = QRectF(kInset, top + 3 * kLine, w, kLine);
-    block[m_postal].rect = QRectF(kInset, top + 3 * kLine, w, kLine);
+    block[m_firstName].rect = QRectF(kInset, top, w, kPitch);
+    block[m_lastName].rect = QRectF(kInset, top, w, kPitch);
+    block[m_address1].rect = QRectF(kInset, top + kPitch, w, kPitch);
+    block[m_address2].rect = QRectF(kInset, top + 2 * kPitch, w, kPitch);
+    for (auto field : {m_city, m_state, m_postal})
+        block[field].rect = QRectF(kInset, top + 3 * kPitch, w, kPitch);
     EmployeeListLayout::reportStart();
 }
 

@@ -521,7 +521,23 @@ private slots:
         QCOMPARE(printed.size(), fixed.value(type).size() + 3 * tags.value(type).size());
         for (const QByteArray &v : std::as_const(printed))
             QVERIFY2(text.contains(QString::fromLatin1(v).remove(u' ')), v.constData());
-        QVERIFY(built.report->pageCount() >= 1);
+        // Wrapped texts push what is below them down: no two texts touch, and each stays in its
+        // section (a label on its label).
+        for (const PrintedSection &s : built.report->printedSections(1)) {
+            QList<PrintedField> fields;
+            for (const PrintedField &f : s.fields)
+                if (!f.text.isEmpty())
+                    fields << f;
+            for (qsizetype i = 0; i < fields.size(); ++i) {
+                QVERIFY2(s.box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(fields[i].box),
+                         qPrintable(QString("%1 at %2..%3 in %4..%5").arg(fields[i].name).arg(fields[i].box.top()).arg(fields[i].box.bottom()).arg(s.box.top()).arg(s.box.bottom())));
+                for (qsizetype j = i + 1; j < fields.size(); ++j) {
+                    const QRectF overlap = fields[i].box.intersected(fields[j].box);
+                    QVERIFY2(overlap.width() <= 0.01 || overlap.height() <= 0.01,
+                             qPrintable(fields[i].name + " overlaps " + fields[j].name));
+                }
+            }
+        }
     }
 
     // The employee lists keep file order unless asked to sort by last name, then first name.
