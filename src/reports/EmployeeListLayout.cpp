@@ -9,6 +9,10 @@
 namespace {
 constexpr qreal kGap = 4;       // between two columns
 constexpr qreal kPadding = 3;   // kept free at a column's right
+// The size of the lists' texts, and the smallest they shrink to before they wrap (with some
+// room for rounding).
+constexpr qreal kSize = 9;
+constexpr qreal kSmallest = 7.5;
 } // namespace
 
 EmployeeListLayout::EmployeeListLayout(const clsEmployeeInfo &info, const QString &title) : m_info(info)
@@ -72,6 +76,10 @@ void EmployeeListLayout::fitColumns()
     } else if (needed <= room) {
         for (qsizetype i = 0; i < n; ++i)
             widths[i] = need.at(i) + (room - needed) / qreal(n);
+    } else if (needed * kSmallest / kSize <= room) {
+        // Every column shrinks alike, and no text needs to wrap.
+        for (qsizetype i = 0; i < n; ++i)
+            widths[i] = need.at(i) * room / needed;
     } else {
         // Narrow columns get what they need; the wide ones share the rest equally and shrink
         // or wrap their texts in it.

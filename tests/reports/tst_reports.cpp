@@ -567,6 +567,42 @@ private slots:
         QCOMPARE(got, names);
     }
 
+    // Long but ordinary values (a 44-character name, a 20-character spouse and emergency
+    // contact) stay on one line of each list: the columns share the page by what they need.
+    void ordinaryLongValuesKeepOneLine_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const char *type : {"contact-list", "phone-list", "id-list"})
+            QTest::newRow(type) << type;
+    }
+    void ordinaryLongValuesKeepOneLine()
+    {
+        QFETCH(QString, type);
+        QTemporaryDir dir;
+        using namespace HandMade;
+        QByteArray r = employee(77, "Maximiliana", "Featherstonehaugh-Wolverhampton", "6175550123");
+        putText(r, 216, 50, "EMP-2024-000077-NIGHT-SHIFT");
+        putText(r, 578, 20, "Bartholomew Ashcroft");
+        putText(r, 598, 20, "Wilhelmina Worthings");
+        putText(r, 618, 10, "6175550199");
+        putI32(r, 212, 123456789);
+        write(dir.filePath("EmployeeInfo.dat"), r + employee(78, "Bo", "Ek"));
+        Selection selection;
+        selection.folder = dir.path();
+        const BuiltReport built = build(type, selection);
+        QVERIFY(built.report);
+        int details = 0;
+        for (const PrintedSection &s : built.report->printedSections(1)) {
+            if (s.name != "Detail")
+                continue;
+            ++details;
+            QCOMPARE(s.box.height(), 13.0);
+            for (const PrintedField &f : s.fields)
+                QVERIFY2(f.box.height() <= 13.01, qPrintable(f.name));
+        }
+        QCOMPARE(details, 2);
+    }
+
     // Social Security numbers print as their last four digits unless asked for whole.
     void idsPrintMasked_data()
     {

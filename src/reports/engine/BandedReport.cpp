@@ -66,6 +66,10 @@ QStringList wrapped(const QString &text, qreal pointSize, bool bold, qreal width
             qsizetype k = 1;
             while (k + 1 < word.size() && wide(word.left(k + 1)) <= width)
                 ++k;
+            // A hyphenated word breaks after a hyphen where it can.
+            const qsizetype hyphen = word.left(k).lastIndexOf(u'-');
+            if (hyphen > 0)
+                k = hyphen + 1;
             lines << word.left(k);
             word = word.mid(k);
         }
