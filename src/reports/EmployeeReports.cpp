@@ -1,6 +1,9 @@
 #include "EmployeeReports.h"
 
+#include <QCollator>
 #include <QSet>
+
+#include <algorithm>
 
 QList<EmployeeFields> EmployeeReports::select(const clsEmployeeInfo &info, const QStringList &departments,
                                               const QStringList &positions, const QList<qint32> &employees)
@@ -18,4 +21,14 @@ QList<EmployeeFields> EmployeeReports::select(const clsEmployeeInfo &info, const
         if ((!allowed || allowed->contains(e.number)) && (chosen.isEmpty() || chosen.contains(e.number)))
             result << e;
     return result;
+}
+
+void EmployeeReports::sortByName(QList<EmployeeFields> &records)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(records.begin(), records.end(), [&collator](const EmployeeFields &a, const EmployeeFields &b) {
+        const int last = collator.compare(a.lastName.trimmed(), b.lastName.trimmed());
+        return last != 0 ? last < 0 : collator.compare(a.firstName.trimmed(), b.firstName.trimmed()) < 0;
+    });
 }

@@ -12,4 +12,7 @@ public:
     // is not empty.
     static QList<EmployeeFields> select(const clsEmployeeInfo &info, const QStringList &departments,
                                         const QStringList &positions, const QList<qint32> &employees);
+    // Orders the records by last name, then first name, as the user's language sorts them;
+    // records of equal names keep their order.
+    static void sortByName(QList<EmployeeFields> &records);
 };

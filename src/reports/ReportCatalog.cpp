@@ -56,11 +56,14 @@ std::unique_ptr<BandedReport> timeOffLayout(const ReportInput &in, const QString
 template<typename Layout>
 std::unique_ptr<BandedReport> listLayout(const ReportInput &in, const QString &)
 {
-    const QList<EmployeeFields> records = EmployeeReports::select(in.info, in.departments, in.positions, in.employees);
+    QList<EmployeeFields> records = EmployeeReports::select(in.info, in.departments, in.positions, in.employees);
     if (records.isEmpty())
         return nullptr;
+    if (in.sortByName)
+        EmployeeReports::sortByName(records);
     auto layout = std::make_unique<Layout>(in.info);
     layout->setupReport(records);
+    layout->setFullIds(in.fullIds);
     return layout;
 }
 
@@ -221,7 +224,8 @@ BuiltReport buildList(ReportId id, const clsEmployeeInfo &info, const ReportRequ
 {
     const ReportEntry &e = entry(id);
     Q_ASSERT(e.kind == ReportKind::EmployeeList);
-    const ReportInput input{info, request.departments, request.positions, request.employees, nullptr};
+    const ReportInput input{info, request.departments, request.positions, request.employees, nullptr,
+                            request.fullIds, request.sortByName};
     return layOut(e, input, title(id), request.pageLayout, request.progress);
 }
 

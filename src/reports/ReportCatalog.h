@@ -39,6 +39,10 @@ struct ReportRequest {
     QStringList departments;   // names as stored
     QStringList positions;
     QList<qint32> employees;
+    // Employee lists: Social Security numbers whole, and the records by last and first name
+    // instead of in file order.
+    bool fullIds = false;
+    bool sortByName = false;
     QPageLayout pageLayout = BandedReport::defaultPageLayout();
     // Told how the layout comes along (see BandedReport::setProgress); the built report no
     // longer holds it.
@@ -69,6 +73,8 @@ struct ReportInput {
     const QStringList &positions;
     const QList<qint32> &employees;
     clsPrintschedule *schedule;   // set for the schedule reports only
+    bool fullIds = false;         // employee lists only, as in ReportRequest
+    bool sortByName = false;
 };
 
 // One report of the catalog.

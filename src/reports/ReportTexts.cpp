@@ -3,6 +3,8 @@
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
 
+#include <QSet>
+
 #include <cmath>
 
 namespace {
@@ -20,6 +22,21 @@ const QString &ReportTexts::name(qint32 employee)
     if (it == m_names.end())
         it = m_names.insert(employee, m_info.ConvertNumberToName(employee, false));
     return *it;
+}
+
+void ReportTexts::distinguish(const QList<qint32> &employees)
+{
+    QList<qint32> unique;
+    QSet<qint32> seen;
+    for (qint32 employee : employees)
+        if (!seen.contains(employee)) {
+            seen.insert(employee);
+            unique << employee;
+        }
+    const QStringList names = m_info.DistinctNames(unique, false);
+    m_names.clear();
+    for (qsizetype i = 0; i < unique.size(); ++i)
+        m_names.insert(unique.at(i), names.at(i));
 }
 
 const QString &ReportTexts::cached(QHash<qint64, QString> &cache, qint64 key, double value, const QString &pattern)

@@ -13,8 +13,11 @@ class ReportTexts
 public:
     explicit ReportTexts(const clsEmployeeInfo &info) : m_info(info) {}
 
-    // ConvertNumberToName without the schedule name.
+    // ConvertNumberToName without the schedule name; told apart from the other employees given
+    // to distinguish() whose names are equal.
     const QString &name(qint32 employee);
+    // The employees a report names: where two have equal names, both get what tells them apart.
+    void distinguish(const QList<qint32> &employees);
     // The date-time formatted with "m/d/yy", "ddd" or "h:mm A/P".
     const QString &date(double value);
     const QString &weekday(double value);

@@ -19,6 +19,6 @@ void rptEmployeeIdList::formatDetail(ReportSection &section, int row)
     const EmployeeFields &e = record(row);
     section.set(m_name, e.fullName());
     section.set(m_id, e.descCode);
-    section.set(m_ssNumber, e.ssNumber == 0 ? QString() : QString::number(e.ssNumber));
+    section.set(m_ssNumber, idText(e.ssNumber, fullIds()));
     section.set(m_hireDate, dateText(e.hireDate));
 }

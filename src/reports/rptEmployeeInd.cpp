@@ -19,6 +19,7 @@ rptEmployeeInd::rptEmployeeInd(const clsEmployeeInfo &info, bool showPosition)
     employee.repeatHeader = true;
     c.employeeName = addHeading(employee.header, employee.header.addLabel(QStringLiteral("labEmployeeNameHeader"),
                                                                           QRectF(0, 4, kWidth, 16), QString()));
+    employee.continuedMark = c.employeeName;
     c.positionCaption = ShiftLine::addCaptions(employee.header, 23, QStringLiteral("labDepartment"), QStringLiteral("Department"));
     employee.footer.addLine(QRectF(0, 3, kWidth, 0));
     c.totalHours = addTotal(employee.footer, employee.footer.addField(QStringLiteral("fldTotalHours"), QRectF(273, 6, 250, 14)));
@@ -32,6 +33,10 @@ void rptEmployeeInd::SetupData(const QString &title, const QList<ReportShiftRow>
     m_employeeSeconds.clear();
     for (const ReportShiftRow &row : rows)
         m_employeeSeconds[row.employee] += row.countedSeconds();
+    QList<qint32> employees;
+    for (const ReportShiftRow &row : rows)
+        employees << row.employee;
+    m_texts.distinguish(employees);
     pageHeader().set(m_controls.title, title);
     group(0).header.setVisible(m_controls.positionCaption, m_showPosition);
     detail().setVisible(m_controls.line.position, m_showPosition);

@@ -4,6 +4,8 @@
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
 
+#include <QSet>
+
 #include <cmath>
 
 using namespace ReportStyle;
@@ -17,6 +19,7 @@ rptTimeOff::rptTimeOff(const clsEmployeeInfo &info) : m_info(info)
     ReportGroup &date = addGroup(QStringLiteral("groupDateHead"), 22, QStringLiteral("groupDateFoot"), 8);
     date.repeatHeader = true;
     m_date = addHeading(date.header, date.header.addLabel(QStringLiteral("labDate"), QRectF(0, 5, 300, 15), QString()));
+    date.continuedMark = m_date;
     date.footer.addLine(QRectF(0, 4, kWidth, 0));
 
     detail().setHeight(kLine);
@@ -29,6 +32,17 @@ rptTimeOff::rptTimeOff(const clsEmployeeInfo &info) : m_info(info)
 void rptTimeOff::SetupData(const QString &title, const QList<TimeOffRow> &rows)
 {
     m_rows = rows;
+    QList<qint32> employees;
+    QSet<qint32> seen;
+    for (const TimeOffRow &row : rows)
+        if (!seen.contains(row.employee)) {
+            seen.insert(row.employee);
+            employees << row.employee;
+        }
+    const QStringList names = m_info.DistinctNames(employees, false);
+    m_names.clear();
+    for (qsizetype i = 0; i < employees.size(); ++i)
+        m_names.insert(employees.at(i), names.at(i));
     pageHeader().set(m_title, title);
 }
 
@@ -70,7 +84,7 @@ void rptTimeOff::formatGroupHeader(int, ReportSection &section, int row)
 void rptTimeOff::formatDetail(ReportSection &section, int row)
 {
     const TimeOffRow &r = m_rows.at(row);
-    section.set(m_name, m_info.ConvertNumberToName(r.employee, false));
+    section.set(m_name, m_names.value(r.employee));
     section.set(m_timeOff, timeText(r.start, r.end));
     section.set(m_reason, r.reason);
 }

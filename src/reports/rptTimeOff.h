@@ -3,6 +3,8 @@
 #include "clsPrintschedule.h"
 #include "reports/engine/BandedReport.h"
 
+#include <QHash>
+
 class clsEmployeeInfo;
 
 // Scheduled time off, grouped by the day each period begins (or the report's first day, for
@@ -28,6 +30,7 @@ protected:
 
 private:
     const clsEmployeeInfo &m_info;
+    QHash<qint32, QString> m_names;   // equal names told apart
     ReportSection::Control m_title, m_pageOf, m_date, m_name, m_timeOff, m_reason;
     QList<TimeOffRow> m_rows;
 };

@@ -18,6 +18,7 @@ rptTotalHoursSummary::rptTotalHoursSummary()
     ReportGroup &group = addGroup(QStringLiteral("GroupDepartmentHead"), 24, QStringLiteral("GroupDepartmentFoot"), 26);
     group.repeatHeader = true;
     m_groupName = addHeading(group.header, group.header.addField(QStringLiteral("fldDepartment"), QRectF(0, 5, 250, 16)));
+    group.continuedMark = m_groupName;
     m_otherCaption = addCaption(group.header, QStringLiteral("labPositionHeader"), QRectF(260, 7, 160, kLine), QString());
     addCaption(group.header, QStringLiteral("labHours"), QRectF(424, 7, 99, kLine), QStringLiteral("Hours"),
                Qt::AlignRight | Qt::AlignVCenter);

@@ -31,6 +31,7 @@ rptWeekReport::rptWeekReport(const clsEmployeeInfo &info, bool showPosition)
     dept.header.addLine(QRectF(0, 4, kWidth, 0));
     c.departmentName =
         addHeading(dept.header, dept.header.addLabel(QStringLiteral("labDepartmentHeader"), QRectF(0, 7, kWidth, 16), QString()));
+    dept.continuedMark = c.departmentName;
     c.departmentTotal = addTotal(dept.footer, dept.footer.addField(QStringLiteral("fldGrandTotalHours"), QRectF(273, 4, 250, 15)));
 
     ReportGroup &day = addGroup(QStringLiteral("GroupDay"), 18, QStringLiteral("GroupFooter2"), 20);
@@ -57,6 +58,10 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
         m_departmentSeconds[row.department] += seconds;
         m_daySeconds[m_dayKeys.last()] += seconds;
     }
+    QList<qint32> employees;
+    for (const ReportShiftRow &row : rows)
+        employees << row.employee;
+    m_texts.distinguish(employees);
     pageHeader().set(m_controls.title, title);
     group(GroupDay).header.setVisible(m_controls.positionCaption, m_showPosition);
     detail().setVisible(m_controls.line.position, m_showPosition);

@@ -18,7 +18,7 @@ const Cell kCells[] = {
     {"Spouse", "fldSpouse", 0, 5}, {"Emergency", "fldEmergency", 1, 5}, {"Postal", "fldPostal", 2, 5},
     {"Manager", "fldManager", 0, 6}, {"Emer. Phone", "fldEmerPhone", 1, 6},
 };
-constexpr qreal kColumn = 174, kCaption = 80, kField = 92, kTop = 6;
+constexpr qreal kColumn = 174, kCaption = 74, kField = 96, kTop = 6;
 } // namespace
 
 rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
@@ -32,8 +32,10 @@ rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
         const qreal y = kTop + c.line * 14;
         const QString field = QString::fromLatin1(c.field);
         if (*c.caption)
-            addCaption(block, QStringLiteral("lab") + field.mid(3), QRectF(x, y, kCaption, kLine), QString::fromLatin1(c.caption));
+            block[addCaption(block, QStringLiteral("lab") + field.mid(3), QRectF(x, y, kCaption, kLine), QString::fromLatin1(c.caption))]
+                .printsWhole = true;
         m_fields[i] = block.addField(field, QRectF(x + kCaption + 2, y, kField + (c.span - 1) * kColumn, kLine));
+        block[m_fields[i]].printsWhole = true;
     }
     block.addLine(QRectF(0, kTop + 7 * 14 + 2, kWidth, 0));
     block.setHeight(kTop + 7 * 14 + 6);
@@ -45,7 +47,7 @@ void rtpEmployeeMasterReport::formatDetail(ReportSection &section, int row)
     // In the order of the cells.
     const QString texts[] = {
         e.firstName, e.middleName, e.lastName,
-        dateText(e.dob), dateText(e.hireDate), e.ssNumber == 0 ? QString() : QString::number(e.ssNumber),
+        dateText(e.dob), dateText(e.hireDate), idText(e.ssNumber, fullIds()),
         e.scheduleName, e.descCode, e.male ? QStringLiteral("Male") : QStringLiteral("Female"),
         e.address1, e.city,
         e.address2, e.state,

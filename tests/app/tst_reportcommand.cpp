@@ -14,6 +14,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// The printers the next --print finds, in place of the system's.
+ReportCommand::Printers g_fakePrinters;
+ReportCommand::Printers fakePrinters() { return g_fakePrinters; }
+
 const QPageLayout kA4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(36, 36, 36, 36), QPageLayout::Point);
 
 class TestReportCommand : public QObject
@@ -86,6 +90,39 @@ private slots:
         QCOMPARE(result.out, built.report->pagesText());
     }
 
+    // Which printer --print takes: the one named, the default, or the only one; never a guess
+    // among several.
+    void printerChoice_data()
+    {
+        QTest::addColumn<QStringList>("printers");
+        QTest::addColumn<QString>("defaultName");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("message");
+        const QStringList print{"report", "phone-list", "--print"};
+        QTest::newRow("two printers, no default") << QStringList{"Front", "Back"} << QString() << print << 1
+                                                 << QStringList{"Front, Back", "--printer NAME"};
+        QTest::newRow("no printer") << QStringList() << QString() << print << 1 << QStringList{"--pdf FILE"};
+        QTest::newRow("two printers, an unknown one named") << QStringList{"Front", "Back"} << QString()
+                                                           << (print + QStringList{"--printer", "Side"}) << 2
+                                                           << QStringList{"no printer named \"Side\""};
+    }
+    void printerChoice()
+    {
+        QFETCH(QStringList, printers);
+        QFETCH(QString, defaultName);
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QStringList, message);
+        g_fakePrinters = {printers, defaultName};
+        ReportCommand::setPrinterSource(fakePrinters);
+        const ReportCommand::Result result = report(args);
+        ReportCommand::setPrinterSource(nullptr);
+        QCOMPARE(result.exitCode, code);
+        for (const QString &part : message)
+            QVERIFY2(result.err.contains(part), qPrintable(result.err));
+    }
+
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -103,6 +140,7 @@ private slots:
         QTest::newRow("unknown position") << QStringList{"report", "weekly", "--position", "CHEF", "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 2 << "--position" << false;
         QTest::newRow("employee not a number") << QStringList{"report", "phone-list", "--employee", "x", "--text"} << 2 << "--employee" << false;
         QTest::newRow("nobody left by the filter") << QStringList{"report", "phone-list", "--department", "KITCHEN", "--position", "HOST", "--text"} << 3 << "No Data" << false;
+        QTest::newRow("unknown sort order") << QStringList{"report", "phone-list", "--sort", "age", "--text"} << 2 << "--sort" << false;
         QTest::newRow("missing folder") << QStringList{"report", "phone-list", "--data", "/nonexistent/x", "--text"} << 2 << "--data" << false;
         QTest::newRow("a day that cannot be read") << QStringList{"report", "weekly", "--data", m_broken.path(), "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 1 << "20010305.KELSCD" << true;
         if (QPrinterInfo::availablePrinters().isEmpty())

@@ -34,6 +34,8 @@ class TestReports : public QObject
         QStringList departments;
         QStringList positions;
         QString folder;
+        bool fullIds = false;
+        bool sortByName = false;
     };
     // The report the word names over the selection, laid out on A4.
     BuiltReport build(const QString &word, const Selection &selection, const QPageLayout &layout = kA4)
@@ -49,6 +51,8 @@ class TestReports : public QObject
         request.lastDay = selection.last;
         request.departments = selection.departments;
         request.positions = selection.positions;
+        request.fullIds = selection.fullIds;
+        request.sortByName = selection.sortByName;
         request.pageLayout = layout;
         return ReportCatalog::build(entry->id, info, options, request);
     }
@@ -128,6 +132,10 @@ private slots:
             << "individual" << kMon << kMon + 6 << "GroupEmployee\t"
             << QStringList{"GroupEmployee\tAnn Lee", "GroupEmployee\tBo Ek", "GroupEmployee\tJos\u00e9 Lee",
                            "GroupEmployee\tSam Ray", "GroupEmployee\tSam Ray"};
+        // Two employees of one name are told apart by their numbers wherever they are named.
+        QTest::newRow("equal names in the individual report")
+            << "individual" << kMon << kMon + 6 << "GroupEmployee\tSam Ray"
+            << QStringList{"GroupEmployee\tSam Ray (#40)", "GroupEmployee\tSam Ray (#41)"};
         QTest::newRow("an employee's first line shows its date")
             << "individual" << kMon << kMon + 6 << "Detail\t3/5/01"
             << QStringList{"Detail\t3/5/01\tMon\t5:00 P", "Detail\t3/5/01\tMon\t8:00 A", "Detail\t3/5/01\tMon\t10:00 A"};
@@ -210,7 +218,8 @@ private slots:
             const BuiltReport built = build(type, Selection(), layout);
             QVERIFY(built.report);
             QCOMPARE(built.report->pageLayout().pageSize(), layout.pageSize());
-            const QRectF page = layout.paintRect(QPageLayout::Point);
+            // The paper's printable area (a label sheet has margins of its own).
+            const QRectF page = built.report->pageLayout().paintRect(QPageLayout::Point);
             QList<PrintedField> fields;
             for (const PrintedSection &s : built.report->printedSections(1))
                 for (const PrintedField &f : s.fields)
@@ -352,6 +361,269 @@ private slots:
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         const QByteArray output = child.readAll();
         QVERIFY2(output.contains("a control of another section, or none"), output.constData());
+    }
+
+    // Wherever a group falls relative to a page's end, no page ends with its header and fewer
+    // than two of its lines, none starts with fewer than two of its lines before its footer,
+    // groups of up to three lines never split, and a repeated header says "(continued)".
+    void groupsKeepTwoLinesTogether_data()
+    {
+        QTest::addColumn<int>("lines");
+        for (int lines : {1, 2, 3, 4, 5, 8, 30})
+            QTest::newRow(qPrintable(QString("group of %1 lines").arg(lines))) << lines;
+    }
+    void groupsKeepTwoLinesTogether()
+    {
+        QFETCH(int, lines);
+        // A filler group of `before` lines, the group under test, then a group of three.
+        struct Groups : BandedReport {
+            QList<int> group;   // the group of each row
+            ReportSection::Control name, total;
+            Groups()
+            {
+                setPageLayout(QPageLayout(QPageSize(QSizeF(200, 160), QPageSize::Point), QPageLayout::Portrait, QMarginsF()));
+                pageHeader().setHeight(10);
+                ReportGroup &g = addGroup("GroupHeader", 15, "GroupFooter", 12);
+                g.repeatHeader = true;
+                name = g.header.addLabel("name", QRectF(0, 0, 200, 15), QString());
+                g.continuedMark = name;
+                total = g.footer.addField("total", QRectF(0, 0, 200, 12));
+                detail().setHeight(13);
+                detail().addField("line", QRectF(0, 0, 200, 13));
+            }
+            int rowCount() const override { return int(group.size()); }
+            QString breakValue(int, int row) const override { return QString::number(group.at(row)); }
+            void formatGroupHeader(int, ReportSection &s, int row) override { s.set(name, "G" + breakValue(0, row)); }
+            void formatGroupFooter(int, ReportSection &s, int row) override { s.set(total, "T" + breakValue(0, row)); }
+        };
+        for (int before = 1; before <= 14; ++before) {
+            Groups report;
+            report.group = QList<int>(before, 1) + QList<int>(lines, 2) + QList<int>(3, 3);
+            QVERIFY(report.run());
+            const QString where = QString("after %1 lines").arg(before);
+            int details = 0;
+            QMap<QString, int> pagesOfGroup;
+            for (int p = 1; p <= report.pageCount(); ++p) {
+                const QList<PrintedSection> sections = report.printedSections(p);
+                QStringList names;
+                for (const PrintedSection &s : sections)
+                    names << s.name;
+                for (const PrintedSection &s : sections) {
+                    if (s.name != "GroupHeader")
+                        continue;
+                    const QString text = s.fields.first().text;
+                    ++pagesOfGroup[text.left(2)];
+                    // Only a header at the top of a page repeats, and it says so.
+                    QCOMPARE(text.endsWith(" (continued)"), &s == &sections.at(1) && pagesOfGroup[text.left(2)] > 1);
+                }
+                details += names.count("Detail");
+                // The last header of the page: two lines after it, or its footer.
+                const qsizetype header = names.lastIndexOf("GroupHeader");
+                if (header >= 0) {
+                    const QStringList after = names.mid(header + 1);
+                    QVERIFY2(after.count("Detail") >= 2 || after.contains("GroupFooter"),
+                             qPrintable(where + QString(", page %1").arg(p)));
+                }
+                // The first footer of the page: two lines above it, or its header.
+                const qsizetype footer = names.indexOf("GroupFooter");
+                if (footer >= 0) {
+                    const QStringList above = names.mid(0, footer);
+                    const bool continued = !above.contains("GroupHeader")
+                                           || sections.at(above.indexOf("GroupHeader")).fields.first().text.endsWith("(continued)");
+                    QVERIFY2(!continued || above.count("Detail") >= 2, qPrintable(where + QString(", page %1").arg(p)));
+                }
+            }
+            QCOMPARE(details, report.rowCount());
+            if (lines <= 3)
+                QVERIFY2(pagesOfGroup.value("G2") == 1, qPrintable(where));
+        }
+    }
+
+    // Every field at the longest a record holds, in wide letters, prints whole: the PDF's own
+    // text holds each value (wrapped lines joined) and no ellipsis.
+    void longValuesPrintWhole_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("paper");
+        for (const char *type : {"master-list", "contact-list", "phone-list", "id-list", "mailing-list"})
+            for (const char *paper : {"A4", "Letter"})
+                QTest::newRow(qPrintable(QString("%1 on %2").arg(type, paper))) << type << paper;
+    }
+    void longValuesPrintWhole()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, paper);
+        QTemporaryDir dir;
+        // Each value starts with its own tag and runs on in wide letters to the field's length.
+        auto value = [](const char *tag, int length) {
+            QByteArray text(tag);
+            while (text.size() < length)
+                text += text.size() % 2 ? 'M' : 'W';
+            return text;
+        };
+        QList<QByteArray> values;
+        QByteArray records;
+        for (int n = 1; n <= 3; ++n) {
+            using namespace HandMade;
+            const QByteArray tag = QByteArray::number(n);
+            QByteArray r = employee(900 + n, value("Fi" + tag, 50), value("La" + tag, 50), "9999999999", n == 2);
+            const struct { int offset, width; const char *tag; } fields[] = {
+                {54, 50, "Mi"}, {160, 50, "Sc"}, {216, 50, "De"}, {458, 30, "Aa"}, {488, 30, "Ab"}, {518, 30, "Ci"},
+                {548, 20, "St"}, {578, 20, "Sp"}, {598, 20, "Em"},
+            };
+            for (const auto &f : fields) {
+                putText(r, f.offset, f.width, value(f.tag + tag, f.width));
+                values << value(f.tag + tag, f.width);
+            }
+            putText(r, 568, 10, "12345-6789");
+            putText(r, 618, 10, "8885550199");
+            putI32(r, 212, 999999999);
+            putI32(r, 156, 30000);
+            putI32(r, 268, 36892);
+            values << value("Fi" + tag, 50) << value("La" + tag, 50);
+            records += r;
+        }
+        HandMade::write(dir.filePath("EmployeeInfo.dat"), records);
+        Selection selection;
+        selection.folder = dir.path();
+        selection.fullIds = true;
+        const QPageLayout layout = paper == "A4" ? kA4 : BandedReport::defaultPageLayout(QLocale(QLocale::English, QLocale::UnitedStates));
+        const BuiltReport built = build(type, selection, layout);
+        QVERIFY(built.report);
+        const QString pdf = dir.filePath("long.pdf");
+        QVERIFY(built.report->writePdf(pdf, built.title));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-raw", "-enc", "UTF-8", pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        QCOMPARE(pdftotext.exitCode(), 0);
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(!text.contains(QChar(0x2026)), qPrintable(text.mid(std::max<qsizetype>(0, text.indexOf(QChar(0x2026)) - 80), 100)));
+        text.remove(QRegularExpression("\\s"));
+        // What each layout prints of a record: tags of the values, and fixed texts.
+        const QMap<QString, QStringList> tags{
+            {"master-list", {"Fi", "La", "Mi", "Sc", "De", "Aa", "Ab", "Ci", "St", "Sp", "Em"}},
+            {"contact-list", {"Fi", "La", "Sp", "Em"}},
+            {"phone-list", {"Fi", "La"}},
+            {"id-list", {"Fi", "La", "De"}},
+            {"mailing-list", {"Fi", "La", "Aa", "Ab", "Ci", "St"}},
+        };
+        const QMap<QString, QList<QByteArray>> fixed{
+            {"master-list", {"999999999", "12345-6789", "(888) 555-0199"}},
+            {"contact-list", {"(999) 999-9999", "(888) 555-0199"}},
+            {"phone-list", {"(999) 999-9999"}},
+            {"id-list", {"999999999"}},
+            {"mailing-list", {"12345-6789"}},
+        };
+        QList<QByteArray> printed = fixed.value(type);
+        for (const QByteArray &v : std::as_const(values))
+            if (tags.value(type).contains(QString::fromLatin1(v.left(2))))
+                printed << v;
+        QCOMPARE(printed.size(), fixed.value(type).size() + 3 * tags.value(type).size());
+        for (const QByteArray &v : std::as_const(printed))
+            QVERIFY2(text.contains(QString::fromLatin1(v).remove(u' ')), v.constData());
+        // Wrapped texts push what is below them down: no two texts touch, and each stays in its
+        // section (a label on its label).
+        for (const PrintedSection &s : built.report->printedSections(1)) {
+            QList<PrintedField> fields;
+            for (const PrintedField &f : s.fields)
+                if (!f.text.isEmpty())
+                    fields << f;
+            for (qsizetype i = 0; i < fields.size(); ++i) {
+                QVERIFY2(s.box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(fields[i].box),
+                         qPrintable(QString("%1 at %2..%3 in %4..%5").arg(fields[i].name).arg(fields[i].box.top()).arg(fields[i].box.bottom()).arg(s.box.top()).arg(s.box.bottom())));
+                for (qsizetype j = i + 1; j < fields.size(); ++j) {
+                    const QRectF overlap = fields[i].box.intersected(fields[j].box);
+                    QVERIFY2(overlap.width() <= 0.01 || overlap.height() <= 0.01,
+                             qPrintable(fields[i].name + " overlaps " + fields[j].name));
+                }
+            }
+        }
+    }
+
+    // The employee lists keep file order unless asked to sort by last name, then first name.
+    void employeeOrder_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("sortByName");
+        QTest::addColumn<QStringList>("names");
+        const QStringList file{"Jos\u00e9 Lee", "Bo Ek", "Ann Lee", "Sam Ray", "Sam Ray"};
+        const QStringList sorted{"Bo Ek", "Ann Lee", "Jos\u00e9 Lee", "Sam Ray", "Sam Ray"};
+        QTest::newRow("phone-list in file order") << "phone-list" << false << file;
+        QTest::newRow("phone-list by name") << "phone-list" << true << sorted;
+        QTest::newRow("id-list by name") << "id-list" << true << sorted;
+        QTest::newRow("contact-list by name") << "contact-list" << true << sorted;
+    }
+    void employeeOrder()
+    {
+        QFETCH(QString, type);
+        QFETCH(bool, sortByName);
+        QFETCH(QStringList, names);
+        Selection selection;
+        selection.sortByName = sortByName;
+        QStringList got;
+        for (const QString &line : build(type, selection).report->pagesText().split(u'\n'))
+            if (line.startsWith("Detail\t"))
+                got << line.section(u'\t', 1, 1);
+        QCOMPARE(got, names);
+    }
+
+    // Long but ordinary values (a 44-character name, a 20-character spouse and emergency
+    // contact) stay on one line of each list: the columns share the page by what they need.
+    void ordinaryLongValuesKeepOneLine_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const char *type : {"contact-list", "phone-list", "id-list"})
+            QTest::newRow(type) << type;
+    }
+    void ordinaryLongValuesKeepOneLine()
+    {
+        QFETCH(QString, type);
+        QTemporaryDir dir;
+        using namespace HandMade;
+        QByteArray r = employee(77, "Maximiliana", "Featherstonehaugh-Wolverhampton", "6175550123");
+        putText(r, 216, 50, "EMP-2024-000077-NIGHT-SHIFT");
+        putText(r, 578, 20, "Bartholomew Ashcroft");
+        putText(r, 598, 20, "Wilhelmina Worthings");
+        putText(r, 618, 10, "6175550199");
+        putI32(r, 212, 123456789);
+        write(dir.filePath("EmployeeInfo.dat"), r + employee(78, "Bo", "Ek"));
+        Selection selection;
+        selection.folder = dir.path();
+        const BuiltReport built = build(type, selection);
+        QVERIFY(built.report);
+        int details = 0;
+        for (const PrintedSection &s : built.report->printedSections(1)) {
+            if (s.name != "Detail")
+                continue;
+            ++details;
+            QCOMPARE(s.box.height(), 13.0);
+            for (const PrintedField &f : s.fields)
+                QVERIFY2(f.box.height() <= 13.01, qPrintable(f.name));
+        }
+        QCOMPARE(details, 2);
+    }
+
+    // Social Security numbers print as their last four digits unless asked for whole.
+    void idsPrintMasked_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<bool>("fullIds");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("master-list") << "master-list" << false << "***-**-6789";
+        QTest::newRow("master-list full") << "master-list" << true << "123456789";
+        QTest::newRow("id-list") << "id-list" << false << "***-**-6789";
+        QTest::newRow("id-list full") << "id-list" << true << "123456789";
+    }
+    void idsPrintMasked()
+    {
+        QFETCH(QString, type);
+        QFETCH(bool, fullIds);
+        QFETCH(QString, shown);
+        Selection selection;
+        selection.fullIds = fullIds;
+        const QString text = build(type, selection).report->pagesText();
+        QVERIFY(text.contains("\t" + shown + "\t"));
+        QCOMPARE(text.contains("123456789"), fullIds);
     }
 
     // A long weekly report: no page ends with a group header, every page says which of how many

@@ -80,6 +80,17 @@ QString unreadableText(const QList<FileError> &errors)
     return text;
 }
 
+Printers systemPrinters()
+{
+    Printers printers;
+    for (const QPrinterInfo &info : QPrinterInfo::availablePrinters())
+        printers.names << info.printerName();
+    printers.defaultName = QPrinterInfo::defaultPrinter().printerName();
+    return printers;
+}
+
+PrinterSource g_printers = systemPrinters;
+
 Result output(BandedReport &report, const Request &request, const QString &title)
 {
     if (request.text)
@@ -90,14 +101,19 @@ Result output(BandedReport &report, const Request &request, const QString &title
             return finished(1, error);
         return finished(0);
     }
-    const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-    if (printers.isEmpty())
+    const Printers printers = g_printers();
+    if (printers.names.isEmpty())
         return finished(1, QCoreApplication::translate("ReportCommand", "no printer is installed; write the report to a file with --pdf FILE instead"));
-    QPrinterInfo chosen = request.printer.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(request.printer);
-    if (request.printer.isEmpty() && chosen.isNull())
-        chosen = printers.first();
-    if (chosen.isNull())
+    QString name = request.printer;
+    if (name.isEmpty())
+        name = printers.names.size() == 1 ? printers.names.first() : printers.defaultName;
+    // Without a default, guessing among several printers could print on the wrong one.
+    if (name.isEmpty())
+        return finished(1, QCoreApplication::translate("ReportCommand", "there are several printers and none is the default (%1); choose one with --printer NAME")
+                               .arg(printers.names.join(QStringLiteral(", "))));
+    if (!printers.names.contains(name))
         return finished(2, QCoreApplication::translate("ReportCommand", "--printer: no printer named \"%1\"").arg(request.printer));
+    const QPrinterInfo chosen = QPrinterInfo::printerInfo(name);
     QPrinter printer(chosen, QPrinter::HighResolution);
     printer.setDocName(title);
     if (!report.print(printer))
@@ -106,6 +122,11 @@ Result output(BandedReport &report, const Request &request, const QString &title
 }
 
 } // namespace
+
+void setPrinterSource(PrinterSource source)
+{
+    g_printers = source ? source : systemPrinters;
+}
 
 QStringList types()
 {
@@ -120,6 +141,8 @@ QList<QCommandLineOption> options()
         {QStringLiteral("print"), QCoreApplication::translate("ReportCommand", "Print on a printer.")},
         {QStringLiteral("printer"), QCoreApplication::translate("ReportCommand", "The printer to print on."), QStringLiteral("NAME")},
         {QStringLiteral("text"), QCoreApplication::translate("ReportCommand", "Print the report's pages as text.")},
+        {QStringLiteral("full-ids"), QCoreApplication::translate("ReportCommand", "Employee lists: print Social Security numbers whole.")},
+        {QStringLiteral("sort"), QCoreApplication::translate("ReportCommand", "Employee lists: \"name\" (last, first) or \"file\" order."), QStringLiteral("ORDER")},
     };
 }
 
@@ -139,6 +162,8 @@ Request fromParser(const QCommandLineParser &parser, const QStringList &words)
     r.print = parser.isSet(QStringLiteral("print"));
     r.printer = parser.value(QStringLiteral("printer"));
     r.text = parser.isSet(QStringLiteral("text"));
+    r.fullIds = parser.isSet(QStringLiteral("full-ids"));
+    r.sort = parser.value(QStringLiteral("sort"));
     return r;
 }
 
@@ -177,7 +202,12 @@ Built build(const Request &request)
         if (!named)
             throw BadArgument{QCoreApplication::translate("ReportCommand", "--department: no such name \"%1\"").arg(unknown)};
 
+        if (!request.sort.isEmpty() && request.sort != QLatin1String("name") && request.sort != QLatin1String("file"))
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "--sort needs \"name\" or \"file\", not \"%1\"").arg(request.sort)};
+
         ReportRequest report;
+        report.fullIds = request.fullIds;
+        report.sortByName = request.sort == QLatin1String("name");
         report.departments = *named;
         report.positions = knownNames(request.positions, info.JobNamesGetAll(), "--position");
         report.employees = knownEmployees(request.employees, info);
@@ -257,6 +287,7 @@ Command Commands::report()
     return {{QStringLiteral("report")}, true,
             "report TYPE --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
             "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
+            "                [--full-ids] [--sort name|file]\n"
             "                (--pdf FILE | --print [--printer NAME] | --text)\n"
             "                                              print a report; TYPE is individual, weekly,\n"
             "                                              hours-by-department, hours-by-position, time-off,\n"

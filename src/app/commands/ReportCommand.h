@@ -24,6 +24,8 @@ struct Request {
     bool print = false;
     QString printer;
     bool text = false;
+    bool fullIds = false;             // employee lists: Social Security numbers whole
+    QString sort;                     // employee lists: "name" or "file" (the default)
     std::optional<QPageLayout> pageLayout;   // default: Letter or A4 by the locale
 };
 
@@ -32,6 +34,16 @@ struct Result {
     QString out;        // standard output
     QString err;        // standard error, one line per message
 };
+
+// The printers the system offers and the name of its default one (empty when there is none).
+struct Printers {
+    QStringList names;
+    QString defaultName;
+};
+using PrinterSource = Printers (*)();
+// Where --print learns the printers: the system's unless a test gives its own (null: the
+// system's again).
+void setPrinterSource(PrinterSource source);
 
 // The report types the command knows, in the order the help lists them.
 QStringList types();

@@ -13,7 +13,9 @@
 #include <QGlyphRun>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 #include <map>
+#include <numeric>
 
 namespace {
 
@@ -27,7 +29,63 @@ QFont reportFont(qreal pointSize, bool bold)
     return font;
 }
 
+// Text widths in points, measured at a high resolution so that they hold for every device.
+const QFontMetricsF &fineMetrics(qreal pointSize, bool bold)
+{
+    static const QImage fine = [] {
+        QImage image(1, 1, QImage::Format_Mono);
+        image.setDotsPerMeterX(qRound(1200 / 0.0254));
+        image.setDotsPerMeterY(qRound(1200 / 0.0254));
+        return image;
+    }();
+    static std::map<int, QFontMetricsF> metrics;
+    const int key = int(pointSize * 100) * 2 + (bold ? 1 : 0);
+    auto it = metrics.find(key);
+    if (it == metrics.end())
+        it = metrics.emplace(key, QFontMetricsF(reportFont(pointSize, bold), &fine)).first;
+    return it->second;
+}
+
+constexpr qreal kFine = 72.0 / 1200.0;
+
+// The words of `text` in lines no wider than `width`; a word wider than a line is split.
+QStringList wrapped(const QString &text, qreal pointSize, bool bold, qreal width)
+{
+    auto wide = [&](const QString &t) { return BandedReport::textWidth(t, pointSize, bold); };
+    QStringList lines;
+    QString line;
+    for (QString word : text.split(u' ', Qt::SkipEmptyParts)) {
+        const QString joined = line.isEmpty() ? word : line + u' ' + word;
+        if (wide(joined) <= width) {
+            line = joined;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << line;
+        while (word.size() > 1 && wide(word) > width) {
+            qsizetype k = 1;
+            while (k + 1 < word.size() && wide(word.left(k + 1)) <= width)
+                ++k;
+            // A hyphenated word breaks after a hyphen where it can.
+            const qsizetype hyphen = word.left(k).lastIndexOf(u'-');
+            if (hyphen > 0)
+                k = hyphen + 1;
+            lines << word.left(k);
+            word = word.mid(k);
+        }
+        line = word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
 } // namespace
+
+qreal BandedReport::textWidth(const QString &text, qreal pointSize, bool bold)
+{
+    return fineMetrics(pointSize, bold).horizontalAdvance(text) * kFine;
+}
 
 // Each distinct text is shaped once per font and resolution and drawn from its glyphs
 // afterwards: a long report repeats the same few hundred texts (dates, times, names) on every
@@ -85,8 +143,41 @@ bool BandedReport::run()
     reportStart();
     const int rows = rowCount();
     const int groups = groupCount();
-    QStringList previous(groups);
     int detailsOnPage = 0;
+
+    // Each row's break values are read once. `opening[r]`: the outermost group that starts at
+    // row r; `closing[r]`: the outermost group that ends after it (groups: none).
+    QList<int> opening(rows, groups), closing(rows, groups);
+    {
+        QStringList before;
+        for (int row = 0; row < rows; ++row) {
+            QStringList keys(groups);
+            for (int g = 0; g < groups; ++g)
+                keys[g] = breakValue(g, row);
+            int g = 0;
+            if (row > 0)
+                while (g < groups && keys[g] == before[g])
+                    ++g;
+            opening[row] = g;
+            if (row > 0)
+                closing[row - 1] = g;
+            before = std::move(keys);
+        }
+        if (rows > 0)
+            closing[rows - 1] = 0;
+    }
+    // The rows of the innermost group around each row.
+    QList<int> groupStart(rows), groupEnd(rows);
+    for (int row = 0, start = 0; row < rows; ++row) {
+        if (opening[row] < groups)
+            start = row;
+        groupStart[row] = start;
+    }
+    for (int row = rows - 1, end = rows - 1; row >= 0; --row) {
+        if (closing[row] < groups)
+            end = row;
+        groupEnd[row] = end;
+    }
 
     startPage();
     auto newPage = [&] {
@@ -103,53 +194,50 @@ bool BandedReport::run()
             place(footer);
         }
     };
-
-    auto keysOf = [&](int row) {
-        QStringList keys(groups);
-        for (int g = 0; g < groups; ++g)
-            keys[g] = breakValue(g, row);
-        return keys;
-    };
-    auto firstChange = [groups](const QStringList &a, const QStringList &b) {
-        int g = 0;
-        while (g < groups && a[g] == b[g])
-            ++g;
-        return g;
+    auto footersHeight = [&](int row) {
+        qreal height = 0;
+        for (int g = closing[row]; g < groups; ++g)
+            height += group(g).footer.height();
+        return height;
     };
 
     constexpr int kProgressStep = 500;
-    QStringList keys = rows > 0 ? keysOf(0) : QStringList();
     for (int row = 0; row < rows; ++row) {
         if (m_progress && row % kProgressStep == 0 && row > 0 && !m_progress(row, rows))
             return false;
-        const int first = row == 0 ? 0 : firstChange(previous, keys);
-        if (row > 0)
+        const int first = opening[row];
+        if (row > 0 && first < groups)
             placeFooters(first, row - 1);
-        // The groups that end with this row: their footers follow it at once.
-        const QStringList next = row + 1 < rows ? keysOf(row + 1) : QStringList();
-        const int closing = row + 1 < rows ? firstChange(keys, next) : 0;
 
-        // The new groups' headers, the line and the footers that close after it go together:
-        // no header alone at the foot of a page, no footer alone at the top of the next.
+        // A group's lines never break off one at a time: its header goes with its first two
+        // lines (a group of up to three with all of them and its footers), and its last two
+        // lines go with the footers that close it.
         qreal needed = 0;
         for (int g = first; g < groups; ++g) {
             formatGroupHeader(g, group(g).header, row);
-            needed += group(g).header.height();
+            needed += heightOf(group(g).header);
         }
-        for (int g = closing; g < groups; ++g)
-            needed += group(g).footer.height();
         m_detailStartsPage = detailsOnPage == 0;
         formatDetail(m_detail, row);
         // Beside an earlier detail of the same row, the line takes no more room.
         if (m_column == 0 || first < groups)
-            needed += m_detail.height();
+            needed += heightOf(m_detail);
+        if (groups > 0) {
+            const int start = groupStart[row], end = groupEnd[row], lines = end - start + 1;
+            int with = row;   // the last row that must come onto this page with this one
+            if (row == start)
+                with = lines <= 3 ? end : start + 1;
+            else if (row == end - 1 && row - start >= 2)
+                with = end;
+            needed += (with - row) * m_detail.height();
+            if (with == end)
+                needed += footersHeight(end);
+        }
         if (!fits(needed) && pageHasBody()) {
             newPage();
             for (int g = 0; g < first; ++g) {
-                if (group(g).repeatHeader) {
-                    formatGroupHeader(g, group(g).header, row);
-                    place(group(g).header);
-                }
+                if (group(g).repeatHeader)
+                    placeContinued(g, row);
             }
             m_detailStartsPage = true;
             formatDetail(m_detail, row);
@@ -159,8 +247,6 @@ bool BandedReport::run()
         place(m_detail);
         if (m_detail.isVisible())
             ++detailsOnPage;
-        previous = keys;
-        keys = next;
     }
     if (rows > 0)
         placeFooters(0, rows - 1);
@@ -169,8 +255,31 @@ bool BandedReport::run()
     return !m_progress || m_progress(rows, rows);
 }
 
+QString BandedReport::continuedText()
+{
+    return QCoreApplication::translate("BandedReport", "(continued)");
+}
+
+void BandedReport::placeContinued(int g, int row)
+{
+    ReportGroup &continuing = group(g);
+    ReportSection &header = continuing.header;
+    formatGroupHeader(g, header, row);
+    if (!continuing.continuedMark) {
+        place(header);
+        return;
+    }
+    const ReportSection::Control mark = *continuing.continuedMark;
+    const QString text = header.text(mark);
+    header.set(mark, text.isEmpty() ? continuedText() : text + u' ' + continuedText());
+    place(header);
+    header.set(mark, text);
+}
+
 QList<QRectF> BandedReport::controlRects(const Placed &placed) const
 {
+    if (!placed.rects.isEmpty())
+        return placed.rects;
     // Most sections have fixed controls: no list is made for them.
     if (!placed.section->hasMovingControls())
         return {};
@@ -181,16 +290,8 @@ QList<QRectF> BandedReport::controlRects(const Placed &placed) const
         rects.append(c.rect);
 
     auto shown = [&](qsizetype i) { return placed.visible.at(i) && !placed.texts.at(i).isEmpty(); };
-    // Text widths in points, measured at a high resolution so that they hold for every device.
-    static const QImage fine = [] {
-        QImage image(1, 1, QImage::Format_Mono);
-        image.setDotsPerMeterX(qRound(1200 / 0.0254));
-        image.setDotsPerMeterY(qRound(1200 / 0.0254));
-        return image;
-    }();
     auto textWidth = [](const ReportControl &c, const QString &text) {
-        const QFontMetricsF metrics(reportFont(c.pointSize, c.bold), &fine);
-        return metrics.horizontalAdvance(text) * 72.0 / 1200.0;
+        return BandedReport::textWidth(text, c.pointSize, c.bold);
     };
     for (qsizetype i = 0; i < controls.size(); ++i) {
         const ReportControl &c = controls.at(i);
@@ -254,13 +355,23 @@ void BandedReport::place(const ReportSection &section)
     if (&section == &m_detail && m_columns > 1) {
         // A detail beside the one before it shares that one's row.
         if (m_column > 0) {
-            y = m_y - section.height();
+            y = m_rowTop;
             x = m_column * columnWidth();
+        } else {
+            m_rowTop = y;
         }
         m_column = (m_column + 1) % m_columns;
     } else {
         m_column = 0;
     }
+    Placed placed = measure(section, x, y);
+    // A row of detail columns is as tall as its tallest.
+    m_y = x > 0 ? std::max(m_y, y + placed.height) : y + placed.height;
+    m_pages.last().append(std::move(placed));
+}
+
+BandedReport::Placed BandedReport::measure(const ReportSection &section, qreal x, qreal y) const
+{
     Placed placed{&section, y, x, {}, {}};
     const QList<ReportControl> &controls = section.controls();
     placed.texts.reserve(controls.size());
@@ -269,8 +380,72 @@ void BandedReport::place(const ReportSection &section)
         placed.texts.append(c.text);
         placed.visible.append(c.visible);
     }
-    m_pages.last().append(std::move(placed));
-    m_y = y + section.height();
+    placed.height = section.height();
+    if (section.hasWholeControls())
+        fitWhole(placed);
+    return placed;
+}
+
+qreal BandedReport::heightOf(const ReportSection &section) const
+{
+    if (!section.isVisible())
+        return 0;
+    return section.hasWholeControls() ? measure(section, 0, 0).height : section.height();
+}
+
+void BandedReport::fitWhole(Placed &placed) const
+{
+    const QList<ReportControl> &controls = placed.section->controls();
+    const qsizetype n = controls.size();
+    QList<QRectF> rects = controlRects(placed);
+    if (rects.isEmpty())
+        for (const ReportControl &c : controls)
+            rects.append(c.rect);
+    placed.sizes = QList<qreal>(n, 0);
+    placed.lines = QList<QStringList>(n);
+    QList<qreal> growth(n, 0);
+    // A little room is kept for devices whose text comes out a bit wider.
+    constexpr qreal kRoom = 0.97;
+    for (qsizetype i = 0; i < n; ++i) {
+        const ReportControl &c = controls.at(i);
+        const QString &text = placed.texts.at(i);
+        if (!c.printsWhole || !placed.visible.at(i) || text.isEmpty())
+            continue;
+        const qreal width = rects.at(i).width() * kRoom;
+        const qreal wide = textWidth(text, c.pointSize, c.bold);
+        if (wide <= width)
+            continue;
+        const qreal size = std::floor(c.pointSize * width / wide * 4) / 4;
+        if (size >= c.minPointSize) {
+            placed.sizes[i] = size;
+            continue;
+        }
+        placed.sizes[i] = c.minPointSize;
+        placed.lines[i] = wrapped(text, c.minPointSize, c.bold, width);
+        growth[i] = (placed.lines.at(i).size() - 1) * fineMetrics(c.minPointSize, c.bold).height() * kFine;
+    }
+    // What lies below a grown control moves down by its growth (and by what moved it).
+    QList<qsizetype> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) { return rects.at(a).top() < rects.at(b).top(); });
+    QList<qreal> shift(n, 0);
+    qreal extra = 0;
+    for (qsizetype a = 0; a < n; ++a) {
+        const qsizetype j = order.at(a);
+        for (qsizetype b = 0; b < a; ++b) {
+            const qsizetype i = order.at(b);
+            if (shift.at(i) + growth.at(i) > 0 && rects.at(j).top() >= rects.at(i).bottom() - 0.01)
+                shift[j] = std::max(shift.at(j), shift.at(i) + growth.at(i));
+        }
+        extra = std::max(extra, shift.at(j) + growth.at(j));
+    }
+    for (qsizetype j = 0; j < n; ++j) {
+        rects[j].translate(0, shift.at(j));
+        rects[j].setHeight(rects.at(j).height() + growth.at(j));
+    }
+    placed.rects = std::move(rects);
+    if (!placed.section->hasFixedHeight())
+        placed.height += extra;
 }
 
 // ---- Output ----------------------------------------------------------------------------------
@@ -290,11 +465,11 @@ void BandedReport::paintPage(int page, QPainter &painter) const
     QPen linePen(Qt::black, 0.75 * kx);
     // Fonts and their metrics are made once per size and weight, not once per text.
     TextCache &cache = *m_textCache;
-    auto face = [&](const ReportControl &c) -> TextCache::Face & {
-        const TextCache::Key key{device->logicalDpiX(), int(c.pointSize * 100) * 2 + (c.bold ? 1 : 0)};
+    auto face = [&](qreal pointSize, bool bold) -> TextCache::Face & {
+        const TextCache::Key key{device->logicalDpiX(), int(pointSize * 100) * 2 + (bold ? 1 : 0)};
         auto it = cache.faces.find(key);
         if (it == cache.faces.end()) {
-            const QFont font = reportFont(c.pointSize, c.bold);
+            const QFont font = reportFont(pointSize, bold);
             it = cache.faces.emplace(key, TextCache::Face{font, QFontMetricsF(font, device), {}}).first;
         }
         return it->second;
@@ -347,20 +522,28 @@ void BandedReport::paintPage(int page, QPainter &painter) const
             const QString text = c.kind == ReportControl::Kind::PageCount ? total : placed.texts.at(i);
             if (text.isEmpty())
                 continue;
-            TextCache::Face &f = face(c);
-            // Text wider than its box is cut with an ellipsis, never drawn over a neighbour.
-            const TextCache::Shaped *glyphs = &shaped(f, text);
-            if (glyphs->width > box.width())
-                glyphs = &shaped(f, f.metrics.elidedText(text, Qt::ElideRight, box.width()));
-            qreal x = box.left();
-            if (c.alignment & Qt::AlignRight)
-                x = box.right() - glyphs->width;
-            else if (c.alignment & Qt::AlignHCenter)
-                x = box.left() + (box.width() - glyphs->width) / 2;
-            // The runs' positions put the baseline one ascent below their top.
-            const QPointF origin(x, box.top() + (box.height() - f.metrics.height()) / 2);
-            for (const QGlyphRun &run : glyphs->runs)
-                gather(run, origin);
+            const qreal size = placed.sizes.isEmpty() || placed.sizes.at(i) == 0 ? c.pointSize : placed.sizes.at(i);
+            TextCache::Face &f = face(size, c.bold);
+            const QStringList lines = placed.lines.isEmpty() || placed.lines.at(i).isEmpty() ? QStringList{text}
+                                                                                             : placed.lines.at(i);
+            // The lines of a wrapped text stand centred in the box together.
+            qreal top = box.top() + (box.height() - lines.size() * f.metrics.height()) / 2;
+            for (const QString &line : lines) {
+                // Text wider than its box is cut with an ellipsis, never drawn over a neighbour
+                // (a text that prints whole was made to fit already).
+                const TextCache::Shaped *glyphs = &shaped(f, line);
+                if (glyphs->width > box.width() && !c.printsWhole)
+                    glyphs = &shaped(f, f.metrics.elidedText(line, Qt::ElideRight, box.width()));
+                qreal x = box.left();
+                if (c.alignment & Qt::AlignRight)
+                    x = box.right() - glyphs->width;
+                else if (c.alignment & Qt::AlignHCenter)
+                    x = box.left() + (box.width() - glyphs->width) / 2;
+                // The runs' positions put the baseline one ascent below their top.
+                for (const QGlyphRun &run : glyphs->runs)
+                    gather(run, QPointF(x, top));
+                top += f.metrics.height();
+            }
         }
     }
     for (const Batch &batch : std::as_const(batches)) {
@@ -453,7 +636,7 @@ QList<PrintedSection> BandedReport::printedSections(int page) const
         PrintedSection section;
         section.name = placed.section->name();
         const qreal width = placed.section == &m_detail ? columnWidth() : contentSize().width();
-        section.box = QRectF(origin + QPointF(placed.x, placed.y), QSizeF(width, placed.section->height()));
+        section.box = QRectF(origin + QPointF(placed.x, placed.y), QSizeF(width, placed.height));
         const QList<ReportControl> &controls = placed.section->controls();
         const QList<QRectF> rects = controlRects(placed);
         for (qsizetype i = 0; i < controls.size(); ++i) {

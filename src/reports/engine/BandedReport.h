@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -23,6 +24,8 @@ struct ReportGroup {
     ReportSection footer;
     // Prints the header again at the top of a page on which the group continues.
     bool repeatHeader = false;
+    // The header's text that says "(continued)" after it when the header is repeated.
+    std::optional<ReportSection::Control> continuedMark;
 };
 
 // One field of a printed section as it came out on a page: text and box in points from the
@@ -45,9 +48,10 @@ struct PrintedSection {
 //
 // run() lays out every page (so "Page N of M" knows M), then paintPage() paints any page, the
 // same way for the screen, a printer and a PDF file. Layout time grows linearly with the rows.
-// A group header never stays alone at the foot of a page, nor a group footer alone at the top of
-// the next: a header, the detail line after it and the footers that close after that line move
-// to the next page together.
+// A group header never stays at the foot of a page with fewer than two of its lines, nor does a
+// group's footer start a page with fewer than two lines above it: a group of up to three lines
+// stays together; a longer one moves its header with its first two lines and its last two lines
+// with its footers. A repeated header says "(continued)".
 class BandedReport
 {
 public:
@@ -96,6 +100,9 @@ public:
     // a form feed line between pages.
     QString pagesText() const;
 
+    // The width of a text in points, for every device.
+    static qreal textWidth(const QString &text, qreal pointSize, bool bold = false);
+
     // Sections, for subclasses and for tests that inspect a layout.
     ReportSection &pageHeader() { return m_pageHeader; }
     ReportSection &detail() { return m_detail; }
@@ -126,6 +133,9 @@ protected:
     virtual void formatGroupFooter(int group, ReportSection &section, int row);
     virtual void formatPageFooter(ReportSection &section, int page);
 
+    // "(continued)" in the user's language, as a repeated group header says it.
+    static QString continuedText();
+
     // During formatDetail: true when the line is the first detail line of its page.
     bool detailStartsPage() const { return m_detailStartsPage; }
 
@@ -136,6 +146,12 @@ private:
         qreal x;                // the column's left edge; 0 but for detail columns
         QStringList texts;      // one per control
         QList<bool> visible;    // one per control
+        qreal height = 0;
+        // Only for sections with controls that print whole, one per control: the size a
+        // shrunk text is drawn at (0: its own), the lines of a wrapped one, and every rect.
+        QList<qreal> sizes;
+        QList<QStringList> lines;
+        QList<QRectF> rects;
     };
     using Page = QList<Placed>;
 
@@ -143,6 +159,13 @@ private:
     // rect, unless it flows after its neighbour or a control above it collapsed. Empty when the
     // section has no such controls (every control is then at its own rect).
     QList<QRectF> controlRects(const Placed &placed) const;
+    // The header of group `g` again at the top of a page on which it continues with `row`.
+    void placeContinued(int g, int row);
+    // The section with its current texts as it would be placed at (x, y).
+    Placed measure(const ReportSection &section, qreal x, qreal y) const;
+    // Shrinks and wraps the texts that print whole, moving what is below them.
+    void fitWhole(Placed &placed) const;
+    qreal heightOf(const ReportSection &section) const;
     void startPage();
     void finishPage();
     void place(const ReportSection &section);
@@ -164,4 +187,5 @@ private:
     bool m_detailStartsPage = false;
     int m_columns = 1;
     int m_column = 0;           // the next detail's column in the current row
+    qreal m_rowTop = 0;         // where the current row of detail columns starts
 };

@@ -47,3 +47,8 @@ bool ReportSection::hasMovingControls() const
     return std::any_of(m_controls.cbegin(), m_controls.cend(),
                        [](const ReportControl &c) { return c.followsPrevious || c.collapsesWhenEmpty; });
 }
+
+bool ReportSection::hasWholeControls() const
+{
+    return std::any_of(m_controls.cbegin(), m_controls.cend(), [](const ReportControl &c) { return c.printsWhole; });
+}

@@ -23,6 +23,10 @@ struct ReportControl {
     // When its text is empty or it is hidden, the controls below it move up by its height: an
     // address without a second line prints no blank line.
     bool collapsesWhenEmpty = false;
+    // Never cut: a text wider than its rect is drawn smaller, down to the engine's smallest size,
+    // and then wrapped onto more lines; the section grows and the controls below move down.
+    bool printsWhole = false;
+    qreal minPointSize = 7;   // the smallest size such a text shrinks to before it wraps
 
     bool hasText() const { return kind != Kind::Line; }
 };
@@ -56,6 +60,9 @@ public:
     const QString &name() const { return m_name; }
     qreal height() const { return m_visible ? m_height : 0; }
     void setHeight(qreal height) { m_height = height; }
+    // A section of a fixed height (a label on a sheet) keeps it when its texts wrap.
+    void setFixedHeight(bool fixed) { m_fixedHeight = fixed; }
+    bool hasFixedHeight() const { return m_fixedHeight; }
     bool isVisible() const { return m_visible; }
     void setVisible(bool visible) { m_visible = visible; }
 
@@ -77,6 +84,8 @@ public:
     const QList<ReportControl> &controls() const { return m_controls; }
     // True when a control flows or collapses, so that its place depends on the texts.
     bool hasMovingControls() const;
+    // True when a control prints whole, so that the section's height depends on the texts.
+    bool hasWholeControls() const;
 
 private:
     Control add(ReportControl::Kind kind, const QString &name, const QRectF &rect, const QString &text);
@@ -91,5 +100,6 @@ private:
     QString m_name;
     qreal m_height;
     bool m_visible = true;
+    bool m_fixedHeight = false;
     QList<ReportControl> m_controls;
 };

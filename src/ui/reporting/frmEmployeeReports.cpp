@@ -5,6 +5,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "ui/common/WindowHelpers.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,6 +29,11 @@ frmEmployeeReports::frmEmployeeReports(clsEmployeeInfo &info, const ReportContex
     for (const ReportEntry &type : reportTypes())
         comReportType->addItem(ReportCatalog::name(type));
     comReportType->setCurrentIndex(0);
+    chkSortByName = new QCheckBox(tr("&Sort by last name, first name"), this);
+    chkSortByName->setObjectName(QStringLiteral("chkSortByName"));
+    chkFullIds = new QCheckBox(tr("Print Social Security numbers &whole"), this);
+    chkFullIds->setObjectName(QStringLiteral("chkFullIds"));
+    chkFullIds->setToolTip(tr("Otherwise the master list and the id list show only their last four digits."));
     cmdPreview = NamedButton(tr("Pre&view"), QStringLiteral("cmdPreview"), this);
     cmdPreview->setDefault(true);
     cmdPrint = NamedButton(tr("&Print"), QStringLiteral("cmdPrint"), this);
@@ -47,17 +53,19 @@ frmEmployeeReports::frmEmployeeReports(clsEmployeeInfo &info, const ReportContex
     buttons->addWidget(cmdClose);
     auto *main = new QVBoxLayout(this);
     main->addLayout(type);
+    main->addWidget(chkSortByName);
+    main->addWidget(chkFullIds);
     main->addWidget(labStatus);
     main->addStretch();
     main->addLayout(buttons);
 
-    TabOrder({comReportType, cmdPreview, cmdPrint, cmdClose});
+    TabOrder({comReportType, chkSortByName, chkFullIds, cmdPreview, cmdPrint, cmdClose});
     connect(cmdPreview, &QPushButton::clicked, this, [this] { run(true); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { run(false); });
     connect(cmdClose, &QPushButton::clicked, this, [this] { CloseForm(this); });
     CloseFormOnEscape(this);
-    setMinimumSize(340, 120);
-    resize(380, 130);
+    setMinimumSize(340, 160);
+    resize(380, 170);
     OnFirstShow(this);
 }
 
@@ -73,6 +81,8 @@ QWidget *frmEmployeeReports::run(bool preview)
     request.departments = choice->departments;
     request.positions = choice->positions;
     request.employees = choice->employees;
+    request.sortByName = chkSortByName->isChecked();
+    request.fullIds = chkFullIds->isChecked();
     BuiltReport built;
     {
         ReportProgress progress(this, tr("Laying out \"%1\"...").arg(ReportCatalog::title(type)));

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -25,6 +26,8 @@ public:
     static const QList<ReportEntry> &reportTypes();
 
     QComboBox *comReportType = nullptr;
+    QCheckBox *chkSortByName = nullptr;   // last name, first name instead of file order
+    QCheckBox *chkFullIds = nullptr;      // Social Security numbers whole instead of the last four digits
     QPushButton *cmdPreview = nullptr;
     QPushButton *cmdPrint = nullptr;
     QPushButton *cmdClose = nullptr;

@@ -404,6 +404,11 @@ void frmReportPreview::printWithDialog()
     dialog.setMinMax(1, m_report->pageCount());
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    // Qt 6.4's "Pages" box refuses every entry ("Invalid Pages Definition"): the range is taken
+    // from the From and To boxes only.
+    for (const char *name : {"pagesRadioButton", "pagesLineEdit"})
+        if (auto *pages = dialog.findChild<QWidget *>(QLatin1String(name)))
+            pages->hide();
     if (m_context.dialogs.exec(dialog) != QDialog::Accepted)
         return;
     // Another paper or orientation chosen in the dialog: the pages are laid out for it, and the
