@@ -20,7 +20,7 @@ ReportSection::Control EmployeeListLayout::addColumn(const QString &field, qreal
     ReportStyle::addCaption(pageHeader(), QStringLiteral("lab") + field.mid(3), QRectF(x, 30, width, ReportStyle::kLine), caption);
     pageHeader().setHeight(48);
     detail().setHeight(ReportStyle::kLine);
-    return ReportStyle::addLineField(detail(), field, x, width);
+    return detail().setColumn(ReportStyle::addLineField(detail(), field, x, width), caption);
 }
 
 QString EmployeeListLayout::dateText(qint32 day)

@@ -26,6 +26,13 @@ rptEmployeeAddress::rptEmployeeAddress(const clsEmployeeInfo &info)
     block[m_state].followsPrevious = true;
     m_postal = block.addField(QStringLiteral("fldPostal"), QRectF(0, 43, 50, kLine));
     block[m_postal].followsPrevious = true;
+    block.setColumn(m_firstName, QStringLiteral("First"));
+    block.setColumn(m_lastName, QStringLiteral("Last"));
+    block.setColumn(m_address1, QStringLiteral("Address"));
+    block.setColumn(m_address2, QStringLiteral("Address 2"));
+    block.setColumn(m_city, QStringLiteral("City"));
+    block.setColumn(m_state, QStringLiteral("State"));
+    block.setColumn(m_postal, QStringLiteral("Postal"));
 }
 
 void rptEmployeeAddress::formatDetail(ReportSection &section, int row)

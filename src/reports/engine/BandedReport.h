@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -23,6 +24,8 @@ struct ReportGroup {
     ReportSection footer;
     // Prints the header again at the top of a page on which the group continues.
     bool repeatHeader = false;
+    // Each group begins on a page of its own.
+    bool startsPage = false;
 };
 
 // One field of a printed section as it came out on a page: text and box in points from the
@@ -31,6 +34,13 @@ struct PrintedField {
     QString name;
     QString text;
     QRectF box;
+};
+
+// A report's rows as plain text: one per detail line, each with the column texts of the group
+// headers above it and of the line itself.
+struct ReportTable {
+    QStringList header;
+    QList<QStringList> rows;
 };
 
 struct PrintedSection {
@@ -59,7 +69,13 @@ public:
     // Letter in the United States and the other countries that use it, A4 elsewhere; half-inch
     // margins.
     static QPageLayout defaultPageLayout(const QLocale &locale = QLocale());
-    void setPageLayout(const QPageLayout &layout) { m_layout = layout; }
+    // A report drawn for one orientation keeps it whatever layout it is given.
+    void setPageLayout(const QPageLayout &layout);
+    void keepOrientation(QPageLayout::Orientation orientation)
+    {
+        m_orientation = orientation;
+        setPageLayout(m_layout);
+    }
     const QPageLayout &pageLayout() const { return m_layout; }
     // The width and height inside the margins, in points: the room the sections have.
     QSizeF contentSize() const;
@@ -95,6 +111,10 @@ public:
     // Every page as text: one line per printed section (its name, then its texts, tab-separated),
     // a form feed line between pages.
     QString pagesText() const;
+    // The rows as printed, for a spreadsheet: the controls given a column (ReportSection::
+    // setColumn) in group headers, outermost first, then in the detail. A text hidden on a line
+    // (a date shown once per day) is still its row's; a column hidden on every line is left out.
+    ReportTable table() const;
 
     // Sections, for subclasses and for tests that inspect a layout.
     ReportSection &pageHeader() { return m_pageHeader; }
@@ -150,6 +170,7 @@ private:
     bool pageHasBody() const;
 
     QPageLayout m_layout;
+    std::optional<QPageLayout::Orientation> m_orientation;
     Progress m_progress;
     ReportSection m_pageHeader{QStringLiteral("PageHeader"), 40};
     ReportSection m_detail{QStringLiteral("Detail"), 14};

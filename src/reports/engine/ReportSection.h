@@ -23,6 +23,9 @@ struct ReportControl {
     // When its text is empty or it is hidden, the controls below it move up by its height: an
     // address without a second line prints no blank line.
     bool collapsesWhenEmpty = false;
+    // The heading of the column this text fills in the report's rows (BandedReport::table());
+    // empty for a text that is no column (captions, titles, totals).
+    QString column;
 
     bool hasText() const { return kind != Kind::Line; }
 };
@@ -73,6 +76,12 @@ public:
     const QString &text(Control control) const { return m_controls.at(checked(control)).text; }
     void setVisible(Control control, bool visible) { m_controls[checked(control)].visible = visible; }
     bool isVisible(Control control) const { return m_controls.at(checked(control)).visible; }
+    // Makes the control's text a column of the report's rows, under `heading`; returns it.
+    Control setColumn(Control control, const QString &heading)
+    {
+        m_controls[checked(control)].column = heading;
+        return control;
+    }
 
     const QList<ReportControl> &controls() const { return m_controls; }
     // True when a control flows or collapses, so that its place depends on the texts.

@@ -26,7 +26,9 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
+#include <QMenu>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 // The page list: "Page N" under a small picture of each page, drawn when it first scrolls into
@@ -139,6 +141,8 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
                        tr("Chooses a printer and the pages, then prints"));
     toolExport = action(tr("Export PDF..."), QStringLiteral("toolExport"), QStyle::SP_DialogSaveButton,
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), tr("Saves every page as a PDF file"));
+    toolExportCsv = action(tr("Export CSV..."), QStringLiteral("toolExportCsv"), QStyle::SP_FileDialogDetailedView,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), tr("Saves the report's rows as a CSV file for a spreadsheet"));
     toolPrintLater = action(tr("Print Later"), QStringLiteral("toolPrintLater"), QStyle::SP_FileDialogNewFolder,
                             QKeySequence(Qt::CTRL | Qt::Key_L), tr("Keeps the report in the Delayed Print folder for printing later"));
     ReportViewer1->addSeparator();
@@ -173,6 +177,12 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     // Ctrl+= as well: on many keyboards "+" needs Shift.
     auto *zoomInToo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this);
     connect(zoomInToo, &QShortcut::activated, toolZoomIn, &QAction::trigger);
+    // Turning pages and zooming show their icons only (their names are in the tooltips): with
+    // every name beside its icon the bar is wider than a small screen, and the last tools would
+    // hide behind the bar's overflow button.
+    for (QAction *a : {toolFirst, toolPrevious, toolNext, toolLast, toolZoomOut, toolZoomIn})
+        if (auto *button = qobject_cast<QToolButton *>(ReportViewer1->widgetForAction(a)))
+            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     m_pages = new ReportPageList(this);
     lisPages = new QListView(this);
@@ -199,6 +209,14 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     scrPage->setWidget(pageView);
     scrPage->setWidgetResizable(false);
     scrPage->setFocusProxy(pageView);
+    // The page's own menu holds what the report can be turned into.
+    pageView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pageView, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("mnuPage"));
+        menu.addActions({toolPrint, toolExport, toolExportCsv, toolPrintLater});
+        menu.exec(pageView->mapToGlobal(at));
+    });
 
     auto *pages = new QHBoxLayout;
     pages->setSpacing(0);
@@ -221,6 +239,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     connect(toolClose, &QAction::triggered, this, &QWidget::close);
     connect(toolPrint, &QAction::triggered, this, &frmReportPreview::printWithDialog);
     connect(toolExport, &QAction::triggered, this, &frmReportPreview::exportPdf);
+    connect(toolExportCsv, &QAction::triggered, this, &frmReportPreview::exportCsv);
     connect(toolPrintLater, &QAction::triggered, this, &frmReportPreview::storeinprintlater);
     connect(toolFirst, &QAction::triggered, this, [this] { setPage(1); });
     connect(toolPrevious, &QAction::triggered, this, [this] { setPage(currentPage() - 1); });
@@ -315,7 +334,7 @@ void frmReportPreview::updateNavigation()
     toolPrevious->setEnabled(page > 1);
     toolNext->setEnabled(page < count);
     toolLast->setEnabled(page < count);
-    for (QAction *a : {toolPrint, toolExport, toolPrintLater})
+    for (QAction *a : {toolPrint, toolExport, toolExportCsv, toolPrintLater})
         a->setEnabled(count > 0);
     const int zoomIndex = kZoomSteps.indexOf(m_percent);
     toolZoomIn->setEnabled(m_fit != Fit::None || zoomIndex < kZoomSteps.size() - 1);
@@ -389,6 +408,15 @@ void frmReportPreview::exportPdf()
     const QString file = ReportOutput::exportPdf(*m_report, title(), m_context.prompt, this);
     if (!file.isEmpty())
         labStatus->setText(tr("Exported to %1.").arg(file));
+}
+
+void frmReportPreview::exportCsv()
+{
+    if (!m_report)
+        return;
+    const QString file = ReportOutput::exportCsv(*m_report, title(), m_context.prompt);
+    if (!file.isEmpty())
+        labStatus->setText(tr("Rows exported to %1.").arg(file));
 }
 
 void frmReportPreview::printWithDialog()

@@ -41,6 +41,8 @@ public:
     // The print dialog, then the pages it chose.
     void printWithDialog();
     void exportPdf();
+    // The report's rows as a CSV file.
+    void exportCsv();
 
     int currentPage() const;
     void setPage(int page);
@@ -55,6 +57,7 @@ public:
     QAction *toolClose = nullptr;
     QAction *toolPrint = nullptr;
     QAction *toolExport = nullptr;
+    QAction *toolExportCsv = nullptr;
     QAction *toolPrintLater = nullptr;
     QAction *toolFirst = nullptr;
     QAction *toolPrevious = nullptr;
