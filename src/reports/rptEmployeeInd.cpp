@@ -55,7 +55,9 @@ void rptEmployeeInd::totalWeeks()
     m_weeks.clear();
     QHash<qint32, QString> homes;
     for (const ReportShiftRow &row : std::as_const(m_rows)) {
-        const QString &home = *homes.try_emplace(row.employee, row.department);
+        if (!homes.contains(row.employee))
+            homes.insert(row.employee, row.department);
+        const QString home = homes.value(row.employee);
         const double week = clsScheduleData::WeekStart(m_info, home, row.start);
         const QString key = QString::number(row.employee) + u'\n' + QString::number(qint64(week));
         m_weekKeys.append(key);

@@ -82,8 +82,9 @@ rptWeekPosting::rptWeekPosting(const clsEmployeeInfo &info) : m_info(info)
     m_hours = cell(QStringLiteral("fldHours"), kHoursX, kHoursWidth, QStringLiteral("Hours"));
     line[m_hours].alignment = Qt::AlignRight | Qt::AlignVCenter;
 
+    // The summary's place is kept on every week, so that forty lines and no more fit a page
+    // whether the department has needs or not.
     ReportSection &foot = week.footer;
-    foot.addLine(QRectF(0, 2, kPageWidth, 0));
     static const char *const kCaptions[] = {"Needed", "Scheduled", "Short"};
     for (int l = 0; l < 3; ++l) {
         const qreal y = 4 + l * kRow;
@@ -100,6 +101,13 @@ rptWeekPosting::rptWeekPosting(const clsEmployeeInfo &info) : m_info(info)
         foot[n.total].pointSize = kSmall;
         foot[n.total].alignment = Qt::AlignRight | Qt::AlignVCenter;
     }
+}
+
+void rptWeekPosting::reportStart()
+{
+    // Forty lines between the headers and the summary, whatever the paper.
+    const qreal room = contentSize().height() - pageHeader().height() - group(0).header.height() - group(0).footer.height();
+    detail().setHeight(std::floor(room / kRowsPerPage * 100) / 100);
 }
 
 void rptWeekPosting::SetupData(const QString &title, const QStringList &departments, double first, double last,
@@ -175,8 +183,6 @@ void rptWeekPosting::formatPageHeader(ReportSection &section, int page)
 void rptWeekPosting::formatGroupHeader(int, ReportSection &section, int row)
 {
     const PostingRow &r = m_rows.at(row);
-    // Known before the week's lines are placed, so that the last of them keeps room for it.
-    group(0).footer.setVisible(!m_needs.value(breakValue(0, row)).isEmpty());
     section.set(m_department, r.department);
     section.set(m_week, QStringLiteral("Week %1 - %2").arg(OleDate::format(r.week, QStringLiteral("m/d/yy")),
                                                            OleDate::format(r.week + 6, QStringLiteral("m/d/yy"))));
@@ -196,17 +202,16 @@ void rptWeekPosting::formatDetail(ReportSection &section, int row)
 void rptWeekPosting::formatGroupFooter(int, ReportSection &section, int row)
 {
     const WeekNeeds needs = m_needs.value(breakValue(0, row));
-    section.setVisible(!needs.isEmpty());
-    if (needs.isEmpty())
-        return;
     const QList<qint64> *lines[] = {&needs.needed, &needs.scheduled, &needs.shortfall};
     for (int l = 0; l < 3; ++l) {
+        const NeedsLine &n = m_needsLines[l];
+        section.setVisible(n.caption, !needs.isEmpty());
         qint64 total = 0;
         for (int d = 0; d < 7; ++d) {
             const qint64 minutes = lines[l]->value(d);
             total += minutes;
-            section.set(m_needsLines[l].days[d], hoursOf(minutes));
+            section.set(n.days[d], needs.isEmpty() ? QString() : hoursOf(minutes));
         }
-        section.set(m_needsLines[l].total, hoursOf(total));
+        section.set(n.total, needs.isEmpty() ? QString() : hoursOf(total));
     }
 }

@@ -42,6 +42,7 @@ public:
 
 protected:
     int rowCount() const override { return int(m_rows.size()); }
+    void reportStart() override;
     QString breakValue(int group, int row) const override;
     void formatPageHeader(ReportSection &section, int page) override;
     void formatGroupHeader(int group, ReportSection &section, int row) override;

@@ -27,7 +27,7 @@ rptWeekReport::rptWeekReport(const clsEmployeeInfo &info, bool showPosition)
     c.pageOf = header.pageOf;
 
     // The whole report is one group, for the grand total at its end.
-    ReportGroup &all = addGroup(QStringLiteral("GroupAll"), 0, QStringLiteral("GroupGrandTotal"), 24);
+    ReportGroup &all = addGroup(QStringLiteral("GroupAll"), 0, QStringLiteral("GroupFooter0"), 24);
     all.header.setVisible(false);
     all.footer.addLine(QRectF(273, 3, 250, 0));
     c.grandTotal = addTotal(all.footer, all.footer.addField(QStringLiteral("fldGrandTotal"), QRectF(273, 6, 250, 15)));
