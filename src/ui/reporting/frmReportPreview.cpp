@@ -6,6 +6,7 @@
 #include "reports/DelayedPrintStore.h"
 #include "reports/engine/BandedReport.h"
 #include "ui/common/DialogRunner.h"
+#include "ui/widgets/FlowLayout.h"
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -28,7 +29,6 @@
 #include <QStyle>
 #include <QMenu>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 // The page list: "Page N" under a small picture of each page, drawn when it first scrolls into
@@ -122,12 +122,24 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
-    ReportViewer1 = new QToolBar(this);
+    // Two bars, the report's commands and the page's, side by side where the window is wide
+    // enough and one above the other where it is not: no tool ever hides behind a bar's
+    // overflow button.
+    auto *tools = new QWidget(this);
+    tools->setObjectName(QStringLiteral("fraTools"));
+    auto *flow = new FlowLayout(tools, 0);
+    ReportViewer1 = new QToolBar(tools);
     ReportViewer1->setObjectName(QStringLiteral("ReportViewer1"));
     ReportViewer1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto action = [this](const QString &text, const QString &name, QStyle::StandardPixmap icon, const QKeySequence &keys,
-                         const QString &tip) {
-        QAction *a = ReportViewer1->addAction(style()->standardIcon(icon), text);
+    ReportPages = new QToolBar(tools);
+    ReportPages->setObjectName(QStringLiteral("ReportPages"));
+    ReportPages->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    flow->addWidget(ReportViewer1);
+    flow->addWidget(ReportPages);
+    QToolBar *bar = ReportViewer1;
+    auto action = [this, &bar](const QString &text, const QString &name, QStyle::StandardPixmap icon, const QKeySequence &keys,
+                               const QString &tip) {
+        QAction *a = bar->addAction(style()->standardIcon(icon), text);
         a->setObjectName(name);
         a->setShortcut(keys);
         a->setShortcutContext(Qt::WindowShortcut);
@@ -145,44 +157,38 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), tr("Saves the report's rows as a CSV file for a spreadsheet"));
     toolPrintLater = action(tr("Print Later"), QStringLiteral("toolPrintLater"), QStyle::SP_FileDialogNewFolder,
                             QKeySequence(Qt::CTRL | Qt::Key_L), tr("Keeps the report in the Delayed Print folder for printing later"));
-    ReportViewer1->addSeparator();
+    bar = ReportPages;
     toolFirst = action(tr("First"), QStringLiteral("toolFirst"), QStyle::SP_MediaSkipBackward,
                        QKeySequence(Qt::CTRL | Qt::Key_Home), tr("First page"));
     toolPrevious = action(tr("Previous"), QStringLiteral("toolPrevious"), QStyle::SP_MediaSeekBackward,
                           QKeySequence(Qt::Key_PageUp), tr("Previous page"));
-    spnPage = new QSpinBox(ReportViewer1);
+    spnPage = new QSpinBox(ReportPages);
     spnPage->setObjectName(QStringLiteral("spnPage"));
     spnPage->setAccessibleName(tr("Page"));
     spnPage->setPrefix(tr("Page "));
     spnPage->setKeyboardTracking(false);
-    ReportViewer1->addWidget(spnPage);
-    labPageCount = new QLabel(ReportViewer1);
+    ReportPages->addWidget(spnPage);
+    labPageCount = new QLabel(ReportPages);
     labPageCount->setObjectName(QStringLiteral("labPageCount"));
-    ReportViewer1->addWidget(labPageCount);
+    ReportPages->addWidget(labPageCount);
     toolNext = action(tr("Next"), QStringLiteral("toolNext"), QStyle::SP_MediaSeekForward, QKeySequence(Qt::Key_PageDown),
                       tr("Next page"));
     toolLast = action(tr("Last"), QStringLiteral("toolLast"), QStyle::SP_MediaSkipForward, QKeySequence(Qt::CTRL | Qt::Key_End),
                       tr("Last page"));
-    ReportViewer1->addSeparator();
+    ReportPages->addSeparator();
     toolZoomOut = action(tr("Zoom Out"), QStringLiteral("toolZoomOut"), QStyle::SP_ArrowDown, QKeySequence::ZoomOut, tr("Smaller"));
-    comZoom = new QComboBox(ReportViewer1);
+    comZoom = new QComboBox(ReportPages);
     comZoom->setObjectName(QStringLiteral("comZoom"));
     comZoom->setAccessibleName(tr("Zoom"));
     comZoom->addItem(tr("Fit Width"), kFitWidth);
     comZoom->addItem(tr("Fit Page"), kFitPage);
     for (int percent : kZoomSteps)
         comZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
-    ReportViewer1->addWidget(comZoom);
+    ReportPages->addWidget(comZoom);
     toolZoomIn = action(tr("Zoom In"), QStringLiteral("toolZoomIn"), QStyle::SP_ArrowUp, QKeySequence::ZoomIn, tr("Larger"));
     // Ctrl+= as well: on many keyboards "+" needs Shift.
     auto *zoomInToo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this);
     connect(zoomInToo, &QShortcut::activated, toolZoomIn, &QAction::trigger);
-    // Turning pages and zooming show their icons only (their names are in the tooltips): with
-    // every name beside its icon the bar is wider than a small screen, and the last tools would
-    // hide behind the bar's overflow button.
-    for (QAction *a : {toolFirst, toolPrevious, toolNext, toolLast, toolZoomOut, toolZoomIn})
-        if (auto *button = qobject_cast<QToolButton *>(ReportViewer1->widgetForAction(a)))
-            button->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
     m_pages = new ReportPageList(this);
     lisPages = new QListView(this);
@@ -229,7 +235,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
 
     auto *main = new QVBoxLayout(this);
     main->setContentsMargins(0, 0, 0, 4);
-    main->addWidget(ReportViewer1);
+    main->addWidget(tools);
     main->addLayout(pages, 1);
     auto *status = new QHBoxLayout;
     status->setContentsMargins(6, 0, 6, 0);

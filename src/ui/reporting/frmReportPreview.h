@@ -53,7 +53,8 @@ public:
     double zoom() const;
     static const QList<int> &zoomSteps();
 
-    QToolBar *ReportViewer1 = nullptr;
+    QToolBar *ReportViewer1 = nullptr;   // the report's commands: close, print, export, keep
+    QToolBar *ReportPages = nullptr;     // turning pages and zooming, icons only
     QAction *toolClose = nullptr;
     QAction *toolPrint = nullptr;
     QAction *toolExport = nullptr;

@@ -516,17 +516,25 @@ private Q_SLOTS:
             preview.resize(size);
         preview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
-        const QList<QAction *> tools = preview.ReportViewer1->actions();
-        QVERIFY(tools.contains(preview.toolExportCsv) && tools.contains(preview.toolZoomIn));
-        for (QAction *tool : tools) {
-            if (tool->isSeparator())
-                continue;
-            QWidget *shown = preview.ReportViewer1->widgetForAction(tool);
-            QVERIFY2(shown && shown->isVisible(), qPrintable(tool->objectName() + tool->text()));
-            QVERIFY2(preview.ReportViewer1->rect().contains(shown->geometry()), qPrintable(tool->objectName()));
+        const QList<QToolBar *> bars{preview.ReportViewer1, preview.ReportPages};
+        QList<QAction *> all;
+        for (QToolBar *bar : bars) {
+            for (QAction *tool : bar->actions()) {
+                all << tool;
+                if (tool->isSeparator())
+                    continue;
+                QWidget *shown = bar->widgetForAction(tool);
+                QVERIFY2(shown && shown->isVisible(), qPrintable(tool->objectName() + tool->text()));
+                QVERIFY2(bar->rect().contains(shown->geometry()), qPrintable(tool->objectName()));
+            }
+            for (QWidget *child : bar->findChildren<QWidget *>(QStringLiteral("qt_toolbar_ext_button")))
+                QVERIFY(!child->isVisible());
+            QVERIFY(preview.rect().contains(QRect(bar->mapTo(&preview, QPoint(0, 0)), bar->size())));
         }
-        for (QWidget *child : preview.ReportViewer1->findChildren<QWidget *>(QStringLiteral("qt_toolbar_ext_button")))
-            QVERIFY(!child->isVisible());
+        for (QAction *tool : {preview.toolClose, preview.toolPrint, preview.toolExport, preview.toolExportCsv, preview.toolPrintLater,
+                              preview.toolFirst, preview.toolPrevious, preview.toolNext, preview.toolLast, preview.toolZoomOut,
+                              preview.toolZoomIn})
+            QVERIFY2(all.contains(tool), qPrintable(tool->objectName()));
     }
 
     // Export CSV writes the report's rows under a header line to the file chosen; a file that
