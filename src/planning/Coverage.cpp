@@ -70,7 +70,7 @@ qint64 Coverage::unmetMinutes() const
 QList<Coverage::DayTotals> Coverage::dayTotals() const
 {
     QList<DayTotals> days(7);
-    for (const QString &p : std::as_const(m_positions)) {
+    for (const QString &p : m_needs.positions()) {
         for (int m = 0; m < kWeek; ++m) {
             DayTotals &day = days[m / 1440];
             const int needed = m_needs.needed(p, m);

@@ -32,8 +32,8 @@ public:
     qint64 unmetMinutes() const;
     qint64 aboveMostMinutes() const;
 
-    // Person-minutes of each day of the week (seven, from the first): needed, on shift in the
-    // listed positions, and needed but uncovered.
+    // Person-minutes of each day of the week (seven, from the first) in the positions with a
+    // need: needed, on shift, and needed but uncovered.
     struct DayTotals {
         qint64 needed = 0;
         qint64 scheduled = 0;

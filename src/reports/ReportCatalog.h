@@ -39,7 +39,7 @@ enum class ReportKind { Schedule, EmployeeList };
 // are planned above the reports, so whoever asks for a report hands them in.
 struct WeekNeeds {
     QList<qint64> needed;      // empty when the department has no needs
-    QList<qint64> scheduled;   // on shift in the positions with a need or a shift
+    QList<qint64> scheduled;   // on shift in the positions with a need
     QList<qint64> shortfall;   // needed but not covered
     bool isEmpty() const { return needed.isEmpty(); }
 };

@@ -10,6 +10,13 @@ QString clock(double value)
 {
     return OleDate::format(value, QStringLiteral("h:mma/p"));
 }
+
+// "4p", "11:30p": whole hours without their minutes.
+QString shortClock(double value)
+{
+    QString text = clock(value);
+    return text.contains(QStringLiteral(":00")) ? text.remove(QStringLiteral(":00")) : text;
+}
 } // namespace
 
 ScheduleDays::ScheduleDays(const QList<ReportShiftRow> &shifts, const QList<TimeOffRow> &timeOff)
@@ -53,7 +60,8 @@ QString ScheduleDays::timeOff(qint32 employee, double day) const
 
 QString ScheduleDays::shiftText(const ReportShiftRow &row, bool withPosition)
 {
-    QString text = clock(row.start) + u'-' + clock(row.end);
+    // Beside a position the times take their shortest form, so that both fit a posting's cell.
+    QString text = withPosition ? shortClock(row.start) + u'-' + shortClock(row.end) : clock(row.start) + u'-' + clock(row.end);
     if (withPosition && !row.position.isEmpty())
         text += u' ' + row.position;
     if (row.conflict)

@@ -7,7 +7,7 @@
 #include <QString>
 
 // Each employee's shifts and time off day by day, as the week posting and the employee schedule
-// print them in a cell or a line: "9:00a-5:00p COOK", "Off", "Off 1:00p-3:00p".
+// print them in a cell or a line: "9a-5p COOK", "9:00a-5:00p", "Off", "Off 1:00p-3:00p".
 class ScheduleDays
 {
 public:
@@ -20,8 +20,8 @@ public:
     // times it covers, several parts joined by ", "; empty when there is none.
     QString timeOff(qint32 employee, double day) const;
 
-    // "9:00a-5:00p", and the position after a blank when `withPosition`; a shift the scheduler
-    // refuses is marked as a conflict.
+    // "9:00a-5:00p"; with the position after it, "9a-5:30p COOK". A shift the scheduler refuses
+    // is marked as a conflict.
     static QString shiftText(const ReportShiftRow &row, bool withPosition);
 
 private:

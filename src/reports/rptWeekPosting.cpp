@@ -18,13 +18,13 @@ namespace {
 // Drawn for Letter landscape inside half-inch margins (720 by 540 points); A4 landscape is wider
 // and 17 points lower, and 40 lines fit either.
 constexpr qreal kPageWidth = 720;
-constexpr qreal kNameWidth = 114;
-constexpr qreal kDayX = 116;
-constexpr qreal kDayWidth = 80;
+constexpr qreal kNameWidth = 92;
+constexpr qreal kDayX = 94;
+constexpr qreal kDayWidth = 84;
 constexpr qreal kHoursX = kDayX + 7 * kDayWidth + 2;
 constexpr qreal kHoursWidth = kPageWidth - kHoursX;
 constexpr qreal kRow = 10.5;
-constexpr qreal kSmall = 7.5;   // points: the cells' text
+constexpr qreal kSmall = 7;   // points: the cells' text, small enough for "2:00p-10:00p DISHWASHER"
 
 QString weekKey(const QString &department, double week)
 {
