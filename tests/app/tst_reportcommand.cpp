@@ -139,6 +139,31 @@ private slots:
         QCOMPARE(got.mid(0, lines.size()), lines);
     }
 
+    // The week posting's foot sums up the staffing needs of the data folder against the
+    // department week's shifts: hours needed, on shift and short per day and in the week. A
+    // night shift counts on the day its hours fall (Sunday night's last hours on Monday); the
+    // shifts the scheduler refuses count nowhere.
+    void postingSumsUpTheNeeds()
+    {
+        QTemporaryDir dir;
+        writeBusiness(dir.path());
+        HandMade::write(dir.filePath("StaffingNeeds.csv"),
+                        "Department,Weekday,Position,From,To,Needed,Most\r\nKITCHEN,Tue,COOK,09:00,17:00,2,\r\n");
+        const ReportCommand::Result result =
+            report({"report", "week-posting", "--data", dir.path(), "--from", "2001-03-05", "--to", "2001-03-05", "--text"});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        const QStringList lines = result.out.split(u'\n');
+        QStringList feet;
+        for (const QString &line : lines)
+            if (line.startsWith("GroupNeeds"))
+                feet << line;
+        QCOMPARE(feet.size(), 2);   // the kitchen's week, then the bar's without needs
+        QCOMPARE(feet.at(0), QString("GroupNeeds\tNeeded\t0:00\t16:00\t0:00\t0:00\t0:00\t0:00\t0:00\t16:00"
+                                     "\tScheduled\t6:00\t8:00\t0:00\t0:00\t0:00\t0:00\t2:00\t16:00"
+                                     "\tShort\t0:00\t8:00\t0:00\t0:00\t0:00\t0:00\t0:00\t8:00"));
+        QVERIFY(!feet.at(1).contains("Needed"));
+    }
+
     void exitCodes_data()
     {
         QTest::addColumn<QStringList>("args");
