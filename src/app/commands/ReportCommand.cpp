@@ -279,9 +279,9 @@ Command Commands::report()
             "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
             "                (--pdf FILE | --csv FILE | --print [--printer NAME] | --text)\n"
             "                                              print a report, or write its rows as CSV; TYPE is\n"
-            "                                              individual, weekly, week-posting, employee-schedule,\n"
-            "                                              hours-by-department, hours-by-position, time-off,\n"
-            "                                              master-list, contact-list, phone-list, id-list\n"
-            "                                              or mailing-list\n",
+            "                                              individual, weekly, hours-by-department,\n"
+            "                                              hours-by-position, time-off, week-posting,\n"
+            "                                              employee-schedule, master-list, contact-list,\n"
+            "                                              phone-list, id-list or mailing-list\n",
             [](const CommandCall &call) { return ReportCommand::run(call.parser, call.words); }};
 }
