@@ -67,6 +67,22 @@ qint64 Coverage::unmetMinutes() const
     return sum;
 }
 
+QList<Coverage::DayTotals> Coverage::dayTotals() const
+{
+    QList<DayTotals> days(7);
+    for (const QString &p : m_needs.positions()) {
+        for (int m = 0; m < kWeek; ++m) {
+            DayTotals &day = days[m / 1440];
+            const int needed = m_needs.needed(p, m);
+            const int on = scheduled(p, m);
+            day.needed += needed;
+            day.scheduled += on;
+            day.shortfall += std::max(0, needed - on);
+        }
+    }
+    return days;
+}
+
 qint64 Coverage::aboveMostMinutes() const
 {
     qint64 sum = 0;

@@ -32,6 +32,15 @@ public:
     qint64 unmetMinutes() const;
     qint64 aboveMostMinutes() const;
 
+    // Person-minutes of each day of the week (seven, from the first) in the positions with a
+    // need: needed, on shift, and needed but uncovered.
+    struct DayTotals {
+        qint64 needed = 0;
+        qint64 scheduled = 0;
+        qint64 shortfall = 0;
+    };
+    QList<DayTotals> dayTotals() const;
+
     // One CSV line (header first) per position and stretch of a day in which neither the need
     // nor the count changes, leaving out stretches with neither need nor staff:
     // Position,Weekday,From,To,Needed,Scheduled,Short.

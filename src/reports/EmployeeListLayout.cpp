@@ -36,6 +36,7 @@ ReportSection::Control EmployeeListLayout::addColumn(const QString &field, qreal
     detail().setHeight(ReportStyle::kLine);
     const ReportSection::Control control = ReportStyle::addLineField(detail(), field, x, width);
     detail()[control].printsWhole = true;
+    detail().setColumn(control, caption);
     m_columns.append({label, control, width});
     return control;
 }

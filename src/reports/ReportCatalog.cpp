@@ -7,12 +7,16 @@
 #include "rptEmployeeIdList.h"
 #include "rptEmployeeInd.h"
 #include "rptEmployeeList.h"
+#include "rptEmployeeSchedule.h"
 #include "rptTimeOff.h"
 #include "rptTotalHoursSummary.h"
+#include "rptWeekPosting.h"
 #include "rptWeekReport.h"
 #include "rtpEmployeeMasterReport.h"
 #include "data/OleDate.h"
+#include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
+#include "schedule/clsScheduleData.h"
 
 #include <QCoreApplication>
 
@@ -49,6 +53,62 @@ std::unique_ptr<BandedReport> timeOffLayout(const ReportInput &in, const QString
     in.schedule->sortTimeOffRows(rows);
     auto layout = std::make_unique<rptTimeOff>(in.info);
     layout->SetupData(title, rows);
+    return layout;
+}
+
+// The department weeks holding the range, whole: their shifts and time off are read from each
+// week's first day to its last.
+std::unique_ptr<BandedReport> postingLayout(const ReportInput &in, const QString &title)
+{
+    clsPrintschedule &data = *in.schedule;
+    const double first = data.firstDay(), last = data.lastDay();
+    const QStringList departments = in.departments.isEmpty() ? in.info.DepartmentNames() : in.departments;
+    double from = first, to = last;
+    for (const QString &department : departments) {
+        from = std::min(from, clsScheduleData::WeekStart(in.info, department, first));
+        to = std::max(to, clsScheduleData::WeekStart(in.info, department, last) + 6);
+    }
+    data.FirstDate(from);
+    data.Lastdate(to);
+    // Shifts last: the files they could not read are what the caller reports.
+    const QList<TimeOffRow> timeOff = data.LoadTimeOffData();
+    const QList<ReportShiftRow> shifts = data.LoadReportdata();
+    data.FirstDate(first);
+    data.Lastdate(last);
+    if (shifts.isEmpty())
+        return nullptr;
+    auto layout = std::make_unique<rptWeekPosting>(in.info);
+    layout->SetupData(title, departments, first, last, in.employees, !in.positions.isEmpty(), shifts, timeOff, data.weekNeeds());
+    if (layout->rows().isEmpty())
+        return nullptr;
+    return layout;
+}
+
+// A page per employee with a shift or time off in the range, or per chosen employee.
+std::unique_ptr<BandedReport> employeeScheduleLayout(const ReportInput &in, const QString &title)
+{
+    clsPrintschedule &data = *in.schedule;
+    const QList<TimeOffRow> timeOff = in.positions.isEmpty() ? data.LoadTimeOffData() : QList<TimeOffRow>();
+    const QList<ReportShiftRow> shifts = data.LoadReportdata();
+    QList<qint32> employees = in.employees;
+    if (employees.isEmpty()) {
+        QSet<qint32> seen;
+        for (const ReportShiftRow &row : shifts)
+            seen.insert(row.employee);
+        for (const TimeOffRow &row : timeOff)
+            seen.insert(row.employee);
+        employees = QList<qint32>(seen.cbegin(), seen.cend());
+    }
+    if (employees.isEmpty())
+        return nullptr;
+    // By name, then number, as the individual report lists them.
+    std::stable_sort(employees.begin(), employees.end(), [&in](qint32 a, qint32 b) {
+        const int byName = QString::compare(in.info.ConvertNumberToName(a, false), in.info.ConvertNumberToName(b, false),
+                                            Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a < b;
+    });
+    auto layout = std::make_unique<rptEmployeeSchedule>(in.info);
+    layout->SetupData(title, employees, data.firstDay(), data.lastDay(), shifts, timeOff);
     return layout;
 }
 
@@ -91,6 +151,10 @@ const QList<ReportEntry> kEntries{
      [](const ReportInput &in, const QString &title) { return hoursLayout(in, title, true); }},
     {ReportId::ScheduledTimeOff, "time-off", QT_TRANSLATE_NOOP("ReportCatalog", "Scheduled Time Off"),
      "Time Off %1 - %2", true, ReportKind::Schedule, timeOffLayout},
+    {ReportId::WeekPosting, "week-posting", QT_TRANSLATE_NOOP("ReportCatalog", "Week Posting"),
+     "Week Posting %1 - %2", true, ReportKind::Schedule, postingLayout},
+    {ReportId::EmployeeSchedule, "employee-schedule", QT_TRANSLATE_NOOP("ReportCatalog", "My Schedule"),
+     "My Schedule %1 - %2", true, ReportKind::Schedule, employeeScheduleLayout},
     {ReportId::MasterList, "master-list", QT_TRANSLATE_NOOP("ReportCatalog", "Master List"),
      "Employee Master List", false, ReportKind::EmployeeList,
      listLayout<rtpEmployeeMasterReport>},
@@ -209,6 +273,7 @@ BuiltReport build(ReportId id, clsEmployeeInfo &info, clsOptions &options, const
     clsPrintschedule data(info, options);
     data.setPageLayout(request.pageLayout);
     data.setProgress(request.progress);
+    data.setWeekNeeds(request.weekNeeds);
     data.FirstDate(request.firstDay);
     data.Lastdate(request.lastDay);
     data.DepartmentFilter(!request.departments.isEmpty());

@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class clsEmployeeInfo;
@@ -20,6 +21,8 @@ enum class ReportId {
     HoursByDepartment,
     HoursByPosition,
     ScheduledTimeOff,
+    WeekPosting,
+    EmployeeSchedule,
     MasterList,
     ContactList,
     PhoneList,
@@ -30,6 +33,18 @@ enum class ReportId {
 // What a report prints: a schedule report the shifts or time off of a date range, an employee
 // list the employee records.
 enum class ReportKind { Schedule, EmployeeList };
+
+// A department week's staffing needs beside its scheduled staff, in person-minutes of each of
+// its seven days from the first: what the week posting sums up at its foot. Needs and coverage
+// are planned above the reports, so whoever asks for a report hands them in.
+struct WeekNeeds {
+    QList<qint64> needed;      // empty when the department has no needs
+    QList<qint64> scheduled;   // on shift in the positions with a need
+    QList<qint64> shortfall;   // needed but not covered
+    bool isEmpty() const { return needed.isEmpty(); }
+};
+// The needs of a department's week (department as stored, firstDay a whole day).
+using WeekNeedsSource = std::function<WeekNeeds(const QString &department, double firstDay)>;
 
 // The range and the selection a report is built over. An empty list stands for every
 // department, position or employee.
@@ -47,6 +62,8 @@ struct ReportRequest {
     // Told how the layout comes along (see BandedReport::setProgress); the built report no
     // longer holds it.
     BandedReport::Progress progress;
+    // The week posting's needs summary; without it the posting prints none.
+    WeekNeedsSource weekNeeds;
 };
 
 // How building a report ended. The command and the windows word each outcome.

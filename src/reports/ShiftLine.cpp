@@ -32,6 +32,12 @@ ShiftLine ShiftLine::add(ReportSection &detail, const QString &nameControl, cons
     line.name = addLineField(detail, nameControl, 196, 170);
     line.position = addLineField(detail, QStringLiteral("fldPosition"), 370, 100);
     line.hours = addLineField(detail, hoursControl, 474, 49, Qt::AlignRight | Qt::AlignVCenter);
+    detail.setColumn(line.date, QStringLiteral("Date"));
+    detail.setColumn(line.weekday, QStringLiteral("Day"));
+    detail.setColumn(line.from, QStringLiteral("From"));
+    detail.setColumn(line.to, QStringLiteral("To"));
+    detail.setColumn(line.position, QStringLiteral("Position"));
+    detail.setColumn(line.hours, QStringLiteral("Hours"));
     return line;
 }
 

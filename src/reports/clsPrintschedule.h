@@ -66,6 +66,9 @@ public:
     // BandedReport::setProgress); a report whose layout it stops is not returned. The returned
     // report no longer holds it.
     void setProgress(BandedReport::Progress progress) { m_progress = std::move(progress); }
+    // Where the week posting gets each department week's needs from.
+    void setWeekNeeds(WeekNeedsSource source) { m_weekNeeds = std::move(source); }
+    const WeekNeedsSource &weekNeeds() const { return m_weekNeeds; }
 
     clsEmployeeInfo &info() const { return m_info; }
     clsOptions &options() const { return m_options; }
@@ -111,6 +114,7 @@ private:
     QHash<qint32, QList<QPair<double, double>>> m_timeOffSpans;   // by employee, read once per report data
     QPageLayout m_pageLayout;
     BandedReport::Progress m_progress;
+    WeekNeedsSource m_weekNeeds;
 
     double m_first = 0;
     double m_last = 0;

@@ -64,6 +64,13 @@ rptEmployeeAddress::rptEmployeeAddress(const clsEmployeeInfo &info)
         block[field].printsWhole = true;
         block[field].minPointSize = kSmallest;
     }
+    block.setColumn(m_firstName, QStringLiteral("First"));
+    block.setColumn(m_lastName, QStringLiteral("Last"));
+    block.setColumn(m_address1, QStringLiteral("Address"));
+    block.setColumn(m_address2, QStringLiteral("Address 2"));
+    block.setColumn(m_city, QStringLiteral("City"));
+    block.setColumn(m_state, QStringLiteral("State"));
+    block.setColumn(m_postal, QStringLiteral("Postal"));
 }
 
 void rptEmployeeAddress::reportStart()

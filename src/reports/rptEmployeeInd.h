@@ -5,6 +5,8 @@
 #include "clsPrintschedule.h"
 #include "reports/engine/BandedReport.h"
 
+#include "schedule/HourTotals.h"
+
 #include <QHash>
 
 class clsEmployeeInfo;
@@ -28,7 +30,7 @@ protected:
 
 private:
     struct Controls {
-        ReportSection::Control title, pageOf, employeeName, positionCaption, totalHours;
+        ReportSection::Control title, pageOf, employeeName, positionCaption, totalHours, weekTotal;
         ShiftLine line;
     };
 
@@ -38,4 +40,13 @@ private:
     bool m_showPosition;
     QList<ReportShiftRow> m_rows;
     QHash<qint32, qint64> m_employeeSeconds;
+    // Weekly subtotals: each row's week (employee and first day), and each week's hours.
+    struct Week {
+        double first = 0;
+        int limit = 0;
+        HourTotals totals{0, 0, {}};
+    };
+    void totalWeeks();
+    QStringList m_weekKeys;
+    QHash<QString, Week> m_weeks;
 };

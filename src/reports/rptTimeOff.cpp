@@ -27,6 +27,10 @@ rptTimeOff::rptTimeOff(const clsEmployeeInfo &info) : m_info(info)
     m_name = addLineField(detail(), QStringLiteral("fldName"), 14, 146);
     m_timeOff = addLineField(detail(), QStringLiteral("fldTimeOff"), 164, 204);
     m_reason = addLineField(detail(), QStringLiteral("fldReason"), 372, 151);
+    date.header.setColumn(m_date, QStringLiteral("Date"));
+    detail().setColumn(m_name, QStringLiteral("Name"));
+    detail().setColumn(m_timeOff, QStringLiteral("Time Off"));
+    detail().setColumn(m_reason, QStringLiteral("Reason"));
 }
 
 void rptTimeOff::SetupData(const QString &title, const QList<TimeOffRow> &rows)

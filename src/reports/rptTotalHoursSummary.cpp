@@ -60,6 +60,9 @@ void rptTotalHoursSummary::SetupData(const QString &title, const QList<ReportShi
 
     pageHeader().set(m_title, title);
     group(0).header.set(m_otherCaption, byPosition ? QStringLiteral("Department") : QStringLiteral("Position"));
+    group(0).header.setColumn(m_groupName, byPosition ? QStringLiteral("Position") : QStringLiteral("Department"));
+    detail().setColumn(m_otherName, byPosition ? QStringLiteral("Department") : QStringLiteral("Position"));
+    detail().setColumn(m_hours, QStringLiteral("Hours"));
 }
 
 QString rptTotalHoursSummary::breakValue(int, int row) const

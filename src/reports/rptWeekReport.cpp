@@ -10,7 +10,7 @@
 using namespace ReportStyle;
 
 namespace {
-enum { GroupDept, GroupDay };
+enum { GroupAll, GroupDept, GroupDay };
 
 QString dayKey(const ReportShiftRow &row)
 {
@@ -25,6 +25,12 @@ rptWeekReport::rptWeekReport(const clsEmployeeInfo &info, bool showPosition)
     const PageHeader header = addPageHeader(pageHeader(), QStringLiteral("labReportHeader"));
     c.title = header.title;
     c.pageOf = header.pageOf;
+
+    // The whole report is one group, for the grand total at its end.
+    ReportGroup &all = addGroup(QStringLiteral("GroupAll"), 0, QStringLiteral("GroupFooter0"), 24);
+    all.header.setVisible(false);
+    all.footer.addLine(QRectF(273, 3, 250, 0));
+    c.grandTotal = addTotal(all.footer, all.footer.addField(QStringLiteral("fldGrandTotal"), QRectF(273, 6, 250, 15)));
 
     ReportGroup &dept = addGroup(QStringLiteral("GroupDept"), 26, QStringLiteral("GroupFooter1"), 24);
     dept.repeatHeader = true;
@@ -42,6 +48,8 @@ rptWeekReport::rptWeekReport(const clsEmployeeInfo &info, bool showPosition)
     day.footer[c.dayTotal].alignment = Qt::AlignRight | Qt::AlignVCenter;
 
     c.line = ShiftLine::add(detail(), QStringLiteral("FldName"), QStringLiteral("fldShiftHours"));
+    dept.header.setColumn(c.departmentName, QStringLiteral("Department"));
+    detail().setColumn(c.line.name, QStringLiteral("Name"));
 }
 
 void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> &rows)
@@ -50,12 +58,14 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
     m_rows = rows;
     m_departmentSeconds.clear();
     m_daySeconds.clear();
+    m_allSeconds = 0;
     m_dayKeys.clear();
     m_dayKeys.reserve(rows.size());
     for (const ReportShiftRow &row : rows) {
         const qint64 seconds = row.countedSeconds();
         m_dayKeys << dayKey(row);
         m_departmentSeconds[row.department] += seconds;
+        m_allSeconds += seconds;
         m_daySeconds[m_dayKeys.last()] += seconds;
     }
     QList<qint32> employees;
@@ -70,6 +80,8 @@ void rptWeekReport::SetupData(const QString &title, const QList<ReportShiftRow> 
 QString rptWeekReport::breakValue(int group, int row) const
 {
     const ReportShiftRow &r = m_rows.at(row);
+    if (group == GroupAll)
+        return {};
     return group == GroupDept ? r.department : m_dayKeys.at(row);
 }
 
@@ -97,7 +109,9 @@ void rptWeekReport::formatDetail(ReportSection &section, int row)
 void rptWeekReport::formatGroupFooter(int group, ReportSection &section, int row)
 {
     const ReportShiftRow &r = m_rows.at(row);
-    if (group == GroupDept)
+    if (group == GroupAll)
+        section.set(m_controls.grandTotal, QStringLiteral("Grand Total Hours ") + OleDate::hoursTextFromSeconds(m_allSeconds));
+    else if (group == GroupDept)
         section.set(m_controls.departmentTotal,
                     QStringLiteral("Total Hours ") + OleDate::hoursTextFromSeconds(m_departmentSeconds.value(r.department)));
     else

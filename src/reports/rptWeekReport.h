@@ -29,7 +29,7 @@ protected:
 
 private:
     struct Controls {
-        ReportSection::Control title, pageOf, departmentName, departmentTotal, positionCaption, dayTotal;
+        ReportSection::Control title, pageOf, departmentName, departmentTotal, positionCaption, dayTotal, grandTotal;
         ShiftLine line;
     };
 
@@ -40,6 +40,7 @@ private:
     QString m_title;
     QList<ReportShiftRow> m_rows;
     QHash<QString, qint64> m_departmentSeconds;
+    qint64 m_allSeconds = 0;
     QStringList m_dayKeys;                 // per row: department and day number
     QHash<QString, qint64> m_daySeconds;   // per day key
 };

@@ -36,6 +36,7 @@ rtpEmployeeMasterReport::rtpEmployeeMasterReport(const clsEmployeeInfo &info)
                 .printsWhole = true;
         m_fields[i] = block.addField(field, QRectF(x + kCaption + 2, y, kField + (c.span - 1) * kColumn, kLine));
         block[m_fields[i]].printsWhole = true;
+        block.setColumn(m_fields[i], *c.caption ? QString::fromLatin1(c.caption) : QStringLiteral("Address 2"));
     }
     block.addLine(QRectF(0, kTop + 7 * 14 + 2, kWidth, 0));
     block.setHeight(kTop + 7 * 14 + 6);

@@ -4,6 +4,7 @@
 #include "FolderChecks.h"
 #include "ReportBusiness.h"
 #include "app/commands/ReportCommand.h"
+#include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
@@ -26,6 +27,8 @@ class TestReportCommand : public QObject
 
     QTemporaryDir m_dir;
     QTemporaryDir m_broken;   // a week whose Monday file cannot be read
+    QTemporaryDir m_formulas;   // names a spreadsheet would take for formulas
+    QTemporaryDir m_out;
 
     // Runs the command line as the program would parse it, over the hand-made folder on A4.
     ReportCommand::Result report(QStringList args)
@@ -50,6 +53,13 @@ private slots:
         QVERIFY(m_dir.isValid());
         writeBusiness(m_dir.path());
         writeUnreadableMonday(m_broken.path());
+        using namespace HandMade;
+        write(m_formulas.filePath("Dept.dat"), department("=CALC", 1));
+        write(m_formulas.filePath("EmployeeInfo.dat"), person(5, "@Bo", "-Ek"));
+        write(m_formulas.filePath("EmployeeDept.dat"), membership(5, "=CALC"));
+        QDir(m_formulas.path()).mkpath("=CALC");
+        write(m_formulas.filePath("=CALC/" + OleDate::format(kMon, "yyyymmdd") + ".KELSCD"),
+              shift(5, kMon + 8 * H, kMon + 12 * H, "+POS"));
     }
 
     // --text prints the catalog's pages for the named selection, nothing else; names are taken
@@ -121,6 +131,74 @@ private slots:
         QCOMPARE(result.exitCode, code);
         for (const QString &part : message)
             QVERIFY2(result.err.contains(part), qPrintable(result.err));
+    }
+
+    // --csv writes the report's rows under a header line, cells a spreadsheet would run as a
+    // formula made inert; it is one output among --pdf, --print and --text, never in the data
+    // folder.
+    void csvFile_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("lines");   // the file's first lines; none when refused
+        const QStringList week{"--from", "2001-03-05", "--to", "2001-03-11"};
+        QTest::newRow("weekly") << (QStringList{"report", "weekly"} + week) << 0
+                                << QStringList{"Department,Date,Day,From,To,Name,Position,Hours",
+                                               "BAR,3/5/01,Mon,5:00 P,11:00 P,Ann Lee,HOST,6:00"};
+        QTest::newRow("phone-list") << QStringList{"report", "phone-list"} << 0
+                                    << QStringList{"Name,Phone Number", "José Lee,555-1234"};
+        QTest::newRow("week-posting") << (QStringList{"report", "week-posting"} + week) << 0
+                                      << QStringList{"Department,Week,Employee,Day 1,Day 2,Day 3,Day 4,Day 5,Day 6,Day 7,Hours"};
+        QTest::newRow("formulas made inert")
+            << (QStringList{"report", "weekly", "--data", m_formulas.path()} + week) << 0
+            << QStringList{"Department,Date,Day,From,To,Name,Position,Hours", "'=CALC,3/5/01,Mon,8:00 A,12:00 P,'@Bo -Ek,'+POS,4:00"};
+        QTest::newRow("with --text") << (QStringList{"report", "weekly", "--text"} + week) << 2 << QStringList();
+        QTest::newRow("into the data folder")
+            << (QStringList{"report", "phone-list", "--csv", m_dir.filePath("rows.csv")}) << 2 << QStringList();
+    }
+    void csvFile()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QStringList, lines);
+        const QString file = m_out.filePath(QStringLiteral("%1.csv").arg(QTest::currentDataTag()));
+        if (!args.contains("--csv"))
+            args << "--csv" << file;
+        const auto before = snapshot(m_dir.path());
+        const ReportCommand::Result result = report(args);
+        QCOMPARE(snapshot(m_dir.path()), before);
+        QVERIFY2(result.exitCode == code, qPrintable(result.err));
+        if (lines.isEmpty()) {
+            QVERIFY(!QFile::exists(file));
+            return;
+        }
+        const QStringList got = QString::fromUtf8(HandMade::read(file)).split(QStringLiteral("\r\n"));
+        QCOMPARE(got.mid(0, lines.size()), lines);
+    }
+
+    // The week posting's foot sums up the staffing needs of the data folder against the
+    // department week's shifts: hours needed, on shift and short per day and in the week. A
+    // night shift counts on the day its hours fall (Sunday night's last hours on Monday); the
+    // shifts the scheduler refuses count nowhere.
+    void postingSumsUpTheNeeds()
+    {
+        QTemporaryDir dir;
+        writeBusiness(dir.path());
+        HandMade::write(dir.filePath("StaffingNeeds.csv"),
+                        "Department,Weekday,Position,From,To,Needed,Most\r\nKITCHEN,Tue,COOK,09:00,17:00,2,\r\n");
+        const ReportCommand::Result result =
+            report({"report", "week-posting", "--data", dir.path(), "--from", "2001-03-05", "--to", "2001-03-05", "--text"});
+        QVERIFY2(result.exitCode == 0, qPrintable(result.err));
+        const QStringList lines = result.out.split(u'\n');
+        QStringList feet;
+        for (const QString &line : lines)
+            if (line.startsWith("GroupNeeds"))
+                feet << line;
+        QCOMPARE(feet.size(), 2);   // the kitchen's week, then the bar's without needs
+        QCOMPARE(feet.at(0), QString("GroupNeeds\tNeeded\t0:00\t16:00\t0:00\t0:00\t0:00\t0:00\t0:00\t16:00"
+                                     "\tScheduled\t6:00\t8:00\t0:00\t0:00\t0:00\t0:00\t2:00\t16:00"
+                                     "\tShort\t0:00\t8:00\t0:00\t0:00\t0:00\t0:00\t0:00\t8:00"));
+        QVERIFY(!feet.at(1).contains("Needed"));
     }
 
     void exitCodes_data()

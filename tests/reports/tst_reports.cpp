@@ -10,6 +10,7 @@
 #include "data/clsOptions.h"
 #include "reports/ReportCatalog.h"
 #include "reports/clsPrintschedule.h"
+#include "reports/rptWeekPosting.h"
 #include "reports/rptWeekReport.h"
 #include "reports/engine/BandedReport.h"
 
@@ -218,7 +219,8 @@ private slots:
             const BuiltReport built = build(type, Selection(), layout);
             QVERIFY(built.report);
             QCOMPARE(built.report->pageLayout().pageSize(), layout.pageSize());
-            // The paper's printable area (a label sheet has margins of its own).
+            // The paper's printable area (a label sheet has margins of its own; the week posting
+            // keeps its landscape page).
             const QRectF page = built.report->pageLayout().paintRect(QPageLayout::Point);
             QList<PrintedField> fields;
             for (const PrintedSection &s : built.report->printedSections(1))
@@ -624,6 +626,152 @@ private slots:
         const QString text = build(type, selection).report->pagesText();
         QVERIFY(text.contains("\t" + shown + "\t"));
         QCOMPARE(text.contains("123456789"), fullIds);
+    }
+
+    // Every report's rows for a spreadsheet: a header, then a row per printed detail line with
+    // a cell per column, against golden text (cells tab-separated).
+    void tableMatchesGolden_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const QString &type : ReportCatalog::words())
+            QTest::newRow(qPrintable(type)) << type;
+    }
+    void tableMatchesGolden()
+    {
+        QFETCH(QString, type);
+        const BuiltReport built = build(type, Selection());
+        QVERIFY(built.report);
+        const ReportTable table = built.report->table();
+        QVERIFY(table.header.size() > 1);
+        int details = 0;
+        for (int p = 1; p <= built.report->pageCount(); ++p)
+            for (const PrintedSection &s : built.report->printedSections(p))
+                details += s.name == "Detail";
+        QCOMPARE(table.rows.size(), details);
+        QString text = table.header.join(u'\t') + u'\n';
+        for (const QStringList &row : table.rows) {
+            QCOMPARE(row.size(), table.header.size());
+            text += row.join(u'\t') + u'\n';
+        }
+        QVERIFY(matchesGolden(text, type + QStringLiteral(".rows.txt")));
+    }
+
+    // The week posting: forty employees of a department fit one landscape page, whatever the
+    // paper; the forty-first goes on a second page under the repeated headers. The needs summary
+    // closes the week only when the department has needs.
+    void postingFitsFortyEmployees_data()
+    {
+        QTest::addColumn<int>("employees");
+        QTest::addColumn<bool>("needs");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("40 employees") << 40 << false << 1;
+        QTest::newRow("40 employees and needs") << 40 << true << 1;
+        QTest::newRow("41 employees") << 41 << false << 2;
+        QTest::newRow("41 employees and needs") << 41 << true << 2;
+    }
+    void postingFitsFortyEmployees()
+    {
+        QFETCH(int, employees);
+        QFETCH(bool, needs);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        using namespace HandMade;
+        write(dir.filePath("Dept.dat"), department("STORE", 1));
+        write(dir.filePath("Jobs.dat"), position("CLERK", 0, 255));
+        QByteArray people, members, shifts;
+        for (int e = 1; e <= employees; ++e) {
+            people += person(e, "Clerk", QByteArray::number(e).rightJustified(2, '0'));
+            members += membership(e, "STORE");
+            shifts += shift(e, kMon + (6 + e % 8) * H, kMon + (14 + e % 8) * H, "CLERK");
+        }
+        write(dir.filePath("EmployeeInfo.dat"), people);
+        write(dir.filePath("EmployeeDept.dat"), members);
+        QDir(dir.path()).mkpath("STORE");
+        write(dir.filePath("STORE/" + OleDate::format(kMon, "yyyymmdd") + ".KELSCD"), shifts);
+
+        for (const QLocale &locale : {QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+            clsEmployeeInfo info(dir.path(), clsEmployeeInfo::Access::ReadOnly);
+            clsOptions options(ScheduleHelper::SettingsFilePath(dir.path()));
+            ReportRequest request;
+            request.firstDay = kMon + 2;   // any day of the week posts the whole week
+            request.lastDay = kMon + 2;
+            request.pageLayout = BandedReport::defaultPageLayout(locale);
+            if (needs)
+                request.weekNeeds = [](const QString &department, double first) {
+                    return department == "STORE" && first == kMon ? WeekNeeds{{600, 0, 0, 0, 0, 0, 0}, {480, 0, 0, 0, 0, 0, 0}, {120, 0, 0, 0, 0, 0, 0}}
+                                                                 : WeekNeeds{};
+                };
+            const BuiltReport built = ReportCatalog::build(ReportId::WeekPosting, info, options, request);
+            QVERIFY(built.report);
+            QCOMPARE(built.report->pageLayout().orientation(), QPageLayout::Landscape);
+            QCOMPARE(built.report->pageCount(), pages);
+            const QRectF page = built.report->pageLayout().paintRect(QPageLayout::Point);
+            int details = 0;
+            bool summary = false;
+            for (int p = 1; p <= pages; ++p) {
+                const QList<PrintedSection> sections = built.report->printedSections(p);
+                QCOMPARE(sections.at(1).name, QString("GroupDepartmentWeek"));   // the header, on every page
+                QCOMPARE(sections.at(1).fields.at(0).text, QString("STORE"));
+                QCOMPARE(sections.at(1).fields.at(1).text, QString("Week 3/5/01 - 3/11/01"));
+                for (const PrintedSection &s : sections) {
+                    QVERIFY2(s.box.height() == 0 || page.adjusted(0, 0, 0, 0.01).contains(s.box), qPrintable(s.name));
+                    details += s.name == "Detail";
+                    if (s.name == "GroupNeeds" && !s.fields.at(0).text.isEmpty()) {
+                        summary = true;
+                        QCOMPARE(p, pages);
+                        QCOMPARE(s.fields.mid(1, 2).first().text, QString("10:00"));
+                    }
+                }
+                if (p == 1)
+                    QCOMPARE(details, std::min(employees, int(rptWeekPosting::kRowsPerPage)));
+            }
+            QCOMPARE(details, employees);
+            QCOMPARE(summary, needs);
+        }
+    }
+
+    // Weekly subtotals of the individual report, from the department's first weekday, marked
+    // where the department's week limit is passed; the weekly report ends with a grand total.
+    void subtotalsAndGrandTotal_data()
+    {
+        QTest::addColumn<int>("firstDay");   // of the kitchen: 0 Sunday, 1 Monday
+        QTest::addColumn<int>("weekLimit");
+        QTest::addColumn<QStringList>("weeks");
+        QTest::newRow("weeks from Monday, no limit")
+            << 1 << 0 << QStringList{"Week 3/5/01 - 3/11/01  Hours 16:30", "Week 3/12/01 - 3/18/01  Hours 8:00"};
+        QTest::newRow("weeks from Sunday")
+            << 0 << 0 << QStringList{"Week 3/4/01 - 3/10/01  Hours 8:30", "Week 3/11/01 - 3/17/01  Hours 16:00"};
+        QTest::newRow("over a 16 hour limit")
+            << 1 << 16 << QStringList{"Week 3/5/01 - 3/11/01  Hours 16:30 OT (over 16)", "Week 3/12/01 - 3/18/01  Hours 8:00"};
+    }
+    void subtotalsAndGrandTotal()
+    {
+        QFETCH(int, firstDay);
+        QFETCH(int, weekLimit);
+        QFETCH(QStringList, weeks);
+        QTemporaryDir dir;
+        using namespace HandMade;
+        write(dir.filePath("Dept.dat"), department("KITCHEN", qint16(firstDay), quint8(weekLimit)));
+        write(dir.filePath("EmployeeInfo.dat"), person(23, "Bo", "Ek"));
+        write(dir.filePath("EmployeeDept.dat"), membership(23, "KITCHEN"));
+        QDir(dir.path()).mkpath("KITCHEN");
+        auto day = [&](int d) { return dir.filePath("KITCHEN/" + OleDate::format(kMon + d, "yyyymmdd") + ".KELSCD"); };
+        write(day(0), shift(23, kMon + 8 * H, kMon + 16.5 * H, "COOK"));
+        write(day(6), shift(23, kMon + 6 + 8 * H, kMon + 6 + 16 * H, "COOK"));    // Sunday
+        write(day(8), shift(23, kMon + 8 + 8 * H, kMon + 8 + 16 * H, "COOK"));
+        Selection selection;
+        selection.folder = dir.path();
+        selection.first = kMon;
+        selection.last = kMon + 13;
+        const QString individual = build("individual", selection).report->pagesText();
+        QStringList printed;
+        for (const QString &line : individual.split(u'\n'))
+            if (line.startsWith("GroupWeekFooter\t"))
+                printed << line.section(u'\t', 1);
+        QCOMPARE(printed, weeks);
+        QVERIFY(individual.contains("GroupEmployeeFooter\tTotal Hours 24:30"));
+        const QString weekly = build("weekly", selection).report->pagesText();
+        QVERIFY(weekly.endsWith("\nGroupFooter0\tGrand Total Hours 24:30\nPageFooter\n"));
     }
 
     // A long weekly report: no page ends with a group header, every page says which of how many

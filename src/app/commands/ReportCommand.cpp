@@ -2,6 +2,7 @@
 
 #include "CommandTable.h"
 #include "exchange/OutputFile.h"
+#include "exchange/ReportCsv.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
 #include "data/OleDate.h"
@@ -9,6 +10,7 @@
 #include "data/clsEmployeeInfo.h"
 #include "data/clsOptions.h"
 #include "reports/ReportCatalog.h"
+#include "ui/reporting/PlannedWeekNeeds.h"
 #include "reports/engine/BandedReport.h"
 
 #include <QCoreApplication>
@@ -95,6 +97,15 @@ Result output(BandedReport &report, const Request &request, const QString &title
 {
     if (request.text)
         return {0, report.pagesText(), {}};
+    if (!request.csv.isEmpty()) {
+        const ReportTable table = report.table();
+        try {
+            ScheduleHelper::WriteFileBytes(request.csv, ReportCsv::text(table.header, table.rows).toUtf8());
+        } catch (const FileError &e) {
+            return finished(1, e.userText());
+        }
+        return finished(0);
+    }
     if (!request.pdf.isEmpty()) {
         QString error;
         if (!report.writePdf(request.pdf, title, &error))
@@ -138,6 +149,7 @@ QList<QCommandLineOption> options()
     return {
         {QStringLiteral("position"), QCoreApplication::translate("ReportCommand", "A position name."), QStringLiteral("NAME")},
         {QStringLiteral("pdf"), QCoreApplication::translate("ReportCommand", "A PDF file to write."), QStringLiteral("FILE")},
+        {QStringLiteral("csv"), QCoreApplication::translate("ReportCommand", "A CSV file to write the report's rows to."), QStringLiteral("FILE")},
         {QStringLiteral("print"), QCoreApplication::translate("ReportCommand", "Print on a printer.")},
         {QStringLiteral("printer"), QCoreApplication::translate("ReportCommand", "The printer to print on."), QStringLiteral("NAME")},
         {QStringLiteral("text"), QCoreApplication::translate("ReportCommand", "Print the report's pages as text.")},
@@ -159,6 +171,7 @@ Request fromParser(const QCommandLineParser &parser, const QStringList &words)
     r.positions = parser.values(QStringLiteral("position"));
     r.employees = parser.values(QStringLiteral("employee"));
     r.pdf = parser.value(QStringLiteral("pdf"));
+    r.csv = parser.value(QStringLiteral("csv"));
     r.print = parser.isSet(QStringLiteral("print"));
     r.printer = parser.value(QStringLiteral("printer"));
     r.text = parser.isSet(QStringLiteral("text"));
@@ -217,6 +230,7 @@ Built build(const Request &request)
             report.firstDay = OleDate::fromDate(*from);
             report.lastDay = OleDate::fromDate(*to);
             clsOptions options(ScheduleHelper::SettingsFilePath(folder));
+            report.weekNeeds = PlannedWeekNeeds::source(info, options);
             made = ReportCatalog::build(entry->id, info, options, report);
         } else {
             made = ReportCatalog::buildList(entry->id, info, report);
@@ -249,12 +263,18 @@ Built build(const Request &request)
 
 Result execute(const Request &request)
 {
-    if (int(request.text) + int(request.print) + int(!request.pdf.isEmpty()) != 1)
-        return finished(2, QCoreApplication::translate("ReportCommand", "report needs exactly one of --pdf FILE, --print or --text"));
+    if (int(request.text) + int(request.print) + int(!request.pdf.isEmpty()) + int(!request.csv.isEmpty()) != 1)
+        return finished(2, QCoreApplication::translate("ReportCommand", "report needs exactly one of --pdf FILE, --csv FILE, --print or --text"));
     if (!request.printer.isEmpty() && !request.print)
         return finished(2, QCoreApplication::translate("ReportCommand", "--printer needs --print"));
     if (!request.pdf.isEmpty()) {
         const QString refusal = OutputFile::refusal(QStringLiteral("--pdf"), request.pdf,
+                                                    ScheduleHelper::ResolveDataFolder(request.data, false));
+        if (!refusal.isEmpty())
+            return finished(2, refusal);
+    }
+    if (!request.csv.isEmpty()) {
+        const QString refusal = OutputFile::refusal(QStringLiteral("--csv"), request.csv,
                                                     ScheduleHelper::ResolveDataFolder(request.data, false));
         if (!refusal.isEmpty())
             return finished(2, refusal);
@@ -288,10 +308,11 @@ Command Commands::report()
             "report TYPE --data DIR --from YYYY-MM-DD --to YYYY-MM-DD\n"
             "                [--department NAME]... [--position NAME]... [--employee NUMBER]...\n"
             "                [--full-ids] [--sort name|file]\n"
-            "                (--pdf FILE | --print [--printer NAME] | --text)\n"
-            "                                              print a report; TYPE is individual, weekly,\n"
-            "                                              hours-by-department, hours-by-position, time-off,\n"
-            "                                              master-list, contact-list, phone-list, id-list\n"
-            "                                              or mailing-list\n",
+            "                (--pdf FILE | --csv FILE | --print [--printer NAME] | --text)\n"
+            "                                              print a report, or write its rows as CSV; TYPE is\n"
+            "                                              individual, weekly, hours-by-department,\n"
+            "                                              hours-by-position, time-off, week-posting,\n"
+            "                                              employee-schedule, master-list, contact-list,\n"
+            "                                              phone-list, id-list or mailing-list\n",
             [](const CommandCall &call) { return ReportCommand::run(call.parser, call.words); }};
 }

@@ -12,7 +12,7 @@ class QCommandLineOption;
 class QCommandLineParser;
 
 // `shiftgrid report TYPE ...`: builds one report from a data folder, reading only, and writes it
-// to a PDF file, a printer or standard output as text.
+// to a PDF file, a printer, standard output as text, or its rows to a CSV file.
 namespace ReportCommand {
 
 struct Request {
@@ -21,6 +21,7 @@ struct Request {
     QString from, to;                 // YYYY-MM-DD
     QStringList departments, positions, employees;
     QString pdf;
+    QString csv;                      // the report's rows as CSV
     bool print = false;
     QString printer;
     bool text = false;
@@ -47,7 +48,7 @@ void setPrinterSource(PrinterSource source);
 
 // The report types the command knows, in the order the help lists them.
 QStringList types();
-// The command's own options (--position, --pdf, --print, --printer, --text); --data,
+// The command's own options (--position, --pdf, --csv, --print, --printer, --text); --data,
 // --department, --employee, --from and --to are the program's, shared with other commands.
 QList<QCommandLineOption> options();
 Request fromParser(const QCommandLineParser &parser, const QStringList &words);

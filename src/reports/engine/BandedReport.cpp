@@ -116,6 +116,13 @@ QPageLayout BandedReport::defaultPageLayout(const QLocale &locale)
                        QMarginsF(36, 36, 36, 36), QPageLayout::Point);
 }
 
+void BandedReport::setPageLayout(const QPageLayout &layout)
+{
+    m_layout = layout;
+    if (m_orientation)
+        m_layout.setOrientation(*m_orientation);
+}
+
 QSizeF BandedReport::contentSize() const
 {
     return m_layout.paintRect(QPageLayout::Point).size();
@@ -233,7 +240,10 @@ bool BandedReport::run()
             if (with == end)
                 needed += footersHeight(end);
         }
-        if (!fits(needed) && pageHasBody()) {
+        bool breakBefore = false;
+        for (int g = first; g < groups; ++g)
+            breakBefore = breakBefore || group(g).startsPage;
+        if ((breakBefore || !fits(needed)) && pageHasBody()) {
             newPage();
             for (int g = 0; g < first; ++g) {
                 if (group(g).repeatHeader)
@@ -665,4 +675,53 @@ QString BandedReport::pagesText() const
         }
     }
     return text;
+}
+
+ReportTable BandedReport::table() const
+{
+    // Columns in order: each group header's, outermost first, then the detail's.
+    struct Column {
+        const ReportSection *section;
+        qsizetype control;
+        bool shown = false;
+    };
+    QList<Column> columns;
+    auto addColumns = [&columns](const ReportSection &section) {
+        for (qsizetype i = 0; i < section.controls().size(); ++i)
+            if (!section.controls().at(i).column.isEmpty())
+                columns.append({&section, i});
+    };
+    for (const auto &g : m_groups)
+        addColumns(g->header);
+    addColumns(m_detail);
+
+    ReportTable table;
+    QHash<const ReportSection *, const Placed *> latest;   // the last placed header of each group
+    for (const Page &page : m_pages) {
+        for (const Placed &placed : page) {
+            if (placed.section != &m_detail) {
+                latest[placed.section] = &placed;
+                continue;
+            }
+            QStringList row;
+            row.reserve(columns.size());
+            for (Column &c : columns) {
+                const Placed *from = c.section == &m_detail ? &placed : latest.value(c.section);
+                row.append(from ? from->texts.at(c.control) : QString());
+                if (from && from->visible.at(c.control))
+                    c.shown = true;
+            }
+            table.rows.append(row);
+        }
+    }
+    for (qsizetype i = columns.size() - 1; i >= 0; --i) {
+        if (columns.at(i).shown)
+            continue;
+        columns.removeAt(i);
+        for (QStringList &row : table.rows)
+            row.removeAt(i);
+    }
+    for (const Column &c : columns)
+        table.header.append(c.section->controls().at(c.control).column);
+    return table;
 }

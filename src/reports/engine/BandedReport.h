@@ -26,6 +26,8 @@ struct ReportGroup {
     bool repeatHeader = false;
     // The header's text that says "(continued)" after it when the header is repeated.
     std::optional<ReportSection::Control> continuedMark;
+    // Each group begins on a page of its own.
+    bool startsPage = false;
 };
 
 // One field of a printed section as it came out on a page: text and box in points from the
@@ -34,6 +36,13 @@ struct PrintedField {
     QString name;
     QString text;
     QRectF box;
+};
+
+// A report's rows as plain text: one per detail line, each with the column texts of the group
+// headers above it and of the line itself.
+struct ReportTable {
+    QStringList header;
+    QList<QStringList> rows;
 };
 
 struct PrintedSection {
@@ -63,7 +72,13 @@ public:
     // Letter in the United States and the other countries that use it, A4 elsewhere; half-inch
     // margins.
     static QPageLayout defaultPageLayout(const QLocale &locale = QLocale());
-    void setPageLayout(const QPageLayout &layout) { m_layout = layout; }
+    // A report drawn for one orientation keeps it whatever layout it is given.
+    void setPageLayout(const QPageLayout &layout);
+    void keepOrientation(QPageLayout::Orientation orientation)
+    {
+        m_orientation = orientation;
+        setPageLayout(m_layout);
+    }
     const QPageLayout &pageLayout() const { return m_layout; }
     // The width and height inside the margins, in points: the room the sections have.
     QSizeF contentSize() const;
@@ -99,6 +114,10 @@ public:
     // Every page as text: one line per printed section (its name, then its texts, tab-separated),
     // a form feed line between pages.
     QString pagesText() const;
+    // The rows as printed, for a spreadsheet: the controls given a column (ReportSection::
+    // setColumn) in group headers, outermost first, then in the detail. A text hidden on a line
+    // (a date shown once per day) is still its row's; a column hidden on every line is left out.
+    ReportTable table() const;
 
     // The width of a text in points, for every device.
     static qreal textWidth(const QString &text, qreal pointSize, bool bold = false);
@@ -173,6 +192,7 @@ private:
     bool pageHasBody() const;
 
     QPageLayout m_layout;
+    std::optional<QPageLayout::Orientation> m_orientation;
     Progress m_progress;
     ReportSection m_pageHeader{QStringLiteral("PageHeader"), 40};
     ReportSection m_detail{QStringLiteral("Detail"), 14};

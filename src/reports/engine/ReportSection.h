@@ -27,6 +27,9 @@ struct ReportControl {
     // and then wrapped onto more lines; the section grows and the controls below move down.
     bool printsWhole = false;
     qreal minPointSize = 7;   // the smallest size such a text shrinks to before it wraps
+    // The heading of the column this text fills in the report's rows (BandedReport::table());
+    // empty for a text that is no column (captions, titles, totals).
+    QString column;
 
     bool hasText() const { return kind != Kind::Line; }
 };
@@ -80,6 +83,12 @@ public:
     const QString &text(Control control) const { return m_controls.at(checked(control)).text; }
     void setVisible(Control control, bool visible) { m_controls[checked(control)].visible = visible; }
     bool isVisible(Control control) const { return m_controls.at(checked(control)).visible; }
+    // Makes the control's text a column of the report's rows, under `heading`; returns it.
+    Control setColumn(Control control, const QString &heading)
+    {
+        m_controls[checked(control)].column = heading;
+        return control;
+    }
 
     const QList<ReportControl> &controls() const { return m_controls; }
     // True when a control flows or collapses, so that its place depends on the texts.

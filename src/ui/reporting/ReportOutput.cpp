@@ -1,7 +1,10 @@
 #include "ReportOutput.h"
 
 #include "frmReportPreview.h"
+#include "data/FileError.h"
 #include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
+#include "exchange/ReportCsv.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,6 +65,19 @@ bool ReportProgress::run(BandedReport &report, QWidget *parent, const QString &l
     return done;
 }
 
+namespace {
+
+// The title as a file name in the user's documents folder (the home folder without one).
+QString suggestedFile(const QString &title, const QString &extension)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).filePath(ReportOutput::fileNameFor(title) + extension);
+}
+
+} // namespace
+
 namespace ReportOutput {
 
 QString fileNameFor(const QString &title)
@@ -75,10 +91,7 @@ QString fileNameFor(const QString &title)
 
 QString exportPdf(BandedReport &report, const QString &title, Prompt &prompt, QWidget *parent)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    const auto chosen = prompt.saveFileName(QObject::tr("Export PDF"), QDir(folder).filePath(fileNameFor(title) + QStringLiteral(".pdf")),
+    const auto chosen = prompt.saveFileName(QObject::tr("Export PDF"), suggestedFile(title, QStringLiteral(".pdf")),
                                             QObject::tr("PDF files (*.pdf)"));
     if (!chosen || chosen->isEmpty())
         return {};
@@ -90,6 +103,26 @@ QString exportPdf(BandedReport &report, const QString &title, Prompt &prompt, QW
                                              [&] { return report.writePdf(file, title, &error); });
     if (!written) {
         prompt.message(QObject::tr("The report was not exported.\n%1").arg(error), QObject::tr("Export PDF"),
+                       Prompt::Icon::Critical);
+        return {};
+    }
+    return QDir::toNativeSeparators(file);
+}
+
+QString exportCsv(const BandedReport &report, const QString &title, Prompt &prompt)
+{
+    const auto chosen = prompt.saveFileName(QObject::tr("Export CSV"), suggestedFile(title, QStringLiteral(".csv")),
+                                            QObject::tr("CSV files (*.csv)"));
+    if (!chosen || chosen->isEmpty())
+        return {};
+    QString file = *chosen;
+    if (!file.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        file += QStringLiteral(".csv");
+    const ReportTable table = report.table();
+    try {
+        ScheduleHelper::WriteFileBytes(file, ReportCsv::text(table.header, table.rows).toUtf8());
+    } catch (const FileError &error) {
+        prompt.message(QObject::tr("The report's rows were not exported.\n%1").arg(error.userText()), QObject::tr("Export CSV"),
                        Prompt::Icon::Critical);
         return {};
     }

@@ -62,6 +62,9 @@ QString printWithoutDialog(BandedReport &report, const QString &title, const Rep
 // that cannot be written is shown with its name and the reason. The file, or empty when
 // cancelled or failed.
 QString exportPdf(BandedReport &report, const QString &title, Prompt &prompt, QWidget *parent);
+// Asks for a CSV file (suggesting the title as its name) and writes the report's rows to it
+// (BandedReport::table()). The file, or empty when cancelled or failed (the user is told why).
+QString exportCsv(const BandedReport &report, const QString &title, Prompt &prompt);
 // Opens the report in a new preview window of its own, owned by `parent` and shown at once.
 QWidget *openPreview(std::unique_ptr<BandedReport> report, const QString &title, const ReportContext &context,
                      QWidget *parent);

@@ -1,5 +1,6 @@
 #include "frmPrint.h"
 
+#include "PlannedWeekNeeds.h"
 #include "frmReportFilter.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
@@ -154,6 +155,7 @@ QList<QWidget *> frmPrint::CmdPrint_Click(bool preview)
         data.JobsSet(choice->positions);
         data.EmployeeFilter(!choice->allEmployees);
         data.EmployeeFilterEmployees(choice->employees);
+        data.setWeekNeeds(PlannedWeekNeeds::source(m_info, m_options));
         QStringList printed;
         QStringList unreadable;   // of every report made: each load starts its own list
         for (int row : std::as_const(rows)) {

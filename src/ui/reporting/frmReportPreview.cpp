@@ -6,6 +6,7 @@
 #include "reports/DelayedPrintStore.h"
 #include "reports/engine/BandedReport.h"
 #include "ui/common/DialogRunner.h"
+#include "ui/widgets/FlowLayout.h"
 
 #include <QAbstractListModel>
 #include <QAction>
@@ -26,6 +27,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
+#include <QMenu>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -120,12 +122,24 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     if (parent)
         setWindowIcon(parent->window()->windowIcon());
 
-    ReportViewer1 = new QToolBar(this);
+    // Two bars, the report's commands and the page's, side by side where the window is wide
+    // enough and one above the other where it is not: no tool ever hides behind a bar's
+    // overflow button.
+    auto *tools = new QWidget(this);
+    tools->setObjectName(QStringLiteral("fraTools"));
+    auto *flow = new FlowLayout(tools, 0);
+    ReportViewer1 = new QToolBar(tools);
     ReportViewer1->setObjectName(QStringLiteral("ReportViewer1"));
     ReportViewer1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto action = [this](const QString &text, const QString &name, QStyle::StandardPixmap icon, const QKeySequence &keys,
-                         const QString &tip) {
-        QAction *a = ReportViewer1->addAction(style()->standardIcon(icon), text);
+    ReportPages = new QToolBar(tools);
+    ReportPages->setObjectName(QStringLiteral("ReportPages"));
+    ReportPages->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    flow->addWidget(ReportViewer1);
+    flow->addWidget(ReportPages);
+    QToolBar *bar = ReportViewer1;
+    auto action = [this, &bar](const QString &text, const QString &name, QStyle::StandardPixmap icon, const QKeySequence &keys,
+                               const QString &tip) {
+        QAction *a = bar->addAction(style()->standardIcon(icon), text);
         a->setObjectName(name);
         a->setShortcut(keys);
         a->setShortcutContext(Qt::WindowShortcut);
@@ -139,36 +153,38 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
                        tr("Chooses a printer and the pages, then prints"));
     toolExport = action(tr("Export PDF..."), QStringLiteral("toolExport"), QStyle::SP_DialogSaveButton,
                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), tr("Saves every page as a PDF file"));
+    toolExportCsv = action(tr("Export CSV..."), QStringLiteral("toolExportCsv"), QStyle::SP_FileDialogDetailedView,
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), tr("Saves the report's rows as a CSV file for a spreadsheet"));
     toolPrintLater = action(tr("Print Later"), QStringLiteral("toolPrintLater"), QStyle::SP_FileDialogNewFolder,
                             QKeySequence(Qt::CTRL | Qt::Key_L), tr("Keeps the report in the Delayed Print folder for printing later"));
-    ReportViewer1->addSeparator();
+    bar = ReportPages;
     toolFirst = action(tr("First"), QStringLiteral("toolFirst"), QStyle::SP_MediaSkipBackward,
                        QKeySequence(Qt::CTRL | Qt::Key_Home), tr("First page"));
     toolPrevious = action(tr("Previous"), QStringLiteral("toolPrevious"), QStyle::SP_MediaSeekBackward,
                           QKeySequence(Qt::Key_PageUp), tr("Previous page"));
-    spnPage = new QSpinBox(ReportViewer1);
+    spnPage = new QSpinBox(ReportPages);
     spnPage->setObjectName(QStringLiteral("spnPage"));
     spnPage->setAccessibleName(tr("Page"));
     spnPage->setPrefix(tr("Page "));
     spnPage->setKeyboardTracking(false);
-    ReportViewer1->addWidget(spnPage);
-    labPageCount = new QLabel(ReportViewer1);
+    ReportPages->addWidget(spnPage);
+    labPageCount = new QLabel(ReportPages);
     labPageCount->setObjectName(QStringLiteral("labPageCount"));
-    ReportViewer1->addWidget(labPageCount);
+    ReportPages->addWidget(labPageCount);
     toolNext = action(tr("Next"), QStringLiteral("toolNext"), QStyle::SP_MediaSeekForward, QKeySequence(Qt::Key_PageDown),
                       tr("Next page"));
     toolLast = action(tr("Last"), QStringLiteral("toolLast"), QStyle::SP_MediaSkipForward, QKeySequence(Qt::CTRL | Qt::Key_End),
                       tr("Last page"));
-    ReportViewer1->addSeparator();
+    ReportPages->addSeparator();
     toolZoomOut = action(tr("Zoom Out"), QStringLiteral("toolZoomOut"), QStyle::SP_ArrowDown, QKeySequence::ZoomOut, tr("Smaller"));
-    comZoom = new QComboBox(ReportViewer1);
+    comZoom = new QComboBox(ReportPages);
     comZoom->setObjectName(QStringLiteral("comZoom"));
     comZoom->setAccessibleName(tr("Zoom"));
     comZoom->addItem(tr("Fit Width"), kFitWidth);
     comZoom->addItem(tr("Fit Page"), kFitPage);
     for (int percent : kZoomSteps)
         comZoom->addItem(QStringLiteral("%1%").arg(percent), percent);
-    ReportViewer1->addWidget(comZoom);
+    ReportPages->addWidget(comZoom);
     toolZoomIn = action(tr("Zoom In"), QStringLiteral("toolZoomIn"), QStyle::SP_ArrowUp, QKeySequence::ZoomIn, tr("Larger"));
     // Ctrl+= as well: on many keyboards "+" needs Shift.
     auto *zoomInToo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Equal), this);
@@ -199,6 +215,14 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     scrPage->setWidget(pageView);
     scrPage->setWidgetResizable(false);
     scrPage->setFocusProxy(pageView);
+    // The page's own menu holds what the report can be turned into.
+    pageView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pageView, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("mnuPage"));
+        menu.addActions({toolPrint, toolExport, toolExportCsv, toolPrintLater});
+        menu.exec(pageView->mapToGlobal(at));
+    });
 
     auto *pages = new QHBoxLayout;
     pages->setSpacing(0);
@@ -211,7 +235,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
 
     auto *main = new QVBoxLayout(this);
     main->setContentsMargins(0, 0, 0, 4);
-    main->addWidget(ReportViewer1);
+    main->addWidget(tools);
     main->addLayout(pages, 1);
     auto *status = new QHBoxLayout;
     status->setContentsMargins(6, 0, 6, 0);
@@ -221,6 +245,7 @@ frmReportPreview::frmReportPreview(const ReportContext &context, QWidget *parent
     connect(toolClose, &QAction::triggered, this, &QWidget::close);
     connect(toolPrint, &QAction::triggered, this, &frmReportPreview::printWithDialog);
     connect(toolExport, &QAction::triggered, this, &frmReportPreview::exportPdf);
+    connect(toolExportCsv, &QAction::triggered, this, &frmReportPreview::exportCsv);
     connect(toolPrintLater, &QAction::triggered, this, &frmReportPreview::storeinprintlater);
     connect(toolFirst, &QAction::triggered, this, [this] { setPage(1); });
     connect(toolPrevious, &QAction::triggered, this, [this] { setPage(currentPage() - 1); });
@@ -315,7 +340,7 @@ void frmReportPreview::updateNavigation()
     toolPrevious->setEnabled(page > 1);
     toolNext->setEnabled(page < count);
     toolLast->setEnabled(page < count);
-    for (QAction *a : {toolPrint, toolExport, toolPrintLater})
+    for (QAction *a : {toolPrint, toolExport, toolExportCsv, toolPrintLater})
         a->setEnabled(count > 0);
     const int zoomIndex = kZoomSteps.indexOf(m_percent);
     toolZoomIn->setEnabled(m_fit != Fit::None || zoomIndex < kZoomSteps.size() - 1);
@@ -389,6 +414,15 @@ void frmReportPreview::exportPdf()
     const QString file = ReportOutput::exportPdf(*m_report, title(), m_context.prompt, this);
     if (!file.isEmpty())
         labStatus->setText(tr("Exported to %1.").arg(file));
+}
+
+void frmReportPreview::exportCsv()
+{
+    if (!m_report)
+        return;
+    const QString file = ReportOutput::exportCsv(*m_report, title(), m_context.prompt);
+    if (!file.isEmpty())
+        labStatus->setText(tr("Rows exported to %1.").arg(file));
 }
 
 void frmReportPreview::printWithDialog()

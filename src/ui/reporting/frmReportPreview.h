@@ -41,6 +41,8 @@ public:
     // The print dialog, then the pages it chose.
     void printWithDialog();
     void exportPdf();
+    // The report's rows as a CSV file.
+    void exportCsv();
 
     int currentPage() const;
     void setPage(int page);
@@ -51,10 +53,12 @@ public:
     double zoom() const;
     static const QList<int> &zoomSteps();
 
-    QToolBar *ReportViewer1 = nullptr;
+    QToolBar *ReportViewer1 = nullptr;   // the report's commands: close, print, export, keep
+    QToolBar *ReportPages = nullptr;     // turning pages and zooming, icons only
     QAction *toolClose = nullptr;
     QAction *toolPrint = nullptr;
     QAction *toolExport = nullptr;
+    QAction *toolExportCsv = nullptr;
     QAction *toolPrintLater = nullptr;
     QAction *toolFirst = nullptr;
     QAction *toolPrevious = nullptr;

@@ -579,6 +579,67 @@ private Q_SLOTS:
         QVERIFY(kit.prompt.messages().value(0).startsWith("The report was not kept for printing later."));
     }
 
+    // Every tool of the preview's bar shows at the window's default size and on a 1024 by 600
+    // screen: none hides behind the bar's overflow button, even with a four-digit page count.
+    void previewToolsAllShow_data()
+    {
+        QTest::addColumn<QSize>("size");   // empty: the size the window gives itself
+        QTest::newRow("default size") << QSize();
+        QTest::newRow("1024 by 600 screen") << QSize(1024 * 9 / 10, 600 * 9 / 10);
+    }
+    void previewToolsAllShow()
+    {
+        QFETCH(QSize, size);
+        Kit kit;
+        frmReportPreview preview(kit.context);
+        preview.RunReport(longReport(*kit.info, 300));
+        preview.labPageCount->setText(QStringLiteral(" of %1 ").arg(9580));
+        preview.spnPage->setRange(1, 9580);
+        if (size.isValid())
+            preview.resize(size);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QList<QToolBar *> bars{preview.ReportViewer1, preview.ReportPages};
+        QList<QAction *> all;
+        for (QToolBar *bar : bars) {
+            for (QAction *tool : bar->actions()) {
+                all << tool;
+                if (tool->isSeparator())
+                    continue;
+                QWidget *shown = bar->widgetForAction(tool);
+                QVERIFY2(shown && shown->isVisible(), qPrintable(tool->objectName() + tool->text()));
+                QVERIFY2(bar->rect().contains(shown->geometry()), qPrintable(tool->objectName()));
+            }
+            for (QWidget *child : bar->findChildren<QWidget *>(QStringLiteral("qt_toolbar_ext_button")))
+                QVERIFY(!child->isVisible());
+            QVERIFY(preview.rect().contains(QRect(bar->mapTo(&preview, QPoint(0, 0)), bar->size())));
+        }
+        for (QAction *tool : {preview.toolClose, preview.toolPrint, preview.toolExport, preview.toolExportCsv, preview.toolPrintLater,
+                              preview.toolFirst, preview.toolPrevious, preview.toolNext, preview.toolLast, preview.toolZoomOut,
+                              preview.toolZoomIn})
+            QVERIFY2(all.contains(tool), qPrintable(tool->objectName()));
+    }
+
+    // Export CSV writes the report's rows under a header line to the file chosen; a file that
+    // cannot be written is named.
+    void previewExportsCsv()
+    {
+        Kit kit;
+        frmReportPreview preview(kit.context);
+        preview.SetupReportInfo({QStringLiteral("Long")});
+        preview.RunReport(longReport(*kit.info, 30));
+        kit.prompt.queueSaveFile(kit.dir.filePath("rows"));
+        preview.toolExportCsv->trigger();
+        const QList<QByteArray> lines = HandMade::read(kit.dir.filePath("rows.csv")).split('\n');
+        QCOMPARE(lines.size() - 2, preview.report()->table().rows.size());
+        QVERIFY(lines.first().startsWith("Department,Date,Day,From,To,Name"));
+        QVERIFY(preview.labStatus->text().contains("rows.csv"));
+        QDir(kit.dir.path()).mkpath("taken.csv");
+        kit.prompt.queueSaveFile(kit.dir.filePath("taken.csv"));
+        preview.exportCsv();
+        QVERIFY2(kit.prompt.messages().value(0).contains("\"taken.csv\""), qPrintable(kit.prompt.messages().value(0)));
+    }
+
     // Long work gets a progress window after a moment, whose Cancel stops the work; short work
     // never shows one, and it is gone when the work is done.
     void progressOnlyForLongWork()
