@@ -3,7 +3,7 @@
 #include "data/FileError.h"
 #include "data/OleDate.h"
 #include "data/clsEmployeeInfo.h"
-#include "CsvWriter.h"
+#include "data/CsvWriter.h"
 #include "grid/TimeGridModel.h"
 #include "schedule/HourTotals.h"
 #include "schedule/clsScheduleData.h"

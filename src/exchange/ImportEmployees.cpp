@@ -1,6 +1,6 @@
 #include "ImportEmployees.h"
 
-#include "CsvReader.h"
+#include "data/CsvReader.h"
 #include "data/CodePage.h"
 #include "data/OleDate.h"
 #include "data/TypedNumbers.h"

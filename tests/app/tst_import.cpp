@@ -1,7 +1,7 @@
 // Importing employees from CSV: the reader's quoting rules, the checks of every row before
 // anything is written, and what a good file adds.
 
-#include "exchange/CsvReader.h"
+#include "data/CsvReader.h"
 #include "FolderChecks.h"
 #include "exchange/ImportEmployees.h"
 #include "data/OleDate.h"
