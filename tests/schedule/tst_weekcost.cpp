@@ -2,6 +2,8 @@
 // out. Limits are whole hours, 0 for none; the multiplier is in hundredths.
 
 #include "data/OleDate.h"
+#include "data/PayRates.h"
+#include "schedule/ShiftCosts.h"
 #include "schedule/WeekCost.h"
 
 #include <QtTest>
@@ -29,6 +31,7 @@ Shifts fullWeek()
 }
 } // namespace
 Q_DECLARE_METATYPE(Shifts)
+Q_DECLARE_METATYPE(QList<CostedShift>)
 
 class TestWeekCost : public QObject
 {
@@ -101,6 +104,38 @@ private slots:
         QCOMPARE(got, perShift);
         QTEST(cost.totalCents(), "total");
         QTEST(cost.unratedShifts(), "unrated");
+    }
+
+    // A list of shifts is costed per employee, department and department week: 30 hours in each
+    // of two weeks is no overtime, 30 hours in each of two departments is none either, and a
+    // week starting on Monday puts Sunday in the week before.
+    void listsAreCostedPerEmployeeDepartmentAndWeek_data()
+    {
+        QTest::addColumn<QList<CostedShift>>("shifts");
+        QTest::addColumn<Cents>("costs");   // -1: no rate
+        const auto shift = [](qint32 employee, const char *department, double day, double hours) {
+            return CostedShift{employee, department, "COOK", day + 6 * H, day + 6 * H + hours * H};
+        };
+        QTest::newRow("45 h in one week: 5 at 1.5") << QList<CostedShift>{shift(7, "KITCHEN", kMon, 30), shift(7, "KITCHEN", kMon + 2, 15)}
+                                                    << Cents{30000, 15000 + 2500};
+        QTest::newRow("30 h in each of two weeks") << QList<CostedShift>{shift(7, "KITCHEN", kMon, 30), shift(7, "KITCHEN", kMon + 7, 30)}
+                                                   << Cents{30000, 30000};
+        QTest::newRow("30 h in each of two departments") << QList<CostedShift>{shift(7, "KITCHEN", kMon, 30), shift(7, "BAR", kMon + 1, 30)}
+                                                         << Cents{30000, 30000};
+        QTest::newRow("Sunday before Monday belongs to the week before")
+            << QList<CostedShift>{shift(7, "KITCHEN", kMon - 1, 30), shift(7, "KITCHEN", kMon, 30)} << Cents{30000, 30000};
+        QTest::newRow("no rate") << QList<CostedShift>{shift(8, "KITCHEN", kMon, 8)} << Cents{-1};
+    }
+    void listsAreCostedPerEmployeeDepartmentAndWeek()
+    {
+        QFETCH(QList<CostedShift>, shifts);
+        const PayRates rates = PayRates::parse("Employee Number,Position,Hourly Rate\n7,,10\n");
+        Cents got;
+        for (const std::optional<qint64> &c : shiftCosts(shifts, rates, [](const QString &) {
+                 return OvertimeRules{kMon, {40, 0}, 150};
+             }))
+            got << c.value_or(-1);
+        QTEST(got, "costs");
     }
 
     void shiftsAddUpToTheTotalWhateverTheRounding()
