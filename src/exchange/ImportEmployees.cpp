@@ -440,10 +440,10 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
     if (!plan.error.isEmpty() || options.dryRun || (!plan.problems.isEmpty() && !options.skipBad))
         return 0;
     // Each file is written once, at the end, and the rates with them, whole or not at all.
-    MultiFileCommit together(info.DataPath());
-    info.beginBatch();
-    QMap<qint32, qint64> rateOf;
     try {
+        MultiFileCommit together(info.DataPath());
+        info.beginBatch();
+        QMap<qint32, qint64> rateOf;
         for (const QString &d : plan.newDepartments)
             info.AddDepartment(d);
         for (const QString &p : plan.newPositions)
@@ -465,18 +465,18 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
             if (e.hourlyRate)
                 rateOf.insert(number, *e.hourlyRate);
         }
+        info.endBatch();
+        if (!rateOf.isEmpty()) {
+            PayRates rates = PayRates::read(info.DataPath());
+            for (auto it = rateOf.cbegin(); it != rateOf.cend(); ++it)
+                rates.setRatesOf(it.key(), {{QString(), it.value()}});
+            rates.write(info.DataPath());
+        }
+        together.commit();
     } catch (...) {
-        info.cancelBatch();   // nothing of a failed import is written
+        info.cancelBatch();   // nothing of a failed import is written: the lists are read back
         throw;
     }
-    info.endBatch();
-    if (!rateOf.isEmpty()) {
-        PayRates rates = PayRates::read(info.DataPath());
-        for (auto it = rateOf.cbegin(); it != rateOf.cend(); ++it)
-            rates.setRatesOf(it.key(), {{QString(), it.value()}});
-        rates.write(info.DataPath());
-    }
-    together.commit();
     return int(plan.employees.size());
 }
 
