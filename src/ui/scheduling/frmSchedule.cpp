@@ -357,6 +357,7 @@ void frmSchedule::buildCommands()
     connect(costColumn, &QAction::toggled, this, [this](bool shown) {
         m_cost->setColumnShown(shown);
         recountCost();
+        recountCoverage();   // the strip below follows the grid's time axis, which moved
     });
     costColumn->setChecked(m_options.costColumnShown());
     view->addAction(costColumn);
