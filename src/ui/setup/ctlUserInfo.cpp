@@ -469,6 +469,8 @@ void ctlUserInfo::showPositionRate()
     const QString position = lisAvalibleJobs->currentIndex().data(Qt::DisplayRole).toString();
     txtPositionRate->setEnabled(!position.isEmpty());
     txtPositionRate->setText(m_positionRates.value(position));
+    // Empty, the position takes the employee's rate: shown greyed as a hint.
+    txtPositionRate->setPlaceholderText(txtHourlyRate->text());
     labPositionRate->setText(position.isEmpty() ? tr("Hourly rate in the chosen position")
                                                 : tr("Hourly rate as %1").arg(position));
 }
