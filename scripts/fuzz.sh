@@ -21,7 +21,7 @@ command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DSHIFTGRID_FUZZ=ON "${launcher[@]}" >/dev/null
-harnesses=(records settings dates schedule needs)
+harnesses=(records settings dates schedule needs costfiles)
 cmake --build build-fuzz --target "${harnesses[@]/#/fuzz_}"
 
 mkdir -p build-fuzz/artifacts

@@ -239,7 +239,7 @@ const QRegularExpression &ownTemporaryName(bool inDepartmentFolder)
     static const QRegularExpression top(
         QStringLiteral("^(Dept\\.dat|Jobs\\.dat|EmployeeInfo\\.dat|EmployeeContact\\.dat|EmployeeAddress\\.dat"
                        "|EmployeeDept\\.dat|JobsAval\\.dat|Shifts\\.dat|BarNames\\.dat|Schedule\\.ini"
-                       "|MenuCustom\\.bin|Shiftgrid\\.journal|-?[0-9]{1,10}\\.KELOFF)\\.[A-Za-z0-9]{6}$"),
+                       "|MenuCustom\\.bin|PayRates\\.csv|Budgets\\.csv|Shiftgrid\\.journal|-?[0-9]{1,10}\\.KELOFF)\\.[A-Za-z0-9]{6}$"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression day(QStringLiteral("^[0-9]{8}\\.KELSCD\\.[A-Za-z0-9]{6}$"),
                                         QRegularExpression::CaseInsensitiveOption);

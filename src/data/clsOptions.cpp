@@ -194,6 +194,16 @@ void clsOptions::setCoverageStripShown(bool shown)
     write(kSchedule, QStringLiteral("Coverage Strip"), shown ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+bool clsOptions::costColumnShown() const
+{
+    return read(kSchedule, QStringLiteral("Cost Column")) == QLatin1String("1");
+}
+
+void clsOptions::setCostColumnShown(bool shown)
+{
+    write(kSchedule, QStringLiteral("Cost Column"), shown ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 void clsOptions::setSnapToMinutes(qint16 minutes)
 {
     m_snapMinutes = minutes;

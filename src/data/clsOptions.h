@@ -33,6 +33,9 @@ public:
     // Whether the scheduler shows its coverage strip (shown until the user hides it).
     bool coverageStripShown() const;
     void setCoverageStripShown(bool shown);
+    // The scheduler's cost column beside the hours; off unless chosen.
+    bool costColumnShown() const;
+    void setCostColumnShown(bool shown);
 
     void setSnapToMinutes(qint16 minutes);     // memory only, until SaveData
     qint16 GetSnapToMinutes() const;

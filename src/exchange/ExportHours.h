@@ -11,7 +11,10 @@ class clsOptions;
 // employee's day or week total in the department is above the department's limit. The totals
 // are the scheduler's hours column: a shift counts on the day it begins, a stored shift that the
 // scheduler refuses (it collides with another shift or with time off) does not count, and the
-// lines of a week add up to the minutes of the week's hours text. Names are written so that a
+// lines of a week add up to the minutes of the week's hours text. The last two columns are the
+// hourly rate of the line's position (PayRates.csv) and the line's cost with the overtime premium
+// (WeekCost), both empty without a rate; the costs of a week's lines add up to the week's cost.
+// Names are written so that a
 // spreadsheet never runs them as formulas.
 namespace ExportHours {
 

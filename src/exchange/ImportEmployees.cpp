@@ -1,6 +1,9 @@
 #include "ImportEmployees.h"
 
-#include "CsvReader.h"
+#include "data/CsvReader.h"
+#include "data/Money.h"
+#include "data/MultiFileCommit.h"
+#include "data/PayRates.h"
 #include "data/CodePage.h"
 #include "data/OleDate.h"
 #include "data/TypedNumbers.h"
@@ -22,7 +25,7 @@ namespace {
 enum Column {
     FirstName, MiddleName, LastName, ScheduleName, BirthDate, HireDate, Phone, EmergencyContact,
     EmergencyPhone, Address1, Address2, City, State, PostalCode, Male, Departments, Positions, AvailableMon,
-    AvailableTue, AvailableWed, AvailableThu, AvailableFri, AvailableSat, AvailableSun, ColumnCount
+    AvailableTue, AvailableWed, AvailableThu, AvailableFri, AvailableSat, AvailableSun, HourlyRate, ColumnCount
 };
 
 // Column names and the widths of the fields they are stored in (0: not a text field).
@@ -35,7 +38,7 @@ constexpr ColumnInfo kColumns[ColumnCount] = {
     {"Hire Date", 0}, {"Phone", 10}, {"Emergency Contact", 20}, {"Emergency Phone", 10}, {"Address 1", 30},
     {"Address 2", 30}, {"City", 30}, {"State", 20}, {"Postal Code", 10}, {"Male", 0}, {"Departments", 30},
     {"Positions", 20}, {"Available Mon", 0}, {"Available Tue", 0}, {"Available Wed", 0}, {"Available Thu", 0},
-    {"Available Fri", 0}, {"Available Sat", 0}, {"Available Sun", 0}};
+    {"Available Fri", 0}, {"Available Sat", 0}, {"Available Sun", 0}, {"Hourly Rate", 0}};
 
 // The control characters of a text by name, each once; empty when there are none.
 QString controlCharacters(const QString &text)
@@ -180,6 +183,18 @@ public:
         return value;
     }
 
+    // An hourly rate with a "." decimal point, as PayRates.csv holds it; empty for none.
+    std::optional<qint64> rate(Column c)
+    {
+        const QString value = m_cells[c];
+        if (value.isEmpty())
+            return std::nullopt;
+        const std::optional<qint64> cents = Money::centsFromText(value);
+        if (!cents)
+            problem(c, QCoreApplication::translate("ImportEmployees", "not an amount like 12.50: %1").arg(value));
+        return cents;
+    }
+
     qint32 date(Column c)
     {
         const QString value = m_cells[c];
@@ -311,8 +326,8 @@ QByteArray sample()
     QByteArray csv = columns().join(u',').toUtf8() + "\r\n";
     // In column order: names, dates, phones and contact, address, gender, assignments, Mon..Sun.
     csv += "Ann,,Lee,Ann L.,1990-03-15,2024-06-01,(555) 123-4567,Sam Lee,555-987-6543,1 Main Street,,Springfield,IL,62701,"
-           "no,KITCHEN,COOK;DISHWASHER,08:00-17:00,08:00-17:00,08:00-17:00,off,08:00-17:00,,off\r\n";
-    csv += "Bob,J,Ray,,1985-11-02,2025-01-15,555.222.3333,,,,,,,,yes,DELI,CASHIER,,,,,,,\r\n";
+           "no,KITCHEN,COOK;DISHWASHER,08:00-17:00,08:00-17:00,08:00-17:00,off,08:00-17:00,,off,18.50\r\n";
+    csv += "Bob,J,Ray,,1985-11-02,2025-01-15,555.222.3333,,,,,,,,yes,DELI,CASHIER,,,,,,,,\r\n";
     return csv;
 }
 
@@ -388,6 +403,7 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         // The columns run from Monday; the record's days from Sunday.
         for (int d = 0; d < 7; ++d)
             row.hours(Column(AvailableMon + d), e.availableFrom[(d + 1) % 7], e.availableTo[(d + 1) % 7]);
+        e.hourlyRate = row.rate(HourlyRate);
         if (e.firstName.isEmpty() && e.lastName.isEmpty())
             row.rowProblem({}, QCoreApplication::translate("ImportEmployees", "a first or last name is needed"));
         for (const QString &d : std::as_const(e.departments))
@@ -423,9 +439,11 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
 {
     if (!plan.error.isEmpty() || options.dryRun || (!plan.problems.isEmpty() && !options.skipBad))
         return 0;
-    // Each file is written once, at the end.
-    info.beginBatch();
+    // Each file is written once, at the end, and the rates with them, whole or not at all.
     try {
+        MultiFileCommit together(info.DataPath());
+        info.beginBatch();
+        QMap<qint32, qint64> rateOf;
         for (const QString &d : plan.newDepartments)
             info.AddDepartment(d);
         for (const QString &p : plan.newPositions)
@@ -444,12 +462,21 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
                 info.JobEmpAvalReplace(number, e.positions);
             if (e.availableFrom != std::array<double, 7>{} || e.availableTo != std::array<double, 7>{})
                 info.EmployeeSetAvalTimes(number, e.availableFrom, e.availableTo);
+            if (e.hourlyRate)
+                rateOf.insert(number, *e.hourlyRate);
         }
+        info.endBatch();
+        if (!rateOf.isEmpty()) {
+            PayRates rates = PayRates::read(info.DataPath());
+            for (auto it = rateOf.cbegin(); it != rateOf.cend(); ++it)
+                rates.setRatesOf(it.key(), {{QString(), it.value()}});
+            rates.write(info.DataPath());
+        }
+        together.commit();
     } catch (...) {
-        info.cancelBatch();   // nothing of a failed import is written
+        info.cancelBatch();   // nothing of a failed import is written: the lists are read back
         throw;
     }
-    info.endBatch();
     return int(plan.employees.size());
 }
 

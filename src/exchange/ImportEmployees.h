@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class clsEmployeeInfo;
 
@@ -44,6 +45,7 @@ struct NewEmployee {
     QStringList departments, positions;
     // Hours available, Sunday first, as the employee record holds them; 0 to 0 is all day.
     std::array<double, 7> availableFrom{}, availableTo{};
+    std::optional<qint64> hourlyRate;   // cents, written to PayRates.csv; none when not given
 };
 
 struct Plan {

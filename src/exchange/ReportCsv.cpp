@@ -1,6 +1,6 @@
 #include "ReportCsv.h"
 
-#include "CsvWriter.h"
+#include "data/CsvWriter.h"
 
 namespace ReportCsv {
 

@@ -8,7 +8,7 @@
 // positions and back. Painting, hit testing and dragging all go through it, so what is drawn and
 // what the mouse finds always agree.
 //
-//   x: [row captions | hours column | time area .............................]
+//   x: [row captions | hours column | cost column (when shown) | time area ...]
 //   y: [header (day labels, hour ticks)                                      ]
 //      [rows, each rowHeight tall, scrolled by rowOffset pixels              ]
 class TimeGridMapper
@@ -16,6 +16,7 @@ class TimeGridMapper
 public:
     int captionWidth = 235;
     int infoWidth = 64;
+    int costWidth = 0;   // 0: no cost column
     int headerHeight = 46;
     int rowHeight = 26;
     int width = 800;  // whole painted width, captions included
@@ -25,7 +26,7 @@ public:
     double scrollTime = 0;   // date-time at the left edge of the time area
     double visibleDays = 1;  // days shown across the time area
 
-    int timeLeft() const { return captionWidth + infoWidth; }
+    int timeLeft() const { return captionWidth + infoWidth + costWidth; }
     int timeWidth() const { return width > timeLeft() + 1 ? width - timeLeft() : 1; }
     double pixelsPerDay() const { return timeWidth() / visibleDays; }
     double visibleEnd() const { return scrollTime + visibleDays; }

@@ -121,6 +121,16 @@ QString TimeGridModel::ResourceInfoTip(int row) const
     return isValidRow(row) ? m_rows[row].infoTip : QString();
 }
 
+QString TimeGridModel::ResourceCost(int row) const
+{
+    return isValidRow(row) ? m_rows[row].cost : QString();
+}
+
+bool TimeGridModel::ResourceCostMarked(int row) const
+{
+    return isValidRow(row) && m_rows[row].costMarked;
+}
+
 qint32 TimeGridModel::ResourceForeColor(int row) const
 {
     return isValidRow(row) ? m_rows[row].foreColor : 0;
@@ -143,6 +153,8 @@ void TimeGridModel::setResourceTitle(int row, const QString &title) { SET_ROW_FI
 void TimeGridModel::setResourceKey(int row, const QString &key) { SET_ROW_FIELD(key, key) }
 void TimeGridModel::setResourceInfo(int row, const QString &info) { SET_ROW_FIELD(info, info) }
 void TimeGridModel::setResourceInfoTip(int row, const QString &tip) { SET_ROW_FIELD(infoTip, tip) }
+void TimeGridModel::setResourceCost(int row, const QString &cost) { SET_ROW_FIELD(cost, cost) }
+void TimeGridModel::setResourceCostMarked(int row, bool marked) { SET_ROW_FIELD(costMarked, marked) }
 void TimeGridModel::setResourceForeColor(int row, qint32 color) { SET_ROW_FIELD(foreColor, color) }
 void TimeGridModel::setResourceFont(int row, int fontIndex) { SET_ROW_FIELD(font, fontIndex) }
 

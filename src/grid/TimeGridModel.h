@@ -68,6 +68,11 @@ public:
     void setResourceKey(int row, const QString &key);
     QString ResourceInfo(int row) const; // text of the hours column
     void setResourceInfo(int row, const QString &info);
+    QString ResourceCost(int row) const; // text of the cost column
+    void setResourceCost(int row, const QString &cost);
+    // Red (true) for a cost to look at (a shift without a rate), black otherwise.
+    bool ResourceCostMarked(int row) const;
+    void setResourceCostMarked(int row, bool marked);
     // Tooltip of the hours column of a row (empty: none).
     QString ResourceInfoTip(int row) const;
     void setResourceInfoTip(int row, const QString &tip);
@@ -210,6 +215,8 @@ private:
         QString key;
         QString info;
         QString infoTip;
+        QString cost;
+        bool costMarked = false;
         qint32 foreColor = 0;
         int font = 0;
     };

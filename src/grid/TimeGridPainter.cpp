@@ -120,6 +120,7 @@ TimeGridMapper TimeGridPainter::mapper(QSize size) const
     TimeGridMapper m;
     m.captionWidth = m_captionWidth;
     m.infoWidth = m_infoWidth;
+    m.costWidth = m_costWidth;
     m.headerHeight = headerHeight();
     m.rowHeight = rowHeight();
     m.width = size.width();
@@ -329,6 +330,12 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
         p.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignCenter,
                    lines.mid(0, 2).join(QLatin1Char('\n')));
     }
+    if (m.costWidth > 0) {
+        p.setFont(bold);
+        p.setPen(kHeaderText);
+        const QRect box(m.captionWidth + m.infoWidth, 0, m.costWidth, h);
+        p.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignCenter, m_costCaption);
+    }
 
     // Time axis.
     p.save();
@@ -405,6 +412,12 @@ void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first,
             p.setPen(TimeGridModel::toColor(m_model->ResourceForeColor(r)));
             p.drawText(QRect(m.captionWidth, row.top(), m.infoWidth, row.height()),
                        Qt::AlignCenter, m_model->ResourceInfo(r));
+        }
+        if (m.costWidth > 0) {
+            p.setFont(m_font);
+            p.setPen(m_model->ResourceCostMarked(r) ? QColor(Qt::red) : QColor(Qt::black));
+            p.drawText(QRect(m.captionWidth + m.infoWidth, row.top(), m.costWidth - 4, row.height()),
+                       Qt::AlignRight | Qt::AlignVCenter, m_model->ResourceCost(r));
         }
     }
 

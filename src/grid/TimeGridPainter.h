@@ -48,6 +48,9 @@ public:
     void setCaptionWidth(int pixels) { m_captionWidth = std::max(0, pixels); }
     int infoWidth() const { return m_infoWidth; }
     void setInfoWidth(int pixels) { m_infoWidth = std::max(0, pixels); }
+    // The cost column beside the hours column, with its caption; 0 hides it.
+    int costWidth() const { return m_costWidth; }
+    void setCostColumn(int pixels, const QString &caption) { m_costWidth = std::max(0, pixels); m_costCaption = caption; }
     // Rows at least this tall (0: as tall as the font needs). Taller rows let bar labels wrap
     // onto more lines.
     void setMinimumRowHeight(int pixels) { m_minimumRowHeight = std::max(0, pixels); }
@@ -105,6 +108,8 @@ private:
     QFont m_font;
     int m_captionWidth = 235;
     int m_infoWidth = 64;
+    int m_costWidth = 0;
+    QString m_costCaption;
     int m_minimumRowHeight = 0;
     double m_visibleDays = 1.0;
     int m_rowOffset = 0;

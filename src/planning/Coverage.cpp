@@ -1,7 +1,7 @@
 #include "Coverage.h"
 
 #include "data/CodePage.h"
-#include "exchange/CsvWriter.h"
+#include "data/CsvWriter.h"
 #include "grid/TimeGridModel.h"
 #include "schedule/clsScheduleData.h"
 

@@ -2,8 +2,8 @@
 
 #include "data/CodePage.h"
 #include "data/ScheduleHelper.h"
-#include "exchange/CsvReader.h"
-#include "exchange/CsvWriter.h"
+#include "data/CsvReader.h"
+#include "data/CsvWriter.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -41,7 +41,7 @@ std::unique_ptr<BandedReport> hoursLayout(const ReportInput &in, const QString &
     if (rows.isEmpty())
         return nullptr;
     auto layout = std::make_unique<rptTotalHoursSummary>();
-    layout->SetupData(title, rows, byPosition);
+    layout->SetupData(title, rows, byPosition, in.info, in.schedule->firstDay(), in.schedule->lastDay());
     return layout;
 }
 

@@ -1,5 +1,7 @@
 #include "clsScheduleData.h"
 
+#include "data/PayRates.h"
+
 #include <QCoreApplication>
 #include <QSet>
 #include <map>
@@ -639,6 +641,20 @@ HourTotals clsScheduleData::rowTotals(int row) const
     for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b))
         totals.add(m_grid->TBBeg(b), m_grid->TBEnd(b), isTimeOffBlock(b));
     return totals;
+}
+
+WeekCost clsScheduleData::rowCost(int row, const PayRates &rates, qint64 multiplierHundredths, QList<int> *blocks) const
+{
+    WeekCost cost(m_firstDay, {m_weekLimit, m_dayLimit}, multiplierHundredths);
+    const qint32 employee = employeeOfRow(row);
+    for (int b = m_grid->TBNextInResource(row, -1); b >= 0; b = m_grid->TBNextInResource(row, b)) {
+        if (isTimeOffBlock(b))
+            continue;
+        cost.add(m_grid->TBBeg(b), m_grid->TBEnd(b), rates.rateFor(employee, m_grid->TBTag(b)));
+        if (blocks)
+            *blocks << b;
+    }
+    return cost;
 }
 
 QString clsScheduleData::hoursText(int row, int mode, double day, bool *over) const

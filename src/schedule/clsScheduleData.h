@@ -3,6 +3,7 @@
 #include "data/FileError.h"
 #include "data/RecordList.h"
 #include "HourTotals.h"
+#include "WeekCost.h"
 
 #include <QHash>
 #include <QList>
@@ -36,6 +37,7 @@ struct OtherDepartmentWording {
 
 class clsEmployeeInfo;
 class clsOptions;
+class PayRates;
 class TimeGridModel;
 
 // A stored shift that a reload refused because it collides with another block of its row.
@@ -154,6 +156,9 @@ public:
     QString hoursText(int row, int mode, double day, bool *over = nullptr) const;
     // The hour totals of a row's blocks over the current range.
     HourTotals rowTotals(int row) const;
+    // What a row's shifts of the current week cost at these rates; `blocks` receives the
+    // row's shift blocks in the order of the cost's shift indexes.
+    WeekCost rowCost(int row, const PayRates &rates, qint64 multiplierHundredths, QList<int> *blocks = nullptr) const;
 
     // ---- Other departments
     // The employee's shifts in the other departments that overlap begin..end (touching is no

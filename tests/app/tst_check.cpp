@@ -124,6 +124,17 @@ private Q_SLOTS:
                           "KITCHEN,Tue,COOK,08:00,14:00,2,\r\nKITCHEN,Mond,COOK,08:00,14:00,2,3\r\n")
             << QStringList{"StaffingNeeds.csv: line 2, column From: \"25:00\" is not a time HH:MM",
                            "StaffingNeeds.csv: line 4, column Weekday: \"Mond\" is not a weekday Mon..Sun"};
+        QTest::newRow("PayRates.csv with a comma rate, a stranger and an unknown position")
+            << "PayRates.csv"
+            << QByteArray("Employee Number,Position,Hourly Rate\r\n17,,\"12,50\"\r\n55,,10\r\n17,JUGGLER,9\r\n23,COOK,11\r\n")
+            << QStringList{"PayRates.csv: line 2, column Hourly Rate: \"12,50\" is not an amount like 12.50",
+                           "PayRates.csv: a rate of employee 55, who does not exist",
+                           "PayRates.csv: a rate of employee 17 for the position JUGGLER, which does not exist"};
+        QTest::newRow("Budgets.csv with a bad multiplier and an unknown department")
+            << "Budgets.csv"
+            << QByteArray("Department,Weekly Budget,Overtime Multiplier\r\nKITCHEN,5000,x\r\nGARDEN,100,\r\n")
+            << QStringList{"Budgets.csv: line 2, column Overtime Multiplier: \"x\" is not a multiplier from 1 to 10 like 1.5",
+                           "Budgets.csv: a budget of the department GARDEN, which does not exist"};
         QTest::newRow("2,000 copies of one shift")
             << "KITCHEN/20010305.KELSCD" << HandMade::shift(23, kMon + 8 * H, kMon + 16 * H, "COOK").repeated(2000)
             << QStringList{"KITCHEN/20010305.KELSCD: 2000 shifts of employee 23 overlap, among them records 1 and 2, "

@@ -306,11 +306,11 @@ private slots:
     {
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("line");   // a line of the output that must appear exactly once
-        QTest::newRow("export hours") << "hours" << "KITCHEN,23,Bo Ek,2001-03-05,COOK,480,no,no";
+        QTest::newRow("export hours") << "hours" << "KITCHEN,23,Bo Ek,2001-03-05,COOK,480,no,no,,";
         QTest::newRow("export ics") << "ics" << "BEGIN:VEVENT";
         QTest::newRow("report individual") << "individual" << "Detail\t3/5/01\tMon\t8:00 A\t4:00 P\tKITCHEN\tCOOK\t8:00";
         QTest::newRow("report weekly") << "weekly" << "Detail\t3/5/01\tMon\t8:00 A\t4:00 P\tBo Ek\tCOOK\t8:00";
-        QTest::newRow("report hours-by-department") << "hours-by-department" << "GroupDepartmentFoot\tTotal Hours 8:00";
+        QTest::newRow("report hours-by-department") << "hours-by-department" << "GroupDepartmentFoot\t\tTotal Hours 8:00\t0.00*";
     }
     void departmentOfTwoRecordsCountsOnce()
     {

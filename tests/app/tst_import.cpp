@@ -1,7 +1,9 @@
 // Importing employees from CSV: the reader's quoting rules, the checks of every row before
 // anything is written, and what a good file adds.
 
-#include "exchange/CsvReader.h"
+#include "data/CsvReader.h"
+#include "data/FileError.h"
+#include "data/PayRates.h"
 #include "FolderChecks.h"
 #include "exchange/ImportEmployees.h"
 #include "data/OleDate.h"
@@ -119,6 +121,8 @@ private slots:
         QTest::newRow("line break inside a quoted city")
             << QByteArray("First Name,City\nBob,\"Paris\r\nTexas\"\n")
             << QStringList{"line 2, City: control characters are not allowed: line break"};
+        QTest::newRow("hourly rate with a comma") << QByteArray("First Name,Hourly Rate\nBob,\"12,50\"\n")
+            << QStringList{"line 2, Hourly Rate: not an amount like 12.50: 12,50"};
         QTest::newRow("time after the birth date") << header + "Bob,Ray,1990-01-02T10:00,,,,\n"
             << QStringList{"line 2, Birth Date: not a date (YYYY-MM-DD): 1990-01-02T10:00"};
     }
@@ -227,6 +231,25 @@ private slots:
         QCOMPARE(checked(ImportEmployees::sample(), options), (QStringList{"adds Ann Lee", "adds Bob Ray"}));
         QCOMPARE(ImportEmployees::sample().left(ImportEmployees::sample().indexOf('\r')),
                  ImportEmployees::columns().join(u',').toUtf8());
+    }
+
+    // The rate goes to PayRates.csv beside an existing rate, with the employees or not at all.
+    void hourlyRateIsWrittenWithTheEmployees()
+    {
+        HandMade::write(m_tmp->filePath("PayRates.csv"), "Employee Number,Position,Hourly Rate\r\n7,,9.00\r\n");
+        const ImportEmployees::Plan plan = ImportEmployees::check(*m_info, "First Name,Hourly Rate\nBob,12.5\nCy,\n", {});
+        const QByteArray before = HandMade::read(m_tmp->filePath("EmployeeInfo.dat"));
+        ScheduleHelper::InjectWriteFailure(m_tmp->filePath("PayRates.csv"), "disk full");
+        QVERIFY_THROWS_EXCEPTION(FileError, ImportEmployees::apply(*m_info, plan, {}));
+        ScheduleHelper::ClearInjectedWriteFailures();
+        QCOMPARE(HandMade::read(m_tmp->filePath("EmployeeInfo.dat")), before);
+
+        QCOMPARE(ImportEmployees::apply(*m_info, plan, {}), 2);
+        clsEmployeeInfo reread(m_tmp->path());
+        const PayRates rates = PayRates::read(m_tmp->path());
+        QCOMPARE(rates.rateFor(7, {}).value_or(-1), 900);
+        QCOMPARE(rates.rateFor(reread.Employees()[1].number, "COOK").value_or(-1), 1250);
+        QVERIFY(!rates.rateFor(reread.Employees()[2].number, {}));
     }
 
     void importWritesAllOrNothing()

@@ -21,7 +21,7 @@ const double kTue = kMon + 1;
 constexpr double H = 1.0 / 24;
 constexpr double S = 1.0 / 86400;
 const char *const kHeader = "Department,Employee Number,Employee Name,Date,Position,Minutes,Day Over Limit,"
-                            "Week Over Limit\r\n";
+                            "Week Over Limit,Hourly Rate,Cost\r\n";
 
 struct Folder {
     QTemporaryDir tmp;
@@ -64,7 +64,7 @@ int minutesOfLines(const QString &csv)
 {
     int minutes = 0;
     for (const QString &line : csv.split("\r\n", Qt::SkipEmptyParts))
-        minutes += line.section(',', -3, -3).toInt();
+        minutes += line.section(',', -5, -5).toInt();
     return minutes;
 }
 } // namespace
@@ -85,39 +85,76 @@ private slots:
         const QByteArray none;
         const QByteArray cook9to5 = HandMade::shift(7, kMon + 9 * H, kMon + 17 * H, "COOK");
         QTest::newRow("one shift") << cook9to5 << none << none << none
-                                   << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no\r\n";
+                                   << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no,,\r\n";
         QTest::newRow("two positions, names in order, day over 8 h")
             << HandMade::shift(7, kMon + 12 * H, kMon + 17 * H, "WAITER") + HandMade::shift(7, kMon + 6 * H, kMon + 10 * H, "COOK")
             << none << none << none
-            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,240,yes,no\r\n"
-               "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,WAITER,300,yes,no\r\n";
+            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,240,yes,no,,\r\n"
+               "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,WAITER,300,yes,no,,\r\n";
         QTest::newRow("a shift after the range still counts for the week flag")
             << HandMade::shift(7, kMon + 8 * H, kMon + 16 * H, "COOK") << none
             << HandMade::shift(7, kMon + 4, kMon + 4 + 33 * H, "COOK") << none
-            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,yes\r\n";
+            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,yes,,\r\n";
         QTest::newRow("night shift counts on its begin day, seconds dropped")
             << HandMade::shift(7, kMon + 22 * H, kMon + 1 + 6 * H + 59 * S, "COOK") << none << none << none
-            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no\r\n";
+            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no,,\r\n";
         QTest::newRow("reversed and damaged shifts count zero")
             << HandMade::shift(7, kMon + 17 * H, kMon + 9 * H, "COOK") + HandMade::shift(7, qQNaN(), kMon, "COOK")
-            << none << none << none << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,0,no,no\r\n";
+            << none << none << none << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,0,no,no,,\r\n";
         // The scheduler refuses a stored shift that collides with time off or an earlier shift:
         // its grid shows 8:00 for these weeks, and so must the export.
         QTest::newRow("Tuesday shift over all-day time off")
             << cook9to5 << HandMade::shift(7, kTue + 9 * H, kTue + 17 * H, "COOK") << none
             << HandMade::timeOff(7, kTue, kTue + 1, "Doctor")
-            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no\r\n";
+            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no,,\r\n";
         QTest::newRow("shift touching an earlier one")
             << cook9to5 + HandMade::shift(7, kMon + 17 * H, kMon + 21 * H, "WAITER") << none << none << none
-            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no\r\n";
+            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,480,no,no,,\r\n";
         QTest::newRow("shift inside one of the Sunday before")
             << HandMade::shift(7, kMon + 1 * H, kMon + 3 * H, "COOK") << none << none << none << "";
         // Two shifts of 7:59:30: the grid shows 15:59 for the week; the lines add up to it.
         QTest::newRow("seconds add up to the week's minutes")
             << HandMade::shift(7, kMon + 8 * H, kMon + 8 * H + 28770 * S, "COOK")
             << HandMade::shift(7, kTue + 8 * H, kTue + 8 * H + 28770 * S, "COOK") << none << none
-            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,479,no,no\r\n"
-               "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-06,COOK,480,no,no\r\n";
+            << "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-05,COOK,479,no,no,,\r\n"
+               "KITCHEN,7,\"Ann Lee, Jr.\",2001-03-06,COOK,480,no,no,,\r\n";
+    }
+
+    // Ann's rates: 12.00 for every position, 16.00 as WAITER; KITCHEN's limits 40 a week and 8
+    // a day. The lines of the week add up to its cost.
+    void cost_data()
+    {
+        QTest::addColumn<QByteArray>("monday");
+        QTest::addColumn<QByteArray>("budgets");
+        QTest::addColumn<QString>("expected");
+
+        const QByteArray none;
+        QTest::newRow("a position's own rate, and the general one")
+            << HandMade::shift(7, kMon + 6 * H, kMon + 10 * H, "COOK") + HandMade::shift(7, kMon + 12 * H, kMon + 16 * H, "WAITER")
+            << none
+            << "KITCHEN,7,Ann Lee,2001-03-05,COOK,240,no,no,12.00,48.00\r\n"
+               "KITCHEN,7,Ann Lee,2001-03-05,WAITER,240,no,no,16.00,64.00\r\n";
+        QTest::newRow("a position without its own rate takes the employee's") << HandMade::shift(7, kMon + 6 * H, kMon + 10 * H, "HOST") << none
+                                                                          << "KITCHEN,7,Ann Lee,2001-03-05,HOST,240,no,no,12.00,48.00\r\n";
+        QTest::newRow("10 h on a day: the last 2 h at 1.5, in the later shift")
+            << HandMade::shift(7, kMon + 6 * H, kMon + 10 * H, "COOK") + HandMade::shift(7, kMon + 12 * H, kMon + 18 * H, "WAITER")
+            << none
+            << "KITCHEN,7,Ann Lee,2001-03-05,COOK,240,yes,no,12.00,48.00\r\n"
+               "KITCHEN,7,Ann Lee,2001-03-05,WAITER,360,yes,no,16.00,112.00\r\n";
+        QTest::newRow("the department's multiplier 2")
+            << HandMade::shift(7, kMon + 6 * H, kMon + 16 * H, "COOK") << QByteArray("Department,Weekly Budget,Overtime Multiplier\nkitchen,,2\n")
+            << "KITCHEN,7,Ann Lee,2001-03-05,COOK,600,yes,no,12.00,144.00\r\n";
+    }
+
+    void cost()
+    {
+        QFETCH(QByteArray, monday);
+        QFETCH(QByteArray, budgets);
+        Folder folder(HandMade::department("KITCHEN", 1, 40, 8), HandMade::employee(7, "Ann", "Lee"));
+        folder.day(kMon, monday);
+        HandMade::write(folder.tmp.filePath("PayRates.csv"), "Employee Number,Position,Hourly Rate\n7,,12\n7,waiter,16\n");
+        HandMade::write(folder.tmp.filePath("Budgets.csv"), budgets);
+        QTEST(folder.csv(kMon, kMon + 6), "expected");
     }
 
     void lines()
@@ -162,7 +199,7 @@ private slots:
         QFETCH(QString, cells);
         Folder folder(HandMade::department("KITCHEN", 1), HandMade::employee(7, firstName, "Lee"));
         folder.day(kMon, HandMade::shift(7, kMon + 9 * H, kMon + 17 * H, position));
-        QCOMPARE(folder.csv(kMon, kMon), "KITCHEN,7," + cells + ",480,no,no\r\n");
+        QCOMPARE(folder.csv(kMon, kMon), "KITCHEN,7," + cells + ",480,no,no,,\r\n");
     }
 
     // Old files may hold two records of one department: its shifts count once, and a
@@ -183,7 +220,7 @@ private slots:
         QFETCH(QStringList, named);
         Folder folder(departments, HandMade::employee(7, "Ann", "Lee"));
         folder.day(kMon, HandMade::shift(7, kMon + 9 * H, kMon + 17 * H, "COOK"));
-        QCOMPARE(folder.csv(kMon, kMon + 6, named), QString("KITCHEN,7,Ann Lee,2001-03-05,COOK,480,no,no\r\n"));
+        QCOMPARE(folder.csv(kMon, kMon + 6, named), QString("KITCHEN,7,Ann Lee,2001-03-05,COOK,480,no,no,,\r\n"));
         QCOMPARE(folder.csv(kMon, kMon, {"KITCHN"}), QString("error: no department named \"KITCHN\""));
     }
 };

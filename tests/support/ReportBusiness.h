@@ -43,6 +43,10 @@ inline void writeBusiness(const QString &dir)
                                         + membership(17, "BAR") + membership(40, "BAR") + membership(41, "BAR"));
     write(file("JobsAval.dat"), assignment(17, "COOK") + assignment(23, "COOK") + assignment(31, "HOST")
                                     + assignment(40, "HOST") + assignment(41, "HOST"));
+    // Rates for all but Sam Ray (41), whose shifts cost nothing known; KITCHEN pays overtime 1.5
+    // times, BAR twice.
+    write(file("PayRates.csv"), "Employee Number,Position,Hourly Rate\r\n17,,20.00\r\n23,,15.00\r\n31,HOST,12.00\r\n40,,12.50\r\n");
+    write(file("Budgets.csv"), "Department,Weekly Budget,Overtime Multiplier\r\nKITCHEN,500.00,\r\nBAR,300.00,2\r\n");
     QDir(dir).mkpath("KITCHEN");
     QDir(dir).mkpath("BAR");
     auto day = [&](const char *dept, int d) {

@@ -8,6 +8,8 @@
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
+#include "data/Budgets.h"
+#include "data/PayRates.h"
 #include "planning/StaffingNeeds.h"
 #include "schedule/ScheduleFiles.h"
 
@@ -75,6 +77,7 @@ private:
     void checkSpecial(const QString &path);
     void checkOverlapsBetweenFiles();
     void checkStaffingNeeds();
+    void checkCostFiles();
     void checkDayOverlapsBetweenFiles(const QList<int> &files, double day, QList<Placed> &open);
 
     QDir m_dir;
@@ -371,6 +374,38 @@ void Checker::checkStaffingNeeds()
         report(path, problem.text());
 }
 
+void Checker::checkCostFiles()
+{
+    const QString rates = PayRates::filePath(m_dir.path());
+    if (QFileInfo(rates).isFile() && ScheduleHelper::FileProblem(rates).isEmpty()) {
+        const PayRates read = PayRates::read(m_dir.path());
+        for (const CsvProblem &problem : read.problems())
+            report(rates, problem.text());
+        if (m_masterReadable) {
+            QSet<qint32> named;
+            for (const PayRate &rate : read.rates()) {
+                if (!m_employees.contains(rate.employee) && !named.contains(rate.employee)) {
+                    named.insert(rate.employee);
+                    report(rates, QCoreApplication::translate("CheckCommand", "a rate of employee %1, who does not exist").arg(rate.employee));
+                }
+                if (!rate.position.isEmpty() && !m_positions.contains(rate.position))
+                    report(rates, QCoreApplication::translate("CheckCommand", "a rate of employee %1 for the position %2, which does not exist")
+                                      .arg(rate.employee).arg(rate.position));
+            }
+        }
+    }
+    const QString budgets = Budgets::filePath(m_dir.path());
+    if (QFileInfo(budgets).isFile() && ScheduleHelper::FileProblem(budgets).isEmpty()) {
+        const Budgets read = Budgets::read(m_dir.path());
+        for (const CsvProblem &problem : read.problems())
+            report(budgets, problem.text());
+        if (m_masterReadable)
+            for (const DepartmentBudget &budget : read.budgets())
+                if (!m_departments.contains(budget.department))
+                    report(budgets, QCoreApplication::translate("CheckCommand", "a budget of the department %1, which does not exist").arg(budget.department));
+    }
+}
+
 void Checker::checkDepartmentFolder(const QString &folder)
 {
     const QString name = QFileInfo(folder).fileName();
@@ -543,6 +578,7 @@ CheckCommand::Result Checker::run()
         checkDepartmentFolder(folder);
     checkOverlapsBetweenFiles();
     checkStaffingNeeds();
+    checkCostFiles();
     for (const QString &stale : ScheduleHelper::StaleTemporaryFiles(m_dir.path()))
         report(stale, QCoreApplication::translate("CheckCommand", "temporary file left by an interrupted save"));
 

@@ -1,5 +1,7 @@
 #include "WindowHelpers.h"
 
+#include "data/Money.h"
+
 #include "data/OleDate.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
@@ -376,6 +378,21 @@ QLocale WindowLocale()
 {
     const QLocale user;
     return user.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : user;
+}
+
+QString MoneyText(qint64 cents)
+{
+    // Without group separators, so that a box shows an amount the way it takes it back.
+    QLocale locale = WindowLocale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(double(cents) / 100.0, 'f', 2);
+}
+
+std::optional<qint64> MoneyFromTyped(const QString &typed)
+{
+    QString text = typed.trimmed();
+    text.replace(WindowLocale().decimalPoint(), QStringLiteral("."));
+    return Money::centsFromText(text);
 }
 
 QString WindowDateFormat()

@@ -92,6 +92,12 @@ QLabel *BuddyLabel(const QString &text, QWidget *buddy, QWidget *parent);
 // The locale the windows show dates and times in: the user's, or US English when the system
 // names none (the C locale).
 QLocale WindowLocale();
+// An amount of money in cents as the windows show it: two decimals with the user's decimal
+// point ("12.50", "12,50"), no group separators, no currency sign.
+QString MoneyText(qint64 cents);
+// A typed amount: digits with up to two decimals after the user's decimal point or a "."; blanks
+// around are ignored. No value for anything else (an empty text included).
+std::optional<qint64> MoneyFromTyped(const QString &typed);
 // The user's short date with the year in full ("M/d/yyyy", "dd.MM.yyyy") and short time of day
 // ("h:mm AP", "HH:mm").
 QString WindowDateFormat();

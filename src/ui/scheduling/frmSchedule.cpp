@@ -17,6 +17,7 @@
 #include "ui/common/DialogRunner.h"
 #include "ui/common/WindowHelpers.h"
 #include "ui/widgets/CoverageStrip.h"
+#include "WeekCostView.h"
 #include "ui/widgets/FlowLayout.h"
 #include "ui/widgets/TimeGrid.h"
 
@@ -245,6 +246,8 @@ void frmSchedule::buildBands()
     bottom->addWidget(labStatus, 1);
     m_coverage = std::make_unique<NeedsCoverageView>(TimeGrid1, this);
     bottom->addWidget(m_coverage->unmetLabel());
+    m_cost = std::make_unique<WeekCostView>(TimeGrid1, this);
+    bottom->addWidget(m_cost->costLabel());
 
     m_menuBar = new QMenuBar(this);
     auto *main = new QVBoxLayout(this);
@@ -264,6 +267,7 @@ void frmSchedule::buildBands()
         recountCoverage();
     });
     connect(&m_edits->undoStack(), &QUndoStack::indexChanged, this, &frmSchedule::recountCoverage);
+    connect(&m_edits->undoStack(), &QUndoStack::indexChanged, this, &frmSchedule::recountCost);
     connect(comViewRange, &QComboBox::currentIndexChanged, this, &frmSchedule::setViewRangeIndex);
     connect(comAddShift, &QComboBox::currentIndexChanged, this, [this](int index) { setAddModeFromList(index); });
     connect(comBarDisplay, &QComboBox::currentIndexChanged, this,
@@ -348,6 +352,15 @@ void frmSchedule::buildCommands()
     connect(strip, &QAction::toggled, this, &frmSchedule::setCoverageShown);
     strip->setChecked(m_options.coverageStripShown());
     view->addAction(strip);
+    QAction *costColumn = command(QStringLiteral("toolCostColumn"), tr("Cost Co&lumn"), [] {});
+    costColumn->setCheckable(true);
+    connect(costColumn, &QAction::toggled, this, [this](bool shown) {
+        m_cost->setColumnShown(shown);
+        recountCost();
+        recountCoverage();   // the strip below follows the grid's time axis, which moved
+    });
+    costColumn->setChecked(m_options.costColumnShown());
+    view->addAction(costColumn);
     view->addSeparator();
     view->addAction(command(QStringLiteral("toolJobDesc"), tr("Bars Show &Position"),
                             [this] { comBarDisplay->setCurrentIndex(0); }));
@@ -467,6 +480,14 @@ void frmSchedule::reloadNeeds()
 {
     m_coverage->readNeeds(m_info.DataPath(), m_department);
     recountCoverage();
+    m_cost->readRates(m_info.DataPath(), m_department);
+    recountCost();
+}
+
+void frmSchedule::recountCost()
+{
+    if (m_loaded)
+        m_cost->recount(*m_schedule);
 }
 
 void frmSchedule::recountCoverage()
@@ -863,6 +884,7 @@ void frmSchedule::storeOptions()
         m_options.setWeekViewMode(m_weekView ? -1 : 0);
         m_options.setNameColumnWidth(TimeGrid1->captionWidth());
         m_options.setCoverageStripShown(m_coverage->isStripShown());
+        m_options.setCostColumnShown(m_cost->isColumnShown());
     });
 }
 

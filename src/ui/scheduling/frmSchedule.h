@@ -6,6 +6,7 @@
 #include <memory>
 
 class NeedsCoverageView;
+class WeekCostView;
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -48,6 +49,7 @@ public:
     QString department() const { return m_department; }
     QAction *tool(const QString &id) const { return m_tools.value(id); }
     NeedsCoverageView &coverage() const { return *m_coverage; }
+    WeekCostView &cost() const { return *m_cost; }
     // Reads the department's staffing needs again (after the needs window saved them) and
     // counts the coverage of the week anew.
     void reloadNeeds();
@@ -103,6 +105,7 @@ private:
     void storeOptions();
     void onDateShown(double time);
     void recountCoverage();
+    void recountCost();
     void setCoverageShown(bool shown);
     // Plans the week's open needs and adds the shifts chosen as one undo step.
     void fillOpenNeeds();
@@ -128,6 +131,7 @@ private:
     QLabel *labEmpty = nullptr;
     QHash<QString, QAction *> m_tools;
     std::unique_ptr<NeedsCoverageView> m_coverage;
+    std::unique_ptr<WeekCostView> m_cost;
 
     double m_firstDay = 0;
     double m_lastDay = 0;

@@ -7,7 +7,9 @@
 #include "grid/Availability.h"
 
 #include "ui/common/WindowHelpers.h"
+#include "data/MultiFileCommit.h"
 #include "data/OleDate.h"
+#include "data/PayRates.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
 
@@ -18,6 +20,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -120,6 +123,11 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     left->addRow(BuddyLabel(tr("Spouse"), txtSpouse, general), txtSpouse);
     left->addRow(BuddyLabel(tr("Emergenc&y"), txtEmergencyContact, general), txtEmergencyContact);
     left->addRow(labEmergencyPhone, txtEmergencyPhone);
+    txtHourlyRate = textBox("txtHourlyRate", 12);
+    txtHourlyRate->setToolTip(tr("The pay for an hour of work in every position without a rate of its own, like %1. "
+                                 "Empty: no rate.").arg(MoneyText(1250)));
+    labHourlyRate = BuddyLabel(tr("Hourly Rate"), txtHourlyRate, general);
+    left->addRow(labHourlyRate, txtHourlyRate);
     auto *right = new QFormLayout;
     right->addRow(BuddyLabel(tr("Address"), txtAddressLine1, general), txtAddressLine1);
     right->addRow(QString(), txtAddressLine2);
@@ -180,6 +188,20 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     lists->addWidget(BuddyLabel(tr("Positions"), lisAvalibleJobs, assignments), 0, 1);
     lists->addWidget(lisDepartments, 1, 0);
     lists->addWidget(lisAvalibleJobs, 1, 1);
+    txtPositionRate = textBox("txtPositionRate", 12);
+    txtPositionRate->setToolTip(tr("The hourly rate for the position chosen in the list; empty: the employee's hourly rate."));
+    labPositionRate = BuddyLabel(tr("Hourly rate in this position"), txtPositionRate, assignments);
+    auto *positionRate = new QHBoxLayout;
+    positionRate->addWidget(labPositionRate);
+    positionRate->addWidget(txtPositionRate);
+    lists->addLayout(positionRate, 2, 1);
+    connect(lisAvalibleJobs->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { showPositionRate(); });
+    connect(txtPositionRate, &QLineEdit::textEdited, this, [this](const QString &text) {
+        const QString position = lisAvalibleJobs->currentIndex().data(Qt::DisplayRole).toString();
+        if (!position.isEmpty())
+            m_positionRates[position] = text;
+    });
+    showPositionRate();
 
     // Long pages scroll rather than push the window off a small screen.
     const auto scrolled = [this](QWidget *page) {
@@ -234,11 +256,11 @@ QList<QWidget *> ctlUserInfo::tabChain() const
 {
     QList<QWidget *> chain{txtFirstName, txtMiddleName, txtLastName, txtScheduleName, txtSSNumber, txtDescCode,
                            SSTab1->tabBar(), dtpDOB, dtpHireDate, optMale, optFemale,
-                           txtPhoneNumber, txtSpouse, txtEmergencyContact, txtEmergencyPhone, txtAddressLine1,
+                           txtPhoneNumber, txtSpouse, txtEmergencyContact, txtEmergencyPhone, txtHourlyRate, txtAddressLine1,
                            txtAddressLine2, txtCity, txtState, txtZip};
     for (int i = 0; i < 7; ++i)
         chain << chkNotAvailable[i] << dtpStart[i] << dtpEnd[i];
-    return chain << lisDepartments << lisAvalibleJobs;
+    return chain << lisDepartments << lisAvalibleJobs << txtPositionRate;
 }
 
 QListView *ctlUserInfo::choiceList(const char *name, CheckedNamesModel *choices, QWidget *parent)
@@ -273,6 +295,18 @@ QString ctlUserInfo::InputProblem()
         show(TabGeneral, box);
         return tr("The %1 \"%2\" is not a date. Please type it as %3.")
             .arg(labelText(label), box->lineEdit()->text(), box->Text(QDate(1990, 3, 15)));
+    }
+    if (!txtHourlyRate->text().trimmed().isEmpty() && !MoneyFromTyped(txtHourlyRate->text())) {
+        show(TabGeneral, txtHourlyRate);
+        return tr("The %1 \"%2\" is not an amount. Please type it like %3, or leave it empty.")
+            .arg(labelText(labHourlyRate), txtHourlyRate->text(), MoneyText(1250));
+    }
+    for (auto it = m_positionRates.cbegin(); it != m_positionRates.cend(); ++it) {
+        if (it->trimmed().isEmpty() || MoneyFromTyped(*it))
+            continue;
+        SSTab1->setCurrentIndex(TabAssignments);
+        return tr("The hourly rate as %1 \"%2\" is not an amount. Please type it like %3, or leave it empty.")
+            .arg(it.key(), *it, MoneyText(1250));
     }
     for (auto [box, label] : {std::pair{txtPhoneNumber, labPhoneNumber}, {txtEmergencyPhone, labEmergencyPhone}}) {
         const PhoneRule::Reading phone = PhoneRule::read(box->text());
@@ -351,7 +385,15 @@ bool ctlUserInfo::SaveCurrent()
     m_info.EmployeeGetAvalTimes(m_employee, storedStarts, storedEnds);
     // Unchanged hours keep their stored bytes.
     const bool hoursChanged = starts != storedStarts || ends != storedEnds;
+    QMap<QString, qint64> rates;
+    if (const auto own = MoneyFromTyped(txtHourlyRate->text()))
+        rates.insert(QString(), *own);
+    for (auto it = m_positionRates.cbegin(); it != m_positionRates.cend(); ++it)
+        if (const auto rate = MoneyFromTyped(*it); rate && knownPositions.contains(it.key()))
+            rates.insert(it.key(), *rate);
     return RunShowingFileError(m_prompt, formTitle(), [&] {
+        // The employee's record files and the rates reach the disk together or not at all.
+        MultiFileCommit together(m_info.DataPath());
         m_info.beginBatch();   // the employee file is written once
         try {
             m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
@@ -366,6 +408,14 @@ bool ctlUserInfo::SaveCurrent()
             throw;
         }
         m_info.endBatch();
+        if (m_ratesLoaded) {
+            PayRates all = PayRates::read(m_info.DataPath());
+            if (all.ratesOf(m_employee) != rates) {
+                all.setRatesOf(m_employee, rates);
+                all.write(m_info.DataPath());
+            }
+        }
+        together.commit();
     });
 }
 
@@ -378,6 +428,7 @@ bool ctlUserInfo::ShowNobody()
         box->clear();
     m_ssShown.clear();
     m_ssStored = 0;
+    m_positionRates.clear();
     SetDepartments({});
     SetPositions({});
     setEnabled(false);
@@ -392,7 +443,36 @@ bool ctlUserInfo::SetEmployeeNumber(qint32 number)
     m_employee = number;
     ReloadChoices();
     m_info.PopulateInfoControl(*this, number);
+    loadRates();
     return true;
+}
+
+void ctlUserInfo::loadRates()
+{
+    m_positionRates.clear();
+    txtHourlyRate->clear();
+    m_ratesLoaded = RunShowingFileError(m_prompt, formTitle(), [this] {
+        const PayRates rates = PayRates::read(m_info.DataPath());
+        const QMap<QString, qint64> own = rates.ratesOf(m_employee);
+        for (auto it = own.cbegin(); it != own.cend(); ++it) {
+            if (it.key().isEmpty())
+                txtHourlyRate->setText(MoneyText(*it));
+            else
+                m_positionRates.insert(it.key(), MoneyText(*it));
+        }
+    });
+    showPositionRate();
+}
+
+void ctlUserInfo::showPositionRate()
+{
+    const QString position = lisAvalibleJobs->currentIndex().data(Qt::DisplayRole).toString();
+    txtPositionRate->setEnabled(!position.isEmpty());
+    txtPositionRate->setText(m_positionRates.value(position));
+    // Empty, the position takes the employee's rate: shown greyed as a hint.
+    txtPositionRate->setPlaceholderText(txtHourlyRate->text());
+    labPositionRate->setText(position.isEmpty() ? tr("Hourly rate in the chosen position")
+                                                : tr("Hourly rate as %1").arg(position));
 }
 
 void ctlUserInfo::AvalTimesWeekGet(std::array<double, 7> &starts, std::array<double, 7> &ends) const

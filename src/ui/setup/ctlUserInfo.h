@@ -2,6 +2,7 @@
 
 #include "data/EmployeeInfoTarget.h"
 
+#include <QMap>
 #include <QWidget>
 #include <array>
 
@@ -142,5 +143,13 @@ private:
     std::array<TimeBox *, 7> dtpStart{};
     std::array<TimeBox *, 7> dtpEnd{};
     CheckedNamesModel *m_departmentChoices, *m_positionChoices;
+    // Hourly rates as typed: the employee's own, and one per position (by name) for the
+    // position chosen in the list. Saved with the employee into PayRates.csv.
+    QLineEdit *txtHourlyRate, *txtPositionRate;
+    QLabel *labHourlyRate, *labPositionRate;
+    QMap<QString, QString> m_positionRates;
+    bool m_ratesLoaded = false;   // false: the rates file could not be read; saving leaves it alone
+    void loadRates();
+    void showPositionRate();
     QListView *lisDepartments, *lisAvalibleJobs;
 };

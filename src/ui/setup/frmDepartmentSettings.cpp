@@ -2,6 +2,8 @@
 
 #include "ui/widgets/TimeBox.h"
 #include "ui/common/WindowHelpers.h"
+#include "data/Budgets.h"
+#include "data/MultiFileCommit.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -17,6 +19,11 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+namespace {
+// What a label shows, without its mnemonic marker.
+QString labelText(const QLabel *label) { return label->text().remove(u'&'); }
+} // namespace
 
 frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &options,
                                              Prompt &prompt, QWidget *parent)
@@ -54,6 +61,17 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     chkForceJosDisplayAlways = new QCheckBox(tr("&Always display job pick list"), this);
     chkForceJosDisplayAlways->setObjectName(QStringLiteral("chkForceJosDisplayAlways"));
 
+    txtWeeklyBudget = new QLineEdit(this);
+    txtWeeklyBudget->setObjectName(QStringLiteral("txtWeeklyBudget"));
+    txtWeeklyBudget->setToolTip(tr("The labour cost the department may spend in a week, like %1. Empty: no budget.")
+                                    .arg(MoneyText(250000)));
+    txtOvertimeMultiplier = new QLineEdit(this);
+    txtOvertimeMultiplier->setObjectName(QStringLiteral("txtOvertimeMultiplier"));
+    txtOvertimeMultiplier->setToolTip(tr("How many times the hourly rate an overtime hour costs, from 1 to 10, like %1.")
+                                          .arg(MoneyText(150)));
+    labWeeklyBudget = BuddyLabel(tr("Weekly &Budget"), txtWeeklyBudget, this);
+    labOvertimeMultiplier = BuddyLabel(tr("Overtime &Multiplier"), txtOvertimeMultiplier, this);
+
     cmdSave = NamedButton(tr("&Save"), QStringLiteral("cmdSave"), this);
     cmdSave->setDefault(true);
     cmdCancel = NamedButton(tr("&Cancel"), QStringLiteral("cmdCancel"), this);
@@ -64,6 +82,8 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     form->addRow(Frame1);
     form->addRow(BuddyLabel(tr("Display Start &Time"), dtpDisplayStartTime, this), dtpDisplayStartTime);
     form->addRow(chkForceJosDisplayAlways);
+    form->addRow(labWeeklyBudget, txtWeeklyBudget);
+    form->addRow(labOvertimeMultiplier, txtOvertimeMultiplier);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -75,7 +95,8 @@ frmDepartmentSettings::frmDepartmentSettings(clsEmployeeInfo &info, clsOptions &
     main->addStretch();
     main->addLayout(buttons);
 
-    TabOrder({comFirstDayofWeek, txtDayHours, txtWeekHours, dtpDisplayStartTime, chkForceJosDisplayAlways, cmdSave,
+    TabOrder({comFirstDayofWeek, txtDayHours, txtWeekHours, dtpDisplayStartTime, chkForceJosDisplayAlways, txtWeeklyBudget,
+              txtOvertimeMultiplier, cmdSave,
               cmdCancel});
 
     // The hour boxes select their text on entry, so typing replaces it.
@@ -102,6 +123,11 @@ void frmDepartmentSettings::DisplayForm(const QString &name)
     dtpDisplayStartTime->setTime(OleDate::toTime(m_options.GetScheduleStartTime(name)));
     setWindowTitle(tr("Department Settings - %1").arg(name.trimmed()));
     chkForceJosDisplayAlways->setChecked(m_options.ForceJobDisplayForSingleJobGet(name.trimmed()));
+    RunShowingFileError(m_prompt, windowTitle(), [&] {
+        const DepartmentBudget budget = Budgets::read(m_info.DataPath()).of(name);
+        txtWeeklyBudget->setText(budget.weeklyCents ? MoneyText(*budget.weeklyCents) : QString());
+        txtOvertimeMultiplier->setText(MoneyText(budget.multiplierHundredths));
+    });
     adjustSize();
     PlaceFormInMainWindow(this);
 }
@@ -115,14 +141,41 @@ void frmDepartmentSettings::cmdSave_Click()
         dtpDisplayStartTime->setFocus();
         return;
     }
+    const QString budgetText = txtWeeklyBudget->text().trimmed();
+    const std::optional<qint64> budget = MoneyFromTyped(budgetText);
+    if (!budgetText.isEmpty() && !budget) {
+        m_prompt.message(tr("The %1 \"%2\" is not an amount. Please type it like %3, or leave it empty.")
+                             .arg(labelText(labWeeklyBudget), budgetText, MoneyText(250000)),
+                         windowTitle(), Prompt::Icon::Warning);
+        txtWeeklyBudget->setFocus();
+        return;
+    }
+    const QString multiplierText = txtOvertimeMultiplier->text().trimmed();
+    const std::optional<qint64> multiplier = multiplierText.isEmpty() ? std::optional<qint64>(Budgets::kDefaultMultiplier)
+                                                                      : MoneyFromTyped(multiplierText);
+    if (!multiplier || *multiplier < 100 || *multiplier > Budgets::kMaxMultiplier) {
+        m_prompt.message(tr("The %1 \"%2\" is not a number from 1 to 10. Please type it like %3.")
+                             .arg(labelText(labOvertimeMultiplier), multiplierText, MoneyText(150)),
+                         windowTitle(), Prompt::Icon::Warning);
+        txtOvertimeMultiplier->setFocus();
+        return;
+    }
     const QTime start = dtpDisplayStartTime->time();
     // On failure the dialog stays open with what the user entered, so Save can be tried again.
     if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
+            // The budget is saved with the department record or not at all.
+            MultiFileCommit together(m_info.DataPath());
+            Budgets budgets = Budgets::read(m_info.DataPath());
+            if (budgets.of(m_name) != DepartmentBudget{budgets.of(m_name).department, budget, *multiplier}) {
+                budgets.set({m_name, budget, *multiplier});
+                budgets.write(m_info.DataPath());
+            }
             m_info.SaveDepartmentFirstDay(m_name, qint16(comFirstDayofWeek->currentIndex()));
             m_info.OverTimeDepartmentset(m_name, false, quint8(txtDayHours->value()));
             m_info.OverTimeDepartmentset(m_name, true, quint8(txtWeekHours->value()));
             m_options.SetScheduleStartTime(m_name, OleDate::timeValue(start.hour(), start.minute()));
             m_options.ForceJobDisplayForSingleJobSet(m_name.trimmed(), chkForceJosDisplayAlways->isChecked());
+            together.commit();
         }))
         return;
     m_saved = true;

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QComboBox;
 class QGroupBox;
 class QSpinBox;
@@ -12,8 +14,8 @@ class Prompt;
 class clsEmployeeInfo;
 class clsOptions;
 
-// Edits one department's first week day, overtime limits, display start time and whether the
-// position pick list is always shown. Save writes everything and closes; Cancel writes nothing.
+// Edits one department's first week day, overtime limits, display start time, whether the
+// position pick list is always shown, and its weekly budget and overtime multiplier. Save writes everything and closes; Cancel writes nothing.
 class frmDepartmentSettings : public QDialog
 {
     Q_OBJECT
@@ -45,6 +47,10 @@ private:
     QSpinBox *txtWeekHours;
     TimeBox *dtpDisplayStartTime;
     QCheckBox *chkForceJosDisplayAlways;
+    // Budgets.csv: the weekly labour budget (empty: none) and the overtime pay multiplier.
+    QLineEdit *txtWeeklyBudget;
+    QLineEdit *txtOvertimeMultiplier;
+    QLabel *labWeeklyBudget, *labOvertimeMultiplier;
     QPushButton *cmdSave;
     QPushButton *cmdCancel;
 };

@@ -165,6 +165,12 @@ void TimeGrid::setInfoWidth(int pixels)
     relayout();
 }
 
+void TimeGrid::setCostColumn(int pixels, const QString &caption)
+{
+    m_painter.setCostColumn(pixels, caption);
+    relayout();
+}
+
 void TimeGrid::setVisibleSpan(double days)
 {
     const double before = m_painter.visibleSpan();

@@ -38,6 +38,9 @@ public:
     void setCaptionWidth(int pixels);
     int infoWidth() const { return m_painter.infoWidth(); }
     void setInfoWidth(int pixels);
+    // Shows the cost column (ResourceCost) with its caption; 0 pixels hides it.
+    void setCostColumn(int pixels, const QString &caption);
+    int costWidth() const { return m_painter.costWidth(); }
     int rowHeight() const { return m_painter.rowHeight(); }
     void setMinimumRowHeight(int pixels);
     double visibleSpan() const { return m_painter.visibleSpan(); }

@@ -16,6 +16,8 @@
 #include "ui/scheduling/frmPickDate.h"
 #include "ui/scheduling/frmSchedule.h"
 #include "ui/scheduling/ShiftDialog.h"
+#include "ui/scheduling/WeekCostView.h"
+#include "ui/common/WindowHelpers.h"
 #include "ui/widgets/CoverageStrip.h"
 #include "ui/widgets/TimeBox.h"
 #include "ui/widgets/TimeGrid.h"
@@ -865,6 +867,44 @@ private Q_SLOTS:
         QVERIFY(!strip->isVisible());
         m_form->close();
         QVERIFY(!m_options->coverageStripShown());
+    }
+
+    // Ann cooks at 20.00 an hour, Bob has no rate; KITCHEN's budget is 150.00 a week. The week
+    // cost follows each edit, red over the budget; the cost column is remembered.
+    void weekCostFollowsEdits()
+    {
+        HandMade::write(m_tmp->filePath("PayRates.csv"), "Employee Number,Position,Hourly Rate\r\n" + QByteArray::number(ANN) + ",,20\r\n");
+        HandMade::write(m_tmp->filePath("Budgets.csv"), "Department,Weekly Budget\r\nKITCHEN,150\r\n");
+        writeDay(kMon, HandMade::shift(ANN, kMon + 6 * H, kMon + 14 * H, "COOK") + HandMade::shift(BOB, kMon + 15 * H, kMon + 17 * H, "COOK"));
+        open();
+        auto *cost = m_form->findChild<QLabel *>("labWeekCost");
+        QVERIFY(cost->isVisible());
+        QCOMPARE(cost->text(), WeekCostView::statusText(16000, 15000, 1));
+        QVERIFY(cost->styleSheet().contains("red"));
+        QCOMPARE(grid()->costWidth(), 0);
+
+        m_form->tool("toolCostColumn")->trigger();
+        QVERIFY(grid()->costWidth() > 0);
+        QCOMPARE(model().ResourceCost(0), MoneyText(16000));
+        QVERIFY(!model().ResourceCostMarked(0));
+        QCOMPARE(model().ResourceCost(1), MoneyText(0));
+        QVERIFY(model().ResourceCostMarked(1));   // Bob's shift has no rate
+
+        click(0, kMon + 9 * H);
+        QTest::keyClick(grid(), Qt::Key_Delete);
+        QCOMPARE(cost->text(), WeekCostView::statusText(0, 15000, 1));
+        QVERIFY(!cost->styleSheet().contains("red"));
+        QCOMPARE(model().ResourceCost(0), QString());
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(cost->text(), WeekCostView::statusText(16000, 15000, 1));
+        m_form->close();
+        QVERIFY(m_options->costColumnShown());
+    }
+
+    void noRatesNoCostLine()
+    {
+        open();
+        QVERIFY(!m_form->findChild<QLabel *>("labWeekCost")->isVisible());
     }
 
     // Both exports suggest "<department>-<yyyy-mm-dd>" in the folder last exported to.

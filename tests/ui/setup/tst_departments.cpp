@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSpinBox>
 #include "ui/widgets/TimeBox.h"
 
@@ -117,6 +118,46 @@ private Q_SLOTS:
         });
         QCOMPARE(hours(data, true), stored);
         QCOMPARE(hours(data, false), stored);
+    }
+
+    // The budget and the multiplier are stored as typed in Budgets.csv, or refused naming the box
+    // (the dialog then stays open and nothing is written).
+    void budgetAndMultiplierAreStoredOrRefused_data()
+    {
+        QTest::addColumn<QString>("budget");
+        QTest::addColumn<QString>("multiplier");
+        QTest::addColumn<QByteArray>("file");   // Budgets.csv after Save
+        QTest::addColumn<QString>("said");
+        const QByteArray header = "Department,Weekly Budget,Overtime Multiplier\r\n";
+        const QString amount = QStringLiteral("The Weekly Budget \"%1\" is not an amount. Please type it like 2500.00, or leave it empty.");
+        const QString factor = QStringLiteral("The Overtime Multiplier \"%1\" is not a number from 1 to 10. Please type it like 1.50.");
+        QTest::newRow("2500 and 1.5") << "2500" << "1.5" << header + "DELI,2500.00,\r\n" << "";
+        QTest::newRow("no budget, double pay") << "" << "2" << header + "DELI,,2.00\r\n" << "";
+        QTest::newRow("nothing: no file") << "" << "" << QByteArray() << "";
+        QTest::newRow("budget 2.500,00") << "2.500,00" << "1.5" << QByteArray() << amount.arg("2.500,00");
+        QTest::newRow("multiplier 0.5") << "100" << "0.5" << QByteArray() << factor.arg("0.5");
+        QTest::newRow("multiplier 11") << "100" << "11" << QByteArray() << factor.arg("11");
+    }
+    void budgetAndMultiplierAreStoredOrRefused()
+    {
+        QFETCH(QString, budget);
+        QFETCH(QString, multiplier);
+        QFETCH(QString, said);
+        DataFolder data;
+        auto window = open(data);
+        bool stayed = false;
+        edit(data, window.get(), [&](QWidget *dialog) {
+            QCOMPARE(child<QLineEdit>(dialog, "txtOvertimeMultiplier")->text(), QStringLiteral("1.50"));
+            retype(dialog, "txtWeeklyBudget", budget);
+            retype(dialog, "txtOvertimeMultiplier", multiplier);
+            click(dialog, "cmdSave");
+            stayed = dialog->isVisible();
+            if (stayed)
+                click(dialog, "cmdCancel");
+        });
+        QCOMPARE(data.prompt.messages(), said.isEmpty() ? QStringList() : QStringList{said});
+        QCOMPARE(stayed, !said.isEmpty());
+        QTEST(data.bytes("Budgets.csv"), "file");
     }
 
     // Save stores every setting; opened again, the dialog shows them, and Escape keeps them.

@@ -3,6 +3,7 @@
 #include "data/OleDate.h"
 #include "ui/setup/ctlUserInfo.h"
 #include "ui/common/WindowHelpers.h"
+#include "data/PayRates.h"
 #include "ui/setup/frmDepartmentList.h"
 #include "ui/setup/frmEmployeeInfo.h"
 
@@ -112,6 +113,13 @@ private Q_SLOTS:
         QTest::newRow("12-345-678") << "txtSSNumber" << "12-345-678" << "0" << nineDigits.arg("12-345-678");
         QTest::newRow("12.5") << "txtSSNumber" << "12.5" << "0" << nineDigits.arg("12.5");
         QTest::newRow("n/a") << "txtSSNumber" << "n/a" << "0" << nineDigits.arg("n/a");
+        const QString amount = QStringLiteral("The Hourly Rate \"%1\" is not an amount. Please type it like 12.50, or leave it empty.");
+        QTest::newRow("rate 12.5") << "txtHourlyRate" << "12.5" << "1250" << "";
+        QTest::newRow("rate 14") << "txtHourlyRate" << " 14 " << "1400" << "";
+        QTest::newRow("rate empty") << "txtHourlyRate" << "" << "none" << "";
+        QTest::newRow("rate 12.505") << "txtHourlyRate" << "12.505" << "none" << amount.arg("12.505");
+        QTest::newRow("rate -3") << "txtHourlyRate" << "-3" << "none" << amount.arg("-3");
+        QTest::newRow("rate twelve") << "txtHourlyRate" << "twelve" << "none" << amount.arg("twelve");
     }
     void typedFieldsAreSavedOnSwitching()
     {
@@ -141,7 +149,8 @@ private Q_SLOTS:
                                             {"txtPhoneNumber", saved.phone},
                                             {"txtEmergencyPhone", saved.emergencyPhone},
                                             {"txtSSNumber", QString::number(saved.ssNumber)}};
-        QCOMPARE(fields.value(box), stored);
+        const std::optional<qint64> rate = PayRates::read(data.dir.path()).rateFor(ann, {});
+        QCOMPARE(fields.value(box, rate ? QString::number(*rate) : QStringLiteral("none")), stored);
         QCOMPARE(data.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
         if (!message.isEmpty()) {   // still Ann, at the box to correct
             QCOMPARE(text(window.get(), "txtFirstName"), QStringLiteral("Ann"));
@@ -369,7 +378,7 @@ private Q_SLOTS:
         }
         QCOMPARE(visited.join(' '), QStringLiteral("txtMiddleName txtLastName txtScheduleName txtSSNumber txtDescCode "
                                                    "SSTab1 dtpDOB dtpHireDate optMale txtPhoneNumber txtSpouse "
-                                                   "txtEmergencyContact txtEmergencyPhone txtAddressLine1 txtAddressLine2 "
+                                                   "txtEmergencyContact txtEmergencyPhone txtHourlyRate txtAddressLine1 txtAddressLine2 "
                                                    "txtCity txtState txtZip txtFilter lisEmployeeList cmdAddEmployee "
                                                    "cmdDelete cmdClose cmdImport txtFirstName"));
     }
@@ -425,6 +434,40 @@ private Q_SLOTS:
         window->close();
         QVERIFY(!window->isVisible());
         QCOMPARE(stored(data, ann).city, QStringLiteral("Springfield"));
+    }
+
+    // Ann's rate and her rate as COOK are saved with her record, whole or not at all: a failed
+    // write of the rates leaves her record as it was, and the next save stores both.
+    void ratesAreSavedWithTheEmployeeOrNotAtAll()
+    {
+        DataFolder data;
+        data.info->JobInfoAdd(QStringLiteral("COOK"), 0, 255);
+        const qint32 ann = annAndBob(data);
+        auto window = openOn<frmEmployeeInfo>(data);
+        retype(window.get(), "txtCity", QStringLiteral("Springfield"));
+        retype(window.get(), "txtHourlyRate", QStringLiteral("12.5"));
+        clickRow(child<QListView>(window.get(), "lisAvalibleJobs"), 0);
+        retype(window.get(), "txtPositionRate", QStringLiteral("14"));
+        const QByteArray employees = data.bytes(QStringLiteral("EmployeeInfo.dat"));
+        ScheduleHelper::InjectWriteFailure(data.path(QStringLiteral("PayRates.csv")), QStringLiteral("No space left on device"));
+        clickRow(list(window.get()), 1);
+        QCOMPARE(data.prompt.messages().size(), 1);
+        QVERIFY2(data.prompt.messages()[0].contains(QStringLiteral("PayRates.csv")), qPrintable(data.prompt.messages()[0]));
+        QCOMPARE(data.bytes(QStringLiteral("EmployeeInfo.dat")), employees);
+        QVERIFY(!QFile::exists(data.path(QStringLiteral("PayRates.csv"))));
+        QCOMPARE(text(window.get(), "txtHourlyRate"), QStringLiteral("12.5"));
+
+        ScheduleHelper::ClearInjectedWriteFailures();
+        clickRow(list(window.get()), 1);
+        QCOMPARE(stored(data, ann).city, QStringLiteral("Springfield"));
+        const PayRates rates = PayRates::read(data.dir.path());
+        QCOMPARE(rates.rateFor(ann, QStringLiteral("WAITER")).value_or(-1), 1250);
+        QCOMPARE(rates.rateFor(ann, QStringLiteral("COOK")).value_or(-1), 1400);
+
+        clickRow(list(window.get()), 0);   // back to Ann: her rates as saved
+        QCOMPARE(text(window.get(), "txtHourlyRate"), MoneyText(1250));
+        clickRow(child<QListView>(window.get(), "lisAvalibleJobs"), 0);
+        QCOMPARE(text(window.get(), "txtPositionRate"), MoneyText(1400));
     }
 
     // Showing an employee only reads: with the department file unwritable nothing is said, and
