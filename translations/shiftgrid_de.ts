@@ -7,6 +7,10 @@
         <source>the report could not be rendered</source>
         <translation>der Bericht konnte nicht gesetzt werden</translation>
     </message>
+    <message>
+        <source>(continued)</source>
+        <translation>(Fortsetzung)</translation>
+    </message>
 </context>
 <context>
     <name>CheckCommand</name>
@@ -145,6 +149,18 @@
     <message>
         <source>temporary file left by an interrupted save</source>
         <translation>temporäre Datei eines unterbrochenen Speicherns</translation>
+    </message>
+    <message>
+        <source>a rate of employee %1, who does not exist</source>
+        <translation>ein Stundensatz des Mitarbeiters %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a rate of employee %1 for the position %2, which does not exist</source>
+        <translation>ein Stundensatz des Mitarbeiters %1 für die Position %2, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a budget of the department %1, which does not exist</source>
+        <translation>ein Budget der Abteilung %1, die es nicht gibt</translation>
     </message>
 </context>
 <context>
@@ -364,6 +380,49 @@
             <numerusform>%n über dem gewünschten Höchstwert</numerusform>
             <numerusform>%n über dem gewünschten Höchstwert</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>CsvProblem</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>not readable as CSV: %1</source>
+        <translation>nicht als CSV lesbar: %1</translation>
+    </message>
+    <message>
+        <source>the header has no column %1</source>
+        <translation>die Kopfzeile hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>has %1 fields, the header has a different number</source>
+        <translation>hat %1 Felder, die Kopfzeile eine andere Zahl</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an employee number</source>
+        <translation>„%1“ ist keine Mitarbeiternummer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an amount like 12.50</source>
+        <translation>„%1“ ist kein Betrag wie 12.50</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a multiplier from 1 to 10 like 1.5</source>
+        <translation>„%1“ ist kein Faktor von 1 bis 10 wie 1.5</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was given on an earlier line; that line counts</source>
+        <translation>„%1“ steht schon in einer früheren Zeile; jene Zeile gilt</translation>
     </message>
 </context>
 <context>
@@ -850,6 +909,10 @@ Diese gespeicherten Schichten werden nicht gezeigt. Sie bleiben unverändert in 
         <source>hours as HH:MM-HH:MM ending after they begin, &quot;off&quot; or nothing are needed: %1</source>
         <translation>Stunden als HH:MM-HH:MM, die nach ihrem Beginn enden, „off“ oder nichts werden gebraucht: %1</translation>
     </message>
+    <message>
+        <source>not an amount like 12.50: %1</source>
+        <translation>kein Betrag wie 12.50: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImportEmployeesCommand</name>
@@ -1189,6 +1252,20 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <source>&quot;%1&quot; could not be printed on %2.</source>
         <translation>„%1“ konnte nicht auf %2 gedruckt werden.</translation>
     </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report&apos;s rows were not exported.
+%1</source>
+        <translation>Die Zeilen des Berichts wurden nicht exportiert.
+%1</translation>
+    </message>
 </context>
 <context>
     <name>ReportCatalog</name>
@@ -1231,6 +1308,14 @@ Stattdessen als PDF-Datei exportieren?</translation>
     <message>
         <source>Mailing List</source>
         <translation>Adressliste</translation>
+    </message>
+    <message>
+        <source>Week Posting</source>
+        <translation>Wochenaushang</translation>
+    </message>
+    <message>
+        <source>My Schedule</source>
+        <translation>Mein Dienstplan</translation>
     </message>
 </context>
 <context>
@@ -1322,12 +1407,32 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <translation>das Setzen des Berichts wurde abgebrochen</translation>
     </message>
     <message>
-        <source>report needs exactly one of --pdf FILE, --print or --text</source>
-        <translation>report braucht genau eines von --pdf DATEI, --print oder --text</translation>
-    </message>
-    <message>
         <source>--printer needs --print</source>
         <translation>--printer braucht --print</translation>
+    </message>
+    <message>
+        <source>there are several printers and none is the default (%1); choose one with --printer NAME</source>
+        <translation>es gibt mehrere Drucker und keiner ist der Standarddrucker (%1); wählen Sie einen mit --printer NAME</translation>
+    </message>
+    <message>
+        <source>A CSV file to write the report&apos;s rows to.</source>
+        <translation>Eine CSV-Datei für die Zeilen des Berichts.</translation>
+    </message>
+    <message>
+        <source>Employee lists: print Social Security numbers whole.</source>
+        <translation>Mitarbeiterlisten: Sozialversicherungsnummern ganz drucken.</translation>
+    </message>
+    <message>
+        <source>Employee lists: &quot;name&quot; (last, first) or &quot;file&quot; order.</source>
+        <translation>Mitarbeiterlisten: Reihenfolge „name“ (Nachname, Vorname) oder „file“ (wie in der Datei).</translation>
+    </message>
+    <message>
+        <source>--sort needs &quot;name&quot; or &quot;file&quot;, not &quot;%1&quot;</source>
+        <translation>--sort braucht „name“ oder „file“, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>report needs exactly one of --pdf FILE, --csv FILE, --print or --text</source>
+        <translation>report braucht genau eines von --pdf DATEI, --csv DATEI, --print oder --text</translation>
     </message>
 </context>
 <context>
@@ -1714,6 +1819,34 @@ Ihre Änderungen sind noch im Raster.</translation>
     </message>
 </context>
 <context>
+    <name>WeekCostView</name>
+    <message>
+        <source>Week
+Cost</source>
+        <translation>Wochen-
+kosten</translation>
+    </message>
+    <message>
+        <source>Week cost %1 of budget %2</source>
+        <translation>Wochenkosten %1 von %2 Budget</translation>
+    </message>
+    <message>
+        <source>Week cost %1</source>
+        <translation>Wochenkosten %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n shift(s) without a rate)</source>
+        <translation>
+            <numerusform>(%n Schicht ohne Stundensatz)</numerusform>
+            <numerusform>(%n Schichten ohne Stundensatz)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Week cost unknown: %1</source>
+        <translation>Wochenkosten unbekannt: %1</translation>
+    </message>
+</context>
+<context>
     <name>WindowHelpers</name>
     <message>
         <source>At most %1 characters fit here.</source>
@@ -1983,6 +2116,38 @@ verf.</translation>
         <source>On %1 the available hours must end after they begin (%2 to %3).</source>
         <translation>Am %1 müssen die verfügbaren Stunden nach ihrem Beginn enden (%2 bis %3).</translation>
     </message>
+    <message>
+        <source>The pay for an hour of work in every position without a rate of its own, like %1. Empty: no rate.</source>
+        <translation>Der Lohn für eine Arbeitsstunde in jeder Position ohne eigenen Satz, etwa %1. Leer: kein Stundensatz.</translation>
+    </message>
+    <message>
+        <source>Hourly Rate</source>
+        <translation>Stundensatz</translation>
+    </message>
+    <message>
+        <source>The hourly rate for the position chosen in the list; empty: the employee&apos;s hourly rate.</source>
+        <translation>Der Stundensatz für die in der Liste gewählte Position; leer: der Stundensatz des Mitarbeiters.</translation>
+    </message>
+    <message>
+        <source>Hourly rate in this position</source>
+        <translation>Stundensatz in dieser Position</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not an amount. Please type it like %3, or leave it empty.</source>
+        <translation>%1 „%2“ ist kein Betrag. Bitte geben Sie ihn wie %3 ein oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>The hourly rate as %1 &quot;%2&quot; is not an amount. Please type it like %3, or leave it empty.</source>
+        <translation>Der Stundensatz als %1 „%2“ ist kein Betrag. Bitte geben Sie ihn wie %3 ein oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>Hourly rate in the chosen position</source>
+        <translation>Stundensatz in der gewählten Position</translation>
+    </message>
+    <message>
+        <source>Hourly rate as %1</source>
+        <translation>Stundensatz als %1</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -2251,6 +2416,30 @@ verf.</translation>
         <source>Department Settings - %1</source>
         <translation>Abteilungseinstellungen - %1</translation>
     </message>
+    <message>
+        <source>The labour cost the department may spend in a week, like %1. Empty: no budget.</source>
+        <translation>Die Personalkosten, die die Abteilung in einer Woche ausgeben darf, etwa %1. Leer: kein Budget.</translation>
+    </message>
+    <message>
+        <source>How many times the hourly rate an overtime hour costs, from 1 to 10, like %1.</source>
+        <translation>Das Wievielfache des Stundensatzes eine Überstunde kostet, von 1 bis 10, etwa %1.</translation>
+    </message>
+    <message>
+        <source>Weekly &amp;Budget</source>
+        <translation>Wochenbu&amp;dget</translation>
+    </message>
+    <message>
+        <source>Overtime &amp;Multiplier</source>
+        <translation>Überstunden&amp;faktor</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not an amount. Please type it like %3, or leave it empty.</source>
+        <translation>%1 „%2“ ist kein Betrag. Bitte geben Sie ihn wie %3 ein oder lassen Sie das Feld leer.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number from 1 to 10. Please type it like %3.</source>
+        <translation>%1 „%2“ ist keine Zahl von 1 bis 10. Bitte geben Sie sie wie %3 ein.</translation>
+    </message>
 </context>
 <context>
     <name>frmEmployeeInfo</name>
@@ -2410,6 +2599,18 @@ verf.</translation>
     <message>
         <source>No Data</source>
         <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by last name, first name</source>
+        <translation>Nach &amp;Nachname, Vorname sortieren</translation>
+    </message>
+    <message>
+        <source>Print Social Security numbers &amp;whole</source>
+        <translation>Sozialversicherungsnummern &amp;ganz drucken</translation>
+    </message>
+    <message>
+        <source>Otherwise the master list and the id list show only their last four digits.</source>
+        <translation>Sonst zeigen die Stammliste und die Nummernliste nur die letzten vier Ziffern.</translation>
     </message>
 </context>
 <context>
@@ -3062,6 +3263,18 @@ verf.</translation>
         <source>%1 Preview</source>
         <translation>%1 – Vorschau</translation>
     </message>
+    <message>
+        <source>Export CSV...</source>
+        <translation>CSV exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves the report&apos;s rows as a CSV file for a spreadsheet</source>
+        <translation>Speichert die Zeilen des Berichts als CSV-Datei für eine Tabellenkalkulation</translation>
+    </message>
+    <message>
+        <source>Rows exported to %1.</source>
+        <translation>Zeilen exportiert nach %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSchedule</name>
@@ -3459,6 +3672,10 @@ Ihren Plan ersetzen?</numerusform>
 %1</source>
         <translation>Diese geplanten Schichten passen nicht mehr und wurden nicht hinzugefügt:
 %1</translation>
+    </message>
+    <message>
+        <source>Cost Co&amp;lumn</source>
+        <translation>&amp;Kostenspalte</translation>
     </message>
 </context>
 <context>

@@ -110,6 +110,16 @@
     </message>
 </context>
 <context>
+    <name>WeekCostView</name>
+    <message numerus="yes">
+        <source>(%n shift(s) without a rate)</source>
+        <translation>
+            <numerusform>(%n shift without a rate)</numerusform>
+            <numerusform>(%n shifts without a rate)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmDepartmentList</name>
     <message numerus="yes">
         <source>%n employee membership(s)</source>
