@@ -108,6 +108,7 @@ std::unique_ptr<BandedReport> employeeScheduleLayout(const ReportInput &in, cons
         return byName != 0 ? byName < 0 : a < b;
     });
     auto layout = std::make_unique<rptEmployeeSchedule>(in.info);
+    layout->setDepartments(in.departments);
     layout->SetupData(title, employees, data.firstDay(), data.lastDay(), shifts, timeOff);
     return layout;
 }

@@ -63,8 +63,15 @@ void rptEmployeeSchedule::SetupData(const QString &title, const QList<qint32> &e
     m_weekTotals.clear();
     const ScheduleDays days(shifts, timeOff);
     for (qint32 e : employees) {
-        // Weeks and the limit come from the employee's first department.
-        const QString home = m_info.DeptEmployeeGetDepts(e).value(0);
+        // Weeks and the limit come from the employee's first department of the report (the
+        // first of all when the report takes every department).
+        const QStringList memberOf = m_info.DeptEmployeeGetDepts(e);
+        QString home = memberOf.value(0);
+        for (const QString &department : memberOf)
+            if (m_departments.contains(department, Qt::CaseInsensitive)) {
+                home = department;
+                break;
+            }
         const int limit = home.isEmpty() ? 0 : m_info.OverTimeDepartmentGet(home, true);
         const QString name = m_info.ConvertNumberToName(e, false);
         double week = -1;

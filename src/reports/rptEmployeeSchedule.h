@@ -27,6 +27,9 @@ class rptEmployeeSchedule : public BandedReport
 public:
     explicit rptEmployeeSchedule(const clsEmployeeInfo &info);
 
+    // The departments the report was asked for (empty: every one); an employee's weeks follow
+    // the first of them the employee belongs to.
+    void setDepartments(const QStringList &departments) { m_departments = departments; }
     // The employees in the given order (each on pages of their own) over first..last.
     void SetupData(const QString &title, const QList<qint32> &employees, double first, double last,
                    const QList<ReportShiftRow> &shifts, const QList<TimeOffRow> &timeOff);
@@ -46,4 +49,5 @@ private:
     ReportSection::Control m_date, m_weekday, m_times, m_department, m_position, m_hours;
     QList<EmployeeScheduleLine> m_lines;
     QHash<QString, QString> m_weekTotals;   // by the week's break value
+    QStringList m_departments;
 };

@@ -731,6 +731,35 @@ private slots:
         }
     }
 
+    // My Schedule's weeks follow the employee's first department of the report: a baker who also
+    // cooks gets Saturday weeks on the whole business's schedule, Monday weeks on the kitchen's.
+    void employeeScheduleWeeksFollowTheReportsDepartment_data()
+    {
+        QTest::addColumn<QStringList>("departments");
+        QTest::addColumn<QString>("firstWeek");
+        QTest::newRow("every department") << QStringList() << "Week of Sat 3/3/01";
+        QTest::newRow("the kitchen") << QStringList{"KITCHEN"} << "Week of Mon 3/5/01";
+    }
+    void employeeScheduleWeeksFollowTheReportsDepartment()
+    {
+        QFETCH(QStringList, departments);
+        QFETCH(QString, firstWeek);
+        QTemporaryDir dir;
+        using namespace HandMade;
+        write(dir.filePath("Dept.dat"), department("BAKERY", 6) + department("KITCHEN", 1));
+        write(dir.filePath("EmployeeInfo.dat"), person(23, "Bo", "Ek"));
+        write(dir.filePath("EmployeeDept.dat"), membership(23, "BAKERY") + membership(23, "KITCHEN"));
+        QDir(dir.path()).mkpath("KITCHEN");
+        write(dir.filePath("KITCHEN/" + OleDate::format(kMon, "yyyymmdd") + ".KELSCD"), shift(23, kMon + 8 * H, kMon + 16 * H, "COOK"));
+        Selection selection;
+        selection.folder = dir.path();
+        selection.departments = departments;
+        const QString text = build("employee-schedule", selection).report->pagesText();
+        const qsizetype at = text.indexOf("Week of ");
+        QVERIFY2(at >= 0, qPrintable(text));
+        QCOMPARE(text.mid(at, firstWeek.size()), firstWeek);
+    }
+
     // Weekly subtotals of the individual report, from the department's first weekday, marked
     // where the department's week limit is passed; the weekly report ends with a grand total.
     void subtotalsAndGrandTotal_data()
