@@ -97,6 +97,18 @@ void removeTranslations()
     qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
 }
 
+// The wizard, or the child window the toolbar command opens, over a business of one
+// department and one employee; null when the command opens no window.
+QWidget *openWindow(mdiSchedule &main, const QString &tool)
+{
+    main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
+    main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+    if (tool == QLatin1String("wizard"))
+        return main.wizard();
+    main.ToolClick(tool);
+    return main.childWindow(tool) ? main.childWindow(tool)->widget() : nullptr;
+}
+
 } // namespace
 
 class tst_translations : public QObject
@@ -180,14 +192,8 @@ private Q_SLOTS:
         QCOMPARE(Translations::install(*QCoreApplication::instance()), QStringLiteral("de"));
         ShellRun run;
         mdiSchedule &main = run.start();
-        main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
-        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
-        QWidget *window = main.wizard();
-        if (tool != QLatin1String("wizard")) {
-            main.ToolClick(tool);
-            QVERIFY(main.childWindow(tool));
-            window = main.childWindow(tool)->widget();
-        }
+        QWidget *window = openWindow(main, tool);
+        QVERIFY(window);
         QMap<QChar, QString> taken;
         for (const QAction *menu : main.menuBar()->actions()) {
             const QChar letter = mnemonicOf(menu->text());
@@ -247,14 +253,8 @@ private Q_SLOTS:
         Translations::install(*QCoreApplication::instance());
         ShellRun run;
         mdiSchedule &main = run.start();
-        main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
-        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
-        QWidget *window = main.wizard();
-        if (tool != QLatin1String("wizard")) {
-            main.ToolClick(tool);
-            QVERIFY(main.childWindow(tool));
-            window = main.childWindow(tool)->widget();
-        }
+        QWidget *window = openWindow(main, tool);
+        QVERIFY(window);
         const QSize needed = window->minimumSizeHint().expandedTo(window->minimumSize());
         QVERIFY2(needed.width() <= 1024 && needed.height() <= 560,
                  qPrintable(QStringLiteral("%1 needs %2 x %3").arg(window->windowTitle()).arg(needed.width()).arg(needed.height())));
