@@ -13,6 +13,7 @@
 #include "planning/WeekPlanner.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <map>
@@ -119,6 +120,36 @@ void PlanWeek(benchmark::State &state)
     state.counters["greedySec"] = greedy.seconds;
 }
 
+// How long a plan goes on after Cancel: asked at several moments of a 200-employee week, the
+// longest wait is reported. The solver is asked between its phases and at its search steps.
+void PlanCancel(benchmark::State &state)
+{
+    PlanBusiness &b = planBusiness(int(state.range(0)));
+    clsEmployeeInfo info(b.folder, clsEmployeeInfo::Access::ReadOnly);
+    clsOptions options(ScheduleHelper::SettingsFilePath(b.folder));
+    DepartmentWeek week(info, options, "DINER", kMonday, true);
+    const WeekPlanner planner(info, week.schedule(), StaffingNeeds::read(b.folder).rowsOf("DINER"));
+    double longest = 0, total = 0;
+    int asked = 0;
+    for (auto _ : state) {
+        for (const double at : {0.1, 0.3, 0.6, 1.0, 1.5, 2.5, 4.0}) {
+            QElapsedTimer clock;
+            clock.start();
+            WeekPlanner::Options o;
+            o.cancelled = [&] { return clock.elapsed() >= qint64(at * 1000); };
+            const PlanResult plan = planner.plan(o);
+            const double wait = std::max(0.0, plan.seconds - at);
+            longest = std::max(longest, wait);
+            total += wait;
+            ++asked;
+        }
+        state.SetIterationTime(longest);
+    }
+    state.counters["longestWaitSec"] = longest;
+    state.counters["meanWaitSec"] = total / asked;
+}
+
 } // namespace
 
+BENCHMARK(PlanCancel)->Arg(200)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(PlanWeek)->Arg(20)->Arg(50)->Arg(200)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -29,6 +29,9 @@ public:
                       bool integral, const std::function<bool()> &stop = {}) const;
 
 private:
+    // Whether the values keep every bound, integrality and row (within a small tolerance).
+    bool satisfies(const double *values) const;
+
     struct Row {
         std::vector<int> columns;
         std::vector<double> coefficients;

@@ -159,6 +159,104 @@ bool WeekPlanner::fits(const QList<Candidate> &all, const QList<int> &chosen, in
     return allowOvertime || !((m_dayLimit > 0 && day + length > m_dayLimit) || (m_weekLimit > 0 && week + length > m_weekLimit));
 }
 
+std::vector<std::vector<int>> WeekPlanner::runningTogether(const QList<Candidate> &all, const QList<int> &mine)
+{
+    // Shifts that touch or overlap all run at the latest start among them, so the sets running
+    // at each start hold every conflict; only sets no other set contains are kept.
+    std::set<int> starts;
+    for (int c : mine)
+        starts.insert(all[c].from);
+    std::vector<std::vector<int>> sets;
+    for (int start : starts) {
+        std::vector<int> cols;
+        for (int c : mine)
+            if (all[c].from <= start && start <= all[c].to)
+                cols.push_back(c);
+        if (cols.size() > 1)
+            sets.push_back(std::move(cols));
+    }
+    std::vector<std::vector<int>> kept;
+    for (size_t i = 0; i < sets.size(); ++i) {
+        const bool inAnother = std::any_of(sets.begin(), sets.end(), [&](const std::vector<int> &other) {
+            return &other != &sets[i] && other.size() > sets[i].size()
+                   && std::includes(other.begin(), other.end(), sets[i].begin(), sets[i].end());
+        });
+        // Of two equal sets the first stays.
+        const bool repeated = std::any_of(sets.begin(), sets.begin() + qsizetype(i), [&](const std::vector<int> &other) {
+            return other == sets[i];
+        });
+        if (!inAnother && !repeated)
+            kept.push_back(sets[i]);
+    }
+    return kept;
+}
+
+std::vector<double> WeekPlanner::spreadThenCountGoal(MipModel &model, const QList<Candidate> &all,
+                                                     const QMap<int, QList<int>> &ofPerson, std::vector<double> &start) const
+{
+    // The largest week counts in steps of the largest unit every week is made of (an hour, when
+    // every shift and every week so far is whole hours): an integer column then gives the search
+    // far tighter bounds than minutes would.
+    qint64 unit = 0;
+    for (const Candidate &c : all)
+        unit = std::gcd(unit, qint64(c.to - c.from));
+    for (const Person &p : m_people)
+        unit = std::gcd(unit, p.weekMinutes);
+    unit = std::max<qint64>(1, unit);
+
+    // The plan so far, carried over as the start: its largest week and who it uses.
+    const bool carry = !start.empty();
+    auto chosen = [&](int c) { return carry && start[size_t(c)] > 0.5; };
+    qint64 largestSoFar = 0;
+
+    const int largest = model.addColumn(0, 1e7, true);
+    std::vector<std::pair<int, double>> added{{largest, 0.0}};
+    for (auto it = ofPerson.cbegin(); it != ofPerson.cend(); ++it) {
+        const QList<int> &mine = it.value();
+        const Person &p = m_people[it.key()];
+        std::vector<int> cols{largest};
+        std::vector<double> coefficients{double(unit)};
+        qint64 week = p.weekMinutes;
+        bool used = false;
+        for (int c : mine) {
+            cols.push_back(c);
+            coefficients.push_back(-(all[c].to - all[c].from));
+            if (chosen(c)) {
+                week += all[c].to - all[c].from;
+                used = true;
+            }
+        }
+        if (used)
+            largestSoFar = std::max(largestSoFar, week);
+        if (p.weekMinutes > 0) {
+            // Only the weeks of the employees given shifts count.
+            const int u = model.addColumn(0, 1, true);
+            added.emplace_back(u, used ? 1.0 : 0.0);
+            cols.push_back(u);
+            coefficients.push_back(-double(p.weekMinutes));
+            std::vector<int> link(mine.begin(), mine.end());
+            std::vector<double> ones(link.size(), 1.0);
+            link.push_back(u);
+            ones.push_back(-double(mine.size()));
+            model.addRow(link, ones, MipModel::Sense::AtMost, 0);
+        }
+        model.addRow(cols, coefficients, MipModel::Sense::AtLeast, 0);
+    }
+    added.front().second = double((largestSoFar + unit - 1) / unit);
+    if (carry) {
+        start.resize(size_t(model.columnCount()), 0.0);
+        for (const auto &[column, value] : added)
+            start[size_t(column)] = value;
+    }
+
+    // A step more in the largest week outweighs every shift.
+    std::vector<double> objective(size_t(model.columnCount()), 0.0);
+    for (int c = 0; c < all.size(); ++c)
+        objective[size_t(c)] = 1.0;
+    objective[size_t(largest)] = double(all.size() + 1);
+    return objective;
+}
+
 PlanResult WeekPlanner::plan(const Options &options) const
 {
     QElapsedTimer clock;
@@ -169,11 +267,10 @@ PlanResult WeekPlanner::plan(const Options &options) const
     MipModel model;
     for (int c = 0; c < all.size(); ++c)
         model.addColumn(0, 1, true);
-    std::vector<double> unmet, overtime, aboveMost, spread, count(all.size(), 1.0);
+    std::vector<double> unmet, overtime, aboveMost;
     auto grow = [&](int column) {
-        for (std::vector<double> *goal : {&unmet, &overtime, &aboveMost, &spread})
+        for (std::vector<double> *goal : {&unmet, &overtime, &aboveMost})
             goal->resize(column + 1, 0.0);
-        count.resize(column + 1, 0.0);
     };
     grow(model.columnCount() - 1);
     qint64 constantUnmet = 0;   // need that no candidate can cover
@@ -205,37 +302,15 @@ PlanResult WeekPlanner::plan(const Options &options) const
         }
     }
 
-    // Per person: no two of its shifts touch or overlap (one row per start: the shifts running
-    // then), the limits, and the largest week.
-    // The largest week counts in steps of the largest unit every week is made of (an hour, when
-    // every shift and every week so far is whole hours): an integer column then gives the search
-    // far tighter bounds than minutes would.
-    qint64 unit = 0;
-    for (const Candidate &c : all)
-        unit = std::gcd(unit, qint64(c.to - c.from));
-    for (const Person &p : m_people)
-        unit = std::gcd(unit, p.weekMinutes);
-    unit = std::max<qint64>(1, unit);
-    const int largest = model.addColumn(0, 1e7, true);
-    grow(largest);
-    spread[largest] = 1;
+    // Per person: no two of its shifts touch or overlap, and the limits.
     QMap<int, QList<int>> ofPerson;
     for (int c = 0; c < all.size(); ++c)
         ofPerson[all[c].person] << c;
     for (auto it = ofPerson.cbegin(); it != ofPerson.cend(); ++it) {
         const QList<int> &mine = it.value();
         const Person &p = m_people[it.key()];
-        std::set<int> starts;
-        for (int c : mine)
-            starts.insert(all[c].from);
-        for (int start : starts) {
-            std::vector<int> cols;
-            for (int c : mine)
-                if (all[c].from <= start && start <= all[c].to)
-                    cols.push_back(c);
-            if (cols.size() > 1)
-                model.addRow(cols, std::vector<double>(cols.size(), 1.0), MipModel::Sense::AtMost, 1);
-        }
+        for (const std::vector<int> &clique : runningTogether(all, mine))
+            model.addRow(clique, std::vector<double>(clique.size(), 1.0), MipModel::Sense::AtMost, 1);
         auto limit = [&](const std::vector<int> &cols, qint64 already, int limitMinutes) {
             if (limitMinutes <= 0 || cols.empty())
                 return;
@@ -261,37 +336,27 @@ PlanResult WeekPlanner::plan(const Options &options) const
             limit(cols, p.dayMinutes[day], m_dayLimit);
         }
         limit(std::vector<int>(mine.begin(), mine.end()), p.weekMinutes, m_weekLimit);
-
-        std::vector<int> cols{largest};
-        std::vector<double> coefficients{double(unit)};
-        for (int c : mine) {
-            cols.push_back(c);
-            coefficients.push_back(-(all[c].to - all[c].from));
-        }
-        if (p.weekMinutes > 0) {
-            const int used = model.addColumn(0, 1, true);
-            grow(used);
-            cols.push_back(used);
-            coefficients.push_back(-double(p.weekMinutes));
-            std::vector<int> link(mine.begin(), mine.end());
-            std::vector<double> ones(link.size(), 1.0);
-            link.push_back(used);
-            ones.push_back(-double(mine.size()));
-            model.addRow(link, ones, MipModel::Sense::AtMost, 0);
-        }
-        model.addRow(cols, coefficients, MipModel::Sense::AtLeast, 0);
     }
-    for (std::vector<double> *goal : {&unmet, &overtime, &aboveMost, &spread, &count})
-        goal->resize(model.columnCount(), 0.0);
 
-    // The last two goals in one solve: a minute more in the largest week outweighs every shift.
-    std::vector<double> spreadThenCount(model.columnCount(), 0.0);
-    for (int c = 0; c < model.columnCount(); ++c)
-        spreadThenCount[c] = spread[c] * double(all.size() + 1) + count[c];
-    QList<std::vector<double> *> goals{&unmet};
+    // The largest week and the count of shifts come last, in one solve: their columns and rows
+    // join the model only then, since the earlier goals do not need them and solve faster
+    // without.
+    enum class Goal { Unmet, Overtime, AboveMost, SpreadThenCount };
+    QList<Goal> goals{Goal::Unmet};
     if (options.allowOvertime)
-        goals << &overtime;
-    goals << &aboveMost << &spreadThenCount;
+        goals << Goal::Overtime;
+    goals << Goal::AboveMost << Goal::SpreadThenCount;
+    auto objectiveOf = [&](Goal goal, std::vector<double> &best) {
+        switch (goal) {
+        case Goal::Unmet: return unmet;
+        case Goal::Overtime: return overtime;
+        case Goal::AboveMost: return aboveMost;
+        case Goal::SpreadThenCount: break;
+        }
+        return spreadThenCountGoal(model, all, ofPerson, best);
+    };
+    for (std::vector<double> *goal : {&unmet, &overtime, &aboveMost})
+        goal->resize(model.columnCount(), 0.0);
 
     // The greedy fill stands when the solver finds nothing in time. It is no start for the
     // search: measured, the solver's own first plans lead it to better ones sooner.
@@ -312,11 +377,16 @@ PlanResult WeekPlanner::plan(const Options &options) const
         }
         if (options.progress)
             options.progress(g + 1, int(goals.size()));
+        const std::vector<double> objective = objectiveOf(goals[g], best);
+        // A goal without a column (no Most anywhere, say) is met by the plan so far.
+        const bool nothingToGain = std::all_of(objective.begin(), objective.end(), [](double v) { return v == 0; });
+        if (nothingToGain && !best.empty())
+            continue;
         // The solver's own limit is checked less often than its steps: they stop it at the limit.
         const auto stop = [&] {
             return (options.cancelled && options.cancelled()) || clock.elapsed() >= qint64(options.seconds * 1000);
         };
-        const MipModel::Solution s = model.minimise(*goals[g], left, best, true, stop);
+        const MipModel::Solution s = model.minimise(objective, left, best, true, stop);
         if (!s.found) {
             proven = false;   // the plan so far stands
             break;
@@ -331,10 +401,10 @@ PlanResult WeekPlanner::plan(const Options &options) const
         // Later goals keep this one at its value.
         std::vector<int> cols;
         std::vector<double> coefficients;
-        for (int c = 0; c < model.columnCount(); ++c)
-            if ((*goals[g])[c] != 0) {
+        for (int c = 0; c < int(objective.size()); ++c)
+            if (objective[c] != 0) {
                 cols.push_back(c);
-                coefficients.push_back((*goals[g])[c]);
+                coefficients.push_back(objective[c]);
             }
         if (!cols.empty())
             model.addRow(cols, coefficients, MipModel::Sense::AtMost, std::floor(s.objective + 0.5) + 1e-6);

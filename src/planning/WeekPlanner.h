@@ -5,10 +5,13 @@
 #include "grid/Availability.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
+class MipModel;
 class clsEmployeeInfo;
 class clsScheduleData;
 
@@ -113,6 +116,12 @@ private:
     };
 
     QList<Candidate> candidates(bool allowOvertime) const;
+    // The sets of one person's candidates that may not run together, none inside another.
+    static std::vector<std::vector<int>> runningTogether(const QList<Candidate> &all, const QList<int> &mine);
+    // Adds the columns and rows of the largest week and returns the last goal's objective;
+    // `start`, when not empty, is extended by the new columns' values of the same plan.
+    std::vector<double> spreadThenCountGoal(MipModel &model, const QList<Candidate> &all,
+                                            const QMap<int, QList<int>> &ofPerson, std::vector<double> &start) const;
     QList<Segment> segments(const QList<Candidate> &candidates) const;
     bool collides(const Person &p, int from, int to, bool *timeOff = nullptr) const;
     bool available(const Person &p, int from, int to) const;

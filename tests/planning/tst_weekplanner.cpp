@@ -294,6 +294,28 @@ private Q_SLOTS:
         const PlanResult stopped = planner.plan(cancelled);
         QCOMPARE(describe(stopped), describe(greedy));
         QVERIFY(!stopped.proven);
+
+        // Cancelled at any moment (the solver asks at every LP step and every node): what comes
+        // back is a plan that keeps the limit and never overlaps, and never beats the best one.
+        for (int asked = 1; asked < 20000; asked *= 3) {
+            int questions = 0;
+            WeekPlanner::Options later;
+            later.cancelled = [&] { return ++questions >= asked; };
+            const PlanResult plan = planner.plan(later);
+            QVERIFY2(plan.unmetMinutes >= first.unmetMinutes, qPrintable(QString::number(asked)));
+            QMap<qint32, QList<std::pair<double, double>>> shiftsOf;
+            for (const PlannedShift &s : plan.added)
+                shiftsOf[s.employee] << std::pair{s.begin, s.end};
+            for (const auto &shifts : std::as_const(shiftsOf)) {
+                double hours = 0;
+                for (qsizetype i = 0; i < shifts.size(); ++i) {
+                    hours += (shifts[i].second - shifts[i].first) * 24;
+                    for (qsizetype j = 0; j < i; ++j)
+                        QVERIFY(shifts[j].second < shifts[i].first || shifts[i].second < shifts[j].first);
+                }
+                QVERIFY2(hours <= 24 + 1e-6, qPrintable(QString("%1 h after %2 questions").arg(hours).arg(asked)));
+            }
+        }
     }
 };
 
