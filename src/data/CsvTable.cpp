@@ -17,12 +17,16 @@ QString CsvProblem::reasonText() const
     switch (reason) {
     case Reason::BadCsv: return tr("not readable as CSV: %1").arg(detail);
     case Reason::MissingColumn: return tr("the header has no column %1").arg(column);
-    case Reason::FieldCount: return tr("has %1 fields, the header has a different number").arg(detail);
+    case Reason::FieldCount: return tr("has %1 fields, the header has %2").arg(detail).arg(expected);
     case Reason::Empty: return tr("is empty");
     case Reason::BadEmployee: return tr("\"%1\" is not an employee number").arg(detail);
     case Reason::BadAmount: return tr("\"%1\" is not an amount like 12.50").arg(detail);
     case Reason::BadMultiplier: return tr("\"%1\" is not a multiplier from 1 to 10 like 1.5").arg(detail);
     case Reason::Repeated: return tr("\"%1\" was given on an earlier line; that line counts").arg(detail);
+    case Reason::BadWeekday: return tr("\"%1\" is not a weekday Mon..Sun").arg(detail);
+    case Reason::BadTime: return tr("\"%1\" is not a time HH:MM").arg(detail);
+    case Reason::BadCount: return tr("\"%1\" is not a number from 0 to 99").arg(detail);
+    case Reason::MostBelowNeeded: return tr("%1 is less than Needed").arg(detail);
     }
     return {};
 }
@@ -68,7 +72,7 @@ std::optional<CsvProblem> CsvTable::shapeProblem(int row) const
 {
     if (m_rows[row].second.size() == m_headerSize)
         return std::nullopt;
-    return CsvProblem{line(row), {}, CsvProblem::Reason::FieldCount, QString::number(m_rows[row].second.size())};
+    return CsvProblem{line(row), {}, CsvProblem::Reason::FieldCount, QString::number(m_rows[row].second.size()), m_headerSize};
 }
 
 CsvProblem CsvTable::problem(int row, int column, CsvProblem::Reason reason, const QString &detail) const

@@ -12,11 +12,16 @@ struct CsvProblem {
     Q_DECLARE_TR_FUNCTIONS(CsvProblem)
 
 public:
-    enum class Reason { BadCsv, MissingColumn, FieldCount, Empty, BadEmployee, BadAmount, BadMultiplier, Repeated };
+    enum class Reason {
+        BadCsv, MissingColumn, FieldCount, Empty, Repeated,
+        BadEmployee, BadAmount, BadMultiplier,                 // the cost files
+        BadWeekday, BadTime, BadCount, MostBelowNeeded          // the staffing needs
+    };
     int line = 0;
     QString column;   // the column's header name; empty for a problem of the whole line
     Reason reason = Reason::BadCsv;
     QString detail;   // the offending text, or the parser's reason
+    int expected = 0; // the header's field count, for a line of another count
 
     // "line 4, column Hourly Rate: "12,50" is not an amount like 12.50"
     QString text() const;
@@ -25,7 +30,8 @@ public:
 };
 
 // The records of a CSV file with a header line, its columns found by their names in any order
-// and letter case. Shared by the cost files, which are read the same lenient way.
+// and letter case. Shared by the cost files and the staffing needs, which are read the same
+// lenient way.
 class CsvTable
 {
 public:

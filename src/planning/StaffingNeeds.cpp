@@ -2,7 +2,6 @@
 
 #include "data/CodePage.h"
 #include "data/ScheduleHelper.h"
-#include "data/CsvReader.h"
 #include "data/CsvWriter.h"
 
 #include <QDir>
@@ -26,32 +25,6 @@ int count(const QString &text)
 
 } // namespace
 
-QString NeedProblem::text() const
-{
-    const QString why = reasonText();
-    if (line == 0)
-        return why;
-    if (column.isEmpty() || reason == Reason::MissingColumn)
-        return StaffingNeeds::tr("line %1: %2").arg(line).arg(why);
-    return StaffingNeeds::tr("line %1, column %2: %3").arg(line).arg(column, why);
-}
-
-QString NeedProblem::reasonText() const
-{
-    QString why;
-    switch (reason) {
-    case Reason::BadCsv: why = StaffingNeeds::tr("not readable as CSV: %1").arg(detail); break;
-    case Reason::MissingColumn: why = StaffingNeeds::tr("the header has no column %1").arg(column); break;
-    case Reason::FieldCount: why = StaffingNeeds::tr("has %1 fields, the header has %2").arg(detail).arg(int(ColumnCount)); break;
-    case Reason::Empty: why = StaffingNeeds::tr("is empty"); break;
-    case Reason::BadWeekday: why = StaffingNeeds::tr("\"%1\" is not a weekday Mon..Sun").arg(detail); break;
-    case Reason::BadTime: why = StaffingNeeds::tr("\"%1\" is not a time HH:MM").arg(detail); break;
-    case Reason::BadCount: why = StaffingNeeds::tr("\"%1\" is not a number from 0 to 99").arg(detail); break;
-    case Reason::MostBelowNeeded: why = StaffingNeeds::tr("%1 is less than Needed").arg(detail); break;
-    }
-    return why;
-}
-
 QStringList StaffingNeeds::columns()
 {
     QStringList names;
@@ -70,80 +43,58 @@ StaffingNeeds StaffingNeeds::read(const QString &dataPath)
 StaffingNeeds StaffingNeeds::parse(const QByteArray &bytes)
 {
     StaffingNeeds needs;
-    QString error;
-    const QList<CsvReader::Record> records = CsvReader::parse(bytes, &error);
-    if (!error.isEmpty()) {
-        needs.m_problems << NeedProblem{0, {}, NeedProblem::Reason::BadCsv, error};
-        return needs;
-    }
-    if (records.isEmpty())
-        return needs;
-
-    // Columns are found by their header names, in any order and letter case.
-    int at[ColumnCount];
-    const QStringList header = records.first().fields;
-    for (int c = 0; c < ColumnCount; ++c) {
-        at[c] = -1;
-        for (int i = 0; i < header.size(); ++i)
-            if (header[i].trimmed().compare(QLatin1String(kColumns[c]), Qt::CaseInsensitive) == 0)
-                at[c] = i;
-        if (at[c] < 0 && c != Most)
-            needs.m_problems << NeedProblem{records.first().line, QString::fromLatin1(kColumns[c]), NeedProblem::Reason::MissingColumn, {}};
-    }
-    if (!needs.m_problems.isEmpty())
-        return needs;
-
-    for (qsizetype r = 1; r < records.size(); ++r) {
-        const CsvReader::Record &record = records[r];
-        auto problem = [&](int column, NeedProblem::Reason reason, const QString &detail = {}) {
-            needs.m_problems << NeedProblem{record.line, column < 0 ? QString() : QString::fromLatin1(kColumns[column]), reason, detail};
+    const CsvTable table(bytes, columns(), {QString::fromLatin1(kColumns[Most])});
+    needs.m_problems = table.problems();
+    for (int r = 0; r < table.rowCount(); ++r) {
+        auto problem = [&](int column, CsvProblem::Reason reason, const QString &detail = {}) {
+            needs.m_problems << table.problem(r, column, reason, detail);
         };
-        if (record.fields.size() != header.size()) {
-            problem(-1, NeedProblem::Reason::FieldCount, QString::number(record.fields.size()));
+        if (const std::optional<CsvProblem> shape = table.shapeProblem(r)) {
+            needs.m_problems << *shape;
             continue;
         }
-        auto field = [&](int column) { return at[column] < 0 ? QString() : record.fields[at[column]].trimmed(); };
+        auto field = [&](int column) { return table.field(r, column); };
         NeedRow row;
         row.department = key(field(Department));
         row.position = key(field(Position));
         if (row.department.isEmpty()) {
-            problem(Department, NeedProblem::Reason::Empty);
+            problem(Department, CsvProblem::Reason::Empty);
             continue;
         }
         row.weekday = weekdayFromName(field(Weekday));
         if (row.weekday < 0) {
-            problem(Weekday, NeedProblem::Reason::BadWeekday, field(Weekday));
+            problem(Weekday, CsvProblem::Reason::BadWeekday, field(Weekday));
             continue;
         }
         if (row.position.isEmpty()) {
-            problem(Position, NeedProblem::Reason::Empty);
+            problem(Position, CsvProblem::Reason::Empty);
             continue;
         }
         row.from = minutesFromText(field(From), false);
         if (row.from < 0) {
-            problem(From, NeedProblem::Reason::BadTime, field(From));
+            problem(From, CsvProblem::Reason::BadTime, field(From));
             continue;
         }
         row.to = minutesFromText(field(To), true);
         if (row.to < 0) {
-            problem(To, NeedProblem::Reason::BadTime, field(To));
+            problem(To, CsvProblem::Reason::BadTime, field(To));
             continue;
         }
         if (row.to == 0)
             row.to = 1440;   // midnight at the end of the day
         row.needed = count(field(Needed));
         if (row.needed < 0) {
-            problem(Needed, NeedProblem::Reason::BadCount, field(Needed));
+            problem(Needed, CsvProblem::Reason::BadCount, field(Needed));
             continue;
         }
         if (!field(Most).isEmpty()) {
             row.most = count(field(Most));
             if (row.most < 0) {
-                problem(Most, NeedProblem::Reason::BadCount, field(Most));
+                problem(Most, CsvProblem::Reason::BadCount, field(Most));
                 continue;
             }
             if (row.most < row.needed) {
-                problem(Most, NeedProblem::Reason::MostBelowNeeded, field(Most));
+                problem(Most, CsvProblem::Reason::MostBelowNeeded, field(Most));
                 continue;
             }
         }

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include "data/CsvTable.h"
+
 // One row of the staffing needs: how many people a position needs in a department between two
 // times of a weekday. Rows may overlap; the need at a moment is the sum of the rows covering it.
 struct NeedRow {
@@ -19,20 +21,6 @@ struct NeedRow {
     // Minutes the row covers: up to a whole day.
     int length() const { return to > from ? to - from : to + 1440 - from; }
     bool operator==(const NeedRow &) const = default;
-};
-
-// A row of the file that could not be read, named by its line and column.
-struct NeedProblem {
-    enum class Reason { BadCsv, MissingColumn, FieldCount, Empty, BadWeekday, BadTime, BadCount, MostBelowNeeded };
-    int line = 0;
-    QString column;   // the column's header name; empty for a problem of the whole line
-    Reason reason = Reason::BadCsv;
-    QString detail;   // the offending text, or the parser's reason
-
-    // "line 4, column From: "25:00" is not a time HH:MM"
-    QString text() const;
-    // The reason alone: ""25:00" is not a time HH:MM"
-    QString reasonText() const;
 };
 
 // The staffing needs of every department: StaffingNeeds.csv in the data folder (UTF-8 CSV with a
@@ -54,7 +42,7 @@ public:
     QByteArray toCsv() const;
 
     const QList<NeedRow> &rows() const { return m_rows; }
-    const QList<NeedProblem> &problems() const { return m_problems; }
+    const QList<CsvProblem> &problems() const { return m_problems; }
     QList<NeedRow> rowsOf(const QString &department) const;
     // Replaces the department's rows by these, kept after the other departments' rows.
     void setRowsOf(const QString &department, const QList<NeedRow> &rows);
@@ -72,5 +60,5 @@ public:
 
 private:
     QList<NeedRow> m_rows;
-    QList<NeedProblem> m_problems;
+    QList<CsvProblem> m_problems;
 };

@@ -68,7 +68,7 @@ private slots:
             << header + "17,COOK,10\r\n17,cook,11\r\n" << QStringList{"17 COOK 1000"}
             << QStringList{"line 3, column Position: \"17 COOK\" was given on an earlier line; that line counts"};
         QTest::newRow("too few fields") << header + "17,12\r\n" << QStringList{}
-                                        << QStringList{"line 2: has 2 fields, the header has a different number"};
+                                        << QStringList{"line 2: has 2 fields, the header has 3"};
         QTest::newRow("missing rate column") << QByteArray("Employee Number,Position\r\n17,\r\n") << QStringList{}
                                              << QStringList{"line 1: the header has no column Hourly Rate"};
         QTest::newRow("open quote") << header + "17,\"COOK,1\r\n" << QStringList{}

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 || name.startsWith(u'\t') || name.startsWith(u'\r'))
                 inert = false;
     }
-    for (const NeedProblem &problem : needs.problems())
+    for (const CsvProblem &problem : needs.problems())
         (void)problem.text();
     if (inert && StaffingNeeds::parse(needs.toCsv()).rows() != needs.rows())
         std::abort();

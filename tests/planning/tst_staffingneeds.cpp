@@ -77,6 +77,9 @@ private Q_SLOTS:
         QTest::newRow("missing column: no rows")
             << QByteArray("Department,Weekday,Position,From,Needed\r\nKITCHEN,Mon,COOK,08:00,2\r\n") << QStringList()
             << QStringList{"line 1: the header has no column To"};
+        QTest::newRow("no Most column: a short line is told the header's own count")
+            << QByteArray("Department,Weekday,Position,From,To,Needed\r\nKITCHEN,Mon,COOK,08:00,14:00\r\nKITCHEN,Mon,COOK,08:00,14:00,2\r\n")
+            << QStringList{"KITCHEN Mon COOK 08:00-14:00 2/-1"} << QStringList{"line 2: has 5 fields, the header has 6"};
         QTest::newRow("quote left open")
             << kHeader + "KITCHEN,Mon,\"COOK,08:00,14:00,2,\r\n" << QStringList() << QStringList{"not readable as CSV"};
     }
@@ -91,7 +94,7 @@ private Q_SLOTS:
             got << rowText(r);
         QCOMPARE(got, rows);
         QStringList told;
-        for (const NeedProblem &p : needs.problems())
+        for (const CsvProblem &p : needs.problems())
             told << p.text();
         if (problems == QStringList{"not readable as CSV"}) {
             QCOMPARE(told.size(), 1);

@@ -370,7 +370,7 @@ void Checker::checkStaffingNeeds()
     if (!QFileInfo(path).isFile() || !ScheduleHelper::FileProblem(path).isEmpty())
         return;   // a missing file has no needs; a strange one was named above
     const StaffingNeeds needs = StaffingNeeds::read(m_dir.path());
-    for (const NeedProblem &problem : needs.problems())
+    for (const CsvProblem &problem : needs.problems())
         report(path, problem.text());
 }
 

@@ -33,7 +33,7 @@ int run(const CommandCall &call)
         fail(QCoreApplication::translate("ExportCoverageCommand", "no department named \"%1\"").arg(typed.trimmed()), 2);
     clsOptions options(ScheduleHelper::SettingsFilePath(folder));
     const StaffingNeeds needs = StaffingNeeds::read(folder);
-    for (const NeedProblem &problem : needs.problems())
+    for (const CsvProblem &problem : needs.problems())
         std::fprintf(stderr, "shiftgrid: %s: %s\n", StaffingNeeds::kFileName, qPrintable(problem.text()));
     DepartmentWeek week(info, options, named->first(), OleDate::fromDate(date), true);
     if (!week.schedule().unreadableFiles().isEmpty())

@@ -102,7 +102,7 @@ int run(const CommandCall &call)
     const QString department = named->first();
     clsOptions settings(ScheduleHelper::SettingsFilePath(folder));
     const StaffingNeeds needs = StaffingNeeds::read(folder);
-    for (const NeedProblem &problem : needs.problems())
+    for (const CsvProblem &problem : needs.problems())
         std::fprintf(stderr, "shiftgrid: %s: %s\n", StaffingNeeds::kFileName, qPrintable(problem.text()));
     DepartmentWeek week(info, settings, department, OleDate::fromDate(date), dryRun);
     if (!week.schedule().unreadableFiles().isEmpty())

@@ -137,7 +137,7 @@ void frmStaffingNeeds::load()
         m_needs = StaffingNeeds::read(m_info.DataPath());
         if (!m_needs.problems().isEmpty()) {
             QStringList lines;
-            for (const NeedProblem &p : m_needs.problems())
+            for (const CsvProblem &p : m_needs.problems())
                 lines << p.text();
             m_prompt.message(tr("Some rows of %1 could not be read and are not shown; saving leaves them out:\n%2")
                                  .arg(StaffingNeeds::filePath(m_info.DataPath()), lines.join(u'\n')),
@@ -181,7 +181,7 @@ void frmStaffingNeeds::remember()
     cmdUndo->setEnabled(true);
 }
 
-QList<NeedRow> frmStaffingNeeds::rows(QList<NeedProblem> *problems) const
+QList<NeedRow> frmStaffingNeeds::rows(QList<CsvProblem> *problems) const
 {
     // The table is read by the file's own reader, so that the window and the file agree on
     // every rule; its lines are the table's rows after the header.
@@ -196,19 +196,19 @@ QList<NeedRow> frmStaffingNeeds::rows(QList<NeedProblem> *problems) const
     const StaffingNeeds read = StaffingNeeds::parse(csv.toUtf8());
     if (problems) {
         *problems = read.problems();
-        for (NeedProblem &p : *problems)
+        for (CsvProblem &p : *problems)
             p.line -= 1;   // table rows from 1
     }
     return read.rows();
 }
 
-QString frmStaffingNeeds::problemText(const NeedProblem &problem) const
+QString frmStaffingNeeds::problemText(const CsvProblem &problem) const
 {
     // The column by its heading and a weekday in the user's language; the file's names are
     // only for the file.
     const int column = StaffingNeeds::columns().indexOf(problem.column) - 1;
     const QString heading = column >= 0 ? tblNeeds->horizontalHeaderItem(column)->text() : problem.column;
-    const QString why = problem.reason == NeedProblem::Reason::BadWeekday
+    const QString why = problem.reason == CsvProblem::Reason::BadWeekday
         ? tr("\"%1\" is not a weekday %2..%3").arg(problem.detail, shownWeekday(0), shownWeekday(6))
         : problem.reasonText();
     return tr("Row %1, %2: %3").arg(problem.line).arg(heading, why);
@@ -216,14 +216,14 @@ QString frmStaffingNeeds::problemText(const NeedProblem &problem) const
 
 void frmStaffingNeeds::check()
 {
-    QList<NeedProblem> problems;
+    QList<CsvProblem> problems;
     rows(&problems);
     m_filling = true;
     for (int r = 0; r < tblNeeds->rowCount(); ++r)
         for (int c = 0; c < ColumnCount; ++c)
             if (QTableWidgetItem *item = tblNeeds->item(r, c))
                 item->setBackground(QBrush());
-    for (const NeedProblem &p : problems) {
+    for (const CsvProblem &p : problems) {
         const int column = StaffingNeeds::columns().indexOf(p.column) - 1;   // the file's first column is the department
         for (int c = 0; c < ColumnCount; ++c)
             if (QTableWidgetItem *item = tblNeeds->item(p.line - 1, c); item && (column < 0 || c == column))
@@ -339,7 +339,7 @@ void frmStaffingNeeds::closeEvent(QCloseEvent *event)
 
 bool frmStaffingNeeds::cmdSave_Click()
 {
-    QList<NeedProblem> problems;
+    QList<CsvProblem> problems;
     const QList<NeedRow> rows = this->rows(&problems);
     if (!problems.isEmpty()) {
         m_prompt.message(problemText(problems.first()), windowTitle(), Prompt::Icon::Warning);

@@ -24,7 +24,7 @@ public:
     QString department() const;
     void showDepartment(const QString &department);
     // The rows as typed; problems (row from 1, column, reason) of those that do not pass.
-    QList<NeedRow> rows(QList<NeedProblem> *problems = nullptr) const;
+    QList<NeedRow> rows(QList<CsvProblem> *problems = nullptr) const;
     bool isModified() const { return m_modified; }
 
     void cmdAdd_Click();
@@ -40,7 +40,7 @@ protected:
 private:
     void load();
     void fill(const QList<QStringList> &texts);
-    QString problemText(const NeedProblem &problem) const;
+    QString problemText(const CsvProblem &problem) const;
     QList<QStringList> texts() const;
     void remember();   // the table before a change, for Undo
     void check();
