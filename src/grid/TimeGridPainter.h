@@ -50,6 +50,7 @@ public:
     void setInfoWidth(int pixels) { m_infoWidth = std::max(0, pixels); }
     // The cost column beside the hours column, with its caption; 0 hides it.
     int costWidth() const { return m_costWidth; }
+    const QString &costCaption() const { return m_costCaption; }
     void setCostColumn(int pixels, const QString &caption) { m_costWidth = std::max(0, pixels); m_costCaption = caption; }
     // Rows at least this tall (0: as tall as the font needs). Taller rows let bar labels wrap
     // onto more lines.

@@ -219,6 +219,8 @@ private slots:
         QTest::newRow("employee not a number") << QStringList{"report", "phone-list", "--employee", "x", "--text"} << 2 << "--employee" << false;
         QTest::newRow("nobody left by the filter") << QStringList{"report", "phone-list", "--department", "KITCHEN", "--position", "HOST", "--text"} << 3 << "No Data" << false;
         QTest::newRow("unknown sort order") << QStringList{"report", "phone-list", "--sort", "age", "--text"} << 2 << "--sort" << false;
+        QTest::newRow("sorting a schedule report") << QStringList{"report", "weekly", "--sort", "name", "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 2 << "--sort is for the employee lists" << false;
+        QTest::newRow("whole numbers on a schedule report") << QStringList{"report", "week-posting", "--full-ids", "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 2 << "--full-ids is for the employee lists" << false;
         QTest::newRow("missing folder") << QStringList{"report", "phone-list", "--data", "/nonexistent/x", "--text"} << 2 << "--data" << false;
         QTest::newRow("a day that cannot be read") << QStringList{"report", "weekly", "--data", m_broken.path(), "--from", "2001-03-05", "--to", "2001-03-11", "--text"} << 1 << "20010305.KELSCD" << true;
         if (QPrinterInfo::availablePrinters().isEmpty())

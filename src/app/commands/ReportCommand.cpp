@@ -215,6 +215,11 @@ Built build(const Request &request)
         if (!named)
             throw BadArgument{QCoreApplication::translate("ReportCommand", "--department: no such name \"%1\"").arg(unknown)};
 
+        // The schedule reports have their own order and print no numbers: an option that would
+        // change nothing is refused rather than passed over.
+        if (schedule && (!request.sort.isEmpty() || request.fullIds))
+            throw BadArgument{QCoreApplication::translate("ReportCommand", "%1 is for the employee lists; the %2 report does not use it")
+                                  .arg(request.fullIds ? QStringLiteral("--full-ids") : QStringLiteral("--sort"), request.type)};
         if (!request.sort.isEmpty() && request.sort != QLatin1String("name") && request.sort != QLatin1String("file"))
             throw BadArgument{QCoreApplication::translate("ReportCommand", "--sort needs \"name\" or \"file\", not \"%1\"").arg(request.sort)};
 

@@ -93,7 +93,9 @@ frmPrint::frmPrint(clsEmployeeInfo &info, clsOptions &options, const ReportConte
     CloseFormOnEscape(this);
     setMinimumSize(420, 260);
     resize(460, 280);
-    OnFirstShow(this);
+    // The list has the keyboard from the start, also inside the main window's work area, where
+    // the window would otherwise open with no focus of its own.
+    OnFirstShow(this, [this] { lisReportType->setFocus(Qt::OtherFocusReason); });
 }
 
 void frmPrint::DisplayWindow(const QString &department, double firstDay, double lastDay)

@@ -41,6 +41,7 @@ public:
     // Shows the cost column (ResourceCost) with its caption; 0 pixels hides it.
     void setCostColumn(int pixels, const QString &caption);
     int costWidth() const { return m_painter.costWidth(); }
+    QString costCaption() const { return m_painter.costCaption(); }
     int rowHeight() const { return m_painter.rowHeight(); }
     void setMinimumRowHeight(int pixels);
     double visibleSpan() const { return m_painter.visibleSpan(); }

@@ -166,12 +166,18 @@ public:
         if (!isValid())
             return {};
         if (t == QAccessible::Name) {
-            const QString title = model()->ResourceTitle(m_row);
-            const QString hours = model()->ResourceInfo(m_row);
-            if (hours.isEmpty())
-                return title;
-            const QString column = model()->ColumnCaption().simplified();
-            return column.isEmpty() ? tr("%1, %2").arg(title, hours) : tr("%1, %2: %3").arg(title, column, hours);
+            // The row's title, then each column shown beside it, as it reads on the screen.
+            QString name = model()->ResourceTitle(m_row);
+            auto add = [&](const QString &caption, const QString &value) {
+                if (value.isEmpty())
+                    return;
+                const QString column = caption.simplified();
+                name = column.isEmpty() ? tr("%1, %2").arg(name, value) : tr("%1, %2: %3").arg(name, column, value);
+            };
+            add(model()->ColumnCaption(), model()->ResourceInfo(m_row));
+            if (m_grid->costWidth() > 0)
+                add(m_grid->costCaption(), model()->ResourceCost(m_row));
+            return name;
         }
         if (t == QAccessible::Description)
             return model()->ResourceInfoTip(m_row);

@@ -162,20 +162,30 @@ void TestTimeGrid::accessibleRows_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("info");
+    QTest::addColumn<QString>("cost");   // shown in the cost column when not empty
     QTest::addColumn<QString>("name");
-    QTest::newRow("hours shown") << 0 << QStringLiteral("8:00") << QStringLiteral("Adams, Ann, Week Hours: 8:00");
-    QTest::newRow("no hours") << 1 << QString() << QStringLiteral("Brown, Bob");
-    QTest::newRow("last row") << 2 << QStringLiteral("4:00") << QStringLiteral("Clark, Cy, Week Hours: 4:00");
+    QTest::newRow("hours shown") << 0 << QStringLiteral("8:00") << QString() << QStringLiteral("Adams, Ann, Week Hours: 8:00");
+    QTest::newRow("no hours") << 1 << QString() << QString() << QStringLiteral("Brown, Bob");
+    QTest::newRow("last row") << 2 << QStringLiteral("4:00") << QString() << QStringLiteral("Clark, Cy, Week Hours: 4:00");
+    QTest::newRow("cost column shown") << 0 << QStringLiteral("8:00") << QStringLiteral("96.00*")
+                                       << QStringLiteral("Adams, Ann, Week Hours: 8:00, Week Cost: 96.00*");
 }
 
 void TestTimeGrid::accessibleRows()
 {
     QFETCH(int, row);
     QFETCH(QString, info);
+    QFETCH(QString, cost);
     QFETCH(QString, name);
     Fixture f;
     f.model->setColumnCaption(QStringLiteral("Week\nHours"));
     f.model->setResourceInfo(row, info);
+    for (int r = 0; r < 3; ++r)
+        f.model->setResourceCost(r, QStringLiteral("12.00"));   // not read while the column is hidden
+    if (!cost.isEmpty()) {
+        f.grid.setCostColumn(60, QStringLiteral("Week\nCost"));
+        f.model->setResourceCost(row, cost);
+    }
     QAccessibleInterface *grid = gridInterface(f.grid);
     QVERIFY(grid);
     QCOMPARE(grid->role(), QAccessible::Tree);
