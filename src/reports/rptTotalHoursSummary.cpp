@@ -22,10 +22,11 @@ rptTotalHoursSummary::rptTotalHoursSummary()
     m_pageOf = header.pageOf;
 
     // The whole report as one group: its footer is the grand total.
-    ReportGroup &all = addGroup(QStringLiteral("GroupAllHead"), 0, QStringLiteral("GroupAllFoot"), 22);
+    ReportGroup &all = addGroup(QStringLiteral("GroupAllHead"), 0, QStringLiteral("GroupAllFoot"), 36);
     m_grandBudget = all.footer.addField(QStringLiteral("fldGrandBudget"), QRectF(0, 5, 250, 14));
     m_grandTotal = addTotal(all.footer, all.footer.addField(QStringLiteral("fldGrandTotalHours"), QRectF(260, 5, 190, 14)));
     m_grandCost = addTotal(all.footer, all.footer.addField(QStringLiteral("fldGrandTotalCost"), QRectF(454, 5, 69, 14)));
+    m_costLegend = all.footer.addField(QStringLiteral("fldCostLegend"), QRectF(0, 21, kWidth, 12));
 
     ReportGroup &group = addGroup(QStringLiteral("GroupDepartmentHead"), 24, QStringLiteral("GroupDepartmentFoot"), 26);
     group.repeatHeader = true;
@@ -174,6 +175,8 @@ void rptTotalHoursSummary::formatGroupFooter(int group, ReportSection &section, 
             budget += b.value_or(0);
         }
         section.set(m_grandBudget, whole ? QStringLiteral("Budget %1").arg(Money::text(budget)) : QString());
+        section.set(m_costLegend, m_all.unrated > 0 ? QStringLiteral("* The cost leaves out shifts without an hourly rate.")
+                                                    : QString());
         return;
     }
     const Sum sum = m_groups.value(breakValue(1, row));

@@ -47,7 +47,7 @@ private:
     static QString costText(qint64 cents, int unrated);
 
     ReportSection::Control m_title, m_pageOf, m_groupName, m_otherCaption, m_groupTotal, m_groupCost, m_groupBudget,
-        m_otherName, m_hours, m_cost, m_grandTotal, m_grandCost, m_grandBudget;
+        m_otherName, m_hours, m_cost, m_grandTotal, m_grandCost, m_grandBudget, m_costLegend;
     bool m_byPosition = false;
     QList<HoursSummaryRow> m_rows;
     struct Sum {
