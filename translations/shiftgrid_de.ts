@@ -401,10 +401,6 @@
         <translation>die Kopfzeile hat keine Spalte %1</translation>
     </message>
     <message>
-        <source>has %1 fields, the header has a different number</source>
-        <translation>hat %1 Felder, die Kopfzeile eine andere Zahl</translation>
-    </message>
-    <message>
         <source>is empty</source>
         <translation>ist leer</translation>
     </message>
@@ -423,6 +419,26 @@
     <message>
         <source>&quot;%1&quot; was given on an earlier line; that line counts</source>
         <translation>„%1“ steht schon in einer früheren Zeile; jene Zeile gilt</translation>
+    </message>
+    <message>
+        <source>has %1 fields, the header has %2</source>
+        <translation>hat %1 Felder, die Kopfzeile hat %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a weekday Mon..Sun</source>
+        <translation>„%1“ ist kein Wochentag Mon..Sun</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time HH:MM</source>
+        <translation>„%1“ ist keine Uhrzeit HH:MM</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number from 0 to 99</source>
+        <translation>„%1“ ist keine Zahl von 0 bis 99</translation>
+    </message>
+    <message>
+        <source>%1 is less than Needed</source>
+        <translation>%1 ist kleiner als Needed</translation>
     </message>
 </context>
 <context>
@@ -1434,6 +1450,10 @@ Stattdessen als PDF-Datei exportieren?</translation>
         <source>report needs exactly one of --pdf FILE, --csv FILE, --print or --text</source>
         <translation>report braucht genau eines von --pdf DATEI, --csv DATEI, --print oder --text</translation>
     </message>
+    <message>
+        <source>%1 is for the employee lists; the %2 report does not use it</source>
+        <translation>%1 gilt für die Mitarbeiterlisten; der Bericht %2 verwendet es nicht</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleCopy</name>
@@ -1720,49 +1740,6 @@ Ihre Änderungen sind noch im Raster.</translation>
 %1</source>
         <translation>Einige Dateien konnten nicht gelesen werden; ihre Schichten oder Abwesenheiten werden nicht gezeigt, und diese Dateien werden nicht überschrieben:
 %1</translation>
-    </message>
-</context>
-<context>
-    <name>StaffingNeeds</name>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
-        <source>line %1, column %2: %3</source>
-        <translation>Zeile %1, Spalte %2: %3</translation>
-    </message>
-    <message>
-        <source>not readable as CSV: %1</source>
-        <translation>nicht als CSV lesbar: %1</translation>
-    </message>
-    <message>
-        <source>the header has no column %1</source>
-        <translation>die Kopfzeile hat keine Spalte %1</translation>
-    </message>
-    <message>
-        <source>has %1 fields, the header has %2</source>
-        <translation>hat %1 Felder, die Kopfzeile hat %2</translation>
-    </message>
-    <message>
-        <source>is empty</source>
-        <translation>ist leer</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a weekday Mon..Sun</source>
-        <translation>„%1“ ist kein Wochentag Mon..Sun</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a time HH:MM</source>
-        <translation>„%1“ ist keine Uhrzeit HH:MM</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not a number from 0 to 99</source>
-        <translation>„%1“ ist keine Zahl von 0 bis 99</translation>
-    </message>
-    <message>
-        <source>%1 is less than Needed</source>
-        <translation>%1 ist kleiner als Needed</translation>
     </message>
 </context>
 <context>
