@@ -1,55 +1,38 @@
 #include "EmployeeRecords.h"
 
 #include "CodePage.h"
+#include "EmployeeFieldTable.h"
 #include "OleDate.h"
 #include "ScheduleHelper.h"
 
 #include <QRandomGenerator>
 
 using CodePage::FieldToText;
-using CodePage::TextToField;
 
 namespace {
 
-// Offsets and widths in the record.
-namespace Emp {
-constexpr int Number = 0, FirstName = 4, MiddleName = 54, LastName = 104, Dob = 156, ScheduleName = 160,
-              SSNumber = 212, DescCode = 216, HireDate = 268, Bar = 332, PositionPick = 334,
-              AvailStart = 336, AvailEnd = 392, Phone = 448, Address1 = 458, Address2 = 488, City = 518,
-              State = 548, PostalCode = 568, Spouse = 578, EmergencyContact = 598, EmergencyPhone = 618,
-              Flags = 628;
-constexpr int NameWidth = 50, PhoneWidth = 10, AddressWidth = 30, StateWidth = 20, PostalWidth = 10,
-              SpouseWidth = 20, ContactWidth = 20;
+// The week of availability: seven starts, then seven ends, 64-bit date-times.
+constexpr int AvailStart = 336, AvailEnd = 392;
+
+const EmployeeFieldSpec &spec(EmployeeField field) { return EmployeeFieldTable::spec(field); }
+
+qint32 numberOf(const char *r) { return Field::i32(r + spec(EmployeeField::Number).offset); }
+
+QString textOf(const char *r, EmployeeField field)
+{
+    const EmployeeFieldSpec &f = spec(field);
+    return FieldToText(r + f.offset, f.width);
 }
 
 EmployeeFields decodeEmployee(const char *r)
 {
     EmployeeFields e;
-    e.number = Field::i32(r + Emp::Number);
-    e.firstName = FieldToText(r + Emp::FirstName, Emp::NameWidth);
-    e.middleName = FieldToText(r + Emp::MiddleName, Emp::NameWidth);
-    e.lastName = FieldToText(r + Emp::LastName, Emp::NameWidth);
-    e.dob = Field::i32(r + Emp::Dob);
-    e.scheduleName = FieldToText(r + Emp::ScheduleName, Emp::NameWidth);
-    e.ssNumber = Field::i32(r + Emp::SSNumber);
-    e.descCode = FieldToText(r + Emp::DescCode, Emp::NameWidth);
-    e.hireDate = Field::i32(r + Emp::HireDate);
-    e.barNumber = Field::i16(r + Emp::Bar);
-    e.positionPick = Field::i16(r + Emp::PositionPick);
+    for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields())
+        f.read(r, e);
     for (int d = 0; d < 7; ++d) {
-        e.availabilityStart[d] = Field::f64(r + Emp::AvailStart + 8 * d);
-        e.availabilityEnd[d] = Field::f64(r + Emp::AvailEnd + 8 * d);
+        e.availabilityStart[d] = Field::f64(r + AvailStart + 8 * d);
+        e.availabilityEnd[d] = Field::f64(r + AvailEnd + 8 * d);
     }
-    e.phone = FieldToText(r + Emp::Phone, Emp::PhoneWidth);
-    e.address1 = FieldToText(r + Emp::Address1, Emp::AddressWidth);
-    e.address2 = FieldToText(r + Emp::Address2, Emp::AddressWidth);
-    e.city = FieldToText(r + Emp::City, Emp::AddressWidth);
-    e.state = FieldToText(r + Emp::State, Emp::StateWidth);
-    e.postalCode = FieldToText(r + Emp::PostalCode, Emp::PostalWidth);
-    e.spouse = FieldToText(r + Emp::Spouse, Emp::SpouseWidth);
-    e.emergencyContact = FieldToText(r + Emp::EmergencyContact, Emp::ContactWidth);
-    e.emergencyPhone = FieldToText(r + Emp::EmergencyPhone, Emp::PhoneWidth);
-    e.male = ScheduleHelper::BitIsSet(Field::u8(r + Emp::Flags), 0);
     return e;
 }
 
@@ -67,7 +50,7 @@ int EmployeeRecords::find(qint32 employee) const
         m_index.clear();
         m_index.reserve(m_records.count());
         for (int i = m_records.count(); i >= 1; --i)   // backwards: the first record wins
-            m_index.insert(Field::i32(m_records.record(i) + Emp::Number), i);
+            m_index.insert(numberOf(m_records.record(i)), i);
         m_indexValid = true;
     }
     return m_index.value(employee, 0);
@@ -98,7 +81,7 @@ qint32 EmployeeRecords::addNew()
         number = qint32(QRandomGenerator::global()->bounded(999999999u)) + 1;
     } while (find(number) != 0);
     const int index = m_records.append();
-    Field::setI32(m_records.record(index) + Emp::Number, number);
+    Field::setI32(m_records.record(index) + spec(EmployeeField::Number).offset, number);
     m_index.insert(number, index);   // a new number: the index stays right
     return number;
 }
@@ -115,26 +98,9 @@ void EmployeeRecords::update(qint32 employee, const EmployeeFields &fields)
     if (!index)
         return;
     char *r = m_records.record(index);
-    TextToField(r + Emp::FirstName, Emp::NameWidth, fields.firstName);
-    TextToField(r + Emp::MiddleName, Emp::NameWidth, fields.middleName);
-    TextToField(r + Emp::LastName, Emp::NameWidth, fields.lastName);
-    Field::setI32(r + Emp::Dob, fields.dob);
-    TextToField(r + Emp::ScheduleName, Emp::NameWidth, fields.scheduleName);
-    Field::setI32(r + Emp::SSNumber, fields.ssNumber);
-    TextToField(r + Emp::DescCode, Emp::NameWidth, fields.descCode);
-    Field::setI32(r + Emp::HireDate, fields.hireDate);
-    TextToField(r + Emp::Phone, Emp::PhoneWidth, fields.phone);
-    TextToField(r + Emp::Address1, Emp::AddressWidth, fields.address1);
-    TextToField(r + Emp::Address2, Emp::AddressWidth, fields.address2);
-    TextToField(r + Emp::City, Emp::AddressWidth, fields.city);
-    TextToField(r + Emp::State, Emp::StateWidth, fields.state);
-    TextToField(r + Emp::PostalCode, Emp::PostalWidth, fields.postalCode);
-    TextToField(r + Emp::Spouse, Emp::SpouseWidth, fields.spouse);
-    TextToField(r + Emp::EmergencyContact, Emp::ContactWidth, fields.emergencyContact);
-    TextToField(r + Emp::EmergencyPhone, Emp::PhoneWidth, fields.emergencyPhone);
-    const int flags = Field::u8(r + Emp::Flags);
-    Field::setU8(r + Emp::Flags, quint8(fields.male ? ScheduleHelper::SetBit(flags, 0)
-                                                   : ScheduleHelper::ClearBit(flags, 0)));
+    for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields())
+        if (f.edited())
+            f.write(r, fields);
 }
 
 void EmployeeRecords::remove(qint32 employee)
@@ -152,7 +118,7 @@ QString EmployeeRecords::displayName(qint32 employee, bool useScheduleName) cons
         return QString::number(employee);
     const char *r = m_records.record(i);
     if (useScheduleName) {
-        const QString scheduleName = FieldToText(r + Emp::ScheduleName, Emp::NameWidth);
+        const QString scheduleName = textOf(r, EmployeeField::ScheduleName);
         if (!scheduleName.isEmpty())
             return scheduleName;
     }
@@ -192,10 +158,10 @@ void EmployeeRecords::names(QStringList &names, QList<qint32> &numbers) const
     for (int i = 1; i <= m_records.count(); ++i) {
         const char *r = m_records.record(i);
         EmployeeFields e;
-        e.firstName = FieldToText(r + Emp::FirstName, Emp::NameWidth);
-        e.lastName = FieldToText(r + Emp::LastName, Emp::NameWidth);
+        e.firstName = textOf(r, EmployeeField::FirstName);
+        e.lastName = textOf(r, EmployeeField::LastName);
         names << e.fullName();
-        numbers << Field::i32(r + Emp::Number);
+        numbers << numberOf(r);
     }
 }
 
@@ -204,9 +170,9 @@ QString EmployeeRecords::phone(qint32 employee, bool emergency) const
     QString phone;
     for (int i = 1; i <= m_records.count(); ++i) {   // the last record with the number counts
         const char *r = m_records.record(i);
-        if (Field::i32(r + Emp::Number) == employee)
+        if (numberOf(r) == employee)
             phone = ScheduleHelper::FormatPhone(
-                FieldToText(r + (emergency ? Emp::EmergencyPhone : Emp::Phone), Emp::PhoneWidth));
+                textOf(r, emergency ? EmployeeField::EmergencyPhone : EmployeeField::Phone));
     }
     return phone;
 }
@@ -215,11 +181,11 @@ void EmployeeRecords::availability(qint32 employee, std::array<double, 7> &start
 {
     for (int i = 1; i <= m_records.count(); ++i) {
         const char *r = m_records.record(i);
-        if (Field::i32(r + Emp::Number) != employee)
+        if (numberOf(r) != employee)
             continue;
         for (int d = 0; d < 7; ++d) {
-            starts[d] = OleDate::timeOfDay(Field::f64(r + Emp::AvailStart + 8 * d));
-            const double end = OleDate::timeOfDay(Field::f64(r + Emp::AvailEnd + 8 * d));
+            starts[d] = OleDate::timeOfDay(Field::f64(r + AvailStart + 8 * d));
+            const double end = OleDate::timeOfDay(Field::f64(r + AvailEnd + 8 * d));
             ends[d] = end == 0 ? 1.0 : end;
         }
     }
@@ -230,11 +196,11 @@ void EmployeeRecords::setAvailability(qint32 employee, const std::array<double, 
 {
     for (int i = 1; i <= m_records.count(); ++i) {
         char *r = m_records.record(i);
-        if (Field::i32(r + Emp::Number) != employee)
+        if (numberOf(r) != employee)
             continue;
         for (int d = 0; d < 7; ++d) {
-            Field::setF64(r + Emp::AvailStart + 8 * d, starts[d]);
-            Field::setF64(r + Emp::AvailEnd + 8 * d, ends[d]);
+            Field::setF64(r + AvailStart + 8 * d, starts[d]);
+            Field::setF64(r + AvailEnd + 8 * d, ends[d]);
         }
     }
 }
