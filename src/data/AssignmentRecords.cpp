@@ -1,7 +1,7 @@
 #include "AssignmentRecords.h"
 
 #include "CodePage.h"
-#include "RecordList.h"
+#include "DecodedRecords.h"
 #include "StoredName.h"
 
 using StoredName::key;
@@ -13,27 +13,18 @@ constexpr int Size = 24, Employee = 0, Position = 4, PositionWidth = 20;
 
 void AssignmentRecords::load(const QString &path)
 {
-    RecordList records(Size);
-    records.load(path);
-    m_assignments.clear();
+    m_assignments = DecodedRecords::load(path, Size, [](const char *r) {
+        return Assignment{Field::i32(r + Employee), CodePage::toUpper(CodePage::FieldToText(r + Position, PositionWidth))};
+    });
     m_indexValid = false;
-    m_assignments.reserve(records.count());
-    for (int i = 1; i <= records.count(); ++i) {
-        const char *r = records.record(i);
-        m_assignments.append({Field::i32(r + Employee),
-                              CodePage::toUpper(CodePage::FieldToText(r + Position, PositionWidth))});
-    }
 }
 
 void AssignmentRecords::save(const QString &path) const
 {
-    RecordList records(Size);
-    for (const Assignment &a : m_assignments) {
-        char *r = records.record(records.append());
+    DecodedRecords::save(path, Size, m_assignments, [](char *r, const Assignment &a) {
         Field::setI32(r + Employee, a.employee);
         CodePage::TextToField(r + Position, PositionWidth, key(a.position));
-    }
-    records.save(path);
+    });
 }
 
 const QList<qsizetype> &AssignmentRecords::placesOf(qint32 employee) const

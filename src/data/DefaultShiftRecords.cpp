@@ -1,7 +1,7 @@
 #include "DefaultShiftRecords.h"
 
 #include "CodePage.h"
-#include "RecordList.h"
+#include "DecodedRecords.h"
 
 using CodePage::trimBlanks;
 
@@ -12,26 +12,18 @@ constexpr int Size = 248, Dept = 0, DeptWidth = 30, Start = 32, End = 40;
 
 void DefaultShiftRecords::load(const QString &path)
 {
-    RecordList records(Size);
-    records.load(path);
-    m_shifts.clear();
-    m_shifts.reserve(records.count());
-    for (int i = 1; i <= records.count(); ++i) {
-        const char *r = records.record(i);
-        m_shifts.append({CodePage::FieldToText(r + Dept, DeptWidth), Field::f64(r + Start), Field::f64(r + End)});
-    }
+    m_shifts = DecodedRecords::load(path, Size, [](const char *r) {
+        return DefaultShift{CodePage::FieldToText(r + Dept, DeptWidth), Field::f64(r + Start), Field::f64(r + End)};
+    });
 }
 
 void DefaultShiftRecords::save(const QString &path) const
 {
-    RecordList records(Size);
-    for (const DefaultShift &s : m_shifts) {
-        char *r = records.record(records.append());
+    DecodedRecords::save(path, Size, m_shifts, [](char *r, const DefaultShift &s) {
         CodePage::TextToField(r + Dept, DeptWidth, s.department);
         Field::setF64(r + Start, s.start);
         Field::setF64(r + End, s.end);
-    }
-    records.save(path);
+    });
 }
 
 QList<DefaultShift> DefaultShiftRecords::of(const QString &department) const

@@ -1,7 +1,7 @@
 #include "PositionRecords.h"
 
 #include "CodePage.h"
-#include "RecordList.h"
+#include "DecodedRecords.h"
 #include "StoredName.h"
 
 using StoredName::key;
@@ -13,27 +13,19 @@ constexpr int Size = 328, Name = 0, NameWidth = 20, TextColor = 20, BackColor = 
 
 void PositionRecords::load(const QString &path)
 {
-    RecordList records(Size);
-    records.load(path);
-    m_positions.clear();
-    m_positions.reserve(records.count());
-    for (int i = 1; i <= records.count(); ++i) {
-        const char *r = records.record(i);
-        m_positions.append({CodePage::toUpper(CodePage::FieldToText(r + Name, NameWidth)),
-                            Field::i32(r + TextColor), Field::i32(r + BackColor)});
-    }
+    m_positions = DecodedRecords::load(path, Size, [](const char *r) {
+        return PositionInfo{CodePage::toUpper(CodePage::FieldToText(r + Name, NameWidth)), Field::i32(r + TextColor),
+                            Field::i32(r + BackColor)};
+    });
 }
 
 void PositionRecords::save(const QString &path) const
 {
-    RecordList records(Size);
-    for (const PositionInfo &p : m_positions) {
-        char *r = records.record(records.append());
+    DecodedRecords::save(path, Size, m_positions, [](char *r, const PositionInfo &p) {
         CodePage::TextToField(r + Name, NameWidth, key(p.name));
         Field::setI32(r + TextColor, p.textColor);
         Field::setI32(r + BackColor, p.backColor);
-    }
-    records.save(path);
+    });
 }
 
 void PositionRecords::setColours(const QString &name, qint32 textColor, qint32 backColor)
