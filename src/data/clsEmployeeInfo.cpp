@@ -1,6 +1,7 @@
 #include "clsEmployeeInfo.h"
 
 #include "CodePage.h"
+#include "EmployeeFieldTable.h"
 #include "EmployeeInfoTarget.h"
 #include "FileError.h"
 #include "MultiFileCommit.h"
@@ -259,39 +260,14 @@ QStringList clsEmployeeInfo::PositionsInDept(const QStringList &departments) con
 
 // ---- Employees ------------------------------------------------------------------------------
 
-qint32 clsEmployeeInfo::AddEmployee(const QString &FirstName, const QString &MiddleName, const QString &LastName,
-                                    qint32 dob, qint32 HireDate, const QString &ScheduleName, qint32 SSNumber,
-                                    const QString &DescCode, qint32 employeeNumber, const QString &PhoneNumber,
-                                    const QString &Address1, const QString &Address2, const QString &City,
-                                    const QString &State, const QString &PostalCode,
-                                    const QString &EmergencyContact, const QString &EmergencyPhone,
-                                    const QString &Spouse, bool GenderIsMale)
+qint32 clsEmployeeInfo::AddEmployee(const EmployeeFields &fields)
 {
     requireWritable();
-    for (const QString *text : {&FirstName, &MiddleName, &LastName, &ScheduleName, &DescCode, &PhoneNumber, &Address1,
-                                &Address2, &City, &State, &PostalCode, &EmergencyContact, &EmergencyPhone, &Spouse})
-        CodePage::RequireEncodable(*text);
-    EmployeeFields fields;
-    fields.firstName = FirstName;
-    fields.middleName = MiddleName;
-    fields.lastName = LastName;
-    fields.dob = dob;
-    fields.hireDate = HireDate;
-    fields.scheduleName = ScheduleName;
-    fields.ssNumber = SSNumber;
-    fields.descCode = DescCode;
-    fields.phone = PhoneNumber;
-    fields.address1 = Address1;
-    fields.address2 = Address2;
-    fields.city = City;
-    fields.state = State;
-    fields.postalCode = PostalCode;
-    fields.emergencyContact = EmergencyContact;
-    fields.emergencyPhone = EmergencyPhone;
-    fields.spouse = Spouse;
-    fields.male = GenderIsMale;
-    const qint32 created = employeeNumber == 0 ? m_employees.addNew() : 0;
-    m_employees.update(created ? created : employeeNumber, fields);
+    for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields())
+        if (f.edited() && f.isText())
+            CodePage::RequireEncodable(fields.*f.text);
+    const qint32 created = fields.number == 0 ? m_employees.addNew() : 0;
+    m_employees.update(created ? created : fields.number, fields);
     try {
         writeEmployees();
     } catch (...) {
@@ -328,29 +304,7 @@ void clsEmployeeInfo::PopulateInfoControl(EmployeeInfoTarget &control, qint32 em
     const std::optional<EmployeeFields> found = m_employees.get(employee);
     if (!found)
         return;
-    const EmployeeFields &e = *found;
-    control.setDescCode(e.descCode);
-    control.setDob(e.dob);
-    control.setFirstName(e.firstName);
-    control.setHireDate(e.hireDate);
-    control.setLastName(e.lastName);
-    control.setMiddleName(e.middleName);
-    control.setScheduleName(e.scheduleName);
-    control.setSSNumber(e.ssNumber);
-    control.setPhoneNumber(ScheduleHelper::FormatPhone(e.phone));
-    control.setAddress1(e.address1);
-    control.setAddress2(e.address2);
-    control.setCity(e.city);
-    control.setState(e.state);
-    control.setPostalCode(e.postalCode);
-    control.setEmergencyContact(e.emergencyContact);
-    control.setEmergencyPhone(ScheduleHelper::FormatPhone(e.emergencyPhone));
-    control.setSpouse(e.spouse);
-    control.setGenderIsMale(e.male);
-    for (int d = 1; d <= 7; ++d) {
-        control.StartTimeSet(d, e.availabilityStart[d - 1]);
-        control.EndTimeSet(d, e.availabilityEnd[d - 1]);
-    }
+    control.setFields(*found);
 }
 
 QString clsEmployeeInfo::ConvertNumberToName(qint32 employee, bool useScheduleName) const

@@ -77,12 +77,10 @@ public:
     const QList<PositionInfo> &Positions() const { return m_positions.list(); }
 
     // Employees
-    qint32 AddEmployee(const QString &FirstName, const QString &MiddleName, const QString &LastName,
-                       qint32 dob, qint32 HireDate, const QString &ScheduleName, qint32 SSNumber,
-                       const QString &DescCode, qint32 employeeNumber, const QString &PhoneNumber,
-                       const QString &Address1, const QString &Address2, const QString &City,
-                       const QString &State, const QString &PostalCode, const QString &EmergencyContact,
-                       const QString &EmergencyPhone, const QString &Spouse, bool GenderIsMale);
+    // With fields.number 0 adds an employee under a new number and returns it; otherwise
+    // overwrites what the editor edits (see EmployeeFieldSpec::edited) in the record of that
+    // number and returns 0.
+    qint32 AddEmployee(const EmployeeFields &fields);
     void DeleteUser(qint32 employee);
     bool EmployeeExists(qint32 employee) const;
     void PopulateInfoControl(EmployeeInfoTarget &control, qint32 employee) const;

@@ -1,6 +1,7 @@
 // The master data: departments, positions, employees, memberships, assignments and default
 // shifts, checked against bytes on disk and against files written by hand.
 
+#include "EmployeeNamed.h"
 #include "HandMadeRecords.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
@@ -22,7 +23,9 @@ class TestEmployeeInfo : public QObject
     qint32 addEmployee(clsEmployeeInfo &info, const QString &first, const QString &last,
                        const QString &phone = {}, bool male = false)
     {
-        return info.AddEmployee(first, {}, last, 0, 0, {}, 0, {}, 0, phone, {}, {}, {}, {}, {}, {}, {}, {}, male);
+        EmployeeFields e = employeeNamed(first, last, male);
+        e.phone = phone;
+        return info.AddEmployee(e);
     }
 
 private slots:
@@ -230,9 +233,22 @@ private slots:
         starts.fill(0.25);
         ends.fill(0.75);
         info->EmployeeSetAvalTimes(ann, starts, ends);
-        QCOMPARE(info->AddEmployee(QString(60, u'A'), "M", "Lee", 100, 200, "Annie", 123456789, "PT", ann,
-                                   "8005551234", "1 Main", "", "Town", "ST", "12345", "Bob", "5550000", "Sam", false),
-                 0);
+        EmployeeFields update = employeeNamed(QString(60, u'A'), "Lee", false, ann);
+        update.middleName = "M";
+        update.dob = 100;
+        update.scheduleName = "Annie";
+        update.ssNumber = 123456789;
+        update.descCode = "PT";
+        update.hireDate = 200;
+        update.phone = "8005551234";
+        update.address1 = "1 Main";
+        update.city = "Town";
+        update.state = "ST";
+        update.postalCode = "12345";
+        update.spouse = "Sam";
+        update.emergencyContact = "Bob";
+        update.emergencyPhone = "5550000";
+        QCOMPARE(info->AddEmployee(update), 0);
         const auto e = open()->GetEmployee(ann);
         QVERIFY(e);
         QCOMPARE(e->firstName, QString(50, u'A'));
@@ -246,7 +262,7 @@ private slots:
 
         // An unknown number changes nothing but still rewrites the file.
         QFile::remove(file("EmployeeInfo.dat"));
-        QCOMPARE(info->AddEmployee("X", "", "Y", 0, 0, "", 0, "", 12, "", "", "", "", "", "", "", "", "", false), 0);
+        QCOMPARE(info->AddEmployee(employeeNamed("X", "Y", false, 12)), 0);
         QCOMPARE(QFileInfo(file("EmployeeInfo.dat")).size(), 732);
     }
 
@@ -433,7 +449,7 @@ private slots:
         HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(8, "Jos\xe9", "M\xfcller"));
         auto info = open();
         QCOMPARE(info->ConvertNumberToName(8, false), QStringLiteral("Jos\u00e9 M\u00fcller"));
-        info->AddEmployee("Jos\u00e9", "", "M\u00fcller", 0, 0, "", 0, "", 8, "", "", "", "", "", "", "", "", "", false);
+        info->AddEmployee(employeeNamed("Jos\u00e9", "M\u00fcller", false, 8));
         QCOMPARE(HandMade::read(file("EmployeeInfo.dat")).mid(4, 5), QByteArray("Jos\xe9 "));
     }
 };
