@@ -444,6 +444,58 @@ private slots:
         QCOMPARE(HandMade::f64(disk, 248 + 32), 0.1);
     }
 
+    // Reading the master data, by any of its getters or by loading it again, leaves every file
+    // of the folder as it was: the same bytes and the same modification time.
+    void readingWritesNothing()
+    {
+        HandMade::write(file("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8));
+        HandMade::write(file("Jobs.dat"), HandMade::position("COOK", 0, 255));
+        HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(3, "Ann", "Lee", "5551234") + HandMade::employee(4, "Bob", "Ray"));
+        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(3, "KITCHEN") + HandMade::membership(4, "KITCHEN"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(3, "COOK"));
+        HandMade::write(file("Shifts.dat"), HandMade::defaultShift("KITCHEN", 0.25, 0.5));
+        HandMade::write(file("BarNames.dat"), {});
+        const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+        const auto snapshot = [&] {
+            QMap<QString, std::pair<QByteArray, QDateTime>> files;
+            for (const QString &name : QDir(m_tmp->path()).entryList(QDir::Files))
+                files.insert(name, {HandMade::read(m_tmp->filePath(name)), QFileInfo(m_tmp->filePath(name)).lastModified()});
+            return files;
+        };
+        for (const QString &name : QDir(m_tmp->path()).entryList(QDir::Files)) {
+            QFile f(m_tmp->filePath(name));
+            QVERIFY(f.open(QIODevice::Append) && f.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+        const auto before = snapshot();
+        QCOMPARE(before.size(), 7);
+
+        auto info = open();
+        std::array<double, 7> starts{}, ends{};
+        qint32 text = 0, back = 0;
+        QStringList names;
+        QList<qint32> numbers;
+        const QList<std::pair<const char *, std::function<void()>>> reads{
+            {"Departments", [&] { info->Departments(); info->DepartmentNames(); info->DepartmentsNamed({"kitchen"}); }},
+            {"GetDepartmentFirstDay", [&] { info->GetDepartmentFirstDay("KITCHEN"); info->OverTimeDepartmentGet("KITCHEN", true); }},
+            {"JobNameInfoGet", [&] { info->JobNameInfoGet("COOK", text, back); info->JobNamesGetAll(); info->Positions(); }},
+            {"PositionsInDept", [&] { info->PositionsInDept({"KITCHEN"}); }},
+            {"Employees", [&] { info->Employees(); info->GetEmployee(3); info->EmployeeExists(3); info->GetEmpNames(names, numbers); }},
+            {"ConvertNumberToName", [&] { info->ConvertNumberToName(3, true); info->DistinctNames({3, 4}, false); }},
+            {"EmpInfoPhoneGet", [&] { info->EmpInfoPhoneGet(3, false); info->GetBarForEmployeeNumber(3); info->GetAvalJobs(3); }},
+            {"EmployeeGetAvalTimes", [&] { info->EmployeeGetAvalTimes(3, starts, ends); info->EmployeeGetAvalTimes(99, starts, ends); }},
+            {"GetEmployeeInDept", [&] { info->GetEmployeeInDept("KITCHEN"); info->EmployeesInDept({"KITCHEN"}); info->Memberships(); }},
+            {"DeptEmployeeGetDepts", [&] { info->DeptEmployeeGetDepts(3); }},
+            {"JobEmpAvalGet", [&] { info->JobEmpAvalGet(3); info->JobEmployeeHasMultiple(3); info->Assignments(); }},
+            {"EmployeeGetForDeptandPost", [&] { info->EmployeeGetForDeptandPost({"COOK"}, {"KITCHEN"}); }},
+            {"ShiftAutoGetAll", [&] { info->ShiftAutoGetAll("KITCHEN"); info->DefaultShifts(); }},
+            {"LoadDepartmentList", [&] { info->LoadDepartmentList(); info->LoadDepartmentEmployees(); info->Refresh(); }},
+            {"an empty batch", [&] { info->beginBatch(); info->endBatch(); }}};
+        for (const auto &[name, read] : reads) {
+            read();
+            QVERIFY2(snapshot() == before, name);
+        }
+    }
+
     void accentedTextsRoundTrip()
     {
         HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(8, "Jos\xe9", "M\xfcller"));
