@@ -7,11 +7,11 @@
 #include "grid/Availability.h"
 
 #include "ui/common/WindowHelpers.h"
+#include "data/EmployeeFieldTable.h"
 #include "data/MultiFileCommit.h"
 #include "data/OleDate.h"
 #include "data/PayRates.h"
 #include "data/Prompt.h"
-#include "data/EmployeeFieldTable.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 
@@ -251,7 +251,8 @@ QLineEdit *ctlUserInfo::fieldBox(EmployeeField field, const char *name)
 {
     const EmployeeFieldSpec &spec = EmployeeFieldTable::spec(field);
     // Phones may be typed with blanks, brackets and dashes; the digits must fit the field.
-    QLineEdit *box = textBox(name, spec.kind == EmployeeFieldSpec::Kind::Phone ? 20 : spec.width);
+    constexpr int kTypedPhoneLength = 20;
+    QLineEdit *box = textBox(name, spec.kind == EmployeeFieldSpec::Kind::Phone ? kTypedPhoneLength : spec.width);
     m_fieldBoxes.append({&spec, box});
     return box;
 }
