@@ -10,35 +10,38 @@ using F = EmployeeField;
 using Kind = EmployeeFieldSpec::Kind;
 using E = EmployeeFields;
 
-constexpr EmployeeFieldSpec texts(F id, Kind kind, const char *key, const char *column, int offset, int width,
-                                  QString E::*member)
+// A text or phone field, and a 32-bit one; the key and the heading as the export and the import
+// have always named them.
+constexpr EmployeeFieldSpec textField(F id, Kind kind, const char *key, const char *column, int offset, int width,
+                                      QString E::*member)
 {
     return {id, kind, key, column, offset, width, member};
 }
-constexpr EmployeeFieldSpec wholes(F id, Kind kind, const char *key, const char *column, int offset, qint32 E::*member)
+constexpr EmployeeFieldSpec numberField(F id, Kind kind, const char *key, const char *column, int offset,
+                                        qint32 E::*member)
 {
     return {id, kind, key, column, offset, 4, nullptr, member};
 }
 
 constexpr EmployeeFieldSpec kFields[] = {
-    wholes(F::Number, Kind::Key, "number", nullptr, 0, &E::number),
-    texts(F::FirstName, Kind::Text, "firstName", "First Name", 4, 50, &E::firstName),
-    texts(F::MiddleName, Kind::Text, "middleName", "Middle Name", 54, 50, &E::middleName),
-    texts(F::LastName, Kind::Text, "lastName", "Last Name", 104, 50, &E::lastName),
-    texts(F::ScheduleName, Kind::Text, "scheduleName", "Schedule Name", 160, 50, &E::scheduleName),
-    wholes(F::Dob, Kind::Day, "dob", "Birth Date", 156, &E::dob),
-    wholes(F::HireDate, Kind::Day, "hireDate", "Hire Date", 268, &E::hireDate),
-    wholes(F::SSNumber, Kind::Whole, "ssNumber", nullptr, 212, &E::ssNumber),
-    texts(F::DescCode, Kind::Text, "descCode", nullptr, 216, 50, &E::descCode),
-    texts(F::Phone, Kind::Phone, "phone", "Phone", 448, 10, &E::phone),
-    texts(F::EmergencyPhone, Kind::Phone, "emergencyPhone", "Emergency Phone", 618, 10, &E::emergencyPhone),
-    texts(F::Address1, Kind::Text, "address1", "Address 1", 458, 30, &E::address1),
-    texts(F::Address2, Kind::Text, "address2", "Address 2", 488, 30, &E::address2),
-    texts(F::City, Kind::Text, "city", "City", 518, 30, &E::city),
-    texts(F::State, Kind::Text, "state", "State", 548, 20, &E::state),
-    texts(F::PostalCode, Kind::Text, "postalCode", "Postal Code", 568, 10, &E::postalCode),
-    texts(F::Spouse, Kind::Text, "spouse", nullptr, 578, 20, &E::spouse),
-    texts(F::EmergencyContact, Kind::Text, "emergencyContact", "Emergency Contact", 598, 20, &E::emergencyContact),
+    numberField(F::Number, Kind::Key, "number", nullptr, 0, &E::number),
+    textField(F::FirstName, Kind::Text, "firstName", "First Name", 4, 50, &E::firstName),
+    textField(F::MiddleName, Kind::Text, "middleName", "Middle Name", 54, 50, &E::middleName),
+    textField(F::LastName, Kind::Text, "lastName", "Last Name", 104, 50, &E::lastName),
+    textField(F::ScheduleName, Kind::Text, "scheduleName", "Schedule Name", 160, 50, &E::scheduleName),
+    numberField(F::Dob, Kind::Day, "dob", "Birth Date", 156, &E::dob),
+    numberField(F::HireDate, Kind::Day, "hireDate", "Hire Date", 268, &E::hireDate),
+    numberField(F::SSNumber, Kind::Whole, "ssNumber", nullptr, 212, &E::ssNumber),
+    textField(F::DescCode, Kind::Text, "descCode", nullptr, 216, 50, &E::descCode),
+    textField(F::Phone, Kind::Phone, "phone", "Phone", 448, 10, &E::phone),
+    textField(F::EmergencyPhone, Kind::Phone, "emergencyPhone", "Emergency Phone", 618, 10, &E::emergencyPhone),
+    textField(F::Address1, Kind::Text, "address1", "Address 1", 458, 30, &E::address1),
+    textField(F::Address2, Kind::Text, "address2", "Address 2", 488, 30, &E::address2),
+    textField(F::City, Kind::Text, "city", "City", 518, 30, &E::city),
+    textField(F::State, Kind::Text, "state", "State", 548, 20, &E::state),
+    textField(F::PostalCode, Kind::Text, "postalCode", "Postal Code", 568, 10, &E::postalCode),
+    textField(F::Spouse, Kind::Text, "spouse", nullptr, 578, 20, &E::spouse),
+    textField(F::EmergencyContact, Kind::Text, "emergencyContact", "Emergency Contact", 598, 20, &E::emergencyContact),
     {F::Male, Kind::Flag, "male", "Male", 628, 1, nullptr, nullptr, nullptr, &E::male},
     {F::BarNumber, Kind::Unused16, nullptr, nullptr, 332, 2, nullptr, nullptr, &E::barNumber},
     {F::PositionPick, Kind::Unused16, nullptr, nullptr, 334, 2, nullptr, nullptr, &E::positionPick},
