@@ -1,8 +1,14 @@
 #pragma once
 
+#include "AssignmentRecords.h"
+#include "DefaultShiftRecords.h"
+#include "DepartmentRecords.h"
+#include "EmployeeFields.h"
+#include "EmployeeRecords.h"
+#include "MembershipRecords.h"
+#include "PositionRecords.h"
 #include "RecordList.h"
 
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -12,57 +18,10 @@
 
 class EmployeeInfoTarget;
 
-// One employee record, decoded.
-struct EmployeeFields {
-    qint32 number = 0;
-    QString firstName, middleName, lastName;
-    qint32 dob = 0;               // whole days since 30 December 1899
-    QString scheduleName;
-    qint32 ssNumber = 0;
-    QString descCode;
-    qint32 hireDate = 0;
-    qint16 barNumber = 0;
-    qint16 positionPick = 0;
-    std::array<double, 7> availabilityStart{};   // Sunday first, as stored
-    std::array<double, 7> availabilityEnd{};
-    QString phone, address1, address2, city, state, postalCode, spouse, emergencyContact, emergencyPhone;
-    bool male = false;
-
-    // First name, a blank when it is not empty, and the last name, trimmed.
-    QString fullName() const;
-};
-
-struct DepartmentInfo {
-    QString name;       // trimmed and upper-cased, as DepartmentNames lists it
-    qint16 firstDay = 0;
-    quint8 weekLimit = 0;
-    quint8 dayLimit = 0;
-};
-
-struct PositionInfo {
-    QString name;
-    qint32 textColor = 0;
-    qint32 backColor = 0;
-};
-
-struct Membership {
-    qint32 employee = 0;
-    QString department;   // the name field, trimmed
-};
-
-struct Assignment {
-    qint32 employee = 0;
-    QString position;
-};
-
-struct DefaultShift {
-    QString department;
-    double start = 0;
-    double end = 0;
-};
-
-// The master data: every record file of the data folder, held in memory. Each changing
-// operation rewrites the affected file whole; a failed write throws FileError to the caller.
+// The master data: every record file of the data folder, held in memory by one class a file
+// (DepartmentRecords, EmployeeRecords, ...). This class ties them together: each changing
+// operation rewrites the affected files whole (together where there are several); a failed write
+// throws FileError to the caller.
 // Lists are 0-based; the order of their entries is the record order of the files.
 // Text that Windows-1252 cannot hold is refused with CodePage::UnencodableText before anything
 // changes. Every change is announced by a signal, so windows that show master data follow
@@ -115,15 +74,13 @@ public:
     void JobNameInfoGet(const QString &name, qint32 &textColor, qint32 &backColor) const;
     QStringList JobNamesGetAll() const;
     QStringList PositionsInDept(const QStringList &departments) const;
-    const QList<PositionInfo> &Positions() const { return m_positions; }
+    const QList<PositionInfo> &Positions() const { return m_positions.list(); }
 
     // Employees
-    qint32 AddEmployee(const QString &FirstName, const QString &MiddleName, const QString &LastName,
-                       qint32 dob, qint32 HireDate, const QString &ScheduleName, qint32 SSNumber,
-                       const QString &DescCode, qint32 employeeNumber, const QString &PhoneNumber,
-                       const QString &Address1, const QString &Address2, const QString &City,
-                       const QString &State, const QString &PostalCode, const QString &EmergencyContact,
-                       const QString &EmergencyPhone, const QString &Spouse, bool GenderIsMale);
+    // With fields.number 0 adds an employee under a new number and returns it; otherwise
+    // overwrites what the editor edits (see EmployeeFieldSpec::edited) in the record of that
+    // number and returns 0.
+    qint32 AddEmployee(const EmployeeFields &fields);
     void DeleteUser(qint32 employee);
     bool EmployeeExists(qint32 employee) const;
     void PopulateInfoControl(EmployeeInfoTarget &control, qint32 employee) const;
@@ -159,13 +116,13 @@ public:
     void EmployeeSetAvalTimes(qint32 employee, const std::array<double, 7> &starts,
                               const std::array<double, 7> &ends);
     QList<qint32> EmployeeGetForDeptandPost(const QStringList &positions, const QStringList &departments) const;
-    const QList<Assignment> &Assignments() const { return m_assignments; }
+    const QList<Assignment> &Assignments() const { return m_assignments.list(); }
 
     // Default work shifts
     QList<DefaultShift> ShiftAutoGetAll(const QString &department) const;
     void ShiftSaveAll(const QString &department, const QList<DefaultShift> &shifts);
     void DeleteShiftsFromDept(const QString &department);
-    const QList<DefaultShift> &DefaultShifts() const { return m_shifts; }
+    const QList<DefaultShift> &DefaultShifts() const { return m_shifts.list(); }
 
     // File names inside the data folder.
     static constexpr const char *kDepartmentsFile = "Dept.dat";
@@ -194,18 +151,12 @@ private:
     void LoadAll();
     QString path(const char *fileName) const;
     void requireWritable() const;
-    int FindDepartmentIndex(const QString &name) const;   // 1..n, 0 when none
-    int findEmployee(qint32 employee) const;               // first record 1..n, 0 when none
-    const QList<qsizetype> &assignmentsOf(qint32 employee) const;   // places in m_assignments, in order
     void writeDepartments();
     void writeEmployees();
     void writeMemberships();
     void writePositions();
-    void loadPositions();
     void writeAssignments();
-    void loadAssignments();
     void writeDefaultShifts();
-    void loadDefaultShifts();
     void openBarNames();
 
     enum DirtyFile { DirtyDepartments = 1, DirtyEmployees = 2, DirtyMemberships = 4, DirtyPositions = 8,
@@ -216,19 +167,12 @@ private:
     Access m_access;
     int m_batchDepth = 0;
     int m_dirty = 0;
-    RecordList m_departments{530};
-    RecordList m_employees{732};
-    RecordList m_contacts{108};
+    DepartmentRecords m_departments;
+    EmployeeRecords m_employees;
+    RecordList m_contacts{108};    // read and kept, never interpreted
     RecordList m_addresses{380};
-    RecordList m_memberships{36};
-    QList<PositionInfo> m_positions;
-    QList<Assignment> m_assignments;
-    QList<DefaultShift> m_shifts;
-
-    // Lookups by employee number, so that work over every employee stays linear. Each is
-    // rebuilt on first use after it was dropped (a load or a removal); additions keep it.
-    mutable QHash<qint32, int> m_employeeIndex;   // number -> first record with it
-    mutable bool m_employeeIndexValid = false;
-    mutable QHash<qint32, QList<qsizetype>> m_assignmentIndex;
-    mutable bool m_assignmentIndexValid = false;
+    MembershipRecords m_memberships;
+    PositionRecords m_positions;
+    AssignmentRecords m_assignments;
+    DefaultShiftRecords m_shifts;
 };

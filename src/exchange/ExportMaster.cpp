@@ -2,6 +2,7 @@
 
 #include "JsonWriter.h"
 #include "data/CodePage.h"
+#include "data/EmployeeFieldTable.h"
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
@@ -26,6 +27,25 @@ static void availability(const EmployeeFields &last, JsonWriter &json)
         json.endObject();
     }
     json.endArray();
+}
+
+// One field of the record under its key: dates as ISO dates, phones also as shown.
+static void field(const EmployeeFieldSpec &f, const EmployeeFields &e, JsonWriter &json)
+{
+    using Kind = EmployeeFieldSpec::Kind;
+    const QString key = QLatin1String(f.key);
+    switch (f.kind) {
+    case Kind::Key:
+    case Kind::Whole: json.value(key, qint64(e.*f.whole)); break;
+    case Kind::Day: json.value(key, OleDate::isoDate(e.*f.whole)); break;
+    case Kind::Text: json.value(key, e.*f.text); break;
+    case Kind::Phone:
+        json.value(key, e.*f.text);
+        json.value(key + QLatin1String("Display"), ScheduleHelper::FormatPhone(e.*f.text));
+        break;
+    case Kind::Flag: json.value(key, e.*f.flag); break;
+    case Kind::Unused16: json.value(key, int(e.*f.small)); break;
+    }
 }
 
 QString toJson(const clsEmployeeInfo &info)
@@ -70,28 +90,12 @@ QString toJson(const clsEmployeeInfo &info)
     json.beginArray(QStringLiteral("employees"));
     for (const EmployeeFields &e : employees) {
         json.beginObject();
-        json.value(QStringLiteral("number"), qint64(e.number));
-        json.value(QStringLiteral("firstName"), e.firstName);
-        json.value(QStringLiteral("middleName"), e.middleName);
-        json.value(QStringLiteral("lastName"), e.lastName);
-        json.value(QStringLiteral("scheduleName"), e.scheduleName);
-        json.value(QStringLiteral("fullName"), e.fullName());
-        json.value(QStringLiteral("dob"), OleDate::isoDate(e.dob));
-        json.value(QStringLiteral("hireDate"), OleDate::isoDate(e.hireDate));
-        json.value(QStringLiteral("ssNumber"), qint64(e.ssNumber));
-        json.value(QStringLiteral("descCode"), e.descCode);
-        json.value(QStringLiteral("phone"), e.phone);
-        json.value(QStringLiteral("phoneDisplay"), ScheduleHelper::FormatPhone(e.phone));
-        json.value(QStringLiteral("emergencyPhone"), e.emergencyPhone);
-        json.value(QStringLiteral("emergencyPhoneDisplay"), ScheduleHelper::FormatPhone(e.emergencyPhone));
-        json.value(QStringLiteral("address1"), e.address1);
-        json.value(QStringLiteral("address2"), e.address2);
-        json.value(QStringLiteral("city"), e.city);
-        json.value(QStringLiteral("state"), e.state);
-        json.value(QStringLiteral("postalCode"), e.postalCode);
-        json.value(QStringLiteral("spouse"), e.spouse);
-        json.value(QStringLiteral("emergencyContact"), e.emergencyContact);
-        json.value(QStringLiteral("male"), e.male);
+        for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields()) {
+            if (f.key)
+                field(f, e, json);
+            if (f.id == EmployeeField::ScheduleName)   // the name lists show, beside the names it is made of
+                json.value(QStringLiteral("fullName"), e.fullName());
+        }
         availability(employees[lastRecord.value(e.number)], json);
         json.stringArray(QStringLiteral("departments"), departmentsOf.value(e.number));
         json.stringArray(QStringLiteral("positions"), positionsOf.value(e.number));

@@ -9,6 +9,7 @@
 #include "data/TypedNumbers.h"
 #include "grid/Availability.h"
 #include "data/ScheduleHelper.h"
+#include "data/EmployeeFieldTable.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QCoreApplication>
@@ -22,10 +23,28 @@ namespace ImportEmployees {
 
 namespace {
 
+using F = EmployeeField;
+using Kind = EmployeeFieldSpec::Kind;
+
+// The record's fields a file may give, first among the columns and in the order the
+// documentation lists them; their headings and widths are those of the field table.
+constexpr EmployeeField kFieldColumns[] = {F::FirstName, F::MiddleName, F::LastName, F::ScheduleName, F::Dob,
+                                           F::HireDate, F::Phone, F::EmergencyContact, F::EmergencyPhone,
+                                           F::Address1, F::Address2, F::City, F::State, F::PostalCode, F::Male};
+constexpr int kFieldColumnCount = int(std::size(kFieldColumns));
+
+constexpr int columnOf(EmployeeField field)
+{
+    for (int c = 0; c < kFieldColumnCount; ++c)
+        if (kFieldColumns[c] == field)
+            return c;
+    return -1;
+}
+
+// The columns of what the record does not hold, after the fields.
 enum Column {
-    FirstName, MiddleName, LastName, ScheduleName, BirthDate, HireDate, Phone, EmergencyContact,
-    EmergencyPhone, Address1, Address2, City, State, PostalCode, Male, Departments, Positions, AvailableMon,
-    AvailableTue, AvailableWed, AvailableThu, AvailableFri, AvailableSat, AvailableSun, HourlyRate, ColumnCount
+    Departments = kFieldColumnCount, Positions, AvailableMon, AvailableTue, AvailableWed, AvailableThu,
+    AvailableFri, AvailableSat, AvailableSun, HourlyRate, ColumnCount
 };
 
 // Column names and the widths of the fields they are stored in (0: not a text field).
@@ -33,12 +52,17 @@ struct ColumnInfo {
     const char *name;
     int width;
 };
-constexpr ColumnInfo kColumns[ColumnCount] = {
-    {"First Name", 50}, {"Middle Name", 50}, {"Last Name", 50}, {"Schedule Name", 50}, {"Birth Date", 0},
-    {"Hire Date", 0}, {"Phone", 10}, {"Emergency Contact", 20}, {"Emergency Phone", 10}, {"Address 1", 30},
-    {"Address 2", 30}, {"City", 30}, {"State", 20}, {"Postal Code", 10}, {"Male", 0}, {"Departments", 30},
-    {"Positions", 20}, {"Available Mon", 0}, {"Available Tue", 0}, {"Available Wed", 0}, {"Available Thu", 0},
-    {"Available Fri", 0}, {"Available Sat", 0}, {"Available Sun", 0}, {"Hourly Rate", 0}};
+constexpr ColumnInfo kOtherColumns[ColumnCount - Departments] = {
+    {"Departments", 30}, {"Positions", 20}, {"Available Mon", 0}, {"Available Tue", 0}, {"Available Wed", 0},
+    {"Available Thu", 0}, {"Available Fri", 0}, {"Available Sat", 0}, {"Available Sun", 0}, {"Hourly Rate", 0}};
+
+ColumnInfo columnInfo(int c)
+{
+    if (c >= kFieldColumnCount)
+        return kOtherColumns[c - kFieldColumnCount];
+    const EmployeeFieldSpec &f = EmployeeFieldTable::spec(kFieldColumns[c]);
+    return {f.column, f.isText() ? f.width : 0};
+}
 
 // The control characters of a text by name, each once; empty when there are none.
 QString controlCharacters(const QString &text)
@@ -169,7 +193,7 @@ public:
 
     bool failed() const { return m_failed; }
 
-    QString text(Column c)
+    QString text(int c)
     {
         const QString value = m_cells[c];
         const QString control = controlCharacters(value);
@@ -178,13 +202,13 @@ public:
             problem(c, QCoreApplication::translate("ImportEmployees", "control characters are not allowed: %1").arg(control));
         else if (!bad.isEmpty())
             problem(c, QCoreApplication::translate("ImportEmployees", "the data files cannot hold these characters: %1").arg(bad));
-        else if (kColumns[c].width > 0 && value.size() > kColumns[c].width)
-            problem(c, QCoreApplication::translate("ImportEmployees", "longer than %1 characters").arg(kColumns[c].width));
+        else if (columnInfo(c).width > 0 && value.size() > columnInfo(c).width)
+            problem(c, QCoreApplication::translate("ImportEmployees", "longer than %1 characters").arg(columnInfo(c).width));
         return value;
     }
 
     // An hourly rate with a "." decimal point, as PayRates.csv holds it; empty for none.
-    std::optional<qint64> rate(Column c)
+    std::optional<qint64> rate(int c)
     {
         const QString value = m_cells[c];
         if (value.isEmpty())
@@ -195,7 +219,7 @@ public:
         return cents;
     }
 
-    qint32 date(Column c)
+    qint32 date(int c)
     {
         const QString value = m_cells[c];
         if (value.isEmpty())
@@ -211,7 +235,7 @@ public:
     }
 
     // A phone as the files store it, by the rule the employee editor follows.
-    QString phone(Column c)
+    QString phone(int c)
     {
         const PhoneRule::Reading phone = PhoneRule::read(m_cells[c]);
         if (phone.fault == PhoneRule::Fault::Refused)
@@ -225,7 +249,7 @@ public:
 
     // Hours of one weekday: "HH:MM-HH:MM", "off" for none, empty for the whole day (stored as
     // 0 to 0, as for a new employee). An end of 00:00 or 24:00 is the end of the day.
-    void hours(Column c, double &from, double &to)
+    void hours(int c, double &from, double &to)
     {
         const QString value = m_cells[c];
         from = to = 0;
@@ -251,7 +275,7 @@ public:
         to = end / 1440.0;
     }
 
-    bool flag(Column c)
+    bool flag(int c)
     {
         const QString value = m_cells[c].toLower();
         if (value.isEmpty() || value == u"no" || value == u"n" || value == u"false" || value == u"0" || value == u"f")
@@ -263,7 +287,7 @@ public:
     }
 
     // A list separated by ";", each name trimmed and upper-cased as the files store names.
-    QStringList names(Column c)
+    QStringList names(int c)
     {
         QStringList list;
         for (const QString &part : m_cells[c].split(u';', Qt::SkipEmptyParts)) {
@@ -276,8 +300,8 @@ public:
                 problem(c, QCoreApplication::translate("ImportEmployees", "control characters are not allowed: %1").arg(control));
             else if (!bad.isEmpty())
                 problem(c, QCoreApplication::translate("ImportEmployees", "the data files cannot hold these characters: %1").arg(bad));
-            else if (name.size() > kColumns[c].width)
-                problem(c, QCoreApplication::translate("ImportEmployees", "\"%1\" is longer than %2 characters").arg(name).arg(kColumns[c].width));
+            else if (name.size() > columnInfo(c).width)
+                problem(c, QCoreApplication::translate("ImportEmployees", "\"%1\" is longer than %2 characters").arg(name).arg(columnInfo(c).width));
             else if (c == Departments && !ScheduleHelper::IsSafeFolderName(name))
                 problem(c, QStringLiteral("\"%1\": %2").arg(name, ScheduleHelper::FolderNameProblem(name)));
             else
@@ -286,10 +310,10 @@ public:
         return list;
     }
 
-    void problem(Column c, const QString &reason) { rowProblem(QString::fromLatin1(kColumns[c].name), reason); }
+    void problem(int c, const QString &reason) { rowProblem(QString::fromLatin1(columnInfo(c).name), reason); }
     void rowProblem(const QString &column, const QString &reason)
     {
-        m_problems.append({m_line, column, reason, (m_cells[FirstName] + u' ' + m_cells[LastName]).trimmed()});
+        m_problems.append({m_line, column, reason, (m_cells[columnOf(F::FirstName)] + u' ' + m_cells[columnOf(F::LastName)]).trimmed()});
         m_failed = true;
     }
 
@@ -316,8 +340,8 @@ QString Problem::text() const
 QStringList columns()
 {
     QStringList names;
-    for (const ColumnInfo &c : kColumns)
-        names << QString::fromLatin1(c.name);
+    for (int c = 0; c < ColumnCount; ++c)
+        names << QString::fromLatin1(columnInfo(c).name);
     return names;
 }
 
@@ -383,28 +407,25 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
                                    .arg(record.fields.size()).arg(columnOfCell.size()));
         NewEmployee e;
         e.line = record.line;
-        e.firstName = row.text(FirstName);
-        e.middleName = row.text(MiddleName);
-        e.lastName = row.text(LastName);
-        e.scheduleName = row.text(ScheduleName);
-        e.birthDate = row.date(BirthDate);
-        e.hireDate = row.date(HireDate);
-        e.phone = row.phone(Phone);
-        e.emergencyContact = row.text(EmergencyContact);
-        e.emergencyPhone = row.phone(EmergencyPhone);
-        e.address1 = row.text(Address1);
-        e.address2 = row.text(Address2);
-        e.city = row.text(City);
-        e.state = row.text(State);
-        e.postalCode = row.text(PostalCode);
-        e.male = row.flag(Male);
+        for (int c = 0; c < kFieldColumnCount; ++c) {
+            const EmployeeFieldSpec &f = EmployeeFieldTable::spec(kFieldColumns[c]);
+            switch (f.kind) {
+            case Kind::Text: e.fields.*f.text = row.text(c); break;
+            case Kind::Phone: e.fields.*f.text = row.phone(c); break;
+            case Kind::Day: e.fields.*f.whole = row.date(c); break;
+            case Kind::Flag: e.fields.*f.flag = row.flag(c); break;
+            case Kind::Key:
+            case Kind::Whole:
+            case Kind::Unused16: break;   // no column gives them
+            }
+        }
         e.departments = row.names(Departments);
         e.positions = row.names(Positions);
         // The columns run from Monday; the record's days from Sunday.
         for (int d = 0; d < 7; ++d)
-            row.hours(Column(AvailableMon + d), e.availableFrom[(d + 1) % 7], e.availableTo[(d + 1) % 7]);
+            row.hours(AvailableMon + d, e.availableFrom[(d + 1) % 7], e.availableTo[(d + 1) % 7]);
         e.hourlyRate = row.rate(HourlyRate);
-        if (e.firstName.isEmpty() && e.lastName.isEmpty())
+        if (e.fields.firstName.isEmpty() && e.fields.lastName.isEmpty())
             row.rowProblem({}, QCoreApplication::translate("ImportEmployees", "a first or last name is needed"));
         for (const QString &d : std::as_const(e.departments))
             if (!departments.contains(d) && !plan.newDepartments.contains(d)) {
@@ -422,11 +443,11 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
             }
         if (row.failed())
             continue;
-        const QString id = identity(e.firstName, e.lastName, e.birthDate);
+        const QString id = identity(e.fields.firstName, e.fields.lastName, e.fields.dob);
         if (existing.contains(id)) {
             plan.duplicates.append({e.line, {}, QCoreApplication::translate("ImportEmployees", "%1 %2 with this birth date is already there; not added again")
-                                                    .arg(e.firstName, e.lastName).trimmed(),
-                                       (e.firstName + u' ' + e.lastName).trimmed()});
+                                                    .arg(e.fields.firstName, e.fields.lastName).trimmed(),
+                                       (e.fields.firstName + u' ' + e.fields.lastName).trimmed()});
             continue;
         }
         existing.insert(id);
@@ -452,10 +473,7 @@ int apply(clsEmployeeInfo &info, const Plan &plan, const Options &options)
         for (const NewEmployee &e : plan.employees) {
             if (options.progress)
                 options.progress(done++, int(plan.employees.size()));
-            const qint32 number = info.AddEmployee(e.firstName, e.middleName, e.lastName, e.birthDate, e.hireDate,
-                                                   e.scheduleName, 0, QString(), 0, e.phone, e.address1, e.address2,
-                                                   e.city, e.state, e.postalCode, e.emergencyContact, e.emergencyPhone,
-                                                   QString(), e.male);
+            const qint32 number = info.AddEmployee(e.fields);
             if (!e.departments.isEmpty())
                 info.DeptEmployeeSetAll(number, e.departments);
             if (!e.positions.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/EmployeeFields.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,10 +40,7 @@ struct Problem {
 // One employee the file adds, decoded and checked.
 struct NewEmployee {
     int line = 0;
-    QString firstName, middleName, lastName, scheduleName;
-    qint32 birthDate = 0, hireDate = 0;   // whole days since 30 December 1899; 0 when not given
-    QString phone, emergencyContact, emergencyPhone, address1, address2, city, state, postalCode;
-    bool male = false;
+    EmployeeFields fields;   // number 0: added under a new number; dates 0 when not given
     QStringList departments, positions;
     // Hours available, Sunday first, as the employee record holds them; 0 to 0 is all day.
     std::array<double, 7> availableFrom{}, availableTo{};

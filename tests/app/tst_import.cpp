@@ -31,7 +31,7 @@ class TestImport : public QObject
         for (const auto &p : plan.problems + plan.duplicates)
             lines << p.text();
         for (const auto &e : plan.employees)
-            lines << QStringLiteral("adds %1 %2").arg(e.firstName, e.lastName);
+            lines << QStringLiteral("adds %1 %2").arg(e.fields.firstName, e.fields.lastName);
         return lines;
     }
 

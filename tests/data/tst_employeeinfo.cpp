@@ -1,6 +1,7 @@
 // The master data: departments, positions, employees, memberships, assignments and default
 // shifts, checked against bytes on disk and against files written by hand.
 
+#include "EmployeeNamed.h"
 #include "HandMadeRecords.h"
 #include "data/CodePage.h"
 #include "data/FileError.h"
@@ -22,7 +23,9 @@ class TestEmployeeInfo : public QObject
     qint32 addEmployee(clsEmployeeInfo &info, const QString &first, const QString &last,
                        const QString &phone = {}, bool male = false)
     {
-        return info.AddEmployee(first, {}, last, 0, 0, {}, 0, {}, 0, phone, {}, {}, {}, {}, {}, {}, {}, {}, male);
+        EmployeeFields e = employeeNamed(first, last, male);
+        e.phone = phone;
+        return info.AddEmployee(e);
     }
 
 private slots:
@@ -230,9 +233,22 @@ private slots:
         starts.fill(0.25);
         ends.fill(0.75);
         info->EmployeeSetAvalTimes(ann, starts, ends);
-        QCOMPARE(info->AddEmployee(QString(60, u'A'), "M", "Lee", 100, 200, "Annie", 123456789, "PT", ann,
-                                   "8005551234", "1 Main", "", "Town", "ST", "12345", "Bob", "5550000", "Sam", false),
-                 0);
+        EmployeeFields update = employeeNamed(QString(60, u'A'), "Lee", false, ann);
+        update.middleName = "M";
+        update.dob = 100;
+        update.scheduleName = "Annie";
+        update.ssNumber = 123456789;
+        update.descCode = "PT";
+        update.hireDate = 200;
+        update.phone = "8005551234";
+        update.address1 = "1 Main";
+        update.city = "Town";
+        update.state = "ST";
+        update.postalCode = "12345";
+        update.spouse = "Sam";
+        update.emergencyContact = "Bob";
+        update.emergencyPhone = "5550000";
+        QCOMPARE(info->AddEmployee(update), 0);
         const auto e = open()->GetEmployee(ann);
         QVERIFY(e);
         QCOMPARE(e->firstName, QString(50, u'A'));
@@ -246,7 +262,7 @@ private slots:
 
         // An unknown number changes nothing but still rewrites the file.
         QFile::remove(file("EmployeeInfo.dat"));
-        QCOMPARE(info->AddEmployee("X", "", "Y", 0, 0, "", 0, "", 12, "", "", "", "", "", "", "", "", "", false), 0);
+        QCOMPARE(info->AddEmployee(employeeNamed("X", "Y", false, 12)), 0);
         QCOMPARE(QFileInfo(file("EmployeeInfo.dat")).size(), 732);
     }
 
@@ -428,12 +444,64 @@ private slots:
         QCOMPARE(HandMade::f64(disk, 248 + 32), 0.1);
     }
 
+    // Reading the master data, by any of its getters or by loading it again, leaves every file
+    // of the folder as it was: the same bytes and the same modification time.
+    void readingWritesNothing()
+    {
+        HandMade::write(file("Dept.dat"), HandMade::department("KITCHEN", 1, 40, 8));
+        HandMade::write(file("Jobs.dat"), HandMade::position("COOK", 0, 255));
+        HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(3, "Ann", "Lee", "5551234") + HandMade::employee(4, "Bob", "Ray"));
+        HandMade::write(file("EmployeeDept.dat"), HandMade::membership(3, "KITCHEN") + HandMade::membership(4, "KITCHEN"));
+        HandMade::write(file("JobsAval.dat"), HandMade::assignment(3, "COOK"));
+        HandMade::write(file("Shifts.dat"), HandMade::defaultShift("KITCHEN", 0.25, 0.5));
+        HandMade::write(file("BarNames.dat"), {});
+        const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+        const auto snapshot = [&] {
+            QMap<QString, std::pair<QByteArray, QDateTime>> files;
+            for (const QString &name : QDir(m_tmp->path()).entryList(QDir::Files))
+                files.insert(name, {HandMade::read(m_tmp->filePath(name)), QFileInfo(m_tmp->filePath(name)).lastModified()});
+            return files;
+        };
+        for (const QString &name : QDir(m_tmp->path()).entryList(QDir::Files)) {
+            QFile f(m_tmp->filePath(name));
+            QVERIFY(f.open(QIODevice::Append) && f.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+        const auto before = snapshot();
+        QCOMPARE(before.size(), 7);
+
+        auto info = open();
+        std::array<double, 7> starts{}, ends{};
+        qint32 text = 0, back = 0;
+        QStringList names;
+        QList<qint32> numbers;
+        const QList<std::pair<const char *, std::function<void()>>> reads{
+            {"Departments", [&] { info->Departments(); info->DepartmentNames(); info->DepartmentsNamed({"kitchen"}); }},
+            {"GetDepartmentFirstDay", [&] { info->GetDepartmentFirstDay("KITCHEN"); info->OverTimeDepartmentGet("KITCHEN", true); }},
+            {"JobNameInfoGet", [&] { info->JobNameInfoGet("COOK", text, back); info->JobNamesGetAll(); info->Positions(); }},
+            {"PositionsInDept", [&] { info->PositionsInDept({"KITCHEN"}); }},
+            {"Employees", [&] { info->Employees(); info->GetEmployee(3); info->EmployeeExists(3); info->GetEmpNames(names, numbers); }},
+            {"ConvertNumberToName", [&] { info->ConvertNumberToName(3, true); info->DistinctNames({3, 4}, false); }},
+            {"EmpInfoPhoneGet", [&] { info->EmpInfoPhoneGet(3, false); info->GetBarForEmployeeNumber(3); info->GetAvalJobs(3); }},
+            {"EmployeeGetAvalTimes", [&] { info->EmployeeGetAvalTimes(3, starts, ends); info->EmployeeGetAvalTimes(99, starts, ends); }},
+            {"GetEmployeeInDept", [&] { info->GetEmployeeInDept("KITCHEN"); info->EmployeesInDept({"KITCHEN"}); info->Memberships(); }},
+            {"DeptEmployeeGetDepts", [&] { info->DeptEmployeeGetDepts(3); }},
+            {"JobEmpAvalGet", [&] { info->JobEmpAvalGet(3); info->JobEmployeeHasMultiple(3); info->Assignments(); }},
+            {"EmployeeGetForDeptandPost", [&] { info->EmployeeGetForDeptandPost({"COOK"}, {"KITCHEN"}); }},
+            {"ShiftAutoGetAll", [&] { info->ShiftAutoGetAll("KITCHEN"); info->DefaultShifts(); }},
+            {"LoadDepartmentList", [&] { info->LoadDepartmentList(); info->LoadDepartmentEmployees(); info->Refresh(); }},
+            {"an empty batch", [&] { info->beginBatch(); info->endBatch(); }}};
+        for (const auto &[name, read] : reads) {
+            read();
+            QVERIFY2(snapshot() == before, name);
+        }
+    }
+
     void accentedTextsRoundTrip()
     {
         HandMade::write(file("EmployeeInfo.dat"), HandMade::employee(8, "Jos\xe9", "M\xfcller"));
         auto info = open();
         QCOMPARE(info->ConvertNumberToName(8, false), QStringLiteral("Jos\u00e9 M\u00fcller"));
-        info->AddEmployee("Jos\u00e9", "", "M\u00fcller", 0, 0, "", 0, "", 8, "", "", "", "", "", "", "", "", "", false);
+        info->AddEmployee(employeeNamed("Jos\u00e9", "M\u00fcller", false, 8));
         QCOMPARE(HandMade::read(file("EmployeeInfo.dat")).mid(4, 5), QByteArray("Jos\xe9 "));
     }
 };

@@ -131,13 +131,23 @@ QString create(const QString &dataPath, const Options &options)
         const QString first = pick(kFirstNames);
         const QString last = pick(kLastNames);
         const QString phone = QString::number(5550000 + random.bounded(9999));
-        const qint32 number = info.AddEmployee(first, {}, last, qint32(OleDate::fromDate(QDate(1970 + random.bounded(35), 1 + random.bounded(12), 1 + random.bounded(28)))),
-                                               qint32(OleDate::fromDate(QDate(2015 + random.bounded(10), 1 + random.bounded(12), 1))),
-                                               i % 5 == 0 ? first : QString(), 0, i % 3 == 0 ? QStringLiteral("PT") : QStringLiteral("FT"), 0,
-                                               phone, QStringLiteral("%1 Main Street").arg(10 + random.bounded(900)), {},
-                                               QStringLiteral("Springfield"), QStringLiteral("IL"), QStringLiteral("62701"),
-                                               pick(kFirstNames), QString::number(5550000 + random.bounded(9999)), {},
-                                               random.bounded(2) == 1);
+        // Drawn in the order the demo has always drawn them, so that a seed keeps its business.
+        EmployeeFields fields;
+        fields.male = random.bounded(2) == 1;
+        fields.emergencyPhone = QString::number(5550000 + random.bounded(9999));
+        fields.emergencyContact = pick(kFirstNames);
+        fields.address1 = QStringLiteral("%1 Main Street").arg(10 + random.bounded(900));
+        fields.hireDate = qint32(OleDate::fromDate(QDate(2015 + random.bounded(10), 1 + random.bounded(12), 1)));
+        fields.dob = qint32(OleDate::fromDate(QDate(1970 + random.bounded(35), 1 + random.bounded(12), 1 + random.bounded(28))));
+        fields.firstName = first;
+        fields.lastName = last;
+        fields.scheduleName = i % 5 == 0 ? first : QString();
+        fields.descCode = i % 3 == 0 ? QStringLiteral("PT") : QStringLiteral("FT");
+        fields.phone = phone;
+        fields.city = QStringLiteral("Springfield");
+        fields.state = QStringLiteral("IL");
+        fields.postalCode = QStringLiteral("62701");
+        const qint32 number = info.AddEmployee(fields);
         Person person{number, {}, {}};
         const int home = options.oneDepartment ? 0 : i % int(plans().size());
         person.departments << home;

@@ -7,10 +7,12 @@
 #include "grid/Availability.h"
 
 #include "ui/common/WindowHelpers.h"
+#include "data/EmployeeFieldTable.h"
 #include "data/MultiFileCommit.h"
 #include "data/OleDate.h"
 #include "data/PayRates.h"
 #include "data/Prompt.h"
+#include "data/ScheduleHelper.h"
 #include "data/clsEmployeeInfo.h"
 
 #include <QCheckBox>
@@ -51,13 +53,13 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
 
     // Identity, above the tabs. The lengths are the widths of the stored fields, so nothing
     // typed is cut off silently when it is saved; the box says so when it is full.
-    txtFirstName = textBox("txtFirstName", 50);
-    txtMiddleName = textBox("txtMiddleName", 50);
-    txtLastName = textBox("txtLastName", 50);
-    txtScheduleName = textBox("txtScheduleName", 50);
+    txtFirstName = fieldBox(EmployeeField::FirstName, "txtFirstName");
+    txtMiddleName = fieldBox(EmployeeField::MiddleName, "txtMiddleName");
+    txtLastName = fieldBox(EmployeeField::LastName, "txtLastName");
+    txtScheduleName = fieldBox(EmployeeField::ScheduleName, "txtScheduleName");
     txtSSNumber = textBox("txtSSNumber", 11);
     txtSSNumber->setToolTip(tr("Nine digits, with or without dashes: 123-45-6789."));
-    txtDescCode = textBox("txtDescCode", 50);
+    txtDescCode = fieldBox(EmployeeField::DescCode, "txtDescCode");
 
     auto *identity = new QGridLayout;
     identity->addWidget(BuddyLabel(tr("First &Name"), txtFirstName, this), 0, 0);
@@ -98,18 +100,17 @@ ctlUserInfo::ctlUserInfo(clsEmployeeInfo &info, Prompt &prompt, QWidget *parent)
     genderRow->addWidget(optFemale);
     genderRow->addStretch();
 
-    txtAddressLine1 = textBox("txtAddressLine1", 30);
-    txtAddressLine2 = textBox("txtAddressLine2", 30);
-    txtCity = textBox("txtCity", 30);
-    txtState = textBox("txtState", 20);
-    txtZip = textBox("txtZip", 10);
-    // Phones may be typed with blanks, brackets and dashes; the digits must fit the field.
-    txtPhoneNumber = textBox("txtPhoneNumber", 20);
-    txtEmergencyContact = textBox("txtEmergencyContact", 20);
-    txtEmergencyPhone = textBox("txtEmergencyPhone", 20);
+    txtAddressLine1 = fieldBox(EmployeeField::Address1, "txtAddressLine1");
+    txtAddressLine2 = fieldBox(EmployeeField::Address2, "txtAddressLine2");
+    txtCity = fieldBox(EmployeeField::City, "txtCity");
+    txtState = fieldBox(EmployeeField::State, "txtState");
+    txtZip = fieldBox(EmployeeField::PostalCode, "txtZip");
+    txtPhoneNumber = fieldBox(EmployeeField::Phone, "txtPhoneNumber");
+    txtEmergencyContact = fieldBox(EmployeeField::EmergencyContact, "txtEmergencyContact");
+    txtEmergencyPhone = fieldBox(EmployeeField::EmergencyPhone, "txtEmergencyPhone");
     for (QLineEdit *phone : {txtPhoneNumber, txtEmergencyPhone})
         phone->setToolTip(tr("Up to 10 digits; blanks, dashes, dots and brackets may be typed between them."));
-    txtSpouse = textBox("txtSpouse", 20);
+    txtSpouse = fieldBox(EmployeeField::Spouse, "txtSpouse");
 
     auto *left = new QFormLayout;
     labDOB = BuddyLabel(tr("D&OB"), dtpDOB, general);
@@ -243,6 +244,16 @@ QLineEdit *ctlUserInfo::textBox(const char *name, int width)
     auto *box = new QLineEdit(this);
     box->setObjectName(QLatin1String(name));
     LimitToField(box, width);
+    return box;
+}
+
+QLineEdit *ctlUserInfo::fieldBox(EmployeeField field, const char *name)
+{
+    const EmployeeFieldSpec &spec = EmployeeFieldTable::spec(field);
+    // Phones may be typed with blanks, brackets and dashes; the digits must fit the field.
+    constexpr int kTypedPhoneLength = 20;
+    QLineEdit *box = textBox(name, spec.kind == EmployeeFieldSpec::Kind::Phone ? kTypedPhoneLength : spec.width);
+    m_fieldBoxes.append({&spec, box});
     return box;
 }
 
@@ -396,9 +407,7 @@ bool ctlUserInfo::SaveCurrent()
         MultiFileCommit together(m_info.DataPath());
         m_info.beginBatch();   // the employee file is written once
         try {
-            m_info.AddEmployee(FirstName(), MiddleName(), LastName(), dob(), HireDate(), ScheduleName(), SSNumber(),
-                               DescCode(), m_employee, PhoneNumber(), Address1(), Address2(), City(), State(),
-                               PostalCode(), EmergencyContact(), EmergencyPhone(), Spouse(), GenderIsMale());
+            m_info.AddEmployee(fields());
             if (hoursChanged)
                 m_info.EmployeeSetAvalTimes(m_employee, starts, ends);
             m_info.JobEmpAvalReplace(m_employee, positions);
@@ -526,49 +535,31 @@ QString ctlUserInfo::PhoneText(const QString &typed)
     return digits.isEmpty() ? QStringLiteral("0") : digits.left(PhoneRule::kDigits);
 }
 
-QString ctlUserInfo::PhoneNumber() const { return PhoneText(txtPhoneNumber->text()); }
-QString ctlUserInfo::FirstName() const { return txtFirstName->text().trimmed(); }
-QString ctlUserInfo::MiddleName() const { return txtMiddleName->text().trimmed(); }
-QString ctlUserInfo::LastName() const { return txtLastName->text().trimmed(); }
-QString ctlUserInfo::ScheduleName() const { return txtScheduleName->text().trimmed(); }
-qint32 ctlUserInfo::dob() const { return qint32(OleDate::fromDate(dtpDOB->date())); }
-qint32 ctlUserInfo::HireDate() const { return qint32(OleDate::fromDate(dtpHireDate->date())); }
-qint32 ctlUserInfo::SSNumber() const
+EmployeeFields ctlUserInfo::fields() const
 {
+    EmployeeFields e;
+    e.number = m_employee;
+    for (const auto &[spec, box] : m_fieldBoxes)
+        e.*spec->text = spec->kind == EmployeeFieldSpec::Kind::Phone ? PhoneText(box->text()) : box->text().trimmed();
+    e.dob = qint32(OleDate::fromDate(dtpDOB->date()));
+    e.hireDate = qint32(OleDate::fromDate(dtpHireDate->date()));
     // A stored number the rule would not take (from older files) stays while left as shown.
-    return txtSSNumber->text() == m_ssShown ? m_ssStored : IdentityNumber::read(txtSSNumber->text()).number;
+    e.ssNumber = txtSSNumber->text() == m_ssShown ? m_ssStored : IdentityNumber::read(txtSSNumber->text()).number;
+    e.male = optMale->isChecked();
+    return e;
 }
-QString ctlUserInfo::State() const { return txtState->text().trimmed(); }
-QString ctlUserInfo::PostalCode() const { return txtZip->text().trimmed(); }
-QString ctlUserInfo::Spouse() const { return txtSpouse->text().trimmed(); }
-QString ctlUserInfo::City() const { return txtCity->text().trimmed(); }
-QString ctlUserInfo::EmergencyPhone() const { return PhoneText(txtEmergencyPhone->text()); }
-QString ctlUserInfo::EmergencyContact() const { return txtEmergencyContact->text().trimmed(); }
-bool ctlUserInfo::GenderIsMale() const { return optMale->isChecked(); }
-QString ctlUserInfo::Address2() const { return txtAddressLine2->text().trimmed(); }
-QString ctlUserInfo::Address1() const { return txtAddressLine1->text().trimmed(); }
-QString ctlUserInfo::DescCode() const { return txtDescCode->text().trimmed(); }
 
-void ctlUserInfo::setPhoneNumber(const QString &text) { txtPhoneNumber->setText(text); }
-void ctlUserInfo::setFirstName(const QString &text) { txtFirstName->setText(text.trimmed()); }
-void ctlUserInfo::setMiddleName(const QString &text) { txtMiddleName->setText(text.trimmed()); }
-void ctlUserInfo::setLastName(const QString &text) { txtLastName->setText(text.trimmed()); }
-void ctlUserInfo::setScheduleName(const QString &text) { txtScheduleName->setText(text.trimmed()); }
-void ctlUserInfo::setDob(qint32 day) { dtpDOB->setDate(OleDate::toDate(day)); }
-void ctlUserInfo::setHireDate(qint32 day) { dtpHireDate->setDate(OleDate::toDate(day)); }
-void ctlUserInfo::setState(const QString &text) { txtState->setText(text.trimmed()); }
-void ctlUserInfo::setPostalCode(const QString &text) { txtZip->setText(text.trimmed()); }
-void ctlUserInfo::setSpouse(const QString &text) { txtSpouse->setText(text.trimmed()); }
-void ctlUserInfo::setCity(const QString &text) { txtCity->setText(text.trimmed()); }
-void ctlUserInfo::setEmergencyPhone(const QString &text) { txtEmergencyPhone->setText(text.trimmed()); }
-void ctlUserInfo::setEmergencyContact(const QString &text) { txtEmergencyContact->setText(text.trimmed()); }
-void ctlUserInfo::setGenderIsMale(bool male) { (male ? optMale : optFemale)->setChecked(true); }
-void ctlUserInfo::setAddress2(const QString &text) { txtAddressLine2->setText(text.trimmed()); }
-void ctlUserInfo::setAddress1(const QString &text) { txtAddressLine1->setText(text.trimmed()); }
-void ctlUserInfo::setSSNumber(qint32 number)
+void ctlUserInfo::setFields(const EmployeeFields &e)
 {
-    m_ssStored = number;
-    m_ssShown = IdentityNumber::text(number);
+    for (const auto &[spec, box] : m_fieldBoxes) {
+        const QString &text = e.*spec->text;
+        box->setText((spec->kind == EmployeeFieldSpec::Kind::Phone ? ScheduleHelper::FormatPhone(text) : text).trimmed());
+    }
+    dtpDOB->setDate(OleDate::toDate(e.dob));
+    dtpHireDate->setDate(OleDate::toDate(e.hireDate));
+    m_ssStored = e.ssNumber;
+    m_ssShown = IdentityNumber::text(e.ssNumber);
     txtSSNumber->setText(m_ssShown);
+    (e.male ? optMale : optFemale)->setChecked(true);
+    AvalTimesWeekSet(e.availabilityStart, e.availabilityEnd);
 }
-void ctlUserInfo::setDescCode(const QString &text) { txtDescCode->setText(text.trimmed()); }

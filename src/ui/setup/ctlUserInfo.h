@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/EmployeeFieldTable.h"
 #include "data/EmployeeInfoTarget.h"
 
 #include <QMap>
@@ -68,46 +69,14 @@ public:
     void AvalTimesWeekGet(std::array<double, 7> &starts, std::array<double, 7> &ends) const;
     void AvalTimesWeekSet(const std::array<double, 7> &starts, const std::array<double, 7> &ends);
 
-    QString PhoneNumber() const;
-    QString FirstName() const;
-    QString MiddleName() const;
-    QString LastName() const;
-    QString ScheduleName() const;
-    qint32 dob() const;
-    qint32 HireDate() const;
-    qint32 SSNumber() const;
-    QString State() const;
-    QString PostalCode() const;
-    QString Spouse() const;
-    QString City() const;
-    QString EmergencyPhone() const;
-    QString EmergencyContact() const;
-    bool GenderIsMale() const;
-    QString Address2() const;
-    QString Address1() const;
-    QString DescCode() const;
+    // What the boxes hold, as the employee record stores it; the number is the shown employee's.
+    EmployeeFields fields() const;
+    // Shows the record: texts trimmed, phones formatted, the week's hours.
+    void setFields(const EmployeeFields &fields) override;
 
-    void setPhoneNumber(const QString &text) override;
-    void setFirstName(const QString &text) override;
-    void setMiddleName(const QString &text) override;
-    void setLastName(const QString &text) override;
-    void setScheduleName(const QString &text) override;
-    void setDob(qint32 day) override;
-    void setHireDate(qint32 day) override;
-    void setState(const QString &text) override;
-    void setPostalCode(const QString &text) override;
-    void setSpouse(const QString &text) override;
-    void setCity(const QString &text) override;
-    void setEmergencyPhone(const QString &text) override;
-    void setEmergencyContact(const QString &text) override;
-    void setGenderIsMale(bool male) override;
-    void setAddress2(const QString &text) override;
-    void setAddress1(const QString &text) override;
-    void setSSNumber(qint32 number) override;
-    void setDescCode(const QString &text) override;
-
-    void StartTimeSet(int day, double time) override;
-    void EndTimeSet(int day, double time) override;
+    // Week day 1 (Sunday) to 7 (Saturday); the stored date-time value, unchanged.
+    void StartTimeSet(int day, double time);
+    void EndTimeSet(int day, double time);
 
     // The stored form of a typed phone: its digits, "0" for none (what cannot be stored is
     // refused first by InputProblem).
@@ -118,6 +87,8 @@ public:
 
 private:
     QLineEdit *textBox(const char *name, int width);
+    // A box of a text field of the record, as long as the field; registered for fields().
+    QLineEdit *fieldBox(EmployeeField field, const char *name);
     QString formTitle() const;
     // A list of names to mark, over a model that follows the stored names.
     QListView *choiceList(const char *name, CheckedNamesModel *choices, QWidget *parent);
@@ -127,6 +98,7 @@ private:
     qint32 m_employee = 0;
     bool m_dirty = false;
 
+    QList<std::pair<const EmployeeFieldSpec *, QLineEdit *>> m_fieldBoxes;
     QLineEdit *txtFirstName, *txtMiddleName, *txtLastName, *txtScheduleName, *txtSSNumber, *txtDescCode;
     QLabel *labSSNumber, *labDOB, *labHireDate, *labPhoneNumber, *labEmergencyPhone;
     // The identification number as loaded and as shown, kept while the text is not changed.

@@ -4,6 +4,7 @@
 #include "ui/models/MasterListModels.h"
 #include "ctlUserInfo.h"
 #include "frmImportEmployees.h"
+#include "data/EmployeeFieldTable.h"
 #include "data/OleDate.h"
 #include "data/Prompt.h"
 #include "data/clsEmployeeInfo.h"
@@ -223,19 +224,25 @@ void frmEmployeeInfo::cmdAddEmployee_Click()
     // Keep what is typed in the shown employee; what cannot be stored is put right first.
     if (!SaveCurrent())
         return;
-    // The name fields hold 50 characters each; a longer name is refused, never cut.
-    const std::optional<QString> first = AskFieldText(m_prompt, tr("Enter first name."), tr("Add Employee"), 50, tr("first name"));
+    // A name longer than its field is refused, never cut.
+    const int firstWidth = EmployeeFieldTable::spec(EmployeeField::FirstName).width;
+    const int lastWidth = EmployeeFieldTable::spec(EmployeeField::LastName).width;
+    const std::optional<QString> first = AskFieldText(m_prompt, tr("Enter first name."), tr("Add Employee"), firstWidth, tr("first name"));
     if (!first)
         return;
-    const std::optional<QString> last = AskFieldText(m_prompt, tr("Enter last name."), tr("Add Employee"), 50, tr("last name"));
+    const std::optional<QString> last = AskFieldText(m_prompt, tr("Enter last name."), tr("Add Employee"), lastWidth, tr("last name"));
     if (!last)
         return;
     const qint32 today = qint32(OleDate::fromDate(QDate::currentDate()));
     qint32 number = 0;
     if (!RunShowingFileError(m_prompt, windowTitle(), [&] {
-            number = m_info.AddEmployee(*first, QString(), *last, today - 7300, today, QString(), 0, QString(), 0,
-                                        QString(), QString(), QString(), QString(), QString(), QString(),
-                                        QString(), QString(), QString(), true);
+            EmployeeFields added;
+            added.firstName = *first;
+            added.lastName = *last;
+            added.dob = today - 7300;
+            added.hireDate = today;
+            added.male = true;
+            number = m_info.AddEmployee(added);
         }))
         return;
     txtFilter->clear();   // the new employee must be in view

@@ -113,9 +113,9 @@ void frmImportEmployees::Recheck()
     tblPreview->setRowCount(rows);
     int row = 0;
     for (const ImportEmployees::NewEmployee &e : std::as_const(m_plan.employees)) {
-        const QString name = QStringList{e.firstName, e.middleName, e.lastName}.join(u' ').simplified();
+        const QString name = QStringList{e.fields.firstName, e.fields.middleName, e.fields.lastName}.join(u' ').simplified();
         setRow(tblPreview, row++,
-               {tr("Add"), QString::number(e.line), name, e.birthDate ? OleDate::isoDate(e.birthDate) : QString(),
+               {tr("Add"), QString::number(e.line), name, e.fields.dob ? OleDate::isoDate(e.fields.dob) : QString(),
                 e.departments.join(QStringLiteral(", ")), e.positions.join(QStringLiteral(", "))});
     }
     for (const ImportEmployees::Problem &p : std::as_const(m_plan.problems))

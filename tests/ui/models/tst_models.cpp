@@ -1,3 +1,4 @@
+#include "EmployeeNamed.h"
 #include "ui/models/CheckedNamesModel.h"
 #include "ui/models/MasterListModels.h"
 #include "data/clsEmployeeInfo.h"
@@ -32,7 +33,7 @@ struct Folder {
 
     static qint32 add(clsEmployeeInfo &info, const QString &first, const QString &last, qint32 number)
     {
-        return info.AddEmployee(first, {}, last, 0, 0, {}, 0, {}, number, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+        return info.AddEmployee(employeeNamed(first, last, true, number));
     }
 };
 

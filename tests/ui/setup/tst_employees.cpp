@@ -1,3 +1,4 @@
+#include "EmployeeNamed.h"
 #include "SetupTestKit.h"
 #include "ui/common/Translations.h"
 #include "data/OleDate.h"
@@ -23,8 +24,10 @@ class EmployeeEditor : public QObject
 
     static qint32 addEmployee(DataFolder &data, const QString &first, const QString &last)
     {
-        return data.info->AddEmployee(first, {}, last, 30000, 36000, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {},
-                                      {}, true);
+        EmployeeFields e = employeeNamed(first, last);
+        e.dob = 30000;
+        e.hireDate = 36000;
+        return data.info->AddEmployee(e);
     }
     // Ann Lee and Bob Ray; returns Ann's number.
     static qint32 annAndBob(DataFolder &data)

@@ -1,6 +1,7 @@
 // The main window by keyboard and on a small screen: Ctrl+Tab walks the windows that can be seen
 // and comes back, Escape leaves a menu as Qt does elsewhere, and a first start fits the screen.
 
+#include "EmployeeNamed.h"
 #include "ShellTestSupport.h"
 
 #include "data/clsEmployeeInfo.h"
@@ -17,7 +18,7 @@ class tst_keyboard : public QObject
     {
         main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
         main.GetEmployeeCLASS().JobInfoAdd(QStringLiteral("COOK"), 0, 255);
-        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+        main.GetEmployeeCLASS().AddEmployee(employeeNamed("Ann", "Lee"));
     }
 
     static QString activeTitle(const mdiSchedule &main)

@@ -1,6 +1,7 @@
 // The main window: its menus, which commands are available, single list windows, the help and
 // about windows, the window list, the saved layout and the order of shutting down.
 
+#include "EmployeeNamed.h"
 #include "ShellTestSupport.h"
 
 #include "HandMadeRecords.h"
@@ -210,7 +211,7 @@ private Q_SLOTS:
         ShellRun run;
         mdiSchedule &main = run.start();
         main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
-        main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+        main.GetEmployeeCLASS().AddEmployee(employeeNamed("Ann", "Lee"));
         for (const char *id : {"toolDepartments", "toolPositions", "toolWorkShifts", "toolEmployees", "wizard"}) {
             QWidget *window = main.wizard();
             if (QLatin1String(id) != QLatin1String("wizard")) {
@@ -326,9 +327,9 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(run.settingsFile()));
 
         probe->refuse = false;
-        const qint32 number = main.GetEmployeeCLASS().AddEmployee(
-            QStringLiteral("Anna"), {}, QStringLiteral("Berg"), 0, 0, QStringLiteral("ANNA"), 0, {}, 0, {}, {}, {},
-            {}, {}, {}, {}, {}, {}, false);
+        EmployeeFields anna = employeeNamed(QStringLiteral("Anna"), QStringLiteral("Berg"), false);
+        anna.scheduleName = QStringLiteral("ANNA");
+        const qint32 number = main.GetEmployeeCLASS().AddEmployee(anna);
         main.ToolClick(QStringLiteral("toolDepartments"));
         main.ToolClick(QStringLiteral("toolEmployees"));
         auto *firstName = main.childWindow(QStringLiteral("toolEmployees"))->findChild<QLineEdit *>(QStringLiteral("txtFirstName"));

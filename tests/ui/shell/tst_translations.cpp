@@ -2,6 +2,7 @@
 // the language follows the locale, and the German windows keep distinct mnemonics and fit a
 // small screen.
 
+#include "EmployeeNamed.h"
 #include "ShellTestSupport.h"
 #include "data/FileError.h"
 #include "data/clsEmployeeInfo.h"
@@ -102,7 +103,7 @@ void removeTranslations()
 QWidget *openWindow(mdiSchedule &main, const QString &tool)
 {
     main.GetEmployeeCLASS().AddDepartment(QStringLiteral("DELI"));
-    main.GetEmployeeCLASS().AddEmployee("Ann", {}, "Lee", 0, 0, {}, 0, {}, 0, {}, {}, {}, {}, {}, {}, {}, {}, {}, true);
+    main.GetEmployeeCLASS().AddEmployee(employeeNamed("Ann", "Lee"));
     if (tool == QLatin1String("wizard"))
         return main.wizard();
     main.ToolClick(tool);
