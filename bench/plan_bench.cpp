@@ -91,13 +91,25 @@ PlanBusiness &planBusiness(int employees)
     return *slot;
 }
 
+// The generated business's week, read as the program reads it, and its planner.
+struct DinerWeek {
+    explicit DinerWeek(int employees)
+        : folder(planBusiness(employees).folder), info(folder, clsEmployeeInfo::Access::ReadOnly),
+          options(ScheduleHelper::SettingsFilePath(folder)), week(info, options, "DINER", kMonday, true),
+          planner(info, week.schedule(), StaffingNeeds::read(folder).rowsOf("DINER"))
+    {
+    }
+    QString folder;
+    clsEmployeeInfo info;
+    clsOptions options;
+    DepartmentWeek week;
+    WeekPlanner planner;
+};
+
 void PlanWeek(benchmark::State &state)
 {
-    PlanBusiness &b = planBusiness(int(state.range(0)));
-    clsEmployeeInfo info(b.folder, clsEmployeeInfo::Access::ReadOnly);
-    clsOptions options(ScheduleHelper::SettingsFilePath(b.folder));
-    DepartmentWeek week(info, options, "DINER", kMonday, true);
-    const WeekPlanner planner(info, week.schedule(), StaffingNeeds::read(b.folder).rowsOf("DINER"));
+    const DinerWeek diner(int(state.range(0)));
+    const WeekPlanner &planner = diner.planner;
     PlanResult plan, greedy;
     for (auto _ : state) {
         plan = planner.plan(WeekPlanner::Options{});
@@ -124,11 +136,8 @@ void PlanWeek(benchmark::State &state)
 // longest wait is reported. The solver is asked between its phases and at its search steps.
 void PlanCancel(benchmark::State &state)
 {
-    PlanBusiness &b = planBusiness(int(state.range(0)));
-    clsEmployeeInfo info(b.folder, clsEmployeeInfo::Access::ReadOnly);
-    clsOptions options(ScheduleHelper::SettingsFilePath(b.folder));
-    DepartmentWeek week(info, options, "DINER", kMonday, true);
-    const WeekPlanner planner(info, week.schedule(), StaffingNeeds::read(b.folder).rowsOf("DINER"));
+    const DinerWeek diner(int(state.range(0)));
+    const WeekPlanner &planner = diner.planner;
     double longest = 0, total = 0;
     int asked = 0;
     for (auto _ : state) {
