@@ -576,7 +576,11 @@ QString clsEmployeeInfo::ConvertNumberToName(qint32 employee, bool useScheduleNa
         if (!scheduleName.isEmpty())
             return scheduleName;
     }
-    return decodeEmployee(r).fullName();
+    // Only the two names: a reload names thousands of rows.
+    EmployeeFields e;
+    e.firstName = FieldToText(r + Emp::FirstName, Emp::NameWidth);
+    e.lastName = FieldToText(r + Emp::LastName, Emp::NameWidth);
+    return e.fullName();
 }
 
 QStringList clsEmployeeInfo::DistinctNames(const QList<qint32> &employees, bool useScheduleName) const

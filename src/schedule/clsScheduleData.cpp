@@ -121,41 +121,36 @@ double clsScheduleData::WeekStart(const clsEmployeeInfo &info, const QString &de
 void clsScheduleData::Reload()
 {
     m_storedRecords.clear();
+    m_storedBytes.clear();
     m_refused.clear();
     m_refusedTimeOff.clear();
     m_otherDepartments.clear();
     m_unreadable.clear();
     m_damaged = 0;
     m_grid->beginUpdate();
-    m_rowsToTotal.emplace();
+    m_totalsDeferred = true;
     try {
         if (m_filterEmployee == 0)
             reloadAll();
         else
             reloadSingleEmployee();
-        // Every row, with shifts or without: a row without any shows its zero hours or days.
-        for (int row = 0; row < m_grid->ResourcesMax(); ++row)
-            m_rowsToTotal->insert(row);
-        totalDeferredRows();
+        m_totalsDeferred = false;
         if (!m_readOnly || m_readsOtherDepartments)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();
+        // Every row, with shifts or without (a row without any shows its zero hours or days),
+        // once its blocks are all placed and the other departments' shifts read, so that each
+        // row is counted and marked once.
+        for (int row = 0; row < m_grid->ResourcesMax(); ++row) {
+            formatTotalHours(row, -1);
+            if (m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
+                markOtherDepartments(row);   // no hours to count, but the marks all the same
+        }
     } catch (...) {
-        m_rowsToTotal.reset();
+        m_totalsDeferred = false;
         m_grid->endUpdate();
         throw;
     }
     m_grid->endUpdate();
-}
-
-void clsScheduleData::totalDeferredRows()
-{
-    if (!m_rowsToTotal)
-        return;
-    QList<int> rows(m_rowsToTotal->cbegin(), m_rowsToTotal->cend());
-    m_rowsToTotal.reset();
-    std::sort(rows.begin(), rows.end());
-    for (int row : std::as_const(rows))
-        formatTotalHours(row, -1);
 }
 
 void clsScheduleData::loadOtherDepartments()
@@ -190,8 +185,6 @@ void clsScheduleData::loadOtherDepartments()
             }
         }
     }
-    for (int row = 0; row < m_grid->ResourcesMax(); ++row)
-        markOtherDepartments(row);
 }
 
 QList<OtherDepartmentShift> clsScheduleData::otherDepartmentOverlaps(qint32 employee, double begin, double end) const
@@ -319,6 +312,8 @@ void clsScheduleData::reloadAll()
 
 void clsScheduleData::placeStoredShifts(const RecordList &records, bool singleRow)
 {
+    m_storedBytes = records.bytes();
+    m_storedRecords.reserve(records.count());
     for (int i = 1; i <= records.count(); ++i) {
         const char *r = records.record(i);
         const double begin = Shift::begin(r);
@@ -332,7 +327,7 @@ void clsScheduleData::placeStoredShifts(const RecordList &records, bool singleRo
         const QString position = Shift::position(r);
         const int block = AddScheduleTime(row, begin, end, position, false);
         if (block >= 0)
-            m_storedRecords.insert(m_grid->TBId(block), QByteArray(r, Shift::Size));
+            m_storedRecords.insert(m_grid->TBId(block), qsizetype(i - 1) * Shift::Size);
         else if (begin != end)
             m_refused.append({employee, begin, end, position, QByteArray(r, Shift::Size)});
     }
@@ -441,7 +436,7 @@ void clsScheduleData::SaveSchedule()
         // A block read from a file starts from its record, so that the bytes this program does
         // not use (the reserved ones) are written back as they were.
         if (const auto stored = m_storedRecords.constFind(m_grid->TBId(block)); stored != m_storedRecords.cend())
-            std::memcpy(r, stored->constData(), Shift::Size);
+            std::memcpy(r, m_storedBytes.constData() + *stored, Shift::Size);
         Shift::setEmployee(r, employeeOfRow(m_grid->TBResource(block)));
         Shift::setTimes(r, begin, m_grid->TBEnd(block));
         // A shift on the "None" bar keeps the name it was stored or placed with (a position
@@ -687,10 +682,8 @@ void clsScheduleData::formatTotalHours(int row, int block)
     }
     if (!m_grid->isValidRow(row) || m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
         return;
-    if (m_rowsToTotal) {
-        m_rowsToTotal->insert(row);
-        return;
-    }
+    if (m_totalsDeferred)
+        return;   // the reload counts every row when it ends
     bool over = false;
     const QString text = hoursText(row, m_hoursMode, m_chosenDay == 0 ? m_firstDay : m_chosenDay, &over);
     m_grid->setResourceInfo(row, text);
