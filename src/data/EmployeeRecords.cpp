@@ -122,7 +122,11 @@ QString EmployeeRecords::displayName(qint32 employee, bool useScheduleName) cons
         if (!scheduleName.isEmpty())
             return scheduleName;
     }
-    return decodeEmployee(r).fullName();
+    // Only the two names: a reload names thousands of rows.
+    EmployeeFields e;
+    e.firstName = textOf(r, EmployeeField::FirstName);
+    e.lastName = textOf(r, EmployeeField::LastName);
+    return e.fullName();
 }
 
 QStringList EmployeeRecords::distinctNames(const QList<qint32> &employees, bool useScheduleName) const

@@ -14,6 +14,10 @@
 
 #include <system_error>
 
+#ifdef SHIFTGRID_HAVE_LIBCRYPTO
+#include <openssl/evp.h>
+#endif
+
 namespace {
 
 thread_local MultiFileCommit *innermost = nullptr;
@@ -63,6 +67,12 @@ std::optional<QStringList> fieldsOf(const QString &line)
 
 QByteArray digestOf(const QByteArray &bytes)
 {
+#ifdef SHIFTGRID_HAVE_LIBCRYPTO
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    if (EVP_Digest(bytes.constData(), size_t(bytes.size()), digest, &size, EVP_sha256(), nullptr) == 1)
+        return QByteArray(reinterpret_cast<const char *>(digest), int(size)).toHex();
+#endif
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 }
 

@@ -79,13 +79,19 @@ TimeGridPainter::TimeGridPainter(const TimeGridModel *model, const QFont &font)
 void TimeGridPainter::setModel(const TimeGridModel *model)
 {
     m_model = model;
-    m_fontCache.clear();
+    clearFontCache();
 }
 
 void TimeGridPainter::setFont(const QFont &font)
 {
     m_font = font;
+    clearFontCache();
+}
+
+void TimeGridPainter::clearFontCache()
+{
     m_fontCache.clear();
+    m_labelFits.clear();
 }
 
 // ---------------------------------------------------------------- geometry
@@ -224,7 +230,6 @@ void TimeGridPainter::paint(QPainter &p, const TimeGridMapper &m, const QRect &c
 {
     if (!m_model)
         return;
-    m_labelFits.clear();
     p.setClipRect(clip);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
@@ -355,7 +360,7 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
         if (x + w > x2 - 4)
             x = std::max(x1 + 6, x2 - 4 - w);
         p.setPen(kHeaderText);
-        p.drawText(QRect(x, 0, std::max(w, x2 - x), half), Qt::AlignLeft | Qt::AlignVCenter, label);
+        m_texts.draw(p, QRect(x, 0, std::max(w, x2 - x), half), Qt::AlignLeft | Qt::AlignVCenter, label);
         p.setPen(kDayLine);
         p.drawLine(x1, 0, x1, h);
     }
@@ -374,8 +379,8 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
         if (step < 24) {
             const QString label = m_model->hourLabel(t);
             p.setPen(kHeaderText);
-            p.drawText(QRect(x + 3, half, smallMetrics.horizontalAdvance(label) + 4, half - 2),
-                       Qt::AlignLeft | Qt::AlignVCenter, label);
+            m_texts.draw(p, QRect(x + 3, half, smallMetrics.horizontalAdvance(label) + 4, half - 2),
+                         Qt::AlignLeft | Qt::AlignVCenter, label);
         }
     }
     p.restore();
@@ -403,21 +408,20 @@ void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first,
         p.setFont(fontFor(m_model->ResourceFont(r)));
         p.setPen(kCaptionText);
         const QRect captionBox(10, row.top(), std::max(0, m.captionWidth - 16), row.height());
-        const QString caption = p.fontMetrics().elidedText(m_model->ResourceTitle(r),
-                                                           Qt::ElideRight, captionBox.width());
-        p.drawText(captionBox, Qt::AlignLeft | Qt::AlignVCenter, caption);
+        const QString caption = m_texts.elidedRight(p, m_model->ResourceTitle(r), captionBox.width());
+        m_texts.draw(p, captionBox, Qt::AlignLeft | Qt::AlignVCenter, caption);
 
         if (m.infoWidth > 0) {
             p.setFont(m_font);
             p.setPen(TimeGridModel::toColor(m_model->ResourceForeColor(r)));
-            p.drawText(QRect(m.captionWidth, row.top(), m.infoWidth, row.height()),
-                       Qt::AlignCenter, m_model->ResourceInfo(r));
+            m_texts.draw(p, QRect(m.captionWidth, row.top(), m.infoWidth, row.height()), Qt::AlignCenter,
+                         m_model->ResourceInfo(r));
         }
         if (m.costWidth > 0) {
             p.setFont(m_font);
             p.setPen(m_model->ResourceCostMarked(r) ? QColor(Qt::red) : QColor(Qt::black));
-            p.drawText(QRect(m.captionWidth + m.infoWidth, row.top(), m.costWidth - 4, row.height()),
-                       Qt::AlignRight | Qt::AlignVCenter, m_model->ResourceCost(r));
+            m_texts.draw(p, QRect(m.captionWidth + m.infoWidth, row.top(), m.costWidth - 4, row.height()),
+                         Qt::AlignRight | Qt::AlignVCenter, m_model->ResourceCost(r));
         }
     }
 
@@ -564,7 +568,10 @@ void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block
             smaller.setPixelSize(std::max(6, int(normal.pixelSize() * a.scale)));
         return smaller;
     };
-    const LabelKey key{text, fontIndex, textBox.width(), textBox.height(), textBox.toRect().size()};
+    const QPaintDevice *device = p.device();
+    const LabelKey key{text, fontIndex, textBox.width(), textBox.height(), textBox.toRect().size(),
+                       device ? device->logicalDpiX() : 0, device ? device->logicalDpiY() : 0,
+                       device ? device->devicePixelRatio() : 1.0};
     auto fit = m_labelFits.constFind(key);
     if (fit == m_labelFits.constEnd()) {
         // A label that does not fit on one line wraps onto several (at its line breaks and
@@ -585,13 +592,15 @@ void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block
             const QString line = QString(text).replace(u'\n', u' ');
             found.shown = p.fontMetrics().elidedText(line, Qt::ElideRight, int(textBox.width()));
         }
+        if (m_labelFits.size() >= 20000)   // more than any grid shows; start again
+            m_labelFits.clear();
         fit = m_labelFits.insert(key, found);
     }
     if (fit->attempt >= 0) {
         const Attempt &a = attempts[fit->attempt];
         p.setFont(scaled(a));
-        p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter | a.wrap, text);
+        m_texts.draw(p, textBox, Qt::AlignLeft | Qt::AlignVCenter | a.wrap, text);
         return;
     }
-    p.drawText(textBox, Qt::AlignLeft | Qt::AlignVCenter, fit->shown);
+    m_texts.draw(p, textBox, Qt::AlignLeft | Qt::AlignVCenter, fit->shown);
 }

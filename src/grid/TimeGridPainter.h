@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Availability.h"
+#include "TextLayoutCache.h"
 #include "TimeGridMapper.h"
 #include "TimeGridModel.h"
 
@@ -42,7 +43,7 @@ public:
     QFont font() const { return m_font; }
     void setFont(const QFont &font);
     // Forgets the fonts resolved for the model's font names (after they changed).
-    void clearFontCache() { m_fontCache.clear(); }
+    void clearFontCache();
 
     int captionWidth() const { return m_captionWidth; }
     void setCaptionWidth(int pixels) { m_captionWidth = std::max(0, pixels); }
@@ -119,23 +120,28 @@ private:
     QList<WeekAvailability> m_availability;
     int m_exemptBar = -1;
     mutable QHash<int, QFont> m_fontCache;
-    // How each block label was fitted during the paint under way: many blocks share their text
-    // and size (the same shift times on every row), and measuring text is the dearest part of a
-    // paint. Emptied at the start of each paint, since a new device may measure differently.
+    // How each block label was fitted: many blocks share their text and size (the same shift
+    // times on every row), and measuring text is the dearest part of a paint. Kept from paint to
+    // paint for the same device resolution; emptied with the font cache.
     struct LabelKey {
         QString text;
         int font;
         double width, height;
         QSize box;
+        int dpiX, dpiY;
+        qreal pixelRatio;
         bool operator==(const LabelKey &) const = default;
     };
     friend size_t qHash(const LabelKey &key, size_t seed)
     {
-        return qHashMulti(seed, key.text, key.font, key.width, key.height, key.box.width(), key.box.height());
+        return qHashMulti(seed, key.text, key.font, key.width, key.height, key.box.width(), key.box.height(),
+                          key.dpiX, key.dpiY, key.pixelRatio);
     }
     struct LabelFit {
         int attempt;     // the wrapping attempt that fits, or -1 for one line
         QString shown;   // that one line, cut with an ellipsis where needed
     };
     mutable QHash<LabelKey, LabelFit> m_labelFits;
+    // The texts of the grid (names, hours, labels, axis), each laid out once.
+    mutable TextLayoutCache m_texts;
 };

@@ -121,41 +121,36 @@ double clsScheduleData::WeekStart(const clsEmployeeInfo &info, const QString &de
 void clsScheduleData::Reload()
 {
     m_storedRecords.clear();
+    m_storedDays.clear();
     m_refused.clear();
     m_refusedTimeOff.clear();
     m_otherDepartments.clear();
     m_unreadable.clear();
     m_damaged = 0;
     m_grid->beginUpdate();
-    m_rowsToTotal.emplace();
+    m_totalsDeferred = true;
     try {
         if (m_filterEmployee == 0)
             reloadAll();
         else
             reloadSingleEmployee();
-        // Every row, with shifts or without: a row without any shows its zero hours or days.
-        for (int row = 0; row < m_grid->ResourcesMax(); ++row)
-            m_rowsToTotal->insert(row);
-        totalDeferredRows();
+        m_totalsDeferred = false;
         if (!m_readOnly || m_readsOtherDepartments)   // exports judge one department's shifts and need no marks
             loadOtherDepartments();
+        // Every row, with shifts or without (a row without any shows its zero hours or days),
+        // once its blocks are all placed and the other departments' shifts read, so that each
+        // row is counted and marked once.
+        for (int row = 0; row < m_grid->ResourcesMax(); ++row) {
+            formatTotalHours(row, -1);
+            if (m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
+                markOtherDepartments(row);   // no hours to count, but the marks all the same
+        }
     } catch (...) {
-        m_rowsToTotal.reset();
+        m_totalsDeferred = false;
         m_grid->endUpdate();
         throw;
     }
     m_grid->endUpdate();
-}
-
-void clsScheduleData::totalDeferredRows()
-{
-    if (!m_rowsToTotal)
-        return;
-    QList<int> rows(m_rowsToTotal->cbegin(), m_rowsToTotal->cend());
-    m_rowsToTotal.reset();
-    std::sort(rows.begin(), rows.end());
-    for (int row : std::as_const(rows))
-        formatTotalHours(row, -1);
 }
 
 void clsScheduleData::loadOtherDepartments()
@@ -190,8 +185,6 @@ void clsScheduleData::loadOtherDepartments()
             }
         }
     }
-    for (int row = 0; row < m_grid->ResourcesMax(); ++row)
-        markOtherDepartments(row);
 }
 
 QList<OtherDepartmentShift> clsScheduleData::otherDepartmentOverlaps(qint32 employee, double begin, double end) const
@@ -278,16 +271,18 @@ void clsScheduleData::reloadAll()
     m_grid->setScrollTime(m_firstDay + m_options.GetScheduleStartTime(m_department));
     m_grid->ClearBlocks();
 
-    RecordList records(Shift::Size);
-    LoadSchedule(records, m_department, m_firstDay, m_lastDay + 1, 0, false, &m_unreadable);
+    // The days LoadSchedule reads for the range, kept apart: a week of a large department is
+    // megabytes, and joining the days would copy every byte once more.
+    const QList<QByteArray> days = readDays(m_department, m_firstDay - 1, m_lastDay + 1, &m_unreadable);
 
-    for (int i = 1; i <= records.count(); ++i) {
-        const qint32 employee = Shift::employee(records.record(i));
-        if (findEmployeeRow(employee) >= 0)
-            continue;
-        addEmployeeRow(employee, m_info.EmployeeExists(employee) ? m_info.ConvertNumberToName(employee, false)
-                                                                 : QString::number(employee));
-    }
+    for (const QByteArray &day : days)
+        for (qsizetype at = 0; at < day.size(); at += Shift::Size) {
+            const qint32 employee = Shift::employee(day.constData() + at);
+            if (findEmployeeRow(employee) >= 0)
+                continue;
+            addEmployeeRow(employee, m_info.EmployeeExists(employee) ? m_info.ConvertNumberToName(employee, false)
+                                                                     : QString::number(employee));
+        }
 
     for (int row = 0; row < m_grid->ResourcesMax(); ++row) {
         const qint32 employee = FindEmployeeNumberFromResorce(row);
@@ -314,28 +309,33 @@ void clsScheduleData::reloadAll()
         }
     }
 
-    placeStoredShifts(records, false);
+    placeStoredShifts(days, false);
 }
 
-void clsScheduleData::placeStoredShifts(const RecordList &records, bool singleRow)
+void clsScheduleData::placeStoredShifts(const QList<QByteArray> &days, bool singleRow)
 {
-    for (int i = 1; i <= records.count(); ++i) {
-        const char *r = records.record(i);
-        const double begin = Shift::begin(r);
-        const double end = Shift::end(r);
-        if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
-            ++m_damaged;   // never placed, so never written back either
-            continue;
-        }
-        const qint32 employee = singleRow ? m_filterEmployee : Shift::employee(r);
-        const int row = singleRow ? 0 : findEmployeeRow(employee);
-        const QString position = Shift::position(r);
-        const int block = AddScheduleTime(row, begin, end, position, false);
-        if (block >= 0)
-            m_storedRecords.insert(m_grid->TBId(block), QByteArray(r, Shift::Size));
-        else if (begin != end)
-            m_refused.append({employee, begin, end, position, QByteArray(r, Shift::Size)});
+    m_storedDays = days;
+    for (int d = 0; d < days.size(); ++d)
+        for (qsizetype at = 0; at < days[d].size(); at += Shift::Size)
+            placeStoredShift(days[d].constData() + at, {d, at}, singleRow);
+}
+
+void clsScheduleData::placeStoredShift(const char *r, StoredAt at, bool singleRow)
+{
+    const double begin = Shift::begin(r);
+    const double end = Shift::end(r);
+    if (!OleDate::isPlausible(begin) || !OleDate::isPlausible(end)) {
+        ++m_damaged;   // never placed, so never written back either
+        return;
     }
+    const qint32 employee = singleRow ? m_filterEmployee : Shift::employee(r);
+    const int row = singleRow ? 0 : findEmployeeRow(employee);
+    const QString position = Shift::position(r);
+    const int block = AddScheduleTime(row, begin, end, position, false);
+    if (block >= 0)
+        m_storedRecords.insert(m_grid->TBId(block), at);
+    else if (begin != end)
+        m_refused.append({employee, begin, end, position, QByteArray(r, Shift::Size)});
 }
 
 void clsScheduleData::reloadSingleEmployee()
@@ -345,7 +345,7 @@ void clsScheduleData::reloadSingleEmployee()
     m_grid->ClearBlocks();
     RecordList records(Shift::Size);
     LoadSchedule(records, m_department, m_firstDay, m_lastDay, m_filterEmployee, false, &m_unreadable);
-    placeStoredShifts(records, true);
+    placeStoredShifts({records.bytes()}, true);
 }
 
 // ---- Shift files -----------------------------------------------------------------------------
@@ -362,25 +362,10 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
         if (employee != 0)
             lastDay += 1;
     }
-    const QString folder = ScheduleFiles::departmentFolder(m_dataPath, department);
-    if (folder.isEmpty())
-        return;   // a name that would lead outside the data folder has no shifts
-    if (!m_readOnly)
-        ScheduleHelper::MakeDirectory(folder);
-
-    QList<QByteArray> days;
+    const QList<QByteArray> days = readDays(department, firstDay, lastDay, unreadable);
     qsizetype size = 0;
-    for (double day = OleDate::wholeDay(firstDay); day <= lastDay; day += 1) {
-        try {
-            days << ScheduleHelper::RecordsFromFileBytes(
-                ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
-            size += days.last().size();
-        } catch (const FileError &error) {
-            if (!unreadable)
-                throw;
-            unreadable->append(error);
-        }
-    }
+    for (const QByteArray &day : days)
+        size += day.size();
     QByteArray all;
     all.reserve(size);
     for (const QByteArray &day : std::as_const(days))
@@ -388,6 +373,28 @@ void clsScheduleData::LoadSchedule(RecordList &records, const QString &departmen
     records.setBytes(all);
     if (employee != 0)
         keepInOrder(records, [employee](const char *r) { return Shift::employee(r) == employee; });
+}
+
+QList<QByteArray> clsScheduleData::readDays(const QString &department, double firstDay, double lastDay,
+                                            QList<FileError> *unreadable) const
+{
+    const QString folder = ScheduleFiles::departmentFolder(m_dataPath, department);
+    if (folder.isEmpty())
+        return {};   // a name that would lead outside the data folder has no shifts
+    if (!m_readOnly)
+        ScheduleHelper::MakeDirectory(folder);
+    QList<QByteArray> days;
+    for (double day = OleDate::wholeDay(firstDay); day <= lastDay; day += 1) {
+        try {
+            days << ScheduleHelper::RecordsFromFileBytes(
+                ScheduleHelper::ReadFileBytes(ScheduleFiles::dayFile(m_dataPath, department, day)), Shift::Size);
+        } catch (const FileError &error) {
+            if (!unreadable)
+                throw;
+            unreadable->append(error);
+        }
+    }
+    return days;
 }
 
 bool clsScheduleData::isUnreadable(const QString &file) const
@@ -441,7 +448,7 @@ void clsScheduleData::SaveSchedule()
         // A block read from a file starts from its record, so that the bytes this program does
         // not use (the reserved ones) are written back as they were.
         if (const auto stored = m_storedRecords.constFind(m_grid->TBId(block)); stored != m_storedRecords.cend())
-            std::memcpy(r, stored->constData(), Shift::Size);
+            std::memcpy(r, m_storedDays.at(stored->day).constData() + stored->offset, Shift::Size);
         Shift::setEmployee(r, employeeOfRow(m_grid->TBResource(block)));
         Shift::setTimes(r, begin, m_grid->TBEnd(block));
         // A shift on the "None" bar keeps the name it was stored or placed with (a position
@@ -687,10 +694,8 @@ void clsScheduleData::formatTotalHours(int row, int block)
     }
     if (!m_grid->isValidRow(row) || m_hoursMode < WeekHours || m_hoursMode > DaysWorked)
         return;
-    if (m_rowsToTotal) {
-        m_rowsToTotal->insert(row);
-        return;
-    }
+    if (m_totalsDeferred)
+        return;   // the reload counts every row when it ends
     bool over = false;
     const QString text = hoursText(row, m_hoursMode, m_chosenDay == 0 ? m_firstDay : m_chosenDay, &over);
     m_grid->setResourceInfo(row, text);

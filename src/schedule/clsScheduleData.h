@@ -184,12 +184,22 @@ private:
     void SaveScheduleDay(const QString &department, const RecordList &records, double day);
     void reloadAll();
     void reloadSingleEmployee();
-    void placeStoredShifts(const RecordList &records, bool singleRow);
+    // The shifts stored in the days' buffers, in order, each placed in its row (row 0 when
+    // `singleRow`) or refused.
+    void placeStoredShifts(const QList<QByteArray> &days, bool singleRow);
+    struct StoredAt {
+        int day;             // in m_storedDays
+        qsizetype offset;    // of the record in that day's bytes
+    };
+    void placeStoredShift(const char *record, StoredAt at, bool singleRow);
+    // The files of the days first..last, each as whole records; see LoadSchedule.
+    QList<QByteArray> readDays(const QString &department, double firstDay, double lastDay,
+                               QList<FileError> *unreadable) const;
     bool isUnreadable(const QString &file) const;
     void setColumnCaption();
+    // Reads the employees' shifts in the other departments; the rows are marked as their hours
+    // are counted.
     void loadOtherDepartments();
-    // Counts the hours of the rows a reload placed blocks in (see m_rowsToTotal).
-    void totalDeferredRows();
 
     clsEmployeeInfo &m_info;
     clsOptions &m_options;
@@ -208,14 +218,17 @@ private:
     bool m_readsOtherDepartments = false;
     QStringList m_positions;
     QHash<qint32, int> m_rowOfEmployee;   // first row of each employee number
-    QHash<int, QByteArray> m_storedRecords;   // block id -> the stored record it was placed from
+    // The stored records the last reload read, as read, and for each block placed from one of
+    // them (by block id) where its record is there, rather than a copy per block.
+    QList<QByteArray> m_storedDays;
+    QHash<int, StoredAt> m_storedRecords;
     QList<RefusedShift> m_refused;
     QList<RefusedTimeOff> m_refusedTimeOff;
     QHash<qint32, QList<OtherDepartmentShift>> m_otherDepartments;   // by employee, read at reload
     OtherDepartmentWording m_wording;
     QList<FileError> m_unreadable;
     int m_damaged = 0;
-    // While a reload places blocks, the rows whose hours need counting; each is counted once
-    // when the reload ends instead of once per block placed.
-    std::optional<QSet<int>> m_rowsToTotal;
+    // While a reload places blocks no row's hours are counted; the reload counts every row once
+    // when it ends instead of once per block placed.
+    bool m_totalsDeferred = false;
 };

@@ -60,6 +60,8 @@ private Q_SLOTS:
     void legacyFontNamesMapToInstalledFonts();
     void sameLabelFitsEachBlockOnItsOwn_data();
     void sameLabelFitsEachBlockOnItsOwn();
+    void repaintShowsEditsAsAFreshPaint_data();
+    void repaintShowsEditsAsAFreshPaint();
 };
 
 void TestGrid::removeRenumbersAndRefusals()
@@ -378,6 +380,62 @@ void TestGrid::sameLabelFitsEachBlockOnItsOwn()
     const QRect secondRow = m.rowRect(1).intersected(m.timeArea());
     QCOMPARE(both.copy(firstRow), firstAlone.copy(firstRow));
     QCOMPARE(both.copy(secondRow), secondAlone.copy(secondRow));
+}
+
+// A painter keeps the texts it laid out from paint to paint; after an edit its next paint must
+// still be the picture a new painter makes of the edited grid.
+void TestGrid::repaintShowsEditsAsAFreshPaint_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("label") << "label";
+    QTest::newRow("row name") << "name";
+    QTest::newRow("hours") << "hours";
+    QTest::newRow("bar font") << "font";
+    QTest::newRow("bar text mode") << "mode";
+    QTest::newRow("block moved") << "move";
+    QTest::newRow("other image size") << "size";
+}
+
+void TestGrid::repaintShowsEditsAsAFreshPaint()
+{
+    QFETCH(QString, edit);
+    TimeGridModel model;
+    model.AddFont(QStringLiteral("DejaVu Sans"));
+    const int serif = model.AddFont(QStringLiteral("Times New Roman"));
+    model.SetBarStyle(0, 0xC0C0C0, 0, 0, QStringLiteral("COOK"));
+    model.setAllBarTextModes(TimeGridModel::Text);
+    for (int r = 0; r < 4; ++r) {
+        model.AddResource(QStringLiteral("Employee %1 with a name too long for its column").arg(r));
+        model.setResourceInfo(r, QStringLiteral("%1:00").arg(30 + r));
+        const double begin = kDay + (8 + r) * kHour;
+        model.setTBText(model.TBAdd(r, begin, begin + (r == 0 ? 1.5 : 8) * kHour, 0), QStringLiteral("8:00a - 4:00p"));
+    }
+    model.setViewRange(kDay, kDay + 1);
+    model.setScrollTime(kDay + 7 * kHour);
+    QSize size(900, 200);
+    auto paint = [&size](const TimeGridPainter &painter) {
+        QImage image(size, QImage::Format_RGB32);
+        QPainter p(&image);
+        painter.paintTo(p, size);
+        return image;
+    };
+    TimeGridPainter kept(&model);
+    paint(kept);
+    if (edit == QLatin1String("label"))
+        model.setTBText(1, QStringLiteral("9:00a - 5:00p"));
+    else if (edit == QLatin1String("name"))
+        model.setResourceTitle(2, QStringLiteral("Ann"));
+    else if (edit == QLatin1String("hours"))
+        model.setResourceInfo(3, QStringLiteral("41:30"));
+    else if (edit == QLatin1String("font")) {
+        model.SetBarStyle(0, 0xC0C0C0, 0, serif, QStringLiteral("COOK"));
+    } else if (edit == QLatin1String("mode"))
+        model.setAllBarTextModes(TimeGridModel::Caption);
+    else if (edit == QLatin1String("move"))
+        model.setTBPlace(0, 0, kDay + 8 * kHour, kDay + 17 * kHour);
+    else if (edit == QLatin1String("size"))
+        size = QSize(600, 150);
+    QCOMPARE(paint(kept), paint(TimeGridPainter(&model)));
 }
 
 QTEST_MAIN(TestGrid)
