@@ -78,14 +78,21 @@ MipModel::Solution MipModel::minimise(const std::vector<double> &objective, doub
     const size_t columns = m_lower.size();
     if (columns == 0)   // nothing to choose: CBC would not even start
         return Solution{true, true, 0, 0, {}};
-    CoinPackedMatrix matrix(false, 0, 0);
-    matrix.setDimensions(0, int(columns));
-    std::vector<double> rowLower, rowUpper;
-    for (const Row &row : m_rows) {
-        matrix.appendRow(CoinPackedVector(int(row.columns.size()), row.columns.data(), row.coefficients.data()));
+    // The matrix from its elements in one go: appending row by row copies it whole each time.
+    std::vector<int> rowOf, columnOf;
+    std::vector<double> elements, rowLower, rowUpper;
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        const Row &row = m_rows[r];
+        for (size_t i = 0; i < row.columns.size(); ++i) {
+            rowOf.push_back(int(r));
+            columnOf.push_back(row.columns[i]);
+            elements.push_back(row.coefficients[i]);
+        }
         rowLower.push_back(row.sense == Sense::AtLeast ? row.rhs : -COIN_DBL_MAX);
         rowUpper.push_back(row.sense == Sense::AtMost ? row.rhs : COIN_DBL_MAX);
     }
+    CoinPackedMatrix matrix(false, rowOf.data(), columnOf.data(), elements.data(), CoinBigIndex(elements.size()));
+    matrix.setDimensions(int(m_rows.size()), int(columns));
     std::vector<double> costs(columns, 0.0);
     std::copy_n(objective.begin(), std::min(objective.size(), columns), costs.begin());
 

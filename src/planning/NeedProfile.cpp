@@ -2,6 +2,8 @@
 
 #include "grid/Availability.h"
 
+#include <algorithm>
+
 NeedProfile::NeedProfile(const QList<NeedRow> &rows, double firstDay)
 {
     // Availability numbers Sunday 0; the needs number Monday 0.
@@ -45,6 +47,18 @@ int NeedProfile::needed(const QString &position, int minute) const
 {
     const auto it = m_needed.constFind(position);
     return it == m_needed.cend() || minute < 0 || minute >= kWeekMinutes ? 0 : (*it)[minute];
+}
+
+bool NeedProfile::anyNeeded(const QString &position, int from, int to) const
+{
+    const auto it = m_needed.constFind(position);
+    if (it == m_needed.cend())
+        return false;
+    const std::vector<int> &needed = *it;
+    for (int m = std::max(0, from); m < std::min(to, kWeekMinutes); ++m)
+        if (needed[m] > 0)
+            return true;
+    return false;
 }
 
 int NeedProfile::most(const QString &position, int minute) const

@@ -23,6 +23,8 @@ public:
     bool has(const QString &position) const { return m_needed.contains(position); }
     // People needed at a minute of the week (0 = midnight starting the first day).
     int needed(const QString &position, int minute) const;
+    // Whether the position needs anybody in the minutes [from, to) of the week.
+    bool anyNeeded(const QString &position, int from, int to) const;
     // The most people wanted then, or kNoBound.
     int most(const QString &position, int minute) const;
 

@@ -98,13 +98,9 @@ QList<WeekPlanner::Candidate> WeekPlanner::candidates(bool allowOvertime) const
                 if (!allowOvertime && ((m_dayLimit > 0 && p.dayMinutes[day] + (to - from) > m_dayLimit)
                                        || (m_weekLimit > 0 && p.weekMinutes + (to - from) > m_weekLimit)))
                     continue;
-                for (const QString &position : p.positions) {
-                    bool needed = false;
-                    for (int m = from; m < std::min(to, kWeek) && !needed; ++m)
-                        needed = m_existing.needs().needed(position, m) > 0;
-                    if (needed)
+                for (const QString &position : p.positions)
+                    if (m_existing.needs().anyNeeded(position, from, to))
                         list << Candidate{person, position, from, to, day};
-                }
             }
     return list;
 }
@@ -382,10 +378,10 @@ PlanResult WeekPlanner::plan(const Options &options) const
         const bool nothingToGain = std::all_of(objective.begin(), objective.end(), [](double v) { return v == 0; });
         if (nothingToGain && !best.empty())
             continue;
-        // The solver's own limit is checked less often than its steps: they stop it at the limit.
-        const auto stop = [&] {
-            return (options.cancelled && options.cancelled()) || clock.elapsed() >= qint64(options.seconds * 1000);
-        };
+        // The solver's own limit is checked less often than its steps: they stop it at the limit,
+        // less a fiftieth kept for writing the plan out (70 ms at 200 employees).
+        const qint64 searchEnd = qint64(options.seconds * 1000 * 0.98);
+        const auto stop = [&] { return (options.cancelled && options.cancelled()) || clock.elapsed() >= searchEnd; };
         const MipModel::Solution s = model.minimise(objective, left, best, true, stop);
         if (!s.found) {
             proven = false;   // the plan so far stands
@@ -533,6 +529,9 @@ PlanResult WeekPlanner::finish(const QList<Candidate> &all, const QList<int> &ch
     result.aboveMostMinutes = after.aboveMostMinutes();
 
     // Unmet stretches, a day at a time, each with its main reason.
+    QHash<int, QList<int>> chosenOf;   // per person
+    for (int c : chosen)
+        chosenOf[all[c].person] << c;
     const NeedProfile &needs = after.needs();
     for (const QString &position : needs.positions())
         for (int day = 0; day < 7; ++day) {
@@ -543,7 +542,7 @@ PlanResult WeekPlanner::finish(const QList<Candidate> &all, const QList<int> &ch
                     continue;
                 if (missing(from) > 0)
                     result.unmet << UnmetNeed{m_first + day, position, from - day * 1440, m - day * 1440, missing(from),
-                                              reasonFor(position, from, all, chosen)};
+                                              reasonFor(position, from, all, chosenOf)};
                 from = m;
             }
         }
@@ -553,7 +552,8 @@ PlanResult WeekPlanner::finish(const QList<Candidate> &all, const QList<int> &ch
     return result;
 }
 
-UnmetReason WeekPlanner::reasonFor(const QString &position, int minute, const QList<Candidate> &all, const QList<int> &chosen) const
+UnmetReason WeekPlanner::reasonFor(const QString &position, int minute, const QList<Candidate> &all,
+                                   const QHash<int, QList<int>> &chosenOf) const
 {
     QList<std::pair<int, int>> covering;   // default shifts on the week's days that run at the minute
     for (int day = 0; day < 7; ++day)
@@ -580,8 +580,8 @@ UnmetReason WeekPlanner::reasonFor(const QString &position, int minute, const QL
                 continue;
             }
             bool working = false;
-            for (int c : chosen)
-                working = working || (all[c].person == person && all[c].to >= from && all[c].from <= to);
+            for (int c : chosenOf.value(person))
+                working = working || (all[c].to >= from && all[c].from <= to);
             // Free and available: only an hour limit keeps the shift off.
             ++votes[working ? UnmetReason::Working : UnmetReason::AtLimit];
         }

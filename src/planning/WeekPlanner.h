@@ -4,6 +4,7 @@
 #include "StaffingNeeds.h"
 #include "grid/Availability.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -130,7 +131,9 @@ private:
     QList<int> greedyChoice(const QList<Candidate> &all, const QList<Segment> &parts, bool allowOvertime) const;
     void dropIdle(const QList<Segment> &parts, QList<int> &chosen) const;
     PlanResult finish(const QList<Candidate> &all, const QList<int> &chosen, bool allowOvertime) const;
-    UnmetReason reasonFor(const QString &position, int minute, const QList<Candidate> &all, const QList<int> &chosen) const;
+    // chosenOf: the chosen candidates of each person.
+    UnmetReason reasonFor(const QString &position, int minute, const QList<Candidate> &all,
+                          const QHash<int, QList<int>> &chosenOf) const;
 
     double m_first = 0;
     int m_dayLimit = 0, m_weekLimit = 0;   // minutes, 0 none
