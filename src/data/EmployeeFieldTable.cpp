@@ -7,23 +7,23 @@
 namespace {
 
 using F = EmployeeField;
-using Kind = EmployeeFieldSpec::Kind;
+using Kind = EmployeeFieldEntry::Kind;
 using E = EmployeeFields;
 
 // A text or phone field, and a 32-bit one; the key and the heading as the export and the import
 // have always named them.
-constexpr EmployeeFieldSpec textField(F id, Kind kind, const char *key, const char *column, int offset, int width,
+constexpr EmployeeFieldEntry textField(F id, Kind kind, const char *key, const char *column, int offset, int width,
                                       QString E::*member)
 {
     return {id, kind, key, column, offset, width, member};
 }
-constexpr EmployeeFieldSpec numberField(F id, Kind kind, const char *key, const char *column, int offset,
+constexpr EmployeeFieldEntry numberField(F id, Kind kind, const char *key, const char *column, int offset,
                                         qint32 E::*member)
 {
     return {id, kind, key, column, offset, 4, nullptr, member};
 }
 
-constexpr EmployeeFieldSpec kFields[] = {
+constexpr EmployeeFieldEntry kFields[] = {
     numberField(F::Number, Kind::Key, "number", nullptr, 0, &E::number),
     textField(F::FirstName, Kind::Text, "firstName", "First Name", 4, 50, &E::firstName),
     textField(F::MiddleName, Kind::Text, "middleName", "Middle Name", 54, 50, &E::middleName),
@@ -47,7 +47,7 @@ constexpr EmployeeFieldSpec kFields[] = {
     {F::PositionPick, Kind::Unused16, nullptr, nullptr, 334, 2, nullptr, nullptr, &E::positionPick},
 };
 
-// spec() finds a field by its place in the table.
+// entry() finds a field by its place in the table.
 constexpr bool inEnumOrder()
 {
     for (std::size_t i = 0; i < std::size(kFields); ++i)
@@ -59,7 +59,7 @@ static_assert(inEnumOrder());
 
 } // namespace
 
-void EmployeeFieldSpec::read(const char *record, EmployeeFields &fields) const
+void EmployeeFieldEntry::read(const char *record, EmployeeFields &fields) const
 {
     const char *at = record + offset;
     switch (kind) {
@@ -73,7 +73,7 @@ void EmployeeFieldSpec::read(const char *record, EmployeeFields &fields) const
     }
 }
 
-void EmployeeFieldSpec::write(char *record, const EmployeeFields &fields) const
+void EmployeeFieldEntry::write(char *record, const EmployeeFields &fields) const
 {
     char *at = record + offset;
     switch (kind) {
@@ -93,12 +93,12 @@ void EmployeeFieldSpec::write(char *record, const EmployeeFields &fields) const
 
 namespace EmployeeFieldTable {
 
-std::span<const EmployeeFieldSpec> fields()
+std::span<const EmployeeFieldEntry> fields()
 {
     return kFields;
 }
 
-const EmployeeFieldSpec &spec(EmployeeField id)
+const EmployeeFieldEntry &entry(EmployeeField id)
 {
     return kFields[std::size_t(id)];
 }

@@ -13,7 +13,7 @@ enum class EmployeeField {
 
 // One field: where the record holds it, what the master-data export and the employee import
 // call it, and the member of EmployeeFields that carries it.
-struct EmployeeFieldSpec {
+struct EmployeeFieldEntry {
     enum class Kind {
         Key,        // the employee number, 32-bit; drawn when the employee is added, never changed
         Text,       // `width` characters of the code page, padded with blanks
@@ -46,6 +46,6 @@ struct EmployeeFieldSpec {
 
 namespace EmployeeFieldTable {
 // Every field, in the order the master-data export writes them.
-std::span<const EmployeeFieldSpec> fields();
-const EmployeeFieldSpec &spec(EmployeeField id);
+std::span<const EmployeeFieldEntry> fields();
+const EmployeeFieldEntry &entry(EmployeeField id);
 } // namespace EmployeeFieldTable

@@ -14,20 +14,20 @@ namespace {
 // The week of availability: seven starts, then seven ends, 64-bit date-times.
 constexpr int AvailStart = 336, AvailEnd = 392;
 
-const EmployeeFieldSpec &spec(EmployeeField field) { return EmployeeFieldTable::spec(field); }
+const EmployeeFieldEntry &entryOf(EmployeeField field) { return EmployeeFieldTable::entry(field); }
 
-qint32 numberOf(const char *r) { return Field::i32(r + spec(EmployeeField::Number).offset); }
+qint32 numberOf(const char *r) { return Field::i32(r + entryOf(EmployeeField::Number).offset); }
 
 QString textOf(const char *r, EmployeeField field)
 {
-    const EmployeeFieldSpec &f = spec(field);
+    const EmployeeFieldEntry &f = entryOf(field);
     return FieldToText(r + f.offset, f.width);
 }
 
 EmployeeFields decodeEmployee(const char *r)
 {
     EmployeeFields e;
-    for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields())
+    for (const EmployeeFieldEntry &f : EmployeeFieldTable::fields())
         f.read(r, e);
     for (int d = 0; d < 7; ++d) {
         e.availabilityStart[d] = Field::f64(r + AvailStart + 8 * d);
@@ -81,7 +81,7 @@ qint32 EmployeeRecords::addNew()
         number = qint32(QRandomGenerator::global()->bounded(999999999u)) + 1;
     } while (find(number) != 0);
     const int index = m_records.append();
-    Field::setI32(m_records.record(index) + spec(EmployeeField::Number).offset, number);
+    Field::setI32(m_records.record(index) + entryOf(EmployeeField::Number).offset, number);
     m_index.insert(number, index);   // a new number: the index stays right
     return number;
 }
@@ -98,7 +98,7 @@ void EmployeeRecords::update(qint32 employee, const EmployeeFields &fields)
     if (!index)
         return;
     char *r = m_records.record(index);
-    for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields())
+    for (const EmployeeFieldEntry &f : EmployeeFieldTable::fields())
         if (f.edited())
             f.write(r, fields);
 }

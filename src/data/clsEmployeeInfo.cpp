@@ -263,7 +263,7 @@ QStringList clsEmployeeInfo::PositionsInDept(const QStringList &departments) con
 qint32 clsEmployeeInfo::AddEmployee(const EmployeeFields &fields)
 {
     requireWritable();
-    for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields())
+    for (const EmployeeFieldEntry &f : EmployeeFieldTable::fields())
         if (f.edited() && f.isText())
             CodePage::RequireEncodable(fields.*f.text);
     const qint32 created = fields.number == 0 ? m_employees.addNew() : 0;

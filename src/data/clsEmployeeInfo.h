@@ -78,7 +78,7 @@ public:
 
     // Employees
     // With fields.number 0 adds an employee under a new number and returns it; otherwise
-    // overwrites what the editor edits (see EmployeeFieldSpec::edited) in the record of that
+    // overwrites what the editor edits (see EmployeeFieldEntry::edited) in the record of that
     // number and returns 0.
     qint32 AddEmployee(const EmployeeFields &fields);
     void DeleteUser(qint32 employee);

@@ -30,9 +30,9 @@ static void availability(const EmployeeFields &last, JsonWriter &json)
 }
 
 // One field of the record under its key: dates as ISO dates, phones also as shown.
-static void field(const EmployeeFieldSpec &f, const EmployeeFields &e, JsonWriter &json)
+static void field(const EmployeeFieldEntry &f, const EmployeeFields &e, JsonWriter &json)
 {
-    using Kind = EmployeeFieldSpec::Kind;
+    using Kind = EmployeeFieldEntry::Kind;
     const QString key = QLatin1String(f.key);
     switch (f.kind) {
     case Kind::Key:
@@ -90,7 +90,7 @@ QString toJson(const clsEmployeeInfo &info)
     json.beginArray(QStringLiteral("employees"));
     for (const EmployeeFields &e : employees) {
         json.beginObject();
-        for (const EmployeeFieldSpec &f : EmployeeFieldTable::fields()) {
+        for (const EmployeeFieldEntry &f : EmployeeFieldTable::fields()) {
             if (f.key)
                 field(f, e, json);
             if (f.id == EmployeeField::ScheduleName)   // the name lists show, beside the names it is made of

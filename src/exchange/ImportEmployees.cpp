@@ -24,7 +24,7 @@ namespace ImportEmployees {
 namespace {
 
 using F = EmployeeField;
-using Kind = EmployeeFieldSpec::Kind;
+using Kind = EmployeeFieldEntry::Kind;
 
 // The record's fields a file may give, first among the columns and in the order the
 // documentation lists them; their headings and widths are those of the field table.
@@ -60,7 +60,7 @@ ColumnInfo columnInfo(int c)
 {
     if (c >= kFieldColumnCount)
         return kOtherColumns[c - kFieldColumnCount];
-    const EmployeeFieldSpec &f = EmployeeFieldTable::spec(kFieldColumns[c]);
+    const EmployeeFieldEntry &f = EmployeeFieldTable::entry(kFieldColumns[c]);
     return {f.column, f.isText() ? f.width : 0};
 }
 
@@ -408,7 +408,7 @@ Plan check(const clsEmployeeInfo &info, const QByteArray &csv, const Options &op
         NewEmployee e;
         e.line = record.line;
         for (int c = 0; c < kFieldColumnCount; ++c) {
-            const EmployeeFieldSpec &f = EmployeeFieldTable::spec(kFieldColumns[c]);
+            const EmployeeFieldEntry &f = EmployeeFieldTable::entry(kFieldColumns[c]);
             switch (f.kind) {
             case Kind::Text: e.fields.*f.text = row.text(c); break;
             case Kind::Phone: e.fields.*f.text = row.phone(c); break;

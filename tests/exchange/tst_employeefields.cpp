@@ -177,7 +177,7 @@ private slots:
         clsEmployeeInfo info(dir.path());
         const QString tooLong = QString(width, u'7') + u'8';
         EmployeeFields fields;
-        fields.*EmployeeFieldTable::spec(EmployeeField(field)).text = tooLong;
+        fields.*EmployeeFieldTable::entry(EmployeeField(field)).text = tooLong;
         info.AddEmployee(fields);
         QCOMPARE(onlyRecord(dir.path()).mid(offset, width), tooLong.left(width).toLatin1());
 

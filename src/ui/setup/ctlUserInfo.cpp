@@ -249,11 +249,11 @@ QLineEdit *ctlUserInfo::textBox(const char *name, int width)
 
 QLineEdit *ctlUserInfo::fieldBox(EmployeeField field, const char *name)
 {
-    const EmployeeFieldSpec &spec = EmployeeFieldTable::spec(field);
+    const EmployeeFieldEntry &entry = EmployeeFieldTable::entry(field);
     // Phones may be typed with blanks, brackets and dashes; the digits must fit the field.
     constexpr int kTypedPhoneLength = 20;
-    QLineEdit *box = textBox(name, spec.kind == EmployeeFieldSpec::Kind::Phone ? kTypedPhoneLength : spec.width);
-    m_fieldBoxes.append({&spec, box});
+    QLineEdit *box = textBox(name, entry.kind == EmployeeFieldEntry::Kind::Phone ? kTypedPhoneLength : entry.width);
+    m_fieldBoxes.append({&entry, box});
     return box;
 }
 
@@ -539,8 +539,8 @@ EmployeeFields ctlUserInfo::fields() const
 {
     EmployeeFields e;
     e.number = m_employee;
-    for (const auto &[spec, box] : m_fieldBoxes)
-        e.*spec->text = spec->kind == EmployeeFieldSpec::Kind::Phone ? PhoneText(box->text()) : box->text().trimmed();
+    for (const auto &[entry, box] : m_fieldBoxes)
+        e.*entry->text = entry->kind == EmployeeFieldEntry::Kind::Phone ? PhoneText(box->text()) : box->text().trimmed();
     e.dob = qint32(OleDate::fromDate(dtpDOB->date()));
     e.hireDate = qint32(OleDate::fromDate(dtpHireDate->date()));
     // A stored number the rule would not take (from older files) stays while left as shown.
@@ -551,9 +551,9 @@ EmployeeFields ctlUserInfo::fields() const
 
 void ctlUserInfo::setFields(const EmployeeFields &e)
 {
-    for (const auto &[spec, box] : m_fieldBoxes) {
-        const QString &text = e.*spec->text;
-        box->setText((spec->kind == EmployeeFieldSpec::Kind::Phone ? ScheduleHelper::FormatPhone(text) : text).trimmed());
+    for (const auto &[entry, box] : m_fieldBoxes) {
+        const QString &text = e.*entry->text;
+        box->setText((entry->kind == EmployeeFieldEntry::Kind::Phone ? ScheduleHelper::FormatPhone(text) : text).trimmed());
     }
     dtpDOB->setDate(OleDate::toDate(e.dob));
     dtpHireDate->setDate(OleDate::toDate(e.hireDate));

@@ -98,7 +98,7 @@ private:
     qint32 m_employee = 0;
     bool m_dirty = false;
 
-    QList<std::pair<const EmployeeFieldSpec *, QLineEdit *>> m_fieldBoxes;
+    QList<std::pair<const EmployeeFieldEntry *, QLineEdit *>> m_fieldBoxes;
     QLineEdit *txtFirstName, *txtMiddleName, *txtLastName, *txtScheduleName, *txtSSNumber, *txtDescCode;
     QLabel *labSSNumber, *labDOB, *labHireDate, *labPhoneNumber, *labEmergencyPhone;
     // The identification number as loaded and as shown, kept while the text is not changed.

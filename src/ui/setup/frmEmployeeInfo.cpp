@@ -225,8 +225,8 @@ void frmEmployeeInfo::cmdAddEmployee_Click()
     if (!SaveCurrent())
         return;
     // A name longer than its field is refused, never cut.
-    const int firstWidth = EmployeeFieldTable::spec(EmployeeField::FirstName).width;
-    const int lastWidth = EmployeeFieldTable::spec(EmployeeField::LastName).width;
+    const int firstWidth = EmployeeFieldTable::entry(EmployeeField::FirstName).width;
+    const int lastWidth = EmployeeFieldTable::entry(EmployeeField::LastName).width;
     const std::optional<QString> first = AskFieldText(m_prompt, tr("Enter first name."), tr("Add Employee"), firstWidth, tr("first name"));
     if (!first)
         return;
