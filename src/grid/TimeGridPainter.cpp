@@ -59,6 +59,18 @@ QColor readableText(const QColor &wanted, const QColor &fill)
                                                                     : QColor(Qt::white);
 }
 
+// The grid's hairlines, both ends included as drawLine includes them. A line of one pixel's
+// width drawn as a rectangle is filled row by row; drawn as a line it is set pixel by pixel.
+void verticalLine(QPainter &p, int x, int top, int bottom, const QColor &color)
+{
+    p.fillRect(QRect(x, top, 1, bottom - top + 1), color);
+}
+
+void horizontalLine(QPainter &p, int left, int right, int y, const QColor &color)
+{
+    p.fillRect(QRect(left, y, right - left + 1, 1), color);
+}
+
 // Hours between labelled ticks so that labels do not crowd.
 int hourStep(double pixelsPerHour)
 {
@@ -92,6 +104,7 @@ void TimeGridPainter::clearFontCache()
 {
     m_fontCache.clear();
     m_labelFits.clear();
+    m_pictures.clear();
 }
 
 // ---------------------------------------------------------------- geometry
@@ -254,9 +267,8 @@ void TimeGridPainter::paint(QPainter &p, const TimeGridMapper &m, const QRect &c
         paintHeader(p, m);
 
     // Column separators over everything below the header.
-    p.setPen(kColumnLine);
-    p.drawLine(m.captionWidth, 0, m.captionWidth, m.height);
-    p.drawLine(m.timeLeft() - 1, 0, m.timeLeft() - 1, m.height);
+    verticalLine(p, m.captionWidth, 0, m.height, kColumnLine);
+    verticalLine(p, m.timeLeft() - 1, 0, m.height, kColumnLine);
 }
 
 QRect TimeGridPainter::cursorRect(const TimeGridMapper &m) const
@@ -309,8 +321,7 @@ void TimeGridPainter::paintDayLines(QPainter &p, const TimeGridMapper &m, int to
         const int x = int(std::round(m.xForTime(h / 24.0)));
         if (x < m.timeLeft() || x >= m.width)
             continue;
-        p.setPen(midnight ? kDayLine : kHourLine);
-        p.drawLine(x, top, x, bottom);
+        verticalLine(p, x, top, bottom, midnight ? kDayLine : kHourLine);
     }
 }
 
@@ -361,8 +372,7 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
             x = std::max(x1 + 6, x2 - 4 - w);
         p.setPen(kHeaderText);
         m_texts.draw(p, QRect(x, 0, std::max(w, x2 - x), half), Qt::AlignLeft | Qt::AlignVCenter, label);
-        p.setPen(kDayLine);
-        p.drawLine(x1, 0, x1, h);
+        verticalLine(p, x1, 0, h, kDayLine);
     }
 
     // Hour ticks and labels in the lower half.
@@ -374,8 +384,7 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
         const double t = hour / 24.0;
         const int x = int(std::round(m.xForTime(t)));
         const bool midnight = (long long)hour % 24 == 0;
-        p.setPen(midnight ? kDayLine : kHeaderLine);
-        p.drawLine(x, h - (midnight ? half : 6), x, h);
+        verticalLine(p, x, h - (midnight ? half : 6), h, midnight ? kDayLine : kHeaderLine);
         if (step < 24) {
             const QString label = m_model->hourLabel(t);
             p.setPen(kHeaderText);
@@ -385,8 +394,7 @@ void TimeGridPainter::paintHeader(QPainter &p, const TimeGridMapper &m) const
     }
     p.restore();
 
-    p.setPen(kHeaderLine);
-    p.drawLine(0, h - 1, m.width, h - 1);
+    horizontalLine(p, 0, m.width, h - 1, kHeaderLine);
 }
 
 void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first, int last,
@@ -431,11 +439,8 @@ void TimeGridPainter::paintRows(QPainter &p, const TimeGridMapper &m, int first,
     paintAvailability(p, m, first, last);
     paintDayLines(p, m, top, bottom);
     p.restore();
-    p.setPen(kRowLine);
-    for (int r = first; r <= last; ++r) {
-        const int y = m.rowTop(r + 1) - 1;
-        p.drawLine(0, y, m.width, y);
-    }
+    for (int r = first; r <= last; ++r)
+        horizontalLine(p, 0, m.width, m.rowTop(r + 1) - 1, kRowLine);
 
     // Blocks, through the per-row index; only those crossing the visible time.
     p.save();
@@ -511,11 +516,40 @@ void TimeGridPainter::paintAvailability(QPainter &p, const TimeGridMapper &m, in
     }
 }
 
+QString TimeGridPainter::blockLabel(int block, int bar) const
+{
+    switch (m_model->BarTextMode(bar)) {
+    case TimeGridModel::Caption: return m_model->BarCaption(bar);
+    case TimeGridModel::Note: return m_model->TBNote(block);
+    case TimeGridModel::Text: return m_model->TBText(block);
+    case TimeGridModel::Nothing: break;
+    }
+    return {};
+}
+
 void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block,
                                  const BlockPlace &place, bool lifted) const
 {
     const int bar = m_model->TBBar(block);
     const QRectF rect = m.blockRect(place.row, place.begin, place.end).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QString label = blockLabel(block, bar);
+    // A block wholly in view looks the same on every row it is on: copy its picture.
+    if (!lifted && QRectF(m.timeArea()).contains(rect) && BlockPictureCache::suits(p)) {
+        const BlockPictureCache::Look look{rect.size(),
+                                           QRgb(m_model->BarColor(bar)),
+                                           QRgb(m_model->BarTextColor(bar)),
+                                           label,
+                                           m_model->BarFont(bar),
+                                           !m_model->TBWarning(block).isEmpty()};
+        m_pictures.draw(p, rect, look, [&](QPainter &q) { drawBlock(q, m, block, bar, rect, label, false); });
+        return;
+    }
+    drawBlock(p, m, block, bar, rect, label, lifted);
+}
+
+void TimeGridPainter::drawBlock(QPainter &p, const TimeGridMapper &m, int block, int bar, const QRectF &rect,
+                                const QString &text, bool lifted) const
+{
     const QColor fill = TimeGridModel::toColor(m_model->BarColor(bar));
     const double radius = std::min(5.0, std::min(rect.width(), rect.height()) / 2.0);
 
@@ -538,13 +572,6 @@ void TimeGridPainter::paintBlock(QPainter &p, const TimeGridMapper &m, int block
         p.drawPath(corner);
     }
 
-    QString text;
-    switch (m_model->BarTextMode(bar)) {
-    case TimeGridModel::Caption: text = m_model->BarCaption(bar); break;
-    case TimeGridModel::Note: text = m_model->TBNote(block); break;
-    case TimeGridModel::Text: text = m_model->TBText(block); break;
-    case TimeGridModel::Nothing: break;
-    }
     if (text.isEmpty())
         return;
     // Text stays in the visible part of the block, so a block that starts off screen still

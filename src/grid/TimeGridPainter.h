@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Availability.h"
+#include "BlockPictureCache.h"
 #include "TextLayoutCache.h"
 #include "TimeGridMapper.h"
 #include "TimeGridModel.h"
@@ -102,6 +103,9 @@ private:
                    const LiftedBlock &lifted) const;
     void paintBlock(QPainter &p, const TimeGridMapper &m, int block, const BlockPlace &place,
                     bool lifted) const;
+    void drawBlock(QPainter &p, const TimeGridMapper &m, int block, int bar, const QRectF &rect,
+                   const QString &label, bool lifted) const;
+    QString blockLabel(int block, int bar) const;
     void paintAvailability(QPainter &p, const TimeGridMapper &m, int first, int last) const;
     void paintCursor(QPainter &p, const TimeGridMapper &m) const;
     void paintDayLines(QPainter &p, const TimeGridMapper &m, int top, int bottom) const;
@@ -144,4 +148,6 @@ private:
     mutable QHash<LabelKey, LabelFit> m_labelFits;
     // The texts of the grid (names, hours, labels, axis), each laid out once.
     mutable TextLayoutCache m_texts;
+    // Pictures of the blocks, copied where the same block shows again.
+    mutable BlockPictureCache m_pictures;
 };
