@@ -301,6 +301,9 @@ void MultiFileCommit::commit()
     const bool journaled = entries.size() > 1;
     if (journaled) {
         try {
+            // The new files' names reach the disk before the journal that names them.
+            for (const QString &folder : std::as_const(folders))
+                ScheduleHelper::SyncFolder(folder);
             // Written directly, never prepared: this object is still the open operation.
             const QString temporary = ScheduleHelper::WriteTemporaryFile(journal, journalBytes);
             ScheduleHelper::ReplaceFile(temporary, journal);

@@ -143,15 +143,63 @@ QString temporarySuffix()
     return suffix;
 }
 
-// Makes the bytes of an open file durable before anything names it in a journal.
-bool syncFile(QFileDevice &file)
+// Makes the bytes of an open file and its size durable before anything names it in a journal,
+// without the times that a full sync also writes.
+bool syncFileData(QFileDevice &file)
 {
-#ifdef Q_OS_UNIX
+#if defined(Q_OS_LINUX)
+    return ::fdatasync(file.handle()) == 0;
+#elif defined(Q_OS_UNIX)
     return ::fsync(file.handle()) == 0;
 #else
     Q_UNUSED(file);
     return true;
 #endif
+}
+
+// Opens `file` as a new file without a name in the folder of `path` (Linux's O_TMPFILE). Until
+// linkUnnamed names it, an interrupted write leaves nothing behind; and the file system is not
+// asked to make a new name durable on its own for each file (ext4 syncs the folder with every
+// new named file), since the caller syncs the folder once for all. False, with `file` closed,
+// where the system or the file system has no such files.
+bool openUnnamed(QFile &file, const QString &path)
+{
+#ifdef Q_OS_LINUX
+    // The file is named through its link in /proc, which a container may lack.
+    static const bool canName = QFileInfo(QStringLiteral("/proc/self/fd")).isDir();
+    if (!canName)
+        return false;
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    if (file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(fd);
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(path);
+#endif
+    return false;
+}
+
+// Names the unnamed file "<path>.<six letters or digits>"; the name, or empty with errno set.
+QString linkUnnamed(QFile &file, const QString &path)
+{
+#ifdef Q_OS_LINUX
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(file.handle());
+    for (int names = 0; names < 100; ++names) {
+        const QString temporary = path + u'.' + temporarySuffix();
+        if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, QFile::encodeName(temporary).constData(), AT_SYMLINK_FOLLOW) == 0)
+            return temporary;
+        if (errno != EEXIST)
+            break;
+    }
+#else
+    Q_UNUSED(file);
+    Q_UNUSED(path);
+    errno = ENOTSUP;
+#endif
+    return {};
 }
 
 // Renames `from` over `to`, replacing it in one step. Returns the reason on failure.
@@ -201,21 +249,39 @@ bool openForReading(QFile &file, bool &notRegularFile)
 #endif
 }
 
-// Makes a renamed file's new name durable: on Linux a rename is only on the disk once its
-// folder is synced, so a power cut after commit could otherwise bring back the old file.
-void syncFolderOf(const QString &path)
+// The steps a test asked to see (see RecordDurabilitySteps).
+QStringList *&recordedSteps()
 {
+    static QStringList *steps = nullptr;
+    return steps;
+}
+
+void record(const QString &step, const QString &path)
+{
+    if (QStringList *steps = recordedSteps())
+        steps->append(step + u' ' + QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+// Makes the names inside a folder durable: on Linux a rename or a new name is only on the disk
+// once its folder is synced, so a power cut after a commit could otherwise bring back the old
+// file.
+void syncFolderAt(const QString &folder)
+{
+    record(QStringLiteral("synced"), folder);
 #ifdef Q_OS_UNIX
-    const QString folder = QFileInfo(path).canonicalPath();
-    const int fd = ::open(QFile::encodeName(folder.isEmpty() ? QFileInfo(path).absolutePath() : folder).constData(),
-                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
-#else
-    Q_UNUSED(path);
 #endif
+}
+
+// The same for the folder a file was renamed into.
+void syncFolderOf(const QString &path)
+{
+    const QString folder = QFileInfo(path).canonicalPath();
+    syncFolderAt(folder.isEmpty() ? QFileInfo(path).absolutePath() : folder);
 }
 
 // The folder whose inside a file may reach through links: the data folder.
@@ -400,7 +466,9 @@ QString WriteTemporaryFile(const QString &path, const QByteArray &buffer)
     for (int attempt = 0;; ++attempt) {
         QFile file;
         QString temporary;
-        for (int names = 0; names < 100 && !file.isOpen(); ++names) {
+        // An unnamed file first: it is named only when its bytes are on the disk.
+        const bool unnamed = openUnnamed(file, path);
+        for (int names = 0; names < 100 && !unnamed && !file.isOpen(); ++names) {
             temporary = path + u'.' + temporarySuffix();
             file.setFileName(temporary);
             if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) && !QFileInfo::exists(temporary))
@@ -413,16 +481,23 @@ QString WriteTemporaryFile(const QString &path, const QByteArray &buffer)
             busy = isBusy(*failure);
         } else {
             failure = writeAll(file, path, buffer, busy);
-            if (!failure && !syncFile(file))
+            if (!failure && !syncFileData(file))
                 failure = qt_error_string(errno);
+            if (!failure && unnamed) {
+                temporary = linkUnnamed(file, path);
+                if (temporary.isEmpty())
+                    failure = qt_error_string(errno);
+            }
             file.close();
             if (!failure) {
                 // The new file keeps the old one's permissions, as a QSaveFile does.
                 if (target.exists())
                     QFile::setPermissions(temporary, target.permissions());
+                record(QStringLiteral("wrote"), temporary);
                 return temporary;
             }
-            QFile::remove(temporary);
+            if (!unnamed)
+                QFile::remove(temporary);
         }
         if (attempt >= kBusyRetries || !busy)
             throw refuse(WriteFailureReason(path, *failure));
@@ -439,11 +514,17 @@ void ReplaceFile(const QString &temporary, const QString &path)
         }
     if (const auto failure = renameOver(temporary, path))
         throw FileError(QStringLiteral("ReplaceFile"), path, WriteFailureReason(path, *failure), FileError::Kind::Write);
+    record(QStringLiteral("replaced"), path);
 }
 
 void SyncFolder(const QString &folder)
 {
-    syncFolderOf(QDir(folder).filePath(QStringLiteral(".")));
+    syncFolderAt(folder);
+}
+
+void RecordDurabilitySteps(QStringList *steps)
+{
+    recordedSteps() = steps;
 }
 
 void InjectWriteFailure(const QString &path, const QString &reason, int times, bool busy)

@@ -27,7 +27,7 @@ void WriteFileBytes(const QString &path, const QByteArray &buffer);
 QString WriteTemporaryFile(const QString &path, const QByteArray &buffer);
 // Renames the temporary file over `path` in one step; throws FileError on failure.
 void ReplaceFile(const QString &temporary, const QString &path);
-// Makes the renames inside the folder durable.
+// Makes the renames and new names inside the folder durable.
 void SyncFolder(const QString &folder);
 
 // Test seam: the next `times` writes of `path` (of every file when `path` is empty; `times`
@@ -42,6 +42,10 @@ void InjectRenameFailure(const QString &path, const QString &reason);
 // failures only: writes there are not refused by this). Cleared with the write failures.
 void InjectReadOnlyFileSystem(const QString &folder);
 void ClearInjectedWriteFailures();
+// Test seam: appends to `steps` (null: stops) each step that decides what survives a power cut:
+// "wrote <temporary>" once a temporary file is synced and named, "replaced <file>" after a
+// rename over it, "synced <folder>" after a folder sync; paths absolute and clean.
+void RecordDurabilitySteps(QStringList *steps);
 // True when the file (or, when it is not there, the nearest folder above it that is) lies on a
 // file system mounted read-only.
 bool IsOnReadOnlyFileSystem(const QString &path);

@@ -50,7 +50,11 @@ private slots:
         QVERIFY(QDir().mkpath(data("KITCHEN")));
         QVERIFY(QDir().mkpath(m_tmp->filePath("outside")));
     }
-    void cleanup() { ClearInjectedWriteFailures(); }
+    void cleanup()
+    {
+        ClearInjectedWriteFailures();
+        RecordDurabilitySteps(nullptr);
+    }
 
     // Each case lays one entry at `file` (relative to the data folder); `refused` is a part of
     // the reason, empty when the bytes "inside" are read. Reading and writing answer the same,
@@ -304,6 +308,58 @@ private slots:
         QCOMPARE(ReadFileBytes(data(kFiles[1])), newBytes(1));
         QCOMPARE(ReadFileBytes(data(kFiles[2])), oldBytes(2));
         QVERIFY(StaleTemporaryFiles(data()).isEmpty());
+    }
+
+    // What a power cut can take back is what was not yet synced. Each new file's name is on the
+    // disk before the journal that names it, and the journal before the first rename; every
+    // folder with a rename is synced before the journal goes; a single file needs no journal.
+    // The folder synced is the folder itself, not the one above it.
+    void durableStepsComeInOrder()
+    {
+        for (int i = 0; i < kFiles.size(); ++i)
+            HandMade::write(data(kFiles[i]), oldBytes(i));
+        QStringList steps;
+        RecordDurabilitySteps(&steps);
+        auto clean = [](const QString &path) { return QDir::cleanPath(QFileInfo(path).absoluteFilePath()); };
+        auto first = [&](const QString &step) { return steps.indexOf(step); };
+        auto last = [&](const QString &step) { return steps.lastIndexOf(step); };
+        {
+            MultiFileCommit together(data());
+            for (int i = 0; i < kFiles.size(); ++i)
+                WriteFileBytes(data(kFiles[i]), newBytes(i));
+            together.commit();
+        }
+        const QString journal = clean(data(MultiFileCommit::journalFileName()));
+        const int journalNamed = first("replaced " + journal);
+        QVERIFY2(journalNamed >= 0, qPrintable(steps.join('\n')));
+        for (const QString &folder : {clean(data()), clean(data("KITCHEN"))}) {
+            const int wroteLast = [&] {
+                int at = -1;
+                for (int i = 0; i < steps.size(); ++i)
+                    if (steps[i].startsWith("wrote " + folder + "/") && !steps[i].mid(6 + folder.size() + 1).contains('/')
+                        && !steps[i].contains(MultiFileCommit::journalFileName()))
+                        at = i;
+                return at;
+            }();
+            QVERIFY2(wroteLast >= 0, qPrintable(folder));
+            const int syncedBefore = steps.indexOf("synced " + folder, wroteLast);
+            QVERIFY2(syncedBefore >= 0 && syncedBefore < journalNamed, qPrintable(steps.join('\n')));
+            QVERIFY2(last("synced " + folder) > journalNamed, qPrintable(steps.join('\n')));
+        }
+        for (const QString &file : kFiles)
+            QVERIFY2(first("replaced " + clean(data(file))) > journalNamed, qPrintable(steps.join('\n')));
+        QVERIFY(!steps.contains("synced " + clean(m_tmp->path())));   // the folder above the data
+
+        steps.clear();
+        {
+            MultiFileCommit alone(data());
+            WriteFileBytes(data(kFiles[2]), oldBytes(2));
+            alone.commit();
+        }
+        RecordDurabilitySteps(nullptr);
+        QCOMPARE(steps.size(), 3);
+        QVERIFY(steps[0].startsWith("wrote " + clean(data(kFiles[2])) + "."));
+        QCOMPARE(steps.mid(1), QStringList({"replaced " + clean(data(kFiles[2])), "synced " + clean(data("KITCHEN"))}));
     }
 
     // A commit stopped between two renames (a refused rename here; a kill in the kill trials)
