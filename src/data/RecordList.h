@@ -20,6 +20,8 @@ public:
     char *record(int i) { return m_bytes.data() + qsizetype(i - 1) * m_size; }
     const char *record(int i) const { return m_bytes.constData() + qsizetype(i - 1) * m_size; }
 
+    // Makes room for this many records in all, so that appending up to them never copies.
+    void reserve(int records) { m_bytes.reserve(qsizetype(records) * m_size); }
     // Appends a zero-filled record and returns its number.
     int append();
     // Appends a copy of the given record bytes (recordSize() of them).
@@ -43,6 +45,8 @@ public:
         return removed;
     }
     void clear() { m_bytes.clear(); }
+    // Empties the list but keeps its memory for the records to come (unless it is shared).
+    void clearKeepingMemory() { m_bytes.resize(0); }
 
     // Reads the whole file (missing or empty: no records); see ScheduleHelper::RecordCount.
     void load(const QString &path);

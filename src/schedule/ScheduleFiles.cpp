@@ -4,6 +4,9 @@
 #include "data/OleDate.h"
 #include "data/ScheduleHelper.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace ScheduleFiles {
 
 namespace Shift {
@@ -22,6 +25,16 @@ void setTimes(char *r, double begin, double end)
 void setPosition(char *r, const QString &position)
 {
     CodePage::TextToField(r + Position, PositionWidth, CodePage::toUpper(CodePage::trimBlanks(position)));
+}
+QByteArray positionField(const QString &position)
+{
+    QByteArray record(Size, '\0');
+    setPosition(record.data(), position);
+    return record.mid(Position, PositionWidth);
+}
+void setPositionField(char *r, const QByteArray &field)
+{
+    std::memcpy(r + Position, field.constData(), size_t(std::min<qsizetype>(field.size(), PositionWidth)));
 }
 } // namespace Shift
 

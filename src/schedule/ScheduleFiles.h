@@ -18,6 +18,9 @@ QString position(const char *record);   // trimmed
 void setEmployee(char *record, qint32 employee);
 void setTimes(char *record, double begin, double end);
 void setPosition(char *record, const QString &position);   // trimmed, upper-cased, cut to 20
+// The position field as setPosition writes it, to be copied into many records.
+QByteArray positionField(const QString &position);
+void setPositionField(char *record, const QByteArray &field);
 }
 
 // TimeOffRecord, 252 bytes: employee number, begin, end, reason (30 bytes), reserved.

@@ -421,7 +421,10 @@ void clsScheduleData::SaveSchedule()
     if (!OleDate::isPlausible(m_firstDay) || !OleDate::isPlausible(m_lastDay) || m_lastDay < m_firstDay)
         return;
     const int days = int(std::llround(m_lastDay - m_firstDay)) + 1;
-    QList<RecordList> perDay(days, RecordList(Shift::Size));
+    m_savedDays.resize(days, RecordList(Shift::Size));
+    for (RecordList &day : m_savedDays)
+        day.clearKeepingMemory();
+    QList<RecordList> &perDay = m_savedDays;
 
     // With an employee filter every other employee's records of the day are kept, in order. A
     // day that cannot be read now throws before anything is written.
@@ -433,8 +436,12 @@ void clsScheduleData::SaveSchedule()
         }
     }
 
-    // One pass over the blocks in block order, each appended to the day it begins on.
-    for (int block = 0; block < m_grid->TBMax(); ++block) {
+    // The day each block begins on, or -1 for blocks that are not written: one pass to count
+    // the records of each day, so that each day's list is made the right size at once.
+    const int blocks = m_grid->TBMax();
+    QList<int> dayOfBlock(blocks, -1);
+    QList<int> recordsOfDay(days, 0);
+    for (int block = 0; block < blocks; ++block) {
         if (isTimeOffBlock(block))
             continue;
         const double begin = m_grid->TBBeg(block);
@@ -443,21 +450,47 @@ void clsScheduleData::SaveSchedule()
         const double day = std::floor(begin);
         if (day < m_firstDay || day > m_lastDay)
             continue;
-        const int d = int(day - m_firstDay);
+        dayOfBlock[block] = int(day - m_firstDay);
+        ++recordsOfDay[dayOfBlock[block]];
+    }
+    for (int d = 0; d < days; ++d)
+        perDay[d].reserve(perDay[d].count() + recordsOfDay[d]);
+
+    // Each row's employee and each bar's position field, worked out once for all their blocks.
+    QList<qint32> employeeOf(m_grid->ResourcesMax());
+    for (int row = 0; row < employeeOf.size(); ++row)
+        employeeOf[row] = employeeOfRow(row);
+    QList<QByteArray> positionOfBar(m_grid->BarsMax());
+    for (int block = 0; block < blocks; ++block) {
+        const int d = dayOfBlock[block];
+        if (d < 0)
+            continue;
         char *r = perDay[d].record(perDay[d].append());
         // A block read from a file starts from its record, so that the bytes this program does
         // not use (the reserved ones) are written back as they were.
         if (const auto stored = m_storedRecords.constFind(m_grid->TBId(block)); stored != m_storedRecords.cend())
             std::memcpy(r, m_storedDays.at(stored->day).constData() + stored->offset, Shift::Size);
-        Shift::setEmployee(r, employeeOfRow(m_grid->TBResource(block)));
-        Shift::setTimes(r, begin, m_grid->TBEnd(block));
+        const int row = m_grid->TBResource(block);
+        Shift::setEmployee(r, row >= 0 && row < employeeOf.size() ? employeeOf[row] : employeeOfRow(row));
+        Shift::setTimes(r, m_grid->TBBeg(block), m_grid->TBEnd(block));
         // A shift on the "None" bar keeps the name it was stored or placed with (a position
         // deleted since), rather than "NONE"; "DEFAULT" (an employee without positions) is
         // written as the bar's name, as always.
         const int bar = m_grid->TBBar(block);
-        const QString tag = CodePage::toUpper(CodePage::trimBlanks(m_grid->TBTag(block)));
-        Shift::setPosition(r, bar == 0 && !tag.isEmpty() && tag != QLatin1String("DEFAULT") ? tag
-                                                                                         : m_grid->BarCaption(bar));
+        if (bar == 0) {
+            const QString tag = CodePage::toUpper(CodePage::trimBlanks(m_grid->TBTag(block)));
+            if (!tag.isEmpty() && tag != QLatin1String("DEFAULT")) {
+                Shift::setPosition(r, tag);
+                continue;
+            }
+        }
+        if (bar < 0 || bar >= positionOfBar.size()) {
+            Shift::setPosition(r, m_grid->BarCaption(bar));
+            continue;
+        }
+        if (positionOfBar[bar].isEmpty())
+            positionOfBar[bar] = Shift::positionField(m_grid->BarCaption(bar));
+        Shift::setPositionField(r, positionOfBar[bar]);
     }
     // Refused stored shifts are not on the grid; only the user deletes shifts, so they go back
     // to their day as they were read.

@@ -221,6 +221,9 @@ private:
     // The stored records the last reload read, as read, and for each block placed from one of
     // them (by block id) where its record is there, rather than a copy per block.
     QList<QByteArray> m_storedDays;
+    // The records of each day as last saved, kept for their memory: a week of a large staff is
+    // megabytes, and memory taken anew costs the system a fault per page at every save.
+    QList<RecordList> m_savedDays;
     QHash<int, StoredAt> m_storedRecords;
     QList<RefusedShift> m_refused;
     QList<RefusedTimeOff> m_refusedTimeOff;
