@@ -105,6 +105,11 @@ double roundToMinute(double value)
     return join(p.day, p.ms);
 }
 
+int minuteOfDay(double value)
+{
+    return int(split(value, 1000).ms / 60000);
+}
+
 QString format(double value, const QString &pattern)
 {
     const Parts p = split(value, 1000);   // displayed values are rounded to the second

@@ -50,6 +50,9 @@ double roundToMinute(double value);
 // "h:mm A/P", "h:mm tt", "ddd mmm dd,yyyy", "ddd mmm dd, yyyy", "m/d/yy", "ddd mm/dd/yyyy",
 // "ddd mm/dd/yy h:mma/p", "hh:mma/p", "MM/DD/YYYY HH:MM:SS", "ddd", "dd".
 QString format(double value, const QString &pattern);
+// The minute of the day that format() shows for the value (0 to 1439), seconds rounded as it
+// rounds them.
+int minuteOfDay(double value);
 
 // Formats with the grid's percent style: %a (Mon) %A (Monday) %d (05) %e (5) %b (Mar)
 // %B (March) %m (03) %y (01) %Y (2001) %H (24-hour, 09) %I (12-hour, 09) %M (minutes)

@@ -292,6 +292,12 @@ int TimeGridModel::TBAddWithId(int id, int row, double begin, double end, int ba
     return number;
 }
 
+void TimeGridModel::reserveBlocks(int count)
+{
+    m_blocks.reserve(size_t(std::max(0, count)));
+    m_blockOfId.reserve(count);
+}
+
 void TimeGridModel::setTBMax(int count)
 {
     count = std::max(0, count);

@@ -106,6 +106,8 @@ public:
     // The same with a chosen id (an undone removal brings its block back under the old id);
     // an id of 0 or one in use gets a fresh id.
     int TBAddWithId(int id, int row, double begin, double end, int bar, const QString &tag = QString());
+    // Makes room for this many blocks in all, so that adding up to them never moves the others.
+    void reserveBlocks(int count);
 
     // The block's stable id (0 for an unknown block), and the current number of an id (-1 when
     // no block has it).

@@ -315,6 +315,11 @@ void clsScheduleData::reloadAll()
 void clsScheduleData::placeStoredShifts(const QList<QByteArray> &days, bool singleRow)
 {
     m_storedDays = days;
+    qsizetype records = 0;
+    for (const QByteArray &day : days)
+        records += day.size() / Shift::Size;
+    m_grid->reserveBlocks(m_grid->TBMax() + int(records));
+    m_storedRecords.reserve(m_storedRecords.size() + records);
     for (int d = 0; d < days.size(); ++d)
         for (qsizetype at = 0; at < days[d].size(); at += Shift::Size)
             placeStoredShift(days[d].constData() + at, {d, at}, singleRow);
@@ -631,8 +636,14 @@ void clsScheduleData::FormatTimeBlockText(int block, double begin, double end)
         begin = m_grid->TBBeg(block);
     if (end == 0)
         end = m_grid->TBEnd(block);
-    const QString label = QStringLiteral("h:mma/p");
-    m_grid->setTBText(block, OleDate::format(begin, label) + QStringLiteral(" - ") + OleDate::format(end, label));
+    // A week repeats the same few shift times on many blocks: each pair is worded once.
+    const int key = OleDate::minuteOfDay(begin) * 1440 + OleDate::minuteOfDay(end);
+    auto text = m_timeLabels.constFind(key);
+    if (text == m_timeLabels.cend()) {
+        const QString label = QStringLiteral("h:mma/p");
+        text = m_timeLabels.insert(key, OleDate::format(begin, label) + QStringLiteral(" - ") + OleDate::format(end, label));
+    }
+    m_grid->setTBText(block, *text);
     formatTotalHours(-1, block);
 }
 

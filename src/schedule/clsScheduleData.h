@@ -225,6 +225,7 @@ private:
     // megabytes, and memory taken anew costs the system a fault per page at every save.
     QList<RecordList> m_savedDays;
     QHash<int, StoredAt> m_storedRecords;
+    QHash<int, QString> m_timeLabels;   // block labels by begin and end minute of the day
     QList<RefusedShift> m_refused;
     QList<RefusedTimeOff> m_refusedTimeOff;
     QHash<qint32, QList<OtherDepartmentShift>> m_otherDepartments;   // by employee, read at reload

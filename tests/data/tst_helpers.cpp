@@ -439,7 +439,7 @@ private slots:
     }
 
     // The bar label at the turns of the clock: 12 for both midnight and noon, a second short of
-    // a minute rounding up.
+    // a minute rounding up. Labels are kept by the minute minuteOfDay gives, so it rounds alike.
     void clockLabels_data()
     {
         QTest::addColumn<int>("ms");
@@ -449,6 +449,8 @@ private slots:
         QTest::newRow("rounded to the second") << ((8 * 60 + 59) * 60 + 59) * 1000 + 600 << "9:00a";
         QTest::newRow("noon") << 12 * 3600000 << "12:00p";
         QTest::newRow("last minute") << (23 * 60 + 59) * 60000 << "11:59p";
+        QTest::newRow("rounded to midnight") << 86400000 - 400 << "12:00a";
+        QTest::newRow("not yet rounded") << (9 * 60 + 4) * 60000 + 59400 << "9:04a";
     }
     void clockLabels()
     {
@@ -456,6 +458,7 @@ private slots:
         QFETCH(QString, text);
         const double value = OleDate::fromDate(QDate(2001, 3, 5)) + double(ms) / 86400000.0;
         QCOMPARE(OleDate::format(value, "h:mma/p"), text);
+        QCOMPARE(OleDate::format(OleDate::minuteOfDay(value) / 1440.0, "h:mma/p"), text);
     }
 
     void dateValues()
