@@ -148,7 +148,7 @@ QString create(const QString &dataPath, const Options &options)
         fields.state = QStringLiteral("IL");
         fields.postalCode = QStringLiteral("62701");
         const qint32 number = info.AddEmployee(fields);
-        Person person{number, {}, {}};
+        Person person{number, {}, {}, {}};
         const int home = options.oneDepartment ? 0 : i % int(plans().size());
         person.departments << home;
         if (!options.oneDepartment && random.bounded(5) == 0)
